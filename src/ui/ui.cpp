@@ -1,0 +1,2 @@
+// Placeholder until the windowing layer lands.
+namespace ui {}
