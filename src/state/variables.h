@@ -201,7 +201,7 @@ inline constexpr int CrewShownInScan = 77;
 inline constexpr int MaxStrength = 78;
 inline constexpr int RequiredRank = 79;
 inline constexpr int MinesDeployed = 80;
-inline constexpr int SupermineDeployed = 81;
+inline constexpr int SuperminesDeployed = 81;
 inline constexpr int OrbitalTurrets = 82;
 }  // namespace Ship
 
