@@ -7,4 +7,36 @@ namespace corvanth {
 // ascending order) into EquipmentTypes, EquipmentNames and EquipmentDescriptions.
 void InitEquipmentTypes();
 
+// Ship classes: each loader writes its class with its standard equipment and price into the
+// ship-class template (Ships[0][0], its slots 1..20, ShipClassNames[0][0], ShipDescriptions[0][0]).
+void LoadShipClassStarwolf();
+void LoadShipClassStargun();
+void LoadShipClassAvenger();
+void LoadShipClassShadowcat();
+void LoadShipClassFerendar();
+void LoadShipClassBuccaneer();
+void LoadShipClassFang();
+void LoadShipClassArdent();
+void LoadShipClassNeptun();
+void LoadShipClassBehemoth();
+void LoadShipClassTitanic();
+void LoadShipClassMarauder();
+void LoadShipClassPaladin();
+void LoadShipClassBlackjack();
+void LoadShipClassGladiator();
+void LoadShipClassShark();
+void LoadShipClassHornet();
+void LoadShipClassCorsair();
+void LoadShipClassWolverine();
+void LoadShipClassHellcat();
+void LoadShipClassWerewolf();
+void LoadShipClassFirestarter();
+void LoadShipClassAnaconda();
+void LoadShipClassQuasimodo();
+void LoadShipClassStormcrow();
+void LoadShipClassCarriage();
+void LoadShipClassOrbitalTurrets();
+// Clears the template and loads class 1..27 into it; any other type leaves it empty.
+void LoadShipType(int shipType);
+
 }  // namespace corvanth
