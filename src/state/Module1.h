@@ -39,4 +39,35 @@ void LoadShipClassOrbitalTurrets();
 // Clears the template and loads class 1..27 into it; any other type leaves it empty.
 void LoadShipType(int shipType);
 
+// Star systems: InitStarSystems runs the 25 system loaders in order, Sol first. Each loader writes
+// its system's record, name, code and description and every one of its locations (StarSystems,
+// SystemNames, SystemCodes, SystemDescriptions, Planets, PlanetNames, PlanetDescriptions); it
+// only writes, so the tables are cleared first. System 26 stays empty.
+void InitStarSystems();
+void InitSystemSol();
+void InitSystemCarse();
+void InitSystemSirius();
+void InitSystemFinis();
+void InitSystemHope();
+void InitSystemNewManchester();
+void InitSystemNewWales();
+void InitSystemNewBerlin();
+void InitSystemNewArabia();
+void InitSystemWarfield();
+void InitSystemTortuga();
+void InitSystemBaiton();
+void InitSystemNewIreland();
+void InitSystemNewScotland();
+void InitSystemHyraxan();
+void InitSystemLandsEnd();
+void InitSystemNewGlenshire();
+void InitSystemNewKimberley();
+void InitSystemWestwind();
+void InitSystemMoor();
+void InitSystemNewCuba();
+void InitSystemNewBarbados();
+void InitSystemDarkLight();
+void InitSystemNewMoscow();
+void InitSystemNewFrance();
+
 }  // namespace corvanth
