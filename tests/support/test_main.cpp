@@ -1,7 +1,28 @@
-// Test entry point: every test program runs the game headless.
+// Test entry point: every test program runs the game headless, in a scratch working directory.
 #include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "shell/background.h"
+#include "support/game_test.h"
+#include "ui/form.h"
+#include "ui/headless.h"
 
 int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    // Saves and settings written by a test land in a directory of its own.
+    std::string scratch =
+        (std::filesystem::temp_directory_path() / "corvanth-test-XXXXXX").string();
+    if (!mkdtemp(scratch.data())) return 2;
+    std::filesystem::current_path(scratch);
+    ui::UseHeadless().SetScreenDir(CORVANTH_SCREENS_DIR);
+    ui::SetLayoutDir(std::string(CORVANTH_SOURCE_DIR) + "/forms");
+    corvanth::CreateScreens();
+    int result = RUN_ALL_TESTS();
+    std::error_code ec;
+    std::filesystem::current_path(std::filesystem::temp_directory_path(), ec);
+    std::filesystem::remove_all(scratch, ec);
+    return result;
 }

@@ -1,0 +1,24 @@
+// The combat event notice: headline, text and picture in a navy or dark red frame.
+#pragma once
+
+#include "ui/form.h"
+
+namespace corvanth {
+
+class TMessage2 : public ui::Form {
+  public:
+    TMessage2();
+    ui::Image* Image4;
+    ui::Image* Image1;
+    ui::Shape* Shape2;
+    ui::Shape* Shape3;
+    ui::Label* Label2;
+    ui::Label* Label1;
+    ui::SpeedButton* SpeedButton3;
+
+    void SpeedButton3Click();
+};
+
+extern TMessage2* Message2;
+
+}  // namespace corvanth

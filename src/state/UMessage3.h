@@ -1,0 +1,31 @@
+// The yes/no question; the answer goes to Message3Result.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "ui/form.h"
+
+namespace corvanth {
+
+// 1 yes, 0 no.
+extern int32_t Message3Result;
+
+class TMessage3 : public ui::Form {
+  public:
+    TMessage3();
+    ui::Image* Image1;
+    ui::Label* Label1;
+    ui::SpeedButton* SpeedButton1;
+    ui::SpeedButton* SpeedButton2;
+
+    void SpeedButton1Click();
+    void SpeedButton2Click();
+};
+
+extern TMessage3* Message3;
+
+// Asks the question and returns whether the player said yes.
+bool AskYesNo(const std::string& question);
+
+}  // namespace corvanth

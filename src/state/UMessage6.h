@@ -1,0 +1,23 @@
+// The notice with a picture and the box that switches this kind of notice off.
+#pragma once
+
+#include "ui/form.h"
+
+namespace corvanth {
+
+class TMessage6 : public ui::Form {
+  public:
+    TMessage6();
+    ui::Image* Image1;
+    ui::Image* Image2;
+    ui::Label* Label1;
+    ui::CheckBox* CheckBox1;
+    ui::SpeedButton* SpeedButton3;
+
+    void SpeedButton3Click();
+    void FormKeyDown(int key) override;
+};
+
+extern TMessage6* Message6;
+
+}  // namespace corvanth

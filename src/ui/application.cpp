@@ -1,0 +1,235 @@
+// Modal loops, timers and input dispatch shared by the window and the headless back end.
+#include "ui/application.h"
+
+#include <algorithm>
+
+namespace ui {
+
+Application& Application::Get() {
+    static Application app;
+    return app;
+}
+
+Application::~Application() {
+    // Screens go first: their timers unregister from the list below.
+    stack_.clear();
+    forms_.clear();
+}
+
+void Application::SetBackend(std::unique_ptr<Backend> backend) {
+    backend_ = std::move(backend);
+}
+
+Backend& Application::backend() {
+    if (!backend_) throw std::logic_error("no back end set for the screens");
+    return *backend_;
+}
+
+std::vector<Form*> Application::Forms() const {
+    std::vector<Form*> out;
+    for (const auto& f : forms_) out.push_back(f.get());
+    return out;
+}
+
+Form* Application::FindForm(const std::string& className) const {
+    for (const auto& f : forms_)
+        if (f->ClassName() == className) return f.get();
+    return nullptr;
+}
+
+uint64_t Application::Now() {
+    return backend_ ? backend_->Now() : 0;
+}
+
+void Application::Run() {
+    if (forms_.empty()) return;
+    ShowModal(*forms_.front());
+}
+
+int Application::ShowModal(Form& form) {
+    // A screen already on the stack cannot be shown again; the caller's loop goes on.
+    if (form.IsModal()) return form.modalResult;
+    form.modalResult = 0;
+    form.closing_ = false;
+    form.visible_ = true;
+    form.activatePending_ = true;
+    ++form.showCount_;
+    stack_.push_back(&form);
+    ResetInput();
+    form.FormShow();
+
+    struct Pop {
+        Application& app;
+        Form& form;
+        ~Pop() {
+            form.visible_ = false;
+            form.closing_ = false;
+            form.activatePending_ = false;
+            auto& s = app.stack_;
+            s.erase(std::remove(s.begin(), s.end(), &form), s.end());
+            app.ResetInput();
+            // The screen below becomes the top again: it is activated from its own loop.
+            if (!s.empty()) s.back()->activatePending_ = true;
+        }
+    } pop{*this, form};
+
+    RunLoop(form);
+    return form.modalResult;
+}
+
+void Application::RunLoop(Form& form) {
+    while (!form.closing_ && form.visible_) {
+        if (form.activatePending_ && Top() == &form && !form.activating_) {
+            form.activatePending_ = false;
+            form.activating_ = true;
+            struct Done {
+                Form& f;
+                ~Done() { f.activating_ = false; }
+            } done{form};
+            form.FormActivate();
+            dirty_ = true;
+            continue;
+        }
+        if (FireDueTimers()) continue;
+        backend().Pump(*this);
+    }
+}
+
+void Application::CloseAllAbove(Form& bottom) {
+    auto it = std::find(stack_.begin(), stack_.end(), &bottom);
+    if (it == stack_.end()) return;
+    for (++it; it != stack_.end(); ++it) (*it)->closing_ = true;
+    dirty_ = true;
+}
+
+void Application::RegisterTimer(Timer* timer) {
+    timers_.push_back(timer);
+}
+
+void Application::UnregisterTimer(Timer* timer) {
+    timers_.erase(std::remove(timers_.begin(), timers_.end(), timer), timers_.end());
+}
+
+std::optional<uint64_t> Application::NextTimerDue() const {
+    std::optional<uint64_t> next;
+    for (const Timer* t : timers_)
+        if (t->enabled_ && !t->running_ && (!next || t->due_ < *next)) next = t->due_;
+    return next;
+}
+
+bool Application::FireDueTimers() {
+    const uint64_t now = Now();
+    Timer* due = nullptr;
+    for (Timer* t : timers_)
+        if (t->enabled_ && !t->running_ && t->due_ <= now && (!due || t->due_ < due->due_)) due = t;
+    if (!due) return false;
+    // Re-armed before the handler runs, so the handler may change or stop it.
+    due->due_ = now + static_cast<uint64_t>(std::max(1, due->interval_));
+    due->running_ = true;
+    struct Done {
+        Timer* t;
+        ~Done() { t->running_ = false; }
+    } done{due};
+    if (due->OnTimer) due->OnTimer();
+    dirty_ = true;
+    return true;
+}
+
+Component* Application::HitTest(Form& form, int x, int y) const {
+    const int fx = x - form.OriginX(), fy = y - form.OriginY();
+    // Later components lie on top; a hidden parent hides its children.
+    const auto& all = form.Components();
+    for (auto it = all.rbegin(); it != all.rend(); ++it) {
+        Component* c = it->get();
+        if (c->kind() == Kind::Timer || c->kind() == Kind::MediaPlayer || !c->Showing()) continue;
+        if (c->ScreenRect().Contains(fx, fy)) return c;
+        if (c->kind() == Kind::ComboBox && static_cast<ComboBox*>(c)->dropped &&
+            static_cast<ComboBox*>(c)->DropRect().Contains(fx, fy))
+            return c;
+    }
+    return nullptr;
+}
+
+void Application::ResetInput() {
+    pressed_ = nullptr;
+    hovered_ = nullptr;
+    dirty_ = true;
+    if (backend_) backend_->ResetInput();
+}
+
+void Application::MouseDown(int x, int y, int clicks) {
+    Form* top = Top();
+    if (!top) return;
+    Component* c = HitTest(*top, x, y);
+    // An open drop-down list closes on any click outside it.
+    for (const auto& comp : top->Components())
+        if (comp->kind() == Kind::ComboBox && comp.get() != c)
+            static_cast<ComboBox*>(comp.get())->dropped = false;
+    if (!c || !c->Usable()) {
+        pressed_ = nullptr;
+        return;
+    }
+    pressed_ = c;
+    Rect r = c->ScreenRect();
+    const int lx = x - top->OriginX() - r.x, ly = y - top->OriginY() - r.y;
+    top->focused = c->TakesFocus() ? c : top->focused;
+    c->MouseDown(lx, ly);
+    // The handler may have opened and closed screens: the click belongs to the old top only.
+    if (Top() != top || pressed_ != c) return;
+    if (clicks >= 2) {
+        c->Click(lx, ly, clicks);
+        pressed_ = nullptr;
+    }
+    dirty_ = true;
+}
+
+void Application::MouseUp(int x, int y) {
+    Form* top = Top();
+    Component* c = pressed_;
+    pressed_ = nullptr;
+    if (!top || !c || HitTest(*top, x, y) != c || !c->Usable()) return;
+    Rect r = c->ScreenRect();
+    c->Click(x - top->OriginX() - r.x, y - top->OriginY() - r.y, 1);
+    dirty_ = true;
+}
+
+void Application::MouseMove(int x, int y) {
+    Form* top = Top();
+    Component* c = top ? HitTest(*top, x, y) : nullptr;
+    if (c != hovered_) {
+        hovered_ = c;
+        dirty_ = true;
+    }
+}
+
+void Application::MouseWheel(int x, int y, int steps) {
+    Form* top = Top();
+    if (!top) return;
+    if (Component* c = HitTest(*top, x, y); c && c->Usable()) {
+        c->Wheel(steps);
+        dirty_ = true;
+    }
+}
+
+void Application::KeyDown(int key) {
+    Form* top = Top();
+    if (!top) return;
+    top->FormKeyDown(key);
+    // A key that closed its screen is spent: it never reaches the screen below.
+    if (Top() != top || top->closing_) return;
+    if (top->focused && top->focused->Usable()) top->focused->KeyDown(key);
+    dirty_ = true;
+}
+
+void Application::TextInput(const std::string& utf8) {
+    Form* top = Top();
+    if (!top || top->closing_) return;
+    if (top->focused && top->focused->Usable()) top->focused->TextInput(utf8);
+    dirty_ = true;
+}
+
+void Application::CloseRequest() {
+    if (Form* top = Top()) top->Close();
+}
+
+}  // namespace ui

@@ -1,0 +1,109 @@
+// The program's screens, the modal loops that show them, the timers and the input that drives them.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "ui/form.h"
+
+namespace ui {
+
+class Application;
+
+// What the screens run on: a real window, or a scripted player in a test.
+class Backend {
+  public:
+    virtual ~Backend() = default;
+    virtual uint64_t Now() = 0;  // milliseconds
+    // Waits for and hands over input for the top screen, or lets time pass up to the next timer.
+    virtual void Pump(Application& app) = 0;
+    // A modal screen opened or closed: input meant for the old top must not reach the new one.
+    virtual void ResetInput() {}
+};
+
+// Raised by a test's scripted player; it unwinds every modal loop up to the test.
+class ScriptError : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
+
+class Application {
+  public:
+    static Application& Get();
+    ~Application();
+
+    void SetBackend(std::unique_ptr<Backend> backend);
+    Backend& backend();
+    bool HasBackend() const { return backend_ != nullptr; }
+
+    // Screens are created once and live until the program ends; the first is the main window.
+    template <class T, class... Args>
+    T* Create(Args&&... args) {
+        auto form = std::make_unique<T>(std::forward<Args>(args)...);
+        T* raw = form.get();
+        forms_.push_back(std::move(form));
+        return raw;
+    }
+    std::vector<Form*> Forms() const;
+    Form* FindForm(const std::string& className) const;
+
+    // Shows the main window (the first created screen) until it closes.
+    void Run();
+    int ShowModal(Form& form);
+    const std::vector<Form*>& ModalStack() const { return stack_; }
+    Form* Top() const { return stack_.empty() ? nullptr : stack_.back(); }
+    // Closes every screen above `bottom`, guards bypassed: the end of a game unwinds to the menu.
+    void CloseAllAbove(Form& bottom);
+
+    uint64_t Now();
+    std::optional<uint64_t> NextTimerDue() const;
+    // Runs every timer that is due; true if one ran.
+    bool FireDueTimers();
+
+    // Input, in canvas coordinates (1024 x 768), delivered to the top screen.
+    void MouseDown(int x, int y, int clicks);
+    void MouseUp(int x, int y);
+    void MouseMove(int x, int y);
+    void MouseWheel(int x, int y, int steps);
+    void KeyDown(int key);
+    void TextInput(const std::string& utf8);
+    // The desktop asks to close the window: the top screen gets a close request.
+    void CloseRequest();
+    Component* Hovered() const { return hovered_; }
+    Component* Pressed() const { return pressed_; }
+    // The deepest showing component of the top screen at a canvas point.
+    Component* HitTest(Form& form, int x, int y) const;
+
+    // Something changed that the window should redraw.
+    bool TakeDirty() {
+        bool d = dirty_;
+        dirty_ = false;
+        return d;
+    }
+    void MarkDirty() { dirty_ = true; }
+
+    void RegisterTimer(Timer* timer);
+    void UnregisterTimer(Timer* timer);
+
+  private:
+    void RunLoop(Form& form);
+    void ResetInput();
+
+    std::unique_ptr<Backend> backend_;
+    std::vector<std::unique_ptr<Form>> forms_;
+    std::vector<Form*> stack_;
+    std::vector<Timer*> timers_;
+    Component* pressed_ = nullptr;
+    Component* hovered_ = nullptr;
+    bool dirty_ = true;
+};
+
+inline Application& App() {
+    return Application::Get();
+}
+
+}  // namespace ui

@@ -1,0 +1,412 @@
+// The components a screen is built from: labels, images, buttons, panels, lists, timers ...
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "ui/color.h"
+
+namespace ui {
+
+class Form;
+
+struct Rect {
+    int x = 0, y = 0, w = 0, h = 0;
+    bool Contains(int px, int py) const { return px >= x && py >= y && px < x + w && py < y + h; }
+};
+
+struct Font {
+    std::string name = "DejaVu Sans";
+    int size = 10;  // points, as the layouts give them
+    Color color = colors::White;
+    bool bold = false;
+    bool italic = false;
+    bool fixedPitch = false;
+};
+
+enum class Kind {
+    Label,
+    Image,
+    SpeedButton,
+    Button,
+    Panel,
+    Shape,
+    GroupBox,
+    CheckBox,
+    RadioButton,
+    Edit,
+    SpinEdit,
+    ListBox,
+    ComboBox,
+    Memo,
+    ProgressBar,
+    ScrollBar,
+    UpDown,
+    Timer,
+    MediaPlayer,
+};
+
+const char* KindName(Kind kind);
+
+enum class Align { Left, Center, Right };
+
+// Keys as the screens see them: printable characters by their code, the rest below.
+namespace keys {
+inline constexpr int Backspace = 8;
+inline constexpr int Tab = 9;
+inline constexpr int Enter = 13;
+inline constexpr int Escape = 27;
+inline constexpr int Space = 32;
+inline constexpr int Delete = 127;
+inline constexpr int Left = 0x1001;
+inline constexpr int Right = 0x1002;
+inline constexpr int Up = 0x1003;
+inline constexpr int Down = 0x1004;
+inline constexpr int Home = 0x1005;
+inline constexpr int End = 0x1006;
+inline constexpr int Other = 0x10ff;
+}  // namespace keys
+
+class Component {
+  public:
+    Component(Kind kind, Form& owner, std::string name);
+    virtual ~Component() = default;
+    Component(const Component&) = delete;
+    Component& operator=(const Component&) = delete;
+
+    Kind kind() const { return kind_; }
+    const std::string& Name() const { return name_; }
+    Form& Owner() const { return owner_; }
+    Component* Parent() const { return parent_; }
+    const std::vector<Component*>& Children() const { return children_; }
+
+    int left = 0, top = 0, width = 0, height = 0;
+    bool visible = true;
+    bool enabled = true;
+    std::string caption;
+    Color color = colors::Black;
+    Font font;
+
+    std::function<void()> OnClick;
+    std::function<void()> OnDblClick;
+    std::function<void(int x, int y)> OnMouseDown;  // position inside the component
+
+    // The component's rectangle on its screen.
+    Rect ScreenRect() const;
+    // Visible itself and inside visible parents: what the player can see.
+    bool Showing() const;
+    // Enabled itself and inside enabled parents: what the player can use.
+    bool Usable() const;
+
+    // A click of the player at (x, y) inside the component; clicks is 2 for a double click.
+    virtual void Click(int x, int y, int clicks);
+    virtual void MouseDown(int x, int y);
+    virtual void Wheel(int /*steps*/) {}
+    virtual bool TakesFocus() const { return false; }
+    virtual void KeyDown(int /*key*/) {}
+    virtual void TextInput(const std::string& /*utf8*/) {}
+    // The texts the component shows, for the scripted player's records.
+    virtual std::string ShownText() const { return caption; }
+    // Whether a child at (x, y, w, h) belongs inside this component's area.
+    virtual bool Contains(const Component& child) const;
+
+  private:
+    friend class Form;
+    Kind kind_;
+    Form& owner_;
+    std::string name_;
+    Component* parent_ = nullptr;
+    std::vector<Component*> children_;
+};
+
+class Label : public Component {
+  public:
+    Label(Form& f, std::string n) : Component(Kind::Label, f, std::move(n)) { transparent = true; }
+    bool wordWrap = false;
+    bool transparent = true;
+    bool centerVertically = false;
+    Align alignment = Align::Left;
+};
+
+class Image : public Component {
+  public:
+    Image(Form& f, std::string n) : Component(Kind::Image, f, std::move(n)) {}
+    std::string picture;  // JPEG file name in the working directory; empty shows nothing
+    bool stretch = false;
+    bool center = false;
+    void LoadPicture(const std::string& name) { picture = name; }
+    std::string ShownText() const override { return {}; }
+};
+
+class SpeedButton : public Component {
+  public:
+    SpeedButton(Form& f, std::string n, Kind k = Kind::SpeedButton)
+        : Component(k, f, std::move(n)) {}
+    bool flat = true;
+    // The caption as drawn: "&&" is a literal "&", a single "&" marks a shortcut and is not shown.
+    std::string DisplayCaption() const;
+    std::string ShownText() const override { return DisplayCaption(); }
+};
+
+class Button : public SpeedButton {
+  public:
+    Button(Form& f, std::string n) : SpeedButton(f, std::move(n), Kind::Button) {}
+};
+
+enum class Bevel { None, Raised, Lowered };
+
+class Panel : public Component {
+  public:
+    Panel(Form& f, std::string n) : Component(Kind::Panel, f, std::move(n)) {}
+    Bevel bevel = Bevel::None;
+    Color borderColor = colors::Gray;
+    bool transparent = false;
+};
+
+enum class ShapeKind { Rectangle, RoundRect, Circle, Ellipse };
+
+class Shape : public Component {
+  public:
+    Shape(Form& f, std::string n) : Component(Kind::Shape, f, std::move(n)) {}
+    ShapeKind shape = ShapeKind::Rectangle;
+    Color brushColor = colors::White;
+    bool brushClear = false;
+    Color penColor = colors::Black;
+    int penWidth = 1;
+};
+
+class GroupBox : public Component {
+  public:
+    GroupBox(Form& f, std::string n) : Component(Kind::GroupBox, f, std::move(n)) {}
+};
+
+class CheckBox : public Component {
+  public:
+    CheckBox(Form& f, std::string n) : Component(Kind::CheckBox, f, std::move(n)) {}
+    bool checked = false;
+    void Click(int x, int y, int clicks) override;
+    std::string ShownText() const override { return (checked ? "[x] " : "[ ] ") + caption; }
+};
+
+class RadioButton : public Component {
+  public:
+    RadioButton(Form& f, std::string n) : Component(Kind::RadioButton, f, std::move(n)) {}
+    bool Checked() const { return checked_; }
+    // Ticks this button and unticks the others of the same parent.
+    void SetChecked(bool value);
+    void Click(int x, int y, int clicks) override;
+    std::string ShownText() const override { return (checked_ ? "(o) " : "( ) ") + caption; }
+
+  private:
+    bool checked_ = false;
+};
+
+class Edit : public Component {
+  public:
+    Edit(Form& f, std::string n, Kind k = Kind::Edit) : Component(k, f, std::move(n)) {
+        color = colors::White;
+        font.color = colors::Black;
+    }
+    const std::string& Text() const { return text_; }
+    // Text set by the program: no change event, so handlers never loop on their own writes.
+    void SetText(const std::string& text);
+    // Text typed by the player: cut to maxLength characters, then the change event.
+    void PlayerSetText(const std::string& text);
+    int maxLength = 0;  // characters; 0 is no limit
+    bool readOnly = false;
+    std::function<void()> OnChange;
+
+    void Click(int x, int y, int clicks) override;
+    bool TakesFocus() const override { return !readOnly; }
+    void KeyDown(int key) override;
+    void TextInput(const std::string& utf8) override;
+    std::string ShownText() const override { return text_; }
+
+  protected:
+    std::string text_;
+};
+
+class SpinEdit : public Edit {
+  public:
+    SpinEdit(Form& f, std::string n) : Edit(f, std::move(n), Kind::SpinEdit) {}
+    int minValue = 0, maxValue = 0;  // both 0: no limits
+    int increment = 1;
+    // The whole number in the box, or `fallback` when the text is none.
+    int Value(int fallback = 0) const;
+    void SetValue(int value);
+    void Click(int x, int y, int clicks) override;  // the arrows at the right edge step the value
+    void KeyDown(int key) override;
+};
+
+class ListBox : public Component {
+  public:
+    ListBox(Form& f, std::string n) : Component(Kind::ListBox, f, std::move(n)) {
+        color = colors::White;
+        font.color = colors::Black;
+    }
+    std::vector<std::string> items;
+    int ItemIndex() const { return itemIndex_; }
+    // -1 or a row; anything else selects nothing.
+    void SetItemIndex(int index);
+    void Clear() {
+        items.clear();
+        itemIndex_ = -1;
+        topIndex = 0;
+    }
+    int topIndex = 0;
+    int ItemHeight() const;
+    int VisibleRows() const;
+    Color selectedColor = colors::Navy;
+    Color selectedTextColor = colors::White;
+
+    // A click below the last row selects nothing (index -1) and still reports the click.
+    void Click(int x, int y, int clicks) override;
+    void Wheel(int steps) override;
+    std::string ShownText() const override;
+
+  private:
+    int itemIndex_ = -1;
+};
+
+class ComboBox : public Component {
+  public:
+    ComboBox(Form& f, std::string n) : Component(Kind::ComboBox, f, std::move(n)) {
+        color = colors::White;
+        font.color = colors::Black;
+    }
+    std::vector<std::string> items;
+    int ItemIndex() const { return itemIndex_; }
+    void SetItemIndex(int index);
+    void Clear() {
+        items.clear();
+        itemIndex_ = -1;
+    }
+    bool dropped = false;
+    std::function<void()> OnChange;
+    // The open list lies below the box; a click on a row chooses it.
+    Rect DropRect() const;
+    void Click(int x, int y, int clicks) override;
+    // The player's choice of a row: the change event follows.
+    void PlayerSelect(int index);
+    std::string ShownText() const override;
+
+  private:
+    int itemIndex_ = -1;
+};
+
+enum class ScrollBars { None, Vertical, Horizontal, Both };
+
+class Memo : public Component {
+  public:
+    Memo(Form& f, std::string n) : Component(Kind::Memo, f, std::move(n)) {
+        color = colors::White;
+        font.color = colors::Black;
+    }
+    std::vector<std::string> lines;
+    bool readOnly = true;
+    bool wordWrap = true;
+    ScrollBars scrollBars = ScrollBars::None;
+    int topLine = 0;  // first wrapped line shown
+    // Lines of a text file (Windows-1252); a missing file leaves the memo empty.
+    void LoadFromFile(const std::string& name);
+    std::string Text() const;
+    void SetText(const std::string& text);
+    void Clear() {
+        lines.clear();
+        topLine = 0;
+    }
+    void Wheel(int steps) override;
+    void Click(int x, int y, int clicks) override;
+    std::string ShownText() const override { return Text(); }
+};
+
+class ProgressBar : public Component {
+  public:
+    ProgressBar(Form& f, std::string n) : Component(Kind::ProgressBar, f, std::move(n)) {}
+    int Min() const { return min_; }
+    int Max() const { return max_; }
+    int Position() const { return position_; }
+    void SetRange(int min, int max);
+    void SetPosition(int position);  // clamped to the range
+    bool vertical = false;
+    Color barColor = Color{40, 120, 220};
+    std::string ShownText() const override { return std::to_string(position_); }
+
+  private:
+    int min_ = 0, max_ = 100, position_ = 0;
+};
+
+class ScrollBar : public Component {
+  public:
+    ScrollBar(Form& f, std::string n) : Component(Kind::ScrollBar, f, std::move(n)) {}
+    int Min() const { return min_; }
+    int Max() const { return max_; }
+    int Position() const { return position_; }
+    void SetRange(int min, int max);
+    // Set by the program: clamped, no change event.
+    void SetPosition(int position);
+    // Moved by the player: clamped, then the change event if it moved.
+    void PlayerSetPosition(int position);
+    bool vertical = false;
+    int smallChange = 1, largeChange = 1;
+    std::function<void()> OnChange;
+    void Click(int x, int y, int clicks) override;
+    void Wheel(int steps) override;
+    std::string ShownText() const override { return std::to_string(position_); }
+
+  private:
+    int min_ = 0, max_ = 100, position_ = 0;
+};
+
+class UpDown : public Component {
+  public:
+    UpDown(Form& f, std::string n) : Component(Kind::UpDown, f, std::move(n)) {}
+    int minValue = 0, maxValue = 100, position = 0;
+    // Fires before a step; the handler reads the direction.
+    std::function<void(bool up)> OnChanging;
+    void Click(int x, int y, int clicks) override;
+    std::string ShownText() const override { return {}; }
+};
+
+class Timer : public Component {
+  public:
+    Timer(Form& f, std::string n);
+    ~Timer() override;
+    bool Enabled() const { return enabled_; }
+    int Interval() const { return interval_; }
+    // Switching a timer on, or changing its interval, starts its countdown afresh.
+    void SetEnabled(bool on);
+    void SetInterval(int ms);
+    std::function<void()> OnTimer;
+    std::string ShownText() const override { return {}; }
+
+  private:
+    friend class Application;
+    bool enabled_ = false;
+    int interval_ = 1000;
+    uint64_t due_ = 0;
+    bool running_ = false;  // inside its own handler: a tick never re-enters itself
+};
+
+class MediaPlayer : public Component {
+  public:
+    MediaPlayer(Form& f, std::string n);
+    ~MediaPlayer() override;
+    std::string fileName;
+    // Opening a missing or unplayable file leaves the player silent; nothing is raised.
+    void Open();
+    void Play();
+    void Stop();
+    void Rewind();
+    void Close();
+    bool IsOpen() const { return open_; }
+    std::string ShownText() const override { return {}; }
+
+  private:
+    bool open_ = false;
+    int handle_ = -1;  // the sound layer's handle of the loaded file
+};
+
+}  // namespace ui

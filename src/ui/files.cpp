@@ -1,0 +1,86 @@
+// Case-blind file lookup and text-file reading.
+#include "ui/files.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace fs = std::filesystem;
+
+namespace ui {
+
+namespace {
+
+std::string Lower(std::string s) {
+    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return std::tolower(c); });
+    return s;
+}
+
+std::optional<fs::path> FindIn(const fs::path& dir, const std::string& part) {
+    std::error_code ec;
+    fs::path exact = dir / part;
+    if (fs::exists(exact, ec)) return exact;
+    const std::string want = Lower(part);
+    for (fs::directory_iterator it(dir.empty() ? fs::path(".") : dir, ec), end; !ec && it != end;
+         it.increment(ec)) {
+        if (Lower(it->path().filename().string()) == want) return dir / it->path().filename();
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::string> FindFile(const std::string& name) {
+    if (name.empty()) return std::nullopt;
+    fs::path path(name);
+    fs::path dir = path.is_absolute() ? path.root_path() : fs::path();
+    for (const auto& part : path.relative_path()) {
+        auto found = FindIn(dir, part.string());
+        if (!found) return std::nullopt;
+        dir = *found;
+    }
+    std::error_code ec;
+    if (!fs::is_regular_file(dir, ec)) return std::nullopt;
+    return dir.string();
+}
+
+std::string Cp1252ToUtf8(const std::string& text) {
+    // 0x80..0x9f differ from Latin-1; the five unassigned codes become '?'.
+    static const char16_t high[32] = {
+        0x20AC, '?',    0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+        0x2039, 0x0152, '?',    0x017D, '?',    '?',    0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, '?',    0x017E, 0x0178};
+    std::string out;
+    out.reserve(text.size());
+    for (unsigned char c : text) {
+        char32_t cp = c < 0x80 ? c : (c < 0xa0 ? high[c - 0x80] : c);
+        if (cp < 0x80) {
+            out += static_cast<char>(cp);
+        } else if (cp < 0x800) {
+            out += static_cast<char>(0xc0 | (cp >> 6));
+            out += static_cast<char>(0x80 | (cp & 0x3f));
+        } else {
+            out += static_cast<char>(0xe0 | (cp >> 12));
+            out += static_cast<char>(0x80 | ((cp >> 6) & 0x3f));
+            out += static_cast<char>(0x80 | (cp & 0x3f));
+        }
+    }
+    return out;
+}
+
+std::vector<std::string> ReadTextLines(const std::string& name) {
+    std::vector<std::string> lines;
+    auto path = FindFile(name);
+    if (!path) return lines;
+    std::ifstream in(*path, std::ios::binary);
+    std::string line;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(Cp1252ToUtf8(line));
+    }
+    return lines;
+}
+
+}  // namespace ui

@@ -1,0 +1,14 @@
+// Fonts for the screens, found through fontconfig and opened with SDL_ttf.
+#pragma once
+
+#include <SDL_ttf.h>
+
+#include "ui/component.h"
+
+namespace ui {
+
+// The open font for a component font (DejaVu Sans, or DejaVu Sans Mono for fixed pitch);
+// nullptr when no font can be found, in which case text is not drawn.
+TTF_Font* OpenFont(const Font& font);
+
+}  // namespace ui

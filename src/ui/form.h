@@ -1,0 +1,102 @@
+// A screen: its components come from its layout file, its behaviour from the class's handlers.
+#pragma once
+
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "ui/component.h"
+
+namespace ui {
+
+inline constexpr int kCanvasWidth = 1024;
+inline constexpr int kCanvasHeight = 768;
+inline constexpr const char* kScreenCaption = "Corvanth - Farreach";
+
+// Where layouts are read from ("forms" in the working directory unless set).
+void SetLayoutDir(const std::string& dir);
+const std::string& LayoutDir();
+
+class Form {
+  public:
+    // Reads <LayoutDir>/<className>.json. A missing or broken layout gives an empty screen and
+    // is listed in LayoutProblems(); the game still runs.
+    explicit Form(std::string className);
+    virtual ~Form();
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    const std::string& ClassName() const { return className_; }
+    std::string caption = kScreenCaption;
+    int width = 640, height = 480;
+    Color color = colors::Black;
+
+    // Where the screen lies on the 1024 x 768 canvas: centred.
+    int OriginX() const { return (kCanvasWidth - width) / 2; }
+    int OriginY() const { return (kCanvasHeight - height) / 2; }
+
+    Component* Find(const std::string& name) const;
+    template <class T>
+    T* Bind(const std::string& name);
+    // Components in layout order: a parent before its children, later ones drawn on top.
+    const std::vector<std::unique_ptr<Component>>& Components() const { return components_; }
+    const std::vector<Component*>& Roots() const { return roots_; }
+    // Names the class binds, and what was wrong with the layout (unknown keys, duplicate names,
+    // components outside their parent, bindings the layout lacks).
+    const std::vector<std::string>& BoundNames() const { return bound_; }
+    const std::vector<std::string>& LayoutProblems() const { return problems_; }
+
+    // Shows the screen modally: returns when it closes or is hidden.
+    int ShowModal();
+    // A close request: honoured when CloseQuery allows it.
+    void Close();
+    // Ends the screen's modal loop without asking its guard.
+    void Hide();
+    bool Visible() const { return visible_; }
+    bool IsModal() const;
+    int modalResult = 0;
+
+    // Handlers a screen class overrides.
+    virtual bool CloseQuery() { return true; }
+    virtual void FormShow() {}
+    virtual void FormActivate() {}
+    virtual void FormKeyDown(int /*key*/) {}
+
+    Component* focused = nullptr;
+
+  private:
+    friend class Application;
+    void LoadLayout();
+    Component* MakeComponent(const std::string& kind, const std::string& name);
+    void Adopt(Component* parent, Component* child);
+
+    std::string className_;
+    std::vector<std::unique_ptr<Component>> components_;
+    std::vector<Component*> roots_;
+    std::vector<std::string> bound_;
+    std::vector<std::string> problems_;
+    bool visible_ = false;
+    bool closing_ = false;
+    bool activatePending_ = false;
+    bool activating_ = false;
+    int showCount_ = 0;
+
+  public:
+    int ShowCount() const { return showCount_; }
+};
+
+template <class T>
+T* Form::Bind(const std::string& name) {
+    bound_.push_back(name);
+    if (auto* c = dynamic_cast<T*>(Find(name))) return c;
+    // A component the layout lacks: the layout test reports it; the player gets a hidden stand-in.
+    problems_.push_back("binds " + name + " which the layout lacks or gives another kind");
+    auto stand_in = std::make_unique<T>(*this, name);
+    stand_in->visible = false;
+    T* raw = stand_in.get();
+    components_.push_back(std::move(stand_in));
+    return raw;
+}
+
+}  // namespace ui

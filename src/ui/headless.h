@@ -1,0 +1,98 @@
+// The headless back end: no window, a scripted player answering the screens, a virtual clock.
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "ui/application.h"
+
+namespace ui {
+
+// What one showing of a screen put in front of the player.
+struct Snapshot {
+    std::string form;
+    std::map<std::string, std::string> texts;     // component name -> text shown
+    std::map<std::string, std::string> pictures;  // image name -> picture file
+    const std::string& Text(const std::string& component) const;
+    const std::string& Picture(const std::string& component) const;
+    std::string Describe() const;
+};
+
+class ScriptedPlayer {
+  public:
+    // Each step answers the screen named: it waits until that screen is on top.
+    ScriptedPlayer& Click(const std::string& form, const std::string& component);
+    ScriptedPlayer& DoubleClick(const std::string& form, const std::string& component);
+    ScriptedPlayer& ClickAt(const std::string& form, const std::string& component, int x, int y);
+    ScriptedPlayer& SelectRow(const std::string& form, const std::string& list, int row);
+    ScriptedPlayer& Type(const std::string& form, const std::string& edit, const std::string& text);
+    ScriptedPlayer& Tick(const std::string& form, const std::string& checkBox, bool ticked);
+    ScriptedPlayer& Key(const std::string& form, int key);
+    ScriptedPlayer& CloseRequest(const std::string& form);
+    // A look at (or a free action on) the screen while it is on top.
+    ScriptedPlayer& Do(const std::string& form, std::function<void(Form&)> action);
+    // Lets virtual time pass on that screen (its timers keep running).
+    ScriptedPlayer& Wait(const std::string& form, uint64_t ms);
+
+    size_t Pending() const { return steps_.size(); }
+    // Forgets the script and the records.
+    void Reset();
+
+    const std::vector<Snapshot>& Seen() const { return seen_; }
+    // The last showing of a screen class, or nullptr.
+    const Snapshot* LastSeen(const std::string& form) const;
+    int TimesSeen(const std::string& form) const;
+
+    // How much virtual time may pass with no step done before the test fails (default 10 min).
+    void SetWatchdog(uint64_t ms) { watchdog_ = ms; }
+    // Where each screen class is written as a PNG the first time it is seen ("" for nowhere).
+    void SetScreenDir(const std::string& dir) { screenDir_ = dir; }
+
+  private:
+    friend class HeadlessBackend;
+    struct Step {
+        std::string form;
+        std::string what;
+        std::function<void(Form&)> act;
+        uint64_t waitMs = 0;
+    };
+    ScriptedPlayer& Add(std::string form, std::string what, std::function<void(Form&)> act);
+    void Record(Form& form);
+
+    std::deque<Step> steps_;
+    std::vector<Snapshot> seen_;
+    std::map<const Form*, int> recordedShow_;
+    std::vector<std::string> written_;
+    uint64_t watchdog_ = 10 * 60 * 1000;
+    std::string screenDir_;
+    uint64_t waitUntil_ = 0;
+    bool waiting_ = false;
+};
+
+class HeadlessBackend : public Backend {
+  public:
+    uint64_t Now() override { return now_; }
+    void Pump(Application& app) override;
+    void Advance(uint64_t ms) { now_ += ms; }
+    ScriptedPlayer& Player() { return player_; }
+
+  private:
+    uint64_t now_ = 0;
+    uint64_t lastProgress_ = 0;
+    const Form* lastTop_ = nullptr;
+    int lastShow_ = 0;
+    ScriptedPlayer player_;
+};
+
+// Installs the headless back end (once) and returns its player.
+ScriptedPlayer& UseHeadless();
+HeadlessBackend& Headless();
+
+// What a screen shows now, as the player's records keep it.
+Snapshot TakeSnapshot(const Form& form);
+
+}  // namespace ui

@@ -1,0 +1,496 @@
+// Drawing of screens and their components in the game's look.
+#include "ui/painter.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "ui/application.h"
+#include "ui/fonts.h"
+#include "ui/picture.h"
+
+namespace ui {
+
+namespace {
+
+// The game's palette for the parts the layouts do not colour themselves.
+constexpr Color kButtonTop{34, 62, 112};
+constexpr Color kButtonBottom{14, 28, 60};
+constexpr Color kButtonEdge{86, 140, 210};
+constexpr Color kButtonHover{160, 210, 255};
+constexpr Color kDisabledText{120, 124, 140};
+constexpr Color kMissingFill{14, 16, 24};
+constexpr Color kMissingEdge{44, 48, 64};
+constexpr Color kTrack{20, 24, 36};
+constexpr Color kThumb{70, 110, 170};
+
+SDL_Rect Intersect(const SDL_Rect& a, const SDL_Rect& b) {
+    SDL_Rect out{0, 0, 0, 0};
+    if (!SDL_IntersectRect(&a, &b, &out)) out = SDL_Rect{a.x, a.y, 0, 0};
+    return out;
+}
+
+Color Mix(Color a, Color b, int t, int n) {
+    auto m = [&](uint8_t x, uint8_t y) {
+        return static_cast<uint8_t>(x + (y - x) * t / std::max(1, n));
+    };
+    return Color{m(a.r, b.r), m(a.g, b.g), m(a.b, b.b)};
+}
+
+Color Lighter(Color c, int amount) {
+    auto l = [&](uint8_t x) { return static_cast<uint8_t>(std::min(255, x + amount)); };
+    return Color{l(c.r), l(c.g), l(c.b)};
+}
+
+Color Darker(Color c, int amount) {
+    auto d = [&](uint8_t x) { return static_cast<uint8_t>(std::max(0, x - amount)); };
+    return Color{d(c.r), d(c.g), d(c.b)};
+}
+
+std::vector<std::string> SplitLines(const std::string& text) {
+    std::vector<std::string> out;
+    std::string cur;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r') continue;
+        if (text[i] == '\n') {
+            out.push_back(cur);
+            cur.clear();
+        } else {
+            cur += text[i];
+        }
+    }
+    out.push_back(cur);
+    return out;
+}
+
+// Breaks a paragraph into lines that fit `width` pixels, at spaces where it can.
+std::vector<std::string> Wrap(TTF_Font* font, const std::string& para, int width) {
+    std::vector<std::string> out;
+    std::string line;
+    size_t i = 0;
+    while (i <= para.size()) {
+        size_t sp = para.find(' ', i);
+        std::string word = para.substr(i, sp == std::string::npos ? std::string::npos : sp - i);
+        std::string trial = line.empty() ? word : line + " " + word;
+        int w = 0, h = 0;
+        TTF_SizeUTF8(font, trial.c_str(), &w, &h);
+        if (w > width && !line.empty()) {
+            out.push_back(line);
+            line = word;
+        } else {
+            line = trial;
+        }
+        if (sp == std::string::npos) break;
+        i = sp + 1;
+    }
+    out.push_back(line);
+    return out;
+}
+
+}  // namespace
+
+Painter::~Painter() {
+    for (auto& [k, e] : text_)
+        if (e.texture) SDL_DestroyTexture(e.texture);
+    for (auto& [k, t] : pictures_)
+        if (t) SDL_DestroyTexture(t);
+}
+
+void Painter::Fill(const SDL_Rect& box, Color c, uint8_t alpha) {
+    SDL_SetRenderDrawBlendMode(r_, alpha == 255 ? SDL_BLENDMODE_NONE : SDL_BLENDMODE_BLEND);
+    SDL_SetRenderDrawColor(r_, c.r, c.g, c.b, alpha);
+    SDL_RenderFillRect(r_, &box);
+}
+
+void Painter::Frame(const SDL_Rect& box, Color c, int width) {
+    SDL_SetRenderDrawBlendMode(r_, SDL_BLENDMODE_NONE);
+    SDL_SetRenderDrawColor(r_, c.r, c.g, c.b, 255);
+    for (int i = 0; i < width && box.w > 2 * i && box.h > 2 * i; ++i) {
+        SDL_Rect b{box.x + i, box.y + i, box.w - 2 * i, box.h - 2 * i};
+        SDL_RenderDrawRect(r_, &b);
+    }
+}
+
+void Painter::FillEllipse(const SDL_Rect& box, Color c) {
+    SDL_SetRenderDrawBlendMode(r_, SDL_BLENDMODE_NONE);
+    SDL_SetRenderDrawColor(r_, c.r, c.g, c.b, 255);
+    const double rx = box.w / 2.0, ry = box.h / 2.0, cx = box.x + rx, cy = box.y + ry;
+    for (int y = 0; y < box.h; ++y) {
+        double dy = (y + 0.5 - ry) / ry;
+        double half = rx * std::sqrt(std::max(0.0, 1.0 - dy * dy));
+        SDL_RenderDrawLine(r_, static_cast<int>(std::lround(cx - half)), box.y + y,
+                           static_cast<int>(std::lround(cx + half)) - 1, box.y + y);
+    }
+    (void)cy;
+}
+
+void Painter::FrameEllipse(const SDL_Rect& box, Color c) {
+    SDL_SetRenderDrawBlendMode(r_, SDL_BLENDMODE_NONE);
+    SDL_SetRenderDrawColor(r_, c.r, c.g, c.b, 255);
+    const double rx = box.w / 2.0, ry = box.h / 2.0, cx = box.x + rx, cy = box.y + ry;
+    const int steps = std::max(24, (box.w + box.h) * 2);
+    for (int i = 0; i < steps; ++i) {
+        double a = 2 * M_PI * i / steps;
+        SDL_RenderDrawPoint(r_, static_cast<int>(cx + (rx - 0.5) * std::cos(a)),
+                            static_cast<int>(cy + (ry - 0.5) * std::sin(a)));
+    }
+}
+
+SDL_Texture* Painter::TextTexture(const std::string& text, const Font& font, Color color, int& w,
+                                  int& h) {
+    std::string key = font.name + '\x1f' + std::to_string(font.size) + (font.bold ? "b" : "") +
+                      (font.italic ? "i" : "") + (font.fixedPitch ? "m" : "") + '\x1f' +
+                      std::to_string(color.r) + "," + std::to_string(color.g) + "," +
+                      std::to_string(color.b) + '\x1f' + text;
+    auto it = text_.find(key);
+    if (it == text_.end()) {
+        if (text_.size() > 4096) {
+            for (auto& [k, e] : text_)
+                if (e.texture) SDL_DestroyTexture(e.texture);
+            text_.clear();
+        }
+        TextEntry entry;
+        if (TTF_Font* f = OpenFont(font); f && !text.empty()) {
+            if (SDL_Surface* s = TTF_RenderUTF8_Blended(
+                    f, text.c_str(), SDL_Color{color.r, color.g, color.b, 255})) {
+                entry.texture = SDL_CreateTextureFromSurface(r_, s);
+                entry.w = s->w;
+                entry.h = s->h;
+                SDL_FreeSurface(s);
+            }
+        }
+        it = text_.emplace(std::move(key), entry).first;
+    }
+    w = it->second.w;
+    h = it->second.h;
+    return it->second.texture;
+}
+
+void Painter::DrawText(const std::string& text, const Font& font, const SDL_Rect& box, Align align,
+                       bool wrap, bool vcenter, Color color) {
+    TTF_Font* f = OpenFont(font);
+    if (!f || text.empty()) return;
+    std::vector<std::string> lines;
+    for (const auto& para : SplitLines(text)) {
+        if (wrap) {
+            for (auto& l : Wrap(f, para, box.w)) lines.push_back(std::move(l));
+        } else {
+            lines.push_back(para);
+        }
+    }
+    const int lineHeight = TTF_FontLineSkip(f);
+    int y = box.y;
+    if (vcenter) y += (box.h - lineHeight * static_cast<int>(lines.size())) / 2;
+    for (const auto& line : lines) {
+        int w = 0, h = 0;
+        if (SDL_Texture* t = TextTexture(line, font, color, w, h)) {
+            int x = box.x;
+            if (align == Align::Center) x += (box.w - w) / 2;
+            if (align == Align::Right) x += box.w - w;
+            SDL_Rect dst{x, y, w, h};
+            SDL_RenderCopy(r_, t, nullptr, &dst);
+        }
+        y += lineHeight;
+    }
+}
+
+void Painter::DrawPicture(const std::string& name, const SDL_Rect& box, bool stretch, bool center) {
+    auto it = pictures_.find(name);
+    if (it == pictures_.end()) {
+        SDL_Texture* tex = nullptr;
+        if (auto pic = LoadPicture(name)) {
+            SDL_Surface* s = SDL_CreateRGBSurfaceWithFormatFrom(
+                const_cast<uint8_t*>(pic->rgb.data()), pic->width, pic->height, 24, pic->width * 3,
+                SDL_PIXELFORMAT_RGB24);
+            if (s) {
+                tex = SDL_CreateTextureFromSurface(r_, s);
+                SDL_FreeSurface(s);
+            }
+        }
+        it = pictures_.emplace(name, tex).first;
+    }
+    if (!it->second) {
+        // A missing picture: an unobtrusive dark frame where it would be.
+        Fill(box, kMissingFill);
+        Frame(box, kMissingEdge);
+        return;
+    }
+    int w = 0, h = 0;
+    SDL_QueryTexture(it->second, nullptr, nullptr, &w, &h);
+    SDL_Rect dst = box;
+    if (!stretch) {
+        dst.w = w;
+        dst.h = h;
+        if (center) {
+            dst.x = box.x + (box.w - w) / 2;
+            dst.y = box.y + (box.h - h) / 2;
+        }
+    }
+    SDL_RenderCopy(r_, it->second, nullptr, &dst);
+}
+
+void Painter::DrawButton(const Component& c, const SDL_Rect& box) {
+    const bool usable = c.Usable();
+    const bool hover = usable && App().Hovered() == &c;
+    const bool down = usable && App().Pressed() == &c;
+    for (int y = 0; y < box.h; ++y) {
+        Color row = Mix(kButtonTop, kButtonBottom, y, box.h);
+        if (down) row = Darker(row, 12);
+        if (hover && !down) row = Lighter(row, 14);
+        SDL_SetRenderDrawBlendMode(r_, SDL_BLENDMODE_BLEND);
+        SDL_SetRenderDrawColor(r_, row.r, row.g, row.b, usable ? 235 : 150);
+        SDL_RenderDrawLine(r_, box.x, box.y + y, box.x + box.w - 1, box.y + y);
+    }
+    Frame(box, hover ? kButtonHover : (usable ? kButtonEdge : Darker(kButtonEdge, 50)));
+    const std::string text = static_cast<const SpeedButton&>(c).DisplayCaption();
+    SDL_Rect inner{box.x + 4, box.y + (down ? 1 : 0), box.w - 8, box.h};
+    DrawText(text, c.font, inner, Align::Center, true, true, usable ? c.font.color : kDisabledText);
+}
+
+void Painter::DrawScrollBar(const SDL_Rect& box, bool vertical, int pos, int min, int max) {
+    Fill(box, kTrack);
+    Frame(box, kMissingEdge);
+    const int length = vertical ? box.h : box.w;
+    const int thick = vertical ? box.w : box.h;
+    const int thumb = std::max(thick, length / 8);
+    const int span = std::max(1, max - min);
+    const int at = (length - thumb) * (pos - min) / span;
+    SDL_Rect t = vertical ? SDL_Rect{box.x + 1, box.y + at, box.w - 2, thumb}
+                          : SDL_Rect{box.x + at, box.y + 1, thumb, box.h - 2};
+    Fill(t, kThumb);
+}
+
+void Painter::DrawComponent(const Component& c, int ox, int oy, const SDL_Rect& parentClip) {
+    if (!c.visible || c.kind() == Kind::Timer || c.kind() == Kind::MediaPlayer) return;
+    SDL_Rect box{ox + c.left, oy + c.top, c.width, c.height};
+    SDL_Rect clip = Intersect(parentClip, box);
+    if (clip.w <= 0 || clip.h <= 0) return;
+    SDL_RenderSetClipRect(r_, &clip);
+    const Font& font = c.font;
+    const Color textColor = c.Usable() ? font.color : kDisabledText;
+    switch (c.kind()) {
+        case Kind::Label: {
+            const auto& l = static_cast<const Label&>(c);
+            if (!l.transparent) Fill(box, c.color);
+            DrawText(c.caption, font, box, l.alignment, l.wordWrap, l.centerVertically, textColor);
+            break;
+        }
+        case Kind::Image: {
+            const auto& i = static_cast<const Image&>(c);
+            if (!i.picture.empty()) DrawPicture(i.picture, box, i.stretch, i.center);
+            break;
+        }
+        case Kind::SpeedButton:
+        case Kind::Button:
+            DrawButton(c, box);
+            break;
+        case Kind::Panel: {
+            const auto& p = static_cast<const Panel&>(c);
+            if (!p.transparent) Fill(box, c.color);
+            if (p.bevel == Bevel::Raised || p.bevel == Bevel::Lowered) {
+                Color light = Lighter(p.borderColor, 60), dark = Darker(p.borderColor, 60);
+                if (p.bevel == Bevel::Lowered) std::swap(light, dark);
+                SDL_SetRenderDrawColor(r_, light.r, light.g, light.b, 255);
+                SDL_RenderDrawLine(r_, box.x, box.y, box.x + box.w - 1, box.y);
+                SDL_RenderDrawLine(r_, box.x, box.y, box.x, box.y + box.h - 1);
+                SDL_SetRenderDrawColor(r_, dark.r, dark.g, dark.b, 255);
+                SDL_RenderDrawLine(r_, box.x, box.y + box.h - 1, box.x + box.w - 1,
+                                   box.y + box.h - 1);
+                SDL_RenderDrawLine(r_, box.x + box.w - 1, box.y, box.x + box.w - 1,
+                                   box.y + box.h - 1);
+            }
+            DrawText(c.caption, font, box, Align::Center, true, true, textColor);
+            break;
+        }
+        case Kind::Shape: {
+            const auto& s = static_cast<const Shape&>(c);
+            SDL_Rect b = box;
+            if (s.shape == ShapeKind::Circle) {
+                int d = std::min(b.w, b.h);
+                b = SDL_Rect{b.x + (b.w - d) / 2, b.y + (b.h - d) / 2, d, d};
+            }
+            if (s.shape == ShapeKind::Circle || s.shape == ShapeKind::Ellipse) {
+                if (!s.brushClear) FillEllipse(b, s.brushColor);
+                if (s.penWidth > 0) FrameEllipse(b, s.penColor);
+            } else {
+                if (!s.brushClear) Fill(b, s.brushColor);
+                if (s.penWidth > 0) Frame(b, s.penColor, s.penWidth);
+            }
+            break;
+        }
+        case Kind::GroupBox: {
+            int w = 0, h = 0;
+            TextTexture(c.caption.empty() ? " " : c.caption, font, textColor, w, h);
+            SDL_Rect frame{box.x, box.y + h / 2, box.w, box.h - h / 2};
+            Frame(frame, kButtonEdge);
+            if (!c.caption.empty()) {
+                SDL_Rect label{box.x + 8, box.y, w + 6, h};
+                Fill(label, c.color);
+                DrawText(c.caption, font, SDL_Rect{box.x + 11, box.y, w, h}, Align::Left, false,
+                         false, textColor);
+            }
+            break;
+        }
+        case Kind::CheckBox:
+        case Kind::RadioButton: {
+            const bool on = c.kind() == Kind::CheckBox
+                                ? static_cast<const CheckBox&>(c).checked
+                                : static_cast<const RadioButton&>(c).Checked();
+            SDL_Rect mark{box.x + 1, box.y + (box.h - 13) / 2, 13, 13};
+            if (c.kind() == Kind::CheckBox) {
+                Fill(mark, kTrack);
+                Frame(mark, kButtonEdge);
+                if (on) Fill(SDL_Rect{mark.x + 3, mark.y + 3, 7, 7}, kButtonHover);
+            } else {
+                FillEllipse(mark, kTrack);
+                FrameEllipse(mark, kButtonEdge);
+                if (on) FillEllipse(SDL_Rect{mark.x + 3, mark.y + 3, 7, 7}, kButtonHover);
+            }
+            DrawText(c.caption, font, SDL_Rect{box.x + 19, box.y, box.w - 19, box.h}, Align::Left,
+                     true, true, textColor);
+            break;
+        }
+        case Kind::Edit:
+        case Kind::SpinEdit: {
+            const auto& e = static_cast<const Edit&>(c);
+            Fill(box, c.color);
+            Frame(box, c.Owner().focused == &c ? kButtonHover : kButtonEdge);
+            std::string shown = e.Text();
+            if (c.Owner().focused == &c && !e.readOnly) shown += "_";
+            int arrows = c.kind() == Kind::SpinEdit ? 16 : 0;
+            DrawText(shown, font, SDL_Rect{box.x + 4, box.y, box.w - 8 - arrows, box.h},
+                     Align::Left, false, true, textColor);
+            if (arrows) {
+                SDL_Rect up{box.x + box.w - arrows, box.y, arrows, box.h / 2};
+                SDL_Rect dn{box.x + box.w - arrows, box.y + box.h / 2, arrows, box.h - box.h / 2};
+                Fill(up, kThumb);
+                Fill(dn, Darker(kThumb, 20));
+                Frame(up, kButtonEdge);
+                Frame(dn, kButtonEdge);
+            }
+            break;
+        }
+        case Kind::ListBox: {
+            const auto& l = static_cast<const ListBox&>(c);
+            Fill(box, c.color);
+            Frame(box, kButtonEdge);
+            const int ih = l.ItemHeight();
+            for (int row = l.topIndex, y = box.y + 2;
+                 row < static_cast<int>(l.items.size()) && y < box.y + box.h; ++row, y += ih) {
+                SDL_Rect line{box.x + 2, y, box.w - 4, ih};
+                Color fg = textColor;
+                if (row == l.ItemIndex()) {
+                    Fill(line, l.selectedColor);
+                    fg = l.selectedTextColor;
+                }
+                DrawText(l.items[static_cast<size_t>(row)], font,
+                         SDL_Rect{line.x + 2, line.y, line.w - 4, line.h}, Align::Left, false, true,
+                         fg);
+            }
+            break;
+        }
+        case Kind::ComboBox: {
+            const auto& cb = static_cast<const ComboBox&>(c);
+            Fill(box, c.color);
+            Frame(box, kButtonEdge);
+            DrawText(cb.ShownText(), font, SDL_Rect{box.x + 4, box.y, box.w - 22, box.h},
+                     Align::Left, false, true, textColor);
+            SDL_Rect arrow{box.x + box.w - 18, box.y + 1, 17, box.h - 2};
+            Fill(arrow, kThumb);
+            break;
+        }
+        case Kind::Memo: {
+            const auto& m = static_cast<const Memo&>(c);
+            Fill(box, c.color);
+            Frame(box, kButtonEdge);
+            const int bar = m.scrollBars == ScrollBars::None ? 0 : 14;
+            TTF_Font* f = OpenFont(font);
+            if (!f) break;
+            std::vector<std::string> lines;
+            for (const auto& line : m.lines) {
+                if (m.wordWrap) {
+                    for (auto& w : Wrap(f, line, box.w - 8 - bar)) lines.push_back(std::move(w));
+                } else {
+                    lines.push_back(line);
+                }
+            }
+            const int lh = TTF_FontLineSkip(f);
+            const int rows = std::max(1, (box.h - 4) / lh);
+            const int first =
+                std::clamp(m.topLine, 0, std::max(0, static_cast<int>(lines.size()) - rows));
+            for (int i = first, y = box.y + 2;
+                 i < static_cast<int>(lines.size()) && y < box.y + box.h; ++i, y += lh)
+                DrawText(lines[static_cast<size_t>(i)], font,
+                         SDL_Rect{box.x + 4, y, box.w - 8 - bar, lh}, Align::Left, false, false,
+                         textColor);
+            if (bar)
+                DrawScrollBar(SDL_Rect{box.x + box.w - bar, box.y, bar, box.h}, true, first, 0,
+                              std::max(1, static_cast<int>(lines.size()) - rows));
+            break;
+        }
+        case Kind::ProgressBar: {
+            const auto& p = static_cast<const ProgressBar&>(c);
+            Fill(box, kTrack);
+            const int span = std::max(1, p.Max() - p.Min());
+            const int part = p.Position() - p.Min();
+            SDL_Rect bar =
+                p.vertical ? SDL_Rect{box.x + 1, 0, box.w - 2, (box.h - 2) * part / span}
+                           : SDL_Rect{box.x + 1, box.y + 1, (box.w - 2) * part / span, box.h - 2};
+            if (p.vertical) bar.y = box.y + box.h - 1 - bar.h;
+            Fill(bar, p.barColor);
+            Frame(box, kButtonEdge);
+            break;
+        }
+        case Kind::ScrollBar: {
+            const auto& s = static_cast<const ScrollBar&>(c);
+            DrawScrollBar(box, s.vertical, s.Position(), s.Min(), s.Max());
+            break;
+        }
+        case Kind::UpDown: {
+            SDL_Rect up{box.x, box.y, box.w, box.h / 2};
+            SDL_Rect dn{box.x, box.y + box.h / 2, box.w, box.h - box.h / 2};
+            Fill(up, kThumb);
+            Fill(dn, Darker(kThumb, 20));
+            Frame(up, kButtonEdge);
+            Frame(dn, kButtonEdge);
+            break;
+        }
+        case Kind::Timer:
+        case Kind::MediaPlayer:
+            break;
+    }
+    for (const Component* child : c.Children()) DrawComponent(*child, box.x, box.y, clip);
+    SDL_RenderSetClipRect(r_, &parentClip);
+}
+
+void Painter::DrawForm(const Form& form, int ox, int oy) {
+    SDL_Rect whole{ox, oy, form.width, form.height};
+    SDL_RenderSetClipRect(r_, &whole);
+    Fill(whole, form.color);
+    for (const Component* c : form.Roots()) DrawComponent(*c, ox, oy, whole);
+    // An open drop-down list lies over everything else on its screen.
+    for (const auto& c : form.Components()) {
+        if (c->kind() != Kind::ComboBox || !c->Showing()) continue;
+        const auto& cb = static_cast<const ComboBox&>(*c);
+        if (!cb.dropped) continue;
+        Rect d = cb.DropRect();
+        SDL_Rect box{ox + d.x, oy + d.y, d.w, d.h};
+        Fill(box, cb.color);
+        Frame(box, kButtonEdge);
+        const int ih = cb.font.size * 4 / 3 + 4;
+        for (size_t i = 0; i < cb.items.size() && i < 8; ++i)
+            DrawText(cb.items[i], cb.font,
+                     SDL_Rect{box.x + 4, box.y + 2 + static_cast<int>(i) * ih, box.w - 8, ih},
+                     Align::Left, false, true, cb.font.color);
+    }
+    SDL_RenderSetClipRect(r_, nullptr);
+}
+
+void Painter::DrawStack() {
+    SDL_SetRenderDrawColor(r_, 0, 0, 0, 255);
+    SDL_RenderClear(r_);
+    for (const Form* f : App().ModalStack())
+        if (f->Visible()) DrawForm(*f, f->OriginX(), f->OriginY());
+}
+
+}  // namespace ui

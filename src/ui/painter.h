@@ -1,0 +1,51 @@
+// Draws screens with an SDL renderer: the window's, or a software one for pictures of screens.
+#pragma once
+
+#include <SDL.h>
+
+#include <list>
+#include <map>
+#include <memory>
+#include <string>
+#include <unordered_map>
+
+#include "ui/form.h"
+
+namespace ui {
+
+class Painter {
+  public:
+    explicit Painter(SDL_Renderer* renderer) : r_(renderer) {}
+    ~Painter();
+    Painter(const Painter&) = delete;
+    Painter& operator=(const Painter&) = delete;
+
+    // Every shown screen, bottom to top, on the 1024 x 768 canvas.
+    void DrawStack();
+    // One screen with its top-left corner at (ox, oy).
+    void DrawForm(const Form& form, int ox, int oy);
+
+  private:
+    void DrawComponent(const Component& c, int ox, int oy, const SDL_Rect& clip);
+    void DrawText(const std::string& text, const Font& font, const SDL_Rect& box, Align align,
+                  bool wrap, bool vcenter, Color color);
+    void DrawButton(const Component& c, const SDL_Rect& box);
+    void DrawPicture(const std::string& name, const SDL_Rect& box, bool stretch, bool center);
+    void DrawScrollBar(const SDL_Rect& box, bool vertical, int pos, int min, int max);
+    SDL_Texture* TextTexture(const std::string& text, const Font& font, Color color, int& w,
+                             int& h);
+    void Fill(const SDL_Rect& box, Color c, uint8_t alpha = 255);
+    void Frame(const SDL_Rect& box, Color c, int width = 1);
+    void FillEllipse(const SDL_Rect& box, Color c);
+    void FrameEllipse(const SDL_Rect& box, Color c);
+
+    struct TextEntry {
+        SDL_Texture* texture = nullptr;
+        int w = 0, h = 0;
+    };
+    SDL_Renderer* r_;
+    std::unordered_map<std::string, TextEntry> text_;
+    std::map<std::string, SDL_Texture*> pictures_;
+};
+
+}  // namespace ui

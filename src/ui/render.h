@@ -1,0 +1,37 @@
+// Pictures of screens without a window: the software renderer and PNG files.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/form.h"
+
+namespace ui {
+
+// An off-screen canvas drawn by SDL's software renderer.
+class SoftwareCanvas {
+  public:
+    SoftwareCanvas(int width, int height);
+    ~SoftwareCanvas();
+    SoftwareCanvas(const SoftwareCanvas&) = delete;
+    SoftwareCanvas& operator=(const SoftwareCanvas&) = delete;
+
+    void DrawForm(const Form& form);  // at the canvas' top-left corner
+    void DrawStack();                 // every shown screen, as the window would show them
+    // The pixel at (x, y) as 0xRRGGBB.
+    uint32_t PixelAt(int x, int y) const;
+    bool SavePng(const std::string& path) const;
+
+  private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+};
+
+bool RenderFormToPng(const Form& form, const std::string& path);
+
+// A PNG file of 8-bit RGB rows (width * 3 bytes each).
+bool WritePng(const std::string& path, int width, int height, const std::vector<uint8_t>& rgb);
+
+}  // namespace ui

@@ -1,2 +1,0 @@
-// Placeholder until the windowing layer lands.
-namespace ui {}

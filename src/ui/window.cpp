@@ -1,0 +1,180 @@
+// The SDL back end: the game's window, its input and its frames.
+#include "ui/window.h"
+
+#include <SDL.h>
+
+#include <memory>
+
+#include "ui/application.h"
+#include "ui/audio.h"
+#include "ui/painter.h"
+
+namespace ui {
+
+namespace {
+
+int KeyOf(SDL_Keycode k) {
+    switch (k) {
+        case SDLK_BACKSPACE:
+            return keys::Backspace;
+        case SDLK_TAB:
+            return keys::Tab;
+        case SDLK_RETURN:
+        case SDLK_KP_ENTER:
+            return keys::Enter;
+        case SDLK_ESCAPE:
+            return keys::Escape;
+        case SDLK_DELETE:
+            return keys::Delete;
+        case SDLK_LEFT:
+            return keys::Left;
+        case SDLK_RIGHT:
+            return keys::Right;
+        case SDLK_UP:
+            return keys::Up;
+        case SDLK_DOWN:
+            return keys::Down;
+        case SDLK_HOME:
+            return keys::Home;
+        case SDLK_END:
+            return keys::End;
+        default:
+            break;
+    }
+    if (k >= 32 && k < 127) return static_cast<int>(k);
+    return keys::Other;
+}
+
+class WindowBackend : public Backend {
+  public:
+    WindowBackend(SDL_Window* w, SDL_Renderer* r) : window_(w), renderer_(r), painter_(r) {}
+    ~WindowBackend() override {
+        SDL_DestroyRenderer(renderer_);
+        SDL_DestroyWindow(window_);
+    }
+
+    uint64_t Now() override { return SDL_GetTicks64(); }
+
+    void ResetInput() override {
+        // Keys and clicks still queued belonged to the screen that was on top.
+        SDL_PumpEvents();
+        SDL_FlushEvents(SDL_KEYDOWN, SDL_MOUSEWHEEL);
+        ignoreUp_ = (SDL_GetMouseState(nullptr, nullptr) & SDL_BUTTON_LMASK) != 0;
+    }
+
+    void Pump(Application& app) override {
+        Form* top = app.Top();
+        if (top && top->caption != title_) {
+            title_ = top->caption;
+            SDL_SetWindowTitle(window_, title_.c_str());
+        }
+        const uint64_t now = Now();
+        if (app.TakeDirty() || now - lastFrame_ >= 250) {
+            painter_.DrawStack();
+            SDL_RenderPresent(renderer_);
+            lastFrame_ = now;
+        }
+        int wait = 250;
+        if (auto due = app.NextTimerDue())
+            wait = static_cast<int>(std::min<uint64_t>(250, *due > now ? *due - now : 0));
+        SDL_Event e;
+        if (!SDL_WaitEventTimeout(&e, std::max(1, wait))) return;
+        Dispatch(app, e);
+    }
+
+  private:
+    void Dispatch(Application& app, const SDL_Event& e) {
+        switch (e.type) {
+            case SDL_QUIT:
+                app.CloseRequest();
+                break;
+            case SDL_MOUSEBUTTONDOWN:
+                if (e.button.button == SDL_BUTTON_LEFT) {
+                    ignoreUp_ = false;
+                    app.MouseDown(e.button.x, e.button.y, e.button.clicks);
+                }
+                break;
+            case SDL_MOUSEBUTTONUP:
+                if (e.button.button == SDL_BUTTON_LEFT && !ignoreUp_)
+                    app.MouseUp(e.button.x, e.button.y);
+                ignoreUp_ = false;
+                break;
+            case SDL_MOUSEMOTION:
+                app.MouseMove(e.motion.x, e.motion.y);
+                break;
+            case SDL_MOUSEWHEEL: {
+                int x = 0, y = 0;
+                SDL_GetMouseState(&x, &y);
+                float lx = 0, ly = 0;
+                SDL_RenderWindowToLogical(renderer_, x, y, &lx, &ly);
+                app.MouseWheel(static_cast<int>(lx), static_cast<int>(ly), e.wheel.y);
+                break;
+            }
+            case SDL_KEYDOWN:
+                app.KeyDown(KeyOf(e.key.keysym.sym));
+                break;
+            case SDL_TEXTINPUT:
+                app.TextInput(e.text.text);
+                break;
+            case SDL_WINDOWEVENT:
+                app.MarkDirty();
+                break;
+            default:
+                break;
+        }
+    }
+
+    SDL_Window* window_;
+    SDL_Renderer* renderer_;
+    Painter painter_;
+    std::string title_;
+    uint64_t lastFrame_ = 0;
+    bool ignoreUp_ = false;
+};
+
+}  // namespace
+
+bool UseWindow(std::string* error) {
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
+        if (error) *error = SDL_GetError();
+        return false;
+    }
+    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
+    SDL_DisplayMode mode{};
+    int ww = kCanvasWidth, wh = kCanvasHeight;
+    if (SDL_GetDesktopDisplayMode(0, &mode) == 0 && mode.w > 0 && mode.h > 0) {
+        ww = mode.w;
+        wh = mode.h;
+    }
+    SDL_Window* w =
+        SDL_CreateWindow(kScreenCaption, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, ww, wh,
+                         SDL_WINDOW_BORDERLESS | SDL_WINDOW_MAXIMIZED | SDL_WINDOW_RESIZABLE);
+    if (!w) {
+        if (error) *error = SDL_GetError();
+        SDL_Quit();
+        return false;
+    }
+    SDL_Renderer* r =
+        SDL_CreateRenderer(w, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
+    if (!r) r = SDL_CreateRenderer(w, -1, SDL_RENDERER_SOFTWARE);
+    if (!r) {
+        if (error) *error = SDL_GetError();
+        SDL_DestroyWindow(w);
+        SDL_Quit();
+        return false;
+    }
+    // The canvas keeps its aspect on any display; the bars around it stay black.
+    SDL_RenderSetLogicalSize(r, kCanvasWidth, kCanvasHeight);
+    SDL_StartTextInput();
+    App().SetBackend(std::make_unique<WindowBackend>(w, r));
+    audio::Init();
+    return true;
+}
+
+void CloseWindow() {
+    audio::Shutdown();
+    App().SetBackend(nullptr);
+    SDL_Quit();
+}
+
+}  // namespace ui

@@ -1,0 +1,12 @@
+// The real window: one borderless, maximised SDL window showing the 1024 x 768 canvas scaled.
+#pragma once
+
+#include <string>
+
+namespace ui {
+
+// Opens the window and makes it the screens' back end; false (with a reason) when no display.
+bool UseWindow(std::string* error = nullptr);
+void CloseWindow();
+
+}  // namespace ui

@@ -1,0 +1,22 @@
+// Fixture for tests that drive the game's screens through the scripted player.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "ui/headless.h"
+
+namespace corvanth::test {
+
+class GameTest : public ::testing::Test {
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+    ui::ScriptedPlayer& player() { return ui::UseHeadless(); }
+};
+
+// Sounds the game asked for since the test began ("wave:alert.wav", "play:button.wav").
+int CountSound(const std::string& entry);
+
+}  // namespace corvanth::test

@@ -1,0 +1,239 @@
+// Modal loops, close guards, unwinding, timers and input isolation of the screens.
+#include "ui/application.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "support/game_test.h"
+#include "ui/headless.h"
+
+namespace ui {
+namespace {
+
+// A screen whose handlers a test sets: what each button does, whether it may close.
+class Probe : public Form {
+  public:
+    explicit Probe(const std::string& cls) : Form(cls) {
+        Button1 = Bind<SpeedButton>("Button1");
+        Button2 = Bind<SpeedButton>("Button2");
+        Edit1 = Bind<Edit>("Edit1");
+        ListBox1 = Bind<ListBox>("ListBox1");
+        Timer1 = Bind<Timer>("Timer1");
+        Button1->OnClick = [this] {
+            if (onOpen) onOpen();
+        };
+        Button2->OnClick = [this] { Close(); };
+        Timer1->OnTimer = [this] {
+            ++ticks;
+            if (onTick) onTick();
+        };
+    }
+    bool CloseQuery() override { return mayClose; }
+    void FormActivate() override { ++activations; }
+    void FormKeyDown(int key) override {
+        keys.push_back(key);
+        if (closeOnKey) Close();
+    }
+    void Reset() {
+        onOpen = nullptr;
+        onTick = nullptr;
+        mayClose = true;
+        closeOnKey = false;
+        activations = 0;
+        ticks = 0;
+        keys.clear();
+        Timer1->SetEnabled(false);
+        Edit1->SetText("");
+        ListBox1->SetItemIndex(-1);
+    }
+    SpeedButton* Button1;
+    SpeedButton* Button2;
+    Edit* Edit1;
+    ListBox* ListBox1;
+    Timer* Timer1;
+    std::function<void()> onOpen, onTick;
+    bool mayClose = true, closeOnKey = false;
+    int activations = 0, ticks = 0;
+    std::vector<int> keys;
+};
+
+struct Probes {
+    Probe* a;
+    Probe* b;
+    Probe* c;
+};
+
+Probes& GetProbes() {
+    static Probes probes = [] {
+        const std::string dir = LayoutDir();
+        SetLayoutDir(std::string(CORVANTH_SOURCE_DIR) + "/tests/ui/forms");
+        Probes p{App().Create<Probe>("TProbeA"), App().Create<Probe>("TProbeB"),
+                 App().Create<Probe>("TProbeC")};
+        SetLayoutDir(dir);
+        return p;
+    }();
+    return probes;
+}
+
+class ModalTest : public corvanth::test::GameTest {
+  protected:
+    void SetUp() override {
+        GameTest::SetUp();
+        p = GetProbes();
+        p.a->Reset();
+        p.b->Reset();
+        p.c->Reset();
+    }
+    Probes p{};
+};
+
+TEST_F(ModalTest, ScreensOpenedThreeDeepFromATimerTickCloseInOrder) {
+    std::vector<std::string> order;
+    p.a->Timer1->SetInterval(200);
+    p.a->Timer1->SetEnabled(true);
+    p.a->onTick = [&] {
+        p.a->Timer1->SetEnabled(false);
+        p.b->ShowModal();
+        order.push_back("B returned");
+        p.a->Close();
+    };
+    p.b->onOpen = [&] {
+        p.c->ShowModal();
+        order.push_back("C returned");
+    };
+    player()
+        .Do("TProbeB", [&](Form&) { EXPECT_EQ(App().ModalStack().size(), 2u); })
+        .Click("TProbeB", "Button1")
+        .Do("TProbeC",
+            [&](Form&) {
+                ASSERT_EQ(App().ModalStack().size(), 3u);
+                EXPECT_EQ(App().Top(), p.c);
+            })
+        .Click("TProbeC", "Button2")
+        .Click("TProbeB", "Button2");
+    p.a->ShowModal();
+    EXPECT_EQ(order, (std::vector<std::string>{"C returned", "B returned"}));
+    EXPECT_EQ(p.a->ticks, 1);
+}
+
+TEST_F(ModalTest, AKeyThatClosesTheTopScreenDoesNotReachTheOneBelow) {
+    p.b->closeOnKey = true;
+    p.a->onOpen = [&] { p.b->ShowModal(); };
+    player().Click("TProbeA", "Button1").Key("TProbeB", 'x').Click("TProbeA", "Button2");
+    p.a->ShowModal();
+    EXPECT_EQ(p.b->keys, std::vector<int>{'x'});
+    EXPECT_TRUE(p.a->keys.empty());
+}
+
+TEST_F(ModalTest, AScreenClosedUnderAnotherEndsItsLoopWhenTheUpperOneCloses) {
+    bool bReturned = false;
+    p.a->onOpen = [&] {
+        p.b->ShowModal();
+        bReturned = true;
+    };
+    p.b->onOpen = [&] { p.c->ShowModal(); };
+    player()
+        .Click("TProbeA", "Button1")
+        .Click("TProbeB", "Button1")
+        .Do("TProbeC",
+            [&](Form&) {
+                p.b->Close();  // not on top: its loop ends only once C is gone
+                EXPECT_TRUE(p.b->IsModal());
+            })
+        .Click("TProbeC", "Button2")
+        .Click("TProbeA", "Button2");
+    p.a->ShowModal();
+    EXPECT_TRUE(bReturned);
+}
+
+TEST_F(ModalTest, UnwindingReturnsToTheBottomScreenPastARefusingGuard) {
+    p.b->mayClose = false;
+    p.a->onOpen = [&] { p.b->ShowModal(); };
+    p.b->onOpen = [&] { p.c->ShowModal(); };
+    player()
+        .Click("TProbeA", "Button1")
+        .CloseRequest("TProbeB")  // refused: still on top
+        .Click("TProbeB", "Button1")
+        .Do("TProbeC", [&](Form&) { App().CloseAllAbove(*p.a); })
+        .Do("TProbeA", [&](Form&) { EXPECT_EQ(App().ModalStack().size(), 1u); })
+        .Click("TProbeA", "Button2");
+    p.a->ShowModal();
+    EXPECT_EQ(player().TimesSeen("TProbeB"), 1);
+}
+
+TEST_F(ModalTest, TimersOfALowerScreenKeepFiringUnderAModalOne) {
+    p.a->Timer1->SetInterval(200);
+    p.a->Timer1->SetEnabled(true);
+    p.a->onOpen = [&] { p.b->ShowModal(); };
+    int ticksSeenOnB = 0;
+    player()
+        .Click("TProbeA", "Button1")
+        .Wait("TProbeB", 1000)
+        .Do("TProbeB", [&](Form&) { ticksSeenOnB = p.a->ticks; })
+        .Click("TProbeB", "Button2")
+        .Click("TProbeA", "Button2");
+    p.a->ShowModal();
+    EXPECT_EQ(ticksSeenOnB, 5);  // 1000 ms of 200 ms ticks
+}
+
+TEST_F(ModalTest, ActivateFiresOnShowAndEachTimeTheScreenIsOnTopAgain) {
+    p.a->onOpen = [&] { p.b->ShowModal(); };
+    player()
+        .Click("TProbeA", "Button1")
+        .Click("TProbeB", "Button2")
+        .Click("TProbeA", "Button1")
+        .Click("TProbeB", "Button2")
+        .Click("TProbeA", "Button2");
+    p.a->ShowModal();
+    EXPECT_EQ(p.a->activations, 3);
+    EXPECT_EQ(p.b->activations, 2);
+}
+
+TEST_F(ModalTest, AScreenWaitingForInputTheScriptLacksFailsWithWhatItShows) {
+    p.a->onOpen = [&] { p.b->ShowModal(); };
+    player().Click("TProbeA", "Button1");
+    try {
+        p.a->ShowModal();
+        ADD_FAILURE() << "the watchdog did not fire";
+    } catch (const ScriptError& e) {
+        EXPECT_NE(std::string(e.what()).find("TProbeB waits for input"), std::string::npos)
+            << e.what();
+        EXPECT_NE(std::string(e.what()).find("Probe"), std::string::npos);
+    }
+    EXPECT_TRUE(App().ModalStack().empty());
+}
+
+TEST_F(ModalTest, ThePlayerCannotUseWhatIsHiddenOrDisabled) {
+    p.a->Button1->enabled = false;
+    player().Click("TProbeA", "Button1");
+    EXPECT_THROW(p.a->ShowModal(), ScriptError);
+    p.a->Button1->enabled = true;
+    player().Reset();
+}
+
+TEST_F(ModalTest, TypingAndListClicks) {
+    int changes = 0;
+    p.a->Edit1->OnChange = [&] { ++changes; };
+    int clicks = 0;
+    p.a->ListBox1->OnClick = [&] { ++clicks; };
+    player()
+        .Type("TProbeA", "Edit1", "Captain")
+        .SelectRow("TProbeA", "ListBox1", 2)
+        .ClickAt("TProbeA", "ListBox1", 50, 110)  // below the last row
+        .Click("TProbeA", "Button2");
+    p.a->ShowModal();
+    EXPECT_EQ(p.a->Edit1->Text(), "Capta");  // cut to its five characters
+    EXPECT_EQ(changes, 1);
+    p.a->Edit1->SetText("code");  // the program's own writes fire nothing
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(clicks, 2);
+    EXPECT_EQ(p.a->ListBox1->ItemIndex(), -1);
+    p.a->Edit1->OnChange = nullptr;
+    p.a->ListBox1->OnClick = nullptr;
+}
+
+}  // namespace
+}  // namespace ui
