@@ -1,0 +1,17 @@
+// Market prices from the industries in reach, and the ownership of star systems.
+#pragma once
+
+namespace corvanth {
+
+// Reprices every planet's market for every defined good from the industries of its own system
+// and of the systems one and two jumps away that are friendly to its owner.
+void UpdateMarketPrices();
+
+// Once per turn: hands a system to the captain's faction when it holds the last foreign planet
+// there, and gives the owner of a split system a small chance to recapture it.
+void CheckSystemConquests();
+
+// Gives every existing location of the system the system's owner.
+void SetSystemOwnerToPlanets(int system);
+
+}  // namespace corvanth
