@@ -6,6 +6,7 @@
 #include <string>
 
 #include "shell/background.h"
+#include "shell/start.h"
 #include "support/game_test.h"
 #include "ui/form.h"
 #include "ui/headless.h"
@@ -20,6 +21,9 @@ int main(int argc, char** argv) {
     ui::UseHeadless().SetScreenDir(CORVANTH_SCREENS_DIR);
     ui::SetLayoutDir(std::string(CORVANTH_SOURCE_DIR) + "/forms");
     corvanth::CreateScreens();
+    // Start-up always opens the click and sonar players.
+    corvanth::Form1->MediaPlayer3->Open();
+    corvanth::Form1->MediaPlayer4->Open();
     int result = RUN_ALL_TESTS();
     std::error_code ec;
     std::filesystem::current_path(std::filesystem::temp_directory_path(), ec);
