@@ -4,8 +4,19 @@
 namespace corvanth {
 
 // Recomputes speed, cargo and passenger room, shuttles and strength of Ships[fleet][ship] from
-// its equipment. skipArmour non-zero leaves the strength alone; battleRound 1 is the partial
-// restore at the start of a battle.
+// its class and equipment, and the fleet's cargo and passenger room from that ship. skipArmour
+// non-zero leaves the strength alone; battleRound 1 is the partial restore at the start of a
+// battle.
 void RecalcShipStats(int fleet, int ship, int skipArmour, int battleRound);
+
+// Crew abilities, rated 1 "Normal" .. 3 "Very good".
+inline constexpr int kAbilityNavigation = 1;
+inline constexpr int kAbilityTargeting = 2;
+inline constexpr int kAbilityCloseCombat = 3;
+int CalcCrewRating(int ability, int officers, int droids, int mercenaries, int adventurers,
+                   int scoundrels);
+
+// Whether any used slot of the ship holds an item of that equipment kind.
+bool ShipHasEquipmentType(int fleet, int ship, int kind);
 
 }  // namespace corvanth
