@@ -1,0 +1,23 @@
+// Space events that come and go on the system maps, and the treasure fleet's wanderings.
+#pragma once
+
+namespace corvanth {
+
+// Places a new event in the system at a random free cell (every caller passes column 0 and row
+// 0) and returns its slot 1..4, or 0 when no slot, no location index or no free cell was found.
+int SpawnSpaceEvent(int system, int column, int row);
+
+// One turn of events: old ones vanish, new ones appear.
+void UpdateSpaceEvents();
+
+// One turn of the treasure fleet: it may launch from Sol or jump on to a neighbouring system.
+void MoveTreasureFleet();
+
+// Tells the player about the treasure fleet once per stop when the fleet is at its planet.
+void ShowTreasureFleetNotice();
+
+// Redraws one cell of the fleet's system map for a location index; the travel screen installs
+// it. Until it does, events change the tables only.
+extern void (*RedrawSystemMapLocation)(int location);
+
+}  // namespace corvanth
