@@ -38,6 +38,9 @@ void LoadShipClassCarriage();
 void LoadShipClassOrbitalTurrets();
 // Clears the template and loads class 1..27 into it; any other type leaves it empty.
 void LoadShipType(int shipType);
+// The speed catalogued for ship type 1..27, 0 for any other: what the hull makes without an
+// engine, so the statistics can derive a speed afresh each time.
+int ShipClassSpeed(int shipType);
 
 // Star systems: InitStarSystems runs the 25 system loaders in order, Sol first. Each loader writes
 // its system's record, name, code and description and every one of its locations (StarSystems,

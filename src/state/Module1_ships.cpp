@@ -349,4 +349,9 @@ void LoadShipType(int shipType) {
     if (shipType >= 1 && shipType <= kShipClassCount) kLoaders[shipType - 1]();
 }
 
+int ShipClassSpeed(int shipType) {
+    if (shipType < 1 || shipType > kShipClassCount) return 0;
+    return kShipClassValues[shipType - 1].speed;
+}
+
 }  // namespace corvanth
