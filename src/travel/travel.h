@@ -1,0 +1,159 @@
+// The travel screen: system map, status panel, planet panel and trade box, the captain's bridge.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "ui/form.h"
+
+namespace corvanth {
+
+// The map is 7 rows (A..G, top to bottom) by 5 columns (1..5, left to right).
+inline constexpr int kMapRows = 7;
+inline constexpr int kMapColumns = 5;
+
+// The components of one map cell, named after it ("PanelPlanetC4", "PlanetC4", ...).
+struct MapCell {
+    ui::Panel* panel = nullptr;
+    ui::Image* picture = nullptr;
+    ui::Label* name = nullptr;
+    ui::Label* price = nullptr;
+    ui::Shape* marker = nullptr;
+};
+
+// "A1" .. "G5"; row 1..7, column 1..5.
+std::string CellName(int row, int column);
+
+class TForm2 : public ui::Form {
+  public:
+    TForm2();
+
+    // Backgrounds.
+    ui::Image* Image2;
+    ui::Image* Image23;
+
+    // Header box: system name and turn.
+    ui::GroupBox* GroupBox9;
+    ui::Label* Label1;
+    ui::GroupBox* GroupBox11;
+    ui::Label* Label6;
+
+    // Status panel.
+    ui::Panel* Panel6;
+    ui::Label* Label9;
+    ui::Panel* Panel4;
+    ui::Image* Image5;
+    ui::Panel* Panel5;
+    ui::Label* Label8;
+    ui::Panel* Panel9;
+    ui::Image* Image6;
+    ui::Panel* Panel10;
+    ui::Image* Image21;
+    ui::ProgressBar* ProgressBar2;  // fame
+    ui::ProgressBar* ProgressBar1;  // reputation
+    ui::Panel* Panel11;
+    ui::SpeedButton* SpeedButton14;  // "Options"
+
+    // Planet panel.
+    ui::GroupBox* GroupBox2;
+    ui::Image* Image3;
+    ui::Panel* Panel1;
+    ui::Label* Label4;
+    ui::Label* Label2;
+    ui::Label* Label3;
+    ui::Label* Label10;
+    ui::Panel* Panel3;
+    ui::Memo* Memo1;
+    ui::SpeedButton* SpeedButton5;   // "Travel to the planet"
+    ui::SpeedButton* SpeedButton2;   // "Dock here" / "Jump" / "Investigate"
+    ui::SpeedButton* SpeedButton11;  // "Trade"
+    ui::SpeedButton* SpeedButton1;   // "Raid"
+    ui::SpeedButton* SpeedButton15;  // "Info"
+
+    // Other bridge buttons.
+    ui::SpeedButton* SpeedButton3;   // "View galaxy map"
+    ui::SpeedButton* SpeedButton4;   // "Wait a turn"
+    ui::SpeedButton* SpeedButton6;   // "Mission"
+    ui::SpeedButton* SpeedButton12;  // "Personal information"
+    ui::SpeedButton* SpeedButton13;  // "Ship/Crew information"
+
+    // Trade box.
+    ui::GroupBox* TradeGroupBox;
+    ui::Shape* Shape34;
+    ui::Shape* Shape35;
+    ui::ListBox* ListBox1;
+    ui::RadioButton* RadioButton1;  // "Buy"
+    ui::RadioButton* RadioButton2;  // "Sell"
+    ui::SpinEdit* SpinEdit1;
+    ui::UpDown* UpDown1;
+    ui::Label* Label5;               // sum
+    ui::Label* Label19;              // the chosen good
+    ui::Label* Label20;              // money
+    ui::Label* Label18;              // free cargo room
+    ui::Label* Label21;              // last price paid
+    ui::Label* Label23;              // where the fleet is
+    ui::SpeedButton* SpeedButton7;   // "BUY" / "SELL"
+    ui::SpeedButton* SpeedButton9;   // "Sell all goods"
+    ui::SpeedButton* SpeedButton10;  // "Close"
+
+    // Map: cells by row and column, the blue position lock in two halves, the yellow selection.
+    std::array<MapCell, kMapRows * kMapColumns> cells{};
+    MapCell& Cell(int row, int column) { return cells[(row - 1) * kMapColumns + (column - 1)]; }
+    ui::Panel* Panel17;
+    ui::Image* Image4;
+    ui::Panel* Panel18;
+    ui::Image* Image7;
+    ui::Panel* CursorPanel;
+    ui::Image* Image14;
+
+    // Handlers.
+    void FormActivate() override;
+    bool CloseQuery() override;  // FormCloseQuery
+    void SpeedButton5Click();
+    void SpeedButton4Click();
+    void SpeedButton15Click();
+    void SpeedButton11Click();
+    void SpeedButton10Click();
+    void ListBox1Click();
+    void RadioButton1Click();
+    void RadioButton2Click();
+    void SpeedButton7Click();
+    void SpeedButton9Click();
+    void UpDown1Changing(bool up);
+    void SpinEdit1Change();
+    // Any component of a cell: a click selects, a double click selects and travels.
+    void PlanetCellClick(int row, int column);
+    void PlanetCellDblClick(int row, int column);
+};
+
+extern TForm2* Form2;
+
+// 1 lets the travel screen close without the quit question (the end of a game).
+extern int32_t TravelScreenMayClose;
+
+// Whole screen: header, status, planet panel, system map.
+void RefreshTravelScreen();
+// The turn, money, ship, faction, portrait and the fame and reputation bars.
+void RefreshStatusPanel();
+// The selected location's panel, the action buttons, the trade lists and the selection marks.
+void RefreshPlanetPanel();
+
+// System map of the fleet's system.
+void DrawSystemMap();                    // hides every cell first
+void RefreshSystemMap();                 // draws over what is there
+void DrawSystemMapPlanet(int location);  // one location: drawn, or its cell cleared
+void ResetPlanetLabelColours();
+// The location of the fleet's system in that cell (the last one wins), or 0.
+int FindPlanetAtCell(int column, int row);
+
+// Trade box.
+void FillTradeList();
+void ShowTradeGoodDetail();
+void BuyGoods(int good, int64_t amount);
+void SellGoods(int good, int64_t amount);
+
+// The start of a new game: warm-up of the world and the opening story.
+void ShowAdventureStart();
+
+}  // namespace corvanth
