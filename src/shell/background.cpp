@@ -2,6 +2,8 @@
 #include "shell/background.h"
 
 #include "shell/start.h"
+#include "state/ForgiveOffense.h"
+#include "state/HelpCenter.h"
 #include "state/UMessage1.h"
 #include "state/UMessage2.h"
 #include "state/UMessage3.h"
@@ -38,6 +40,8 @@ void CreateScreens() {
     Message3 = app.Create<TMessage3>();
     Message5 = app.Create<TMessage5>();
     Message6 = app.Create<TMessage6>();
+    Form49 = app.Create<TForm49>();
+    Form50 = app.Create<TForm50>();
     Message4 = app.Create<TMessage4>();
     exp1_message1 = app.Create<Texp1_message1>();
     exp1_Message2 = app.Create<Texp1_Message2>();
