@@ -65,40 +65,7 @@ TEST_F(NewGame, FreshCampaignHasTheDefaultCaptainFleetScalarsAndArenaPauses) {
     EXPECT_EQ(g.Tournaments[2][Tournament::Phase], -expected.Next(100));
     EXPECT_EQ(g.Tournaments[3][Tournament::Phase], -expected.Next(100));
     EXPECT_EQ(Rng().Seed(), expected.Seed());
-}
 
-TEST_F(NewGame, CataloguesOfGoodsFactionsAndRanks) {
-    EXPECT_EQ(g.GoodNames[1], "Food");
-    EXPECT_EQ(g.GoodNames[20], "Toxins");
-    EXPECT_EQ(g.Goods[18][Good::Category], 7);
-    EXPECT_EQ(g.Goods[18][Good::PriceAtLevelBase + 1], 3150);
-    EXPECT_EQ(g.Goods[19][Good::LegalityBase + FactionId::OuterRimAlliance], 0);
-    EXPECT_EQ(g.Goods[19][Good::LegalityBase + FactionId::Federation], 2);
-    EXPECT_EQ(g.Goods[7][Good::Reserved4], -2);
-
-    // Federation at war with the Outer Rim Alliance and the Syndicate, Syndicate and Coalition
-    // at war, pirates at war with everyone; each at peace with itself.
-    auto relation = [&](int a, int b) { return g.Factions[a][Faction::RelationBase + b]; };
-    for (int f = 1; f <= 4; ++f) {
-        EXPECT_EQ(relation(f, f), 1);
-        EXPECT_EQ(relation(FactionId::Pirates, f), 2);
-        EXPECT_EQ(g.Factions[f][Faction::Reputation], 10);
-    }
-    EXPECT_EQ(relation(1, 2), 2);
-    EXPECT_EQ(relation(2, 1), 2);
-    EXPECT_EQ(relation(3, 4), 2);
-    EXPECT_EQ(relation(4, 3), 2);
-    EXPECT_EQ(relation(1, 4), 1);
-    EXPECT_EQ(g.Factions[FactionId::Pirates][Faction::Active], 0);
-    EXPECT_EQ(g.Factions[FactionId::Syndicate][Faction::CapitalSystem], 24);
-    EXPECT_EQ(g.FactionPictures[4], "TraderUnionLogo.jpg");
-
-    EXPECT_EQ(g.RankNames[2][4], "Lt. Commander");
-    EXPECT_EQ(g.RankNames[3][8], "Tai-shu");
-    EXPECT_EQ(g.RankAbbreviations[2][0], "Citizen");
-    EXPECT_EQ(g.RankAbbreviations[4][5], "Lt.Col.");
-    EXPECT_EQ(g.RankNames[1][9], "");
-    EXPECT_EQ(g.RankNames[FactionId::Pirates][0], "");
     // A cleared slot that no loader fills holds one blank.
     EXPECT_EQ(g.SystemNames[26], " ");
     EXPECT_EQ(g.PlanetNames[4][35], " ");

