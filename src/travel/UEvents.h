@@ -16,8 +16,7 @@ void MoveTreasureFleet();
 // Tells the player about the treasure fleet once per stop when the fleet is at its planet.
 void ShowTreasureFleetNotice();
 
-// Redraws one cell of the fleet's system map for a location index; the travel screen installs
-// it. Until it does, events change the tables only.
-extern void (*RedrawSystemMapLocation)(int location);
+// The event slot placed at a location, 0 unless the site and the active slot name each other.
+int SpaceEventSlotAt(int system, int location);
 
 }  // namespace corvanth
