@@ -1,0 +1,264 @@
+// The turn engine: the steps of one day in their order, and the checks between them.
+#include "travel/NextTurnUnit.h"
+
+#include <algorithm>
+#include <string>
+
+#include "shell/retire.h"
+#include "state/Sound.h"
+#include "state/pictures.h"
+#include "state/random.h"
+#include "state/shipstats.h"
+#include "travel/NextTurnUnit_notices.h"
+#include "travel/NextTurnUnit_steps.h"
+#include "tutorial/Tutorial.h"
+#include "ui/application.h"
+
+namespace corvanth {
+
+namespace {
+
+using namespace turn;
+
+constexpr int kContrabandScanBelow = 6;  // in 20, at a planet and not on a trip
+constexpr int kEncounterBelow = 6;       // in 100
+constexpr int kHostileEncounterBelow = 10;
+constexpr int kWantedDraw = 300;  // alerts come and go with 6 chances in 300 (draw <= 5)
+constexpr int kWantedAtMost = 5;
+constexpr int kTutorialTurns = 50;
+
+bool ValidSystem(int s) {
+    return s >= StarSystem::First && s <= StarSystem::Last;
+}
+bool ValidLocation(int l) {
+    return l >= Planet::FirstLocation && l <= Planet::LastLocation;
+}
+bool ValidOwner(int f) {
+    return f >= 0 && f <= FactionId::Pirates;
+}
+
+// The fleet's system record, or nullptr when the fleet names none the tables hold.
+GameRecord* FleetSystem() {
+    const int s = PlayerFleet()[Fleet::System];
+    return ValidSystem(s) ? &G().StarSystems[s] : nullptr;
+}
+GameRecord* FleetLocation() {
+    const int s = PlayerFleet()[Fleet::System], l = PlayerFleet()[Fleet::Location];
+    return ValidSystem(s) && ValidLocation(l) ? &G().Planets[s][l] : nullptr;
+}
+
+// Whether faction `a` is at war with faction `b` in a's record.
+bool AtWar(int a, int b) {
+    return ValidOwner(a) && b >= 1 && b <= FactionId::Pirates &&
+           G().Factions[a][Faction::RelationBase + b] == 2;
+}
+
+bool ScreenShowing(const char* screenClass) {
+    const ui::Form* f = ui::App().FindForm(screenClass);
+    return f && f->Visible();
+}
+
+int CrewTotal() {
+    const GameRecord& ship = PlayerShip();
+    int total = 0;
+    for (int k = Ship::CrewOfficers; k <= Ship::CrewScoundrels; ++k) total += ship[k];
+    return total;
+}
+bool NeedsNoCrewNotice() {
+    return PlayerShip()[Ship::CrewMin] >= 1 && CrewTotal() <= 0;
+}
+
+std::string FactionName(int f) {
+    return ValidOwner(f) ? G().FactionNames[f].str() : std::string();
+}
+
+void AdvanceTurnCounter() {
+    ++G().TurnNumber;
+}
+
+void EndTutorialInTime() {
+    if (TutorialStep > 0 && G().TurnNumber > kTutorialTurns) {
+        Calls().EndTutorial();
+        TutorialStep = 0;
+    }
+}
+
+void ScanForContrabandAtPlanet() {
+    const GameRecord* here = FleetLocation();
+    if (!here || (*here)[Planet::Kind] != PlanetKind::Planet) return;
+    if (PlayerFleet()[Fleet::DaysLeft] != 0) return;
+    if (Random(20) < kContrabandScanBelow) Calls().ScanForContraband((*here)[Planet::Owner]);
+}
+
+void GuardTutorialTrips() {
+    const int step = TutorialStep, selected = G().SelectedPlanet;
+    // The tutorial's two guided trips must not be spoilt by a pirate; the caller clears the flag.
+    if ((step == 10 && selected == 4) || (step == 29 && selected == 6)) G().NoEncounterThisTurn = 1;
+}
+
+void RollEncounter() {
+    if (G().NoEncounterThisTurn != 0) return;
+    int threshold = kEncounterBelow;
+    const GameRecord* here = FleetLocation();
+    const GameRecord* system = FleetSystem();
+    if ((here && AtWar((*here)[Planet::Owner], CaptainFaction())) ||
+        (system && (*system)[StarSystem::Alerted] == 1))
+        threshold = kHostileEncounterBelow;
+    if (Random(100) < threshold) {
+        Calls().StartRandomEncounter();
+        if (GameEnded()) return;
+    }
+    if (G().NoEncounterThisTurn == 0 && PlayerShip()[Ship::Present] > 0)
+        Calls().CheckMissionProgress();
+}
+
+void GatherIntelligence() {
+    if (ScreenShowing("TForm13")) return;  // nothing of this during a trip
+    if (!ShipHasEquipmentType(G().CurrentFleet, G().CurrentShip, EquipmentKind::Surveillance))
+        return;
+    const GameRecord* system = FleetSystem();
+    const int owner = system ? (*system)[StarSystem::Owner] : 0;
+    const int own = CaptainFaction();
+    if (own == 0) return;
+    GameRecord& captain = Captain();
+    if (!system || owner == own || !AtWar(own, owner)) {
+        captain[Player::SurveillanceNoticeShown] = 0;  // the next entry tells again
+        return;
+    }
+    if (captain[Player::SurveillanceNoticeShown] == 0 &&
+        captain[Player::HideSurveillanceNotice] == 0) {
+        captain[Player::SurveillanceNoticeShown] = 1;
+        PlayReward1Sound();
+        ShowSwitchableNotice(
+            "You have entered enemy space. Your surveillance equipment will try to gather "
+            "information. You get fame and reputation for every turn in enemy space. Beware! "
+            "They will come after you!",
+            "misc.jpg", Player::HideSurveillanceNotice);
+    }
+    int32_t& reputation = G().Factions[own][Faction::Reputation];
+    const int64_t repGain = std::max<int64_t>(reputation / 25, 20);
+    reputation = Capped(reputation + repGain);
+    int32_t& fame = captain[Player::Fame];
+    const int64_t fameGain = std::max<int64_t>(fame / 50, 10);
+    fame = Capped(fame + fameGain);
+}
+
+void FirstNoCrewCheck() {
+    GameRecord& fleet = PlayerFleet();
+    if (!NeedsNoCrewNotice()) {
+        fleet[Fleet::NoCrewNoticeShown] = 0;
+        return;
+    }
+    if (fleet[Fleet::NoCrewNoticeShown] != 0) return;
+    fleet[Fleet::NoCrewNoticeShown] = 1;
+    ShowFixedNotice(
+        "You do not have any crew, hire some men at the bar on a planet. Travel time multiplied "
+        "by 4.",
+        GetShipPictureName(PlayerShip()[Ship::Class]));
+}
+
+void CalmAlertedSystems() {
+    GameState& g = G();
+    const std::string& captainName = g.CaptainNames[g.CurrentPlayer].str();
+    for (int s = StarSystem::First; s <= StarSystem::Last; ++s) {
+        GameRecord& system = g.StarSystems[s];
+        if (system[StarSystem::Exists] <= 0 || system[StarSystem::Alerted] != 1 ||
+            s == PlayerFleet()[Fleet::System])
+            continue;
+        if (Random(kWantedDraw) > kWantedAtMost) continue;
+        system[StarSystem::Alerted] = 0;
+        if (Captain()[Player::HideWantedNews] != 0) continue;
+        ShowSwitchableNotice("The " + FactionName(system[StarSystem::Owner]) +
+                                 " informed us that the buccaneer " + captainName +
+                                 " propably has left the " + g.SystemNames[s].str() + " system.",
+                             "news.jpg", Player::HideWantedNews);
+    }
+}
+
+void SpotWantedCaptain() {
+    GameRecord* system = FleetSystem();
+    if (!system) return;
+    const int owner = (*system)[StarSystem::Owner];
+    if (!ValidOwner(owner) || G().Factions[owner][Faction::Reputation] >= 0) return;
+    if ((*system)[StarSystem::Alerted] != 0 || Random(kWantedDraw) > kWantedAtMost) return;
+    (*system)[StarSystem::Alerted] = 1;
+    if (Captain()[Player::HideWantedNews] != 0) return;
+    GameState& g = G();
+    ShowSwitchableNotice(
+        "The known buccaneer " + g.CaptainNames[g.CurrentPlayer].str() + " has been seen in the " +
+            g.SystemNames[PlayerFleet()[Fleet::System]].str() + ". The " + FactionName(owner) +
+            " warns" + " all its ships and colonies to watch out.",
+        "news.jpg", Player::HideWantedNews);
+}
+
+void CrewDay() {
+    if (CrewTotal() > 0) Calls().CrewTurnStep();
+}
+
+void SecondNoCrewCheck() {
+    GameRecord& fleet = PlayerFleet();
+    if (!NeedsNoCrewNotice()) {
+        fleet[Fleet::NoCrewNoticeShown] = 0;
+        return;
+    }
+    fleet[Fleet::Morale] = 0;
+    if (fleet[Fleet::NoCrewNoticeShown] != 0) return;
+    fleet[Fleet::NoCrewNoticeShown] = 1;
+    ShowFixedNotice(
+        "You have no crewmembers. Your travel time is multiplied by 4! You need to hire a crew in "
+        "the bar!",
+        GetShipPictureName(PlayerShip()[Ship::Class]));
+}
+
+void Tournaments() {
+    if (!ScreenShowing("TForm61")) Calls().AdvanceTournaments();
+}
+
+using Step = void (*)();
+
+// One day, in this order. Any step that shows a screen may end the game; the turn stops there.
+const Step kSteps[] = {
+    AdvanceTurnCounter,
+    EndTutorialInTime,
+    [] { Calls().ClampPlayerValues(); },
+    [] { Calls().UpdateDiplomacy(); },
+    [] { Calls().GenerateMissionOffers(); },
+    [] { Calls().UpdateSpaceEvents(); },
+    CollectLoan,
+    ChangeWarBonds,
+    [] { Calls().UpdateMarketPrices(); },
+    DriftMarketPrices,
+    [] { Calls().RebuildFacilities(); },
+    [] { Calls().WarTurnStep(); },
+    [] { Calls().MoveTreasureFleet(); },
+    [] { Calls().ShowTreasureFleetNotice(); },
+    [] { Calls().CheckSystemConquests(); },
+    [] { Calls().CheckEndOfWar(); },
+    ScanForContrabandAtPlanet,
+    [] { Calls().CheckPromotion(); },
+    GuardTutorialTrips,
+    RollEncounter,
+    [] { Calls().RegenerateHireableCrew(); },
+    GatherIntelligence,
+    FirstNoCrewCheck,
+    CalmAlertedSystems,
+    SpotWantedCaptain,
+    [] { Calls().RecalcShipStats(G().CurrentFleet, G().CurrentShip, 0, 0); },
+    CrewDay,
+    SecondNoCrewCheck,
+    AgeCaptain,
+    Tournaments,
+    [] { Calls().UpdateSenatorStory(); },
+};
+
+}  // namespace
+
+void NextTurn() {
+    for (Step step : kSteps) {
+        // Once the game is over nothing more happens: no notice, no second death, no score.
+        if (GameEnded()) return;
+        step();
+    }
+}
+
+}  // namespace corvanth

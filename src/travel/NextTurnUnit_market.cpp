@@ -1,0 +1,149 @@
+// The turn's money and market steps: the loan falls due, war bonds change value, prices drift.
+#include <cstdint>
+#include <string>
+
+#include "state/pictures.h"
+#include "state/random.h"
+#include "travel/NextTurnUnit_notices.h"
+#include "travel/NextTurnUnit_steps.h"
+
+namespace corvanth::turn {
+
+namespace {
+
+constexpr int kLoanExtension = 100;  // turns granted after a confiscation
+
+// War-bond rate in per cent by the sum of the own faction's war scores.
+int WarBondRate(int sum) {
+    if (sum >= -100 && sum <= -9) return -6;
+    if (sum >= -8 && sum <= -3) return -4;
+    if (sum >= -2 && sum <= 2) return -2;
+    if (sum >= 3 && sum <= 5) return 0;
+    if (sum >= 6 && sum <= 100) return 2;
+    return 0;
+}
+
+// The largest step of a drift, in per cent of the base price: cheap goods swing wildly.
+int DriftStep(int base) {
+    if (base >= 0 && base <= 150) return Random(20);
+    if (base >= 151 && base <= 400) return Random(15);
+    if (base >= 401 && base <= 2499) return Random(10);
+    if (base >= 2500 && base <= 100000) return Random(5);
+    return 0;
+}
+
+struct Band {
+    int floorPercent;  // the price never falls below base * floor / 100
+    int maxDrift;      // nor drifts further than base * maxDrift / 100 either way
+};
+
+// False for a base price outside every band: such a price is left unbounded.
+bool BandFor(int base, Band& band) {
+    struct Row {
+        int from, to;
+        Band band;
+    };
+    static constexpr Row kBands[] = {
+        {0, 50, {10, 90}},      {51, 100, {20, 80}},     {101, 400, {50, 50}},
+        {401, 950, {60, 40}},   {951, 1499, {70, 30}},   {1500, 2499, {73, 27}},
+        {2500, 5000, {76, 24}}, {5001, 10000, {85, 15}}, {10001, 100000, {90, 10}},
+    };
+    for (const Row& row : kBands) {
+        if (base >= row.from && base <= row.to) {
+            band = row.band;
+            return true;
+        }
+    }
+    return false;
+}
+
+void DriftOne(GameRecord& market) {
+    const int base = market[Market::BasePrice];
+    int32_t& drift = market[Market::Drift];
+    int32_t& price = market[Market::Price];
+    if (Random(100) < G().MarketChangeChance) {
+        const int p = DriftStep(base);
+        if (p > 0) {
+            // 50 of 101 rise, 51 fall: prices creep downwards.
+            if (Random(101) < 50)
+                drift += base * p / 100;
+            else
+                drift -= base * p / 100;
+        }
+    }
+    // The band holds for every good, drifted today or not: a base price that changed with the
+    // supply keeps the old drift, which may lie far outside the new band or even below 1.
+    price = base + drift;
+    Band band;
+    if (BandFor(base, band)) {
+        const int limit = base * band.maxDrift / 100;
+        if (base * band.floorPercent / 100 > price) {
+            drift = -limit;
+            price = base + drift;
+        }
+        if (base + limit < price) {
+            drift = limit;
+            price = base + drift;
+        }
+    }
+    if (price <= 0) {
+        price = 1;
+        drift = 1;
+    }
+}
+
+}  // namespace
+
+void CollectLoan() {
+    const int f = CaptainFaction();
+    if (f == 0) return;
+    GameRecord& faction = G().Factions[f];
+    if (faction[Faction::Loan] <= 0) return;
+    --faction[Faction::LoanTurnsLeft];
+    if (faction[Faction::EarlyPaybackTurns] > 0) --faction[Faction::EarlyPaybackTurns];
+    if (faction[Faction::LoanTurnsLeft] > 0) return;
+    int32_t& money = Captain()[Player::Money];
+    int32_t amount = money / 2;
+    if (faction[Faction::Loan] < amount) amount = faction[Faction::Loan];
+    // Nothing to take: the countdown stays run out and the bank tries again tomorrow.
+    if (amount <= 0) return;
+    faction[Faction::Loan] -= amount;
+    faction[Faction::LoanTurnsLeft] = kLoanExtension;
+    money -= amount;
+    ShowFixedNotice("You forgot to pay back your loan! $C " + FormatThousands(amount) +
+                        (faction[Faction::Loan] < 1
+                             ? " of your fortune got confiscated! Your loan is now paid back "
+                               "completetly."
+                             : " of your fortune got confiscated! You have additional 100 turns "
+                               "to pay back the rest."),
+                    "treasure_sm.jpg");
+}
+
+void ChangeWarBonds() {
+    const int f = CaptainFaction();
+    if (f == 0) return;
+    GameRecord& faction = G().Factions[f];
+    if (faction[Faction::WarBonds] <= 0) return;
+    int sum = 0;
+    for (int g = FactionId::Federation; g <= FactionId::Coalition; ++g)
+        if (g != f) sum += faction[Faction::WarScoreBase + g];
+    // 64 bits: a large holding times the rate does not fit in 32.
+    const int64_t value = faction[Faction::WarBonds];
+    const int64_t changed = value + value * WarBondRate(sum) / 100;
+    faction[Faction::WarBonds] = changed < 0 ? 0 : Capped(changed);
+}
+
+void DriftMarketPrices() {
+    GameState& g = G();
+    for (int s = StarSystem::First; s <= StarSystem::Last; ++s) {
+        if (g.StarSystems[s][StarSystem::Exists] != 1) continue;
+        for (int l = Planet::FirstLocation; l <= Planet::LastLocation; ++l) {
+            const GameRecord& p = g.Planets[s][l];
+            if (p[Planet::Exists] != 1 || p[Planet::Kind] != PlanetKind::Planet) continue;
+            for (int good = Good::First; good <= Good::Last; ++good)
+                DriftOne(g.Markets[s][l][good]);
+        }
+    }
+}
+
+}  // namespace corvanth::turn

@@ -1,0 +1,20 @@
+// The notice dialogs as the turn and the world events show them.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace corvanth {
+
+// A notice the player cannot switch off: its "do not show" box is disabled while it shows.
+void ShowFixedNotice(const std::string& text, const std::string& picture);
+
+// A notice that can be switched off: the box opens unticked; ticked on closing, it sets the
+// captain's switch field to 1, which the caller tests before showing that kind again.
+void ShowSwitchableNotice(const std::string& text, const std::string& picture, int playerField);
+
+// The long notice with a headline, a picture in a white frame and its lines one below the other.
+void ShowLongNotice(const std::string& headline, const std::string& picture,
+                    const std::vector<std::string>& lines);
+
+}  // namespace corvanth
