@@ -127,9 +127,11 @@ std::vector<Row> MakeRows() {
         Pic("ships", "exp1_ship{20..27}.jpg", kPicW, kPicH, PaintShip, 0, "ship"),
         Grey("ships", "exp1_ship{20..27}g.jpg", kPicW, kPicH, PaintShip, 0, "ship"),
 
-        // The captain's portraits 1..3 by age class, large and in two small sizes.
-        Pic("portraits", "Hero{1..3}_{20,35,50,70,150}y.jpg", 240, 300, PaintPerson, kHero, "hero"),
-        Pic("portraits", "Hero{1..3}_{20,35,50,70,150}y_sm.jpg", 120, 150, PaintPerson, kHero,
+        // The captain's portraits 1..3 by age class. The large one fills both the upright frame
+        // of the new-captain screen and the 4:3 frames of the dialogs, so it is square; the
+        // small one goes to 4:3 notices, the smallest to the upright status panel.
+        Pic("portraits", "Hero{1..3}_{20,35,50,70,150}y.jpg", 260, 260, PaintPerson, kHero, "hero"),
+        Pic("portraits", "Hero{1..3}_{20,35,50,70,150}y_sm.jpg", 160, 120, PaintPerson, kHero,
             "hero"),
         Pic("portraits", "Hero{1..3}_{20,35,50,70,150}y_sm2.jpg", 80, 100, PaintPerson, kHero,
             "hero"),

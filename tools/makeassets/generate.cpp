@@ -9,6 +9,7 @@
 #include <system_error>
 #include <thread>
 
+#include "mpeg_audio.h"
 #include "writers.h"
 
 namespace corvanth::assets {
@@ -19,6 +20,11 @@ std::string Lower(std::string s) {
     std::transform(s.begin(), s.end(), s.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return s;
+}
+
+// The mixer picks a music decoder by the file's ending, so ".mp3" files hold MPEG audio.
+bool IsMusic(const std::string& name) {
+    return name.size() > 4 && Lower(name.substr(name.size() - 4)) == ".mp3";
 }
 
 }  // namespace
@@ -61,8 +67,9 @@ Outcome Generate(const std::string& dir, const std::vector<Asset>& assets, int t
             fs::path target = fs::path(dir) / a.params.name;
             fs::path part = target;
             part += ".part";
-            bool ok = a.IsSound() ? WriteWav(part.string(), RenderSound(a))
-                                  : WriteJpeg(part.string(), RenderPicture(a));
+            bool ok = !a.IsSound()             ? WriteJpeg(part.string(), RenderPicture(a))
+                      : IsMusic(a.params.name) ? WriteMpegLayer1(part.string(), RenderSound(a))
+                                               : WriteWav(part.string(), RenderSound(a));
             std::error_code err;
             if (ok) fs::rename(part, target, err);
             if (!ok || err) {

@@ -22,6 +22,9 @@ struct Traits {
     float sea, ice, clouds, spin, tilt;
     Rgb land, land2, water, atmo;
     float atmoStrength;
+    Rgb tint;     // every world of a type a little different
+    float bands;  // band count of deserts and gas worlds
+    bool lava;
     std::vector<std::pair<Vec3, float>> craters;
 };
 
@@ -51,6 +54,9 @@ Traits MakeTraits(PlanetStyle style, uint64_t seed) {
     t.water = Mix(Hex(0x0d2c66), Hex(0x0f4a70), rng.Unit());
     t.atmo = Hex(0x5d9cff);
     t.atmoStrength = 0.9f;
+    t.tint = {rng.Range(0.8f, 1.2f), rng.Range(0.8f, 1.2f), rng.Range(0.8f, 1.2f)};
+    t.bands = rng.Range(0.7f, 1.4f);
+    t.lava = rng.Unit() < 0.5f;
     switch (style) {
         case kTerra:
             t.sea = 0.04f, t.land = Hex(0x3d6a2c), t.water = Hex(0x0c2f6e), t.clouds = 0.6f;
@@ -127,7 +133,7 @@ Surface Banded(const Traits& t, Vec3 p, const Rgb* colours, int count, float fre
     return {Mix(colours[i], colours[i + 1], u - i)};
 }
 
-Surface SurfaceAt(PlanetStyle style, const Traits& t, Vec3 p) {
+Surface BaseSurface(PlanetStyle style, const Traits& t, Vec3 p) {
     switch (style) {
         case kRed:
         case kMars: {
@@ -136,23 +142,23 @@ Surface SurfaceAt(PlanetStyle style, const Traits& t, Vec3 p) {
             return s;
         }
         case kDark: {
-            Surface s = Rocky(t, p, Hex(0x121218), Hex(0x4a4656), 0.3f);
+            Surface s = Rocky(t, p, Hex(0x1a1a22), Hex(0x6a6478), 0.3f);
             float crack = Ridged3(Scale(p, 4.0f), t.s + 17, 4);
-            s.night = Hex(0xff5a1a) * (Smooth(0.82f, 0.95f, crack) * 1.3f);
+            if (t.lava) s.night = Hex(0xff5a1a) * (Smooth(0.82f, 0.95f, crack) * 1.3f);
             return s;
         }
         case kMoon:
             return Rocky(t, p, Hex(0x3c3c40), Hex(0xb4b2ac), 0.15f);
         case kDesert: {
             static const Rgb c[] = {Hex(0x8a5a2e), Hex(0xd4a866), Hex(0xe8c98e), Hex(0xb07a44)};
-            Surface s = Banded(t, p, c, 4, 7);
+            Surface s = Banded(t, p, c, 4, 7 * t.bands);
             float dunes = Fbm3(Scale(p, 12), t.s + 9, 3);
             s.albedo = s.albedo * (0.9f + 0.2f * dunes);
             return s;
         }
         case kToxic: {
             static const Rgb c[] = {Hex(0x5a6a18), Hex(0xb8c43a), Hex(0x7a8a20), Hex(0xd8d070)};
-            return Banded(t, p, c, 4, 9);
+            return Banded(t, p, c, 4, 9 * t.bands);
         }
         case kSaturn: {
             static const Rgb c[] = {Hex(0xb89a6a), Hex(0xe8d2a4), Hex(0xcfae78), Hex(0xf2e4c4)};
@@ -205,6 +211,16 @@ Surface SurfaceAt(PlanetStyle style, const Traits& t, Vec3 p) {
         s.albedo = Mix(s.albedo, Hex(0xf2f6fa), Smooth(t.ice, t.ice + 0.04f, lat));
         s.spec = 0;
     }
+    return s;
+}
+
+Surface SurfaceAt(PlanetStyle style, const Traits& t, Vec3 p) {
+    Surface s = BaseSurface(style, t, p);
+    bool fixed = style == kTerra || style == kMars || style == kSaturn || style == kJupiter ||
+                 style == kMoon;
+    if (!fixed)
+        s.albedo = s.albedo *
+                   (style == kEarth || style == kOcean ? Mix(Rgb{1, 1, 1}, t.tint, 0.4f) : t.tint);
     return s;
 }
 
