@@ -55,7 +55,7 @@ void BackHair(Ctx& c) {
     if (c.who.hairStyle == Hair::Bun)
         FillSdf(
             c.img, c.h.x - c.u, c.h.y - 1.5f * c.u, c.h.x + c.u, c.h.y,
-            [&](Vec2 p) { return SdCircle(p, c.P(0.35f, -0.82f), c.u * 0.3f); },
+            [&](Vec2 p) { return SdCircle(p, c.P(0.28f, -1.08f), c.u * 0.3f); },
             [&](Vec2 p) { return HairShade(c, p, base) * 0.8f; });
     if (c.who.hairStyle != Hair::Long) return;
     FillSdf(

@@ -29,6 +29,7 @@ std::vector<float> SynthSonar(const Params&) {
         ping[i] = (std::sin(kTwoPi * hz * t) + 0.2f * std::sin(kTwoPi * hz * 2 * t)) *
                   Pluck(t, 0.004f, 0.25f);
     }
+    FadeOut(ping, 0.2f);
     Wave w;
     MixIn(w, ping, 0);
     MixIn(w, ping, 0.32f, 0.3f);
@@ -118,10 +119,12 @@ std::vector<float> SynthBeam(const Params& p) {
                     std::sin(kTwoPi * 3100 * t) * (0.5f + 0.5f * std::sin(kTwoPi * 17 * t)) * 0.25f;
                 w[i] = (std::sin(kTwoPi * ph) + shimmer) * Pluck(t, 0.01f, 0.35f);
             }
+            FadeOut(w, 0.25f);
             Room(w, 0.3f);
             break;
         }
     }
+    FadeOut(w, 0.05f);
     Finish(w, 0.8f);
     return w;
 }
@@ -170,7 +173,9 @@ std::vector<float> SynthMines(const Params&) {
     for (float at : {0.3f, 0.45f}) {
         Wave beep(Samples(0.08f));
         for (size_t i = 0; i < beep.size(); ++i)
-            beep[i] = std::sin(kTwoPi * 1500 * Seconds(i)) * 0.4f;
+            beep[i] =
+                std::sin(kTwoPi * 1500 * Seconds(i)) * 0.4f * Smooth(0.0f, 0.005f, Seconds(i));
+        FadeOut(beep, 0.01f);
         MixIn(w, beep, at);
     }
     Finish(w, 0.75f);

@@ -5,6 +5,12 @@
 
 namespace corvanth::assets {
 
+void FadeOut(Wave& w, float seconds) {
+    size_t n = std::min(w.size(), Samples(seconds));
+    for (size_t i = 0; i < n; ++i)
+        w[w.size() - 1 - i] *= Smooth(0.0f, 1.0f, static_cast<float>(i) / n);
+}
+
 void MixIn(Wave& into, const Wave& add, float offset, float gain) {
     size_t start = Samples(offset);
     if (into.size() < start + add.size()) into.resize(start + add.size(), 0);
@@ -69,6 +75,7 @@ Wave Bell(float hz, float seconds, float brightness) {
                  Pluck(t, 0.003f, seconds * 0.45f / (1 + k));
         w[i] = v;
     }
+    FadeOut(w, seconds * 0.2f);
     return w;
 }
 

@@ -61,6 +61,8 @@ class Svf {
     float low = 0, band = 0, high = 0;
 };
 
+// Brings the last `seconds` down to silence, so a sound never stops on a click.
+void FadeOut(Wave& w, float seconds);
 // Adds `add` into `into` at `offset` seconds, scaled.
 void MixIn(Wave& into, const Wave& add, float offset, float gain = 1);
 // A damped room of combs and all-passes; `wet` 0..1.
