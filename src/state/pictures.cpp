@@ -142,7 +142,8 @@ std::string FormatThousands(int64_t value) {
         rest /= 1000;
     }
     text = std::to_string(rest) + text;
-    return value < 0 ? "-" + text : text;
+    if (value < 0) text.insert(0, "-");
+    return text;
 }
 
 }  // namespace corvanth
