@@ -33,7 +33,7 @@ float Hairline(const Ctx& c, float x) {
     float recede = c.who.female ? 0 : Smooth(0.35f, 0.85f, c.who.age) * 0.32f;
     if (c.who.hairStyle == Hair::Long || c.who.hairStyle == Hair::Bun)
         return -0.5f + 0.22f * (x / 0.7f) + 0.08f * x * x;  // swept to one side
-    return -0.52f + 0.18f * x * x - recede * (1 - std::min(1.0f, x * x * 2.2f));
+    return -0.5f + 0.2f * x * x + 0.07f * x - recede * (1 - std::min(1.0f, x * x * 2.2f));
 }
 
 Rgb HairColour(const Person& who) {
@@ -300,13 +300,16 @@ void TopHair(Ctx& c) {
         [&](Vec2 p) {
             Vec2 l = c.L(p);
             float cap = SdEllipse(l, {0, -0.12f}, 0.8f + volume, 0.95f + volume) * c.u;
-            float edge = 0.05f * Fbm2(l.x * 7, l.y * 2, c.s + 9, 2);
+            float edge = 0.07f * Fbm2(l.x * 11, l.y * 2, c.s + 9, 2);
             float top = std::max(cap, (l.y - Hairline(c, l.x) + edge) * c.u);
             float sides = std::max(cap, std::max((0.67f - std::fabs(l.x)) * c.u,
                                                  (l.y - (w.female ? 0.35f : -0.08f)) * c.u));
             return std::min(top, sides);
         },
         [&](Vec2 p) { return HairShade(c, p, base); });
+    if (w.hairStyle == Hair::Short && w.age < 0.7f)  // a side parting
+        Line(c.img, c.P(-0.34f, -0.56f), c.P(-0.24f, -1.0f), std::max(0.5f, c.u * 0.03f),
+             base * 0.5f, 0.7f);
 }
 
 void Headwear(Ctx& c) {

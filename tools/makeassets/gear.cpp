@@ -143,9 +143,32 @@ void PaintGear(Image& img, const Params& p) {
             Bay(img, p.seed, Hex(0xff8040));
             return Missile(img, {W * 0.55f, H * 0.48f}, W * 0.55f, H * 0.07f, Hex(0xb8bcc4),
                            Hex(0xffa050));
-        case kEcm:
-        case kSurveillance: {
-            Rgb wave = p.style == kEcm ? Hex(0x50ff90) : Hex(0x50d0ff);
+        case kSurveillance: {  // a sensor pod sweeping a cone of light over the dark
+            Bay(img, p.seed, Hex(0x50d0ff));
+            Vec2 lens{W * 0.3f, H * 0.42f};
+            for (int y = 0; y < img.H(); ++y)
+                for (int x = 0; x < img.W(); ++x) {
+                    float dx = x - lens.x, dy = y - lens.y;
+                    if (dx <= 0) continue;
+                    float a = std::atan2(dy, dx);
+                    float inCone = Smooth(0.32f, 0.26f, std::fabs(a - 0.12f));
+                    float scan = 0.6f + 0.4f * std::sin(std::hypot(dx, dy) * 0.35f);
+                    img.At(x, y) = img.At(x, y) +
+                                   Hex(0x40b0ff) * (inCone * scan * 0.22f * Smooth(W, 0.0f, dx));
+                }
+            Box(img, {lens.x - s * 0.12f, lens.y}, {s * 0.16f, s * 0.11f}, Hex(0x6a707a), 1,
+                s * 0.03f);
+            Box(img, {lens.x - s * 0.12f, lens.y - s * 0.06f}, {s * 0.16f, s * 0.03f},
+                Hex(0x9aa0aa), 1, s * 0.02f);
+            Disc(img, lens, s * 0.07f, Hex(0x1a2a3a));
+            Glow(img, lens, s * 0.05f, Hex(0x80e0ff) * 1.4f);
+            Line(img, {lens.x - s * 0.2f, lens.y - s * 0.11f},
+                 {lens.x - s * 0.26f, lens.y - s * 0.3f}, s * 0.012f, Hex(0xb0b4bc));
+            Glow(img, {lens.x - s * 0.26f, lens.y - s * 0.3f}, s * 0.015f, Hex(0xff4030) * 1.5f);
+            return;
+        }
+        case kEcm: {
+            Rgb wave = Hex(0x50ff90);
             Bay(img, p.seed, wave);
             Box(img, {c.x, H * 0.62f}, {s * 0.22f, s * 0.12f}, Hex(0x5a5e68), 1, s * 0.02f);
             Vec2 dish{c.x, H * 0.4f};
@@ -253,16 +276,18 @@ void PaintGear(Image& img, const Params& p) {
             Glow(img, {m.x, m.y}, s * 0.06f, Hex(0x80d0ff) * 1.5f);
             return;
         }
-        case kParticle:
+        case kParticle: {
             Bay(img, p.seed, Hex(0x40ffff));
-            Turret(img, c, s, 1, Hex(0x40ffff) * 0.5f, 0.12f);
-            for (int i = 0; i < 30; ++i) {
-                float t = rng.Unit();
-                Glow(img,
-                     {c.x + s * 0.62f + t * W, c.y - s * 0.12f - t * W * 0.19f + rng.Range(-3, 3)},
-                     1.2f, Hex(0xc0ffff) * 1.2f);
+            Vec2 base{W * 0.28f, H * 0.55f};
+            Turret(img, base, s, 1, Hex(0x40ffff) * 0.6f, 0.12f);
+            Vec2 tip{base.x + s * 0.62f, base.y - s * 0.12f};
+            for (int i = 0; i < 50; ++i) {  // the stream of particles
+                float t = rng.Unit() * (W - tip.x);
+                Glow(img, {tip.x + t, tip.y - t * 0.19f + rng.Range(-2.5f, 2.5f)},
+                     0.8f + rng.Unit(), Hex(0xc0ffff) * 1.5f);
             }
             return;
+        }
         case kQuantum: {
             Space(img, p);
             Vec2 m{W * 0.55f, H * 0.5f};
