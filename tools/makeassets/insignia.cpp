@@ -230,9 +230,11 @@ void PaintInsignia(Image& img, const Params& p) {
                     Box(img, {x, y}, {u * 0.03f, H * (code == 0 ? 0.22f : 0.32f)}, mark);
                 }
                 break;
-            case 1:
-                Disc(img, {x, y}, H * (code == 6 ? 0.34f : 0.2f), mark);
+            case 1: {  // pips, smaller when many share the board
+                float gap = n > 1 ? W * 0.4f / (n - 1) : W;
+                Disc(img, {x, y}, std::min(H * (code == 6 ? 0.34f : 0.2f), gap * 0.38f), mark);
                 break;
+            }
             case 2:
                 Polygon(
                     img,
