@@ -64,11 +64,6 @@ std::string ShipStem(int t) {
     return (t >= 20 ? "exp1_ship" : "ship") + std::to_string(t);
 }
 
-std::string ThreeDigits(int64_t group) {
-    // The group plus 1000 gives the leading zeros; its first digit is dropped.
-    return std::to_string(group + 1000).substr(1);
-}
-
 }  // namespace
 
 std::string GetHeroPictureName(int player) {
@@ -136,14 +131,18 @@ std::string GetCityPictureName(int number) {
 std::string FormatThousands(int64_t value) {
     // Unsigned, so the most negative value has an absolute value too.
     uint64_t rest = value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
-    std::string text;
-    while (rest >= 1000) {
-        text = "." + ThreeDigits(static_cast<int64_t>(rest % 1000)) + text;
-        rest /= 1000;
-    }
-    text = std::to_string(rest) + text;
-    if (value < 0) text.insert(0, "-");
-    return text;
+    // Digits are written from the right into a buffer with room for the sign and every group.
+    char buffer[32];
+    char* at = buffer + sizeof(buffer);
+    int digits = 0;
+    do {
+        if (digits > 0 && digits % 3 == 0) *--at = '.';
+        *--at = static_cast<char>('0' + rest % 10);
+        rest /= 10;
+        ++digits;
+    } while (rest > 0);
+    if (value < 0) *--at = '-';
+    return std::string(at, buffer + sizeof(buffer));
 }
 
 }  // namespace corvanth
