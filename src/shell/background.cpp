@@ -1,6 +1,14 @@
-// The background screen and the screens' creation.
+// The background screen: start-up and shut-down of the program, and the creation of the screens.
 #include "shell/background.h"
 
+#include <cstdio>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "shell/credits.h"
+#include "shell/name.h"
+#include "shell/options.h"
 #include "shell/start.h"
 #include "state/ForgiveOffense.h"
 #include "state/HelpCenter.h"
@@ -13,21 +21,144 @@
 #include "state/exp1_UMessage1.h"
 #include "state/exp1_UMessage2.h"
 #include "state/random.h"
+#include "state/variables.h"
+#include "travel/PlanetInfo.h"
+#include "travel/travel.h"
+#include "travel/travelscreen.h"
+#include "tutorial/Tutorial.h"
 #include "ui/application.h"
+#include "ui/window.h"
 
 namespace corvanth {
 
 TFbackground* Fbackground = nullptr;
+TForm59* Form59 = nullptr;
+
+namespace {
+
+constexpr int kFirstMusicTick = 130000;
+// The tutorial starts by itself on the first two orderly runs.
+constexpr int kTutorialRuns = 2;
+
+struct Background {
+    const char* screen;
+    const char* image;
+};
+struct BackgroundSet {
+    const char* picture;
+    std::vector<Background> screens;
+};
+
+// clang-format off
+const std::vector<BackgroundSet> kBackgrounds = {
+    {"exp1_backgr.jpg", {{"TForm1", "Image8"}, {"TForm3", "Image2"}, {"TForm12", "Image4"},
+        {"TForm18", "Image7"}, {"TForm40", "Image2"}, {"TForm46", "Image2"}, {"TForm58", "Image2"},
+        {"TForm42", "Image3"}, {"TForm61", "Image1"}, {"TForm65", "Image8"},
+        {"TMessage5", "Image2"}, {"TForm41", "Image4"}}},
+    {"exp1_backgr2.jpg", {{"TForm33", "Image8"}, {"TForm2", "Image23"}, {"TForm4", "Image3"},
+        {"TForm17", "Image1"}, {"TForm36", "Image1"}, {"TForm14", "Image3"}, {"TForm30", "Image4"},
+        {"TForm43", "Image1"}, {"TForm20", "Image1"}, {"TForm49", "Image2"}, {"TForm51", "Image3"},
+        {"TForm34", "Image8"}, {"TForm6", "Image3"}, {"TForm45", "Image1"}}},
+    {"exp1_backgr3.jpg", {{"TMessage1", "Image1"}, {"TMessage2", "Image4"}, {"TForm25", "Image1"},
+        {"TForm52", "Image6"}, {"TForm47", "Image4"}, {"Texp1_message1", "Image2"},
+        {"Texp1_Message2", "Image1"}, {"TForm27", "Image4"}, {"TForm28", "Image6"},
+        {"TForm62", "Image1"}, {"TForm63", "Image7"}, {"TMessage3", "Image1"},
+        {"TMessage4", "Image2"}, {"TMessage6", "Image1"}, {"TMessage7", "Image2"}}},
+    {"exp1_backgr4.jpg", {{"TForm9", "Image2"}, {"TForm2", "Image2"}, {"TForm7", "Image2"},
+        {"TForm13", "Image1"}, {"TForm21", "Image2"}, {"TForm67", "Image2"}, {"TForm68", "Image2"},
+        {"TForm32", "Image3"}, {"TForm31", "Image3"}, {"TForm24", "Image7"}, {"TForm48", "Image1"},
+        {"TForm15", "Image1"}, {"TForm66", "Image8"}, {"TForm69", "Image8"}, {"TForm50", "Image2"},
+        {"TForm38", "Image16"}, {"TForm60", "Image2"}, {"TForm8", "Image2"}, {"TForm53", "Image2"},
+        {"TForm59", "Image2"}, {"TForm39", "Image1"}, {"TForm57", "Image2"}, {"TForm37", "Image1"}}},
+    {"exp1_logo.jpg", {{"TForm3", "Image5"}, {"TForm4", "Image2"}, {"TForm40", "Image1"},
+        {"TForm58", "Image1"}, {"TMessage4", "Image3"}, {"TMessage5", "Image3"},
+        {"TMessage7", "Image3"}}},
+};
+// clang-format on
+
+void OpenPlayer(ui::MediaPlayer* player, const char* file) {
+    player->fileName = file;
+    player->Open();
+}
+
+}  // namespace
 
 TFbackground::TFbackground() : ui::Form("TFbackground") {}
 
+void ApplyAddonBackgrounds() {
+    // Screens that are not part of the game yet are passed over; they join as they are created.
+    for (const BackgroundSet& set : kBackgrounds)
+        for (const Background& b : set.screens)
+            if (ui::Form* screen = ui::App().FindForm(b.screen))
+                if (auto* image = dynamic_cast<ui::Image*>(screen->Find(b.image)))
+                    image->LoadPicture(set.picture);
+}
+
 void TFbackground::FormActivate() {
+    GameState& g = G();
     Randomize();
-    Form1->MediaPlayer3->Open();
-    Form1->MediaPlayer4->Open();
-    ShowMessage1(
-        "Welcome aboard, captain. The galaxy of Corvanth is being charted: the trade lanes open "
-        "soon.");
+    // The desktop's warning beep is the player's own setting: the game leaves it as it is.
+    LoadGameSettings();
+    if (g.CleanExit == 0) {
+        Message3Result = 0;
+        Form59->ShowModal();
+        g.ProtectedModeOn = Message3Result == 1 ? 1 : 0;
+    }
+    // Stays 0 on disk until the shut-down below: a run that never gets there is asked about.
+    g.CleanExit = 0;
+    SaveGameSettings();
+    ApplyAddonBackgrounds();
+
+    // A missing or unplayable music file leaves its player silent; the start goes on.
+    TForm1& menu = *Form1;
+    if (!g.ProtectedModeOn) {
+        OpenPlayer(menu.MediaPlayer1, "Intro.mp3");
+        OpenPlayer(menu.MediaPlayer2, "Background.mp3");
+    }
+    OpenPlayer(menu.MediaPlayer3, "Sonar.wav");
+    OpenPlayer(menu.MediaPlayer4, "button.wav");
+    if (!g.ProtectedModeOn) menu.MediaPlayer1->Play();
+    menu.SoundTimer1->SetInterval(kFirstMusicTick);
+    menu.SoundTimer1->SetEnabled(true);
+    if (g.LaunchCount < kTutorialRuns) StartTutorial();
+    SetupMainMenuPictures();
+    menu.ShowModal();
+
+    // The menu has closed: the run is over.
+    menu.SoundTimer1->SetEnabled(false);
+    if (!g.ProtectedModeOn) {
+        menu.MediaPlayer1->Stop();
+        menu.MediaPlayer1->Close();
+        menu.MediaPlayer2->Stop();
+        menu.MediaPlayer2->Close();
+    }
+    menu.MediaPlayer3->Stop();
+    menu.MediaPlayer3->Close();
+    menu.MediaPlayer4->Close();
+    // What is on disk wins, among it a protected mode chosen on the options screen.
+    LoadGameSettings();
+    g.CleanExit = 1;
+    if (g.LaunchCount < std::numeric_limits<int32_t>::max()) ++g.LaunchCount;
+    SaveGameSettings();
+    Close();
+}
+
+TForm59::TForm59() : ui::Form("TForm59") {
+    Image2 = Bind<ui::Image>("Image2");
+    SpeedButton7 = Bind<ui::SpeedButton>("SpeedButton7");
+    SpeedButton1 = Bind<ui::SpeedButton>("SpeedButton1");
+    SpeedButton7->OnClick = [this] { SpeedButton7Click(); };
+    SpeedButton1->OnClick = [this] { SpeedButton1Click(); };
+}
+
+// The prompt's buttons make no click: the click player is not open yet.
+void TForm59::SpeedButton7Click() {
+    Message3Result = 1;
+    Close();
+}
+
+void TForm59::SpeedButton1Click() {
+    Message3Result = 0;
     Close();
 }
 
@@ -35,16 +166,35 @@ void CreateScreens() {
     auto& app = ui::App();
     Fbackground = app.Create<TFbackground>();
     Form1 = app.Create<TForm1>();
+    Form2 = app.Create<TForm2>();
+    Form4 = app.Create<TForm4>();
     Message1 = app.Create<TMessage1>();
     Message2 = app.Create<TMessage2>();
+    Form13 = app.Create<TForm13>();
     Message3 = app.Create<TMessage3>();
+    Form31 = app.Create<TForm31>();
     Message5 = app.Create<TMessage5>();
     Message6 = app.Create<TMessage6>();
     Form49 = app.Create<TForm49>();
     Form50 = app.Create<TForm50>();
+    Form53 = app.Create<TForm53>();
+    Form58 = app.Create<TForm58>();
+    Form59 = app.Create<TForm59>();
     Message4 = app.Create<TMessage4>();
     exp1_message1 = app.Create<Texp1_message1>();
     exp1_Message2 = app.Create<Texp1_Message2>();
+}
+
+int ProgramBlock() {
+    std::string error;
+    if (!ui::UseWindow(&error)) {
+        std::fprintf(stderr, "Corvanth cannot open its window: %s\n", error.c_str());
+        return 1;
+    }
+    CreateScreens();
+    ui::App().Run();
+    ui::CloseWindow();
+    return 0;
 }
 
 }  // namespace corvanth

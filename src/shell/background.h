@@ -1,4 +1,5 @@
-// The background screen, the program's main window, and the creation of every screen.
+// The background screen, the program's main window: start-up, shut-down and every screen's
+// creation.
 #pragma once
 
 #include "ui/form.h"
@@ -8,12 +9,34 @@ namespace corvanth {
 class TFbackground : public ui::Form {
   public:
     TFbackground();
+    // The whole run: settings, the crash prompt, the media players, the main menu and, once the
+    // menu has closed, the shut-down.
     void FormActivate() override;
 };
 
 extern TFbackground* Fbackground;
 
-// Creates every screen once, the background screen first.
+// The prompt after a run that did not end in order: play with or without music.
+class TForm59 : public ui::Form {
+  public:
+    TForm59();
+    ui::Image* Image2;              // background
+    ui::SpeedButton* SpeedButton7;  // "Play in protected mode"
+    ui::SpeedButton* SpeedButton1;  // "Normal game start"
+
+    void SpeedButton7Click();
+    void SpeedButton1Click();
+};
+
+extern TForm59* Form59;
+
+// Creates every screen once, the background screen first (it is the main window).
 void CreateScreens();
+// Opens the window, creates the screens and runs the background screen until the run is over;
+// the process's exit code.
+int ProgramBlock();
+
+// The background pictures of the screens, over those of their layouts.
+void ApplyAddonBackgrounds();
 
 }  // namespace corvanth

@@ -1,0 +1,175 @@
+// Start-up and shut-down: the settings on disk, the crash prompt, protected mode, the tutorial.
+#include "shell/background.h"
+
+#include <gtest/gtest.h>
+
+#include "shell/options.h"
+#include "shell/start.h"
+#include "shell_fixture.h"
+#include "state/UMessage1.h"
+#include "state/UMessage3.h"
+#include "state/variables.h"
+#include "tutorial/Tutorial.h"
+#include "ui/application.h"
+#include "ui/audio.h"
+
+namespace corvanth {
+namespace {
+
+using test::ReadSettingsBytes;
+using test::SettingsBytes;
+using test::WriteSettingsBytes;
+
+class StartUp : public test::ShellTest {};
+
+// The scratch directory holds no picture and no music at all: every run below also shows that
+// missing files never stop the start short of the main menu.
+TEST_F(StartUp, FirstRunEverStartsTheTutorialAndAnOrderlyQuitCountsOneRun) {
+    player()
+        .Do("TForm1",
+            [](ui::Form&) {
+                EXPECT_EQ(TutorialStep, 1);
+                EXPECT_TRUE(Form1->TutorialPanel->visible);
+                EXPECT_FALSE(Form1->TutorialMemo->lines.empty());
+                // While the game runs the disk says the run has not ended in order.
+                EXPECT_EQ(ReadSettingsBytes(), SettingsBytes(0, 0, 0));
+                EXPECT_EQ(Form1->Image8->picture, "exp1_backgr.jpg");
+                EXPECT_TRUE(Form1->MediaPlayer1->IsOpen());
+            })
+        .Click("TForm1", "SpeedButton7");
+    Fbackground->ShowModal();
+    EXPECT_EQ(player().TimesSeen("TForm59"), 0);
+    EXPECT_EQ(test::CountSound("play:Intro.mp3"), 1);
+    EXPECT_EQ(ReadSettingsBytes(), SettingsBytes(1, 0, 1));
+    EXPECT_FALSE(Form1->MediaPlayer1->IsOpen());
+    EXPECT_FALSE(Form1->MediaPlayer4->IsOpen());
+}
+
+TEST_F(StartUp, TheThirdOrderlyStartNoLongerStartsTheTutorial) {
+    WriteSettingsBytes(SettingsBytes(1, 0, 1));
+    player()
+        .Do("TForm1", [](ui::Form&) { EXPECT_EQ(TutorialStep, 1); })
+        .Click("TForm1", "SpeedButton7");
+    Fbackground->ShowModal();
+    EXPECT_EQ(ReadSettingsBytes(), SettingsBytes(2, 0, 1));
+
+    TutorialStep = 0;
+    EndTutorial();
+    player()
+        .Do("TForm1",
+            [](ui::Form&) {
+                EXPECT_EQ(TutorialStep, 0);
+                EXPECT_FALSE(Form1->TutorialPanel->visible);
+            })
+        .Click("TForm1", "SpeedButton7");
+    Fbackground->ShowModal();
+    EXPECT_EQ(ReadSettingsBytes(), SettingsBytes(3, 0, 1));
+}
+
+TEST_F(StartUp, AKilledRunIsFollowedByThePromptAndProtectedModeKeepsOnlyTheClicks) {
+    // What a run killed during play leaves on disk.
+    WriteSettingsBytes(SettingsBytes(4, 0, 0));
+    player()
+        .Do("TForm59",
+            [](ui::Form& f) {
+                EXPECT_EQ(f.Find("Label1")->caption, "Protected Mode");
+                EXPECT_EQ(f.Find("Label2")->caption, "Dear customer,");
+            })
+        .Click("TForm59", "SpeedButton7")
+        .Do("TForm1",
+            [](ui::Form&) {
+                EXPECT_EQ(G().ProtectedModeOn, 1);
+                EXPECT_FALSE(Form1->MediaPlayer1->IsOpen());
+                EXPECT_FALSE(Form1->MediaPlayer2->IsOpen());
+                EXPECT_TRUE(Form1->MediaPlayer3->IsOpen());
+            })
+        // Past the music timer's first tick: it plays nothing and re-arms for 25 to 50 s.
+        .Wait("TForm1", 131000)
+        .Do("TForm1",
+            [](ui::Form&) {
+                EXPECT_GE(Form1->SoundTimer1->Interval(), 25000);
+                EXPECT_LT(Form1->SoundTimer1->Interval(), 50000);
+            })
+        .Click("TForm1", "SpeedButton7");
+    Fbackground->ShowModal();
+    EXPECT_EQ(test::CountSound("play:Intro.mp3"), 0);
+    EXPECT_EQ(test::CountSound("play:Background.mp3"), 0);
+    // The prompt makes no click (its player is not open yet); "Quit" does.
+    EXPECT_EQ(test::CountSound("play:button.wav"), 1);
+    // The answer is stored with the start's clean-exit mark: the next start needs no prompt.
+    EXPECT_EQ(ReadSettingsBytes(), SettingsBytes(5, 1, 1));
+}
+
+TEST_F(StartUp, ANormalStartAfterTheCrashPromptPlaysTheMusic) {
+    WriteSettingsBytes(SettingsBytes(2, 0, 0));
+    player()
+        .Click("TForm59", "SpeedButton1")
+        .Do("TForm1", [](ui::Form&) { EXPECT_EQ(G().ProtectedModeOn, 0); })
+        .Wait("TForm1", 131000)
+        .Click("TForm1", "SpeedButton7");
+    Fbackground->ShowModal();
+    EXPECT_EQ(test::CountSound("play:Intro.mp3"), 1);
+    EXPECT_EQ(test::CountSound("play:Background.mp3"), 1);
+    EXPECT_EQ(ReadSettingsBytes(), SettingsBytes(3, 0, 1));
+}
+
+TEST_F(StartUp, ClosingThePromptAnyOtherWayIsANormalStart) {
+    WriteSettingsBytes(SettingsBytes(2, 1, 0));
+    player()
+        .CloseRequest("TForm59")
+        .Do("TForm1", [](ui::Form&) { EXPECT_EQ(G().ProtectedModeOn, 0); })
+        .Click("TForm1", "SpeedButton7");
+    Fbackground->ShowModal();
+    // A normal start is stored as such, over the earlier choice.
+    EXPECT_EQ(ReadSettingsBytes(), SettingsBytes(3, 0, 1));
+}
+
+TEST_F(StartUp, AProtectedModeChosenOnTheOptionsScreenTakesEffectAtTheNextStart) {
+    WriteSettingsBytes(SettingsBytes(5, 0, 1));
+    player()
+        .Do("TForm1",
+            [](ui::Form&) {
+                LoadOptionsForm();
+                Form58->ShowModal();
+                // Chosen, but this run keeps its music.
+                EXPECT_EQ(G().ProtectedModeOn, 0);
+                EXPECT_EQ(ReadSettingsBytes(), SettingsBytes(5, 1, 0));
+            })
+        .Tick("TForm58", "CheckBox10", true)
+        .Click("TMessage1", "SpeedButton3")
+        .Click("TForm58", "SpeedButton4")
+        // The desktop's close request on the main menu is "Quit".
+        .CloseRequest("TForm1");
+    Fbackground->ShowModal();
+    EXPECT_EQ(ReadSettingsBytes(), SettingsBytes(6, 1, 1));
+
+    ui::audio::ClearLog();
+    player()
+        .Do("TForm1", [](ui::Form&) { EXPECT_EQ(G().ProtectedModeOn, 1); })
+        .Click("TForm1", "SpeedButton7");
+    Fbackground->ShowModal();
+    EXPECT_EQ(player().TimesSeen("TForm59"), 0);
+    EXPECT_EQ(test::CountSound("play:Intro.mp3"), 0);
+}
+
+TEST_F(StartUp, AnUnwritableSettingsFileIsToldAndTheGameStillRuns) {
+    // A directory of that name: every write fails, every read fails.
+    std::filesystem::create_directory(kSettingsFile);
+    player()
+        .Do("TMessage1",
+            [](ui::Form&) {
+                EXPECT_EQ(Message1->Label1->caption,
+                          "Sorry, I cannot write the settings file GameSettings.sav.");
+            })
+        .Click("TMessage1", "SpeedButton3")  // the defaults after the failed read
+        .Click("TMessage1", "SpeedButton3")  // the clean-exit mark of the start
+        .Click("TForm1", "SpeedButton7")
+        .Click("TMessage1", "SpeedButton3")  // the defaults again at the shut-down
+        .Click("TMessage1", "SpeedButton3");
+    Fbackground->ShowModal();
+    EXPECT_EQ(G().LaunchCount, 1);
+    std::filesystem::remove(kSettingsFile);
+}
+
+}  // namespace
+}  // namespace corvanth

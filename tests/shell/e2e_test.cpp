@@ -1,0 +1,394 @@
+// End to end: the real program on a virtual X display, clicked and typed at as a player would.
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <nlohmann/json.hpp>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "shell_fixture.h"
+
+// Last: the X headers define macros that other headers must not see.
+#include <X11/Xlib.h>
+#include <dlfcn.h>
+
+namespace corvanth {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+const fs::path kBuildDir = fs::path(CORVANTH_SCREENS_DIR).parent_path();
+const fs::path kSourceDir = CORVANTH_SOURCE_DIR;
+
+bool HaveTool(const std::string& name) {
+    return std::system(("command -v " + name + " >/dev/null 2>&1").c_str()) == 0;
+}
+
+std::string Output(const std::string& command) {
+    std::string out;
+    if (FILE* p = popen(command.c_str(), "r")) {
+        char buf[4096];
+        size_t n;
+        while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) out.append(buf, n);
+        pclose(p);
+    }
+    return out;
+}
+
+struct Rgb {
+    int r = 0, g = 0, b = 0;
+    friend bool operator==(const Rgb&, const Rgb&) = default;
+};
+
+// A component's place on the 1024 x 768 canvas, read from its screen's layout: the test follows
+// the layouts wherever they move things.
+struct Box {
+    int x = 0, y = 0, w = 0, h = 0;
+    Rgb pen;
+};
+
+Box Where(const std::string& form, const std::string& name) {
+    std::ifstream in(kSourceDir / "forms" / (form + ".json"));
+    const auto doc = nlohmann::json::parse(in);
+    std::optional<Box> found;
+    std::function<void(const nlohmann::json&, int, int)> walk = [&](const nlohmann::json& list,
+                                                                    int ox, int oy) {
+        for (const auto& c : list) {
+            const int x = ox + c.value("left", 0), y = oy + c.value("top", 0);
+            if (c.value("name", "") == name) {
+                Box b{x, y, c.value("width", 0), c.value("height", 0), {}};
+                const std::string pen = c.value("pen", "#000000");
+                if (pen.size() == 7 && pen[0] == '#')
+                    b.pen = {std::stoi(pen.substr(1, 2), nullptr, 16),
+                             std::stoi(pen.substr(3, 2), nullptr, 16),
+                             std::stoi(pen.substr(5, 2), nullptr, 16)};
+                found = b;
+            }
+            if (c.contains("children")) walk(c["children"], x, y);
+        }
+    };
+    walk(doc["components"], (1024 - doc.value("width", 0)) / 2, (768 - doc.value("height", 0)) / 2);
+    if (!found) throw std::runtime_error(form + " has no " + name);
+    return *found;
+}
+
+// What each screen is told apart by: a framing shape whose left and right edges are drawn in
+// its pen colour where no other screen draws that colour.
+const std::pair<const char*, const char*> kSignatures[] = {
+    {"TForm1", "Shape2"},  {"TForm4", "Shape5"},    {"TForm2", "MapFrame"},
+    {"TForm59", "Shape3"}, {"TMessage3", "Shape1"}, {"TMessage4", "Shape1"},
+};
+
+class XServer {
+  public:
+    XServer() {
+        int fds[2];
+        if (pipe(fds) != 0) return;
+        pid_ = fork();
+        if (pid_ == 0) {
+            close(fds[0]);
+            const int null = open("/dev/null", O_WRONLY);
+            dup2(null, STDOUT_FILENO);
+            dup2(null, STDERR_FILENO);
+            const std::string fd = std::to_string(fds[1]);
+            execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24",
+                   "-nolisten", "tcp", static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        close(fds[1]);
+        std::string number;
+        char c;
+        while (read(fds[0], &c, 1) == 1 && c != '\n') number += c;
+        close(fds[0]);
+        if (!number.empty()) display_ = ":" + number;
+    }
+    ~XServer() {
+        if (pid_ > 0) {
+            kill(pid_, SIGTERM);
+            waitpid(pid_, nullptr, 0);
+        }
+    }
+    const std::string& Name() const { return display_; }
+    std::string Env() const { return "DISPLAY=" + display_ + " "; }
+
+  private:
+    pid_t pid_ = -1;
+    std::string display_;
+};
+
+// The whole canvas as the player sees it.
+struct Shot {
+    int w = 0, h = 0;
+    std::vector<unsigned char> rgb;
+    Rgb At(int x, int y) const {
+        if (x < 0 || y < 0 || x >= w || y >= h) return {-1, -1, -1};
+        const size_t i = (static_cast<size_t>(y) * w + x) * 3;
+        return {rgb[i], rgb[i + 1], rgb[i + 2]};
+    }
+};
+
+class Game {
+  public:
+    Game(const XServer& x, fs::path dir) : x_(x), dir_(std::move(dir)) {}
+    ~Game() {
+        if (pid_ > 0) Kill(SIGKILL);
+    }
+
+    void Start() {
+        const std::string exe = (kBuildDir / "corvanth").string();
+        // The project's suppressions, and the allocations whose stack the fast unwinder loses at
+        // once: those come from system libraries built without frame pointers (the game's own
+        // code keeps them, so its leaks still show).
+        const fs::path suppressions = dir_ / "e2e-lsan.supp";
+        {
+            std::ifstream project(kSourceDir / "tests" / "lsan.supp");
+            std::ofstream out(suppressions);
+            out << project.rdbuf() << "\nleak:libasan.so\nleak:libubsan.so\n";
+        }
+        const std::string supp = "suppressions=" + suppressions.string() + ":print_suppressions=0";
+        pid_ = fork();
+        if (pid_ == 0) {
+            if (chdir(dir_.c_str()) != 0) _exit(126);
+            setenv("DISPLAY", x_.Name().c_str(), 1);
+            setenv("SDL_AUDIODRIVER", "dummy", 1);
+            setenv("SDL_VIDEODRIVER", "x11", 1);
+            setenv("LSAN_OPTIONS", supp.c_str(), 1);
+            execl(exe.c_str(), exe.c_str(), static_cast<char*>(nullptr));
+            _exit(127);
+        }
+    }
+    // The exit status once the program has ended by itself, or nothing after the time is up.
+    std::optional<int> Wait(std::chrono::milliseconds limit) {
+        const auto until = std::chrono::steady_clock::now() + limit;
+        while (std::chrono::steady_clock::now() < until) {
+            int status = 0;
+            if (waitpid(pid_, &status, WNOHANG) == pid_) {
+                pid_ = -1;
+                return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+            }
+            std::this_thread::sleep_for(100ms);
+        }
+        return std::nullopt;
+    }
+    void Kill(int sig) {
+        kill(pid_, sig);
+        waitpid(pid_, nullptr, 0);
+        pid_ = -1;
+    }
+
+    Shot Capture() const {
+        Shot s;
+        const std::string ppm = Output(x_.Env() + "import -window root -depth 8 ppm:- 2>/dev/null");
+        int maxval = 0, used = 0;
+        if (std::sscanf(ppm.c_str(), "P6 %d %d %d%n", &s.w, &s.h, &maxval, &used) != 3) return s;
+        const size_t start = static_cast<size_t>(used) + 1;
+        const size_t size = static_cast<size_t>(s.w) * s.h * 3;
+        if (ppm.size() >= start + size)
+            s.rgb.assign(ppm.begin() + start, ppm.begin() + start + size);
+        else
+            s.w = s.h = 0;
+        return s;
+    }
+    static bool Shows(const Shot& s, const std::string& form) {
+        for (const auto& [cls, shape] : kSignatures) {
+            if (form != cls) continue;
+            const Box b = Where(cls, shape);
+            return s.At(b.x, b.y + b.h / 2) == b.pen && s.At(b.x + b.w - 1, b.y + b.h / 2) == b.pen;
+        }
+        return false;
+    }
+    // Waits until the screen is on view; false after 60 s (the sanitizers make the game slow).
+    bool WaitFor(const std::string& form, std::chrono::milliseconds limit = 60s) {
+        const auto until = std::chrono::steady_clock::now() + limit;
+        while (std::chrono::steady_clock::now() < until) {
+            if (Shows(Capture(), form)) return true;
+            std::this_thread::sleep_for(250ms);
+        }
+        return false;
+    }
+    void Save(const std::string& name) const {
+        fs::create_directories(CORVANTH_SCREENS_DIR);
+        const std::string file = std::string(CORVANTH_SCREENS_DIR) + "/e2e-" + name + ".png";
+        std::system((x_.Env() + "import -window root '" + file + "' 2>/dev/null").c_str());
+    }
+    void Click(const std::string& form, const std::string& name) const {
+        const Box b = Where(form, name);
+        const std::string at = std::to_string(b.x + b.w / 2) + " " + std::to_string(b.y + b.h / 2);
+        std::system((x_.Env() + "xdotool mousemove --sync " + at + " click 1").c_str());
+        std::this_thread::sleep_for(300ms);
+    }
+    void Type(const std::string& text) const {
+        std::system((x_.Env() + "xdotool type --delay 60 '" + text + "'").c_str());
+        std::this_thread::sleep_for(300ms);
+    }
+    void Key(const std::string& key, int times) const {
+        std::system(
+            (x_.Env() + "xdotool key --delay 40 --repeat " + std::to_string(times) + " " + key)
+                .c_str());
+    }
+    // What the desktop sends when the player closes the window.
+    bool RequestClose() const {
+        const std::string ids = Output(x_.Env() + "xdotool search --name Corvanth 2>/dev/null");
+        if (ids.empty()) return false;
+        const Window window = std::stoul(ids);
+        void* lib = dlopen("libX11.so.6", RTLD_NOW);
+        if (!lib) return false;
+        auto open = reinterpret_cast<decltype(&XOpenDisplay)>(dlsym(lib, "XOpenDisplay"));
+        auto atom = reinterpret_cast<decltype(&XInternAtom)>(dlsym(lib, "XInternAtom"));
+        auto send = reinterpret_cast<decltype(&XSendEvent)>(dlsym(lib, "XSendEvent"));
+        auto flush = reinterpret_cast<decltype(&XFlush)>(dlsym(lib, "XFlush"));
+        auto closeDisplay = reinterpret_cast<decltype(&XCloseDisplay)>(dlsym(lib, "XCloseDisplay"));
+        bool sent = false;
+        if (open && atom && send && flush && closeDisplay) {
+            if (::Display* d = open(x_.Name().c_str())) {
+                XEvent e{};
+                e.xclient.type = ClientMessage;
+                e.xclient.window = window;
+                e.xclient.message_type = atom(d, "WM_PROTOCOLS", 0);
+                e.xclient.format = 32;
+                e.xclient.data.l[0] = static_cast<long>(atom(d, "WM_DELETE_WINDOW", 0));
+                e.xclient.data.l[1] = CurrentTime;
+                sent = send(d, window, 0, NoEventMask, &e) != 0;
+                flush(d);
+                closeDisplay(d);
+            }
+        }
+        dlclose(lib);
+        return sent;
+    }
+
+  private:
+    const XServer& x_;
+    fs::path dir_;
+    pid_t pid_ = -1;
+};
+
+// The game's pictures and sounds, drawn once per build by the asset tool when it is there, so
+// the pictures of the stages show the game as it is played.
+fs::path Art() {
+    const fs::path tool = kBuildDir / "tools" / "makeassets" / "corvanth_assets";
+    const fs::path art = kBuildDir / "e2e-art";
+    if (fs::exists(art) || !fs::exists(tool)) return art;
+    const fs::path scratch = kBuildDir / ("e2e-art-" + std::to_string(getpid()));
+    if (std::system(("'" + tool.string() + "' '" + scratch.string() + "' >/dev/null").c_str()) ==
+        0) {
+        std::error_code ec;
+        fs::rename(scratch, art, ec);  // another test may have been quicker: its copy is the same
+    }
+    std::error_code ec;
+    fs::remove_all(scratch, ec);
+    return art;
+}
+
+// A run directory as the play script lays it out, with no settings file yet.
+fs::path FreshRunDirectory() {
+    std::string dir = (fs::temp_directory_path() / "corvanth-e2e-XXXXXX").string();
+    if (!mkdtemp(dir.data())) throw std::runtime_error("no temporary directory");
+    fs::copy(kSourceDir / "forms", fs::path(dir) / "forms");
+    std::error_code ec;
+    fs::copy(kSourceDir / "data", dir, fs::copy_options::recursive, ec);
+    for (const auto& entry : fs::directory_iterator(Art(), ec))
+        fs::create_symlink(entry.path(), fs::path(dir) / entry.path().filename(), ec);
+    return dir;
+}
+
+class EndToEnd : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        for (const char* tool : {"Xvfb", "xdotool", "import"})
+            if (!HaveTool(tool))
+                GTEST_SKIP() << tool << " is not installed (scripts/test installs it)";
+        if (!fs::exists(kBuildDir / "corvanth")) GTEST_SKIP() << "the game is not built";
+        dir_ = FreshRunDirectory();
+        x_ = std::make_unique<XServer>();
+        ASSERT_FALSE(x_->Name().empty()) << "Xvfb did not start";
+    }
+    void TearDown() override {
+        x_.reset();
+        std::error_code ec;
+        if (!dir_.empty()) fs::remove_all(dir_, ec);
+    }
+    std::vector<uint8_t> Settings() const {
+        std::ifstream in(dir_ / kSettingsFile, std::ios::binary);
+        return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
+    }
+    fs::path dir_;
+    std::unique_ptr<XServer> x_;
+};
+
+TEST_F(EndToEnd, ANewCaptainReachesTheTravelScreenAndQuitEndsTheRunInOrder) {
+    Game game(*x_, dir_);
+    game.Start();
+    ASSERT_TRUE(game.WaitFor("TForm1")) << "the main menu did not appear";
+    game.Save("1-main-menu");
+
+    game.Click("TForm1", "SpeedButton1");
+    ASSERT_TRUE(game.WaitFor("TForm4")) << "no new-captain screen";
+    game.Click("TForm4", "Edit1");
+    game.Key("BackSpace", 9);  // "Incognito" out, the captain's own name in
+    game.Type("Rin Vance");
+    game.Save("2-new-captain");
+    game.Click("TForm4", "SpeedButton4");
+
+    // The start of the story comes in long notices before the travel screen is free.
+    bool travelling = false;
+    for (int i = 0; i < 12 && !travelling; ++i) {
+        std::this_thread::sleep_for(1s);
+        const Shot s = game.Capture();
+        if (Game::Shows(s, "TMessage4")) {
+            if (i == 0) game.Save("3-story");
+            game.Click("TMessage4", "SpeedButton1");
+        } else {
+            travelling = Game::Shows(s, "TForm2");
+        }
+    }
+    ASSERT_TRUE(travelling) << "the travel screen did not appear";
+    game.Save("4-travel-screen");
+
+    ASSERT_TRUE(game.RequestClose());
+    ASSERT_TRUE(game.WaitFor("TMessage3")) << "closing the travel screen asked nothing";
+    game.Save("5-quit-question");
+    game.Click("TMessage3", "SpeedButton1");
+    ASSERT_TRUE(game.WaitFor("TForm1")) << "yes did not lead back to the main menu";
+    game.Click("TForm1", "SpeedButton7");
+    EXPECT_EQ(game.Wait(60s), std::optional<int>(0));
+    EXPECT_EQ(Settings(), test::SettingsBytes(1, 0, 1));
+}
+
+TEST_F(EndToEnd, AKilledRunBringsTheProtectedModePromptAtTheNextStart) {
+    {
+        Game game(*x_, dir_);
+        game.Start();
+        ASSERT_TRUE(game.WaitFor("TForm1"));
+        game.Kill(SIGKILL);
+    }
+    // Killed while running: no orderly run counted, and the mark of a run under way.
+    EXPECT_EQ(Settings(), test::SettingsBytes(0, 0, 0));
+
+    Game game(*x_, dir_);
+    game.Start();
+    ASSERT_TRUE(game.WaitFor("TForm59")) << "no protected-mode prompt after the crash";
+    game.Save("6-protected-mode-prompt");
+    game.Click("TForm59", "SpeedButton7");
+    ASSERT_TRUE(game.WaitFor("TForm1"));
+    // The desktop's close request on the main menu is "Quit".
+    ASSERT_TRUE(game.RequestClose());
+    EXPECT_EQ(game.Wait(60s), std::optional<int>(0));
+    EXPECT_EQ(Settings(), test::SettingsBytes(1, 1, 1));
+}
+
+}  // namespace
+}  // namespace corvanth
