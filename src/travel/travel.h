@@ -85,7 +85,7 @@ class TForm2 : public ui::Form {
     ui::ListBox* ListBox1;
     ui::RadioButton* RadioButton1;  // "Buy"
     ui::RadioButton* RadioButton2;  // "Sell"
-    ui::SpinEdit* SpinEdit1;
+    ui::Edit* SpinEdit1;            // the amount; an edit field with UpDown1 beside it
     ui::UpDown* UpDown1;
     ui::Label* Label5;               // sum
     ui::Label* Label19;              // the chosen good
@@ -125,6 +125,10 @@ class TForm2 : public ui::Form {
     // Any component of a cell: a click selects, a double click selects and travels.
     void PlanetCellClick(int row, int column);
     void PlanetCellDblClick(int row, int column);
+
+    // Where the drawing routines last put the two locks (row 0: not on the map yet).
+    int lockRow = 0, lockColumn = 0;
+    int cursorRow = 0, cursorColumn = 0;
 };
 
 extern TForm2* Form2;
@@ -138,6 +142,18 @@ void RefreshTravelScreen();
 void RefreshStatusPanel();
 // The selected location's panel, the action buttons, the trade lists and the selection marks.
 void RefreshPlanetPanel();
+
+// Which of the planet panel's buttons the rules offer for the selected location.
+struct PlanetPanelButtons {
+    bool travel = false;         // SpeedButton5 "Travel to the planet"
+    bool action = false;         // SpeedButton2
+    const char* actionCaption;   // "Dock here", "Jump", "Investigate", or nullptr: unchanged
+    bool info = false;           // SpeedButton15 "Info"
+    bool enableTrade = false;    // SpeedButton11 "Trade" is switched on (nothing switches it off)
+    bool tradeControls = false;  // transaction, "Sell all goods", "Buy", "Sell", amount
+    bool raid = false;           // SpeedButton1 "Raid"
+};
+PlanetPanelButtons PlanetPanelButtonsFor(int selected);
 
 // System map of the fleet's system.
 void DrawSystemMap();                    // hides every cell first

@@ -1,0 +1,147 @@
+// The start of a new game: ten warm-up passes of the world, the pilot wings and the start story.
+#include <algorithm>
+#include <string>
+
+#include "career/missions.h"
+#include "planet/Crew2.h"
+#include "state/UMessage4.h"
+#include "state/market.h"
+#include "state/pictures.h"
+#include "state/random.h"
+#include "state/shipstats.h"
+#include "travel/travel.h"
+#include "travel/travel_tables.h"
+
+namespace corvanth {
+
+using namespace travel;
+
+namespace {
+
+constexpr int kWarmUpPasses = 10;
+
+// The warm-up's steps are wider than a day's drift, so the first prices already differ from
+// the catalogue's. A base price outside every band steps by nothing.
+int WarmUpStep(int base) {
+    if (base >= 0 && base <= 150) return Random(300);
+    if (base >= 151 && base <= 400) return Random(30);
+    if (base >= 401 && base <= 950) return Random(20);
+    if (base >= 951 && base <= 1499) return Random(15);
+    if (base >= 1500 && base <= 2499) return Random(10);
+    if (base >= 2500 && base <= 100000) return Random(5);
+    return 0;
+}
+
+// The same limits as the daily drift: a floor in per cent of the base price and the largest
+// drift either way.
+void KeepInBand(GameRecord& market) {
+    struct Band {
+        int from, to, floorPercent, maxDrift;
+    };
+    static constexpr Band kBands[] = {
+        {0, 50, 10, 90},      {51, 100, 20, 80},     {101, 400, 50, 50},
+        {401, 950, 60, 40},   {951, 1499, 70, 30},   {1500, 2499, 73, 27},
+        {2500, 5000, 76, 24}, {5001, 10000, 85, 15}, {10001, 100000, 90, 10},
+    };
+    const int64_t base = market[Market::BasePrice];
+    for (const Band& band : kBands) {
+        if (base < band.from || base > band.to) continue;
+        const int64_t limit = base * band.maxDrift / 100;
+        if (base * band.floorPercent / 100 > market[Market::Price]) {
+            market[Market::Drift] = Saturate(-limit);
+            market[Market::Price] = Saturate(base - limit);
+        }
+        if (base + limit < market[Market::Price]) {
+            market[Market::Drift] = Saturate(limit);
+            market[Market::Price] = Saturate(base + limit);
+        }
+        break;
+    }
+    if (market[Market::Price] <= 0) {
+        market[Market::Price] = 1;
+        market[Market::Drift] = 1;
+    }
+}
+
+void WarmUpDrift() {
+    GameState& g = G();
+    for (int s = StarSystem::First; s <= StarSystem::Last; ++s) {
+        if (g.StarSystems[s][StarSystem::Exists] != 1) continue;
+        for (int l = Planet::FirstLocation; l <= Planet::LastLocation; ++l) {
+            const GameRecord& p = g.Planets[s][l];
+            if (p[Planet::Exists] != 1 || p[Planet::Kind] != PlanetKind::Planet) continue;
+            for (int good = Good::First; good <= Good::Last; ++good) {
+                GameRecord& market = g.Markets[s][l][good];
+                if (Random(100) >= 50) continue;
+                const int64_t base = market[Market::BasePrice];
+                const int64_t step = base * WarmUpStep(market[Market::BasePrice]) / 100;
+                const int64_t drift = market[Market::Drift];
+                market[Market::Drift] = Saturate(Random(101) < 50 ? drift + step : drift - step);
+                market[Market::Price] = Saturate(base + market[Market::Drift]);
+                KeepInBand(market);
+            }
+        }
+    }
+}
+
+// Pilot wings that fit the size of the ship the captain starts in; never fewer than held.
+void GrantPilotWings() {
+    const int f = PlayerRecord()[Player::Faction];
+    if (f < FactionId::Federation || f > FactionId::Pirates) return;
+    const int size = ShipRecord()[Ship::SizeClass];
+    static constexpr int kWingsBySize[] = {0, 1, 1, 2, 2, 3};
+    if (size < 1 || size > 5) return;
+    const int wings = kWingsBySize[size];
+    int32_t& held = G().Factions[f][Faction::PilotWings];
+    held = std::max(held, wings);
+}
+
+void ShowStoryText(const std::string& file, const std::string& headline,
+                   const std::string& picture) {
+    TMessage4& box = *Message4;
+    box.Memo1->Clear();
+    box.Memo1->scrollBars = ui::ScrollBars::None;
+    box.Memo1->LoadFromFile(file);
+    box.Memo1->scrollBars = ui::ScrollBars::Vertical;
+    box.Label2->caption = headline;
+    box.Image1->LoadPicture(picture);
+    box.Shape3->brushColor = ui::colors::White;
+    box.ShowModal();
+}
+
+}  // namespace
+
+void ShowAdventureStart() {
+    GameState& g = G();
+    ++g.TurnNumber;
+    for (int pass = 0; pass < kWarmUpPasses; ++pass) {
+        GenerateMissionOffers();
+        UpdateMarketPrices();
+        WarmUpDrift();
+        RegenerateHireableCrew();
+        GrantPilotWings();
+        RecalcShipStats(1, 1, 0, 0);
+    }
+
+    ShowStoryText("begin.txt", "Your adventure begins...",
+                  GetHeroPictureName(g.CurrentPlayer) + ".jpg");
+    struct FactionStory {
+        const char* army;
+        const char* logo;
+        const char* mission;
+        int picture;
+    };
+    static constexpr FactionStory kStories[] = {
+        {"Federation.txt", "FederationLogo.jpg", "begin2_F.txt", 19},
+        {"OuterRim.txt", "OuterrimLogo.jpg", "begin2_O.txt", 8},
+        {"Syndicate.txt", "SyndicateLogo.jpg", "begin2_S.txt", 3},
+        {"Coalition.txt", "TraderUnionLogo.jpg", "begin2_C.txt", 28},
+    };
+    const int f = PlayerRecord()[Player::Faction];
+    if (f < FactionId::Federation || f > FactionId::Coalition) return;
+    const FactionStory& story = kStories[f - 1];
+    ShowStoryText(story.army, "In the army now...", story.logo);
+    ShowStoryText(story.mission, "Its up to you...", GetPlanetPictureNameR(story.picture));
+}
+
+}  // namespace corvanth

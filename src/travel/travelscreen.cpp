@@ -1,0 +1,194 @@
+// Trips within a star system and the travel progress dialog that runs their days.
+#include "travel/travelscreen.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+
+#include "career/missions.h"
+#include "shell/retire.h"
+#include "state/Sound.h"
+#include "state/pictures.h"
+#include "state/random.h"
+#include "state/shipstats.h"
+#include "travel/NextTurnUnit.h"
+#include "travel/NextTurnUnit_notices.h"
+#include "travel/travel.h"
+#include "travel/travel_tables.h"
+
+namespace corvanth {
+
+using namespace travel;
+
+TForm13* Form13 = nullptr;
+
+namespace {
+
+// The reliability in per cent of the ship's first engine, or -1 when it has none.
+int EngineReliability() {
+    const GameState& g = G();
+    const int fleet = std::clamp(g.CurrentFleet, 0, FleetBound - 1);
+    const int ship = std::clamp(g.CurrentShip, 0, ShipBound - 1);
+    for (int slot = Slot::First; slot <= Slot::Last; ++slot) {
+        const GameRecord& s = g.ShipEquipment[fleet][ship][slot];
+        const int id = s[Slot::EquipmentId];
+        if (s[Slot::Used] <= 0 || id < Equipment::FirstId || id > Equipment::LastId) continue;
+        const GameRecord& item = g.EquipmentTypes[id];
+        if (item[Equipment::Kind] == EquipmentKind::Engine) return item[Equipment::Reliability];
+    }
+    return -1;
+}
+
+}  // namespace
+
+int32_t GridDistance(int from, int to) {
+    const GameRecord& a = LocationRecord(from);
+    const GameRecord& b = LocationRecord(to);
+    return std::abs(a[Planet::MapColumn] - b[Planet::MapColumn]) +
+           std::abs(a[Planet::MapRow] - b[Planet::MapRow]);
+}
+
+TripDays CalcTripDays(int64_t distance) {
+    const GameRecord& ship = ShipRecord();
+    int64_t d = distance;
+    d += d / 2;
+    switch (CalcCrewRating(kAbilityNavigation, ship[Ship::CrewOfficers], ship[Ship::CrewDroids],
+                           ship[Ship::CrewMercenaries], ship[Ship::CrewAdventurers],
+                           ship[Ship::CrewScoundrels])) {
+        case 2:
+            d -= d / 8;
+            break;
+        case 3:
+            d -= d / 4;
+            break;
+        default:
+            break;
+    }
+    const int speed = ship[Ship::SpeedClass];
+    if (speed == 1) {
+        d += 2 * (d / 4);
+    } else if (speed == 2) {
+        d += d / 4;
+    } else if (speed == 4) {
+        d -= d / 4;
+    } else if (speed == 5) {
+        d = d - d / 4 - d / 6;
+    } else if (speed == 6) {
+        d -= d / 3;
+    } else if (speed >= 7 && speed <= 20) {
+        d -= d / 2;
+    }
+    TripDays trip;
+    const int morale = FleetRecord()[Fleet::Morale];
+    if (morale == -1) {
+        d += d / 4;
+        trip.penalty = true;
+    } else if (morale < -1) {
+        d *= 2;
+        trip.penalty = true;
+    }
+    int64_t crew = 0;
+    for (int k = Ship::CrewOfficers; k <= Ship::CrewScoundrels; ++k) crew += ship[k];
+    if (ship[Ship::CrewMin] >= 1 && crew <= 0) {
+        d *= 4;
+        trip.penalty = true;
+    }
+    trip.days = Saturate(d);
+    return trip;
+}
+
+void TravelToSelectedPlanet() {
+    GameState& g = G();
+    const int f = FleetLocation();
+    if (g.SelectedPlanet == f) return;
+    // An event site can vanish while it is selected: the panel then falls back to the fleet's
+    // own location instead of sending it to an empty cell.
+    if (!LocationExists(g.SelectedPlanet)) {
+        g.SelectedPlanet = f;
+        RefreshPlanetPanel();
+        return;
+    }
+    int64_t d = GridDistance(f, g.SelectedPlanet);
+    // A ship without an engine has nothing that could fail.
+    const int reliability = EngineReliability();
+    if (reliability >= 0 && Random(100) >= reliability) {
+        d *= 2;
+        PlayBadSound();
+        ShowFixedNotice("You have an engine failure! Travel time doubled!", "engines.jpg");
+    }
+    const TripDays trip = CalcTripDays(d);
+    GameRecord& fleet = FleetRecord();
+    fleet[Fleet::DaysLeft] = trip.days;
+    fleet[Fleet::Destination] = g.SelectedPlanet;
+
+    Form13->Timer1->SetEnabled(true);
+    Form13->Image2->LoadPicture(GetShipPictureName(ShipRecord()[Ship::Class]));
+    Form13->Label2->caption = std::to_string(trip.days);
+    Form13->ShowModal();
+    Form13->Timer1->SetEnabled(false);
+    if (GameEnded()) return;
+    RefreshPlanetPanel();
+    RefreshSystemMap();
+    RefreshStatusPanel();
+    CheckMissionProgress();
+}
+
+TForm13::TForm13() : ui::Form("TForm13") {
+    Image1 = Bind<ui::Image>("Image1");
+    Image2 = Bind<ui::Image>("Image2");
+    Label1 = Bind<ui::Label>("Label1");
+    Label3 = Bind<ui::Label>("Label3");
+    Label2 = Bind<ui::Label>("Label2");
+    Timer1 = Bind<ui::Timer>("Timer1");
+    Timer1->OnTimer = [this] { Timer1Timer(); };
+}
+
+void TForm13::Timer1Timer() {
+    GameRecord& fleet = FleetRecord();
+    const int32_t left = fleet[Fleet::DaysLeft] - 1;
+    fleet[Fleet::DaysLeft] = left;
+    Label2->caption = std::to_string(left);
+    if (left > 0) {
+        // No tick while the day's turn runs: its dialogs and fights may take any time.
+        Timer1->SetEnabled(false);
+        NextTurn();
+        if (GameEnded()) {
+            Close();
+            return;
+        }
+        Timer1->SetEnabled(true);
+        return;
+    }
+    // Arrival: the fleet is placed first, then the last day's turn runs.
+    const int destination = fleet[Fleet::Destination];
+    const bool jump = destination < 1;
+    if (jump) {
+        if (ValidSystem(-destination)) {
+            fleet[Fleet::System] = -destination;
+            fleet[Fleet::Location] = 1;
+        }
+    } else if (ValidLocation(destination)) {
+        fleet[Fleet::Location] = destination;
+    }
+    fleet[Fleet::DaysLeft] = 0;
+    Timer1->SetEnabled(false);
+    NextTurn();
+    Close();
+    if (jump && !GameEnded()) RefreshStatusPanel();
+}
+
+void TForm13::FormActivate() {
+    PlayFlySound();
+}
+
+bool TForm13::CloseQuery() {
+    if (FleetRecord()[Fleet::DaysLeft] > 0 && !GameEnded()) return false;
+    FormClose();
+    return true;
+}
+
+void TForm13::FormClose() {
+    G().NoEncounterThisTurn = 0;
+}
+
+}  // namespace corvanth

@@ -1,0 +1,117 @@
+// The adventure start: the turn it leaves, the warm-up of the markets, the wings and the story.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "state/UMessage4.h"
+#include "state/pictures.h"
+#include "state/variables.h"
+#include "travel/travel.h"
+#include "travel/travel_support.h"
+
+namespace corvanth {
+namespace {
+
+class AdventureStart : public test::TravelTest {
+  protected:
+    // Answers the story boxes and notes their headlines and pictures.
+    void ReadStory(int boxes) {
+        for (int i = 0; i < boxes; ++i)
+            player()
+                .Do("TMessage4",
+                    [this](ui::Form&) {
+                        headlines.push_back(Message4->Label2->caption);
+                        pictures.push_back(Message4->Image1->picture);
+                        EXPECT_EQ(Message4->Memo1->scrollBars, ui::ScrollBars::Vertical);
+                        EXPECT_EQ(Message4->Shape3->brushColor, ui::colors::White);
+                    })
+                .Click("TMessage4", "SpeedButton1");
+    }
+    std::vector<std::string> headlines, pictures;
+};
+
+// The daily limits of a price by its base price: floor and largest drift in per cent.
+bool WithinBand(const GameRecord& m) {
+    const int b = m[Market::BasePrice];
+    struct Band {
+        int to, floor, drift;
+    };
+    for (Band band : {Band{50, 10, 90}, Band{100, 20, 80}, Band{400, 50, 50}, Band{950, 60, 40},
+                      Band{1499, 70, 30}, Band{2499, 73, 27}, Band{5000, 76, 24},
+                      Band{10000, 85, 15}, Band{100000, 90, 10}})
+        if (b <= band.to)
+            return m[Market::Price] >= 1 && m[Market::Price] >= b * band.floor / 100 &&
+                   m[Market::Price] <= b + b * band.drift / 100;
+    return m[Market::Price] >= 1;
+}
+
+TEST_F(AdventureStart, WarmsUpTheWorldAndTellsTheFederationsStory) {
+    NewFederationGame();
+    GameState& g = G();
+    int changed = 0, planets = 0;
+    // On the heap: the market table is several megabytes.
+    const auto before = std::make_unique<decltype(g.Markets)>(g.Markets);
+    ReadStory(3);
+    player()
+        .Do("TForm2",
+            [&](ui::Form&) {
+                EXPECT_EQ(g.TurnNumber, 1);
+                EXPECT_EQ(Form2->Label6->caption, "Game Turn No.: 1");
+                for (int s = 1; s <= 25; ++s)
+                    for (int l = 1; l <= 35; ++l) {
+                        const GameRecord& p = g.Planets[s][l];
+                        if (p[Planet::Exists] != 1 || p[Planet::Kind] != PlanetKind::Planet)
+                            continue;
+                        ++planets;
+                        for (int good = 1; good <= 20; ++good) {
+                            const GameRecord& m = g.Markets[s][l][good];
+                            EXPECT_TRUE(WithinBand(m)) << s << "." << l << " good " << good;
+                            changed += m[Market::Price] != (*before)[s][l][good][Market::Price];
+                        }
+                    }
+                // The Avenger is a size-1 ship: the first wings.
+                EXPECT_EQ(g.Factions[FactionId::Federation][Faction::PilotWings], 1);
+            })
+        .CloseRequest("TForm2")
+        .Click("TMessage3", "SpeedButton1");
+    Form2->ShowModal();
+    // Ten passes of a 50 % chance leave hardly a price as the catalogue made it.
+    EXPECT_GT(changed, planets * 20 * 3 / 4);
+    EXPECT_EQ(headlines, (std::vector<std::string>{"Your adventure begins...", "In the army now...",
+                                                   "Its up to you..."}));
+    // Picture 19 of the large style is "dark3r.jpg".
+    EXPECT_EQ(pictures, (std::vector<std::string>{GetHeroPictureName(1) + ".jpg",
+                                                  "FederationLogo.jpg", "dark3r.jpg"}));
+}
+
+TEST_F(AdventureStart, RunsOncePerGameAndKeepsHigherWings) {
+    NewFederationGame();
+    GameState& g = G();
+    g.Players[1][Player::Faction] = FactionId::Syndicate;
+    g.Ships[1][1][Ship::SizeClass] = 5;
+    ReadStory(3);
+    ShowAdventureStart();
+    EXPECT_EQ(g.Factions[FactionId::Syndicate][Faction::PilotWings], 3);
+    // Picture 3 of the large style is "earth3r.jpg".
+    EXPECT_EQ(pictures[1], "SyndicateLogo.jpg");
+    EXPECT_EQ(pictures[2], "earth3r.jpg");
+
+    // A level above the ship's stays.
+    g.Factions[FactionId::Syndicate][Faction::PilotWings] = 4;
+    g.TurnNumber = 0;
+    g.Players[1][Player::Faction] = 0;  // no faction: the opening text alone
+    std::filesystem::remove("begin.txt");
+    ReadStory(1);
+    ShowAdventureStart();
+    EXPECT_EQ(g.Factions[FactionId::Syndicate][Faction::PilotWings], 4);
+    EXPECT_EQ(g.TurnNumber, 1);
+    EXPECT_EQ(headlines.size(), 4u);
+    // Without its text the box shows nothing and the start goes on.
+    EXPECT_TRUE(Message4->Memo1->lines.empty());
+}
+
+}  // namespace
+}  // namespace corvanth
