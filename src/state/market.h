@@ -1,6 +1,8 @@
 // Market prices from the industries in reach, and the ownership of star systems.
 #pragma once
 
+#include "state/variables.h"
+
 namespace corvanth {
 
 // Reprices every planet's market for every defined good from the industries of its own system
@@ -10,6 +12,11 @@ void UpdateMarketPrices();
 // Once per turn: hands a system to the captain's faction when it holds the last foreign planet
 // there, and gives the owner of a split system a small chance to recapture it.
 void CheckSystemConquests();
+
+// Holds a market's drifted price inside its band: a floor and a largest drift, both in per cent
+// of the base price, by price class; never below 1. A base price outside every class keeps its
+// drift unbounded. The daily drift and the warm-up of a new game share it.
+void KeepPriceInBand(GameRecord& market);
 
 // Gives every existing location of the system the system's owner.
 void SetSystemOwnerToPlanets(int system);

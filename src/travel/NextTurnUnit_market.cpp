@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <string>
 
+#include "state/market.h"
 #include "state/pictures.h"
 #include "state/random.h"
 #include "travel/NextTurnUnit_notices.h"
@@ -32,31 +33,6 @@ int DriftStep(int base) {
     return 0;
 }
 
-struct Band {
-    int floorPercent;  // the price never falls below base * floor / 100
-    int maxDrift;      // nor drifts further than base * maxDrift / 100 either way
-};
-
-// False for a base price outside every band: such a price is left unbounded.
-bool BandFor(int base, Band& band) {
-    struct Row {
-        int from, to;
-        Band band;
-    };
-    static constexpr Row kBands[] = {
-        {0, 50, {10, 90}},      {51, 100, {20, 80}},     {101, 400, {50, 50}},
-        {401, 950, {60, 40}},   {951, 1499, {70, 30}},   {1500, 2499, {73, 27}},
-        {2500, 5000, {76, 24}}, {5001, 10000, {85, 15}}, {10001, 100000, {90, 10}},
-    };
-    for (const Row& row : kBands) {
-        if (base >= row.from && base <= row.to) {
-            band = row.band;
-            return true;
-        }
-    }
-    return false;
-}
-
 void DriftOne(GameRecord& market) {
     const int base = market[Market::BasePrice];
     int32_t& drift = market[Market::Drift];
@@ -74,22 +50,7 @@ void DriftOne(GameRecord& market) {
     // The band holds for every good, drifted today or not: a base price that changed with the
     // supply keeps the old drift, which may lie far outside the new band or even below 1.
     price = base + drift;
-    Band band;
-    if (BandFor(base, band)) {
-        const int limit = base * band.maxDrift / 100;
-        if (base * band.floorPercent / 100 > price) {
-            drift = -limit;
-            price = base + drift;
-        }
-        if (base + limit < price) {
-            drift = limit;
-            price = base + drift;
-        }
-    }
-    if (price <= 0) {
-        price = 1;
-        drift = 1;
-    }
+    KeepPriceInBand(market);
 }
 
 }  // namespace

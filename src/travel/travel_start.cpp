@@ -32,37 +32,6 @@ int WarmUpStep(int base) {
     return 0;
 }
 
-// The same limits as the daily drift: a floor in per cent of the base price and the largest
-// drift either way.
-void KeepInBand(GameRecord& market) {
-    struct Band {
-        int from, to, floorPercent, maxDrift;
-    };
-    static constexpr Band kBands[] = {
-        {0, 50, 10, 90},      {51, 100, 20, 80},     {101, 400, 50, 50},
-        {401, 950, 60, 40},   {951, 1499, 70, 30},   {1500, 2499, 73, 27},
-        {2500, 5000, 76, 24}, {5001, 10000, 85, 15}, {10001, 100000, 90, 10},
-    };
-    const int64_t base = market[Market::BasePrice];
-    for (const Band& band : kBands) {
-        if (base < band.from || base > band.to) continue;
-        const int64_t limit = base * band.maxDrift / 100;
-        if (base * band.floorPercent / 100 > market[Market::Price]) {
-            market[Market::Drift] = Saturate(-limit);
-            market[Market::Price] = Saturate(base - limit);
-        }
-        if (base + limit < market[Market::Price]) {
-            market[Market::Drift] = Saturate(limit);
-            market[Market::Price] = Saturate(base + limit);
-        }
-        break;
-    }
-    if (market[Market::Price] <= 0) {
-        market[Market::Price] = 1;
-        market[Market::Drift] = 1;
-    }
-}
-
 void WarmUpDrift() {
     GameState& g = G();
     for (int s = StarSystem::First; s <= StarSystem::Last; ++s) {
@@ -78,7 +47,7 @@ void WarmUpDrift() {
                 const int64_t drift = market[Market::Drift];
                 market[Market::Drift] = Saturate(Random(101) < 50 ? drift + step : drift - step);
                 market[Market::Price] = Saturate(base + market[Market::Drift]);
-                KeepInBand(market);
+                KeepPriceInBand(market);
             }
         }
     }
