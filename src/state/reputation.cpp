@@ -11,15 +11,11 @@
 #include "state/Sound.h"
 #include "state/UMessage6.h"
 #include "state/pictures.h"
+#include "state/saturate.h"
 #include "state/variables.h"
 
 namespace corvanth {
 namespace {
-
-int32_t Saturate(int64_t v) {
-    return static_cast<int32_t>(std::clamp<int64_t>(v, std::numeric_limits<int32_t>::min(),
-                                                    std::numeric_limits<int32_t>::max()));
-}
 
 // The captain's record; a damaged index falls back to the one captain a game has.
 GameRecord& Captain() {
@@ -60,7 +56,7 @@ void GainReputation(int faction, int64_t points) {
     GameState& g = G();
     points = Tweaked(points);
     int32_t& rep = g.Factions[faction][Faction::Reputation];
-    rep = Saturate(int64_t{rep} + points);
+    rep = SaturateInt32(int64_t{rep} + points);
     if (Captain()[Player::HideReputationGainNotices] != 1) {
         std::string text = "You gain reputation (" + std::to_string(points) + " pts.) " + "." +
                            " You have " + std::to_string(rep);
@@ -81,7 +77,7 @@ void GainReputation(int faction, int64_t points) {
 void GainFame(int64_t points) {
     points = Tweaked(points);
     int32_t& fame = Captain()[Player::Fame];
-    fame = Saturate(int64_t{fame} + points);
+    fame = SaturateInt32(int64_t{fame} + points);
     if (Captain()[Player::HideFameGainNotices] != 1) {
         PlayReward1Sound();
         ShowSwitchableNotice("You gain fame (" + std::to_string(points) + " pts.)." + " You have " +
@@ -99,7 +95,7 @@ void LoseReputation(int faction, int64_t points) {
     GameState& g = G();
     int32_t& rep = g.Factions[faction][Faction::Reputation];
     const int32_t old = rep;
-    rep = Saturate(int64_t{old} - points);
+    rep = SaturateInt32(int64_t{old} - points);
     const int32_t r = rep;
     if (Captain()[Player::HideReputationLossNotices] != 1) {
         std::string text = "You lose reputation (" + std::to_string(points) + " pts.)" + "." +

@@ -6,15 +6,11 @@
 #include <limits>
 
 #include "state/Module1.h"
+#include "state/saturate.h"
 #include "state/variables.h"
 
 namespace corvanth {
 namespace {
-
-int32_t Saturate(int64_t v) {
-    return static_cast<int32_t>(std::clamp<int64_t>(v, std::numeric_limits<int32_t>::min(),
-                                                    std::numeric_limits<int32_t>::max()));
-}
 
 bool ValidShip(int fleet, int ship) {
     return fleet >= 0 && fleet < FleetBound && ship >= 0 && ship < ShipBound;
@@ -74,7 +70,7 @@ int32_t DerivedSpeed(int fleet, int ship) {
         const GameRecord* item = ItemInSlot(fleet, ship, s);
         if (item) speed -= (*item)[Equipment::Weight];
     }
-    return Saturate(std::max<int64_t>(speed, 1));
+    return SaturateInt32(std::max<int64_t>(speed, 1));
 }
 
 void RecalcStrength(int fleet, int ship, int battleRound) {
@@ -97,11 +93,11 @@ void RecalcStrength(int fleet, int ship, int battleRound) {
     const int64_t max = base / shield + base;
     if (battleRound == 1) {
         // Entering a battle a shielded ship regains only a third of its maximum.
-        rec[Ship::Strength] = Saturate(std::min<int64_t>(rec[Ship::Strength] + max / 3, max));
+        rec[Ship::Strength] = SaturateInt32(std::min<int64_t>(rec[Ship::Strength] + max / 3, max));
     } else {
-        rec[Ship::Strength] = Saturate(max);
+        rec[Ship::Strength] = SaturateInt32(max);
     }
-    rec[Ship::MaxStrength] = Saturate(max);
+    rec[Ship::MaxStrength] = SaturateInt32(max);
 }
 
 }  // namespace
@@ -117,18 +113,19 @@ void RecalcShipStats(int fleet, int ship, int skipArmour, int battleRound) {
 
     // The hold subtracted is always the player's, whatever fleet is passed.
     const int64_t cargo = SumOfKind(fleet, ship, EquipmentKind::CargoBay);
-    fl[Fleet::CargoCapacity] = Saturate(cargo);
-    rec[Ship::CargoCapacity] = Saturate(cargo);
+    fl[Fleet::CargoCapacity] = SaturateInt32(cargo);
+    rec[Ship::CargoCapacity] = SaturateInt32(cargo);
     int64_t held = 0;
     for (int good = Good::First; good <= Good::Last; ++good) held += g.Cargo[good];
-    fl[Fleet::FreeCargo] = Saturate(cargo - held - MissionLoad(kLoadGoods));
+    fl[Fleet::FreeCargo] = SaturateInt32(cargo - held - MissionLoad(kLoadGoods));
 
     const int64_t places =
         SumOfKind(fleet, ship, EquipmentKind::PassengerCabin) - MissionLoad(kLoadPassengers);
-    fl[Fleet::PassengerCapacity] = Saturate(places);
-    rec[Ship::PassengerCabins] = Saturate(places);
+    fl[Fleet::PassengerCapacity] = SaturateInt32(places);
+    rec[Ship::PassengerCabins] = SaturateInt32(places);
 
-    rec[Ship::BoardingShuttles] = Saturate(SumOfKind(fleet, ship, EquipmentKind::BoardingShuttle));
+    rec[Ship::BoardingShuttles] =
+        SaturateInt32(SumOfKind(fleet, ship, EquipmentKind::BoardingShuttle));
 
     if (skipArmour == 0) RecalcStrength(fleet, ship, battleRound);
 }

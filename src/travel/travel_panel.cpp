@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "state/pictures.h"
+#include "state/saturate.h"
 #include "travel/UEvents.h"
 #include "travel/travel.h"
 #include "travel/travel_parts.h"
@@ -41,8 +42,8 @@ const char* EconomyText(int economy, bool wholeScreen) {
 
 // A bar from the last award threshold to the next: empty below it, full at the next one.
 void SetBar(ui::ProgressBar& bar, int64_t value, int64_t previous, int64_t next) {
-    bar.SetRange(0, Saturate(next - previous));
-    bar.SetPosition(Saturate(value - previous));
+    bar.SetRange(0, SaturateInt32(next - previous));
+    bar.SetPosition(SaturateInt32(value - previous));
 }
 
 std::string FactionName(int f) {

@@ -8,6 +8,7 @@
 #include "state/market.h"
 #include "state/pictures.h"
 #include "state/random.h"
+#include "state/saturate.h"
 #include "state/shipstats.h"
 #include "travel/travel.h"
 #include "travel/travel_tables.h"
@@ -45,8 +46,9 @@ void WarmUpDrift() {
                 const int64_t base = market[Market::BasePrice];
                 const int64_t step = base * WarmUpStep(market[Market::BasePrice]) / 100;
                 const int64_t drift = market[Market::Drift];
-                market[Market::Drift] = Saturate(Random(101) < 50 ? drift + step : drift - step);
-                market[Market::Price] = Saturate(base + market[Market::Drift]);
+                market[Market::Drift] =
+                    SaturateInt32(Random(101) < 50 ? drift + step : drift - step);
+                market[Market::Price] = SaturateInt32(base + market[Market::Drift]);
                 KeepPriceInBand(market);
             }
         }

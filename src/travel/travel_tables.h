@@ -75,10 +75,4 @@ inline const GameRecord& FactionRecord(int f) {
     return ValidFaction(f) ? G().Factions[f] : EmptyRecord();
 }
 
-// Money and counters are stored as 32-bit integers; sums are made in 64 bits and kept in range.
-inline int32_t Saturate(int64_t v) {
-    return static_cast<int32_t>(std::clamp<int64_t>(v, std::numeric_limits<int32_t>::min(),
-                                                    std::numeric_limits<int32_t>::max()));
-}
-
 }  // namespace corvanth::travel

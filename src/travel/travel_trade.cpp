@@ -7,6 +7,7 @@
 #include "state/UMessage1.h"
 #include "state/UMessage6.h"
 #include "state/pictures.h"
+#include "state/saturate.h"
 #include "travel/NextTurnUnit_notices.h"
 #include "travel/travel.h"
 #include "travel/travel_parts.h"
@@ -174,9 +175,9 @@ void BuyGoods(int good, int64_t amount) {
         ShowMessage1("You do not have enough cargo space for this amount of goods!");
         return;
     }
-    fleet[Fleet::FreeCargo] = Saturate(fleet[Fleet::FreeCargo] - amount);
-    money = Saturate(money - cost);
-    g.Cargo[good] = Saturate(g.Cargo[good] + amount);
+    fleet[Fleet::FreeCargo] = SaturateInt32(fleet[Fleet::FreeCargo] - amount);
+    money = SaturateInt32(money - cost);
+    g.Cargo[good] = SaturateInt32(g.Cargo[good] + amount);
     g.LastPricePaid[good] = static_cast<int32_t>(price);
 }
 
@@ -190,10 +191,10 @@ void SellGoods(int good, int64_t amount) {
     }
     const int64_t value = static_cast<int64_t>(PriceAt(g.SelectedPlanet, good)) * amount;
     GameRecord& fleet = FleetRecord();
-    fleet[Fleet::FreeCargo] = Saturate(fleet[Fleet::FreeCargo] + amount);
+    fleet[Fleet::FreeCargo] = SaturateInt32(fleet[Fleet::FreeCargo] + amount);
     int32_t& money = PlayerRecord()[Player::Money];
-    money = Saturate(money + value);
-    g.Cargo[good] = Saturate(g.Cargo[good] - amount);
+    money = SaturateInt32(money + value);
+    g.Cargo[good] = SaturateInt32(g.Cargo[good] - amount);
     PlayReward1Sound();
     if (Message6) Message6->CheckBox1->checked = false;
     ShowFixedNotice("You sell some goods for $C " + FormatThousands(value), "Container.jpg");

@@ -10,6 +10,7 @@
 #include "state/Sound.h"
 #include "state/pictures.h"
 #include "state/random.h"
+#include "state/saturate.h"
 #include "state/shipstats.h"
 #include "travel/NextTurnUnit.h"
 #include "travel/NextTurnUnit_notices.h"
@@ -93,7 +94,7 @@ TripDays CalcTripDays(int64_t distance) {
         d *= 4;
         trip.penalty = true;
     }
-    trip.days = Saturate(d);
+    trip.days = SaturateInt32(d);
     return trip;
 }
 

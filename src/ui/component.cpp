@@ -318,30 +318,20 @@ void Memo::Click(int x, int y, int clicks) {
     Component::Click(x, y, clicks);
 }
 
-void ProgressBar::SetRange(int min, int max) {
+void RangeBar::SetRange(int min, int max) {
     min_ = min;
     max_ = std::max(min, max);
     position_ = std::clamp(position_, min_, max_);
 }
 
-void ProgressBar::SetPosition(int position) {
-    position_ = std::clamp(position, min_, max_);
-}
-
-void ScrollBar::SetRange(int min, int max) {
-    min_ = min;
-    max_ = std::max(min, max);
-    position_ = std::clamp(position_, min_, max_);
-}
-
-void ScrollBar::SetPosition(int position) {
+void RangeBar::SetPosition(int position) {
     position_ = std::clamp(position, min_, max_);
 }
 
 void ScrollBar::PlayerSetPosition(int position) {
-    int before = position_;
+    const int before = Position();
     SetPosition(position);
-    if (position_ != before && OnChange) OnChange();
+    if (Position() != before && OnChange) OnChange();
 }
 
 void ScrollBar::Click(int x, int y, int) {
@@ -349,21 +339,21 @@ void ScrollBar::Click(int x, int y, int) {
     int length = vertical ? height : width;
     int arrow = std::min(16, length / 4);
     if (along < arrow) {
-        PlayerSetPosition(position_ - smallChange);
+        PlayerSetPosition(Position() - smallChange);
     } else if (along >= length - arrow) {
-        PlayerSetPosition(position_ + smallChange);
+        PlayerSetPosition(Position() + smallChange);
     } else {
         // A click on the track puts the thumb there.
         int track = std::max(1, length - 2 * arrow);
-        int span = max_ - min_;
+        int span = Max() - Min();
         PlayerSetPosition(
-            min_ +
+            Min() +
             static_cast<int>((static_cast<int64_t>(along - arrow) * span + track / 2) / track));
     }
 }
 
 void ScrollBar::Wheel(int steps) {
-    PlayerSetPosition(position_ - steps * smallChange);
+    PlayerSetPosition(Position() - steps * smallChange);
 }
 
 void UpDown::Click(int, int y, int) {

@@ -322,42 +322,38 @@ class Memo : public Component {
     std::string ShownText() const override { return Text(); }
 };
 
-class ProgressBar : public Component {
+// A bar with a position inside a range: the progress bar and the scroll bar.
+class RangeBar : public Component {
   public:
-    ProgressBar(Form& f, std::string n) : Component(Kind::ProgressBar, f, std::move(n)) {}
+    RangeBar(Kind k, Form& f, std::string n) : Component(k, f, std::move(n)) {}
     int Min() const { return min_; }
     int Max() const { return max_; }
     int Position() const { return position_; }
     void SetRange(int min, int max);
-    void SetPosition(int position);  // clamped to the range
+    // Set by the program: clamped to the range, no change event.
+    void SetPosition(int position);
     bool vertical = false;
-    Color barColor = Color{40, 120, 220};
     std::string ShownText() const override { return std::to_string(position_); }
 
   private:
     int min_ = 0, max_ = 100, position_ = 0;
 };
 
-class ScrollBar : public Component {
+class ProgressBar : public RangeBar {
   public:
-    ScrollBar(Form& f, std::string n) : Component(Kind::ScrollBar, f, std::move(n)) {}
-    int Min() const { return min_; }
-    int Max() const { return max_; }
-    int Position() const { return position_; }
-    void SetRange(int min, int max);
-    // Set by the program: clamped, no change event.
-    void SetPosition(int position);
+    ProgressBar(Form& f, std::string n) : RangeBar(Kind::ProgressBar, f, std::move(n)) {}
+    Color barColor = Color{40, 120, 220};
+};
+
+class ScrollBar : public RangeBar {
+  public:
+    ScrollBar(Form& f, std::string n) : RangeBar(Kind::ScrollBar, f, std::move(n)) {}
     // Moved by the player: clamped, then the change event if it moved.
     void PlayerSetPosition(int position);
-    bool vertical = false;
     int smallChange = 1, largeChange = 1;
     std::function<void()> OnChange;
     void Click(int x, int y, int clicks) override;
     void Wheel(int steps) override;
-    std::string ShownText() const override { return std::to_string(position_); }
-
-  private:
-    int min_ = 0, max_ = 100, position_ = 0;
 };
 
 class UpDown : public Component {

@@ -194,29 +194,22 @@ void ReadProperties(Component& c, Reader& r) {
                        {"both", ScrollBars::Both}});
             break;
         }
-        case Kind::ProgressBar: {
-            auto& p = static_cast<ProgressBar&>(c);
-            int min = 0, max = 100, pos = 0;
-            r.Get("min", min);
-            r.Get("max", max);
-            r.Get("position", pos);
-            r.Get("vertical", p.vertical);
-            r.GetColor("barColor", p.barColor);
-            p.SetRange(min, max);
-            p.SetPosition(pos);
-            break;
-        }
+        case Kind::ProgressBar:
         case Kind::ScrollBar: {
-            auto& s = static_cast<ScrollBar&>(c);
+            auto& bar = static_cast<RangeBar&>(c);
             int min = 0, max = 100, pos = 0;
             r.Get("min", min);
             r.Get("max", max);
             r.Get("position", pos);
-            r.Get("vertical", s.vertical);
-            r.Get("smallChange", s.smallChange);
-            r.Get("largeChange", s.largeChange);
-            s.SetRange(min, max);
-            s.SetPosition(pos);
+            r.Get("vertical", bar.vertical);
+            bar.SetRange(min, max);
+            bar.SetPosition(pos);
+            if (c.kind() == Kind::ProgressBar) {
+                r.GetColor("barColor", static_cast<ProgressBar&>(c).barColor);
+            } else {
+                r.Get("smallChange", static_cast<ScrollBar&>(c).smallChange);
+                r.Get("largeChange", static_cast<ScrollBar&>(c).largeChange);
+            }
             break;
         }
         case Kind::UpDown: {
