@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "shell/SaveLoad.h"
 #include "shell/credits.h"
 #include "shell/name.h"
 #include "shell/options.h"
@@ -179,6 +180,7 @@ void CreateScreens() {
     Form50 = app.Create<TForm50>();
     Form53 = app.Create<TForm53>();
     Form58 = app.Create<TForm58>();
+    Form37 = app.Create<TForm37>();
     Form59 = app.Create<TForm59>();
     Message4 = app.Create<TMessage4>();
     exp1_message1 = app.Create<Texp1_message1>();

@@ -2,6 +2,7 @@
 #include "shell/start.h"
 
 #include "career/Promotion.h"
+#include "shell/SaveLoad.h"
 #include "shell/credits.h"
 #include "shell/name.h"
 #include "shell/retire.h"
@@ -12,6 +13,7 @@
 #include "state/random.h"
 #include "state/shipstats.h"
 #include "state/variables.h"
+#include "travel/NextTurnUnit.h"
 #include "travel/UEvents.h"
 #include "travel/travel.h"
 #include "tutorial/Tutorial.h"
@@ -71,6 +73,7 @@ TForm1::TForm1() : ui::Form("TForm1") {
 
     SpeedButton1->OnClick = [this] { SpeedButton1Click(); };
     SpeedButton13->OnClick = [this] { SpeedButton13Click(); };
+    SpeedButton15->OnClick = [this] { SpeedButton15Click(); };
     SpeedButton12->OnClick = [this] { SpeedButton12Click(); };
     SpeedButton7->OnClick = [this] { SpeedButton7Click(); };
     SpeedButton2->OnClick = [this] { SpeedButton2Click(); };
@@ -165,6 +168,28 @@ void TForm1::SpeedButton1Click() {
 void TForm1::SpeedButton13Click() {
     PlayButtonSound();
     StartTutorial();
+}
+
+void TForm1::SpeedButton15Click() {
+    PlayButtonSound();
+    // What a save does not hold keeps its new-game value.
+    InitGameData();
+    GameState& g = G();
+    g.Players[1][Player::GameRunning] = 0;
+    RefreshSaveLoadForm();
+    Form37->ShowModal();
+    if (!GameRunning()) return;
+
+    PlayButtonSound();
+    ClearGameEnded();
+    g.NoEncounterThisTurn = 1;
+    NextTurn();
+    g.NoEncounterThisTurn = 0;
+    TravelScreenMayClose = 0;
+    g.SelectedPlanet = g.Fleets[g.CurrentFleet][Fleet::Location];
+    SetupTravelScreen();
+    RefreshTravelScreen();
+    Form2->ShowModal();
 }
 
 void TForm1::SpeedButton12Click() {

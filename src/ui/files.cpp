@@ -1,11 +1,15 @@
 // Case-blind file lookup and text-file reading.
 #include "ui/files.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
+#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 namespace fs = std::filesystem;
 
@@ -70,16 +74,128 @@ std::string Cp1252ToUtf8(const std::string& text) {
     return out;
 }
 
+std::string Utf8ToCp1252(std::string_view text) {
+    // The code points 0x80..0x9f of Windows-1252, by byte; the rest of 0xa0..0xff is Latin-1.
+    static const char16_t high[32] = {
+        0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+        0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+    std::string out;
+    out.reserve(text.size());
+    size_t i = 0;
+    while (i < text.size()) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        int extra = c < 0x80 ? 0 : (c >> 5) == 6 ? 1 : (c >> 4) == 14 ? 2 : (c >> 3) == 30 ? 3 : -1;
+        if (extra < 0 || i + extra >= text.size()) {
+            ++i;  // a stray or cut byte: no character
+            continue;
+        }
+        char32_t cp = extra == 0 ? c : c & (0x3f >> extra);
+        bool valid = true;
+        for (int k = 1; k <= extra; ++k) {
+            const auto next = static_cast<unsigned char>(text[i + k]);
+            if ((next & 0xc0) != 0x80) valid = false;
+            cp = (cp << 6) | (next & 0x3f);
+        }
+        if (!valid) {
+            ++i;
+            continue;
+        }
+        i += extra + 1;
+        if (cp < 0x80 || (cp >= 0xa0 && cp <= 0xff)) {
+            out += static_cast<char>(cp);
+            continue;
+        }
+        for (int b = 0; b < 32; ++b)
+            if (high[b] != 0 && high[b] == cp) out += static_cast<char>(0x80 + b);
+    }
+    return out;
+}
+
+std::optional<std::string> ReadRegularFile(const std::string& path, size_t limit) {
+    // Non-blocking, so a FIFO of that name cannot hang the open; it is refused just after.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    struct stat st {};
+    std::optional<std::string> result;
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
+        std::string bytes;
+        bytes.resize(std::min<size_t>(limit, static_cast<size_t>(st.st_size)));
+        size_t got = 0;
+        bool failed = false;
+        while (got < bytes.size()) {
+            const ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
+            if (n < 0 && errno == EINTR) continue;
+            if (n < 0) failed = true;
+            if (n <= 0) break;
+            got += static_cast<size_t>(n);
+        }
+        bytes.resize(got);
+        if (!failed) result = std::move(bytes);
+    }
+    ::close(fd);
+    return result;
+}
+
+namespace {
+
+bool SyncDirectoryOf(const std::string& path) {
+    std::string dir = fs::path(path).parent_path().string();
+    if (dir.empty()) dir = ".";
+    const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return false;
+    const bool synced = ::fsync(fd) == 0;
+    return ::close(fd) == 0 && synced;
+}
+
+bool WriteAll(int fd, std::string_view bytes) {
+    size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        done += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+}  // namespace
+
+bool WriteFileSafely(const std::string& path, std::string_view bytes) {
+    std::string temp = path + ".tmp-XXXXXX";
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0) return false;
+    bool ok = ::fchmod(fd, 0644) == 0;
+    ok = ok && WriteAll(fd, bytes);
+    ok = ok && ::fsync(fd) == 0;
+    ok = (::close(fd) == 0) && ok;
+    ok = ok && ReplaceFile(temp, path);
+    if (!ok) ::unlink(temp.c_str());
+    return ok;
+}
+
+bool ReplaceFile(const std::string& from, const std::string& to) {
+    return ::rename(from.c_str(), to.c_str()) == 0 && SyncDirectoryOf(to);
+}
+
 std::vector<std::string> ReadTextLines(const std::string& name) {
     std::vector<std::string> lines;
     auto path = FindFile(name);
     if (!path) return lines;
-    std::ifstream in(*path, std::ios::binary);
+    const auto bytes = ReadRegularFile(*path, kTextFileLimit);
+    if (!bytes) return lines;
     std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
+    for (size_t i = 0; i < bytes->size(); ++i) {
+        const char c = (*bytes)[i];
+        if (c != '\r' && c != '\n') {
+            line += c;
+            continue;
+        }
+        if (c == '\r' && i + 1 < bytes->size() && (*bytes)[i + 1] == '\n') ++i;
         lines.push_back(Cp1252ToUtf8(line));
+        line.clear();
     }
+    if (!line.empty()) lines.push_back(Cp1252ToUtf8(line));
     return lines;
 }
 

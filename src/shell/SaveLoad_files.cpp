@@ -1,0 +1,329 @@
+// The saved-game files: one walk over the saved tables that both the writer and the reader use.
+#include <filesystem>
+#include <memory>
+#include <optional>
+
+#include "shell/SaveLoad.h"
+#include "state/Sound.h"
+#include "state/UMessage1.h"
+#include "ui/files.h"
+
+namespace corvanth {
+
+namespace {
+
+constexpr int kFields = 100;
+constexpr int kPlayersSaved = 2, kFleetsSaved = 5, kShipsSaved = 4, kOffersSaved = 28;
+constexpr int kFactionsSaved = 4, kRanksSaved = 10, kEquipmentSaved = 200, kMarketFields = 3;
+constexpr int kSystems = StarSystem::Last, kLocations = Planet::LastLocation;
+constexpr int kGoods = Good::Last;
+
+// The saved tables in the order the game has always written them, both files side by side:
+// each file gets its own tables in this order. `State` is const for the writer.
+template <class State, class Visitor>
+void WalkSave(State& g, Visitor& v) {
+    auto record = [&v](auto& r, int fields = kFields) {
+        for (int f = 1; f <= fields; ++f) v.Int(r[f]);
+    };
+    for (int s = 1; s <= kSystems; ++s)
+        for (int l = 1; l <= kLocations; ++l) record(g.Planets[s][l]);
+    for (int s = 1; s <= kSystems; ++s)
+        for (int l = 1; l <= kLocations; ++l) v.Text(g.PlanetNames[s][l]);
+    for (int s = 1; s <= kSystems; ++s)
+        for (int l = 1; l <= kLocations; ++l) v.Text(g.PlanetDescriptions[s][l]);
+    for (int s = 1; s <= kSystems; ++s) record(g.StarSystems[s]);
+    for (int s = 1; s <= kSystems; ++s) v.Text(g.SystemNames[s]);
+    for (int s = 1; s <= kSystems; ++s) v.Text(g.SystemCodes[s]);
+    for (int s = 1; s <= kSystems; ++s) v.Text(g.SystemDescriptions[s]);
+    for (int o = 1; o <= kOffersSaved; ++o) record(g.MissionOffers[o]);
+    for (int p = 1; p <= kPlayersSaved; ++p) record(g.Missions[p]);
+    for (int o = 1; o <= kOffersSaved; ++o) v.Int(g.MissionListIndex[o]);
+    for (int f = 1; f <= kFactionsSaved; ++f) record(g.Factions[f]);
+    for (int f = 1; f <= kFactionsSaved; ++f) v.Text(g.FactionNames[f]);
+    for (int f = 1; f <= kFactionsSaved; ++f) v.Text(g.FactionPictures[f]);
+    for (int f = 1; f <= kFactionsSaved; ++f) v.Text(g.FactionSmallPictures[f]);
+    for (int f = 1; f <= kFactionsSaved; ++f)
+        for (int r = 1; r <= kRanksSaved; ++r) v.Text(g.RankNames[f][r]);
+    for (int f = 1; f <= kFactionsSaved; ++f)
+        for (int r = 1; r <= kRanksSaved; ++r) v.Text(g.RankAbbreviations[f][r]);
+    for (int p = 1; p <= kPlayersSaved; ++p) record(g.Players[p]);
+    for (int p = 1; p <= kPlayersSaved; ++p) v.Text(g.CaptainNames[p]);
+    for (int f = 1; f <= kFleetsSaved; ++f) record(g.Fleets[f]);
+    for (int f = 1; f <= kFleetsSaved; ++f)
+        for (int s = 1; s <= kShipsSaved; ++s) record(g.Ships[f][s]);
+    for (int f = 1; f <= kFleetsSaved; ++f)
+        for (int s = 1; s <= kShipsSaved; ++s) v.Text(g.ShipClassNames[f][s]);
+    for (int f = 1; f <= kFleetsSaved; ++f)
+        for (int s = 1; s <= kShipsSaved; ++s) v.Text(g.ShipDescriptions[f][s]);
+    for (int f = 1; f <= kFleetsSaved; ++f)
+        for (int s = 1; s <= kShipsSaved; ++s)
+            for (int slot = Slot::First; slot <= Slot::Last; ++slot)
+                record(g.ShipEquipment[f][s][slot]);
+    for (int e = 1; e <= kEquipmentSaved; ++e) v.Text(g.EquipmentNames[e]);
+    for (int e = 1; e <= kEquipmentSaved; ++e) v.Text(g.EquipmentDescriptions[e]);
+    for (int e = 1; e <= kEquipmentSaved; ++e) record(g.EquipmentTypes[e]);
+    for (int good = 1; good <= kGoods; ++good) v.Int(g.Cargo[good]);
+    for (int good = 1; good <= kGoods; ++good) v.Int(g.LastPricePaid[good]);
+    for (int good = 1; good <= kGoods; ++good) record(g.Goods[good]);
+    for (int good = 1; good <= kGoods; ++good) v.Text(g.GoodNames[good]);
+    for (int s = 1; s <= kSystems; ++s)
+        for (int l = 1; l <= kLocations; ++l)
+            for (int good = 1; good <= kGoods; ++good) record(g.Markets[s][l][good], kMarketFields);
+    for (int s = 1; s <= kSystems; ++s)
+        for (int e = SpaceEvent::FirstSlot; e <= SpaceEvent::LastSlot; ++e)
+            record(g.SpaceEvents[s][e]);
+    v.Int(g.TurnNumber);
+    v.Int(g.GameDay);
+    v.Int(g.GameMonth);
+    v.Int(g.GameYear);
+    v.Int(g.ReservedSaveValue);
+}
+
+void PutText(std::string& out, const ShortText& text) {
+    // What the player typed is UTF-8 in memory; the file holds the single-byte code page.
+    std::string bytes = ui::Utf8ToCp1252(text.view());
+    if (bytes.size() > kTextRecordBytes - 1) bytes.resize(kTextRecordBytes - 1);
+    out += static_cast<char>(bytes.size());
+    out += bytes;
+    out.append(kTextRecordBytes - 1 - bytes.size(), '\0');
+}
+
+ShortText GetText(const char* record) {
+    const auto length = static_cast<unsigned char>(record[0]);
+    return ShortText(ui::Cp1252ToUtf8(std::string(record + 1, length)));
+}
+
+struct Encoder {
+    std::string ints, texts;
+    void Int(const int32_t& value) {
+        const auto v = static_cast<uint32_t>(value);
+        for (int i = 0; i < 4; ++i) ints += static_cast<char>(v >> (8 * i));
+    }
+    void Text(const ShortText& text) { PutText(texts, text); }
+};
+
+// Reads in walk order; the caller has checked both files are long enough.
+struct Decoder {
+    const char* ints;
+    const char* texts;
+    void Int(int32_t& value) {
+        const auto* b = reinterpret_cast<const unsigned char*>(ints);
+        value = static_cast<int32_t>(
+            static_cast<uint32_t>(b[0]) | static_cast<uint32_t>(b[1]) << 8 |
+            static_cast<uint32_t>(b[2]) << 16 | static_cast<uint32_t>(b[3]) << 24);
+        ints += 4;
+    }
+    void Text(ShortText& text) {
+        text = GetText(texts);
+        texts += kTextRecordBytes;
+    }
+};
+
+bool In(int32_t value, int32_t low, int32_t high) {
+    return value >= low && value <= high;
+}
+
+bool MissionValid(const GameRecord& m) {
+    for (int n = 1; n <= 4; ++n)
+        if (!In(m[Mission::ObjectiveBase + n], 0, kLocations)) return false;
+    return In(m[Mission::Kind], 0, MissionKind::Scavenge) &&
+           In(m[Mission::TargetSystem], 0, kSystems) &&
+           In(m[Mission::Client], 0, FactionId::Pirates);
+}
+
+std::string PathFor(const std::string& name) {
+    return ui::FindFile(name).value_or(name);
+}
+
+bool Exists(const std::string& path) {
+    std::error_code ec;
+    return std::filesystem::exists(std::filesystem::symlink_status(path, ec));
+}
+
+}  // namespace
+
+std::string SlotFileName(int slot, bool texts) {
+    return "Savegame0" + std::to_string(slot) + (texts ? ".str" : ".int");
+}
+
+SaveImage EncodeSave(const GameState& g) {
+    Encoder e;
+    e.ints.reserve(kSaveIntBytes);
+    e.texts.reserve(kSaveTextBytes);
+    WalkSave(g, e);
+    return {std::move(e.ints), std::move(e.texts)};
+}
+
+bool SavedIndicesValid(const GameState& g) {
+    const GameRecord& captain = g.Players[1];
+    if (captain[Player::GameRunning] < 1 ||
+        !In(captain[Player::Faction], 1, FactionId::Coalition) ||
+        !In(captain[Player::Portrait], 0, 2) ||
+        !In(captain[Player::TreasureFleetSystem], -1, kSystems))
+        return false;
+    const GameRecord& own = g.Fleets[1];
+    if (!In(own[Fleet::System], 1, kSystems) || !In(own[Fleet::Location], 1, kLocations))
+        return false;
+    for (int f = 1; f <= kFleetsSaved; ++f) {
+        const GameRecord& fleet = g.Fleets[f];
+        const int32_t to = fleet[Fleet::Destination];
+        if (!In(fleet[Fleet::System], 0, kSystems) || !In(fleet[Fleet::Location], 0, kLocations) ||
+            !(to > 0 ? to <= kLocations : to >= -kSystems))
+            return false;
+        for (int s = 1; s <= kShipsSaved; ++s) {
+            const GameRecord& ship = g.Ships[f][s];
+            if (!In(ship[Ship::Class], 0, 27) || !In(ship[Ship::Faction], 0, FactionId::Pirates) ||
+                !In(ship[Ship::SelectedWeaponSlot], 0, Slot::Last))
+                return false;
+            for (int slot = Slot::First; slot <= Slot::Last; ++slot)
+                if (!In(g.ShipEquipment[f][s][slot][Slot::EquipmentId], 0, Equipment::LastId))
+                    return false;
+        }
+    }
+    if (!In(g.Ships[1][1][Ship::Class], 1, 27)) return false;
+    for (int s = 1; s <= kSystems; ++s) {
+        const GameRecord& system = g.StarSystems[s];
+        if (!In(system[StarSystem::Owner], 0, FactionId::Pirates) ||
+            !In(system[StarSystem::SectorRating], 0, 5))
+            return false;
+        for (int l = 1; l <= kLocations; ++l) {
+            const GameRecord& p = g.Planets[s][l];
+            if (!In(p[Planet::Kind], 0, PlanetKind::Special) || !In(p[Planet::MapColumn], 0, 5) ||
+                !In(p[Planet::MapRow], 0, 7) || !In(p[Planet::Owner], 0, FactionId::Pirates) ||
+                !In(p[Planet::JumpTarget], 0, kSystems) ||
+                !In(p[Planet::EventSlot], 0, SpaceEvent::LastSlot) ||
+                !In(p[Planet::Picture], 0, 999) || !In(p[Planet::CityPicture], 0, 999))
+                return false;
+        }
+        for (int e = SpaceEvent::FirstSlot; e <= SpaceEvent::LastSlot; ++e) {
+            const GameRecord& event = g.SpaceEvents[s][e];
+            if (!In(event[SpaceEvent::Kind], 0, SpaceEventKind::Vip) ||
+                !In(event[SpaceEvent::Location], 0, kLocations) ||
+                !In(event[SpaceEvent::RulingFaction], 0, FactionId::Pirates))
+                return false;
+        }
+    }
+    for (int f = 1; f <= kFactionsSaved; ++f) {
+        const GameRecord& faction = g.Factions[f];
+        if (!In(faction[Faction::Rank], 0, kRanksSaved) ||
+            !In(faction[Faction::AwardStep], 0, 20) ||
+            !In(faction[Faction::CapitalSystem], 0, kSystems))
+            return false;
+    }
+    for (int o = 1; o <= kOffersSaved; ++o)
+        if (!MissionValid(g.MissionOffers[o]) || !In(g.MissionListIndex[o], 0, kOffersSaved))
+            return false;
+    for (int p = 1; p <= kPlayersSaved; ++p)
+        if (!MissionValid(g.Missions[p])) return false;
+    for (int good = 1; good <= kGoods; ++good)
+        if (!In(g.Goods[good][Good::Category], 0, 7)) return false;
+    return true;
+}
+
+bool DecodeSave(std::string_view ints, std::string_view texts, GameState& into) {
+    if (ints.size() < kSaveIntBytes || texts.size() < kSaveTextBytes) return false;
+    Decoder d{ints.data(), texts.data()};
+    WalkSave(into, d);
+    return SavedIndicesValid(into);
+}
+
+void RecoverSlot(int slot) {
+    const std::string ints = PathFor(SlotFileName(slot, false));
+    const std::string texts = PathFor(SlotFileName(slot, true));
+    // A save writes both ".new" files whole, then renames the text file and then the integer
+    // file: a lone integer ".new" means the text file is already the new one.
+    if (Exists(texts + ".new")) {
+        std::remove((texts + ".new").c_str());
+        std::remove((ints + ".new").c_str());
+    } else if (Exists(ints + ".new")) {
+        ui::ReplaceFile(ints + ".new", ints);
+    }
+}
+
+bool SaveGame(int slot) {
+    if (slot < 1 || slot > kSaveSlots) return false;
+    RecoverSlot(slot);
+    const SaveImage image = EncodeSave(G());
+    const std::string ints = PathFor(SlotFileName(slot, false));
+    const std::string texts = PathFor(SlotFileName(slot, true));
+    if (!ui::WriteFileSafely(texts + ".new", image.texts) ||
+        !ui::WriteFileSafely(ints + ".new", image.ints) ||
+        !ui::ReplaceFile(texts + ".new", texts)) {
+        std::remove((texts + ".new").c_str());
+        std::remove((ints + ".new").c_str());
+        return false;
+    }
+    // The new game is committed with the text file; a failure here is finished by the next
+    // look at the slot.
+    return ui::ReplaceFile(ints + ".new", ints);
+}
+
+bool ReadSavedGame(int slot) {
+    bool loaded = false;
+    if (slot >= 1 && slot <= kSaveSlots) {
+        RecoverSlot(slot);
+        const auto intPath = ui::FindFile(SlotFileName(slot, false));
+        const auto textPath = ui::FindFile(SlotFileName(slot, true));
+        std::optional<std::string> ints, texts;
+        if (intPath && textPath) {
+            ints = ui::ReadRegularFile(*intPath, kSaveIntBytes);
+            texts = ui::ReadRegularFile(*textPath, kSaveTextBytes);
+        }
+        if (ints && texts) {
+            // Staged over a copy of the running game, so what a save does not hold keeps its
+            // value, and a bad file changes nothing.
+            auto staged = std::make_unique<GameState>(G());
+            if (DecodeSave(*ints, *texts, *staged)) {
+                G() = *staged;
+                loaded = true;
+            }
+        }
+    }
+    return loaded;
+}
+
+bool LoadGame(int slot) {
+    const bool loaded = ReadSavedGame(slot);
+    if (!loaded) {
+        PlayBadSound();
+        ShowMessage1("Sorry, I cannot load this file.");
+    }
+    return loaded;
+}
+
+bool SlotHoldsGame(int slot) {
+    RecoverSlot(slot);
+    const auto path = ui::FindFile(SlotFileName(slot, false));
+    return path && ui::ReadRegularFile(*path, 0).has_value();
+}
+
+std::string EncodeSlotDescriptions(const GameState& g) {
+    std::string out;
+    for (int slot = 1; slot <= kSaveSlots; ++slot) PutText(out, g.SlotDescriptions[slot]);
+    return out;
+}
+
+void DecodeSlotDescriptions(std::string_view bytes, GameState& g) {
+    for (int slot = 1; slot <= kSaveSlots; ++slot) {
+        const size_t at = (slot - 1) * kTextRecordBytes;
+        g.SlotDescriptions[slot] =
+            at + kTextRecordBytes <= bytes.size() ? GetText(bytes.data() + at) : ShortText();
+    }
+}
+
+void LoadSlotDescriptions() {
+    const auto path = ui::FindFile(kSlotDescriptionsFile);
+    const auto bytes = path ? ui::ReadRegularFile(*path, kSaveSlots * kTextRecordBytes)
+                            : std::optional<std::string>();
+    DecodeSlotDescriptions(bytes.value_or(std::string()), G());
+}
+
+bool WriteSlotDescriptions() {
+    return ui::WriteFileSafely(PathFor(kSlotDescriptionsFile), EncodeSlotDescriptions(G()));
+}
+
+bool GameRunning() {
+    return G().Players[1][Player::GameRunning] >= 1;
+}
+
+}  // namespace corvanth
