@@ -40,6 +40,9 @@ bool SaveGame(int slot);
 // Reads both files of the slot and replaces the saved tables. On any failure the tables keep
 // every bit they had, the bad sound plays and "Sorry, I cannot load this file." is shown.
 bool LoadGame(int slot);
+// The saved tables from a slot's two files, staged, checked and only then put in place; false
+// (and the tables untouched) when the bytes are not a game.
+bool ReplaceGameFrom(std::string_view ints, std::string_view texts);
 // LoadGame without a word to the player: true when the tables were replaced.
 bool ReadSavedGame(int slot);
 // Whether the slot's integer file is there to be read.

@@ -258,28 +258,25 @@ bool SaveGame(int slot) {
     return ui::ReplaceFile(ints + ".new", ints);
 }
 
+bool ReplaceGameFrom(std::string_view ints, std::string_view texts) {
+    // Staged over a copy of the running game, so what a save does not hold keeps its value, and
+    // a bad file changes nothing. The stage is kept: it is as large as the game.
+    static const std::unique_ptr<GameState> staged = std::make_unique<GameState>();
+    *staged = G();
+    if (!DecodeSave(ints, texts, *staged)) return false;
+    G() = *staged;
+    return true;
+}
+
 bool ReadSavedGame(int slot) {
-    bool loaded = false;
-    if (slot >= 1 && slot <= kSaveSlots) {
-        RecoverSlot(slot);
-        const auto intPath = ui::FindFile(SlotFileName(slot, false));
-        const auto textPath = ui::FindFile(SlotFileName(slot, true));
-        std::optional<std::string> ints, texts;
-        if (intPath && textPath) {
-            ints = ui::ReadRegularFile(*intPath, kSaveIntBytes);
-            texts = ui::ReadRegularFile(*textPath, kSaveTextBytes);
-        }
-        if (ints && texts) {
-            // Staged over a copy of the running game, so what a save does not hold keeps its
-            // value, and a bad file changes nothing.
-            auto staged = std::make_unique<GameState>(G());
-            if (DecodeSave(*ints, *texts, *staged)) {
-                G() = *staged;
-                loaded = true;
-            }
-        }
-    }
-    return loaded;
+    if (slot < 1 || slot > kSaveSlots) return false;
+    RecoverSlot(slot);
+    const auto intPath = ui::FindFile(SlotFileName(slot, false));
+    const auto textPath = ui::FindFile(SlotFileName(slot, true));
+    if (!intPath || !textPath) return false;
+    const auto ints = ui::ReadRegularFile(*intPath, kSaveIntBytes);
+    const auto texts = ui::ReadRegularFile(*textPath, kSaveTextBytes);
+    return ints && texts && ReplaceGameFrom(*ints, *texts);
 }
 
 bool LoadGame(int slot) {

@@ -2,12 +2,14 @@
 #pragma once
 
 #include <SDL.h>
+#include <SDL_ttf.h>
 
 #include <list>
 #include <map>
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "ui/form.h"
 
@@ -32,6 +34,7 @@ class Painter {
     void DrawButton(const Component& c, const SDL_Rect& box);
     void DrawPicture(const std::string& name, const SDL_Rect& box, bool stretch, bool center);
     void DrawScrollBar(const SDL_Rect& box, bool vertical, int pos, int min, int max);
+    const std::vector<std::string>& WrappedLines(const Memo& m, TTF_Font* font, int width);
     SDL_Texture* TextTexture(const std::string& text, const Font& font, Color color, int& w,
                              int& h);
     void Fill(const SDL_Rect& box, Color c, uint8_t alpha = 255);
@@ -46,6 +49,14 @@ class Painter {
     SDL_Renderer* r_;
     std::unordered_map<std::string, TextEntry> text_;
     std::map<std::string, SDL_Texture*> pictures_;
+    struct WrapCache {
+        std::vector<std::string> source;
+        int width = 0;
+        TTF_Font* font = nullptr;
+        bool wordWrap = false;
+        std::vector<std::string> lines;
+    };
+    std::unordered_map<const Memo*, WrapCache> memos_;
 };
 
 }  // namespace ui
