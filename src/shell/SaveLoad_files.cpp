@@ -246,8 +246,9 @@ bool SaveGame(int slot) {
     const SaveImage image = EncodeSave(G());
     const std::string ints = PathFor(SlotFileName(slot, false));
     const std::string texts = PathFor(SlotFileName(slot, true));
-    if (!ui::WriteFileSafely(texts + ".new", image.texts) ||
-        !ui::WriteFileSafely(ints + ".new", image.ints) ||
+    // The commit's rename flushes the directory, and the two new names with it.
+    if (!ui::WriteFileSafely(texts + ".new", image.texts, false) ||
+        !ui::WriteFileSafely(ints + ".new", image.ints, false) ||
         !ui::ReplaceFile(texts + ".new", texts)) {
         std::remove((texts + ".new").c_str());
         std::remove((ints + ".new").c_str());
@@ -259,12 +260,13 @@ bool SaveGame(int slot) {
 }
 
 bool ReplaceGameFrom(std::string_view ints, std::string_view texts) {
-    // Staged over a copy of the running game, so what a save does not hold keeps its value, and
-    // a bad file changes nothing. The stage is kept: it is as large as the game.
-    static const std::unique_ptr<GameState> staged = std::make_unique<GameState>();
-    *staged = G();
-    if (!DecodeSave(ints, texts, *staged)) return false;
-    G() = *staged;
+    // Decoded and checked on a stage first, so a bad file changes nothing; the check reads only
+    // saved fields, so the stage needs no copy of the rest. Only then is the game overwritten,
+    // by the same walk, and what a save does not hold keeps its value.
+    static const std::unique_ptr<GameState> stage = std::make_unique<GameState>();
+    if (!DecodeSave(ints, texts, *stage)) return false;
+    Decoder d{ints.data(), texts.data()};
+    WalkSave(G(), d);
     return true;
 }
 

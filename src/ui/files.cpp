@@ -140,8 +140,8 @@ std::optional<std::string> ReadRegularFile(const std::string& path, size_t limit
 namespace {
 
 bool SyncDirectoryOf(const std::string& path) {
-    std::string dir = fs::path(path).parent_path().string();
-    if (dir.empty()) dir = ".";
+    const fs::path parent = fs::path(path).parent_path();
+    const fs::path dir = parent.empty() ? fs::path(".") : parent;
     const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return false;
     const bool synced = ::fsync(fd) == 0;
@@ -161,7 +161,7 @@ bool WriteAll(int fd, std::string_view bytes) {
 
 }  // namespace
 
-bool WriteFileSafely(const std::string& path, std::string_view bytes) {
+bool WriteFileSafely(const std::string& path, std::string_view bytes, bool syncDirectory) {
     std::string temp = path + ".tmp-XXXXXX";
     const int fd = ::mkstemp(temp.data());
     if (fd < 0) return false;
@@ -169,7 +169,7 @@ bool WriteFileSafely(const std::string& path, std::string_view bytes) {
     ok = ok && WriteAll(fd, bytes);
     ok = ok && ::fsync(fd) == 0;
     ok = (::close(fd) == 0) && ok;
-    ok = ok && ReplaceFile(temp, path);
+    ok = ok && (syncDirectory ? ReplaceFile(temp, path) : ::rename(temp.c_str(), path.c_str()) == 0);
     if (!ok) ::unlink(temp.c_str());
     return ok;
 }

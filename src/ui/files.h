@@ -30,8 +30,9 @@ std::optional<std::string> ReadRegularFile(const std::string& path, size_t limit
 
 // Writes `bytes` under a temporary name beside `path`, flushes it to the disk and renames it
 // over `path`: a failure or a kill at any moment leaves the old file or the new one, whole.
-// False when any step failed; the old file is then untouched.
-bool WriteFileSafely(const std::string& path, std::string_view bytes);
+// False when any step failed; the old file is then untouched. Without `syncDirectory` the rename
+// reaches the disk with the directory's next flush (a caller renaming more files in a row).
+bool WriteFileSafely(const std::string& path, std::string_view bytes, bool syncDirectory = true);
 // Renames a file over another and flushes the directory, so the rename is on the disk before
 // the next step. False when it failed.
 bool ReplaceFile(const std::string& from, const std::string& to);

@@ -1,6 +1,8 @@
 // Font lookup: fontconfig finds the file, SDL_ttf opens it once per size and style.
 #include "ui/fonts.h"
 
+#include "ui/window.h"
+
 #include <fontconfig/fontconfig.h>
 
 #include <map>
@@ -58,6 +60,10 @@ TTF_Font* OpenFont(const Font& font) {
     if (oit == open->end())
         oit = open->emplace(okey, TTF_OpenFont(fit->second.c_str(), pixels)).first;
     return oit->second;
+}
+
+bool FontAvailable() {
+    return OpenFont(Font{}) != nullptr;
 }
 
 }  // namespace ui

@@ -53,25 +53,22 @@ class Reader {
             {"maxLength", {0, 65536}}, {"interval", {0, 86400000}}};
         auto range = std::pair<int64_t, int64_t>(INT32_MIN, INT32_MAX);
         if (auto r = kRanges.find(key); r != kRanges.end()) range = r->second;
-        int64_t v = 0;
+        // Through a double, which holds every int64 closely enough to clamp it.
+        double d = 0;
         if (value.is_number_unsigned()) {
-            v = value.get<uint64_t>() > static_cast<uint64_t>(range.second)
-                    ? range.second
-                    : static_cast<int64_t>(value.get<uint64_t>());
+            d = static_cast<double>(value.get<uint64_t>());
         } else if (value.is_number_integer()) {
-            v = value.get<int64_t>();
+            d = static_cast<double>(value.get<int64_t>());
         } else if (value.is_number_float()) {
-            const double d = value.get<double>();
-            v = d <= static_cast<double>(range.first)    ? range.first
-                : d >= static_cast<double>(range.second) ? range.second
-                                                         : static_cast<int64_t>(d);
+            d = value.get<double>();
         } else {
             problems_.push_back(where_ + ": bad value for \"" + key + "\"");
             return;
         }
-        if (v < range.first || v > range.second)
+        const auto low = static_cast<double>(range.first), high = static_cast<double>(range.second);
+        if (d < low || d > high)
             problems_.push_back(where_ + ": \"" + key + "\" out of range, clamped");
-        out = static_cast<int>(std::clamp(v, range.first, range.second));
+        out = static_cast<int>(std::clamp(d, low, high));
     }
     void GetColor(const char* key, Color& out) {
         std::string text;
