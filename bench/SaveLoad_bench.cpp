@@ -6,24 +6,14 @@
 
 #include <string>
 
+#include "../tests/support/running_game.h"
 #include "shell/SaveLoad.h"
-#include "state/newgame.h"
-#include "state/variables.h"
 
 namespace corvanth {
 namespace {
 
-void SavedGame() {
-    InitGameData();
-    GameState& g = G();
-    g.Players[1][Player::Faction] = FactionId::Federation;
-    g.Fleets[1][Fleet::System] = 4;
-    g.Fleets[1][Fleet::Location] = 1;
-    g.Ships[1][1][Ship::Class] = 3;
-}
-
 void BM_SaveGameAndLoadGame(benchmark::State& state) {
-    SavedGame();
+    test::MinimalRunningGame();
     for (auto _ : state) {
         if (!SaveGame(1) || !ReadSavedGame(1)) state.SkipWithError("the slot did not round-trip");
     }

@@ -196,11 +196,13 @@ std::vector<std::string> StartupProblems(const std::vector<ui::Form*>& screens) 
     if (!lines.empty()) {
         std::error_code ec;
         const auto dir = std::filesystem::absolute(ui::LayoutDir(), ec).lexically_normal();
-        lines.insert(lines.begin(), "The screen layouts in " + dir.string() + " are damaged or missing:");
+        lines.insert(lines.begin(),
+                     "The screen layouts in " + dir.string() + " are damaged or missing:");
     }
     if (!ui::FontAvailable())
-        lines.push_back("No font for the screens: the game looks for \"DejaVu Sans\" through "
-                        "fontconfig (Debian package fonts-dejavu-core).");
+        lines.push_back(
+            "No font for the screens: the game looks for \"DejaVu Sans\" through "
+            "fontconfig (Debian package fonts-dejavu-core).");
     return lines;
 }
 
@@ -225,7 +227,8 @@ int ProgramBlock() {
     int status = 0;
     try {
         CreateScreens();
-        if (auto problems = StartupProblems(ui::App().Forms()); !problems.empty()) Tell(std::move(problems));
+        if (auto problems = StartupProblems(ui::App().Forms()); !problems.empty())
+            Tell(std::move(problems));
         ui::App().Run();
     } catch (const std::exception& e) {
         // A failed allocation or any other fault ends the run with a word, not a silent abort.

@@ -169,7 +169,8 @@ bool WriteFileSafely(const std::string& path, std::string_view bytes, bool syncD
     ok = ok && WriteAll(fd, bytes);
     ok = ok && ::fsync(fd) == 0;
     ok = (::close(fd) == 0) && ok;
-    ok = ok && (syncDirectory ? ReplaceFile(temp, path) : ::rename(temp.c_str(), path.c_str()) == 0);
+    ok =
+        ok && (syncDirectory ? ReplaceFile(temp, path) : ::rename(temp.c_str(), path.c_str()) == 0);
     if (!ok) ::unlink(temp.c_str());
     return ok;
 }

@@ -48,8 +48,8 @@ class Reader {
     // make the painter walk it row by row.
     void GetInt(const char* key, const json& value, int& out) {
         static const std::map<std::string, std::pair<int64_t, int64_t>> kRanges = {
-            {"left", {-2048, 2048}},  {"top", {-2048, 2048}},     {"width", {0, 2048}},
-            {"height", {0, 2048}},    {"size", {1, 200}},         {"penWidth", {0, 64}},
+            {"left", {-2048, 2048}},   {"top", {-2048, 2048}},     {"width", {0, 2048}},
+            {"height", {0, 2048}},     {"size", {1, 200}},         {"penWidth", {0, 64}},
             {"maxLength", {0, 65536}}, {"interval", {0, 86400000}}};
         auto range = std::pair<int64_t, int64_t>(INT32_MIN, INT32_MAX);
         if (auto r = kRanges.find(key); r != kRanges.end()) range = r->second;

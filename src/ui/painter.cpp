@@ -459,11 +459,11 @@ void Painter::DrawComponent(const Component& c, int ox, int oy, const SDL_Rect& 
         case Kind::ProgressBar: {
             const auto& p = static_cast<const ProgressBar&>(c);
             Fill(box, kTrack);
-            SDL_Rect bar = p.vertical ? SDL_Rect{box.x + 1, 0, box.w - 2,
-                                                 Share(box.h - 2, p.Position(), p.Min(), p.Max())}
-                                      : SDL_Rect{box.x + 1, box.y + 1,
-                                                 Share(box.w - 2, p.Position(), p.Min(), p.Max()),
-                                                 box.h - 2};
+            SDL_Rect bar =
+                p.vertical ? SDL_Rect{box.x + 1, 0, box.w - 2,
+                                      Share(box.h - 2, p.Position(), p.Min(), p.Max())}
+                           : SDL_Rect{box.x + 1, box.y + 1,
+                                      Share(box.w - 2, p.Position(), p.Min(), p.Max()), box.h - 2};
             if (p.vertical) bar.y = box.y + box.h - 1 - bar.h;
             Fill(bar, p.barColor);
             Frame(box, kButtonEdge);
