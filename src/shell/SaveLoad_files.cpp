@@ -123,10 +123,11 @@ bool In(int32_t value, int32_t low, int32_t high) {
     return value >= low && value <= high;
 }
 
+// The first objective is a system or a location by kind; the later objective fields also hold
+// turn numbers, so they are no index.
 bool MissionValid(const GameRecord& m) {
-    for (int n = 1; n <= 4; ++n)
-        if (!In(m[Mission::ObjectiveBase + n], 0, kLocations)) return false;
-    return In(m[Mission::Kind], 0, MissionKind::Scavenge) &&
+    return In(m[Mission::ObjectiveBase + 1], 0, kLocations) &&
+           In(m[Mission::Kind], 0, MissionKind::Scavenge) &&
            In(m[Mission::TargetSystem], 0, kSystems) &&
            In(m[Mission::Client], 0, FactionId::Pirates);
 }
