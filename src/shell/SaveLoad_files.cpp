@@ -1,4 +1,6 @@
 // The saved-game files: one walk over the saved tables that both the writer and the reader use.
+#include <strings.h>
+
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -233,6 +235,16 @@ void RecoverSlot(int slot) {
     const std::string texts = PathFor(SlotFileName(slot, true));
     // A save writes both ".new" files whole, then renames the text file and then the integer
     // file: a lone integer ".new" means the text file is already the new one.
+    // What a kill left of a file half written under its temporary name is no use to anyone.
+    std::error_code ec, ignored;
+    const std::string prefix = "Savegame0" + std::to_string(slot) + ".";
+    for (std::filesystem::directory_iterator it(".", ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (name.size() > prefix.size() &&
+            strncasecmp(name.c_str(), prefix.c_str(), prefix.size()) == 0 &&
+            name.find(".new.tmp-") != std::string::npos)
+            std::filesystem::remove(it->path(), ignored);
+    }
     if (Exists(texts + ".new")) {
         std::remove((texts + ".new").c_str());
         std::remove((ints + ".new").c_str());

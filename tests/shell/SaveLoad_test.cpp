@@ -316,6 +316,8 @@ TEST_F(SavedGames, ASaveKilledAtRandomMomentsNeverLeavesAMixOrABrokenSlot) {
         waitpid(child, nullptr, 0);
         ResetGameState();
         ASSERT_TRUE(ReadSavedGame(1)) << round;
+        for (const auto& entry : fs::directory_iterator("."))
+            EXPECT_EQ(entry.path().string().find(".tmp-"), std::string::npos) << entry.path();
         const bool isOld = G().TurnNumber == 1;
         EXPECT_EQ(G().CaptainNames[1], isOld ? "Old" : "New") << round;
         (isOld ? oldGames : newGames)++;
