@@ -6,6 +6,13 @@
 #include "ui/form.h"
 #include "ui/render.h"
 
+#include "private_dir.h"
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    EnterPrivateDirectory();
+    return 0;
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ui::SetLayoutDir(".");
     // Written anew each time: rewriting a file in place makes the file system flush it.

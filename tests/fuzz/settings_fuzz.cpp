@@ -6,7 +6,14 @@
 
 #include "shell/options.h"
 
+#include "private_dir.h"
+
 using namespace corvanth;
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    EnterPrivateDirectory();
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // Written anew each time: rewriting a file in place makes the file system flush it.

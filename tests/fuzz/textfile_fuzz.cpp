@@ -8,6 +8,13 @@
 #include "ui/files.h"
 #include "ui/form.h"
 
+#include "private_dir.h"
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    EnterPrivateDirectory();
+    return 0;
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // Written anew each time: rewriting a file in place makes the file system flush it.
     std::remove("fuzz.txt");
