@@ -39,12 +39,6 @@ ui::Color OwnerColour(int s) {
     }
 }
 
-const GameRecord& MissionRecord() {
-    const GameState& g = G();
-    const int p = g.CurrentPlayer;
-    return p >= 0 && p < static_cast<int>(g.Missions.size()) ? g.Missions[p] : EmptyRecord();
-}
-
 // The selected system's name, owner, logo and description.
 void ShowSystemInfo(int s) {
     TForm12& form = *Form12;
@@ -170,7 +164,7 @@ void ShowStarmapMissionBox() {
 void BlinkMissionTargets() {
     if (!Form12) return;
     GameState& g = G();
-    const GameRecord& m = MissionRecord();
+    const GameRecord& m = CaptainMission();
     if (m[Mission::Scope] != 2) return;
     g.MissionBlinkOn = g.MissionBlinkOn == 1 ? 0 : 1;
     const int kind = m[Mission::Kind];
@@ -260,14 +254,7 @@ void TForm12::SpeedButton3Click() {
 
 void TForm12::ListBox1Click() {
     PlayButtonSound();
-    const int row = ListBox1->ItemIndex();
-    // A click below the last row chooses no good: the chosen one stays.
-    if (row < 0) {
-        ListBox1->SetItemIndex(G().SelectedTradeGood - 1);
-        return;
-    }
-    G().SelectedTradeGood = row + 1;
-    ShowStarmapPriceRanges();
+    if (TakeClickedGood(*ListBox1)) ShowStarmapPriceRanges();
 }
 
 void TForm12::SpeedButton10Click() {
@@ -279,7 +266,7 @@ void TForm12::SpeedButton10Click() {
 
 void TForm12::SpeedButton4Click() {
     PlayButtonSound();
-    if (MissionRecord()[Mission::Status] == 0) {
+    if (CaptainMission()[Mission::Status] == 0) {
         ShowMessage1("You do not have a mission yet.");
         return;
     }

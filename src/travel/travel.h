@@ -191,6 +191,9 @@ void ResetPlanetLabelColours();
 int FindPlanetAtCell(int column, int row);
 
 // Trade box.
+// A click on a goods list: the good of the row becomes SelectedTradeGood. A click below the last
+// row chooses no good: the chosen one stays selected and the answer is false.
+bool TakeClickedGood(ui::ListBox& list);
 void FillTradeList();
 void ShowTradeGoodDetail();
 void BuyGoods(int good, int64_t amount);

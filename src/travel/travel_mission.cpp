@@ -20,12 +20,6 @@ const char* const kResistance[] = {"Resistance: Very Light", "Resistance: Light"
                                    "Resistance: Medium", "Resistance: Strong",
                                    "Resistance: Very strong"};
 
-const GameRecord& MissionRecord() {
-    const GameState& g = G();
-    const int p = g.CurrentPlayer;
-    return p >= 0 && p < static_cast<int>(g.Missions.size()) ? g.Missions[p] : EmptyRecord();
-}
-
 // Mission fields come from saved games: a name out of range is an empty one.
 std::string SystemName(int s) {
     return ValidSystem(s) ? G().SystemNames[s].str() : "";
@@ -129,7 +123,7 @@ MissionBoxLabels BindMissionBoxLabels(ui::Form& form) {
 }
 
 void FillMissionLabels(const MissionBoxLabels& box) {
-    const GameRecord& m = MissionRecord();
+    const GameRecord& m = CaptainMission();
     const int kind = m[Mission::Kind];
     if (kind < MissionKind::SearchAndDestroy || kind > MissionKind::Scavenge) return;
     const int client = m[Mission::Client];
@@ -158,7 +152,7 @@ void DrawMissionMarkers() {
     if (!Form2) return;
     HideMissionMarkers();
     GameState& g = G();
-    const GameRecord& m = MissionRecord();
+    const GameRecord& m = CaptainMission();
     const int kind = m[Mission::Kind];
     if (m[Mission::TargetSystem] != FleetSystem()) return;
     if (m[Mission::Scope] != 1 && kind != MissionKind::RaidPlanet) return;
@@ -191,7 +185,7 @@ void CloseMissionBox() {
 }
 
 MissionButtonAction MissionButtonActionNow() {
-    if (MissionRecord()[Mission::Status] != 0) return MissionButtonAction::MissionBox;
+    if (CaptainMission()[Mission::Status] != 0) return MissionButtonAction::MissionBox;
     const GameRecord& here = LocationRecord(FleetLocation());
     if (here[Planet::Owner] == PlayerRecord()[Player::Faction] &&
         here[Planet::Kind] == PlanetKind::Planet)

@@ -43,6 +43,13 @@ inline GameRecord& ShipRecord() {
                   [std::clamp(g.CurrentShip, 0, ShipBound - 1)];
 }
 
+// The captain's accepted mission.
+inline const GameRecord& CaptainMission() {
+    const GameState& g = G();
+    const int p = g.CurrentPlayer;
+    return p >= 0 && p < static_cast<int>(g.Missions.size()) ? g.Missions[p] : EmptyRecord();
+}
+
 inline int FleetSystem() {
     return FleetRecord()[Fleet::System];
 }

@@ -227,16 +227,19 @@ void TForm2::SpeedButton10Click() {
     RefreshStatusPanel();
 }
 
-void TForm2::ListBox1Click() {
-    PlayButtonSound();
-    const int row = ListBox1->ItemIndex();
-    // A click below the last row chooses no good: the chosen one stays.
+bool TakeClickedGood(ui::ListBox& list) {
+    const int row = list.ItemIndex();
     if (row < 0) {
-        ListBox1->SetItemIndex(G().SelectedTradeGood - 1);
-        return;
+        list.SetItemIndex(G().SelectedTradeGood - 1);
+        return false;
     }
     G().SelectedTradeGood = row + 1;
-    ShowTradeGoodDetail();
+    return true;
+}
+
+void TForm2::ListBox1Click() {
+    PlayButtonSound();
+    if (TakeClickedGood(*ListBox1)) ShowTradeGoodDetail();
 }
 
 void TForm2::RadioButton1Click() {
