@@ -6,6 +6,7 @@
 #include "career/Promotion.h"
 #include "state/UMessage4.h"
 #include "state/market.h"
+#include "state/tables.h"
 #include "state/variables.h"
 
 namespace corvanth {
@@ -13,10 +14,6 @@ namespace {
 
 constexpr int kCeaseFire = 1;
 constexpr int kAwardEarned = 2;
-
-bool PlayableFaction(int f) {
-    return f >= FactionId::Federation && f <= FactionId::Coalition;
-}
 
 void ShowNews(const std::string& text) {
     if (!Message4) return;
@@ -26,17 +23,12 @@ void ShowNews(const std::string& text) {
     Message4->ShowModal();
 }
 
-std::string FactionName(int f) {
-    return (f >= 0 && f < static_cast<int>(G().FactionNames.size())) ? G().FactionNames[f].str()
-                                                                     : std::string();
-}
-
 }  // namespace
 
 void NewsSystemConquered(int system) {
     if (system < StarSystem::First || system > StarSystem::Last) return;
     GameState& g = G();
-    const int winner = g.Players[g.CurrentPlayer][Player::Faction];
+    const int winner = Captain()[Player::Faction];
     const int loser = g.StarSystems[system][StarSystem::Owner];
     g.StarSystems[system][StarSystem::Owner] = winner;
     if (PlayableFaction(winner)) {

@@ -166,6 +166,7 @@ void CreateScreens() {
     auto& app = ui::App();
     Fbackground = app.Create<TFbackground>();
     Form1 = app.Create<TForm1>();
+    app.SetGameHome(Form1);
     Form2 = app.Create<TForm2>();
     Form4 = app.Create<TForm4>();
     Message1 = app.Create<TMessage1>();

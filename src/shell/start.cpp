@@ -11,6 +11,7 @@
 #include "state/newgame.h"
 #include "state/random.h"
 #include "state/shipstats.h"
+#include "state/tables.h"
 #include "state/variables.h"
 #include "travel/UEvents.h"
 #include "travel/travel.h"
@@ -91,7 +92,7 @@ void SetupMainMenuPictures() {
 
 void ApplyNewGameStart() {
     GameState& g = G();
-    const int faction = g.Players[g.CurrentPlayer][Player::Faction];
+    const int faction = Captain()[Player::Faction];
     // The new-captain screen only offers 1..4; anything else keeps the set-up's values.
     if (faction < FactionId::Federation || faction > FactionId::Coalition) return;
     const FactionStart& start = kFactionStarts[faction - 1];
@@ -125,8 +126,8 @@ void ApplyNewGameStart() {
 
     // The set-up valued a captain with no money and no ship yet: value the real start.
     const int32_t worth = CalcFortune();
-    g.Players[g.CurrentPlayer][Player::NetWorthAtLastPay] = worth;
-    g.Players[g.CurrentPlayer][Player::StartNetWorth] = worth;
+    Captain()[Player::NetWorthAtLastPay] = worth;
+    Captain()[Player::StartNetWorth] = worth;
 
     g.TurnNumber = 0;
     CheckPromotion();

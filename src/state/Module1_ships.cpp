@@ -4,6 +4,7 @@
 
 #include "state/Module1.h"
 #include "state/shipstats.h"
+#include "state/tables.h"
 #include "state/variables.h"
 
 namespace corvanth {
@@ -238,9 +239,7 @@ void LoadShipClass(int type) {
     for (int s = Slot::First; s <= Slot::Last; ++s) {
         const GameRecord& slot = g.ShipEquipment[0][0][s];
         int id = slot[Slot::EquipmentId];
-        if (slot[Slot::Used] > 0 && id >= 0 && id < EquipmentBound) {
-            ship[Ship::TotalPrice] += g.EquipmentTypes[id][Equipment::Price];
-        }
+        if (slot[Slot::Used] > 0) ship[Ship::TotalPrice] += EquipmentType(id)[Equipment::Price];
     }
 
     RecalcShipStats(0, 0, 0, 0);

@@ -6,6 +6,7 @@
 #include "career/news.h"
 #include "state/random.h"
 #include "state/saturate.h"
+#include "state/tables.h"
 #include "state/variables.h"
 
 namespace corvanth {
@@ -16,14 +17,10 @@ constexpr int kHighestLevel = 4;
 constexpr int kRecaptureDraw = 20000;
 constexpr int kRecaptureBelow = 2;
 
-bool ValidOwner(int owner) {
-    return owner >= 0 && owner <= FactionId::Pirates;
-}
-
 // Whether a location of owner `other` counts for a planet of owner `o`: the same owner, or
 // `other` is not at war with `o`. An owner outside the tables (a damaged save) is hostile.
 bool Friendly(int other, int o) {
-    if (!ValidOwner(other) || !ValidOwner(o)) return false;
+    if (!ValidFaction(other) || !ValidFaction(o)) return false;
     return other == o || G().Factions[other][Faction::RelationBase + o] < 2;
 }
 
@@ -34,7 +31,7 @@ bool IsLocation(const GameRecord& l, int kind) {
 // The linked system of a jump point, 0 when it names none the tables hold.
 int JumpTarget(const GameRecord& l) {
     const int t = l[Planet::JumpTarget];
-    return (t >= StarSystem::First && t <= StarSystem::Last) ? t : 0;
+    return ValidSystem(t) ? t : 0;
 }
 
 // Industry of kind k on the planets of `system` that count for owner o.
@@ -114,7 +111,7 @@ void CheckSystemConquests() {
                     other = p[Planet::Owner];
             }
         }
-        if (held == 0 && other >= 1 && other == g.Players[g.CurrentPlayer][Player::Faction]) {
+        if (held == 0 && other >= 1 && other == Captain()[Player::Faction]) {
             NewsSystemConquered(s);
         } else if (held >= 1 && other >= 1) {
             for (int draw = 0; draw < held; ++draw) {
@@ -128,7 +125,7 @@ void CheckSystemConquests() {
 }
 
 void SetSystemOwnerToPlanets(int system) {
-    if (system < StarSystem::First || system > StarSystem::Last) return;
+    if (!ValidSystem(system)) return;
     GameState& g = G();
     const GameRecord& s = g.StarSystems[system];
     if (s[StarSystem::Exists] < 1) return;

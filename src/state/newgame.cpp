@@ -7,12 +7,12 @@
 #include "state/fortune.h"
 #include "state/market.h"
 #include "state/random.h"
+#include "state/tables.h"
 #include "state/variables.h"
 
 namespace corvanth {
 namespace {
 
-constexpr int32_t kValueCap = 900000000;
 
 struct GoodRow {
     const char* name;
@@ -189,10 +189,6 @@ void LoadFactions() {
     }
 }
 
-void CapAt(int32_t& value) {
-    if (value > kValueCap) value = kValueCap;
-}
-
 }  // namespace
 
 void InitGameData() {
@@ -253,13 +249,12 @@ void InitGameData() {
 
 void ClampPlayerValues() {
     GameState& g = G();
-    GameRecord& captain = g.Players[g.CurrentPlayer];
-    CapAt(captain[Player::Money]);
-    CapAt(captain[Player::CappedValue4]);
-    CapAt(captain[Player::Fame]);
+    GameRecord& captain = Captain();
+    captain[Player::Money] = CapValue(captain[Player::Money]);
+    captain[Player::CappedValue4] = CapValue(captain[Player::CappedValue4]);
+    captain[Player::Fame] = CapValue(captain[Player::Fame]);
     const int f = captain[Player::Faction];
-    if (f >= FactionId::Federation && f <= FactionId::Coalition)
-        CapAt(g.Factions[f][Faction::Reputation]);
+    if (PlayableFaction(f)) g.Factions[f][Faction::Reputation] = CapValue(g.Factions[f][Faction::Reputation]);
 }
 
 }  // namespace corvanth

@@ -3,6 +3,7 @@
 
 #include <array>
 
+#include "state/tables.h"
 #include "state/variables.h"
 
 namespace corvanth {
@@ -70,7 +71,7 @@ std::string GetHeroPictureName(int player) {
     const GameState& g = G();
     std::string base;
     if (g.CurrentPlayer >= 0 && g.CurrentPlayer < static_cast<int>(g.Players.size())) {
-        switch (g.Players[g.CurrentPlayer][Player::Portrait]) {
+        switch (Captain()[Player::Portrait]) {
             case 0:
                 base = "Hero1";
                 break;

@@ -12,26 +12,16 @@
 #include "state/UMessage6.h"
 #include "state/pictures.h"
 #include "state/saturate.h"
+#include "state/tables.h"
 #include "state/variables.h"
 
 namespace corvanth {
 namespace {
 
-// The captain's record; a damaged index falls back to the one captain a game has.
-GameRecord& Captain() {
-    GameState& g = G();
-    const bool valid = g.CurrentPlayer >= 0 && g.CurrentPlayer < int(g.Players.size());
-    return g.Players[valid ? g.CurrentPlayer : 1];
-}
-
-bool IsPlayableFaction(int faction) {
-    return faction >= FactionId::Federation && faction <= FactionId::Coalition;
-}
-
 // A threshold of the own faction's promotion bars; 0 when the captain's faction is damaged.
 int32_t OwnThreshold(int field) {
     const int own = Captain()[Player::Faction];
-    return IsPlayableFaction(own) ? G().Factions[own][field] : 0;
+    return PlayableFaction(own) ? G().Factions[own][field] : 0;
 }
 
 // The fame-and-reputation cheat raises every gain by half.
@@ -52,7 +42,7 @@ void ShowSwitchableNotice(const std::string& text, const std::string& picture, i
 }  // namespace
 
 void GainReputation(int faction, int64_t points) {
-    if (!IsPlayableFaction(faction)) return;
+    if (!PlayableFaction(faction)) return;
     GameState& g = G();
     points = Tweaked(points);
     int32_t& rep = g.Factions[faction][Faction::Reputation];
@@ -91,7 +81,7 @@ void GainFame(int64_t points) {
 }
 
 void LoseReputation(int faction, int64_t points) {
-    if (!IsPlayableFaction(faction)) return;
+    if (!PlayableFaction(faction)) return;
     GameState& g = G();
     int32_t& rep = g.Factions[faction][Faction::Reputation];
     const int32_t old = rep;

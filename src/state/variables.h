@@ -610,16 +610,51 @@ struct GameState {
     int32_t NoEncounterThisTurn = 0;
     int32_t PlayerTournament = 0;
     int32_t WatchedFight = 0;
-    int32_t PlanetScreenMayClose = 0;
     int32_t ReservedSaveValue = 0;
     int32_t LaunchCount = 0;
     int32_t ProtectedModeOn = 0;
     int32_t CleanExit = 0;
 };
 
-// The one game state, allocated on first use (it is several MB: never put one on the stack).
-GameState& G();
+// The one game state. Zero-filled before the program starts, so reaching it costs no guard; it is
+// several MB: never put a copy on the stack.
+extern constinit GameState gGameState;
+inline GameState& G() {
+    return gGameState;
+}
 // Every table and scalar back to its program-start value: 0 and empty texts.
 void ResetGameState();
+
+// What a running session keeps beside the game tables and never saves: the end of the game, the
+// closing permissions of the guarded screens, the answers of the two question dialogs and the
+// tutorial's step.
+struct SessionState {
+    bool GameEnded = false;         // from the end of a game until the next one starts
+    int32_t TravelScreenMayClose = 0;  // 1: the travel screen closes without the quit question
+    int32_t PlanetScreenMayClose = 0;  // 1: the planet screen closes from outside
+    int32_t Message3Result = 0;        // yes/no dialog: 1 yes, 0 no
+    int32_t Message5Result = 0;        // accept/decline dialog: 1 first button, 2 second
+    int32_t TutorialStep = 0;          // 0 when no tutorial runs, else the current step 1..37
+};
+extern constinit SessionState gSession;
+inline SessionState& Session() {
+    return gSession;
+}
+// The session's values under the names the screens and rules use.
+inline constinit int32_t& TravelScreenMayClose = gSession.TravelScreenMayClose;
+inline constinit int32_t& PlanetScreenMayClose = gSession.PlanetScreenMayClose;
+inline constinit int32_t& Message3Result = gSession.Message3Result;
+inline constinit int32_t& Message5Result = gSession.Message5Result;
+inline constinit int32_t& TutorialStep = gSession.TutorialStep;
+
+// True from the end of a game until a new game or a load starts the next one. The turn engine
+// does nothing while it is set.
+inline bool GameEnded() {
+    return gSession.GameEnded;
+}
+// A new game and a load call this before the first turn of the game they start.
+inline void ClearGameEnded() {
+    gSession.GameEnded = false;
+}
 
 }  // namespace corvanth

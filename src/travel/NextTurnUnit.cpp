@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <string>
 
-#include "shell/retire.h"
 #include "state/Sound.h"
 #include "state/pictures.h"
 #include "state/random.h"
@@ -27,30 +26,15 @@ constexpr int kWantedDraw = 300;  // alerts come and go with 6 chances in 300 (d
 constexpr int kWantedAtMost = 5;
 constexpr int kTutorialTurns = 50;
 
-bool ValidSystem(int s) {
-    return s >= StarSystem::First && s <= StarSystem::Last;
+// The fleet's system record and its location's, or nullptr when the fleet names none the tables
+// hold.
+GameRecord* FleetSystemRecord() {
+    return ValidSystem(FleetSystem()) ? &StarSystemRecord(FleetSystem()) : nullptr;
 }
-bool ValidLocation(int l) {
-    return l >= Planet::FirstLocation && l <= Planet::LastLocation;
-}
-bool ValidOwner(int f) {
-    return f >= 0 && f <= FactionId::Pirates;
-}
-
-// The fleet's system record, or nullptr when the fleet names none the tables hold.
-GameRecord* FleetSystem() {
-    const int s = PlayerFleet()[Fleet::System];
-    return ValidSystem(s) ? &G().StarSystems[s] : nullptr;
-}
-GameRecord* FleetLocation() {
-    const int s = PlayerFleet()[Fleet::System], l = PlayerFleet()[Fleet::Location];
-    return ValidSystem(s) && ValidLocation(l) ? &G().Planets[s][l] : nullptr;
-}
-
-// Whether faction `a` is at war with faction `b` in a's record.
-bool AtWar(int a, int b) {
-    return ValidOwner(a) && b >= 1 && b <= FactionId::Pirates &&
-           G().Factions[a][Faction::RelationBase + b] == 2;
+GameRecord* FleetLocationRecord() {
+    return ValidSystem(FleetSystem()) && ValidLocation(FleetLocation())
+               ? &LocationRecord(FleetLocation())
+               : nullptr;
 }
 
 bool ScreenShowing(const char* screenClass) {
@@ -68,10 +52,6 @@ bool NeedsNoCrewNotice() {
     return PlayerShip()[Ship::CrewMin] >= 1 && CrewTotal() <= 0;
 }
 
-std::string FactionName(int f) {
-    return ValidOwner(f) ? G().FactionNames[f].str() : std::string();
-}
-
 void AdvanceTurnCounter() {
     ++G().TurnNumber;
 }
@@ -84,7 +64,7 @@ void EndTutorialInTime() {
 }
 
 void ScanForContrabandAtPlanet() {
-    const GameRecord* here = FleetLocation();
+    const GameRecord* here = FleetLocationRecord();
     if (!here || (*here)[Planet::Kind] != PlanetKind::Planet) return;
     if (PlayerFleet()[Fleet::DaysLeft] != 0) return;
     if (Random(20) < kContrabandScanBelow) Calls().ScanForContraband((*here)[Planet::Owner]);
@@ -99,8 +79,8 @@ void GuardTutorialTrips() {
 void RollEncounter() {
     if (G().NoEncounterThisTurn != 0) return;
     int threshold = kEncounterBelow;
-    const GameRecord* here = FleetLocation();
-    const GameRecord* system = FleetSystem();
+    const GameRecord* here = FleetLocationRecord();
+    const GameRecord* system = FleetSystemRecord();
     if ((here && AtWar((*here)[Planet::Owner], CaptainFaction())) ||
         (system && (*system)[StarSystem::Alerted] == 1))
         threshold = kHostileEncounterBelow;
@@ -116,7 +96,7 @@ void GatherIntelligence() {
     if (ScreenShowing("TForm13")) return;  // nothing of this during a trip
     if (!ShipHasEquipmentType(G().CurrentFleet, G().CurrentShip, EquipmentKind::Surveillance))
         return;
-    const GameRecord* system = FleetSystem();
+    const GameRecord* system = FleetSystemRecord();
     const int owner = system ? (*system)[StarSystem::Owner] : 0;
     const int own = CaptainFaction();
     if (own == 0) return;
@@ -135,12 +115,12 @@ void GatherIntelligence() {
             "They will come after you!",
             "misc.jpg", Player::HideSurveillanceNotice);
     }
-    int32_t& reputation = G().Factions[own][Faction::Reputation];
+    int32_t& reputation = FactionRecord(own)[Faction::Reputation];
     const int64_t repGain = std::max<int64_t>(reputation / 25, 20);
-    reputation = Capped(reputation + repGain);
+    reputation = CapValue(reputation + repGain);
     int32_t& fame = captain[Player::Fame];
     const int64_t fameGain = std::max<int64_t>(fame / 50, 10);
-    fame = Capped(fame + fameGain);
+    fame = CapValue(fame + fameGain);
 }
 
 void FirstNoCrewCheck() {
@@ -159,34 +139,33 @@ void FirstNoCrewCheck() {
 
 void CalmAlertedSystems() {
     GameState& g = G();
-    const std::string& captainName = g.CaptainNames[g.CurrentPlayer].str();
+    const std::string captainName = CaptainName();
     for (int s = StarSystem::First; s <= StarSystem::Last; ++s) {
         GameRecord& system = g.StarSystems[s];
         if (system[StarSystem::Exists] <= 0 || system[StarSystem::Alerted] != 1 ||
-            s == PlayerFleet()[Fleet::System])
+            s == FleetSystem())
             continue;
         if (Random(kWantedDraw) > kWantedAtMost) continue;
         system[StarSystem::Alerted] = 0;
         if (Captain()[Player::HideWantedNews] != 0) continue;
         ShowSwitchableNotice("The " + FactionName(system[StarSystem::Owner]) +
                                  " informed us that the buccaneer " + captainName +
-                                 " propably has left the " + g.SystemNames[s].str() + " system.",
+                                 " propably has left the " + SystemName(s) + " system.",
                              "news.jpg", Player::HideWantedNews);
     }
 }
 
 void SpotWantedCaptain() {
-    GameRecord* system = FleetSystem();
+    GameRecord* system = FleetSystemRecord();
     if (!system) return;
     const int owner = (*system)[StarSystem::Owner];
-    if (!ValidOwner(owner) || G().Factions[owner][Faction::Reputation] >= 0) return;
+    if (!ValidFaction(owner) || FactionRecord(owner)[Faction::Reputation] >= 0) return;
     if ((*system)[StarSystem::Alerted] != 0 || Random(kWantedDraw) > kWantedAtMost) return;
     (*system)[StarSystem::Alerted] = 1;
     if (Captain()[Player::HideWantedNews] != 0) return;
-    GameState& g = G();
     ShowSwitchableNotice(
-        "The known buccaneer " + g.CaptainNames[g.CurrentPlayer].str() + " has been seen in the " +
-            g.SystemNames[PlayerFleet()[Fleet::System]].str() + ". The " + FactionName(owner) +
+        "The known buccaneer " + CaptainName() + " has been seen in the " +
+            SystemName(FleetSystem()) + ". The " + FactionName(owner) +
             " warns" + " all its ships and colonies to watch out.",
         "news.jpg", Player::HideWantedNews);
 }

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "state/variables.h"
 #include "ui/form.h"
 
 namespace corvanth {
@@ -133,8 +134,8 @@ class TForm2 : public ui::Form {
 
 extern TForm2* Form2;
 
-// 1 lets the travel screen close without the quit question (the end of a game).
-extern int32_t TravelScreenMayClose;
+// TravelScreenMayClose, 1 when the travel screen may close without the quit question, lives with
+// the session (state/variables.h).
 
 // Whole screen: header, status, planet panel, system map.
 void RefreshTravelScreen();

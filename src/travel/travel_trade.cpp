@@ -11,11 +11,10 @@
 #include "travel/NextTurnUnit_notices.h"
 #include "travel/travel.h"
 #include "travel/travel_parts.h"
-#include "travel/travel_tables.h"
+#include "state/tables.h"
 
 namespace corvanth {
 
-using namespace travel;
 
 namespace {
 
@@ -86,8 +85,8 @@ void FillDetail(int good, int priced) {
     form.Label21->caption = "Last price you paid: $C " + FormatThousands(G().LastPricePaid[good]);
     int64_t amount = G().Cargo[good];
     if (form.RadioButton1->Checked() && here > 0) {
-        amount = PlayerRecord()[Player::Money] / here;
-        amount = std::min<int64_t>(amount, FleetRecord()[Fleet::FreeCargo]);
+        amount = Captain()[Player::Money] / here;
+        amount = std::min<int64_t>(amount, PlayerFleet()[Fleet::FreeCargo]);
     }
     form.SpinEdit1->SetText(std::to_string(amount));
 }
@@ -96,7 +95,7 @@ void FillDetail(int good, int priced) {
 bool RefusedAsHostile(int good) {
     const int owner = LocationRecord(G().SelectedPlanet)[Planet::Owner];
     const GameRecord& them = FactionRecord(owner);
-    const int captainFaction = PlayerRecord()[Player::Faction];
+    const int captainFaction = Captain()[Player::Faction];
     const bool atWar = captainFaction >= 1 && captainFaction <= FactionId::Pirates &&
                        them[Faction::RelationBase + captainFaction] == 2;
     const bool legal = Legality(good, G().SelectedPlanet) == 0;
@@ -122,9 +121,9 @@ void FillTradeList() {
     const int l = FleetLocation();
     HideMapPrices();
     form.SpeedButton7->caption = form.RadioButton1->Checked() ? "BUY" : "SELL";
-    form.Label20->caption = "Your money: $C " + FormatThousands(PlayerRecord()[Player::Money]);
+    form.Label20->caption = "Your money: $C " + FormatThousands(Captain()[Player::Money]);
     form.Label18->caption =
-        "Free Cargo Space: " + std::to_string(FleetRecord()[Fleet::FreeCargo]) + " E";
+        "Free Cargo Space: " + std::to_string(PlayerFleet()[Fleet::FreeCargo]) + " E";
     form.Label23->caption = "You are at: " + LocationName(l);
     form.ListBox1->Clear();
     const bool planet = IsPlanet(l);
@@ -158,8 +157,8 @@ void ShowTradeGoodDetail() {
 void BuyGoods(int good, int64_t amount) {
     if (!ValidGood(good)) return;
     GameState& g = G();
-    GameRecord& fleet = FleetRecord();
-    int32_t& money = PlayerRecord()[Player::Money];
+    GameRecord& fleet = PlayerFleet();
+    int32_t& money = Captain()[Player::Money];
     if (fleet[Fleet::FreeCargo] == 0) {
         ShowMessage1("You do not have any free cargo space!");
         return;
@@ -190,9 +189,9 @@ void SellGoods(int good, int64_t amount) {
         return;
     }
     const int64_t value = static_cast<int64_t>(PriceAt(g.SelectedPlanet, good)) * amount;
-    GameRecord& fleet = FleetRecord();
+    GameRecord& fleet = PlayerFleet();
     fleet[Fleet::FreeCargo] = SaturateInt32(fleet[Fleet::FreeCargo] + amount);
-    int32_t& money = PlayerRecord()[Player::Money];
+    int32_t& money = Captain()[Player::Money];
     money = SaturateInt32(money + value);
     g.Cargo[good] = SaturateInt32(g.Cargo[good] - amount);
     PlayReward1Sound();

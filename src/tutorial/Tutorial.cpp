@@ -12,7 +12,6 @@
 
 namespace corvanth {
 
-int32_t TutorialStep = 0;
 
 namespace {
 
