@@ -13,7 +13,6 @@
 namespace corvanth {
 namespace {
 
-
 struct GoodRow {
     const char* name;
     int category;
@@ -254,7 +253,8 @@ void ClampPlayerValues() {
     captain[Player::CappedValue4] = CapValue(captain[Player::CappedValue4]);
     captain[Player::Fame] = CapValue(captain[Player::Fame]);
     const int f = captain[Player::Faction];
-    if (PlayableFaction(f)) g.Factions[f][Faction::Reputation] = CapValue(g.Factions[f][Faction::Reputation]);
+    if (PlayableFaction(f))
+        g.Factions[f][Faction::Reputation] = CapValue(g.Factions[f][Faction::Reputation]);
 }
 
 }  // namespace corvanth

@@ -629,7 +629,7 @@ void ResetGameState();
 // closing permissions of the guarded screens, the answers of the two question dialogs and the
 // tutorial's step.
 struct SessionState {
-    bool GameEnded = false;         // from the end of a game until the next one starts
+    bool GameEnded = false;            // from the end of a game until the next one starts
     int32_t TravelScreenMayClose = 0;  // 1: the travel screen closes without the quit question
     int32_t PlanetScreenMayClose = 0;  // 1: the planet screen closes from outside
     int32_t Message3Result = 0;        // yes/no dialog: 1 yes, 0 no

@@ -163,11 +163,10 @@ void SpotWantedCaptain() {
     if ((*system)[StarSystem::Alerted] != 0 || Random(kWantedDraw) > kWantedAtMost) return;
     (*system)[StarSystem::Alerted] = 1;
     if (Captain()[Player::HideWantedNews] != 0) return;
-    ShowSwitchableNotice(
-        "The known buccaneer " + CaptainName() + " has been seen in the " +
-            SystemName(FleetSystem()) + ". The " + FactionName(owner) +
-            " warns" + " all its ships and colonies to watch out.",
-        "news.jpg", Player::HideWantedNews);
+    ShowSwitchableNotice("The known buccaneer " + CaptainName() + " has been seen in the " +
+                             SystemName(FleetSystem()) + ". The " + FactionName(owner) + " warns" +
+                             " all its ships and colonies to watch out.",
+                         "news.jpg", Player::HideWantedNews);
 }
 
 void CrewDay() {

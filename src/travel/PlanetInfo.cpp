@@ -7,7 +7,6 @@
 
 namespace corvanth {
 
-
 TForm53* Form53 = nullptr;
 
 TForm53::TForm53() : ui::Form("TForm53") {

@@ -1,10 +1,9 @@
 // The system map of the travel screen: locations in their cells and the fleet's position lock.
 #include "state/pictures.h"
-#include "travel/travel.h"
 #include "state/tables.h"
+#include "travel/travel.h"
 
 namespace corvanth {
-
 
 namespace {
 

@@ -3,14 +3,13 @@
 
 #include "state/pictures.h"
 #include "state/saturate.h"
+#include "state/tables.h"
 #include "travel/UEvents.h"
 #include "travel/travel.h"
 #include "travel/travel_parts.h"
-#include "state/tables.h"
 #include "travel/travelscreen.h"
 
 namespace corvanth {
-
 
 namespace {
 
@@ -102,8 +101,7 @@ PlanetPanelButtons PlanetPanelButtonsFor(int p) {
     if (kind == PlanetKind::JumpPoint && target > 0) b.actionCaption = "Jump";
     if ((kind == PlanetKind::JumpPoint || kind == PlanetKind::Special) && target == 0)
         b.actionCaption = "Investigate";
-    b.raid =
-        kind == PlanetKind::Planet && L[Planet::Owner] != Captain()[Player::Faction] && p == f;
+    b.raid = kind == PlanetKind::Planet && L[Planet::Owner] != Captain()[Player::Faction] && p == f;
     return b;
 }
 

@@ -10,11 +10,10 @@
 #include "state/random.h"
 #include "state/saturate.h"
 #include "state/shipstats.h"
-#include "travel/travel.h"
 #include "state/tables.h"
+#include "travel/travel.h"
 
 namespace corvanth {
-
 
 namespace {
 

@@ -8,13 +8,12 @@
 #include "state/UMessage6.h"
 #include "state/pictures.h"
 #include "state/saturate.h"
+#include "state/tables.h"
 #include "travel/NextTurnUnit_notices.h"
 #include "travel/travel.h"
 #include "travel/travel_parts.h"
-#include "state/tables.h"
 
 namespace corvanth {
-
 
 namespace {
 

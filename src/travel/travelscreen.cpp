@@ -11,13 +11,12 @@
 #include "state/random.h"
 #include "state/saturate.h"
 #include "state/shipstats.h"
+#include "state/tables.h"
 #include "travel/NextTurnUnit.h"
 #include "travel/NextTurnUnit_notices.h"
 #include "travel/travel.h"
-#include "state/tables.h"
 
 namespace corvanth {
-
 
 TForm13* Form13 = nullptr;
 

@@ -12,7 +12,6 @@
 
 namespace corvanth {
 
-
 namespace {
 
 // The twelve screens that carry a tutorial panel, hand and timer. The panels are found by name,
