@@ -5,7 +5,6 @@
 #include <limits>
 #include <string>
 
-#include "career/Promotion.h"
 #include "state/ForgiveOffense.h"
 #include "state/HelpCenter.h"
 #include "state/Sound.h"
@@ -13,6 +12,7 @@
 #include "state/pictures.h"
 #include "state/saturate.h"
 #include "state/tables.h"
+#include "state/upcalls.h"
 #include "state/variables.h"
 
 namespace corvanth {
@@ -61,7 +61,7 @@ void GainReputation(int faction, int64_t points) {
         ShowSwitchableNotice(text, g.FactionSmallPictures[faction].str(),
                              Player::HideReputationGainNotices);
     }
-    CheckPromotion();
+    CallCheckPromotion();
 }
 
 void GainFame(int64_t points) {
@@ -77,7 +77,7 @@ void GainFame(int64_t points) {
                              GetHeroPictureName(G().CurrentPlayer) + "_sm.jpg",
                              Player::HideFameGainNotices);
     }
-    CheckPromotion();
+    CallCheckPromotion();
 }
 
 void LoseReputation(int faction, int64_t points) {

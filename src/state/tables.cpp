@@ -1,12 +1,19 @@
 // The stand-in record for an index out of range, and the name tables read through a check.
 #include "state/tables.h"
 
+#include "state/upcalls.h"
+
 namespace corvanth {
 
 GameRecord& ScratchRecord() {
     static GameRecord scratch{};
     scratch.fill(0);
     return scratch;
+}
+
+Upcalls& GameUpcalls() {
+    static Upcalls upcalls;
+    return upcalls;
 }
 
 std::string SystemName(int s) {

@@ -150,7 +150,6 @@ void RefreshPlanetPanel() {
     offer(*form.SpeedButton1, b.raid);
 
     FillTradeList();
-    ShowTradeGoodDetail();
     ResetPlanetLabelColours();
     HighlightSelectedCell(p);
 }
