@@ -116,12 +116,14 @@ void ApplyNewGameStart() {
 
     // The class loader fills the template; the captain's ship is a copy of it.
     LoadShipType(start.shipType);
-    g.ShipClassNames[fleet][ship] = g.ShipClassNames[0][0];
-    for (int f = 1; f <= 100; ++f) g.Ships[fleet][ship][f] = g.Ships[0][0][f];
+    g.ShipClassNames[fleet][ship] = g.ShipClassNames[kTemplateFleet][kTemplateShip];
+    for (int f = kFirstField; f <= kLastField; ++f)
+        g.Ships[fleet][ship][f] = g.Ships[kTemplateFleet][kTemplateShip][f];
     for (int slot = Slot::First; slot <= Slot::Last; ++slot)
-        for (int f = 1; f <= 100; ++f)
-            g.ShipEquipment[fleet][ship][slot][f] = g.ShipEquipment[0][0][slot][f];
-    g.ShipDescriptions[fleet][ship] = g.ShipDescriptions[0][0];
+        for (int f = kFirstField; f <= kLastField; ++f)
+            g.ShipEquipment[fleet][ship][slot][f] =
+                g.ShipEquipment[kTemplateFleet][kTemplateShip][slot][f];
+    g.ShipDescriptions[fleet][ship] = g.ShipDescriptions[kTemplateFleet][kTemplateShip];
     RecalcShipStats(fleet, ship, 0, 0);
 
     // The set-up valued a captain with no money and no ship yet: value the real start.

@@ -92,7 +92,7 @@ inline GameRecord& PlayerShip() {
 }
 // The ship-class template (ship 0 of fleet 0) that the class loaders fill.
 inline GameRecord& ShipClassTemplate() {
-    return G().Ships[0][0];
+    return G().Ships[kTemplateFleet][kTemplateShip];
 }
 // The captain's faction 1..4, or 0 when the record holds none.
 inline int CaptainFaction() {
