@@ -57,7 +57,7 @@ const char* LargeException(int n) {
     }
 }
 
-bool ValidShipType(int t) {
+bool HasShipPicture(int t) {
     return t >= 0 && t <= 27;
 }
 
@@ -104,12 +104,12 @@ std::string GetHeroPictureName(int player) {
 }
 
 std::string GetShipPictureName(int shipType) {
-    if (!ValidShipType(shipType)) return "";
+    if (!HasShipPicture(shipType)) return "";
     return ShipStem(shipType) + ".jpg";
 }
 
 std::string GetShipPictureNameG(int shipType) {
-    if (!ValidShipType(shipType)) return "";
+    if (!HasShipPicture(shipType)) return "";
     return ShipStem(shipType) + "g.jpg";
 }
 

@@ -26,15 +26,12 @@ constexpr int kWantedDraw = 300;  // alerts come and go with 6 chances in 300 (d
 constexpr int kWantedAtMost = 5;
 constexpr int kTutorialTurns = 50;
 
-// The fleet's system record and its location's, or nullptr when the fleet names none the tables
-// hold.
-GameRecord* FleetSystemRecord() {
-    return ValidSystem(FleetSystem()) ? &StarSystemRecord(FleetSystem()) : nullptr;
+// Whether the fleet stands where the tables hold a record; a damaged save may name none.
+bool FleetSystemKnown() {
+    return ValidSystem(FleetSystem());
 }
-GameRecord* FleetLocationRecord() {
-    return ValidSystem(FleetSystem()) && ValidLocation(FleetLocation())
-               ? &LocationRecord(FleetLocation())
-               : nullptr;
+bool FleetLocationKnown() {
+    return FleetSystemKnown() && ValidLocation(FleetLocation());
 }
 
 bool ScreenShowing(const char* screenClass) {
@@ -64,10 +61,10 @@ void EndTutorialInTime() {
 }
 
 void ScanForContrabandAtPlanet() {
-    const GameRecord* here = FleetLocationRecord();
-    if (!here || (*here)[Planet::Kind] != PlanetKind::Planet) return;
+    const GameRecord& here = LocationRecord(FleetLocation());
+    if (!FleetLocationKnown() || here[Planet::Kind] != PlanetKind::Planet) return;
     if (PlayerFleet()[Fleet::DaysLeft] != 0) return;
-    if (Random(20) < kContrabandScanBelow) Calls().ScanForContraband((*here)[Planet::Owner]);
+    if (Random(20) < kContrabandScanBelow) Calls().ScanForContraband(here[Planet::Owner]);
 }
 
 void GuardTutorialTrips() {
@@ -79,10 +76,10 @@ void GuardTutorialTrips() {
 void RollEncounter() {
     if (G().NoEncounterThisTurn != 0) return;
     int threshold = kEncounterBelow;
-    const GameRecord* here = FleetLocationRecord();
-    const GameRecord* system = FleetSystemRecord();
-    if ((here && AtWar((*here)[Planet::Owner], CaptainFaction())) ||
-        (system && (*system)[StarSystem::Alerted] == 1))
+    const GameRecord& here = LocationRecord(FleetLocation());
+    const GameRecord& system = StarSystemRecord(FleetSystem());
+    if ((FleetLocationKnown() && AtWar(here[Planet::Owner], CaptainFaction())) ||
+        (FleetSystemKnown() && system[StarSystem::Alerted] == 1))
         threshold = kHostileEncounterBelow;
     if (Random(100) < threshold) {
         Calls().StartRandomEncounter();
@@ -96,12 +93,11 @@ void GatherIntelligence() {
     if (ScreenShowing("TForm13")) return;  // nothing of this during a trip
     if (!ShipHasEquipmentType(G().CurrentFleet, G().CurrentShip, EquipmentKind::Surveillance))
         return;
-    const GameRecord* system = FleetSystemRecord();
-    const int owner = system ? (*system)[StarSystem::Owner] : 0;
+    const int owner = StarSystemRecord(FleetSystem())[StarSystem::Owner];
     const int own = CaptainFaction();
     if (own == 0) return;
     GameRecord& captain = Captain();
-    if (!system || owner == own || !AtWar(own, owner)) {
+    if (!FleetSystemKnown() || owner == own || !AtWar(own, owner)) {
         captain[Player::SurveillanceNoticeShown] = 0;  // the next entry tells again
         return;
     }
@@ -156,12 +152,12 @@ void CalmAlertedSystems() {
 }
 
 void SpotWantedCaptain() {
-    GameRecord* system = FleetSystemRecord();
-    if (!system) return;
-    const int owner = (*system)[StarSystem::Owner];
+    if (!FleetSystemKnown()) return;
+    GameRecord& system = StarSystemRecord(FleetSystem());
+    const int owner = system[StarSystem::Owner];
     if (!ValidFaction(owner) || FactionRecord(owner)[Faction::Reputation] >= 0) return;
-    if ((*system)[StarSystem::Alerted] != 0 || Random(kWantedDraw) > kWantedAtMost) return;
-    (*system)[StarSystem::Alerted] = 1;
+    if (system[StarSystem::Alerted] != 0 || Random(kWantedDraw) > kWantedAtMost) return;
+    system[StarSystem::Alerted] = 1;
     if (Captain()[Player::HideWantedNews] != 0) return;
     ShowSwitchableNotice("The known buccaneer " + CaptainName() + " has been seen in the " +
                              SystemName(FleetSystem()) + ". The " + FactionName(owner) + " warns" +
