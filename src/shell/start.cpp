@@ -94,7 +94,7 @@ void ApplyNewGameStart() {
     GameState& g = G();
     const int faction = Captain()[Player::Faction];
     // The new-captain screen only offers 1..4; anything else keeps the set-up's values.
-    if (faction < FactionId::Federation || faction > FactionId::Coalition) return;
+    if (!PlayableFaction(faction)) return;
     const FactionStart& start = kFactionStarts[faction - 1];
 
     GameRecord& standing = g.Factions[faction];

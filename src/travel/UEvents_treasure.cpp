@@ -44,7 +44,7 @@ void Move() {
     }
     captain[Player::TreasureFleetSystem] = next;
     if (captain[Player::HideTreasureFleetNews] == 0)
-        ShowSwitchableNotice("The treasure fleet has moved to " + G().SystemNames[next].str(),
+        ShowSwitchableNotice("The treasure fleet has moved to " + SystemName(next),
                              "treasurefleet.jpg", Player::HideTreasureFleetNews);
 }
 

@@ -107,7 +107,7 @@ void ShowAdventureStart() {
         {"Coalition.txt", "TraderUnionLogo.jpg", "begin2_C.txt", 28},
     };
     const int f = Captain()[Player::Faction];
-    if (f < FactionId::Federation || f > FactionId::Coalition) return;
+    if (!PlayableFaction(f)) return;
     const FactionStory& story = kStories[f - 1];
     ShowStoryText(story.army, "In the army now...", story.logo);
     ShowStoryText(story.mission, "Its up to you...", GetPlanetPictureNameR(story.picture));
