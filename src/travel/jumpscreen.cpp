@@ -7,11 +7,9 @@
 #include "state/Sound.h"
 #include "state/UMessage1.h"
 #include "state/pictures.h"
-#include "travel/travel_tables.h"
+#include "state/tables.h"
 
 namespace corvanth {
-
-using namespace travel;
 
 TForm12* Form12 = nullptr;
 int32_t GalaxyMapSystem = 0;
@@ -20,7 +18,7 @@ int32_t GalaxyMapCurrentSystem = 0;
 namespace {
 
 int OwnerOf(int s) {
-    return ValidSystem(s) ? G().StarSystems[s][StarSystem::Owner] : 0;
+    return StarSystemRecord(s)[StarSystem::Owner];
 }
 
 // The owner's colour; a system of nobody the game knows is neutral grey.
@@ -44,8 +42,8 @@ void ShowSystemInfo(int s) {
     TForm12& form = *Form12;
     const GameState& g = G();
     const int owner = OwnerOf(s);
-    form.Label3->caption = ValidSystem(s) ? g.SystemNames[s].str() : "";
-    form.Label4->caption = ValidFaction(owner) ? g.FactionNames[owner].str() : "";
+    form.Label3->caption = SystemName(s);
+    form.Label4->caption = FactionName(owner);
     form.Image2->LoadPicture(ValidFaction(owner) ? g.FactionPictures[owner].str() : "");
     form.Memo1->Clear();
     form.Memo1->scrollBars = ui::ScrollBars::None;
@@ -128,10 +126,10 @@ void ShowStarmapTradeBox() {
     TForm12& form = *Form12;
     const GameState& g = G();
     const int s = GalaxyMapSystem;
-    form.Label20->caption = "Your money: $C " + FormatThousands(PlayerRecord()[Player::Money]);
+    form.Label20->caption = "Your money: $C " + FormatThousands(Captain()[Player::Money]);
     form.Label18->caption =
-        "Free Cargo Space: " + std::to_string(FleetRecord()[Fleet::FreeCargo]) + " E";
-    form.Label23->caption = ValidSystem(s) ? g.SystemNames[s].str() : "";
+        "Free Cargo Space: " + std::to_string(PlayerFleet()[Fleet::FreeCargo]) + " E";
+    form.Label23->caption = SystemName(s);
     form.ListBox1->Clear();
     for (int good = Good::First; good <= Good::Last; ++good) {
         if (g.Goods[good][Good::Defined] <= 0) continue;
@@ -254,7 +252,11 @@ void TForm12::SpeedButton3Click() {
 
 void TForm12::ListBox1Click() {
     PlayButtonSound();
-    if (TakeClickedGood(*ListBox1)) ShowStarmapPriceRanges();
+    // A click below the last row chooses no good: the chosen one stays.
+    const int row = ListBox1->ItemIndex();
+    if (row >= 0) G().SelectedTradeGood = row + 1;
+    ListBox1->SetItemIndex(G().SelectedTradeGood - 1);
+    ShowStarmapPriceRanges();
 }
 
 void TForm12::SpeedButton10Click() {

@@ -4,12 +4,10 @@
 #include "state/Sound.h"
 #include "state/UMessage1.h"
 #include "state/pictures.h"
+#include "state/tables.h"
 #include "travel/travel.h"
-#include "travel/travel_tables.h"
 
 namespace corvanth {
-
-using namespace travel;
 
 namespace {
 
@@ -19,14 +17,6 @@ const char* const kKindNames[] = {"Search + Destroy", "Transport",  "Intelligenc
 const char* const kResistance[] = {"Resistance: Very Light", "Resistance: Light",
                                    "Resistance: Medium", "Resistance: Strong",
                                    "Resistance: Very strong"};
-
-// Mission fields come from saved games: a name out of range is an empty one.
-std::string SystemName(int s) {
-    return ValidSystem(s) ? G().SystemNames[s].str() : "";
-}
-std::string PlanetName(int s, int l) {
-    return ValidSystem(s) && ValidLocation(l) ? G().PlanetNames[s][l].str() : "";
-}
 
 std::string CargoText(const GameRecord& m, const char* goods, const char* people) {
     const std::string amount = std::to_string(m[Mission::Amount]);
@@ -73,7 +63,7 @@ std::array<std::string, 4> ObjectiveLines(const GameRecord& m) {
     auto objective = [&](int n) { return m[Mission::ObjectiveBase + n]; };
     auto named = [&](int n) {
         const std::string name =
-            scope == 1 ? PlanetName(target, objective(n)) : SystemName(objective(n));
+            scope == 1 ? LocationName(target, objective(n)) : SystemName(objective(n));
         return "Objective " + std::to_string(n) + ": " + name;
     };
     switch (kind) {
@@ -82,7 +72,7 @@ std::array<std::string, 4> ObjectiveLines(const GameRecord& m) {
             return lines;
         case MissionKind::RaidPlanet:
             lines[0] = "Sector: " + SystemName(target);
-            lines[1] = "Planet: " + PlanetName(target, objective(1));
+            lines[1] = "Planet: " + LocationName(target, objective(1));
             return lines;
         case MissionKind::GoodsData:
             lines[0] = "Planets left to check: " + std::to_string(PlanetsLeftToCheck());
@@ -128,8 +118,7 @@ void FillMissionLabels(const MissionBoxLabels& box) {
     if (kind < MissionKind::SearchAndDestroy || kind > MissionKind::Scavenge) return;
     const int client = m[Mission::Client];
     box.kind->caption = kKindNames[kind - 1];
-    box.client->caption =
-        "Client: " + (ValidFaction(client) ? G().FactionNames[client].str() : std::string());
+    box.client->caption = "Client: " + FactionName(client);
     box.cargo->caption = ResistanceOrCargo(m);
     const std::array<std::string, 4> lines = ObjectiveLines(m);
     for (int n = 0; n < 4; ++n) {
@@ -187,7 +176,7 @@ void CloseMissionBox() {
 MissionButtonAction MissionButtonActionNow() {
     if (CaptainMission()[Mission::Status] != 0) return MissionButtonAction::MissionBox;
     const GameRecord& here = LocationRecord(FleetLocation());
-    if (here[Planet::Owner] == PlayerRecord()[Player::Faction] &&
+    if (here[Planet::Owner] == Captain()[Player::Faction] &&
         here[Planet::Kind] == PlanetKind::Planet)
         return MissionButtonAction::Governor;
     return MissionButtonAction::NoMissionMessage;
