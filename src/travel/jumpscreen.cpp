@@ -134,9 +134,9 @@ void ShowStarmapTradeBox() {
     for (int good = Good::First; good <= Good::Last; ++good) {
         if (g.Goods[good][Good::Defined] <= 0) continue;
         const PriceRange range = SystemPriceRange(s, good, 1000000);
-        form.ListBox1->items.push_back(g.GoodNames[good].str() + " / " + std::to_string(range.low) +
-                                       " $C " + " to " + std::to_string(range.high) + " $C" +
-                                       " / " + std::to_string(g.Cargo[good]) + "E");
+        form.ListBox1->items.push_back(GoodName(good) + " / " + std::to_string(range.low) + " $C " +
+                                       " to " + std::to_string(range.high) + " $C" + " / " +
+                                       std::to_string(g.Cargo[good]) + "E");
     }
     const int selected = g.SelectedTradeGood;
     form.ListBox1->SetItemIndex(selected < 1 ? 0 : selected - 1);
