@@ -8,6 +8,7 @@
 #include "shell/SaveLoad.h"
 #include "state/Sound.h"
 #include "state/UMessage1.h"
+#include "state/tables.h"
 #include "ui/files.h"
 
 namespace corvanth {
@@ -130,8 +131,7 @@ bool In(int32_t value, int32_t low, int32_t high) {
 bool MissionValid(const GameRecord& m) {
     return In(m[Mission::ObjectiveBase + 1], 0, kLocations) &&
            In(m[Mission::Kind], 0, MissionKind::Scavenge) &&
-           In(m[Mission::TargetSystem], 0, kSystems) &&
-           In(m[Mission::Client], 0, FactionId::Pirates);
+           In(m[Mission::TargetSystem], 0, kSystems) && ValidFaction(m[Mission::Client]);
 }
 
 std::string PathFor(const std::string& name) {
@@ -159,14 +159,12 @@ SaveImage EncodeSave(const GameState& g) {
 
 bool SavedIndicesValid(const GameState& g) {
     const GameRecord& captain = g.Players[1];
-    if (captain[Player::GameRunning] < 1 ||
-        !In(captain[Player::Faction], 1, FactionId::Coalition) ||
+    if (captain[Player::GameRunning] < 1 || !PlayableFaction(captain[Player::Faction]) ||
         !In(captain[Player::Portrait], 0, 2) ||
         !In(captain[Player::TreasureFleetSystem], -1, kSystems))
         return false;
     const GameRecord& own = g.Fleets[1];
-    if (!In(own[Fleet::System], 1, kSystems) || !In(own[Fleet::Location], 1, kLocations))
-        return false;
+    if (!ValidSystem(own[Fleet::System]) || !ValidLocation(own[Fleet::Location])) return false;
     for (int f = 1; f <= kFleetsSaved; ++f) {
         const GameRecord& fleet = g.Fleets[f];
         const int32_t to = fleet[Fleet::Destination];
@@ -175,7 +173,7 @@ bool SavedIndicesValid(const GameState& g) {
             return false;
         for (int s = 1; s <= kShipsSaved; ++s) {
             const GameRecord& ship = g.Ships[f][s];
-            if (!In(ship[Ship::Class], 0, 27) || !In(ship[Ship::Faction], 0, FactionId::Pirates) ||
+            if (!In(ship[Ship::Class], 0, 27) || !ValidFaction(ship[Ship::Faction]) ||
                 !In(ship[Ship::SelectedWeaponSlot], 0, Slot::Last))
                 return false;
             for (int slot = Slot::First; slot <= Slot::Last; ++slot)
@@ -186,13 +184,12 @@ bool SavedIndicesValid(const GameState& g) {
     if (!In(g.Ships[1][1][Ship::Class], 1, 27)) return false;
     for (int s = 1; s <= kSystems; ++s) {
         const GameRecord& system = g.StarSystems[s];
-        if (!In(system[StarSystem::Owner], 0, FactionId::Pirates) ||
-            !In(system[StarSystem::SectorRating], 0, 5))
+        if (!ValidFaction(system[StarSystem::Owner]) || !In(system[StarSystem::SectorRating], 0, 5))
             return false;
         for (int l = 1; l <= kLocations; ++l) {
             const GameRecord& p = g.Planets[s][l];
             if (!In(p[Planet::Kind], 0, PlanetKind::Special) || !In(p[Planet::MapColumn], 0, 5) ||
-                !In(p[Planet::MapRow], 0, 7) || !In(p[Planet::Owner], 0, FactionId::Pirates) ||
+                !In(p[Planet::MapRow], 0, 7) || !ValidFaction(p[Planet::Owner]) ||
                 !In(p[Planet::JumpTarget], 0, kSystems) ||
                 !In(p[Planet::EventSlot], 0, SpaceEvent::LastSlot) ||
                 !In(p[Planet::Picture], 0, 999) || !In(p[Planet::CityPicture], 0, 999))
@@ -202,7 +199,7 @@ bool SavedIndicesValid(const GameState& g) {
             const GameRecord& event = g.SpaceEvents[s][e];
             if (!In(event[SpaceEvent::Kind], 0, SpaceEventKind::Vip) ||
                 !In(event[SpaceEvent::Location], 0, kLocations) ||
-                !In(event[SpaceEvent::RulingFaction], 0, FactionId::Pirates))
+                !ValidFaction(event[SpaceEvent::RulingFaction]))
                 return false;
         }
     }

@@ -8,10 +8,12 @@
 #include <string>
 #include <vector>
 
+#include "career/Promotion.h"
 #include "shell/SaveLoad.h"
 #include "shell/credits.h"
 #include "shell/name.h"
 #include "shell/options.h"
+#include "shell/retire.h"
 #include "shell/start.h"
 #include "state/ForgiveOffense.h"
 #include "state/HelpCenter.h"
@@ -24,8 +26,10 @@
 #include "state/exp1_UMessage1.h"
 #include "state/exp1_UMessage2.h"
 #include "state/random.h"
+#include "state/upcalls.h"
 #include "state/variables.h"
 #include "travel/PlanetInfo.h"
+#include "travel/jumpscreen.h"
 #include "travel/travel.h"
 #include "travel/travelscreen.h"
 #include "tutorial/Tutorial.h"
@@ -169,11 +173,15 @@ void CreateScreens() {
     auto& app = ui::App();
     Fbackground = app.Create<TFbackground>();
     Form1 = app.Create<TForm1>();
+    app.SetGameHome(Form1);
+    GameUpcalls().CheckPromotion = CheckPromotion;
+    GameUpcalls().RetireAndScore = RetireAndScore;
     Form2 = app.Create<TForm2>();
     Form4 = app.Create<TForm4>();
     Message1 = app.Create<TMessage1>();
     Message2 = app.Create<TMessage2>();
     Form13 = app.Create<TForm13>();
+    Form12 = app.Create<TForm12>();
     Message3 = app.Create<TMessage3>();
     Form31 = app.Create<TForm31>();
     Message5 = app.Create<TMessage5>();
