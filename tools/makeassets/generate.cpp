@@ -9,7 +9,6 @@
 #include <system_error>
 #include <thread>
 
-#include "mpeg_audio.h"
 #include "writers.h"
 
 namespace corvanth::assets {
@@ -68,7 +67,7 @@ Outcome Generate(const std::string& dir, const std::vector<Asset>& assets, int t
             fs::path part = target;
             part += ".part";
             bool ok = !a.IsSound()             ? WriteJpeg(part.string(), RenderPicture(a))
-                      : IsMusic(a.params.name) ? WriteMpegLayer1(part.string(), RenderSound(a))
+                      : IsMusic(a.params.name) ? WriteMp3(part.string(), RenderSound(a))
                                                : WriteWav(part.string(), RenderSound(a));
             std::error_code err;
             if (ok) fs::rename(part, target, err);
