@@ -47,6 +47,26 @@ int KeyOf(SDL_Keycode k) {
     return keys::Other;
 }
 
+// As large as the desktop's free area allows, keeping the canvas's aspect. The frame the desktop
+// puts around the window is known only once it is shown: the window is fitted again then.
+void FitToDesktop(SDL_Window* w) {
+    SDL_Rect usable{0, 0, kCanvasWidth, kCanvasHeight};
+    const int display = std::max(0, SDL_GetWindowDisplayIndex(w));
+    if (SDL_GetDisplayUsableBounds(display, &usable) != 0 || usable.w <= 0 || usable.h <= 0) return;
+    int top = 0, left = 0, bottom = 0, right = 0;
+    if (SDL_GetWindowBordersSize(w, &top, &left, &bottom, &right) != 0)
+        top = left = bottom = right = 0;
+    const int roomW = usable.w - left - right, roomH = usable.h - top - bottom;
+    int ww = roomW, wh = roomW * kCanvasHeight / kCanvasWidth;
+    if (wh > roomH) {
+        wh = roomH;
+        ww = roomH * kCanvasWidth / kCanvasHeight;
+    }
+    if (ww < 320 || wh < 240) return;
+    SDL_SetWindowSize(w, ww, wh);
+    SDL_SetWindowPosition(w, usable.x + left + (roomW - ww) / 2, usable.y + top + (roomH - wh) / 2);
+}
+
 class WindowBackend : public Backend {
   public:
     WindowBackend(SDL_Window* w, SDL_Renderer* r) : window_(w), renderer_(r), painter_(r) {}
@@ -126,6 +146,10 @@ class WindowBackend : public Backend {
                 break;
             case SDL_WINDOWEVENT:
                 // Exposed, resized, restored: the canvas is drawn afresh; the rest changes nothing.
+                if (e.window.event == SDL_WINDOWEVENT_SHOWN && !fitted_) {
+                    fitted_ = true;
+                    FitToDesktop(window_);
+                }
                 if (e.window.event == SDL_WINDOWEVENT_EXPOSED ||
                     e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED ||
                     e.window.event == SDL_WINDOWEVENT_RESTORED ||
@@ -143,30 +167,8 @@ class WindowBackend : public Backend {
     std::string title_;
     std::optional<uint64_t> caretDue_;
     bool ignoreUp_ = false;
+    bool fitted_ = false;
 };
-
-}  // namespace
-
-namespace {
-
-// As large as the desktop's free area allows, keeping the canvas's aspect; room is left for the
-// window's frame, whose size is known only once the window is shown.
-void FitToDesktop(SDL_Window* w) {
-    SDL_Rect usable{0, 0, kCanvasWidth, kCanvasHeight};
-    const int display = std::max(0, SDL_GetWindowDisplayIndex(w));
-    if (SDL_GetDisplayUsableBounds(display, &usable) != 0 || usable.w <= 0 || usable.h <= 0) return;
-    int top = 0, left = 0, bottom = 0, right = 0;
-    if (SDL_GetWindowBordersSize(w, &top, &left, &bottom, &right) != 0) top = 30;
-    const int roomW = usable.w - left - right, roomH = usable.h - top - bottom;
-    int ww = roomW, wh = roomW * kCanvasHeight / kCanvasWidth;
-    if (wh > roomH) {
-        wh = roomH;
-        ww = roomH * kCanvasWidth / kCanvasHeight;
-    }
-    if (ww < 320 || wh < 240) return;
-    SDL_SetWindowSize(w, ww, wh);
-    SDL_SetWindowPosition(w, usable.x + left + (roomW - ww) / 2, usable.y + top + (roomH - wh) / 2);
-}
 
 }  // namespace
 
