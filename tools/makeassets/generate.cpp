@@ -30,7 +30,13 @@ bool IsMusic(const std::string& name) {
 
 Image RenderPicture(const Asset& asset) {
     Image img(asset.row->width, asset.row->height);
+    const std::string group = asset.row->group;
+    const bool onMap = asset.row->width == kMapPictureSize &&
+                       asset.row->height == kMapPictureSize &&
+                       (group == "planets" || group == "suns" || group == "sites");
+    SetMapCellBackdrop(onMap);
     asset.row->paint(img, asset.params);
+    SetMapCellBackdrop(false);
     if (asset.row->look == Look::Grey) Desaturate(img, 1.0f, 0.35f);
     return img;
 }

@@ -265,6 +265,11 @@ void DrawRing(Image& img, Vec2 c, float r, uint64_t seed, bool front) {
 }  // namespace
 
 void SpaceBackdrop(Image& img, uint64_t seed, Rgb nebulaA, Rgb nebulaB, float glow, float stars) {
+    if (MapCellBackdrop()) {
+        for (int y = 0; y < img.H(); ++y)
+            for (int x = 0; x < img.W(); ++x) img.At(x, y) = Rgb{};
+        return;
+    }
     VerticalGradient(img, Hex(0x060c22), Hex(0x010207));
     if (glow > 0) Nebula(img, seed, nebulaA, nebulaB, glow);
     Starfield(img, seed + 1, 22 * stars, 0.9f);
