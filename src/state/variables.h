@@ -518,6 +518,20 @@ inline constexpr int Amount = 1;
 inline constexpr int Good = 2;  // 1..20
 }  // namespace Loot
 
+// Highscores[row], rows 1..20 in descending order of score; names in HighscoreNames, of which
+// only rows 1..5 are kept on disk.
+namespace Highscore {
+inline constexpr int FirstRow = 1;
+inline constexpr int LastRow = 20;
+inline constexpr int StoredNames = 5;
+inline constexpr int FieldsOnDisk = 100;  // fields 1..100 of each row
+inline constexpr int Used = 1;
+inline constexpr int Score = 2;
+inline constexpr int Faction = 3;    // 1..4
+inline constexpr int Rank = 4;       // within that faction
+inline constexpr int ShipClass = 5;  // of the captain's ship
+}  // namespace Highscore
+
 // Declared bounds (highest declared index + 1).
 inline constexpr int SystemBound = 28;    // 0..27, used 1..26
 inline constexpr int LocationBound = 37;  // 0..36, used 1..35

@@ -10,6 +10,8 @@
 #include "combat/Encounter.h"
 #include "planet/Crew2.h"
 #include "planet/CrewPay.h"
+#include "shell/Dead.h"
+#include "shell/Info_Retiring.h"
 #include "shell/retire.h"
 #include "state/market.h"
 #include "state/newgame.h"
@@ -41,6 +43,8 @@ TurnCalls StandardTurnCalls() {
     c.RecalcShipStats = RecalcShipStats;
     c.CrewTurnStep = CrewTurnStep;
     c.RetireAndScore = RetireAndScore;
+    c.ShowOldAgeInfo = ShowOldAgeInfo;
+    c.KillCaptain = KillCaptain;
     c.AdvanceTournaments = AdvanceTournaments;
     c.UpdateSenatorStory = UpdateSenatorStory;
     return c;
