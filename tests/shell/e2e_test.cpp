@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "shell_fixture.h"
+#include "support/art.h"
 
 // Last: the X headers define macros that other headers must not see.
 #include <X11/Xlib.h>
@@ -276,23 +277,6 @@ class Game {
     pid_t pid_ = -1;
 };
 
-// The game's pictures and sounds, drawn once per build by the asset tool when it is there, so
-// the pictures of the stages show the game as it is played.
-fs::path Art() {
-    const fs::path tool = kBuildDir / "tools" / "makeassets" / "corvanth_assets";
-    const fs::path art = kBuildDir / "e2e-art";
-    if (fs::exists(art) || !fs::exists(tool)) return art;
-    const fs::path scratch = kBuildDir / ("e2e-art-" + std::to_string(getpid()));
-    if (std::system(("'" + tool.string() + "' '" + scratch.string() + "' >/dev/null").c_str()) ==
-        0) {
-        std::error_code ec;
-        fs::rename(scratch, art, ec);  // another test may have been quicker: its copy is the same
-    }
-    std::error_code ec;
-    fs::remove_all(scratch, ec);
-    return art;
-}
-
 // A run directory as the play script lays it out, with no settings file yet.
 fs::path FreshRunDirectory() {
     std::string dir = (fs::temp_directory_path() / "corvanth-e2e-XXXXXX").string();
@@ -300,8 +284,7 @@ fs::path FreshRunDirectory() {
     fs::copy(kSourceDir / "forms", fs::path(dir) / "forms");
     std::error_code ec;
     fs::copy(kSourceDir / "data", dir, fs::copy_options::recursive, ec);
-    for (const auto& entry : fs::directory_iterator(Art(), ec))
-        fs::create_symlink(entry.path(), fs::path(dir) / entry.path().filename(), ec);
+    test::LinkGameArt(dir);
     return dir;
 }
 
