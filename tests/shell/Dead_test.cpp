@@ -46,14 +46,8 @@ class Death : public test::ShellTest {
     // A Federation captain of 95 (40 chances in 500 a turn of a heart attack), past his
     // birthdays and the drug offer, crewed, his engine never failing, bound for Pergor.
     void OldCaptainOnATrip() {
-        InitGameData();
-        ClearGameEnded();
-        TravelScreenMayClose = 0;
+        test::StartNewGame(FactionId::Federation, "Hal Dorrin");
         GameState& g = G();
-        g.CaptainNames[1] = "Hal Dorrin";
-        g.Players[1][Player::Faction] = FactionId::Federation;
-        g.Players[1][Player::Money] = 3000;
-        ApplyNewGameStart();
         g.TurnNumber = (95 - 20) * 90;
         g.Players[1][Player::AgeClass] = 5;
         g.Players[1][Player::AgeDrugOffered] = 1;

@@ -89,8 +89,8 @@ Box Where(const std::string& form, const std::string& name) {
 // What each screen is told apart by: a framing shape whose left and right edges are drawn in
 // its pen colour where no other screen draws that colour.
 const std::pair<const char*, const char*> kSignatures[] = {
-    {"TForm1", "Shape2"},  {"TForm4", "Shape5"},    {"TForm2", "MapFrame"},
-    {"TForm59", "Shape3"}, {"TMessage3", "Shape1"}, {"TMessage4", "Shape1"},
+    {"TForm1", "Shape2"},    {"TForm4", "Shape5"},    {"TForm2", "MapFrame"}, {"TForm59", "Shape3"},
+    {"TMessage3", "Shape1"}, {"TMessage4", "Shape1"}, {"TForm38", "Border"},
 };
 
 class XServer {
@@ -346,6 +346,12 @@ TEST_F(EndToEnd, ANewCaptainReachesTheTravelScreenAndQuitEndsTheRunInOrder) {
     game.Save("5-quit-question");
     game.Click("TMessage3", "SpeedButton1");
     ASSERT_TRUE(game.WaitFor("TForm1")) << "yes did not lead back to the main menu";
+    // No game has been scored in this folder yet: the list is there, and empty.
+    game.Click("TForm1", "SpeedButton9");
+    ASSERT_TRUE(game.WaitFor("TForm38")) << "no high-score list";
+    game.Save("6-highscore-list");
+    game.Click("TForm38", "SpeedButton11");
+    ASSERT_TRUE(game.WaitFor("TForm1")) << "\"Back\" did not lead back to the main menu";
     game.Click("TForm1", "SpeedButton7");
     EXPECT_EQ(game.Wait(60s), std::optional<int>(0));
     EXPECT_EQ(Settings(), test::SettingsBytes(1, 0, 1));
@@ -364,7 +370,7 @@ TEST_F(EndToEnd, AKilledRunBringsTheProtectedModePromptAtTheNextStart) {
     Game game(*x_, dir_);
     game.Start();
     ASSERT_TRUE(game.WaitFor("TForm59")) << "no protected-mode prompt after the crash";
-    game.Save("6-protected-mode-prompt");
+    game.Save("7-protected-mode-prompt");
     game.Click("TForm59", "SpeedButton7");
     ASSERT_TRUE(game.WaitFor("TForm1"));
     // The desktop's close request on the main menu is "Quit".
