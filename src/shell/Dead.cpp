@@ -3,7 +3,7 @@
 
 #include "shell/retire.h"
 #include "state/Sound.h"
-#include "state/variables.h"
+#include "state/tables.h"
 #include "ui/application.h"
 
 namespace corvanth {
@@ -13,14 +13,9 @@ bool DeathScreenMayClose = false;
 
 namespace {
 
-GameRecord& CaptainRecord() {
-    GameState& g = G();
-    return g.Players[g.CurrentPlayer];
-}
-
+// Death takes ship 1 of the player's fleet, whichever ship the captain commands.
 GameRecord& OwnShip() {
-    GameState& g = G();
-    return g.Ships[g.CurrentFleet][1];
+    return ShipRecord(G().CurrentFleet, 1);
 }
 
 }  // namespace
@@ -47,7 +42,7 @@ bool TForm43::CloseQuery() {
 
 void TForm43::SpeedButton1Click() {
     PlayButtonSound();
-    GameRecord& captain = CaptainRecord();
+    GameRecord& captain = Captain();
     if (captain[Player::LifePoints] >= 1) {
         OwnShip()[Ship::Present] = 1;
         --captain[Player::LifePoints];
@@ -60,7 +55,7 @@ void TForm43::SpeedButton1Click() {
 }
 
 void ShowDeathScreen() {
-    const int lifePoints = CaptainRecord()[Player::LifePoints];
+    const int lifePoints = Captain()[Player::LifePoints];
     if (lifePoints < 1) {
         Form43->Label7->caption = "Sorry!";
         Form43->Label6->caption =

@@ -3,7 +3,7 @@
 
 #include "state/Sound.h"
 #include "state/pictures.h"
-#include "state/variables.h"
+#include "state/tables.h"
 
 namespace corvanth {
 
@@ -27,11 +27,10 @@ void TForm60::SpeedButton7Click() {
 }
 
 void ShowOldAgeInfo() {
-    GameState& g = G();
-    GameRecord& captain = g.Players[g.CurrentPlayer];
+    GameRecord& captain = Captain();
     if (captain[Player::OldAgeInfoShown] != 0) return;
     captain[Player::OldAgeInfoShown] = 1;
-    Form60->Image1->LoadPicture(GetHeroPictureName(g.CurrentPlayer) + ".jpg");
+    Form60->Image1->LoadPicture(GetHeroPictureName(G().CurrentPlayer) + ".jpg");
     Form60->ShowModal();
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "career/Promotion.h"
 #include "shell/Dead.h"
 #include "shell/Info_Retiring.h"
 #include "shell/credits.h"
@@ -26,6 +27,7 @@
 #include "state/exp1_UMessage1.h"
 #include "state/exp1_UMessage2.h"
 #include "state/random.h"
+#include "state/upcalls.h"
 #include "state/variables.h"
 #include "travel/PlanetInfo.h"
 #include "travel/travel.h"
@@ -171,6 +173,11 @@ void CreateScreens() {
     auto& app = ui::App();
     Fbackground = app.Create<TFbackground>();
     Form1 = app.Create<TForm1>();
+    app.SetGameHome(Form1);
+    GameUpcalls().CheckPromotion = CheckPromotion;
+    GameUpcalls().RetireAndScore = RetireAndScore;
+    GameUpcalls().ShowOldAgeInfo = ShowOldAgeInfo;
+    GameUpcalls().KillCaptain = KillCaptain;
     Form2 = app.Create<TForm2>();
     Form4 = app.Create<TForm4>();
     Message1 = app.Create<TMessage1>();

@@ -8,7 +8,7 @@
 #include "state/UMessage1.h"
 #include "state/datafiles.h"
 #include "state/pictures.h"
-#include "state/variables.h"
+#include "state/tables.h"
 
 namespace corvanth {
 
@@ -120,18 +120,15 @@ int EnterHighscore(const std::string& name, int32_t score, int faction, int rank
 void AddHighscore(int32_t score) {
     ClearHighscoreHighlight();
     LoadHighscores();
-    GameState& g = G();
-    const GameRecord& captain = g.Players[g.CurrentPlayer];
+    const GameRecord& captain = Captain();
     if (captain[Player::CheatUsed] == 1) {
         ShowMessage1("You used a real cheat and cannot be added to the highscore list, sorry.");
         return;
     }
     const int faction = captain[Player::Faction];
-    const int rank = faction >= FactionId::Federation && faction <= FactionId::Pirates
-                         ? g.Factions[faction][Faction::Rank]
-                         : 0;
-    const int row = EnterHighscore(g.CaptainNames[g.CurrentPlayer].str(), score, faction, rank,
-                                   g.Ships[1][1][Ship::Class]);
+    const int row =
+        EnterHighscore(CaptainName(), score, faction, FactionRecord(faction)[Faction::Rank],
+                       ShipRecord(1, 1)[Ship::Class]);
     if (row == 0) return;
     SaveHighscores();
     ShowHighscores();

@@ -3,11 +3,9 @@
 
 #include "shell/highscore.h"
 #include "shell/retire2.h"
-#include "shell/start.h"
 #include "state/Sound.h"
 #include "state/saturate.h"
 #include "state/variables.h"
-#include "travel/travel.h"
 #include "ui/application.h"
 
 namespace corvanth {
@@ -15,8 +13,6 @@ namespace corvanth {
 TForm57* Form57 = nullptr;
 
 namespace {
-// Only for the run: a game is never saved after its end, and the next game clears it.
-bool gameEnded = false;
 
 void PlayStepSound(ScoreStep::Sound sound) {
     switch (sound) {
@@ -72,7 +68,7 @@ void TForm57::SpeedButton1Click() {
 
 void RetireAndScore() {
     // A game ends once: a second death in the same turn or trip must not score again.
-    if (gameEnded) return;
+    if (GameEnded()) return;
     int64_t score = 0;
     for (ScoreRule rule : kScoreSteps) ShowStep(rule(score));
     AddHighscore(SaturateInt32(score));
@@ -82,19 +78,11 @@ void RetireAndScore() {
 }
 
 void EndGame() {
-    if (gameEnded) return;
-    gameEnded = true;
+    if (GameEnded()) return;
+    Session().GameEnded = true;
     TravelScreenMayClose = 1;
-    G().PlanetScreenMayClose = 1;
-    if (Form1) ui::App().CloseAllAbove(*Form1);
-}
-
-bool GameEnded() {
-    return gameEnded;
-}
-
-void ClearGameEnded() {
-    gameEnded = false;
+    PlanetScreenMayClose = 1;
+    ui::App().EndGame();
 }
 
 }  // namespace corvanth

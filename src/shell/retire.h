@@ -1,8 +1,8 @@
-// The end of a game: the step screen of the retirement score, the score, and the run-time mark
-// that the game is over.
+// The end of a game: the step screen of the retirement score, the score, and the end itself.
 #pragma once
 
 #include "shell/retire_steps.h"
+#include "state/variables.h"  // GameEnded, ClearGameEnded: the session's mark
 #include "ui/form.h"
 
 namespace corvanth {
@@ -29,17 +29,12 @@ extern TForm57* Form57;
 
 // Ends the game: the captain retired, died for good, or the war ended the career. Shows the
 // seven score steps, enters the score in the high-score table, shows the table, then ends the
-// game (EndGame).
+// game (EndGame): no code of any screen or rule runs after this call.
 void RetireAndScore();
 
-// Ends the game without a score: marks it as ended and closes every screen above the main menu,
-// whatever subsystem opened it.
+// Ends the game without a score: marks it as ended and unwinds every screen above the main menu
+// with one ui::GameOver, which the main menu's loop catches. A rule run with no game on the
+// screens (a test, the benchmark) only gets the mark, and the turn engine stops.
 void EndGame();
-
-// True from the end of a game until a new game or a load starts the next one. Not saved. The turn
-// engine returns at once while it is set, and a trip stops its timer and closes.
-bool GameEnded();
-// A new game and a load call this before the first turn of the game they start.
-void ClearGameEnded();
 
 }  // namespace corvanth

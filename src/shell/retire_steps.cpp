@@ -6,7 +6,7 @@
 
 #include "state/fortune.h"
 #include "state/pictures.h"
-#include "state/variables.h"
+#include "state/tables.h"
 
 namespace corvanth {
 
@@ -41,28 +41,9 @@ ScoreStep Gain(ScoreStep step, int64_t& score, int percent) {
     return step;
 }
 
-const GameRecord& CaptainRecord() {
-    const GameState& g = G();
-    static const GameRecord kNone{};
-    if (g.CurrentPlayer < 0 || g.CurrentPlayer >= static_cast<int>(g.Players.size())) return kNone;
-    return g.Players[g.CurrentPlayer];
-}
-
-// The captain's faction 1..4, or 0 for a damaged record.
-int OwnFaction() {
-    const int f = CaptainRecord()[Player::Faction];
-    return f >= FactionId::Federation && f <= FactionId::Coalition ? f : 0;
-}
-
+// The captain's standing with his own faction; a damaged faction reads as no standing at all.
 const GameRecord& OwnStanding() {
-    return G().Factions[OwnFaction()];
-}
-
-// The player's ship 1, present or not.
-const GameRecord& OwnShip() {
-    const GameState& g = G();
-    const int fleet = g.CurrentFleet >= 0 && g.CurrentFleet < FleetBound ? g.CurrentFleet : 0;
-    return g.Ships[fleet][1];
+    return CaptainFaction() > 0 ? FactionRecord(CaptainFaction()) : ScratchRecord();
 }
 
 }  // namespace
@@ -113,9 +94,10 @@ ScoreStep FortuneStep(int64_t& score) {
 }
 
 ScoreStep AgeStep(int64_t& score) {
-    const GameRecord& captain = CaptainRecord();
+    const GameRecord& captain = Captain();
     const int64_t age = AgeAtTurn(G().TurnNumber);
-    const bool dead = captain[Player::GameRunning] == 0 || OwnShip()[Ship::Present] == 0;
+    const bool dead =
+        captain[Player::GameRunning] == 0 || ShipRecord(G().CurrentFleet, 1)[Ship::Present] == 0;
     const int doses = std::clamp(captain[Player::AgeDrugDoses], 0, 4);
     const std::string years = std::to_string(age);
     std::string text;
@@ -146,7 +128,7 @@ ScoreStep AgeStep(int64_t& score) {
 
 ScoreStep AwardsStep(int64_t& score) {
     const GameState& g = G();
-    const int faction = OwnFaction();
+    const int faction = CaptainFaction();
     const GameRecord& standing = OwnStanding();
     const int rank = standing[Faction::Rank];
     const int ribbons = standing[Faction::CampaignRibbons];
@@ -174,12 +156,12 @@ ScoreStep AwardsStep(int64_t& score) {
 }
 
 ScoreStep OwnPlanetStep(int64_t& score) {
-    if (CaptainRecord()[Player::OwnPlanet] != 1)
+    if (Captain()[Player::OwnPlanet] != 1)
         return Unchanged(
             Begin(4, "earth12rg.jpg", "The government did not promise you your own planet."),
             score);
     const int owner = G().Planets[kGrantedSystem][kGrantedLocation][Planet::Owner];
-    if (OwnFaction() == 0 || owner != OwnFaction())
+    if (CaptainFaction() == 0 || owner != CaptainFaction())
         return Unchanged(Begin(4, "earth12rg.jpg",
                                "Your government has promised you to grant you the planet \"Isle "
                                "of Innisfree\" in the New Ireland system. However at the time you "
@@ -193,7 +175,7 @@ ScoreStep OwnPlanetStep(int64_t& score) {
 }
 
 ScoreStep MarriageStep(int64_t& score) {
-    const int f = OwnFaction();
+    const int f = CaptainFaction();
     static constexpr const char* kSingle[] = {
         "", "exp1_fedgirl_weddingg.jpg", "exp1_orgirl_weddingg.jpg", "exp1_syndgirl_weddingg.jpg",
         "exp1_coalgirl_weddingg.jpg"};
@@ -206,7 +188,7 @@ ScoreStep MarriageStep(int64_t& score) {
                                "You have not married a wife/husband during your adventures and "
                                "retire as a single."),
                          score);
-    ScoreStep step = CaptainRecord()[Player::Gender] == 2
+    ScoreStep step = Captain()[Player::Gender] == 2
                          ? Begin(5, kHusband[f], "You have married a handsome and loyal husband.")
                          : Begin(5, kWife[f], "You have married a most beautiful and loyal wife.");
     step.sound = ScoreStep::Sound::Marriage;
@@ -214,7 +196,7 @@ ScoreStep MarriageStep(int64_t& score) {
 }
 
 ScoreStep TreasureFleetStep(int64_t& score) {
-    if (CaptainRecord()[Player::TreasureFleetSystem] != -1)
+    if (Captain()[Player::TreasureFleetSystem] != -1)
         return Unchanged(
             Begin(6, "treasurefleetg.jpg", "You did not plunder the famous treasure fleet."),
             score);
@@ -225,7 +207,7 @@ ScoreStep TreasureFleetStep(int64_t& score) {
 }
 
 ScoreStep CivilWarStep(int64_t& score) {
-    const int over = CaptainRecord()[Player::CivilWarOver];
+    const int over = Captain()[Player::CivilWarOver];
     if (over < 1)
         return Unchanged(Begin(7, "hiddencargo.jpg",
                                "During your service the civil war was not ended. You did not had a "
@@ -233,7 +215,7 @@ ScoreStep CivilWarStep(int64_t& score) {
                                "the war for your country."),
                          score);
     // 2 is the war lost to another faction; otherwise the top medal tells who won.
-    if (over == 2 || OwnFaction() == 0 || OwnStanding()[Faction::MedalOfHonour] != 1) {
+    if (over == 2 || CaptainFaction() == 0 || OwnStanding()[Faction::MedalOfHonour] != 1) {
         ScoreStep step = Begin(7, "hiddencargo.jpg",
                                "It was your fault that your country lost the civil war. You were "
                                "arrested and shipped to a prisoner camp. That is not a glory happy "

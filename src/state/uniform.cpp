@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <array>
 
-#include "state/variables.h"
+#include "state/tables.h"
 #include "ui/form.h"
 
 namespace corvanth {
@@ -143,14 +143,11 @@ void ApplyUniform(ui::Form& screen, const std::vector<UniformPiece>& pieces) {
 }
 
 UniformWearer CaptainUniform() {
-    const GameState& g = G();
     UniformWearer w;
-    if (g.CurrentPlayer < 0 || g.CurrentPlayer >= static_cast<int>(g.Players.size())) return w;
-    const GameRecord& captain = g.Players[g.CurrentPlayer];
-    w.faction = captain[Player::Faction];
-    w.gender = captain[Player::Gender];
-    if (w.faction < FactionId::Federation || w.faction > FactionId::Coalition) return w;
-    const GameRecord& standing = g.Factions[w.faction];
+    w.faction = CaptainFaction();
+    w.gender = Captain()[Player::Gender];
+    if (w.faction == 0) return w;
+    const GameRecord& standing = FactionRecord(w.faction);
     w.rank = standing[Faction::Rank];
     w.wings = standing[Faction::PilotWings];
     w.ribbons = standing[Faction::CampaignRibbons];

@@ -6,9 +6,9 @@
 #include "state/Sound.h"
 #include "state/pictures.h"
 #include "state/random.h"
+#include "state/tables.h"
 #include "travel/NextTurnUnit_notices.h"
 #include "travel/NextTurnUnit_steps.h"
-#include "travel/travel.h"
 
 namespace corvanth::turn {
 
@@ -51,7 +51,6 @@ int HeartAttackChance(int64_t age, int extraYears) {
 
 void ShowBirthdayBox(const std::vector<std::string>& lines) {
     ShowLongNotice("You get older...", GetHeroPictureName(G().CurrentPlayer) + ".jpg", lines);
-    RefreshStatusPanel();
 }
 
 void CelebrateBirthdays(int64_t age) {

@@ -10,12 +10,10 @@
 #include "combat/Encounter.h"
 #include "planet/Crew2.h"
 #include "planet/CrewPay.h"
-#include "shell/Dead.h"
-#include "shell/Info_Retiring.h"
-#include "shell/retire.h"
 #include "state/market.h"
 #include "state/newgame.h"
 #include "state/shipstats.h"
+#include "state/upcalls.h"
 #include "travel/UEvents.h"
 #include "tutorial/Tutorial.h"
 
@@ -42,9 +40,9 @@ TurnCalls StandardTurnCalls() {
     c.RegenerateHireableCrew = RegenerateHireableCrew;
     c.RecalcShipStats = RecalcShipStats;
     c.CrewTurnStep = CrewTurnStep;
-    c.RetireAndScore = RetireAndScore;
-    c.ShowOldAgeInfo = ShowOldAgeInfo;
-    c.KillCaptain = KillCaptain;
+    c.RetireAndScore = CallRetireAndScore;
+    c.ShowOldAgeInfo = CallShowOldAgeInfo;
+    c.KillCaptain = CallKillCaptain;
     c.AdvanceTournaments = AdvanceTournaments;
     c.UpdateSenatorStory = UpdateSenatorStory;
     return c;
