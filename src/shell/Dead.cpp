@@ -9,7 +9,6 @@
 namespace corvanth {
 
 TForm43* Form43 = nullptr;
-bool DeathScreenMayClose = false;
 
 namespace {
 
@@ -33,11 +32,11 @@ TForm43::TForm43() : ui::Form("TForm43") {
 }
 
 void TForm43::FormActivate() {
-    DeathScreenMayClose = false;
+    DeathScreenMayClose = 0;
 }
 
 bool TForm43::CloseQuery() {
-    return DeathScreenMayClose;
+    return DeathScreenMayClose == 1;
 }
 
 void TForm43::SpeedButton1Click() {
@@ -50,7 +49,7 @@ void TForm43::SpeedButton1Click() {
         // A final death in battle leaves the battle behind.
         combat->Hide();
     }
-    DeathScreenMayClose = true;
+    DeathScreenMayClose = 1;
     Close();
 }
 

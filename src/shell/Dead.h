@@ -25,9 +25,6 @@ class TForm43 : public ui::Form {
 
 extern TForm43* Form43;
 
-// Set once the death screen's button was used; until then the screen refuses to close.
-extern bool DeathScreenMayClose;
-
 // Fills the death screen by the captain's remaining life points.
 void ShowDeathScreen();
 
