@@ -86,10 +86,11 @@ class Death : public test::ShellTest {
     }
 };
 
-TEST_F(Death, AHeartAttackOnATripOffersTheSecondChanceAndTheTripGoesOn) {
+TEST_F(Death, AHeartAttackOnATripTakesALifePointAndWithoutOneEndsTheGameWithItsScore) {
     test::LinkGameArt(std::filesystem::current_path());
     const uint32_t seed = SeedWithOneDeathMidTrip();
     ASSERT_NE(seed, 0u);
+    const auto start = std::make_unique<GameState>(G());
     const int startTurn = G().TurnNumber;
     int days = 0;
     Rng().SetSeed(seed);
@@ -97,29 +98,20 @@ TEST_F(Death, AHeartAttackOnATripOffersTheSecondChanceAndTheTripGoesOn) {
         .Do("TForm13", [&](ui::Form&) { days = G().Fleets[1][Fleet::DaysLeft]; })
         .Click("TMessage6", "SpeedButton3")  // "You finally suffer a fatal heart attack. ..."
         .Do("TForm60",
-            [](ui::Form&) {
-                EXPECT_EQ(Form60->Label1->caption, "Game help: Retiring");
-                EXPECT_EQ(Form60->Image1->picture, GetHeroPictureName(1) + ".jpg");
-                EXPECT_EQ(Form60->Label15->caption, "");  // no web page to link
-            })
+            [](ui::Form&) { EXPECT_EQ(Form60->Image1->picture, GetHeroPictureName(1) + ".jpg"); })
         .Click("TForm60", "SpeedButton7")
         .CloseRequest("TForm43")  // refused before the button
         .Do("TForm43",
             [](ui::Form& f) {
                 EXPECT_TRUE(f.Visible());
-                EXPECT_EQ(Form43->Label7->caption, "Get a second chance:");
-                EXPECT_EQ(Form43->Label6->caption,
-                          "But do not worry. You get a second chance as long as you got \"life "
-                          "points\" left. Right now you still have 3 life points. For every "
-                          "award/promotion you get one lifepoint. You can use Save/Load at a "
-                          "planet to save and restore game sessions as well.");
+                EXPECT_TRUE(Form43->Label6->caption.find("you still have 3 life points.") !=
+                            std::string::npos);
                 EXPECT_EQ(Form43->SpeedButton1->caption, "Claim your second chance.");
                 EXPECT_EQ(G().Ships[1][1][Ship::Present], 0);
             })
         .Click("TForm43", "SpeedButton1");
     TravelToSelectedPlanet();
     EXPECT_EQ(player().TimesSeen("TForm60"), 1);
-    EXPECT_EQ(player().TimesSeen("TForm43"), 1);
     EXPECT_EQ(G().Players[1][Player::OldAgeInfoShown], 1);
     EXPECT_EQ(G().Players[1][Player::LifePoints], 2);
     EXPECT_EQ(G().Ships[1][1][Ship::Present], 1);
@@ -129,12 +121,11 @@ TEST_F(Death, AHeartAttackOnATripOffersTheSecondChanceAndTheTripGoesOn) {
     EXPECT_EQ(G().Fleets[1][Fleet::Location], kPergor);
     EXPECT_FALSE(GameEnded());
     EXPECT_FALSE(std::filesystem::exists(kHighscoreNumbersFile));
-}
 
-TEST_F(Death, WithoutLifePointsTheHeartAttackEndsTheGameWithOneScore) {
-    const uint32_t seed = SeedWithOneDeathMidTrip();
-    ASSERT_NE(seed, 0u);
+    // The same trip without life points: the death is final and the game ends with its score.
     // The pictures of the score screens come from the retirement's own test.
+    G() = *start;
+    player().Reset();
     player().SetScreenDir("");
     G().Players[1][Player::LifePoints] = 0;
     G().Players[1][Player::OldAgeInfoShown] = 1;  // seen in an earlier life: not again
@@ -152,10 +143,7 @@ TEST_F(Death, WithoutLifePointsTheHeartAttackEndsTheGameWithOneScore) {
         .Click("TForm43", "SpeedButton1")
         .Click("TForm57", "SpeedButton1")
         .Do("TForm57",
-            [](ui::Form&) {
-                EXPECT_TRUE(Form57->Label4->caption.starts_with("You died at the age of 95."));
-                EXPECT_TRUE(Form57->Label5->caption.starts_with("Score -50% = "));
-            })
+            [](ui::Form&) { EXPECT_TRUE(Form57->Label5->caption.starts_with("Score -50% = ")); })
         .Click("TForm57", "SpeedButton1")
         .Click("TForm39", "SpeedButton1");
     for (int s = 4; s <= 7; ++s) player().Click("TForm57", "SpeedButton1");
@@ -169,7 +157,6 @@ TEST_F(Death, WithoutLifePointsTheHeartAttackEndsTheGameWithOneScore) {
     Form1->ShowModal();
     EXPECT_TRUE(GameEnded());
     EXPECT_EQ(G().TurnNumber, deathTurn);
-    EXPECT_EQ(G().Ships[1][1][Ship::Present], 0);
     // The score was the last thing shown; no notice of the game came after it.
     EXPECT_EQ(player().Seen().back().form, "TForm38");
     EXPECT_EQ(player().TimesSeen("TMessage6"), 1);
