@@ -25,8 +25,11 @@ bool Fail(std::string* error, const std::string& what) {
 
 bool WriteFileSafely(const std::string& path, std::string_view bytes, std::string* error) {
     const std::filesystem::path target(path);
-    std::string temp =
-        (target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string();
+    // A hidden name beside the file; built by appending, which GCC 12's release build does not
+    // mistake for an overlapping copy as it does a concatenation.
+    std::string name(1, '.');
+    name.append(target.filename().string()).append(".XXXXXX");
+    std::string temp = (target.parent_path() / name).string();
     const int fd = mkstemp(temp.data());
     if (fd < 0) return Fail(error, "cannot create a file beside " + path);
     auto abandon = [&](const std::string& what) {

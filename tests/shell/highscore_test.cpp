@@ -43,7 +43,8 @@ class Highscores : public test::ShellTest {
     // Twenty rows of 2.000, 1.900, ... 100 by captains "N1" .. "N20".
     static void FillTwenty() {
         for (int r = 1; r <= 20; ++r)
-            EnterHighscore("N" + std::to_string(r), 2100 - 100 * r, 1 + r % 4, r % 9, r);
+            EnterHighscore(std::string("N").append(std::to_string(r)), 2100 - 100 * r, 1 + r % 4,
+                           r % 9, r);
     }
     static int32_t Score(int row) { return G().Highscores[row][Highscore::Score]; }
     static std::string Name(int row) { return G().HighscoreNames[row].str(); }

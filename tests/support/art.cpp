@@ -15,9 +15,13 @@ fs::path GameArt() {
     const fs::path tool = build / "tools" / "makeassets" / "corvanth_assets";
     const fs::path art = build / "e2e-art";
     if (fs::exists(art) || !fs::exists(tool)) return art;
-    const fs::path scratch = build / ("e2e-art-" + std::to_string(getpid()));
-    if (std::system(("'" + tool.string() + "' '" + scratch.string() + "' >/dev/null").c_str()) ==
-        0) {
+    // Appended, not concatenated: GCC 12's release build takes the latter for an overlapping copy.
+    std::string name("e2e-art-");
+    name.append(std::to_string(getpid()));
+    const fs::path scratch = build / name;
+    std::string command(1, '\'');
+    command.append(tool.string()).append("' '").append(scratch.string()).append("' >/dev/null");
+    if (std::system(command.c_str()) == 0) {
         std::error_code ec;
         fs::rename(scratch, art, ec);  // another test may have been quicker: its copy is the same
     }
