@@ -3,6 +3,7 @@
 
 #include "career/Promotion.h"
 #include "shell/credits.h"
+#include "shell/highscore.h"
 #include "shell/name.h"
 #include "shell/retire.h"
 #include "state/Module1.h"
@@ -72,6 +73,7 @@ TForm1::TForm1() : ui::Form("TForm1") {
 
     SpeedButton1->OnClick = [this] { SpeedButton1Click(); };
     SpeedButton13->OnClick = [this] { SpeedButton13Click(); };
+    SpeedButton9->OnClick = [this] { SpeedButton9Click(); };
     SpeedButton12->OnClick = [this] { SpeedButton12Click(); };
     SpeedButton7->OnClick = [this] { SpeedButton7Click(); };
     SpeedButton2->OnClick = [this] { SpeedButton2Click(); };
@@ -138,12 +140,7 @@ void ApplyNewGameStart() {
 }
 
 void SetupTravelScreen() {
-    // The mission box and its markers join the travel screen with the missions; until then the
-    // screen has none of them to stop or hide.
-    if (auto* blink = dynamic_cast<ui::Timer*>(Form2->Find("Timer1"))) blink->SetEnabled(false);
-    for (const char* name : {"MissionBox1", "Shape36", "Shape37"})
-        if (ui::Component* c = Form2->Find(name)) c->visible = false;
-    G().MissionBlinkOn = 1;
+    CloseMissionBox();
     RefreshStatusPanel();
 }
 
@@ -168,6 +165,16 @@ void TForm1::SpeedButton1Click() {
 void TForm1::SpeedButton13Click() {
     PlayButtonSound();
     StartTutorial();
+}
+
+void TForm1::SpeedButton9Click() {
+    PlayButtonSound();
+    LoadHighscores();
+    // The list shows the catalogue's faction pictures, which the new-game set-up lays out.
+    InitGameData();
+    ShowHighscores();
+    ClearHighscoreHighlight();
+    Form38->ShowModal();
 }
 
 void TForm1::SpeedButton12Click() {

@@ -33,15 +33,7 @@ void TravelTest::TearDown() {
 }
 
 void TravelTest::NewFederationGame() {
-    InitGameData();
-    ClearGameEnded();
-    TravelScreenMayClose = 0;
-    GameState& g = G();
-    g.CaptainNames[1] = "Mara Kellan";
-    g.Players[1][Player::Faction] = FactionId::Federation;
-    g.Players[1][Player::Money] = 3000;
-    ApplyNewGameStart();
-    g.SelectedPlanet = g.Fleets[1][Fleet::Location];
+    StartNewGame(FactionId::Federation, "Mara Kellan");
 }
 
 void TravelTest::SetTripFactors(int speedClass, int officers, int droids, int mercenaries,
@@ -68,6 +60,20 @@ void TravelTest::FitEngine(int reliability, int speed) {
     g.EquipmentTypes[13][Equipment::EngineSpeed] = speed;
     g.EquipmentTypes[13][Equipment::Weight] = 0;
     g.Ships[1][1][Ship::SpeedClass] = speed;
+}
+
+GameRecord& SetMission(int kind, int scope, std::array<int, 4> objectives, int target) {
+    GameRecord& m = G().Missions[1];
+    m.fill(0);
+    m[Mission::Status] = 1;
+    m[Mission::Kind] = kind;
+    m[Mission::Reward] = 12500;
+    m[Mission::Client] = FactionId::Federation;
+    m[Mission::Scope] = scope;
+    m[Mission::Difficulty] = 2;
+    for (int n = 1; n <= 4; ++n) m[Mission::ObjectiveBase + n] = objectives[n - 1];
+    m[Mission::TargetSystem] = target;
+    return m;
 }
 
 int TravelTest::Money() const {
