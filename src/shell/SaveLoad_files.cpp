@@ -84,7 +84,7 @@ void WalkSave(State& g, Visitor& v) {
 
 void PutText(std::string& out, const ShortText& text) {
     // What the player typed is UTF-8 in memory; the file holds the single-byte code page.
-    std::string bytes = ui::Utf8ToCp1252(text.view());
+    std::string bytes = ui::Utf8ToCp1252(text.str());
     if (bytes.size() > kTextRecordBytes - 1) bytes.resize(kTextRecordBytes - 1);
     out += static_cast<char>(bytes.size());
     out += bytes;

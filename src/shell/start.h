@@ -21,7 +21,7 @@ class TForm1 : public ui::Form {
     ui::SpeedButton* SpeedButton1;   // "Start a new game"
     ui::SpeedButton* SpeedButton13;  // "Start the tutorial"
     ui::SpeedButton* SpeedButton15;  // "Load a game / Options"
-    ui::SpeedButton* SpeedButton9;   // "View the highscore list": comes with the high scores
+    ui::SpeedButton* SpeedButton9;   // "View the highscore list"
     ui::SpeedButton* SpeedButton12;  // "Credits"
     ui::SpeedButton* SpeedButton7;   // "Quit"
 
@@ -42,8 +42,11 @@ class TForm1 : public ui::Form {
     void SpeedButton1Click();
     void SpeedButton13Click();
     void SpeedButton15Click();
+    void SpeedButton9Click();
     void SpeedButton12Click();
     void SpeedButton7Click();
+    // The main menu has no close box, but the window's close button on it is "Quit".
+    void WindowCloseRequest() override { SpeedButton7Click(); }
     void SpeedButton2Click();
     void Image2Click();
     void SoundTimer1Timer();

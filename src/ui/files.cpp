@@ -50,12 +50,16 @@ std::optional<std::string> FindFile(const std::string& name) {
     return dir.string();
 }
 
+namespace {
+// 0x80..0x9f differ from Latin-1; the five unassigned codes become '?'.
+constexpr char16_t kCp1252High[32] = {
+    0x20AC, '?',    0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, '?',    0x017D, '?',    '?',    0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, '?',    0x017E, 0x0178};
+}  // namespace
+
 std::string Cp1252ToUtf8(const std::string& text) {
-    // 0x80..0x9f differ from Latin-1; the five unassigned codes become '?'.
-    static const char16_t high[32] = {
-        0x20AC, '?',    0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-        0x2039, 0x0152, '?',    0x017D, '?',    '?',    0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, '?',    0x017E, 0x0178};
+    const auto& high = kCp1252High;
     std::string out;
     out.reserve(text.size());
     for (unsigned char c : text) {
@@ -74,40 +78,37 @@ std::string Cp1252ToUtf8(const std::string& text) {
     return out;
 }
 
-std::string Utf8ToCp1252(std::string_view text) {
-    // The code points 0x80..0x9f of Windows-1252, by byte; the rest of 0xa0..0xff is Latin-1.
-    static const char16_t high[32] = {
-        0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-        0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+std::string Utf8ToCp1252(const std::string& text) {
     std::string out;
     out.reserve(text.size());
-    size_t i = 0;
-    while (i < text.size()) {
+    for (size_t i = 0; i < text.size();) {
         const auto c = static_cast<unsigned char>(text[i]);
-        int extra = c < 0x80 ? 0 : (c >> 5) == 6 ? 1 : (c >> 4) == 14 ? 2 : (c >> 3) == 30 ? 3 : -1;
-        if (extra < 0 || i + extra >= text.size()) {
-            ++i;  // a stray or cut byte: no character
-            continue;
-        }
-        char32_t cp = extra == 0 ? c : c & (0x3f >> extra);
-        bool valid = true;
-        for (int k = 1; k <= extra; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + k]);
-            if ((next & 0xc0) != 0x80) valid = false;
-            cp = (cp << 6) | (next & 0x3f);
-        }
-        if (!valid) {
+        // Decode one character; a broken sequence is dropped byte by byte.
+        int length = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
+        if (length == 0 || i + length > text.size()) {
             ++i;
             continue;
         }
-        i += extra + 1;
+        char32_t cp = length == 1 ? c : c & (0x7f >> length);
+        bool valid = true;
+        for (int k = 1; k < length; ++k) {
+            const auto next = static_cast<unsigned char>(text[i + k]);
+            valid = valid && (next & 0xc0) == 0x80;
+            cp = (cp << 6) | (next & 0x3f);
+        }
+        i += valid ? length : 1;
+        if (!valid) continue;
         if (cp < 0x80 || (cp >= 0xa0 && cp <= 0xff)) {
             out += static_cast<char>(cp);
             continue;
         }
-        for (int b = 0; b < 32; ++b)
-            if (high[b] != 0 && high[b] == cp) out += static_cast<char>(0x80 + b);
+        // Characters the code page cannot hold are left out.
+        for (int k = 0; k < 32; ++k) {
+            if (kCp1252High[k] != '?' && kCp1252High[k] == cp) {
+                out += static_cast<char>(0x80 + k);
+                break;
+            }
+        }
     }
     return out;
 }

@@ -21,8 +21,8 @@ inline constexpr size_t kTextFileLimit = 64 * 1024;
 std::vector<std::string> ReadTextLines(const std::string& name);
 
 std::string Cp1252ToUtf8(const std::string& text);
-// UTF-8 to Windows-1252 for the game's files; characters the code page cannot hold are dropped.
-std::string Utf8ToCp1252(std::string_view text);
+// The other way; characters Windows-1252 cannot hold are left out.
+std::string Utf8ToCp1252(const std::string& text);
 
 // The whole content of a regular file (never a FIFO or a device, which could block the game),
 // read up to `limit` bytes; nullopt when it is missing or any read fails.

@@ -33,8 +33,8 @@ class Painter {
                   bool wrap, bool vcenter, Color color);
     void DrawButton(const Component& c, const SDL_Rect& box);
     void DrawPicture(const std::string& name, const SDL_Rect& box, bool stretch, bool center);
+    void DrawArrows(const SDL_Rect& box, bool usable);
     void DrawScrollBar(const SDL_Rect& box, bool vertical, int pos, int min, int max);
-    const std::vector<std::string>& WrappedLines(const Memo& m, TTF_Font* font, int width);
     SDL_Texture* TextTexture(const std::string& text, const Font& font, Color color, int& w,
                              int& h);
     void Fill(const SDL_Rect& box, Color c, uint8_t alpha = 255);
@@ -50,14 +50,6 @@ class Painter {
     SDL_Renderer* r_;
     std::unordered_map<std::string, TextEntry> text_;
     std::map<std::string, SDL_Texture*> pictures_;
-    struct WrapCache {
-        std::vector<std::string> source;
-        int width = 0;
-        TTF_Font* font = nullptr;
-        bool wordWrap = false;
-        std::vector<std::string> lines;
-    };
-    std::unordered_map<const Memo*, WrapCache> memos_;
 };
 
 }  // namespace ui
