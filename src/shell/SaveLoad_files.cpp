@@ -1,6 +1,7 @@
 // The saved-game files: one walk over the saved tables that both the writer and the reader use.
 #include <strings.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -82,13 +83,13 @@ void WalkSave(State& g, Visitor& v) {
     v.Int(g.ReservedSaveValue);
 }
 
-void PutText(std::string& out, const ShortText& text) {
+// One text record into the 256 bytes at `record`, which are zero.
+void PutText(char* record, const ShortText& text) {
     // What the player typed is UTF-8 in memory; the file holds the single-byte code page.
-    std::string bytes = ui::Utf8ToCp1252(text.str());
-    if (bytes.size() > kTextRecordBytes - 1) bytes.resize(kTextRecordBytes - 1);
-    out += static_cast<char>(bytes.size());
-    out += bytes;
-    out.append(kTextRecordBytes - 1 - bytes.size(), '\0');
+    const std::string bytes = ui::Utf8ToCp1252(text.str());
+    const size_t length = std::min(bytes.size(), kTextRecordBytes - 1);
+    record[0] = static_cast<char>(length);
+    std::copy_n(bytes.data(), length, record + 1);
 }
 
 ShortText GetText(const char* record) {
@@ -96,13 +97,23 @@ ShortText GetText(const char* record) {
     return ShortText(ui::Cp1252ToUtf8(std::string(record + 1, length)));
 }
 
+// Writes into buffers sized for the format once, not byte by byte; they grow only if the walk
+// ever held more than the format says, which the sizes test would catch.
 struct Encoder {
-    std::string ints, texts;
+    std::string ints = std::string(kSaveIntBytes, '\0');
+    std::string texts = std::string(kSaveTextBytes, '\0');
+    size_t intAt = 0, textAt = 0;
     void Int(const int32_t& value) {
+        if (intAt + 4 > ints.size()) ints.resize(intAt + 4);
         const auto v = static_cast<uint32_t>(value);
-        for (int i = 0; i < 4; ++i) ints += static_cast<char>(v >> (8 * i));
+        for (int i = 0; i < 4; ++i) ints[intAt + i] = static_cast<char>(v >> (8 * i));
+        intAt += 4;
     }
-    void Text(const ShortText& text) { PutText(texts, text); }
+    void Text(const ShortText& text) {
+        if (textAt + kTextRecordBytes > texts.size()) texts.resize(textAt + kTextRecordBytes);
+        PutText(texts.data() + textAt, text);
+        textAt += kTextRecordBytes;
+    }
 };
 
 // Reads in walk order; the caller has checked both files are long enough.
@@ -151,8 +162,6 @@ std::string SlotFileName(int slot, bool texts) {
 
 SaveImage EncodeSave(const GameState& g) {
     Encoder e;
-    e.ints.reserve(kSaveIntBytes);
-    e.texts.reserve(kSaveTextBytes);
     WalkSave(g, e);
     return {std::move(e.ints), std::move(e.texts)};
 }
@@ -307,8 +316,9 @@ bool SlotHoldsGame(int slot) {
 }
 
 std::string EncodeSlotDescriptions(const GameState& g) {
-    std::string out;
-    for (int slot = 1; slot <= kSaveSlots; ++slot) PutText(out, g.SlotDescriptions[slot]);
+    std::string out(kSaveSlots * kTextRecordBytes, '\0');
+    for (int slot = 1; slot <= kSaveSlots; ++slot)
+        PutText(out.data() + (slot - 1) * kTextRecordBytes, g.SlotDescriptions[slot]);
     return out;
 }
 
