@@ -477,11 +477,14 @@ inline constexpr int Container = 8;
 inline constexpr int Vip = 9;
 }  // namespace SpaceEventKind
 
-// TProjectileRecord, Projectiles[1..4].
+// TProjectileRecord, Projectiles[1..4]: the missile and torpedo tracks of a combat (not saved).
 namespace Projectile {
+inline constexpr int FirstTrack = 1;
+inline constexpr int LastTrack = 4;
 inline constexpr int Active = 1;
+inline constexpr int InFlight = 2;  // set with Active; every test asks for both
 inline constexpr int TurnsToImpact = 3;
-inline constexpr int FiredBy = 5;  // 0 the player, 1 the enemy
+inline constexpr int ShooterFleet = 5;  // 0 the enemy, otherwise the player's fleet
 inline constexpr int EquipmentId = 6;
 inline constexpr int TargetShip = 7;
 inline constexpr int TargetFleet = 8;
