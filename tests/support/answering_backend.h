@@ -23,10 +23,10 @@ class AnsweringBackend : public ui::HeadlessBackend {
             return;
         }
         static const std::map<std::string, std::string> kAnswer = {
-            {"TMessage1", "SpeedButton3"},      {"TMessage3", "SpeedButton2"},
-            {"TMessage4", "SpeedButton1"},      {"TMessage5", "SpeedButton2"},
-            {"TMessage6", "SpeedButton3"},      {"Texp1_message1", "SpeedButton1"},
-            {"Texp1_Message2", "SpeedButton3"},
+            {"TMessage1", "SpeedButton3"},      {"TMessage2", "SpeedButton3"},
+            {"TMessage3", "SpeedButton2"},      {"TMessage4", "SpeedButton1"},
+            {"TMessage5", "SpeedButton2"},      {"TMessage6", "SpeedButton3"},
+            {"Texp1_message1", "SpeedButton1"}, {"Texp1_Message2", "SpeedButton3"},
         };
         auto it = kAnswer.find(top->ClassName());
         if (it == kAnswer.end()) {
