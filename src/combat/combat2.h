@@ -31,7 +31,7 @@ CombatCalls& CurrentCombatCalls();
 // The run-time side of a combat, kept while it runs and never saved: the turn count and what the
 // combat screen shows of the action list and its Fire/Use button.
 struct CombatSession {
-    int32_t turnCount = 0;  // CombatTurnCount: turns ended in this combat
+    int32_t CombatTurnCount = 0;  // turns ended in this combat
     // The action list: its own position-to-slot table, positions 1..actionCount.
     std::array<int, 21> slotAt{};
     int actionCount = 0;

@@ -33,15 +33,11 @@ bool ReloadableGun(int kind) {
 }
 
 void RunAction(int kind) {
+    if (IsGun(kind)) {
+        PlayerFireGun();
+        return;
+    }
     switch (kind) {
-        case EquipmentKind::LaserGun:
-        case EquipmentKind::PhaserGun:
-        case EquipmentKind::FlechetteGun:
-        case EquipmentKind::TachyonTurrets:
-        case EquipmentKind::ParticleGun:
-        case EquipmentKind::QuantumGun:
-            PlayerFireGun();
-            break;
         case EquipmentKind::Torpedo:
         case EquipmentKind::Missile:
             PlayerLaunchProjectile();

@@ -133,7 +133,7 @@ void SlowerShipNotice() {
     GameRecord& captain = Captain();
     const GameRecord& own = OwnShip();
     const GameRecord& foe = EnemyShipRecord();
-    if (Combat().turnCount != 1 || own[Ship::Speed] >= foe[Ship::Speed] || !BothPresent() ||
+    if (Combat().CombatTurnCount != 1 || own[Ship::Speed] >= foe[Ship::Speed] || !BothPresent() ||
         captain[Player::HideSlowerShipNotice] != 0)
         return;
     Message6->Label1->caption =
@@ -228,7 +228,7 @@ void EnemyCombatTurn() {
 
 void EndCombatTurn() {
     GameState& g = G();
-    ++Combat().turnCount;
+    ++Combat().CombatTurnCount;
     if (BothPresent()) {
         if (TutorialStep == 33) {
             // The lesson's enemy launches one projectile from slot 2 and comes to medium range.

@@ -8,6 +8,9 @@
 #include <set>
 
 #include "combat/combat_fixture.h"
+#include "support/answering_backend.h"
+#include "travel/NextTurnUnit.h"
+#include "travel/quiet_turns.h"
 
 namespace corvanth {
 namespace {
@@ -242,6 +245,35 @@ TEST_F(EnemyGeneration, OutfitsFollowTheirFactionsDrawsAndCarryOneLegalLot) {
     // Weakened: Random(40) reaches only the Snipe (0..20) and the Brute (21..40).
     EXPECT_EQ(easyRacks, (std::set<int>{41, 27}));
     EXPECT_EQ(fullRacks, (std::set<int>{41, 27, 28, 29}));
+}
+
+TEST_F(EnemyGeneration, EveryEncounterRollOfTheTurnEngineBuildsARealEnemy) {
+    test::UseAnsweringBackend answering;
+    GameState& g = G();
+    PlayerIn(3);
+    int rolls = 0, shown = 0;
+    CurrentTurnCalls() = test::QuietTurnCalls();
+    CurrentTurnCalls().StartRandomEncounter = [&] {
+        ++rolls;
+        g.Ships[0][1].fill(0);
+        StartRandomEncounter();
+        // Finis is the Federation's: its own ships or visitors and pirates, never nobody.
+        const GameRecord& enemy = Enemy();
+        EXPECT_GE(enemy[Ship::Class], 1);
+        EXPECT_LE(enemy[Ship::Class], 26);
+        EXPECT_GE(enemy[Ship::Faction], 1);
+        EXPECT_EQ(enemy[Ship::Behaviour], 1);
+        EXPECT_EQ(enemy[Ship::Strength], enemy[Ship::MaxStrength]);
+        if (enemy[Ship::CargoCapacity] >= 1) {
+            EXPECT_GT(CargoLot(), 0);
+        }
+    };
+    CurrentCombatCalls().ShowEncounterScreen = [&] { ++shown; };
+    for (int turn = 0; turn < 600; ++turn) NextTurn();
+    CurrentTurnCalls() = StandardTurnCalls();
+    // About 6 in 100 turns meet a ship; a fighter is never too large to be met.
+    EXPECT_GT(rolls, 15);
+    EXPECT_EQ(shown, rolls);
 }
 
 }  // namespace

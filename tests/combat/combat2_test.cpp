@@ -22,7 +22,7 @@ class CombatRules : public CombatTest {
         Captain()[Player::HideSlowerShipNotice] = 1;
         Captain()[Player::RangeHelpShown] = 1;
         G().CombatMayClose = 0;
-        Combat().turnCount = 0;
+        Combat().CombatTurnCount = 0;
     }
     // Crew rated 2 for targeting: two droids and a mercenary weigh (3 + 3 + 2) div 3 = 2.
     void RatedTwo(GameRecord& ship) {

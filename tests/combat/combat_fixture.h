@@ -17,23 +17,18 @@
 
 namespace corvanth::test {
 
-class CombatTest : public GameTest {
+// The turn tests' new game, past the early game.
+class CombatTest : public TurnTest {
   protected:
     void SetUp() override {
-        GameTest::SetUp();
-        StartTestGame();
-        ClearGameEnded();
-        TutorialStep = 0;
-        Rng().SetSeed(4242);
+        TurnTest::SetUp();
         G().EarlyGameTurns = 100;
         G().TurnNumber = 500;
         CurrentCombatCalls() = Counters();
     }
     void TearDown() override {
         CurrentCombatCalls() = StandardCombatCalls();
-        ClearGameEnded();
-        TutorialStep = 0;
-        GameTest::TearDown();
+        TurnTest::TearDown();
     }
 
     CombatCalls Counters() {
@@ -94,7 +89,6 @@ class CombatTest : public GameTest {
         }
     }
 
-    GameRecord& Captain() { return G().Players[1]; }
     GameRecord& Own() { return G().Ships[1][1]; }
     GameRecord& Enemy() { return G().Ships[0][1]; }
 

@@ -27,6 +27,7 @@ class AnsweringBackend : public ui::HeadlessBackend {
             {"TMessage3", "SpeedButton2"},      {"TMessage4", "SpeedButton1"},
             {"TMessage5", "SpeedButton2"},      {"TMessage6", "SpeedButton3"},
             {"Texp1_message1", "SpeedButton1"}, {"Texp1_Message2", "SpeedButton3"},
+            {"TForm49", "SpeedButton1"},
         };
         auto it = kAnswer.find(top->ClassName());
         if (it == kAnswer.end()) {
