@@ -15,7 +15,7 @@ namespace {
 constexpr int kScanChance = 30;  // in 100, before smuggling bays and the captain's faction
 constexpr int kTreasonLeaves = -3000;
 
-bool Playable(int f) {
+bool PlayableFaction(int f) {
     return f >= FactionId::Federation && f <= FactionId::Coalition;
 }
 
@@ -25,9 +25,9 @@ GameRecord& Captain() {
     return g.Players[valid ? g.CurrentPlayer : 1];
 }
 
-int OwnFaction() {
+int CaptainFaction() {
     const int f = Captain()[Player::Faction];
-    return Playable(f) ? f : 0;
+    return PlayableFaction(f) ? f : 0;
 }
 
 void MarkWarned(int faction) {
@@ -57,7 +57,7 @@ void AwardShipKill(int sizeClass, int faction) {
     if (sizeClass < 1 || sizeClass > 5) return;
     const Reward& reward = kRewards[sizeClass - 1];
     GainFame(reward.fame);
-    const int own = OwnFaction();
+    const int own = CaptainFaction();
     if (own != 0 && faction >= FactionId::Federation && faction <= FactionId::Pirates &&
         G().Factions[own][Faction::RelationBase + faction] == 2)
         GainReputation(own, reward.reputation);
@@ -74,15 +74,15 @@ int ContrabandScanChance() {
         if (item[Equipment::Kind] == EquipmentKind::SmugglingBay)
             chance -= item[Equipment::SmugglingScanReduction];
     }
-    if (OwnFaction() == FactionId::Syndicate) chance += chance / 4;
-    if (OwnFaction() == FactionId::Coalition) chance -= chance / 4;
+    if (CaptainFaction() == FactionId::Syndicate) chance += chance / 4;
+    if (CaptainFaction() == FactionId::Coalition) chance -= chance / 4;
     return chance;
 }
 
 bool ScanForContraband(int faction) {
     if (Random(100) >= ContrabandScanChance()) return false;
     // Pirates have no customs, and a planet nobody owns has no law to break.
-    if (!Playable(faction)) return false;
+    if (!PlayableFaction(faction)) return false;
     GameState& g = G();
     bool detected = false, banned = false;
     const bool validPlayer = g.CurrentPlayer >= 0 && g.CurrentPlayer < int(g.Missions.size());
@@ -128,7 +128,7 @@ void ReportSeriousCrime(int faction) {
 
 void ReportEvilCrime(int faction) {
     Penalty("Word about your evil crime has spread.", faction, 5000);
-    const int own = OwnFaction();
+    const int own = CaptainFaction();
     if (faction != own && (own == FactionId::Federation || own == FactionId::Coalition))
         LoseReputation(own, 500);
 }
@@ -141,9 +141,9 @@ int64_t GovernorDispleasure(int rank) {
 
 void ReportGovernorNotAmused(int faction) {
     ShowMessage1("The governor is not amused.");
-    if (!Playable(faction)) return;
+    if (!PlayableFaction(faction)) return;
     const int64_t loss = GovernorDispleasure(G().Factions[faction][Faction::Rank]);
-    const int own = OwnFaction();
+    const int own = CaptainFaction();
     const int64_t reputation = own != 0 ? G().Factions[own][Faction::Reputation] : 0;
     // The governor never drives a captain out of good standing with his own faction.
     if (reputation - loss >= 1) LoseReputation(faction, loss);
@@ -152,7 +152,7 @@ void ReportGovernorNotAmused(int faction) {
 void ReportTreason(int faction) {
     ShowMessage1("Word about your treason has spread.");
     MarkWarned(faction);
-    if (!Playable(faction)) return;
+    if (!PlayableFaction(faction)) return;
     // Treason leaves exactly -3000; a reputation already below that is not raised.
     const int64_t loss = int64_t{G().Factions[faction][Faction::Reputation]} - kTreasonLeaves;
     if (loss > 0) LoseReputation(faction, loss);

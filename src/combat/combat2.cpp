@@ -101,15 +101,16 @@ void SetupCombatScreen() {
     s.actionCount = 0;
     GameState& g = G();
     for (int slot = Slot::First; slot <= Slot::Last; ++slot) {
-        GameRecord& rec = SlotOf(g.CurrentFleet, g.CombatShip, slot);
-        if (rec[Slot::Used] <= 0 || !IsAction(Item(rec[Slot::EquipmentId])[Equipment::Kind]))
+        GameRecord& rec = SlotRecord(g.CurrentFleet, g.CombatShip, slot);
+        if (rec[Slot::Used] <= 0 ||
+            !IsAction(EquipmentType(rec[Slot::EquipmentId])[Equipment::Kind]))
             continue;
         s.slotAt[++s.actionCount] = slot;
         rec[Slot::ListPosition] = s.actionCount;
     }
     s.selected = s.actionCount > 0 ? 1 : 0;
     if (s.selected > 0) {
-        AddCombatAction(SlotOf(g.CurrentFleet, g.CombatShip, s.slotAt[1])[Slot::EquipmentId]);
+        AddCombatAction(SlotRecord(g.CurrentFleet, g.CombatShip, s.slotAt[1])[Slot::EquipmentId]);
     } else {
         s.fireCaption.clear();
         s.fireEnabled = false;
@@ -121,14 +122,14 @@ void SetupCombatScreen() {
 
 void AddCombatAction(int equipmentId) {
     CombatSession& s = Combat();
-    const GameRecord& item = Item(equipmentId);
+    const GameRecord& item = EquipmentType(equipmentId);
     if (item[Equipment::Defined] > 0) {
         const int kind = item[Equipment::Kind];
         const char* verb = kind == EquipmentKind::LaserGun || kind == EquipmentKind::Torpedo
                                ? "Fire"
                            : kind == EquipmentKind::MissileEcm ? "Use"
                                                                : "";
-        s.fireCaption = std::string(verb) + " " + ItemName(equipmentId) + " (" +
+        s.fireCaption = std::string(verb) + " " + EquipmentName(equipmentId) + " (" +
                         std::to_string(item[Equipment::ActionPoints]) + " AP)";
         s.fireEnabled = false;
     }
@@ -139,7 +140,7 @@ void AddCombatAction(int equipmentId) {
     GameState& g = G();
     const int slot = s.slotAt[s.selected];
     OwnShip()[Ship::SelectedWeaponSlot] = slot;
-    s.fireEnabled = SlotOf(g.CurrentFleet, g.CombatShip, slot)[Slot::Loaded] > 0;
+    s.fireEnabled = SlotRecord(g.CurrentFleet, g.CombatShip, slot)[Slot::Loaded] > 0;
 }
 
 void ChooseCombatAction(int position) {
@@ -147,7 +148,8 @@ void ChooseCombatAction(int position) {
     if (position < 1 || position > s.actionCount) return;
     s.selected = position;
     GameState& g = G();
-    AddCombatAction(SlotOf(g.CurrentFleet, g.CombatShip, s.slotAt[position])[Slot::EquipmentId]);
+    AddCombatAction(
+        SlotRecord(g.CurrentFleet, g.CombatShip, s.slotAt[position])[Slot::EquipmentId]);
 }
 
 // The combat screen draws these once it exists; the rules call them where the screen changes.

@@ -85,15 +85,15 @@ bool PassTutorialGuard() {
 // Armor of a fallen ship takes the blow: the first armor slot becomes what its exchange list
 // names first, and the hull comes back by that item's value, to at most 1.
 bool UseArmorSection(int fleet, int ship) {
-    GameRecord& rec = ShipAt(fleet, ship);
+    GameRecord& rec = ShipRecord(fleet, ship);
     for (int s = Slot::First; s <= Slot::Last; ++s) {
-        GameRecord& slot = SlotOf(fleet, ship, s);
-        const GameRecord& armor = Item(slot[Slot::EquipmentId]);
+        GameRecord& slot = SlotRecord(fleet, ship, s);
+        const GameRecord& armor = EquipmentType(slot[Slot::EquipmentId]);
         if (slot[Slot::Used] <= 0 || armor[Equipment::Kind] != EquipmentKind::Armor) continue;
         const int replacement = armor[Equipment::ExchangeBase + 1];
         slot[Slot::EquipmentId] = replacement;
         rec[Ship::Strength] = SaturateInt32(std::min<int64_t>(
-            int64_t{rec[Ship::Strength]} + Item(replacement)[Equipment::MainValue], 1));
+            int64_t{rec[Ship::Strength]} + EquipmentType(replacement)[Equipment::MainValue], 1));
         PlayExplosion1Sound();
         return true;
     }
@@ -127,10 +127,10 @@ void OfferLoot() {
 }
 
 void EnemyDestroyed(int ship) {
-    GameRecord& rec = ShipAt(0, ship);
+    GameRecord& rec = ShipRecord(0, ship);
     rec[Ship::Present] = 0;
     PlayExplosion2Sound();
-    ShowEvent("Victory!!", "Enemy " + ClassNameOf(0, ship) + " has been destroyed!",
+    ShowEvent("Victory!!", "Enemy " + ShipClassName(0, ship) + " has been destroyed!",
               "cexplosion.jpg");
     if (TournamentFight()) return;
     AwardShipKill(rec[Ship::SizeClass], rec[Ship::Faction]);
@@ -140,7 +140,7 @@ void EnemyDestroyed(int ship) {
 
 bool AnyPresent(int fleet) {
     for (int ship = 1; ship <= kEnemyShips; ++ship)
-        if (ShipAt(fleet, ship)[Ship::Present] > 0) return true;
+        if (ShipRecord(fleet, ship)[Ship::Present] > 0) return true;
     return false;
 }
 
@@ -157,7 +157,7 @@ void CombatFireOrUse() {
     GameState& g = G();
     GameRecord& own = OwnShip();
     GameRecord& slot = SelectedSlot(g.CurrentFleet, g.CombatShip);
-    const GameRecord& item = Item(slot[Slot::EquipmentId]);
+    const GameRecord& item = EquipmentType(slot[Slot::EquipmentId]);
     const int kind = item[Equipment::Kind];
     if (Random(100) < item[Equipment::Reliability] && item[Equipment::Defined] > 0) {
         RunAction(kind);
@@ -217,7 +217,7 @@ void CombatReload() {
     GameRecord& slot = SelectedSlot(g.CurrentFleet, g.CombatShip);
     if (slot[Slot::Used] <= 0) return;
     const int id = slot[Slot::EquipmentId];
-    if (!ReloadableGun(Item(id)[Equipment::Kind])) {
+    if (!ReloadableGun(EquipmentType(id)[Equipment::Kind])) {
         ShowMessage1("You can only reload guns!");
     } else if (slot[Slot::Loaded] > 0) {
         ShowMessage1("This weapon is ready to be used and does not need to be reloaded.");
@@ -253,36 +253,38 @@ void CheckCombatOutcome() {
     // A decided combat has nothing left to check.
     if (g.CombatMayClose == 1) return;
     for (int ship = 1; ship <= kEnemyShips; ++ship) {
-        const GameRecord& rec = ShipAt(0, ship);
+        const GameRecord& rec = ShipRecord(0, ship);
         if (rec[Ship::Present] <= 0 || rec[Ship::Strength] > 0 || !UseArmorSection(0, ship))
             continue;
         ShowEvent("Armor!!",
-                  "You pierce the shields of the enemy " + ClassNameOf(0, ship) +
+                  "You pierce the shields of the enemy " + ShipClassName(0, ship) +
                       " and the enemy armor tries to absorb some of the damage. One section of "
                       "armor destroyed (upgrade to cargo bays).",
                   "exp1_armor.jpg");
     }
     for (int ship = 1; ship <= kEnemyShips; ++ship) {
-        const GameRecord& rec = ShipAt(g.CurrentFleet, ship);
+        const GameRecord& rec = ShipRecord(g.CurrentFleet, ship);
         while (rec[Ship::Present] > 0 && rec[Ship::Strength] < 1 &&
                UseArmorSection(g.CurrentFleet, ship)) {
             ShowEvent("Armor!!",
-                      "The enemy pierces the shields of your " + ClassNameOf(g.CurrentFleet, ship) +
+                      "The enemy pierces the shields of your " +
+                          ShipClassName(g.CurrentFleet, ship) +
                           " and your armor tries to absorb some of the damage. One section armor "
                           "destroyed.",
                       "exp1_armor.jpg");
         }
     }
     for (int ship = 1; ship <= kEnemyShips; ++ship) {
-        const GameRecord& rec = ShipAt(0, ship);
+        const GameRecord& rec = ShipRecord(0, ship);
         if (rec[Ship::Present] > 0 && rec[Ship::Strength] <= 0) EnemyDestroyed(ship);
     }
     for (int ship = 1; ship <= kEnemyShips; ++ship) {
-        GameRecord& rec = ShipAt(g.CurrentFleet, ship);
+        GameRecord& rec = ShipRecord(g.CurrentFleet, ship);
         if (rec[Ship::Present] <= 0 || rec[Ship::Strength] >= 1) continue;
         rec[Ship::Present] = 0;
         PlayExplosion2Sound();
-        ShowEvent("Defeat!!", "Your " + ClassNameOf(g.CurrentFleet, ship) + " has been destroyed!",
+        ShowEvent("Defeat!!",
+                  "Your " + ShipClassName(g.CurrentFleet, ship) + " has been destroyed!",
                   "cexplosion.jpg");
     }
     if (AnyPresent(g.CurrentFleet)) {

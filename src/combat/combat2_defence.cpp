@@ -73,14 +73,14 @@ void SweepMines(GameRecord& layer, int (*draw)(), const std::string& success,
 }
 
 void DropMine(int fleet, int ship, bool player) {
-    GameRecord& rec = ShipAt(fleet, ship);
+    GameRecord& rec = ShipRecord(fleet, ship);
     GameRecord& slot = SelectedSlot(fleet, ship);
     if (!CanAct(rec, slot, player)) return;
     const int id = slot[Slot::EquipmentId];
-    const int kind = Item(id)[Equipment::Kind];
+    const int kind = EquipmentType(id)[Equipment::Kind];
     if (kind != EquipmentKind::Mine && kind != EquipmentKind::Supermine) return;
     // Laying a mine costs its AP but leaves the slot's loaded flag alone.
-    rec[Ship::ActionPointsLeft] -= Item(id)[Equipment::ActionPoints];
+    rec[Ship::ActionPointsLeft] -= EquipmentType(id)[Equipment::ActionPoints];
     if (player) ShowCombatAP();
     const bool mine = kind == EquipmentKind::Mine;
     ++rec[mine ? Ship::MinesDeployed : Ship::SuperminesDeployed];
@@ -89,14 +89,15 @@ void DropMine(int fleet, int ship, bool player) {
     const std::string picture = mine ? "exp1_mine.jpg" : "exp1_supermine.jpg";
     if (player) {
         ShowEvent("Mines ahead!",
-                  "You fire a " + ItemName(id) +
+                  "You fire a " + EquipmentName(id) +
                       ". There is a chance it will explode if the enemy closes the distance. The "
                       "more you fire, the higher the chance.",
                   picture);
         SetupCombatScreen();
     } else {
         ShowEvent("Mines ahead!",
-                  "Enemy " + ClassNameOf(0, G().EnemyCombatShip) + " fire a " + ItemName(id) +
+                  "Enemy " + ShipClassName(0, G().EnemyCombatShip) + " fire a " +
+                      EquipmentName(id) +
                       ". There is a chance it will explode if you close the distance. The more "
                       "he fires, the higher is the chance. Use ECM to counter them.",
                   picture);
@@ -110,9 +111,9 @@ void PlayerUseECM() {
     GameRecord& own = OwnShip();
     GameRecord& slot = SelectedSlot(g.CurrentFleet, g.CombatShip);
     if (!CanAct(own, slot, true)) return;
-    const GameRecord& ecm = Item(slot[Slot::EquipmentId]);
+    const GameRecord& ecm = EquipmentType(slot[Slot::EquipmentId]);
     SpendAction(own, slot, true);
-    const std::string own_class = ClassNameOf(g.CurrentFleet, g.CombatShip);
+    const std::string own_class = ShipClassName(g.CurrentFleet, g.CombatShip);
     // One use treats every projectile aimed at the ship, each with its own draw.
     for (int t = Projectile::FirstTrack; t <= Projectile::LastTrack; ++t) {
         GameRecord& track = g.Projectiles[t];
@@ -120,8 +121,8 @@ void PlayerUseECM() {
             track[Projectile::TargetShip] != g.CombatShip)
             continue;
         const int id = track[Projectile::EquipmentId];
-        const int kind = Item(id)[Equipment::Kind];
-        int chance = ecm[Equipment::EcmChance] + Item(id)[Equipment::EcmMalus];
+        const int kind = EquipmentType(id)[Equipment::Kind];
+        int chance = ecm[Equipment::EcmChance] + EquipmentType(id)[Equipment::EcmMalus];
         const int r = PlayerEcmDraw();
         const bool mismatch =
             (ecm[Equipment::Kind] == EquipmentKind::MissileEcm && kind == EquipmentKind::Torpedo) ||
@@ -138,12 +139,13 @@ void PlayerUseECM() {
             track.fill(0);
             ShowProjectiles();
             ShowEvent("ECM success!",
-                      "Your " + own_class + " has destroyed a " + ItemName(id) + " by ECM.",
+                      "Your " + own_class + " has destroyed a " + EquipmentName(id) + " by ECM.",
                       "ECM.jpg");
         } else {
-            ShowEvent("ECM failure!",
-                      "Your " + own_class + " has failed to destroy a " + ItemName(id) + " by ECM.",
-                      "torpedo.jpg");
+            ShowEvent(
+                "ECM failure!",
+                "Your " + own_class + " has failed to destroy a " + EquipmentName(id) + " by ECM.",
+                "torpedo.jpg");
         }
     }
     SweepMines(FiringShip(), PlayerEcmDraw, "Your " + own_class + " has destroyed a ",
@@ -155,9 +157,9 @@ void EnemyUseECM() {
     GameRecord& foe = FiringShip();
     GameRecord& slot = SelectedSlot(0, g.EnemyFiringShip);
     if (!CanAct(foe, slot, false)) return;
-    const GameRecord& ecm = Item(slot[Slot::EquipmentId]);
+    const GameRecord& ecm = EquipmentType(slot[Slot::EquipmentId]);
     SpendAction(foe, slot, false);
-    const std::string foe_class = ClassNameOf(0, g.EnemyCombatShip);
+    const std::string foe_class = ShipClassName(0, g.EnemyCombatShip);
     // The enemy treats only the first projectile aimed at it, whatever its kind.
     for (int t = Projectile::FirstTrack; t <= Projectile::LastTrack; ++t) {
         GameRecord& track = g.Projectiles[t];
@@ -165,18 +167,18 @@ void EnemyUseECM() {
             track[Projectile::TargetShip] != g.EnemyFiringShip)
             continue;
         const int id = track[Projectile::EquipmentId];
-        const int chance = ecm[Equipment::EcmChance] + Item(id)[Equipment::EcmMalus];
+        const int chance = ecm[Equipment::EcmChance] + EquipmentType(id)[Equipment::EcmMalus];
         if (chance > EnemyEcmDraw()) {
             track.fill(0);
             ShowProjectiles();
-            ShowEvent(
-                "ECM success!",
-                "Enemy " + foe_class + " has destroyed one of your " + ItemName(id) + " by ECM.",
-                "ECM.jpg");
+            ShowEvent("ECM success!",
+                      "Enemy " + foe_class + " has destroyed one of your " + EquipmentName(id) +
+                          " by ECM.",
+                      "ECM.jpg");
         } else {
             ShowEvent("ECM failure!",
-                      "Enemy " + foe_class + " has failed to destroy one of your " + ItemName(id) +
-                          " by ECM.",
+                      "Enemy " + foe_class + " has failed to destroy one of your " +
+                          EquipmentName(id) + " by ECM.",
                       "torpedo.jpg");
         }
         break;
@@ -214,7 +216,8 @@ void PlayerBoard() {
     SpendAction(own, slot, true);
     if (g.CombatRange >= 2) {
         PlaySonarSound();
-        own[Ship::ActionPointsLeft] += Item(slot[Slot::EquipmentId])[Equipment::ActionPoints];
+        own[Ship::ActionPointsLeft] +=
+            EquipmentType(slot[Slot::EquipmentId])[Equipment::ActionPoints];
         ShowCombatAP();
         ShowMessage1("You are out of range! (Close range required).");
         return;
@@ -240,8 +243,8 @@ void EnemyBoardingAttempt() {
     if (g.CombatRange != 1 || own[Ship::SizeClass] <= 1) return;
     if (CrewSum(foe) < foe[Ship::CrewMin]) return;
     // The cost is that of the slot the enemy's turn selected last, not necessarily the shuttle.
-    const int cost =
-        Item(SelectedSlot(0, g.EnemyFiringShip)[Slot::EquipmentId])[Equipment::ActionPoints];
+    const int cost = EquipmentType(
+        SelectedSlot(0, g.EnemyFiringShip)[Slot::EquipmentId])[Equipment::ActionPoints];
     if (foe[Ship::ActionPointsLeft] <= cost) return;
     foe[Ship::ActionPointsLeft] -= cost;
     const int ownRating = CrewRating(own, kAbilityCloseCombat);

@@ -13,35 +13,35 @@
 
 namespace corvanth::combat {
 
-GameRecord& Scratch() {
+GameRecord& ScratchRecord() {
     static GameRecord scratch{};
     scratch.fill(0);
     return scratch;
 }
 
-GameRecord& ShipAt(int fleet, int ship) {
-    if (fleet < 0 || fleet >= FleetBound || ship < 0 || ship >= ShipBound) return Scratch();
+GameRecord& ShipRecord(int fleet, int ship) {
+    if (fleet < 0 || fleet >= FleetBound || ship < 0 || ship >= ShipBound) return ScratchRecord();
     return G().Ships[fleet][ship];
 }
 
-GameRecord& SlotOf(int fleet, int ship, int slot) {
+GameRecord& SlotRecord(int fleet, int ship, int slot) {
     if (fleet < 0 || fleet >= FleetBound || ship < 0 || ship >= ShipBound || slot < Slot::First ||
         slot > Slot::Last)
-        return Scratch();
+        return ScratchRecord();
     return G().ShipEquipment[fleet][ship][slot];
 }
 
-const GameRecord& Item(int id) {
-    if (id < Equipment::FirstId || id > Equipment::LastId) return Scratch();
+const GameRecord& EquipmentType(int id) {
+    if (id < Equipment::FirstId || id > Equipment::LastId) return ScratchRecord();
     return G().EquipmentTypes[id];
 }
 
-std::string ItemName(int id) {
+std::string EquipmentName(int id) {
     if (id < Equipment::FirstId || id > Equipment::LastId) return {};
     return G().EquipmentNames[id].str();
 }
 
-std::string ClassNameOf(int fleet, int ship) {
+std::string ShipClassName(int fleet, int ship) {
     if (fleet < 0 || fleet >= FleetBound || ship < 0 || ship >= ShipBound) return {};
     return G().ShipClassNames[fleet][ship].str();
 }
@@ -53,20 +53,20 @@ GameRecord& Captain() {
 }
 
 GameRecord& OwnShip() {
-    return ShipAt(G().CurrentFleet, G().CombatShip);
+    return ShipRecord(G().CurrentFleet, G().CombatShip);
 }
 GameRecord& EnemyShipRecord() {
-    return ShipAt(0, G().EnemyCombatShip);
+    return ShipRecord(0, G().EnemyCombatShip);
 }
 GameRecord& FiringShip() {
-    return ShipAt(0, G().EnemyFiringShip);
+    return ShipRecord(0, G().EnemyFiringShip);
 }
 GameRecord& TargetedShip() {
-    return ShipAt(G().CurrentFleet, G().TargetedOwnShip);
+    return ShipRecord(G().CurrentFleet, G().TargetedOwnShip);
 }
 
 GameRecord& SelectedSlot(int fleet, int ship) {
-    return SlotOf(fleet, ship, ShipAt(fleet, ship)[Ship::SelectedWeaponSlot]);
+    return SlotRecord(fleet, ship, ShipRecord(fleet, ship)[Ship::SelectedWeaponSlot]);
 }
 
 bool LuckSwitch() {
@@ -116,7 +116,8 @@ int CrewRating(const GameRecord& ship, int ability) {
 
 bool CanAct(const GameRecord& ship, const GameRecord& slot, bool player) {
     if (slot[Slot::Loaded] <= 0) return false;
-    if (Item(slot[Slot::EquipmentId])[Equipment::ActionPoints] > ship[Ship::ActionPointsLeft]) {
+    if (EquipmentType(slot[Slot::EquipmentId])[Equipment::ActionPoints] >
+        ship[Ship::ActionPointsLeft]) {
         if (player) {
             PlaySonarSound();
             ShowOutOfAP();
@@ -127,7 +128,7 @@ bool CanAct(const GameRecord& ship, const GameRecord& slot, bool player) {
 }
 
 void SpendAction(GameRecord& ship, GameRecord& slot, bool player) {
-    ship[Ship::ActionPointsLeft] -= Item(slot[Slot::EquipmentId])[Equipment::ActionPoints];
+    ship[Ship::ActionPointsLeft] -= EquipmentType(slot[Slot::EquipmentId])[Equipment::ActionPoints];
     slot[Slot::Loaded] = 0;
     if (player) {
         ShowCombatAP();

@@ -9,14 +9,14 @@
 namespace corvanth::combat {
 
 // A record for an index outside the tables: reads give zeros, writes go nowhere lasting.
-GameRecord& Scratch();
+GameRecord& ScratchRecord();
 
-GameRecord& ShipAt(int fleet, int ship);
-GameRecord& SlotOf(int fleet, int ship, int slot);
+GameRecord& ShipRecord(int fleet, int ship);
+GameRecord& SlotRecord(int fleet, int ship, int slot);
 // The catalogue entry of an id 1..113; anything else reads as an undefined item.
-const GameRecord& Item(int id);
-std::string ItemName(int id);
-std::string ClassNameOf(int fleet, int ship);
+const GameRecord& EquipmentType(int id);
+std::string EquipmentName(int id);
+std::string ShipClassName(int fleet, int ship);
 GameRecord& Captain();
 
 // The player's ship in the fight, the enemy ship named in the texts, the enemy ship whose slots

@@ -30,11 +30,12 @@ template <class Action>
 void ForEnemySlotsOfKind(int kind, bool loadedOnly, Action action) {
     const int ship = G().EnemyFiringShip;
     for (int s = Slot::First; s <= Slot::Last; ++s) {
-        const GameRecord& slot = SlotOf(0, ship, s);
-        if (slot[Slot::Used] <= 0 || Item(slot[Slot::EquipmentId])[Equipment::Kind] != kind)
+        const GameRecord& slot = SlotRecord(0, ship, s);
+        if (slot[Slot::Used] <= 0 ||
+            EquipmentType(slot[Slot::EquipmentId])[Equipment::Kind] != kind)
             continue;
         if (loadedOnly && slot[Slot::Loaded] <= 0) continue;
-        ShipAt(0, ship)[Ship::SelectedWeaponSlot] = s;
+        ShipRecord(0, ship)[Ship::SelectedWeaponSlot] = s;
         action();
     }
 }
@@ -42,8 +43,9 @@ void ForEnemySlotsOfKind(int kind, bool loadedOnly, Action action) {
 bool EnemyHasShuttle() {
     const int ship = G().EnemyFiringShip;
     for (int s = Slot::First; s <= Slot::Last; ++s) {
-        const GameRecord& slot = SlotOf(0, ship, s);
-        if (Item(slot[Slot::EquipmentId])[Equipment::Kind] == EquipmentKind::BoardingShuttle)
+        const GameRecord& slot = SlotRecord(0, ship, s);
+        if (EquipmentType(slot[Slot::EquipmentId])[Equipment::Kind] ==
+            EquipmentKind::BoardingShuttle)
             return true;
     }
     return false;
@@ -76,7 +78,7 @@ void MineBlasts(GameRecord& layer, GameRecord& victim, bool players) {
     for (int field : {Ship::MinesDeployed, Ship::SuperminesDeployed}) {
         if (layer[field] <= 0) continue;
         const bool mine = field == Ship::MinesDeployed;
-        const GameRecord& item = Item(mine ? kMineId : kSupermineId);
+        const GameRecord& item = EquipmentType(mine ? kMineId : kSupermineId);
         if (int64_t{layer[field]} * item[Equipment::MineHitFactor] <= Random(100)) continue;
         const int damage = item[Equipment::ProjectileDamage];
         victim[Ship::Strength] -= damage;
@@ -84,7 +86,7 @@ void MineBlasts(GameRecord& layer, GameRecord& victim, bool players) {
         if (players) {
             PlayExplosion1Sound();
             ShowEvent("Hit!",
-                      "A Mine of you hits the enemy " + ClassNameOf(0, G().EnemyCombatShip) +
+                      "A Mine of you hits the enemy " + ShipClassName(0, G().EnemyCombatShip) +
                           " causing " + std::to_string(damage) + " pts of damage.",
                       mine ? "exp1_mine.jpg" : "exp1_supermine.jpg");
         } else {
@@ -150,7 +152,7 @@ void RefillAndReload() {
     GameState& g = G();
     for (int fleet : {g.CurrentFleet, 0}) {
         for (int ship = 1; ship <= 4; ++ship) {
-            GameRecord& rec = ShipAt(fleet, ship);
+            GameRecord& rec = ShipRecord(fleet, ship);
             rec[Ship::ActionPointsLeft] = rec[Ship::ActionPointsPerTurn];
             rec[Ship::EvasionClass] = 0;
         }
@@ -159,7 +161,7 @@ void RefillAndReload() {
     for (int fleet = 0; fleet <= 5; ++fleet)
         for (int ship = 1; ship <= 4; ++ship)
             for (int s = Slot::First; s <= Slot::Last; ++s)
-                SlotOf(fleet, ship, s)[Slot::Loaded] = 1;
+                SlotRecord(fleet, ship, s)[Slot::Loaded] = 1;
 }
 
 }  // namespace
@@ -201,7 +203,7 @@ void EnemyCombatTurn() {
         if (track[Projectile::Active] <= 0 || track[Projectile::TargetFleet] != 0 ||
             track[Projectile::TargetShip] != g.EnemyFiringShip)
             continue;
-        const int kind = Item(track[Projectile::EquipmentId])[Equipment::Kind];
+        const int kind = EquipmentType(track[Projectile::EquipmentId])[Equipment::Kind];
         if (kind == EquipmentKind::Missile)
             ForEnemySlotsOfKind(EquipmentKind::MissileEcm, true, EnemyUseECM);
         if (kind == EquipmentKind::Torpedo)
@@ -213,13 +215,13 @@ void EnemyCombatTurn() {
     if (own[Ship::SuperminesDeployed] > 0)
         ForEnemySlotsOfKind(EquipmentKind::TorpedoEcm, true, EnemyUseECM);
     ChooseBehaviour();
-    if (ShipAt(g.CurrentFleet, 1)[Ship::Present] <= 0) return;
+    if (ShipRecord(g.CurrentFleet, 1)[Ship::Present] <= 0) return;
     const int ship = g.EnemyFiringShip;
     for (int s = Slot::First; s <= Slot::Last; ++s) {
-        const GameRecord& slot = SlotOf(0, ship, s);
+        const GameRecord& slot = SlotRecord(0, ship, s);
         if (slot[Slot::Used] <= 0) continue;
-        ShipAt(0, ship)[Ship::SelectedWeaponSlot] = s;
-        if (IsGun(Item(slot[Slot::EquipmentId])[Equipment::Kind])) {
+        ShipRecord(0, ship)[Ship::SelectedWeaponSlot] = s;
+        if (IsGun(EquipmentType(slot[Slot::EquipmentId])[Equipment::Kind])) {
             g.TargetedOwnShip = 1;
             EnemyFireGun();
         }
@@ -232,7 +234,7 @@ void EndCombatTurn() {
     if (BothPresent()) {
         if (TutorialStep == 33) {
             // The lesson's enemy launches one projectile from slot 2 and comes to medium range.
-            ShipAt(0, g.EnemyFiringShip)[Ship::SelectedWeaponSlot] = 2;
+            ShipRecord(0, g.EnemyFiringShip)[Ship::SelectedWeaponSlot] = 2;
             g.EnemyFiringShip = 1;
             g.TargetedOwnShip = 1;
             EnemyLaunchProjectile();

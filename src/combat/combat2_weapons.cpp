@@ -42,7 +42,7 @@ void PlayGunSound(int kind) {
 }  // namespace
 
 int EvasionModifier(int fleet, int ship) {
-    const int evasion = ShipAt(fleet, ship)[Ship::EvasionClass];
+    const int evasion = ShipRecord(fleet, ship)[Ship::EvasionClass];
     switch (evasion) {
         case 0:
             return 10;
@@ -65,13 +65,13 @@ int HitDivisor(bool enemy) {
     GameState& g = G();
     const int fleet = enemy ? 0 : g.CurrentFleet;
     const int ship = enemy ? g.EnemyFiringShip : g.CombatShip;
-    const GameRecord& shooter = ShipAt(fleet, ship);
+    const GameRecord& shooter = ShipRecord(fleet, ship);
     const int rating = CrewRating(shooter, kAbilityTargeting);
     int64_t d = rating <= 1 ? 100 : rating == 2 ? 90 : 80;
     // A targeting computer helps only at its own range; elsewhere it makes aiming harder.
     for (int s = Slot::First; s <= Slot::Last; ++s) {
-        const GameRecord& slot = SlotOf(fleet, ship, s);
-        const GameRecord& item = Item(slot[Slot::EquipmentId]);
+        const GameRecord& slot = SlotRecord(fleet, ship, s);
+        const GameRecord& item = EquipmentType(slot[Slot::EquipmentId]);
         if (slot[Slot::Used] <= 0 || item[Equipment::Kind] != EquipmentKind::TargetingComputer)
             continue;
         const int range = g.CombatRange;
@@ -101,7 +101,7 @@ void PlayerFireGun() {
     GameRecord& slot = SelectedSlot(g.CurrentFleet, g.CombatShip);
     if (!CanAct(own, slot, true)) return;
     const int id = slot[Slot::EquipmentId];
-    const GameRecord& gun = Item(id);
+    const GameRecord& gun = EquipmentType(id);
     SpendAction(own, slot, true);
     if (gun[Equipment::GunRange] < g.CombatRange) {
         PlaySonarSound();
@@ -115,20 +115,21 @@ void PlayerFireGun() {
                   EvasionModifier(0, g.EnemyCombatShip);
     const int d = HitDivisor(false);
     PlayGunSound(gun[Equipment::Kind]);
-    const std::string own_class = ClassNameOf(g.CurrentFleet, g.CombatShip);
-    const std::string foe_class = ClassNameOf(0, g.EnemyCombatShip);
+    const std::string own_class = ShipClassName(g.CurrentFleet, g.CombatShip);
+    const std::string foe_class = ShipClassName(0, g.EnemyCombatShip);
     if (Random(d) < a) {
         EnemyShipRecord()[Ship::Strength] -= gun[Equipment::GunDamage];
         ShowHullBars();
         ShowEvent("Hit!",
                   " Your " + own_class + " hits the enemy " + foe_class + " causing " +
                       std::to_string(gun[Equipment::GunDamage]) + " pts of damage with " +
-                      ItemName(id),
+                      EquipmentName(id),
                   "chit.jpg");
     } else {
-        ShowEvent("Missed!",
-                  "Your " + own_class + " misses the enemy " + foe_class + " with " + ItemName(id),
-                  "cmiss.jpg");
+        ShowEvent(
+            "Missed!",
+            "Your " + own_class + " misses the enemy " + foe_class + " with " + EquipmentName(id),
+            "cmiss.jpg");
     }
 }
 
@@ -138,14 +139,14 @@ void EnemyFireGun() {
     GameRecord& slot = SelectedSlot(0, g.EnemyFiringShip);
     if (!CanAct(foe, slot, false)) return;
     const int id = slot[Slot::EquipmentId];
-    const GameRecord& gun = Item(id);
+    const GameRecord& gun = EquipmentType(id);
     if (gun[Equipment::GunRange] < g.CombatRange) return;  // out of range: it holds its fire
     SpendAction(foe, slot, false);
     const int a = gun[Equipment::GunAccuracy] + EvasionModifier(g.CurrentFleet, g.CombatShip) +
                   EvasionModifier(0, g.EnemyCombatShip);
     const int d = HitDivisor(true);
     PlayGunSound(gun[Equipment::Kind]);
-    const std::string foe_class = ClassNameOf(0, g.EnemyCombatShip);
+    const std::string foe_class = ShipClassName(0, g.EnemyCombatShip);
     if (Random(d) < a) {
         const int damage = gun[Equipment::GunDamage];
         TargetedShip()[Ship::Strength] -= damage;
@@ -154,10 +155,10 @@ void EnemyFireGun() {
             damage == 0
                 ? "ERROR " + std::to_string(gun[Equipment::Kind]) + " : " + std::to_string(id)
                 : "Enemy " + foe_class + " hits your ship" + " causing " + std::to_string(damage) +
-                      " pts of damage with " + ItemName(id);
+                      " pts of damage with " + EquipmentName(id);
         ShowEvent("Hit!", text, "chit.jpg");
     } else {
-        ShowEvent("Missed!", "Enemy " + foe_class + " misses your ship with " + ItemName(id),
+        ShowEvent("Missed!", "Enemy " + foe_class + " misses your ship with " + EquipmentName(id),
                   "cmiss.jpg");
     }
 }
@@ -191,12 +192,12 @@ void Launch(bool player) {
     GameState& g = G();
     const int fleet = player ? g.CurrentFleet : 0;
     const int ship = player ? g.CombatShip : g.EnemyFiringShip;
-    GameRecord& rec = ShipAt(fleet, ship);
+    GameRecord& rec = ShipRecord(fleet, ship);
     GameRecord& slot = SelectedSlot(fleet, ship);
     if (!CanAct(rec, slot, player)) return;
     if (!player && slot[Slot::Ammunition] == 0) return;
     const int id = slot[Slot::EquipmentId];
-    const int kind = Item(id)[Equipment::Kind];
+    const int kind = EquipmentType(id)[Equipment::Kind];
     if (kind != EquipmentKind::Torpedo && kind != EquipmentKind::Missile) return;
     SpendAction(rec, slot, player);
     // A rack never holds fewer than no rounds, whatever a dealer put into it.
@@ -228,19 +229,19 @@ void AdvanceProjectiles() {
         if (--track[Projectile::TurnsToImpact] > 0) continue;
         const int id = track[Projectile::EquipmentId];
         const int fleet = track[Projectile::TargetFleet], ship = track[Projectile::TargetShip];
-        const int damage = Item(id)[Equipment::ProjectileDamage];
-        ShipAt(fleet, ship)[Ship::Strength] -= damage;
+        const int damage = EquipmentType(id)[Equipment::ProjectileDamage];
+        ShipRecord(fleet, ship)[Ship::Strength] -= damage;
         const bool enemys = track[Projectile::ShooterFleet] == 0;
         track.fill(0);
         PlayExplosion1Sound();
         ShowHullBars();
         ShowProjectiles();
-        const std::string target = ClassNameOf(fleet, ship);
+        const std::string target = ShipClassName(fleet, ship);
         ShowEvent("Hit!",
-                  enemys ? "An enemy " + ItemName(id) + " hits your " + target + " causing " +
+                  enemys ? "An enemy " + EquipmentName(id) + " hits your " + target + " causing " +
                                std::to_string(damage) + " pts of damage."
-                         : "A " + ItemName(id) + " of you hits the enemy " + target + " causing " +
-                               std::to_string(damage) + " pts of damage.",
+                         : "A " + EquipmentName(id) + " of you hits the enemy " + target +
+                               " causing " + std::to_string(damage) + " pts of damage.",
                   "torpedo.jpg");
     }
 }
