@@ -2,7 +2,7 @@
 #include "combat/Encounter.h"
 
 #include <algorithm>
-#include <initializer_list>
+#include <vector>
 
 #include "combat/combat2.h"
 #include "state/Sound.h"
@@ -23,9 +23,9 @@ struct Band {
     int upTo;
     int value;
 };
-using Bands = std::initializer_list<Band>;
+using Bands = std::vector<Band>;
 
-int FromBands(Bands bands, int d) {
+int FromBands(const Bands& bands, int d) {
     for (const Band& band : bands)
         if (d <= band.upTo) return band.value;
     return 0;

@@ -1,5 +1,5 @@
 // The enemy ship's build: a ship class copied into the other side, and the faction's outfit.
-#include <initializer_list>
+#include <vector>
 
 #include "combat/Encounter.h"
 #include "state/Module1.h"
@@ -17,7 +17,7 @@ struct Band {
     int upTo;
     int id;  // kKeep leaves the item
 };
-using Bands = std::initializer_list<Band>;
+using Bands = std::vector<Band>;
 
 // A redraw that keeps the outfit weak: with the luck switch or in the early game (Weak), or on
 // a ship whose class flag marks a small hold (Cargo).
@@ -85,7 +85,7 @@ const Pass kPasses[] = {
     UpgradePass(88, {{20, kKeep}, {70, 89}, {99, 90}}, {{60, kKeep}, {90, 89}, {99, 90}}),
 };
 
-int FromBands(Bands bands, int d) {
+int FromBands(const Bands& bands, int d) {
     for (const Band& band : bands)
         if (d <= band.upTo) return band.id;
     return kKeep;
@@ -132,7 +132,8 @@ void PirateHolds() {
     }
     for (int slot = Slot::First; slot <= Slot::Last; ++slot) {
         if (EnemySlot(slot)[Slot::EquipmentId] != kCargoBay) continue;
-        const int id = FromBands({{60, kKeep}, {90, 45}, {99, 46}}, Random(100));
+        static const Bands kLargerHolds = {{60, kKeep}, {90, 45}, {99, 46}};
+        const int id = FromBands(kLargerHolds, Random(100));
         if (id != kKeep) EnemySlot(slot)[Slot::EquipmentId] = id;
     }
 }

@@ -200,7 +200,8 @@ void EnemyCombatTurn() {
     }
     for (int t = Projectile::FirstTrack; t <= Projectile::LastTrack; ++t) {
         const GameRecord& track = g.Projectiles[t];
-        if (track[Projectile::Active] <= 0 || track[Projectile::TargetFleet] != 0 ||
+        if (track[Projectile::Active] <= 0 || track[Projectile::InFlight] != 1 ||
+            track[Projectile::TargetFleet] != 0 ||
             track[Projectile::TargetShip] != g.EnemyFiringShip)
             continue;
         const int kind = EquipmentType(track[Projectile::EquipmentId])[Equipment::Kind];
