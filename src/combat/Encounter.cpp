@@ -88,6 +88,9 @@ void ClearOtherSide() {
         std::fill(g.Ships[0][ship].begin() + 1, g.Ships[0][ship].begin() + 101, 0);
     for (int t = Projectile::FirstTrack; t <= Projectile::LastTrack; ++t)
         std::fill(g.Projectiles[t].begin() + 1, g.Projectiles[t].begin() + 101, 0);
+    // The hold goes with the ship: an enemy left without an outfit (a faction outside 1..5)
+    // must not carry the last enemy's cargo into its loot.
+    std::fill(g.CapturedCargo.begin() + Good::First, g.CapturedCargo.begin() + Good::Last + 1, 0);
 }
 
 // The type drawn for the faction and size (one draw when both are valid), then the caller's.

@@ -77,10 +77,13 @@ TEST_F(EnemyGeneration, BattlesFallBackToTheStarwolfAndTypeMinusOneNeverBuildsTu
     EXPECT_TRUE(withMinusOne.count(23));  // the turrets' draws become the Anaconda
     EXPECT_EQ(combatScreens, 600);
 
-    // An unknown faction or size draws nothing: the Starwolf built first stays, unoutfitted.
+    // An unknown faction or size draws nothing: the Starwolf built first stays, unoutfitted,
+    // and with nothing of the last enemy's hold.
+    G().CapturedCargo[3] = 7;
     StartShipBattle(3, 9, 0);
     EXPECT_EQ(EnemyClass(), 1);
     EXPECT_EQ(Enemy()[Ship::Faction], 0);
+    EXPECT_EQ(CargoLot(), 0);
     StartShipBattle(3, 1, 40);
     EXPECT_EQ(EnemyClass(), 1);
     // A mission encounter opens its screen whatever the sizes; the given type wins.
