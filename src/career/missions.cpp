@@ -9,7 +9,7 @@ namespace corvanth {
 // offices; until then the offer board stays empty.
 void GenerateMissionOffers() {
     for (int r = 1; r <= 28; ++r)
-        for (int f = 1; f <= 100; ++f) G().MissionOffers[r][f] = 0;
+        for (int f = kFirstField; f <= kLastField; ++f) G().MissionOffers[r][f] = 0;
 }
 
 // No mission can be accepted until the offices open, so there is no progress to follow.

@@ -6,6 +6,7 @@
 #include "career/Promotion.h"
 #include "state/UMessage4.h"
 #include "state/market.h"
+#include "state/tables.h"
 #include "state/variables.h"
 
 namespace corvanth {
@@ -13,10 +14,6 @@ namespace {
 
 constexpr int kCeaseFire = 1;
 constexpr int kAwardEarned = 2;
-
-bool PlayableFaction(int f) {
-    return f >= FactionId::Federation && f <= FactionId::Coalition;
-}
 
 void ShowNews(const std::string& text) {
     if (!Message4) return;
@@ -26,18 +23,29 @@ void ShowNews(const std::string& text) {
     Message4->ShowModal();
 }
 
-std::string FactionName(int f) {
-    return (f >= 0 && f < static_cast<int>(G().FactionNames.size())) ? G().FactionNames[f].str()
-                                                                     : std::string();
+// The captain as the news name him: his rank in faction f and his name.
+std::string Hero(int f) {
+    const int rank = FactionRecord(f)[Faction::Rank];
+    const GameState& g = G();
+    const std::string rankName = ValidFaction(f) && rank >= 0 && rank < int(g.RankNames[f].size())
+                                     ? g.RankNames[f][rank].str()
+                                     : std::string();
+    return rankName + " " + CaptainName();
 }
 
 }  // namespace
 
 void NewsSystemConquered(int system) {
-    if (system < StarSystem::First || system > StarSystem::Last) return;
+    if (!ValidSystem(system)) return;
     GameState& g = G();
-    const int winner = g.Players[g.CurrentPlayer][Player::Faction];
+    const int winner = Captain()[Player::Faction];
     const int loser = g.StarSystems[system][StarSystem::Owner];
+    const std::string text = "Lead by the known war hero " + Hero(winner) + " the " +
+                             FactionName(winner) + " was able to conquer the " +
+                             SystemName(system) +
+                             " system. Shocked by the fact that a captain with a single ship can "
+                             "successfully overcome a complete sector defense force the " +
+                             FactionName(loser) + " asks for a cease-fire, which is accepted.";
     g.StarSystems[system][StarSystem::Owner] = winner;
     if (PlayableFaction(winner)) {
         // Earned once; an award already shown is not handed out again.
@@ -50,27 +58,18 @@ void NewsSystemConquered(int system) {
     }
     SetSystemOwnerToPlanets(system);
     UpdateMarketPrices();
-
-    const std::string name = g.SystemNames[system].str();
-    std::string text = "The " + FactionName(winner) + " has taken the last planet of the " + name +
-                       " system, and the whole sector is now under its flag.";
-    if (PlayableFaction(loser) && loser != winner)
-        text +=
-            " The " + FactionName(loser) + " has withdrawn its fleets and agreed to a cease-fire.";
-    text += " Your part in this victory will not be forgotten.";
     ShowNews(text);
     CheckPromotion();
 }
 
 void NewsSystemRecaptured(int system) {
-    if (system < StarSystem::First || system > StarSystem::Last) return;
-    GameState& g = G();
+    if (!ValidSystem(system)) return;
     SetSystemOwnerToPlanets(system);
     UpdateMarketPrices();
-    const int owner = g.StarSystems[system][StarSystem::Owner];
-    ShowNews("The " + FactionName(owner) + " has struck back in the " +
-             g.SystemNames[system].str() +
-             " system: its fleets have recaptured every planet of the sector.");
+    const int owner = StarSystemRecord(system)[StarSystem::Owner];
+    ShowNews("The " + FactionName(owner) + " has moved significant reinforcements to the " +
+             SystemName(system) + " system and captured all planets taken of the known " +
+             CaptainName() + " back.");
 }
 
 }  // namespace corvanth

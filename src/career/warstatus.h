@@ -13,6 +13,10 @@ void RebuildFacilities();
 // One day of war: raids, conquests, cease-fires and the war news.
 void WarTurnStep();
 
+// Once per turn: hands a system to the captain's faction when it holds the last foreign planet
+// there, and gives the owner of a split system a small chance to recapture it.
+void CheckSystemConquests();
+
 // A faction holding more than 14 of the 26 systems wins the war; the game may end with it.
 void CheckEndOfWar();
 

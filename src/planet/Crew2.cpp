@@ -2,6 +2,7 @@
 #include "planet/Crew2.h"
 
 #include "state/random.h"
+#include "state/tables.h"
 #include "state/variables.h"
 
 namespace corvanth {
@@ -31,8 +32,8 @@ int DrawByRank(int rank) {
 
 void RegenerateHireableCrew() {
     GameState& g = G();
-    const int faction = g.Players[g.CurrentPlayer][Player::Faction];
-    const bool ownFaction = faction >= FactionId::Federation && faction <= FactionId::Coalition;
+    const int faction = Captain()[Player::Faction];
+    const bool ownFaction = PlayableFaction(faction);
     const int rank = ownFaction ? g.Factions[faction][Faction::Rank] : 0;
     for (int s = StarSystem::First; s <= StarSystem::Last; ++s) {
         for (int l = Planet::FirstLocation; l <= Planet::LastLocation; ++l) {

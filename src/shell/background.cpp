@@ -6,9 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "career/Promotion.h"
 #include "shell/credits.h"
 #include "shell/name.h"
 #include "shell/options.h"
+#include "shell/retire.h"
 #include "shell/start.h"
 #include "state/ForgiveOffense.h"
 #include "state/HelpCenter.h"
@@ -21,6 +23,7 @@
 #include "state/exp1_UMessage1.h"
 #include "state/exp1_UMessage2.h"
 #include "state/random.h"
+#include "state/upcalls.h"
 #include "state/variables.h"
 #include "travel/PlanetInfo.h"
 #include "travel/travel.h"
@@ -166,6 +169,9 @@ void CreateScreens() {
     auto& app = ui::App();
     Fbackground = app.Create<TFbackground>();
     Form1 = app.Create<TForm1>();
+    app.SetGameHome(Form1);
+    GameUpcalls().CheckPromotion = CheckPromotion;
+    GameUpcalls().RetireAndScore = RetireAndScore;
     Form2 = app.Create<TForm2>();
     Form4 = app.Create<TForm4>();
     Message1 = app.Create<TMessage1>();

@@ -5,6 +5,7 @@
 
 #include "state/Sound.h"
 #include "state/pictures.h"
+#include "state/tables.h"
 #include "state/variables.h"
 #include "tutorial/Tutorial.h"
 
@@ -38,11 +39,6 @@ std::string FactionText(int faction) {
         default:
             return "";
     }
-}
-
-GameRecord& Captain() {
-    GameState& g = G();
-    return g.Players[g.CurrentPlayer];
 }
 
 }  // namespace
@@ -96,7 +92,7 @@ void RefreshCaptainChoice() {
 
 void RefreshNewCaptainForm() {
     // Set by the program, so the name box's change event (a tutorial step) does not fire.
-    Form4->Edit1->SetText(G().CaptainNames[G().CurrentPlayer].str());
+    Form4->Edit1->SetText(CaptainName());
     RefreshCaptainChoice();
 }
 

@@ -7,6 +7,7 @@
 
 #include "state/Sound.h"
 #include "state/UMessage1.h"
+#include "state/tables.h"
 #include "state/variables.h"
 #include "ui/files.h"
 
@@ -133,7 +134,7 @@ TForm58::TForm58() : ui::Form("TForm58") {
 
 void LoadOptionsForm() {
     const GameState& g = G();
-    const GameRecord& captain = g.Players[g.CurrentPlayer];
+    const GameRecord& captain = Captain();
     ui::CheckBox* boxes[] = {Form58->CheckBox1, Form58->CheckBox2, Form58->CheckBox3,
                              Form58->CheckBox4, Form58->CheckBox5, Form58->CheckBox6,
                              Form58->CheckBox7, Form58->CheckBox8, Form58->CheckBox9};
@@ -148,7 +149,7 @@ void LoadOptionsForm() {
 void TForm58::SpeedButton4Click() {
     PlayButtonSound();
     GameState& g = G();
-    GameRecord& captain = g.Players[g.CurrentPlayer];
+    GameRecord& captain = Captain();
     const ui::CheckBox* boxes[] = {CheckBox1, CheckBox2, CheckBox3, CheckBox4, CheckBox5,
                                    CheckBox6, CheckBox7, CheckBox8, CheckBox9};
     for (size_t i = 0; i < kSwitchFields.size(); ++i)

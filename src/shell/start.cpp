@@ -11,6 +11,7 @@
 #include "state/newgame.h"
 #include "state/random.h"
 #include "state/shipstats.h"
+#include "state/tables.h"
 #include "state/variables.h"
 #include "travel/UEvents.h"
 #include "travel/travel.h"
@@ -91,9 +92,9 @@ void SetupMainMenuPictures() {
 
 void ApplyNewGameStart() {
     GameState& g = G();
-    const int faction = g.Players[g.CurrentPlayer][Player::Faction];
+    const int faction = Captain()[Player::Faction];
     // The new-captain screen only offers 1..4; anything else keeps the set-up's values.
-    if (faction < FactionId::Federation || faction > FactionId::Coalition) return;
+    if (!PlayableFaction(faction)) return;
     const FactionStart& start = kFactionStarts[faction - 1];
 
     GameRecord& standing = g.Factions[faction];
@@ -115,18 +116,20 @@ void ApplyNewGameStart() {
 
     // The class loader fills the template; the captain's ship is a copy of it.
     LoadShipType(start.shipType);
-    g.ShipClassNames[fleet][ship] = g.ShipClassNames[0][0];
-    for (int f = 1; f <= 100; ++f) g.Ships[fleet][ship][f] = g.Ships[0][0][f];
+    g.ShipClassNames[fleet][ship] = g.ShipClassNames[kTemplateFleet][kTemplateShip];
+    for (int f = kFirstField; f <= kLastField; ++f)
+        g.Ships[fleet][ship][f] = g.Ships[kTemplateFleet][kTemplateShip][f];
     for (int slot = Slot::First; slot <= Slot::Last; ++slot)
-        for (int f = 1; f <= 100; ++f)
-            g.ShipEquipment[fleet][ship][slot][f] = g.ShipEquipment[0][0][slot][f];
-    g.ShipDescriptions[fleet][ship] = g.ShipDescriptions[0][0];
+        for (int f = kFirstField; f <= kLastField; ++f)
+            g.ShipEquipment[fleet][ship][slot][f] =
+                g.ShipEquipment[kTemplateFleet][kTemplateShip][slot][f];
+    g.ShipDescriptions[fleet][ship] = g.ShipDescriptions[kTemplateFleet][kTemplateShip];
     RecalcShipStats(fleet, ship, 0, 0);
 
     // The set-up valued a captain with no money and no ship yet: value the real start.
     const int32_t worth = CalcFortune();
-    g.Players[g.CurrentPlayer][Player::NetWorthAtLastPay] = worth;
-    g.Players[g.CurrentPlayer][Player::StartNetWorth] = worth;
+    Captain()[Player::NetWorthAtLastPay] = worth;
+    Captain()[Player::StartNetWorth] = worth;
 
     g.TurnNumber = 0;
     CheckPromotion();

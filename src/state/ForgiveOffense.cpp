@@ -4,6 +4,7 @@
 #include <string>
 
 #include "state/Sound.h"
+#include "state/tables.h"
 #include "state/variables.h"
 
 namespace corvanth {
@@ -11,13 +12,6 @@ namespace {
 
 // The reputation an amnesty leaves, whatever it was before.
 constexpr int32_t kAmnestyReputation = 10;
-
-// The captain's record; a damaged index falls back to the one captain a game has.
-GameRecord& Captain() {
-    GameState& g = G();
-    const bool valid = g.CurrentPlayer >= 0 && g.CurrentPlayer < int(g.Players.size());
-    return g.Players[valid ? g.CurrentPlayer : 1];
-}
 
 }  // namespace
 
@@ -38,8 +32,7 @@ void TForm50::SpeedButton1Click() {
     PlayButtonSound();
     GameRecord& captain = Captain();
     const int own = captain[Player::Faction];
-    if (captain[Player::LifePoints] > 0 && own >= FactionId::Federation &&
-        own <= FactionId::Coalition) {
+    if (captain[Player::LifePoints] > 0 && PlayableFaction(own)) {
         captain[Player::LifePoints] -= 1;
         G().Factions[own][Faction::Reputation] = kAmnestyReputation;
     }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "state/Sound.h"
+#include "state/tables.h"
 #include "state/variables.h"
 
 namespace corvanth {
@@ -41,8 +42,8 @@ void ShowNotice(int faction, const std::string& headline, const std::string& lin
 }  // namespace
 
 void ShowOutcastNotice(int faction) {
-    if (faction < FactionId::Federation || faction > FactionId::Coalition) return;
-    const std::string f = G().FactionNames[faction].str();
+    if (!PlayableFaction(faction)) return;
+    const std::string f = FactionName(faction);
     ShowNotice(faction, "You are an outcast now!",
                "For your committed crimes you are considered hostile in the " + f + ".",
                "This means you will  be attacked at sight of vessels of the " + f +
@@ -53,8 +54,8 @@ void ShowOutcastNotice(int faction) {
 }
 
 void ShowCriminalNotice(int faction) {
-    if (faction < FactionId::Federation || faction > FactionId::Coalition) return;
-    const std::string f = G().FactionNames[faction].str();
+    if (!PlayableFaction(faction)) return;
+    const std::string f = FactionName(faction);
     ShowNotice(faction, "You are a criminal now!",
                "For your committed crimes you have been declared a criminal in the " + f + ".",
                "This means you will  be attacked at sight of vessels of the " + f +

@@ -31,10 +31,10 @@ struct LocationRow {
     int picture;                    // Planet::Picture
     int city;                       // Planet::CityPicture
     int economy;                    // Planet::Economy
-    int value9;                     // Planet::CatalogueValue9
+    int value9;                     // Planet::JumpCatalogueMark
     int target;                     // Planet::JumpTarget
     std::array<int, 7> facilities;  // Planet::FacilityBase + 1..7
-    int value19;                    // Planet::CatalogueValue19
+    int value19;                    // Planet::CatalogueMark
     const char* description;
 };
 
@@ -549,13 +549,13 @@ void LoadSystemLocations(int system) {
         p[Planet::MapColumn] = r.column;
         p[Planet::MapRow] = r.row;
         p[Planet::Economy] = r.economy;
-        p[Planet::Reserved8] = 0;
-        p[Planet::CatalogueValue9] = r.value9;
+        p[Planet::Spare] = 0;
+        p[Planet::JumpCatalogueMark] = r.value9;
         p[Planet::JumpTarget] = r.target;
         p[Planet::Owner] =
             g.StarSystems[r.system][StarSystem::Owner];  // written first by the loader
         for (int k = 1; k <= 7; ++k) p[Planet::FacilityBase + k] = r.facilities[k - 1];
-        p[Planet::CatalogueValue19] = r.value19;
+        p[Planet::CatalogueMark] = r.value19;
     }
 }
 

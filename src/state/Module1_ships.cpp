@@ -4,6 +4,7 @@
 
 #include "state/Module1.h"
 #include "state/shipstats.h"
+#include "state/tables.h"
 #include "state/variables.h"
 
 namespace corvanth {
@@ -31,9 +32,9 @@ struct ShipClassValues {
     std::array<int32_t, 4> soldBy;  // Ship::SoldByFactionBase + faction 1..4
     int32_t sectorLevel;            // Ship::RequiredSectorLevel
     int32_t rank;                   // Ship::RequiredRank
-    int32_t value18;                // Ship::ClassValue18
+    int32_t value18;                // Ship::ClassMark
     int32_t crewTotal;              // Ship::CrewTotal
-    int32_t flag72;                 // Ship::ClassFlag72
+    int32_t flag72;                 // Ship::Freighter
     int32_t orbital;                // Ship::OrbitalTurrets
 };
 
@@ -184,9 +185,10 @@ constexpr std::array<ShipClassTexts, kShipClassCount> kShipClassTexts = {{
 // Fields 1..100 of the template and of its slots 1..20; field 0, slot 0 and slot 21 stay.
 void ClearTemplate() {
     GameState& g = G();
-    for (int f = 1; f <= 100; ++f) g.Ships[0][0][f] = 0;
+    for (int f = kFirstField; f <= kLastField; ++f) g.Ships[kTemplateFleet][kTemplateShip][f] = 0;
     for (int s = Slot::First; s <= Slot::Last; ++s) {
-        for (int f = 1; f <= 100; ++f) g.ShipEquipment[0][0][s][f] = 0;
+        for (int f = kFirstField; f <= kLastField; ++f)
+            g.ShipEquipment[kTemplateFleet][kTemplateShip][s][f] = 0;
     }
 }
 
@@ -195,12 +197,12 @@ void LoadShipClass(int type) {
     const ShipClassValues& c = kShipClassValues[type - 1];
     const ShipClassTexts& t = kShipClassTexts[type - 1];
 
-    g.ShipClassNames[0][0] = " ";
+    g.ShipClassNames[kTemplateFleet][kTemplateShip] = " ";
     ClearTemplate();
-    g.ShipClassNames[0][0] = t.name;
-    g.ShipDescriptions[0][0] = t.description;
+    g.ShipClassNames[kTemplateFleet][kTemplateShip] = t.name;
+    g.ShipDescriptions[kTemplateFleet][kTemplateShip] = t.description;
 
-    GameRecord& ship = g.Ships[0][0];
+    GameRecord& ship = g.Ships[kTemplateFleet][kTemplateShip];
     ship[Ship::Present] = 1;
     ship[Ship::Class] = type;
     ship[Ship::BaseStrength] = c.baseStrength;
@@ -208,9 +210,9 @@ void LoadShipClass(int type) {
     ship[Ship::ActionPointsPerTurn] = c.actionPoints;
     ship[Ship::Speed] = c.speed;
     ship[Ship::SpeedClass] = c.speed;
-    ship[Ship::ClassValue18] = c.value18;
+    ship[Ship::ClassMark] = c.value18;
     ship[Ship::CrewTotal] = c.crewTotal;
-    ship[Ship::ClassFlag72] = c.flag72;
+    ship[Ship::Freighter] = c.flag72;
     ship[Ship::OrbitalTurrets] = c.orbital;
     ship[Ship::CrewMin] = c.crewMin;
     ship[Ship::CrewMax] = c.crewMax;
@@ -225,25 +227,23 @@ void LoadShipClass(int type) {
 
     const auto& items = kStandardEquipment[type - 1];
     for (int s = Slot::First; s <= Slot::Last && items[s - 1] != 0; ++s) {
-        GameRecord& slot = g.ShipEquipment[0][0][s];
+        GameRecord& slot = g.ShipEquipment[kTemplateFleet][kTemplateShip][s];
         slot[Slot::Used] = 1;
         slot[Slot::EquipmentId] = items[s - 1];
         if (items[s - 1] == kEmptyMissileRack || items[s - 1] == kEmptyTorpedoRack) {
-            slot[Slot::RackValue5] = kRackRounds;
+            slot[Slot::RackCapacity] = kRackRounds;
             slot[Slot::Ammunition] = kRackRounds;
         }
     }
 
     ship[Ship::HullPrice] = ship[Ship::TotalPrice];
     for (int s = Slot::First; s <= Slot::Last; ++s) {
-        const GameRecord& slot = g.ShipEquipment[0][0][s];
+        const GameRecord& slot = g.ShipEquipment[kTemplateFleet][kTemplateShip][s];
         int id = slot[Slot::EquipmentId];
-        if (slot[Slot::Used] > 0 && id >= 0 && id < EquipmentBound) {
-            ship[Ship::TotalPrice] += g.EquipmentTypes[id][Equipment::Price];
-        }
+        if (slot[Slot::Used] > 0) ship[Ship::TotalPrice] += EquipmentType(id)[Equipment::Price];
     }
 
-    RecalcShipStats(0, 0, 0, 0);
+    RecalcShipStats(kTemplateFleet, kTemplateShip, 0, 0);
 }
 
 }  // namespace

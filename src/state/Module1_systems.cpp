@@ -9,7 +9,7 @@ namespace corvanth {
 namespace {
 
 // One system as its loader writes it; owner, rating and the two catalogue values are the
-// StarSystems fields Owner, SectorRating, CatalogueValue3 and CatalogueValue4.
+// StarSystems fields Owner, SectorRating, CatalogueWeight and CatalogueWeightSecond.
 struct SystemRow {
     const char* name;
     const char* code;
@@ -105,9 +105,9 @@ void LoadSystem(int system) {
     const SystemRow& row = kSystems[system];
     GameRecord& s = g.StarSystems[system];
     s[StarSystem::Exists] = 1;
-    s[StarSystem::CatalogueValue2] = 1;
-    s[StarSystem::CatalogueValue3] = row.value3;
-    s[StarSystem::CatalogueValue4] = row.value4;
+    s[StarSystem::Catalogued] = 1;
+    s[StarSystem::CatalogueWeight] = row.value3;
+    s[StarSystem::CatalogueWeightSecond] = row.value4;
     s[StarSystem::Owner] = row.owner;
     s[StarSystem::SectorRating] = row.rating;
     g.SystemNames[system] = row.name;

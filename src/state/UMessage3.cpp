@@ -6,7 +6,6 @@
 
 namespace corvanth {
 
-int32_t Message3Result = 0;
 TMessage3* Message3 = nullptr;
 
 TMessage3::TMessage3() : ui::Form("TMessage3") {

@@ -4,12 +4,12 @@
 #include <cstdint>
 #include <string>
 
+#include "state/variables.h"
 #include "ui/form.h"
 
 namespace corvanth {
 
-// 1 yes, 0 no.
-extern int32_t Message3Result;
+// Message3Result (1 yes, 0 no) lives with the session (state/variables.h).
 
 class TMessage3 : public ui::Form {
   public:

@@ -5,7 +5,6 @@
 
 namespace corvanth {
 
-int32_t Message5Result = 0;
 TMessage5* Message5 = nullptr;
 
 TMessage5::TMessage5() : ui::Form("TMessage5") {

@@ -3,12 +3,13 @@
 
 #include <cstdint>
 
+#include "state/variables.h"
 #include "ui/form.h"
 
 namespace corvanth {
 
 // 1 accept, 2 decline, 0 not yet answered; callers set 0 before showing the offer.
-extern int32_t Message5Result;
+// Message5Result lives with the session (state/variables.h).
 
 class TMessage5 : public ui::Form {
   public:

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "state/saturate.h"
+#include "state/tables.h"
 #include "state/variables.h"
 
 namespace corvanth {
@@ -21,30 +22,27 @@ int32_t CalcFortune() {
     const GameState& g = G();
     int64_t worth = 0;
     const int fleet = g.CurrentFleet;
-    if (fleet >= 0 && fleet < FleetBound) {
+    if (ValidFleet(fleet)) {
         // Only ship 1 is valued, whatever ship the captain commands.
         int64_t ship = g.Ships[fleet][1][Ship::HullPrice];
         for (int slot = Slot::First; slot <= Slot::Last; ++slot) {
             const GameRecord& s = g.ShipEquipment[fleet][1][slot];
             if (s[Slot::Used] <= 0) continue;
             const int id = s[Slot::EquipmentId];
-            if (id < 1 || id >= EquipmentBound) continue;  // a damaged save names no item
-            ship += g.EquipmentTypes[id][Equipment::Price];
+            ship += EquipmentType(id)[Equipment::Price];  // a damaged save's id prices 0
         }
         worth = ship / 2;
 
         const int system = g.Fleets[fleet][Fleet::System];
         const int location = g.Fleets[fleet][Fleet::Location];
-        if (system >= StarSystem::First && system <= StarSystem::Last &&
-            location >= Planet::FirstLocation && location <= Planet::LastLocation) {
+        if (ValidSystem(system) && ValidLocation(location)) {
             for (int good = Good::First; good <= Good::Last; ++good) {
                 if (g.Cargo[good] <= 0) continue;
                 worth += int64_t{g.Cargo[good]} * g.Markets[system][location][good][Market::Price];
             }
         }
     }
-    if (g.CurrentPlayer >= 0 && g.CurrentPlayer < static_cast<int>(g.Players.size()))
-        worth += g.Players[g.CurrentPlayer][Player::Money];
+    worth += Captain()[Player::Money];
     for (int f = FactionId::Federation; f <= FactionId::Coalition; ++f) {
         worth -= g.Factions[f][Faction::Loan];
         worth += g.Factions[f][Faction::WarBonds];

@@ -1,134 +1,127 @@
-// Market prices from the industries in reach of each planet, and who owns the star systems.
+// Market prices from the industries in reach of each planet, and the owners of a system's planets.
 #include "state/market.h"
 
 #include <algorithm>
+#include <array>
+#include <memory>
 
-#include "career/news.h"
-#include "state/random.h"
 #include "state/saturate.h"
+#include "state/tables.h"
 #include "state/variables.h"
 
 namespace corvanth {
 namespace {
 
 constexpr int kHighestLevel = 4;
-// One chance in 10000 per held planet and turn that a split system is recaptured.
-constexpr int kRecaptureDraw = 20000;
-constexpr int kRecaptureBelow = 2;
-
-bool ValidOwner(int owner) {
-    return owner >= 0 && owner <= FactionId::Pirates;
-}
-
-// Whether a location of owner `other` counts for a planet of owner `o`: the same owner, or
-// `other` is not at war with `o`. An owner outside the tables (a damaged save) is hostile.
-bool Friendly(int other, int o) {
-    if (!ValidOwner(other) || !ValidOwner(o)) return false;
-    return other == o || G().Factions[other][Faction::RelationBase + o] < 2;
-}
+constexpr int kIndustryKinds = 7;                // industry kind k feeds goods category k
+constexpr int kOwners = FactionId::Pirates + 1;  // 0 none .. 5 pirates
 
 bool IsLocation(const GameRecord& l, int kind) {
     return l[Planet::Exists] > 0 && l[Planet::Kind] == kind;
 }
 
-// The linked system of a jump point, 0 when it names none the tables hold.
-int JumpTarget(const GameRecord& l) {
-    const int t = l[Planet::JumpTarget];
-    return (t >= StarSystem::First && t <= StarSystem::Last) ? t : 0;
-}
-
-// Industry of kind k on the planets of `system` that count for owner o.
-int64_t SystemIndustry(int system, int k, int o) {
-    int64_t sum = 0;
-    for (int l = Planet::FirstLocation; l <= Planet::LastLocation; ++l) {
-        const GameRecord& p = G().Planets[system][l];
-        if (IsLocation(p, PlanetKind::Planet) && Friendly(p[Planet::Owner], o))
-            sum += p[Planet::FacilityBase + k];
+// What one call of UpdateMarketPrices works from. A planet's supply level depends only on its
+// system, its owner and the category, so each is worked out once per call, not once per planet
+// and jump path; nothing is kept between calls.
+class SupplyLevels {
+  public:
+    explicit SupplyLevels(const GameState& g) : g_(g) {
+        for (int a = 0; a < kOwners; ++a)
+            for (int b = 0; b < kOwners; ++b)
+                friendly_[a][b] = a == b || g.Factions[a][Faction::RelationBase + b] < 2;
     }
-    return sum;
-}
 
-// The open jump points of `system` for owner o, each with its target; a hostile jump point
-// blocks what lies behind it.
-template <class Visit>
-void ForOpenJumps(int system, int o, Visit visit) {
-    for (int l = Planet::FirstLocation; l <= Planet::LastLocation; ++l) {
-        const GameRecord& j = G().Planets[system][l];
-        if (!IsLocation(j, PlanetKind::JumpPoint) || !Friendly(j[Planet::Owner], o)) continue;
-        if (const int t = JumpTarget(j)) visit(t);
+    // Level 0..4 of category k for a planet of owner o in system s.
+    int Level(int s, int o, int k) {
+        if (!ValidFaction(o)) return 0;  // an owner outside the tables finds no friend
+        Owner& w = ForOwner(o);
+        if (!w.levelsDone[s]) ComputeLevels(w, s, o);
+        return w.level[s][k];
     }
-}
 
-int SupplyLevel(int system, int k, int o) {
-    int64_t level = SystemIndustry(system, k, o);
-    int64_t near = 0, far = 0;
-    ForOpenJumps(system, o, [&](int t) {
-        near += SystemIndustry(t, k, o);
-        // Two jumps away; the way back to `system` counts it again.
-        ForOpenJumps(t, o, [&](int u) { far += SystemIndustry(u, k, o); });
-    });
-    level += near / 2 + far / 4;
-    if (o == FactionId::Coalition) ++level;
-    return static_cast<int>(std::clamp<int64_t>(level, 0, kHighestLevel));
-}
+  private:
+    struct Owner {
+        bool ready = false;
+        // Industry of kind k on the planets of system s that count for this owner.
+        std::array<std::array<int64_t, kIndustryKinds + 1>, SystemBound> industry{};
+        // The targets of the system's open jump points, in location order.
+        std::array<std::array<int8_t, LocationBound>, SystemBound> jumps{};
+        std::array<int8_t, SystemBound> jumpCount{};
+        std::array<std::array<int8_t, kIndustryKinds + 1>, SystemBound> level{};
+        std::array<bool, SystemBound> levelsDone{};
+    };
 
-void PriceCategory(int k) {
-    GameState& g = G();
-    for (int s = StarSystem::First; s <= StarSystem::Last; ++s) {
-        for (int l = Planet::FirstLocation; l <= Planet::LastLocation; ++l) {
-            const GameRecord& p = g.Planets[s][l];
-            if (!IsLocation(p, PlanetKind::Planet)) continue;
-            const int level = SupplyLevel(s, k, p[Planet::Owner]);
-            for (int good = Good::First; good <= Good::Last; ++good) {
-                const GameRecord& gd = g.Goods[good];
-                if (gd[Good::Defined] <= 0 || gd[Good::Category] != k) continue;
-                GameRecord& m = g.Markets[s][l][good];
-                m[Market::BasePrice] = gd[Good::PriceAtLevelBase + level];
-                const int64_t price = int64_t{m[Market::BasePrice]} + m[Market::Drift];
-                m[Market::Price] = SaturateInt32(price);
+    // Whether a location of owner `other` counts for owner o: the same owner, or `other` is not
+    // at war with o (read in other's record). An owner outside the tables is hostile.
+    bool Friendly(int other, int o) const { return ValidFaction(other) && friendly_[other][o]; }
+
+    Owner& ForOwner(int o) {
+        Owner& w = owners_[o];
+        if (w.ready) return w;
+        w.ready = true;
+        for (int s = StarSystem::First; s <= StarSystem::Last; ++s) {
+            for (int l = Planet::FirstLocation; l <= Planet::LastLocation; ++l) {
+                const GameRecord& p = g_.Planets[s][l];
+                if (p[Planet::Exists] <= 0 || !Friendly(p[Planet::Owner], o)) continue;
+                if (p[Planet::Kind] == PlanetKind::Planet) {
+                    for (int k = 1; k <= kIndustryKinds; ++k)
+                        w.industry[s][k] += p[Planet::FacilityBase + k];
+                } else if (p[Planet::Kind] == PlanetKind::JumpPoint &&
+                           ValidSystem(p[Planet::JumpTarget])) {
+                    // A hostile jump point blocks what lies behind it.
+                    w.jumps[s][w.jumpCount[s]++] = static_cast<int8_t>(p[Planet::JumpTarget]);
+                }
             }
         }
+        return w;
     }
-}
+
+    void ComputeLevels(Owner& w, int s, int o) {
+        w.levelsDone[s] = true;
+        for (int k = 1; k <= kIndustryKinds; ++k) {
+            int64_t near = 0, far = 0;
+            for (int j = 0; j < w.jumpCount[s]; ++j) {
+                const int t = w.jumps[s][j];
+                near += w.industry[t][k];
+                // Two jumps away; the way back to s counts it again.
+                for (int i = 0; i < w.jumpCount[t]; ++i) far += w.industry[w.jumps[t][i]][k];
+            }
+            int64_t level = w.industry[s][k] + near / 2 + far / 4;
+            if (o == FactionId::Coalition) ++level;
+            w.level[s][k] = static_cast<int8_t>(std::clamp<int64_t>(level, 0, kHighestLevel));
+        }
+    }
+
+    const GameState& g_;
+    std::array<std::array<bool, kOwners>, kOwners> friendly_{};
+    std::array<Owner, kOwners> owners_{};
+};
 
 }  // namespace
 
 void UpdateMarketPrices() {
-    // Industry kind k feeds goods category k.
-    for (int k = 1; k <= 7; ++k) PriceCategory(k);
-}
-
-void CheckSystemConquests() {
     GameState& g = G();
+    // Several KB of working tables: on the heap, once per call.
+    auto levels = std::make_unique<SupplyLevels>(g);
     for (int s = StarSystem::First; s <= StarSystem::Last; ++s) {
-        int held = 0;
-        int other = 0;
-        if (g.StarSystems[s][StarSystem::Exists] >= 1) {
-            const int owner = g.StarSystems[s][StarSystem::Owner];
-            for (int l = Planet::FirstLocation; l <= Planet::LastLocation; ++l) {
-                const GameRecord& p = g.Planets[s][l];
-                if (!IsLocation(p, PlanetKind::Planet)) continue;
-                if (p[Planet::Owner] == owner)
-                    ++held;
-                else
-                    other = p[Planet::Owner];
-            }
-        }
-        if (held == 0 && other >= 1 && other == g.Players[g.CurrentPlayer][Player::Faction]) {
-            NewsSystemConquered(s);
-        } else if (held >= 1 && other >= 1) {
-            for (int draw = 0; draw < held; ++draw) {
-                if (Random(kRecaptureDraw) < kRecaptureBelow) {
-                    NewsSystemRecaptured(s);
-                    break;
-                }
+        for (int l = Planet::FirstLocation; l <= Planet::LastLocation; ++l) {
+            const GameRecord& p = g.Planets[s][l];
+            if (!IsLocation(p, PlanetKind::Planet)) continue;
+            for (int good = Good::First; good <= Good::Last; ++good) {
+                const GameRecord& gd = g.Goods[good];
+                const int k = gd[Good::Category];
+                if (gd[Good::Defined] <= 0 || k < 1 || k > kIndustryKinds) continue;
+                GameRecord& m = g.Markets[s][l][good];
+                m[Market::BasePrice] =
+                    gd[Good::PriceAtLevelBase + levels->Level(s, p[Planet::Owner], k)];
+                m[Market::Price] = SaturateInt32(int64_t{m[Market::BasePrice]} + m[Market::Drift]);
             }
         }
     }
 }
 
 void SetSystemOwnerToPlanets(int system) {
-    if (system < StarSystem::First || system > StarSystem::Last) return;
+    if (!ValidSystem(system)) return;
     GameState& g = G();
     const GameRecord& s = g.StarSystems[system];
     if (s[StarSystem::Exists] < 1) return;

@@ -1,4 +1,4 @@
-// Market prices from the industries in reach, and the ownership of star systems.
+// Market prices from the industries in reach, and the owners of a system's planets.
 #pragma once
 
 #include "state/variables.h"
@@ -8,10 +8,6 @@ namespace corvanth {
 // Reprices every planet's market for every defined good from the industries of its own system
 // and of the systems one and two jumps away that are friendly to its owner.
 void UpdateMarketPrices();
-
-// Once per turn: hands a system to the captain's faction when it holds the last foreign planet
-// there, and gives the owner of a split system a small chance to recapture it.
-void CheckSystemConquests();
 
 // Holds a market's drifted price inside its band: a floor and a largest drift, both in per cent
 // of the base price, by price class; never below 1. A base price outside every class keeps its

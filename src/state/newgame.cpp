@@ -7,12 +7,11 @@
 #include "state/fortune.h"
 #include "state/market.h"
 #include "state/random.h"
+#include "state/tables.h"
 #include "state/variables.h"
 
 namespace corvanth {
 namespace {
-
-constexpr int32_t kValueCap = 900000000;
 
 struct GoodRow {
     const char* name;
@@ -94,7 +93,7 @@ constexpr std::array<RankRow, 4> kRankAbbreviations = {
 // clang-format on
 
 void Clear(GameRecord& r) {
-    for (int f = 1; f <= 100; ++f) r[f] = 0;
+    for (int f = kFirstField; f <= kLastField; ++f) r[f] = 0;
 }
 
 // A cleared text slot holds a single blank, never the empty text.
@@ -157,9 +156,9 @@ void LoadGoods() {
         GameRecord& r = g.Goods[good];
         g.GoodNames[good] = row.name;
         r[Good::Defined] = 1;
-        r[Good::Reserved2] = 0;
+        r[Good::SetupZero] = 0;
         r[Good::Category] = row.category;
-        r[Good::Reserved4] = -2;
+        r[Good::SetupMinusTwo] = -2;
         for (int level = 0; level < 5; ++level)
             r[Good::PriceAtLevelBase + level] = row.prices[level];
         for (int f = 1; f <= 4; ++f) r[Good::LegalityBase + f] = row.legality[f - 1];
@@ -175,8 +174,8 @@ void LoadFactions() {
         g.FactionPictures[f] = row.picture;
         g.FactionSmallPictures[f] = row.smallPicture;
         r[Faction::Active] = row.active;
-        r[Faction::SetupValue3] = row.value3;
-        r[Faction::SetupValue4] = row.value4;
+        r[Faction::SetupMark] = row.value3;
+        r[Faction::SetupMarkSecond] = row.value4;
         r[Faction::Reputation] = kStartReputation;
         for (int field = Faction::Warned; field <= Faction::WarBonds; ++field) r[field] = 0;
         for (int o = 1; o <= 4; ++o) r[Faction::RelationBase + o] = row.relations[o - 1];
@@ -187,10 +186,6 @@ void LoadFactions() {
             g.RankAbbreviations[f][rank] = kRankAbbreviations[f - 1][rank];
         }
     }
-}
-
-void CapAt(int32_t& value) {
-    if (value > kValueCap) value = kValueCap;
 }
 
 }  // namespace
@@ -220,17 +215,17 @@ void InitGameData() {
     captain[Player::LastPayTurn] = 0;
     captain[Player::Faction] = FactionId::Federation;
     captain[Player::LifePoints] = 3;
-    captain[Player::NewGameMark10] = 1;
+    captain[Player::NewGameMark] = 1;
     g.Cargo[1] = 0;
     g.Cargo[2] = 0;
 
     GameRecord& fleet = g.Fleets[1];
-    fleet[Fleet::Mark1] = 1;
-    fleet[Fleet::Mark2] = 1;
+    fleet[Fleet::Active] = 1;
+    fleet[Fleet::StartMark] = 1;
     fleet[Fleet::FreeCargo] = 10;
     fleet[Fleet::CargoCapacity] = 10;
-    fleet[Fleet::Value5] = 10;
-    fleet[Fleet::Value6] = 10;
+    fleet[Fleet::StartFreeCargo] = 10;
+    fleet[Fleet::StartCargoCapacity] = 10;
     fleet[Fleet::Location] = 1;
     fleet[Fleet::System] = 4;
 
@@ -253,13 +248,13 @@ void InitGameData() {
 
 void ClampPlayerValues() {
     GameState& g = G();
-    GameRecord& captain = g.Players[g.CurrentPlayer];
-    CapAt(captain[Player::Money]);
-    CapAt(captain[Player::CappedValue4]);
-    CapAt(captain[Player::Fame]);
+    GameRecord& captain = Captain();
+    captain[Player::Money] = CapValue(captain[Player::Money]);
+    captain[Player::CappedAsMoney] = CapValue(captain[Player::CappedAsMoney]);
+    captain[Player::Fame] = CapValue(captain[Player::Fame]);
     const int f = captain[Player::Faction];
-    if (f >= FactionId::Federation && f <= FactionId::Coalition)
-        CapAt(g.Factions[f][Faction::Reputation]);
+    if (PlayableFaction(f))
+        g.Factions[f][Faction::Reputation] = CapValue(g.Factions[f][Faction::Reputation]);
 }
 
 }  // namespace corvanth

@@ -3,6 +3,7 @@
 
 #include <array>
 
+#include "state/tables.h"
 #include "state/variables.h"
 
 namespace corvanth {
@@ -56,7 +57,7 @@ const char* LargeException(int n) {
     }
 }
 
-bool ValidShipType(int t) {
+bool HasShipPicture(int t) {
     return t >= 0 && t <= 27;
 }
 
@@ -70,7 +71,7 @@ std::string GetHeroPictureName(int player) {
     const GameState& g = G();
     std::string base;
     if (g.CurrentPlayer >= 0 && g.CurrentPlayer < static_cast<int>(g.Players.size())) {
-        switch (g.Players[g.CurrentPlayer][Player::Portrait]) {
+        switch (Captain()[Player::Portrait]) {
             case 0:
                 base = "Hero1";
                 break;
@@ -103,12 +104,12 @@ std::string GetHeroPictureName(int player) {
 }
 
 std::string GetShipPictureName(int shipType) {
-    if (!ValidShipType(shipType)) return "";
+    if (!HasShipPicture(shipType)) return "";
     return ShipStem(shipType) + ".jpg";
 }
 
 std::string GetShipPictureNameG(int shipType) {
-    if (!ValidShipType(shipType)) return "";
+    if (!HasShipPicture(shipType)) return "";
     return ShipStem(shipType) + "g.jpg";
 }
 

@@ -5,33 +5,23 @@
 #include <limits>
 #include <string>
 
-#include "career/Promotion.h"
 #include "state/ForgiveOffense.h"
 #include "state/HelpCenter.h"
 #include "state/Sound.h"
 #include "state/UMessage6.h"
 #include "state/pictures.h"
 #include "state/saturate.h"
+#include "state/tables.h"
+#include "state/upcalls.h"
 #include "state/variables.h"
 
 namespace corvanth {
 namespace {
 
-// The captain's record; a damaged index falls back to the one captain a game has.
-GameRecord& Captain() {
-    GameState& g = G();
-    const bool valid = g.CurrentPlayer >= 0 && g.CurrentPlayer < int(g.Players.size());
-    return g.Players[valid ? g.CurrentPlayer : 1];
-}
-
-bool IsPlayableFaction(int faction) {
-    return faction >= FactionId::Federation && faction <= FactionId::Coalition;
-}
-
 // A threshold of the own faction's promotion bars; 0 when the captain's faction is damaged.
 int32_t OwnThreshold(int field) {
     const int own = Captain()[Player::Faction];
-    return IsPlayableFaction(own) ? G().Factions[own][field] : 0;
+    return PlayableFaction(own) ? G().Factions[own][field] : 0;
 }
 
 // The fame-and-reputation cheat raises every gain by half.
@@ -52,7 +42,7 @@ void ShowSwitchableNotice(const std::string& text, const std::string& picture, i
 }  // namespace
 
 void GainReputation(int faction, int64_t points) {
-    if (!IsPlayableFaction(faction)) return;
+    if (!PlayableFaction(faction)) return;
     GameState& g = G();
     points = Tweaked(points);
     int32_t& rep = g.Factions[faction][Faction::Reputation];
@@ -71,7 +61,7 @@ void GainReputation(int faction, int64_t points) {
         ShowSwitchableNotice(text, g.FactionSmallPictures[faction].str(),
                              Player::HideReputationGainNotices);
     }
-    CheckPromotion();
+    CallCheckPromotion();
 }
 
 void GainFame(int64_t points) {
@@ -87,11 +77,11 @@ void GainFame(int64_t points) {
                              GetHeroPictureName(G().CurrentPlayer) + "_sm.jpg",
                              Player::HideFameGainNotices);
     }
-    CheckPromotion();
+    CallCheckPromotion();
 }
 
 void LoseReputation(int faction, int64_t points) {
-    if (!IsPlayableFaction(faction)) return;
+    if (!PlayableFaction(faction)) return;
     GameState& g = G();
     int32_t& rep = g.Factions[faction][Faction::Reputation];
     const int32_t old = rep;

@@ -7,14 +7,11 @@
 
 #include "state/Module1.h"
 #include "state/saturate.h"
+#include "state/tables.h"
 #include "state/variables.h"
 
 namespace corvanth {
 namespace {
-
-bool ValidShip(int fleet, int ship) {
-    return fleet >= 0 && fleet < FleetBound && ship >= 0 && ship < ShipBound;
-}
 
 // The catalogue record of a used slot, or nullptr for an empty slot or an id outside the
 // catalogue (a damaged save must not index past it).
@@ -22,7 +19,7 @@ const GameRecord* ItemInSlot(int fleet, int ship, int s) {
     const GameState& g = G();
     const GameRecord& slot = g.ShipEquipment[fleet][ship][s];
     const int id = slot[Slot::EquipmentId];
-    if (slot[Slot::Used] <= 0 || id < 0 || id >= EquipmentBound) return nullptr;
+    if (slot[Slot::Used] <= 0 || !ValidEquipment(id)) return nullptr;
     return &g.EquipmentTypes[id];
 }
 

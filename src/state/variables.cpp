@@ -19,22 +19,13 @@ void ShortText::Assign(std::string_view text) {
     size_ = static_cast<uint8_t>(n);
 }
 
-namespace {
-GameState* Instance() {
-    static const std::unique_ptr<GameState> state = std::make_unique<GameState>();
-    return state.get();
-}
-}  // namespace
-
-GameState& G() {
-    return *Instance();
-}
+constinit GameState gGameState{};
+constinit SessionState gSession{};
 
 void ResetGameState() {
     // Rebuilt in place: a temporary of this size would not fit on the stack.
-    GameState* state = Instance();
-    std::destroy_at(state);
-    std::construct_at(state);
+    std::destroy_at(&gGameState);
+    std::construct_at(&gGameState);
 }
 
 }  // namespace corvanth

@@ -13,6 +13,8 @@ namespace corvanth {
 // Most tables hold records of 102 integers, fields 0..101; fields 1..100 carry data (the
 // tournament record keeps its phase in field 0). Saves write them field by field.
 using GameRecord = std::array<int32_t, 102>;
+inline constexpr int kFirstField = 1;  // the data fields of a record: 1..100
+inline constexpr int kLastField = 100;
 
 // A text slot of the game: at most 255 bytes, the length a save record can hold. Longer texts are
 // cut when assigned, on a UTF-8 character boundary, so what the game shows is what a save keeps.
@@ -80,13 +82,13 @@ namespace Player {
 inline constexpr int GameRunning = 1;  // 1 while a game runs and the captain lives
 inline constexpr int Portrait = 2;     // hero picture 0..2
 inline constexpr int Money = 3;
-inline constexpr int CappedValue4 = 4;  // capped each turn with money and fame
+inline constexpr int CappedAsMoney = 4;  // no rule reads it; capped each turn with money and fame
 inline constexpr int Fame = 5;
 inline constexpr int NetWorthAtLastPay = 6;
 inline constexpr int LastPayTurn = 7;
-inline constexpr int Faction = 8;   // 1..4
-inline constexpr int AgeClass = 9;  // 2, 3, 4 at the birthdays of 35, 50, 70; 5 after the drug
-inline constexpr int NewGameMark10 = 10;
+inline constexpr int Faction = 8;       // 1..4
+inline constexpr int AgeClass = 9;      // 2, 3, 4 at the birthdays of 35, 50, 70; 5 after the drug
+inline constexpr int NewGameMark = 10;  // 1 from the new game on
 inline constexpr int StartNetWorth = 12;
 inline constexpr int LifePoints = 13;
 inline constexpr int CheatUsed = 14;
@@ -126,12 +128,12 @@ inline constexpr int Gender = 47;  // 1 male, 2 female
 
 // TFleetRecord, Fleets[fleet]; fleet 0 is the other side of an encounter.
 namespace Fleet {
-inline constexpr int Mark1 = 1;
-inline constexpr int Mark2 = 2;
+inline constexpr int Active = 1;     // 1 for a fleet in play (the new game sets the player's)
+inline constexpr int StartMark = 2;  // 1 from the new game on
 inline constexpr int FreeCargo = 3;  // may be negative
 inline constexpr int CargoCapacity = 4;
-inline constexpr int Value5 = 5;
-inline constexpr int Value6 = 6;
+inline constexpr int StartFreeCargo = 5;      // the free room a new game starts with (10)
+inline constexpr int StartCargoCapacity = 6;  // the capacity a new game starts with (10)
 inline constexpr int PassengerCapacity = 7;
 inline constexpr int Location = 10;
 inline constexpr int System = 11;
@@ -152,14 +154,14 @@ inline constexpr int Class = 2;     // 1..27, also the picture
 inline constexpr int Strength = 3;  // hull now, with the shield bonus
 inline constexpr int BaseStrength = 4;
 inline constexpr int CargoCapacity = 7;
-inline constexpr int CombatPosition1 = 10;
-inline constexpr int CombatPosition2 = 11;
+inline constexpr int CombatPositionFirst = 10;  // the combat position pair
+inline constexpr int CombatPositionSecond = 11;
 inline constexpr int ActionPointsLeft = 13;
 inline constexpr int MoveCost = 14;  // action points per move
 inline constexpr int ActionPointsPerTurn = 15;
 inline constexpr int Speed = 16;  // 0 = immobile
 inline constexpr int SpeedClass = 17;
-inline constexpr int ClassValue18 = 18;
+inline constexpr int ClassMark = 18;  // set by some class loaders
 inline constexpr int CrewTotal = 21;
 inline constexpr int CrewMin = 22;
 inline constexpr int CrewMax = 23;
@@ -192,11 +194,11 @@ inline constexpr int BoardingScoundrels = 54;
 inline constexpr int SoldByFactionBase = 59;
 inline constexpr int ShuttleTransferRate = 70;
 inline constexpr int HullPrice = 71;
-inline constexpr int ClassFlag72 = 72;
+inline constexpr int Freighter = 72;  // 1 for the cargo classes: enemy outfits draw weaker
 inline constexpr int RequiredSectorLevel = 73;
 inline constexpr int CombatRange = 74;  // range class kept in the current combat
-inline constexpr int CombatWarning75Shown = 75;
-inline constexpr int CombatWarning76Shown = 76;
+inline constexpr int CombatNoticeShown = 75;
+inline constexpr int BoardingWarningShown = 76;  // the enemy tries to board: told once a combat
 inline constexpr int CrewShownInScan = 77;
 inline constexpr int MaxStrength = 78;
 inline constexpr int RequiredRank = 79;
@@ -204,6 +206,23 @@ inline constexpr int MinesDeployed = 80;
 inline constexpr int SuperminesDeployed = 81;
 inline constexpr int OrbitalTurrets = 82;
 }  // namespace Ship
+
+// The ship-class template: the ship that a class loader fills (Ships, ShipEquipment, ShipClassNames
+// and ShipDescriptions at these indices), copied from there into a fleet.
+inline constexpr int kTemplateFleet = 0;
+inline constexpr int kTemplateShip = 0;
+
+// Crew kinds k, in Ship::CrewBase + k, Ship::BoardingSquadBase + k and Planet::HireableCrewBase +
+// k.
+namespace CrewKind {
+inline constexpr int Officers = 1;
+inline constexpr int Droids = 2;
+inline constexpr int Mercenaries = 3;
+inline constexpr int Adventurers = 4;
+inline constexpr int Scoundrels = 5;
+inline constexpr int First = Officers;
+inline constexpr int Last = Scoundrels;
+}  // namespace CrewKind
 
 // TEquipmentSlotRecord, ShipEquipment[fleet][ship][slot], slots 1..20.
 namespace Slot {
@@ -213,9 +232,10 @@ inline constexpr int Used = 1;
 inline constexpr int EquipmentId = 2;
 inline constexpr int ListPosition = 3;
 inline constexpr int Loaded = 4;
-inline constexpr int RackValue5 = 5;  // set with the ammunition by the class loaders
+inline constexpr int RackCapacity =
+    5;  // rounds a rack takes, set with the ammunition by the class loaders
 inline constexpr int Ammunition = 6;
-inline constexpr int CombatValue29 = 29;
+inline constexpr int CombatMark = 29;  // kept by the combat rules
 }  // namespace Slot
 
 // TEquipmentRecord, EquipmentTypes[id]. Fields 3..5 mean different things by kind; the aliases
@@ -233,7 +253,7 @@ inline constexpr int GunDamage = 4;
 inline constexpr int GunAccuracy = 5;
 inline constexpr int ProjectileDamage = 3;  // missiles, torpedoes, mines
 inline constexpr int EcmMalus = 4;          // missiles and torpedoes
-inline constexpr int ProjectileValue5 = 5;  // missiles and torpedoes: 1 or 2
+inline constexpr int ProjectileClass = 5;   // missiles and torpedoes: 1 or 2
 inline constexpr int MineHitFactor = 4;
 inline constexpr int EcmChance = 3;
 inline constexpr int CargoUnits = 3;
@@ -294,9 +314,9 @@ namespace Good {
 inline constexpr int First = 1;
 inline constexpr int Last = 20;
 inline constexpr int Defined = 1;
-inline constexpr int Reserved2 = 2;  // 0 for every good
-inline constexpr int Category = 3;   // 1..7
-inline constexpr int Reserved4 = 4;  // -2 for every good
+inline constexpr int SetupZero = 2;      // 0 for every good
+inline constexpr int Category = 3;       // 1..7
+inline constexpr int SetupMinusTwo = 4;  // -2 for every good
 // Base price at supply level L = 0..4: PriceAtLevelBase + L (fields 5..9).
 inline constexpr int PriceAtLevelBase = 5;
 // Legality in the space of faction f = 1..4: LegalityBase + f (0 legal, 1 illegal, 2 banned).
@@ -315,9 +335,9 @@ namespace StarSystem {
 inline constexpr int First = 1;
 inline constexpr int Last = 26;
 inline constexpr int Exists = 1;
-inline constexpr int CatalogueValue2 = 2;
-inline constexpr int CatalogueValue3 = 3;
-inline constexpr int CatalogueValue4 = 4;
+inline constexpr int Catalogued = 2;             // 1 for every system of the catalogue
+inline constexpr int CatalogueWeight = 3;        // 4 for Sol, 1 elsewhere
+inline constexpr int CatalogueWeightSecond = 4;  // as CatalogueWeight
 inline constexpr int Owner = 5;
 inline constexpr int SectorRating = 6;  // 0..5
 inline constexpr int Alerted = 8;
@@ -331,14 +351,14 @@ inline constexpr int LastLocation = 35;
 inline constexpr int Exists = 1;
 inline constexpr int Kind = 2;  // 1 planet, 2 jump point, 3 special location
 inline constexpr int Picture = 3;
-inline constexpr int CityPicture = 4;  // 0 = none
-inline constexpr int MapColumn = 5;    // 1..5 from the left
-inline constexpr int MapRow = 6;       // 1..7 from the top, shown as A..G
-inline constexpr int Economy = 7;      // 1..8
-inline constexpr int Reserved8 = 8;
-inline constexpr int CatalogueValue9 = 9;  // jump points: 6 on most
-inline constexpr int JumpTarget = 10;      // target system of a jump point
-inline constexpr int Owner = 11;           // faction 0..5
+inline constexpr int CityPicture = 4;        // 0 = none
+inline constexpr int MapColumn = 5;          // 1..5 from the left
+inline constexpr int MapRow = 6;             // 1..7 from the top, shown as A..G
+inline constexpr int Economy = 7;            // 1..8
+inline constexpr int Spare = 8;              // 0 on every location
+inline constexpr int JumpCatalogueMark = 9;  // jump points: 6 on most
+inline constexpr int JumpTarget = 10;        // target system of a jump point
+inline constexpr int Owner = 11;             // faction 0..5
 // Facility count of kind k = 1..7: FacilityBase + k (fields 12..18).
 inline constexpr int FacilityBase = 11;
 inline constexpr int AgricultureFacilities = 12;
@@ -348,7 +368,7 @@ inline constexpr int LuxuryFacilities = 15;
 inline constexpr int MineFacilities = 16;
 inline constexpr int MedicalFacilities = 17;
 inline constexpr int IllegalLabs = 18;
-inline constexpr int CatalogueValue19 = 19;
+inline constexpr int CatalogueMark = 19;  // set by the catalogue on planets and a few sites
 // Hireable crew of kind k = 1..6: HireableCrewBase + k (fields 20..25).
 inline constexpr int HireableCrewBase = 19;
 inline constexpr int RaidWavesLeft = 25;  // during a raid
@@ -372,8 +392,8 @@ inline constexpr int Special = 3;
 // 5 pirates; holds the faction's data and the captain's standing with it.
 namespace Faction {
 inline constexpr int Active = 1;
-inline constexpr int SetupValue3 = 3;
-inline constexpr int SetupValue4 = 4;
+inline constexpr int SetupMark = 3;  // written by the new game from the faction table
+inline constexpr int SetupMarkSecond = 4;
 inline constexpr int Reputation = 5;
 inline constexpr int Warned = 6;
 inline constexpr int Rank = 7;  // 0..8
@@ -613,16 +633,51 @@ struct GameState {
     int32_t NoEncounterThisTurn = 0;
     int32_t PlayerTournament = 0;
     int32_t WatchedFight = 0;
-    int32_t PlanetScreenMayClose = 0;
     int32_t ReservedSaveValue = 0;
     int32_t LaunchCount = 0;
     int32_t ProtectedModeOn = 0;
     int32_t CleanExit = 0;
 };
 
-// The one game state, allocated on first use (it is several MB: never put one on the stack).
-GameState& G();
+// The one game state. Zero-filled before the program starts, so reaching it costs no guard; it is
+// several MB: never put a copy on the stack.
+extern constinit GameState gGameState;
+inline GameState& G() {
+    return gGameState;
+}
 // Every table and scalar back to its program-start value: 0 and empty texts.
 void ResetGameState();
+
+// What a running session keeps beside the game tables and never saves: the end of the game, the
+// closing permissions of the guarded screens, the answers of the two question dialogs and the
+// tutorial's step.
+struct SessionState {
+    bool GameEnded = false;            // from the end of a game until the next one starts
+    int32_t TravelScreenMayClose = 0;  // 1: the travel screen closes without the quit question
+    int32_t PlanetScreenMayClose = 0;  // 1: the planet screen closes from outside
+    int32_t Message3Result = 0;        // yes/no dialog: 1 yes, 0 no
+    int32_t Message5Result = 0;        // accept/decline dialog: 1 first button, 2 second
+    int32_t TutorialStep = 0;          // 0 when no tutorial runs, else the current step 1..37
+};
+extern constinit SessionState gSession;
+inline SessionState& Session() {
+    return gSession;
+}
+// The session's values under the names the screens and rules use.
+inline constinit int32_t& TravelScreenMayClose = gSession.TravelScreenMayClose;
+inline constinit int32_t& PlanetScreenMayClose = gSession.PlanetScreenMayClose;
+inline constinit int32_t& Message3Result = gSession.Message3Result;
+inline constinit int32_t& Message5Result = gSession.Message5Result;
+inline constinit int32_t& TutorialStep = gSession.TutorialStep;
+
+// True from the end of a game until a new game or a load starts the next one. The turn engine
+// does nothing while it is set.
+inline bool GameEnded() {
+    return gSession.GameEnded;
+}
+// A new game and a load call this before the first turn of the game they start.
+inline void ClearGameEnded() {
+    gSession.GameEnded = false;
+}
 
 }  // namespace corvanth

@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <string>
 
-#include "shell/retire.h"
 #include "state/Sound.h"
 #include "state/pictures.h"
 #include "state/random.h"
@@ -27,30 +26,12 @@ constexpr int kWantedDraw = 300;  // alerts come and go with 6 chances in 300 (d
 constexpr int kWantedAtMost = 5;
 constexpr int kTutorialTurns = 50;
 
-bool ValidSystem(int s) {
-    return s >= StarSystem::First && s <= StarSystem::Last;
+// Whether the fleet stands where the tables hold a record; a damaged save may name none.
+bool FleetSystemKnown() {
+    return ValidSystem(FleetSystem());
 }
-bool ValidLocation(int l) {
-    return l >= Planet::FirstLocation && l <= Planet::LastLocation;
-}
-bool ValidOwner(int f) {
-    return f >= 0 && f <= FactionId::Pirates;
-}
-
-// The fleet's system record, or nullptr when the fleet names none the tables hold.
-GameRecord* FleetSystem() {
-    const int s = PlayerFleet()[Fleet::System];
-    return ValidSystem(s) ? &G().StarSystems[s] : nullptr;
-}
-GameRecord* FleetLocation() {
-    const int s = PlayerFleet()[Fleet::System], l = PlayerFleet()[Fleet::Location];
-    return ValidSystem(s) && ValidLocation(l) ? &G().Planets[s][l] : nullptr;
-}
-
-// Whether faction `a` is at war with faction `b` in a's record.
-bool AtWar(int a, int b) {
-    return ValidOwner(a) && b >= 1 && b <= FactionId::Pirates &&
-           G().Factions[a][Faction::RelationBase + b] == 2;
+bool FleetLocationKnown() {
+    return FleetSystemKnown() && ValidLocation(FleetLocation());
 }
 
 bool ScreenShowing(const char* screenClass) {
@@ -68,10 +49,6 @@ bool NeedsNoCrewNotice() {
     return PlayerShip()[Ship::CrewMin] >= 1 && CrewTotal() <= 0;
 }
 
-std::string FactionName(int f) {
-    return ValidOwner(f) ? G().FactionNames[f].str() : std::string();
-}
-
 void AdvanceTurnCounter() {
     ++G().TurnNumber;
 }
@@ -84,10 +61,10 @@ void EndTutorialInTime() {
 }
 
 void ScanForContrabandAtPlanet() {
-    const GameRecord* here = FleetLocation();
-    if (!here || (*here)[Planet::Kind] != PlanetKind::Planet) return;
+    const GameRecord& here = LocationRecord(FleetLocation());
+    if (!FleetLocationKnown() || here[Planet::Kind] != PlanetKind::Planet) return;
     if (PlayerFleet()[Fleet::DaysLeft] != 0) return;
-    if (Random(20) < kContrabandScanBelow) Calls().ScanForContraband((*here)[Planet::Owner]);
+    if (Random(20) < kContrabandScanBelow) Calls().ScanForContraband(here[Planet::Owner]);
 }
 
 void GuardTutorialTrips() {
@@ -99,10 +76,10 @@ void GuardTutorialTrips() {
 void RollEncounter() {
     if (G().NoEncounterThisTurn != 0) return;
     int threshold = kEncounterBelow;
-    const GameRecord* here = FleetLocation();
-    const GameRecord* system = FleetSystem();
-    if ((here && AtWar((*here)[Planet::Owner], CaptainFaction())) ||
-        (system && (*system)[StarSystem::Alerted] == 1))
+    const GameRecord& here = LocationRecord(FleetLocation());
+    const GameRecord& system = StarSystemRecord(FleetSystem());
+    if ((FleetLocationKnown() && AtWar(here[Planet::Owner], CaptainFaction())) ||
+        (FleetSystemKnown() && system[StarSystem::Alerted] == 1))
         threshold = kHostileEncounterBelow;
     if (Random(100) < threshold) {
         Calls().StartRandomEncounter();
@@ -116,12 +93,11 @@ void GatherIntelligence() {
     if (ScreenShowing("TForm13")) return;  // nothing of this during a trip
     if (!ShipHasEquipmentType(G().CurrentFleet, G().CurrentShip, EquipmentKind::Surveillance))
         return;
-    const GameRecord* system = FleetSystem();
-    const int owner = system ? (*system)[StarSystem::Owner] : 0;
+    const int owner = StarSystemRecord(FleetSystem())[StarSystem::Owner];
     const int own = CaptainFaction();
     if (own == 0) return;
     GameRecord& captain = Captain();
-    if (!system || owner == own || !AtWar(own, owner)) {
+    if (!FleetSystemKnown() || owner == own || !AtWar(own, owner)) {
         captain[Player::SurveillanceNoticeShown] = 0;  // the next entry tells again
         return;
     }
@@ -135,12 +111,12 @@ void GatherIntelligence() {
             "They will come after you!",
             "misc.jpg", Player::HideSurveillanceNotice);
     }
-    int32_t& reputation = G().Factions[own][Faction::Reputation];
+    int32_t& reputation = FactionRecord(own)[Faction::Reputation];
     const int64_t repGain = std::max<int64_t>(reputation / 25, 20);
-    reputation = Capped(reputation + repGain);
+    reputation = CapValue(reputation + repGain);
     int32_t& fame = captain[Player::Fame];
     const int64_t fameGain = std::max<int64_t>(fame / 50, 10);
-    fame = Capped(fame + fameGain);
+    fame = CapValue(fame + fameGain);
 }
 
 void FirstNoCrewCheck() {
@@ -159,36 +135,34 @@ void FirstNoCrewCheck() {
 
 void CalmAlertedSystems() {
     GameState& g = G();
-    const std::string& captainName = g.CaptainNames[g.CurrentPlayer].str();
+    const std::string captainName = CaptainName();
     for (int s = StarSystem::First; s <= StarSystem::Last; ++s) {
         GameRecord& system = g.StarSystems[s];
         if (system[StarSystem::Exists] <= 0 || system[StarSystem::Alerted] != 1 ||
-            s == PlayerFleet()[Fleet::System])
+            s == FleetSystem())
             continue;
         if (Random(kWantedDraw) > kWantedAtMost) continue;
         system[StarSystem::Alerted] = 0;
         if (Captain()[Player::HideWantedNews] != 0) continue;
         ShowSwitchableNotice("The " + FactionName(system[StarSystem::Owner]) +
                                  " informed us that the buccaneer " + captainName +
-                                 " propably has left the " + g.SystemNames[s].str() + " system.",
+                                 " propably has left the " + SystemName(s) + " system.",
                              "news.jpg", Player::HideWantedNews);
     }
 }
 
 void SpotWantedCaptain() {
-    GameRecord* system = FleetSystem();
-    if (!system) return;
-    const int owner = (*system)[StarSystem::Owner];
-    if (!ValidOwner(owner) || G().Factions[owner][Faction::Reputation] >= 0) return;
-    if ((*system)[StarSystem::Alerted] != 0 || Random(kWantedDraw) > kWantedAtMost) return;
-    (*system)[StarSystem::Alerted] = 1;
+    if (!FleetSystemKnown()) return;
+    GameRecord& system = StarSystemRecord(FleetSystem());
+    const int owner = system[StarSystem::Owner];
+    if (!ValidFaction(owner) || FactionRecord(owner)[Faction::Reputation] >= 0) return;
+    if (system[StarSystem::Alerted] != 0 || Random(kWantedDraw) > kWantedAtMost) return;
+    system[StarSystem::Alerted] = 1;
     if (Captain()[Player::HideWantedNews] != 0) return;
-    GameState& g = G();
-    ShowSwitchableNotice(
-        "The known buccaneer " + g.CaptainNames[g.CurrentPlayer].str() + " has been seen in the " +
-            g.SystemNames[PlayerFleet()[Fleet::System]].str() + ". The " + FactionName(owner) +
-            " warns" + " all its ships and colonies to watch out.",
-        "news.jpg", Player::HideWantedNews);
+    ShowSwitchableNotice("The known buccaneer " + CaptainName() + " has been seen in the " +
+                             SystemName(FleetSystem()) + ". The " + FactionName(owner) + " warns" +
+                             " all its ships and colonies to watch out.",
+                         "news.jpg", Player::HideWantedNews);
 }
 
 void CrewDay() {

@@ -5,9 +5,9 @@ namespace corvanth {
 
 // Advances the world by one turn (one day). A caller that wants the turn without the random
 // encounter sets NoEncounterThisTurn to 1 before the call and back to 0 after it; the turn never
-// clears the flag. Returns at once once the game has ended (GameEnded() in shell/retire.h), also
-// in the middle of a turn. It redraws nothing but the status panel after a birthday: each caller
-// refreshes its own screen afterwards.
+// clears the flag. A game that ends inside the turn unwinds it with ui::GameOver up to the main
+// menu (shell/retire.h); with no game on the screens the turn stops at the end mark (GameEnded)
+// and does nothing more. It redraws nothing: each caller refreshes its own screen afterwards.
 void NextTurn();
 
 }  // namespace corvanth

@@ -3,13 +3,12 @@
 #include <string>
 #include <vector>
 
-#include "shell/retire.h"
 #include "state/Sound.h"
 #include "state/pictures.h"
 #include "state/random.h"
+#include "state/tables.h"
 #include "travel/NextTurnUnit_notices.h"
 #include "travel/NextTurnUnit_steps.h"
-#include "travel/travel.h"
 
 namespace corvanth::turn {
 
@@ -52,7 +51,6 @@ int HeartAttackChance(int64_t age, int extraYears) {
 
 void ShowBirthdayBox(const std::vector<std::string>& lines) {
     ShowLongNotice("You get older...", GetHeroPictureName(G().CurrentPlayer) + ".jpg", lines);
-    RefreshStatusPanel();
 }
 
 void CelebrateBirthdays(int64_t age) {
@@ -115,7 +113,7 @@ void RiskHeartAttack(int64_t age) {
         GetHeroPictureName(G().CurrentPlayer) + "_sm.jpg");
     // The old-age help and the death screen with its second chance belong between these two;
     // until the shell's death screens exist, every death is final.
-    G().Ships[G().CurrentFleet][1][Ship::Present] = 0;
+    ShipRecord(G().CurrentFleet, 1)[Ship::Present] = 0;
     Calls().RetireAndScore();
 }
 

@@ -10,10 +10,10 @@
 #include "combat/Encounter.h"
 #include "planet/Crew2.h"
 #include "planet/CrewPay.h"
-#include "shell/retire.h"
 #include "state/market.h"
 #include "state/newgame.h"
 #include "state/shipstats.h"
+#include "state/upcalls.h"
 #include "travel/UEvents.h"
 #include "tutorial/Tutorial.h"
 
@@ -40,7 +40,7 @@ TurnCalls StandardTurnCalls() {
     c.RegenerateHireableCrew = RegenerateHireableCrew;
     c.RecalcShipStats = RecalcShipStats;
     c.CrewTurnStep = CrewTurnStep;
-    c.RetireAndScore = RetireAndScore;
+    c.RetireAndScore = CallRetireAndScore;
     c.AdvanceTournaments = AdvanceTournaments;
     c.UpdateSenatorStory = UpdateSenatorStory;
     return c;

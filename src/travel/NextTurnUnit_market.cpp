@@ -91,7 +91,7 @@ void ChangeWarBonds() {
     // 64 bits: a large holding times the rate does not fit in 32.
     const int64_t value = faction[Faction::WarBonds];
     const int64_t changed = value + value * WarBondRate(sum) / 100;
-    faction[Faction::WarBonds] = changed < 0 ? 0 : Capped(changed);
+    faction[Faction::WarBonds] = changed < 0 ? 0 : CapValue(changed);
 }
 
 void DriftMarketPrices() {

@@ -3,6 +3,7 @@
 
 #include "state/UMessage4.h"
 #include "state/UMessage6.h"
+#include "state/tables.h"
 #include "state/variables.h"
 
 namespace corvanth {
@@ -23,7 +24,7 @@ void ShowSwitchableNotice(const std::string& text, const std::string& picture, i
     Message6->CheckBox1->checked = false;
     Message6->CheckBox1->enabled = true;
     Message6->ShowModal();
-    if (Message6->CheckBox1->checked) G().Players[G().CurrentPlayer][playerField] = 1;
+    if (Message6->CheckBox1->checked) Captain()[playerField] = 1;
 }
 
 void ShowLongNotice(const std::string& headline, const std::string& picture,

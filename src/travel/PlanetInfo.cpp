@@ -3,11 +3,9 @@
 
 #include "state/Sound.h"
 #include "state/pictures.h"
-#include "travel/travel_tables.h"
+#include "state/tables.h"
 
 namespace corvanth {
-
-using namespace travel;
 
 TForm53* Form53 = nullptr;
 

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "state/random.h"
+#include "state/tables.h"
 #include "state/variables.h"
 #include "travel/travel.h"
 
@@ -65,15 +66,15 @@ bool OnMap(int column, int row) {
 
 void Redraw(int system, int location) {
     // The map always shows the fleet's system: a change elsewhere has nothing to redraw.
-    if (system == G().Fleets[G().CurrentFleet][Fleet::System]) DrawSystemMapPlanet(location);
+    if (system == PlayerFleet()[Fleet::System]) DrawSystemMapPlanet(location);
 }
 
 }  // namespace
 
 int SpawnSpaceEvent(int system, int /*column*/, int /*row*/) {
     GameState& g = G();
-    if (system < StarSystem::First || system > StarSystem::Last) return 0;
-    const int fleetLocation = g.Fleets[g.CurrentFleet][Fleet::Location];
+    if (!ValidSystem(system)) return 0;
+    const int fleetLocation = PlayerFleet()[Fleet::Location];
     // Columns 1..5 by rows 1..7; what a record names off the map occupies nothing.
     std::array<std::array<bool, 8>, 6> occupied{};
     int site = 0;
@@ -124,9 +125,7 @@ int SpawnSpaceEvent(int system, int /*column*/, int /*row*/) {
 }
 
 int SpaceEventSlotAt(int system, int location) {
-    if (system < StarSystem::First || system > StarSystem::Last ||
-        location < Planet::FirstLocation || location > Planet::LastLocation)
-        return 0;
+    if (!ValidSystem(system) || !ValidLocation(location)) return 0;
     const GameRecord& p = G().Planets[system][location];
     const int slot = p[Planet::EventSlot];
     if (p[Planet::Exists] == 0 || p[Planet::Kind] != PlanetKind::Special ||
@@ -138,7 +137,7 @@ int SpaceEventSlotAt(int system, int location) {
 
 void UpdateSpaceEvents() {
     GameState& g = G();
-    const int destination = g.Fleets[g.CurrentFleet][Fleet::Destination];
+    const int destination = PlayerFleet()[Fleet::Destination];
     for (int s = StarSystem::First; s <= StarSystem::Last; ++s) {
         for (int e = SpaceEvent::FirstSlot; e <= SpaceEvent::LastSlot; ++e) {
             GameRecord& event = g.SpaceEvents[s][e];
@@ -159,7 +158,7 @@ void UpdateSpaceEvents() {
     for (int s = StarSystem::First; s <= StarSystem::Last; ++s) {
         if (g.StarSystems[s][StarSystem::Exists] <= 0) continue;
         int r = Random(kSpawnDraw);
-        if (g.Players[g.CurrentPlayer][Player::CheatMoreEvents] == 1) r = Random(kSpawnDrawCheat);
+        if (Captain()[Player::CheatMoreEvents] == 1) r = Random(kSpawnDrawCheat);
         if (r < kSpawnBelow) SpawnSpaceEvent(s, 0, 0);
     }
 }

@@ -1,6 +1,7 @@
 // The treasure fleet: its launch from Sol, its wanderings through the jump points, its stops.
 #include "state/UMessage1.h"
 #include "state/random.h"
+#include "state/tables.h"
 #include "state/variables.h"
 #include "travel/NextTurnUnit_notices.h"
 #include "travel/UEvents.h"
@@ -14,14 +15,6 @@ constexpr int kMoveBelow = 16;
 constexpr int kLaunchDraw = 1000;  // and starts from Sol with 2 in 1000
 constexpr int kLaunchBelow = 2;
 constexpr int kSolSystem = 1;
-
-GameRecord& Captain() {
-    return G().Players[G().CurrentPlayer];
-}
-
-bool ValidSystem(int s) {
-    return s >= StarSystem::First && s <= StarSystem::Last;
-}
 
 // The next system along the jump points of `system`: the first jump point, each later one
 // taking over with 31 chances in 100. 0 when the system has none leading anywhere.
@@ -51,7 +44,7 @@ void Move() {
     }
     captain[Player::TreasureFleetSystem] = next;
     if (captain[Player::HideTreasureFleetNews] == 0)
-        ShowSwitchableNotice("The treasure fleet has moved to " + G().SystemNames[next].str(),
+        ShowSwitchableNotice("The treasure fleet has moved to " + SystemName(next),
                              "treasurefleet.jpg", Player::HideTreasureFleetNews);
 }
 
@@ -83,7 +76,7 @@ void MoveTreasureFleet() {
 
 void ShowTreasureFleetNotice() {
     GameRecord& captain = Captain();
-    const GameRecord& fleet = G().Fleets[G().CurrentFleet];
+    const GameRecord& fleet = PlayerFleet();
     if (fleet[Fleet::System] != captain[Player::TreasureFleetSystem] ||
         fleet[Fleet::Location] != 1 || captain[Player::TreasureFleetNoticeShown] != 0)
         return;

@@ -13,7 +13,6 @@
 namespace corvanth {
 
 TForm2* Form2 = nullptr;
-int32_t TravelScreenMayClose = 0;
 
 namespace {
 

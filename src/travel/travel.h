@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "state/variables.h"
 #include "ui/form.h"
 
 namespace corvanth {
@@ -133,8 +134,8 @@ class TForm2 : public ui::Form {
 
 extern TForm2* Form2;
 
-// 1 lets the travel screen close without the quit question (the end of a game).
-extern int32_t TravelScreenMayClose;
+// TravelScreenMayClose, 1 when the travel screen may close without the quit question, lives with
+// the session (state/variables.h).
 
 // Whole screen: header, status, planet panel, system map.
 void RefreshTravelScreen();
@@ -166,8 +167,18 @@ int FindPlanetAtCell(int column, int row);
 // Trade box.
 void FillTradeList();
 void ShowTradeGoodDetail();
-void BuyGoods(int good, int64_t amount);
-void SellGoods(int good, int64_t amount);
+// What a purchase or sale did: the goods changed hands for `value`, or the refusal the player is
+// told (empty when there is nothing to tell, as for an amount of 0 or a good outside 1..20).
+struct TradeResult {
+    bool done = false;
+    int64_t value = 0;
+    std::string refusal;
+};
+// The rules of the trade box at `location` of the fleet's system, with no screen involved.
+TradeResult BuyGoods(int location, int good, int64_t amount);
+TradeResult SellGoods(int location, int good, int64_t amount);
+// Tells the player: the refusal, or for a sale the notice of what it brought.
+void TellTrade(const TradeResult& result, bool sale);
 
 // The start of a new game: warm-up of the world and the opening story.
 void ShowAdventureStart();

@@ -1,13 +1,9 @@
 // The system map of the travel screen: locations in their cells and the fleet's position lock.
 #include "state/pictures.h"
+#include "state/tables.h"
 #include "travel/travel.h"
-#include "travel/travel_tables.h"
 
 namespace corvanth {
-
-using travel::FleetLocation;
-using travel::LocationName;
-using travel::LocationRecord;
 
 namespace {
 

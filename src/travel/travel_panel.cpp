@@ -3,15 +3,13 @@
 
 #include "state/pictures.h"
 #include "state/saturate.h"
+#include "state/tables.h"
 #include "travel/UEvents.h"
 #include "travel/travel.h"
 #include "travel/travel_parts.h"
-#include "travel/travel_tables.h"
 #include "travel/travelscreen.h"
 
 namespace corvanth {
-
-using namespace travel;
 
 namespace {
 
@@ -46,24 +44,18 @@ void SetBar(ui::ProgressBar& bar, int64_t value, int64_t previous, int64_t next)
     bar.SetPosition(SaturateInt32(value - previous));
 }
 
-std::string FactionName(int f) {
-    return ValidFaction(f) ? G().FactionNames[f].str() : "";
-}
-
 }  // namespace
 
 void RefreshStatusPanel() {
     if (!Form2) return;
     GameState& g = G();
-    const GameRecord& captain = PlayerRecord();
+    const GameRecord& captain = Captain();
     const int f = captain[Player::Faction];
     const GameRecord& faction = FactionRecord(f);
     Form2->Label6->caption = "Game Turn No.: " + std::to_string(g.TurnNumber);
     Form2->Label9->caption = "$C: " + FormatThousands(captain[Player::Money]);
-    Form2->Image5->LoadPicture(GetShipPictureName(ShipRecord()[Ship::Class]));
-    const int fleet = std::clamp(g.CurrentFleet, 0, FleetBound - 1);
-    const int ship = std::clamp(g.CurrentShip, 0, ShipBound - 1);
-    Form2->Label8->caption = g.ShipClassNames[fleet][ship].str() + " class";
+    Form2->Image5->LoadPicture(GetShipPictureName(PlayerShip()[Ship::Class]));
+    Form2->Label8->caption = ShipClassName(g.CurrentFleet, g.CurrentShip) + " class";
     Form2->Image6->LoadPicture(ValidFaction(f) ? g.FactionPictures[f].str() : "");
     Form2->Image21->LoadPicture(GetHeroPictureName(g.CurrentPlayer) + "_sm2.jpg");
     SetBar(*Form2->ProgressBar2, captain[Player::Fame], faction[Faction::PreviousFameThreshold],
@@ -76,7 +68,7 @@ void RefreshStatusPanel() {
 void FillPlanetMemo() {
     GameState& g = G();
     const int s = FleetSystem(), f = FleetLocation(), p = g.SelectedPlanet;
-    const int treasureSystem = PlayerRecord()[Player::TreasureFleetSystem];
+    const int treasureSystem = Captain()[Player::TreasureFleetSystem];
     ui::Memo& memo = *Form2->Memo1;
     memo.Clear();
     memo.scrollBars = ui::ScrollBars::None;
@@ -109,8 +101,7 @@ PlanetPanelButtons PlanetPanelButtonsFor(int p) {
     if (kind == PlanetKind::JumpPoint && target > 0) b.actionCaption = "Jump";
     if ((kind == PlanetKind::JumpPoint || kind == PlanetKind::Special) && target == 0)
         b.actionCaption = "Investigate";
-    b.raid =
-        kind == PlanetKind::Planet && L[Planet::Owner] != PlayerRecord()[Player::Faction] && p == f;
+    b.raid = kind == PlanetKind::Planet && L[Planet::Owner] != Captain()[Player::Faction] && p == f;
     return b;
 }
 
@@ -159,7 +150,6 @@ void RefreshPlanetPanel() {
     offer(*form.SpeedButton1, b.raid);
 
     FillTradeList();
-    ShowTradeGoodDetail();
     ResetPlanetLabelColours();
     HighlightSelectedCell(p);
 }
@@ -171,7 +161,7 @@ void RefreshTravelScreen() {
     form.SpeedButton14->caption = "Options";
     form.Label1->caption = ValidSystem(s) ? G().SystemNames[s].str() : "";
     RefreshStatusPanel();
-    form.Image5->LoadPicture(GetShipPictureName(ShipRecord()[Ship::Class]));
+    form.Image5->LoadPicture(GetShipPictureName(PlayerShip()[Ship::Class]));
     RefreshPlanetPanel();
     const GameRecord& L = LocationRecord(p);
     form.Label4->caption = LocationName(p);

@@ -10,12 +10,10 @@
 #include "state/random.h"
 #include "state/saturate.h"
 #include "state/shipstats.h"
+#include "state/tables.h"
 #include "travel/travel.h"
-#include "travel/travel_tables.h"
 
 namespace corvanth {
-
-using namespace travel;
 
 namespace {
 
@@ -57,9 +55,9 @@ void WarmUpDrift() {
 
 // Pilot wings that fit the size of the ship the captain starts in; never fewer than held.
 void GrantPilotWings() {
-    const int f = PlayerRecord()[Player::Faction];
+    const int f = Captain()[Player::Faction];
     if (f < FactionId::Federation || f > FactionId::Pirates) return;
-    const int size = ShipRecord()[Ship::SizeClass];
+    const int size = PlayerShip()[Ship::SizeClass];
     static constexpr int kWingsBySize[] = {0, 1, 1, 2, 2, 3};
     if (size < 1 || size > 5) return;
     const int wings = kWingsBySize[size];
@@ -108,8 +106,8 @@ void ShowAdventureStart() {
         {"Syndicate.txt", "SyndicateLogo.jpg", "begin2_S.txt", 3},
         {"Coalition.txt", "TraderUnionLogo.jpg", "begin2_C.txt", 28},
     };
-    const int f = PlayerRecord()[Player::Faction];
-    if (f < FactionId::Federation || f > FactionId::Coalition) return;
+    const int f = Captain()[Player::Faction];
+    if (!PlayableFaction(f)) return;
     const FactionStory& story = kStories[f - 1];
     ShowStoryText(story.army, "In the army now...", story.logo);
     ShowStoryText(story.mission, "Its up to you...", GetPlanetPictureNameR(story.picture));

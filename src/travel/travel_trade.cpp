@@ -8,14 +8,12 @@
 #include "state/UMessage6.h"
 #include "state/pictures.h"
 #include "state/saturate.h"
+#include "state/tables.h"
 #include "travel/NextTurnUnit_notices.h"
 #include "travel/travel.h"
 #include "travel/travel_parts.h"
-#include "travel/travel_tables.h"
 
 namespace corvanth {
-
-using namespace travel;
 
 namespace {
 
@@ -72,40 +70,41 @@ void ShowSum(int64_t price, int64_t amount) {
     Form2->Label5->caption = "Sum: $C " + FormatThousands(price * amount);
 }
 
-// The detail of the chosen good; `priced` is the location whose price makes the sum.
-void FillDetail(int good, int priced) {
+// The chosen good's line, the last price paid, the amount offered and the sum, all at the
+// fleet's own market: the one a purchase or sale is made at.
+void FillDetail(int good) {
     TForm2& form = *Form2;
     const int l = FleetLocation();
     const int32_t here = PriceAt(l, good);
-    ShowSum(PriceAt(priced, good), TypedTradeAmount());
-    const int legality = Legality(good, priced);
-    form.Label19->caption = G().GoodNames[good].str() + LegalityMark(legality) + " / " +
-                            std::to_string(here) + " $C" + " / " + std::to_string(G().Cargo[good]) +
-                            "E";
+    const int legality = Legality(good, l);
+    form.Label19->caption = GoodName(good) + LegalityMark(legality) + " / " + std::to_string(here) +
+                            " $C" + " / " + std::to_string(G().Cargo[good]) + "E";
     form.Label19->font.color = legality > 0 ? ui::colors::Red : ui::colors::Black;
     form.Label21->caption = "Last price you paid: $C " + FormatThousands(G().LastPricePaid[good]);
+    if (!IsPlanet(l)) {
+        form.Label5->caption = "Sum: N/A";
+        form.SpinEdit1->SetText("0");
+        return;
+    }
     int64_t amount = G().Cargo[good];
     if (form.RadioButton1->Checked() && here > 0) {
-        amount = PlayerRecord()[Player::Money] / here;
-        amount = std::min<int64_t>(amount, FleetRecord()[Fleet::FreeCargo]);
+        amount = Captain()[Player::Money] / here;
+        amount = std::min<int64_t>(amount, PlayerFleet()[Fleet::FreeCargo]);
     }
     form.SpinEdit1->SetText(std::to_string(amount));
+    ShowSum(here, TypedTradeAmount());
 }
 
 // At war with the captain's faction, or the captain in bad standing there: only contraband.
-bool RefusedAsHostile(int good) {
-    const int owner = LocationRecord(G().SelectedPlanet)[Planet::Owner];
+std::string HostileRefusal(int location, int good) {
+    const int owner = LocationRecord(location)[Planet::Owner];
     const GameRecord& them = FactionRecord(owner);
-    const int captainFaction = PlayerRecord()[Player::Faction];
-    const bool atWar = captainFaction >= 1 && captainFaction <= FactionId::Pirates &&
-                       them[Faction::RelationBase + captainFaction] == 2;
-    const bool legal = Legality(good, G().SelectedPlanet) == 0;
-    if ((atWar || them[Faction::Reputation] < 0) && legal) {
-        ShowMessage1("This planet is hostile. Smuggling is possible, but " +
-                     G().GoodNames[good].str() + " are legal here.");
-        return true;
-    }
-    return false;
+    const bool atWar = AtWar(owner, Captain()[Player::Faction]);
+    const bool legal = Legality(good, location) == 0;
+    if ((atWar || them[Faction::Reputation] < 0) && legal)
+        return "This planet is hostile. Smuggling is possible, but " + GoodName(good) +
+               " are legal here.";
+    return "";
 }
 
 }  // namespace
@@ -120,92 +119,104 @@ void FillTradeList() {
     TForm2& form = *Form2;
     GameState& g = G();
     const int l = FleetLocation();
-    HideMapPrices();
     form.SpeedButton7->caption = form.RadioButton1->Checked() ? "BUY" : "SELL";
-    form.Label20->caption = "Your money: $C " + FormatThousands(PlayerRecord()[Player::Money]);
+    form.Label20->caption = "Your money: $C " + FormatThousands(Captain()[Player::Money]);
     form.Label18->caption =
-        "Free Cargo Space: " + std::to_string(FleetRecord()[Fleet::FreeCargo]) + " E";
+        "Free Cargo Space: " + std::to_string(PlayerFleet()[Fleet::FreeCargo]) + " E";
     form.Label23->caption = "You are at: " + LocationName(l);
     form.ListBox1->Clear();
     const bool planet = IsPlanet(l);
     for (int good = Good::First; good <= Good::Last; ++good) {
         if (g.Goods[good][Good::Defined] <= 0) continue;
-        const std::string name = g.GoodNames[good].str() + LegalityMark(Legality(good, l));
+        const std::string name = GoodName(good) + LegalityMark(Legality(good, l));
         const std::string price = planet ? FormatThousands(PriceAt(l, good)) : "N/A";
         form.ListBox1->items.push_back(PadRight(name, 12) + " / " + PadLeft(price, 5) + " $C" +
                                        " / " + PadLeft(std::to_string(g.Cargo[good]), 3) + "E");
     }
-    const int good = g.SelectedTradeGood;
-    form.ListBox1->SetItemIndex(good < 1 ? 0 : good - 1);
-    if (!ValidGood(good)) return;
-    FillDetail(good, l);
-    if (!planet) {
-        form.Label5->caption = "Sum: N/A";
-        form.SpinEdit1->SetText("0");
-        ShowMapPrices(good);
-    }
+    ShowTradeGoodDetail();
 }
 
 void ShowTradeGoodDetail() {
     if (!Form2) return;
     HideMapPrices();
+    // The chosen good is SelectedTradeGood; the list only shows it.
     const int good = G().SelectedTradeGood;
+    Form2->ListBox1->SetItemIndex(good < 1 ? 0 : good - 1);
     if (!ValidGood(good)) return;
-    FillDetail(good, G().SelectedPlanet);
+    FillDetail(good);
     ShowMapPrices(good);
 }
 
-void BuyGoods(int good, int64_t amount) {
-    if (!ValidGood(good)) return;
+TradeResult BuyGoods(int location, int good, int64_t amount) {
+    TradeResult r;
+    if (!ValidGood(good)) return r;
     GameState& g = G();
-    GameRecord& fleet = FleetRecord();
-    int32_t& money = PlayerRecord()[Player::Money];
+    GameRecord& fleet = PlayerFleet();
+    int32_t& money = Captain()[Player::Money];
     if (fleet[Fleet::FreeCargo] == 0) {
-        ShowMessage1("You do not have any free cargo space!");
-        return;
+        r.refusal = "You do not have any free cargo space!";
+        return r;
     }
-    if (RefusedAsHostile(good) || amount <= 0) return;
-    const int64_t price = PriceAt(g.SelectedPlanet, good);
+    r.refusal = HostileRefusal(location, good);
+    if (!r.refusal.empty() || amount <= 0) return r;
+    const int64_t price = MarketRecord(FleetSystem(), location, good)[Market::Price];
     const int64_t cost = price * amount;
     if (cost > money) {
-        ShowMessage1("You do not have enough money!");
-        return;
+        r.refusal = "You do not have enough money!";
+        return r;
     }
     if (amount > fleet[Fleet::FreeCargo]) {
-        ShowMessage1("You do not have enough cargo space for this amount of goods!");
-        return;
+        r.refusal = "You do not have enough cargo space for this amount of goods!";
+        return r;
     }
     fleet[Fleet::FreeCargo] = SaturateInt32(fleet[Fleet::FreeCargo] - amount);
     money = SaturateInt32(money - cost);
     g.Cargo[good] = SaturateInt32(g.Cargo[good] + amount);
     g.LastPricePaid[good] = static_cast<int32_t>(price);
+    r.done = true;
+    r.value = cost;
+    return r;
 }
 
-void SellGoods(int good, int64_t amount) {
-    if (!ValidGood(good)) return;
+TradeResult SellGoods(int location, int good, int64_t amount) {
+    TradeResult r;
+    if (!ValidGood(good)) return r;
     GameState& g = G();
-    if (RefusedAsHostile(good) || amount <= 0) return;
+    r.refusal = HostileRefusal(location, good);
+    if (!r.refusal.empty() || amount <= 0) return r;
     if (amount > g.Cargo[good]) {
-        ShowMessage1("You do not have that many units of this kind of good!");
-        return;
+        r.refusal = "You do not have that many units of this kind of good!";
+        return r;
     }
-    const int64_t value = static_cast<int64_t>(PriceAt(g.SelectedPlanet, good)) * amount;
-    GameRecord& fleet = FleetRecord();
+    const int64_t value =
+        static_cast<int64_t>(MarketRecord(FleetSystem(), location, good)[Market::Price]) * amount;
+    GameRecord& fleet = PlayerFleet();
     fleet[Fleet::FreeCargo] = SaturateInt32(fleet[Fleet::FreeCargo] + amount);
-    int32_t& money = PlayerRecord()[Player::Money];
+    int32_t& money = Captain()[Player::Money];
     money = SaturateInt32(money + value);
     g.Cargo[good] = SaturateInt32(g.Cargo[good] - amount);
+    if (g.Cargo[good] < 1) g.LastPricePaid[good] = 0;
+    r.done = true;
+    r.value = value;
+    return r;
+}
+
+void TellTrade(const TradeResult& r, bool sale) {
+    if (!r.refusal.empty()) {
+        ShowMessage1(r.refusal);
+        return;
+    }
+    if (!r.done || !sale) return;
     PlayReward1Sound();
     if (Message6) Message6->CheckBox1->checked = false;
-    ShowFixedNotice("You sell some goods for $C " + FormatThousands(value), "Container.jpg");
-    if (g.Cargo[good] < 1) g.LastPricePaid[good] = 0;
+    ShowFixedNotice("You sell some goods for $C " + FormatThousands(r.value), "Container.jpg");
 }
 
 void TForm2::SpeedButton11Click() {
     PlayButtonSound();
     const int s = FleetSystem();
     const int owner = LocationRecord(FleetLocation())[Planet::Owner];
-    if (!ValidSystem(s) || owner != G().StarSystems[s][StarSystem::Owner]) {
+    if (!ValidSystem(s) || owner != StarSystemRecord(s)[StarSystem::Owner]) {
         ShowMessage1(
             "This planet is under siege. You should not show off your goods or they will be "
             "confiscated.");
@@ -213,9 +224,7 @@ void TForm2::SpeedButton11Click() {
     }
     TradeGroupBox->visible = Shape34->visible = Shape35->visible = true;
     G().SelectedTradeGood = 1;
-    ListBox1->SetItemIndex(0);
     FillTradeList();
-    ShowTradeGoodDetail();
 }
 
 void TForm2::SpeedButton10Click() {
@@ -223,7 +232,6 @@ void TForm2::SpeedButton10Click() {
     TradeGroupBox->visible = Shape34->visible = Shape35->visible = false;
     G().SelectedTradeGood = 0;
     FillTradeList();
-    ShowTradeGoodDetail();
     RefreshStatusPanel();
 }
 
@@ -231,65 +239,55 @@ void TForm2::ListBox1Click() {
     PlayButtonSound();
     const int row = ListBox1->ItemIndex();
     // A click below the last row chooses no good: the chosen one stays.
-    if (row < 0) {
-        ListBox1->SetItemIndex(G().SelectedTradeGood - 1);
-        return;
-    }
-    G().SelectedTradeGood = row + 1;
+    if (row >= 0) G().SelectedTradeGood = row + 1;
     ShowTradeGoodDetail();
 }
 
 void TForm2::RadioButton1Click() {
     PlayButtonSound();
     FillTradeList();
-    ShowTradeGoodDetail();
 }
 
 void TForm2::RadioButton2Click() {
     RadioButton1Click();
 }
 
+// The trade is made at the fleet's own market; the panel then shows that location again.
 void TForm2::SpeedButton7Click() {
-    // The amount is read before the refresh below pre-fills the box with the most possible.
     const int64_t amount = TypedTradeAmount();
-    GameState& g = G();
-    g.SelectedPlanet = FleetLocation();
-    RefreshPlanetPanel();
+    const int good = G().SelectedTradeGood, location = FleetLocation();
+    const bool buying = RadioButton1->Checked();
     PlayButtonSound();
-    if (RadioButton1->Checked())
-        BuyGoods(g.SelectedTradeGood, amount);
-    else
-        SellGoods(g.SelectedTradeGood, amount);
-    g.SelectedPlanet = FleetLocation();
+    const TradeResult r =
+        buying ? BuyGoods(location, good, amount) : SellGoods(location, good, amount);
+    TellTrade(r, !buying);
+    G().SelectedPlanet = location;
     RefreshPlanetPanel();
-    FillTradeList();
-    ShowTradeGoodDetail();
     RefreshStatusPanel();
 }
 
 void TForm2::SpeedButton9Click() {
     GameState& g = G();
-    g.SelectedPlanet = FleetLocation();
-    RefreshPlanetPanel();
+    const int location = FleetLocation();
     PlayButtonSound();
     for (int good = Good::First; good <= Good::Last; ++good)
-        if (g.Cargo[good] > 0) SellGoods(good, g.Cargo[good]);
-    FillTradeList();
-    ShowTradeGoodDetail();
+        if (g.Cargo[good] > 0) TellTrade(SellGoods(location, good, g.Cargo[good]), true);
+    g.SelectedPlanet = location;
+    RefreshPlanetPanel();
     RefreshStatusPanel();
 }
 
-// Both write the sum of the amount in the box at the selected location's price.
+// Both write the sum of the amount in the box at the price the trade will be made at.
 void TForm2::SpinEdit1Change() {
     int32_t value = 0;
     if (!WholeNumber(SpinEdit1->Text(), value)) SpinEdit1->SetText("0");
-    ShowSum(PriceAt(G().SelectedPlanet, ListBox1->ItemIndex() + 1), TypedTradeAmount());
+    ShowSum(PriceAt(FleetLocation(), G().SelectedTradeGood), TypedTradeAmount());
 }
 
 void TForm2::UpDown1Changing(bool up) {
     const int64_t amount = std::max<int64_t>(0, TypedTradeAmount() + (up ? 1 : -1));
     SpinEdit1->SetText(std::to_string(amount));
-    ShowSum(PriceAt(G().SelectedPlanet, ListBox1->ItemIndex() + 1), amount);
+    ShowSum(PriceAt(FleetLocation(), G().SelectedTradeGood), amount);
 }
 
 }  // namespace corvanth

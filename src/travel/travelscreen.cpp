@@ -6,20 +6,17 @@
 #include <string>
 
 #include "career/missions.h"
-#include "shell/retire.h"
 #include "state/Sound.h"
 #include "state/pictures.h"
 #include "state/random.h"
 #include "state/saturate.h"
 #include "state/shipstats.h"
+#include "state/tables.h"
 #include "travel/NextTurnUnit.h"
 #include "travel/NextTurnUnit_notices.h"
 #include "travel/travel.h"
-#include "travel/travel_tables.h"
 
 namespace corvanth {
-
-using namespace travel;
 
 TForm13* Form13 = nullptr;
 
@@ -28,13 +25,10 @@ namespace {
 // The reliability in per cent of the ship's first engine, or -1 when it has none.
 int EngineReliability() {
     const GameState& g = G();
-    const int fleet = std::clamp(g.CurrentFleet, 0, FleetBound - 1);
-    const int ship = std::clamp(g.CurrentShip, 0, ShipBound - 1);
     for (int slot = Slot::First; slot <= Slot::Last; ++slot) {
-        const GameRecord& s = g.ShipEquipment[fleet][ship][slot];
-        const int id = s[Slot::EquipmentId];
-        if (s[Slot::Used] <= 0 || id < Equipment::FirstId || id > Equipment::LastId) continue;
-        const GameRecord& item = g.EquipmentTypes[id];
+        const GameRecord& s = SlotRecord(g.CurrentFleet, g.CurrentShip, slot);
+        if (s[Slot::Used] <= 0) continue;
+        const GameRecord& item = EquipmentType(s[Slot::EquipmentId]);
         if (item[Equipment::Kind] == EquipmentKind::Engine) return item[Equipment::Reliability];
     }
     return -1;
@@ -50,7 +44,7 @@ int32_t GridDistance(int from, int to) {
 }
 
 TripDays CalcTripDays(int64_t distance) {
-    const GameRecord& ship = ShipRecord();
+    const GameRecord& ship = PlayerShip();
     int64_t d = distance;
     d += d / 2;
     switch (CalcCrewRating(kAbilityNavigation, ship[Ship::CrewOfficers], ship[Ship::CrewDroids],
@@ -80,7 +74,7 @@ TripDays CalcTripDays(int64_t distance) {
         d -= d / 2;
     }
     TripDays trip;
-    const int morale = FleetRecord()[Fleet::Morale];
+    const int morale = PlayerFleet()[Fleet::Morale];
     if (morale == -1) {
         d += d / 4;
         trip.penalty = true;
@@ -118,16 +112,20 @@ void TravelToSelectedPlanet() {
         ShowFixedNotice("You have an engine failure! Travel time doubled!", "engines.jpg");
     }
     const TripDays trip = CalcTripDays(d);
-    GameRecord& fleet = FleetRecord();
+    GameRecord& fleet = PlayerFleet();
     fleet[Fleet::DaysLeft] = trip.days;
     fleet[Fleet::Destination] = g.SelectedPlanet;
 
-    Form13->Timer1->SetEnabled(true);
-    Form13->Image2->LoadPicture(GetShipPictureName(ShipRecord()[Ship::Class]));
-    Form13->Label2->caption = std::to_string(trip.days);
-    Form13->ShowModal();
-    Form13->Timer1->SetEnabled(false);
-    if (GameEnded()) return;
+    {
+        // The days stop however the dialog goes, the end of a game unwinding through it too.
+        struct StopDays {
+            ~StopDays() { Form13->Timer1->SetEnabled(false); }
+        } stop;
+        Form13->Timer1->SetEnabled(true);
+        Form13->Image2->LoadPicture(GetShipPictureName(PlayerShip()[Ship::Class]));
+        Form13->Label2->caption = std::to_string(trip.days);
+        Form13->ShowModal();
+    }
     RefreshPlanetPanel();
     RefreshSystemMap();
     RefreshStatusPanel();
@@ -145,7 +143,7 @@ TForm13::TForm13() : ui::Form("TForm13") {
 }
 
 void TForm13::Timer1Timer() {
-    GameRecord& fleet = FleetRecord();
+    GameRecord& fleet = PlayerFleet();
     const int32_t left = fleet[Fleet::DaysLeft] - 1;
     fleet[Fleet::DaysLeft] = left;
     Label2->caption = std::to_string(left);
@@ -153,10 +151,6 @@ void TForm13::Timer1Timer() {
         // No tick while the day's turn runs: its dialogs and fights may take any time.
         Timer1->SetEnabled(false);
         NextTurn();
-        if (GameEnded()) {
-            Close();
-            return;
-        }
         Timer1->SetEnabled(true);
         return;
     }
@@ -175,7 +169,7 @@ void TForm13::Timer1Timer() {
     Timer1->SetEnabled(false);
     NextTurn();
     Close();
-    if (jump && !GameEnded()) RefreshStatusPanel();
+    if (jump) RefreshStatusPanel();
 }
 
 void TForm13::FormActivate() {
@@ -183,7 +177,7 @@ void TForm13::FormActivate() {
 }
 
 bool TForm13::CloseQuery() {
-    if (FleetRecord()[Fleet::DaysLeft] > 0 && !GameEnded()) return false;
+    if (PlayerFleet()[Fleet::DaysLeft] > 0) return false;
     FormClose();
     return true;
 }

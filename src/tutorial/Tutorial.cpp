@@ -12,8 +12,6 @@
 
 namespace corvanth {
 
-int32_t TutorialStep = 0;
-
 namespace {
 
 // The twelve screens that carry a tutorial panel, hand and timer. The panels are found by name,

@@ -3,9 +3,11 @@
 
 #include <cstdint>
 
+#include "state/variables.h"
+
 namespace corvanth {
 
-extern int32_t TutorialStep;  // 0 when no tutorial runs, else the current step 1..37
+// TutorialStep lives with the session (state/variables.h).
 
 // Hides every tutorial panel, sets step 1 and shows it on the main menu; restarts a running one.
 void StartTutorial();

@@ -79,20 +79,38 @@ int Application::ShowModal(Form& form) {
 
 void Application::RunLoop(Form& form) {
     while (!form.closing_ && form.visible_) {
-        if (form.activatePending_ && Top() == &form && !form.activating_) {
-            form.activatePending_ = false;
-            form.activating_ = true;
-            struct Done {
-                Form& f;
-                ~Done() { f.activating_ = false; }
-            } done{form};
-            form.FormActivate();
-            dirty_ = true;
+        if (&form != gameHome_) {
+            RunOnce(form);
             continue;
         }
-        if (FireDueTimers()) continue;
-        backend().Pump(*this);
+        try {
+            RunOnce(form);
+        } catch (const GameOver&) {
+            // Every screen above has closed on the way here and the home screen is on top again.
+            dirty_ = true;
+        }
     }
+}
+
+void Application::EndGame() {
+    if (!gameHome_ || std::find(stack_.begin(), stack_.end(), gameHome_) == stack_.end()) return;
+    throw GameOver{};
+}
+
+void Application::RunOnce(Form& form) {
+    if (form.activatePending_ && Top() == &form && !form.activating_) {
+        form.activatePending_ = false;
+        form.activating_ = true;
+        struct Done {
+            Form& f;
+            ~Done() { f.activating_ = false; }
+        } done{form};
+        form.FormActivate();
+        dirty_ = true;
+        return;
+    }
+    if (FireDueTimers()) return;
+    backend().Pump(*this);
 }
 
 void Application::CloseAllAbove(Form& bottom) {

@@ -31,6 +31,11 @@ class ScriptError : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// Thrown to end a game (Application::EndGame): it unwinds every modal loop above the game's home
+// screen, and that screen's own loop catches it. Not a std::exception, so no handler meant for
+// errors swallows it on the way.
+class GameOver {};
+
 class Application {
   public:
     static Application& Get();
@@ -56,8 +61,16 @@ class Application {
     int ShowModal(Form& form);
     const std::vector<Form*>& ModalStack() const { return stack_; }
     Form* Top() const { return stack_.empty() ? nullptr : stack_.back(); }
-    // Closes every screen above `bottom`, guards bypassed: the end of a game unwinds to the menu.
+    // Closes every screen above `bottom`, guards bypassed.
     void CloseAllAbove(Form& bottom);
+
+    // The screen a game ends back to (the main menu). Its modal loop catches GameOver and goes on.
+    void SetGameHome(Form* home) { gameHome_ = home; }
+    // Ends the running game: throws GameOver, which closes every screen above the home screen on
+    // its way (close guards bypassed, each screen's modal state restored, its caller's code after
+    // ShowModal skipped). Without the home screen on the stack (a rule run on its own) there is
+    // nothing to unwind and it returns.
+    void EndGame();
 
     uint64_t Now();
     std::optional<uint64_t> NextTimerDue() const;
@@ -91,6 +104,7 @@ class Application {
 
   private:
     void RunLoop(Form& form);
+    void RunOnce(Form& form);
     void ResetInput();
 
     std::unique_ptr<Backend> backend_;
@@ -100,6 +114,7 @@ class Application {
     Component* pressed_ = nullptr;
     Component* hovered_ = nullptr;
     bool dirty_ = true;
+    Form* gameHome_ = nullptr;
 };
 
 inline Application& App() {

@@ -82,12 +82,12 @@ TEST_F(StarSystemLocations, KindsCarryTheirFixedValues) {
             const GameRecord& p = g.Planets[s][l];
             const std::string name = g.PlanetNames[s][l].str();
             SCOPED_TRACE(Where(s, l) + " " + name);
-            EXPECT_EQ(p[Planet::Reserved8], 0);
+            EXPECT_EQ(p[Planet::Spare], 0);
             if (p[Planet::Kind] == PlanetKind::JumpPoint) {
                 EXPECT_EQ(p[Planet::Picture], 12);
                 EXPECT_EQ(p[Planet::Economy], 0);
                 auto v9 = ownJumpValue9.find({s, l});
-                EXPECT_EQ(p[Planet::CatalogueValue9], v9 == ownJumpValue9.end() ? 6 : v9->second);
+                EXPECT_EQ(p[Planet::JumpCatalogueMark], v9 == ownJumpValue9.end() ? 6 : v9->second);
                 if (!ownJumpText.contains({s, l})) {
                     EXPECT_EQ(g.PlanetDescriptions[s][l],
                               "Jumppoint to the " + g.SystemNames[p[Planet::JumpTarget]].str() +
@@ -95,7 +95,7 @@ TEST_F(StarSystemLocations, KindsCarryTheirFixedValues) {
                 }
                 continue;
             }
-            EXPECT_EQ(p[Planet::CatalogueValue9], 0);
+            EXPECT_EQ(p[Planet::JumpCatalogueMark], 0);
             EXPECT_EQ(p[Planet::JumpTarget], 0);
             if (p[Planet::Kind] == PlanetKind::Planet) {
                 EXPECT_GE(p[Planet::Economy], 1);
@@ -137,14 +137,14 @@ TEST_F(StarSystemLocations, SpotChecksOfLocationRows) {
     EXPECT_EQ(terra[Planet::CityPicture], 31);
     EXPECT_EQ(terra[Planet::Economy], 5);
     EXPECT_EQ(facilities(1, 1), (std::array<int, 7>{0, 0, 0, 2, 0, 0, 0}));
-    EXPECT_EQ(terra[Planet::CatalogueValue19], 4);
+    EXPECT_EQ(terra[Planet::CatalogueMark], 4);
     EXPECT_TRUE(g.PlanetDescriptions[1][1].view().starts_with("Home of mankind and capital of"));
 
     // 2.9 "Jump Manch.": one of the two jump points with a [19], field 9 10, to New Manchester.
     EXPECT_EQ(g.PlanetNames[2][9], "Jump Manch.");
     EXPECT_EQ(g.Planets[2][9][Planet::JumpTarget], 6);
-    EXPECT_EQ(g.Planets[2][9][Planet::CatalogueValue9], 10);
-    EXPECT_EQ(g.Planets[2][9][Planet::CatalogueValue19], 4);
+    EXPECT_EQ(g.Planets[2][9][Planet::JumpCatalogueMark], 10);
+    EXPECT_EQ(g.Planets[2][9][Planet::CatalogueMark], 4);
     EXPECT_EQ(g.Planets[6][4][Planet::JumpTarget], 2);  // its partner "Jump to Carse"
 
     // 6.2 "Manchester II" and 8.1 "New Berlin": literals with quotes.
@@ -183,7 +183,7 @@ TEST_F(StarSystemLocations, SpotChecksOfLocationRows) {
     EXPECT_EQ(g.Planets[23][1][Planet::Kind], PlanetKind::Special);
     EXPECT_EQ(g.Planets[23][1][Planet::Picture], 51);
     EXPECT_EQ(facilities(23, 1), (std::array<int, 7>{0, 0, 0, 0, 2, 0, 2}));
-    EXPECT_EQ(g.Planets[23][1][Planet::CatalogueValue19], 3);
+    EXPECT_EQ(g.Planets[23][1][Planet::CatalogueMark], 3);
 
     // 24.9 "Gameris" after the sun at 24.8.
     EXPECT_EQ(g.PlanetNames[24][9], "Gameris");

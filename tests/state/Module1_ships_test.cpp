@@ -62,7 +62,7 @@ TEST_F(ShipClasses, EveryClassFollowsTheLoaderRules) {
                              Ship::ActionPointsPerTurn,
                              Ship::Speed,
                              Ship::SpeedClass,
-                             Ship::ClassValue18,
+                             Ship::ClassMark,
                              Ship::CrewTotal,
                              Ship::CrewMin,
                              Ship::CrewMax,
@@ -73,7 +73,7 @@ TEST_F(ShipClasses, EveryClassFollowsTheLoaderRules) {
                              Ship::PassengerCabins,
                              Ship::BoardingShuttles,
                              Ship::HullPrice,
-                             Ship::ClassFlag72,
+                             Ship::Freighter,
                              Ship::RequiredSectorLevel,
                              Ship::MaxStrength,
                              Ship::RequiredRank,
@@ -121,7 +121,7 @@ TEST_F(ShipClasses, EveryClassFollowsTheLoaderRules) {
             int id = row[Slot::EquipmentId];
             EXPECT_EQ(g.EquipmentTypes[id][Equipment::Defined], 1) << "slot " << s;
             int rounds = (id == 3 || id == 30) ? 2 : 0;
-            EXPECT_EQ(row[Slot::RackValue5], rounds) << "slot " << s;
+            EXPECT_EQ(row[Slot::RackCapacity], rounds) << "slot " << s;
             EXPECT_EQ(row[Slot::Ammunition], rounds) << "slot " << s;
         }
     }
@@ -163,8 +163,8 @@ TEST_F(ShipClasses, ALoadLeavesNothingOfTheClassBefore) {
         for (int f = 1; f <= 100; ++f) EXPECT_EQ(slot(s)[f], 0) << "slot " << s << " field " << f;
     }
     EXPECT_EQ(ship[90], 0);
-    EXPECT_EQ(ship[Ship::ClassFlag72], 0);
-    EXPECT_EQ(ship[Ship::ClassValue18], 2);
+    EXPECT_EQ(ship[Ship::Freighter], 0);
+    EXPECT_EQ(ship[Ship::ClassMark], 2);
     EXPECT_EQ(ship[Ship::TotalPrice], 57000);
 
     // A loader called directly clears as well: Ferendar's crew total and flag do not stay.
@@ -172,7 +172,7 @@ TEST_F(ShipClasses, ALoadLeavesNothingOfTheClassBefore) {
     EXPECT_EQ(ship[Ship::CrewTotal], 10);
     LoadShipClassStargun();
     EXPECT_EQ(ship[Ship::CrewTotal], 0);
-    EXPECT_EQ(ship[Ship::ClassFlag72], 0);
+    EXPECT_EQ(ship[Ship::Freighter], 0);
     EXPECT_EQ(SlotIds(), (std::vector<int>{6, 4, 11, 50, 82, 13}));
     EXPECT_EQ(slot(7)[Slot::Used], 0);
 }
@@ -263,7 +263,7 @@ TEST_F(ShipClasses, RowsOfTheClassTable) {
         Ship::BaseStrength,   Ship::ActionPointsPerTurn, Ship::CrewMin,
         Ship::CrewMax,        Ship::SizeClass,           Ship::RetreatRange,
         Ship::PreferredRange, Ship::RequiredSectorLevel, Ship::RequiredRank};
-    const std::array<int, 4> extras = {Ship::ClassValue18, Ship::CrewTotal, Ship::ClassFlag72,
+    const std::array<int, 4> extras = {Ship::ClassMark, Ship::CrewTotal, Ship::Freighter,
                                        Ship::OrbitalTurrets};
     for (const ClassRow& row : rows) {
         SCOPED_TRACE(row.name);

@@ -115,10 +115,10 @@ TEST_F(StarSystemCatalogue, SystemRecordsAndTheEmptyLastSystem) {
         SCOPED_TRACE("system " + std::to_string(s));
         const GameRecord& r = g.StarSystems[s];
         EXPECT_EQ(r[StarSystem::Exists], 1);
-        EXPECT_EQ(r[StarSystem::CatalogueValue2], 1);
+        EXPECT_EQ(r[StarSystem::Catalogued], 1);
         int special = s == 1 ? 4 : 1;  // Sol alone carries 4 and 4
-        EXPECT_EQ(r[StarSystem::CatalogueValue3], special);
-        EXPECT_EQ(r[StarSystem::CatalogueValue4], special);
+        EXPECT_EQ(r[StarSystem::CatalogueWeight], special);
+        EXPECT_EQ(r[StarSystem::CatalogueWeightSecond], special);
         EXPECT_GE(r[StarSystem::SectorRating], 1);
         EXPECT_LE(r[StarSystem::SectorRating], 5);
         EXPECT_FALSE(g.SystemNames[s].empty());

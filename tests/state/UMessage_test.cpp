@@ -119,12 +119,5 @@ TEST_F(MessageDialogs, ButtonsOfTheOtherDialogsClickAndClose) {
     EXPECT_EQ(player().LastSeen("TMessage4")->Picture("Image1"), "news.jpg");
 }
 
-TEST_F(MessageDialogs, EveryDialogShowsTheGameTitle) {
-    for (ui::Form* f :
-         std::initializer_list<ui::Form*>{Message1, Message2, Message3, Message4, Message5,
-                                          Message6, exp1_message1, exp1_Message2})
-        EXPECT_EQ(f->caption, "Corvanth - Farreach") << f->ClassName();
-}
-
 }  // namespace
 }  // namespace corvanth

@@ -161,13 +161,13 @@ TEST_F(NewGame, SecondCampaignInTheSameRunIsTheSameWorld) {
 TEST_F(NewGame, ClampPlayerValuesCapsFromAboveOnly) {
     GameRecord& captain = g.Players[1];
     captain[Player::Money] = 900000001;
-    captain[Player::CappedValue4] = 2000000000;
+    captain[Player::CappedAsMoney] = 2000000000;
     captain[Player::Fame] = 900000000;
     g.Factions[FactionId::Federation][Faction::Reputation] = 1500000000;
     g.Factions[FactionId::Coalition][Faction::Reputation] = 1500000000;  // not his faction
     ClampPlayerValues();
     EXPECT_EQ(captain[Player::Money], 900000000);
-    EXPECT_EQ(captain[Player::CappedValue4], 900000000);
+    EXPECT_EQ(captain[Player::CappedAsMoney], 900000000);
     EXPECT_EQ(captain[Player::Fame], 900000000);
     EXPECT_EQ(g.Factions[FactionId::Federation][Faction::Reputation], 900000000);
     EXPECT_EQ(g.Factions[FactionId::Coalition][Faction::Reputation], 1500000000);

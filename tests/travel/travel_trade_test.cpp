@@ -5,6 +5,7 @@
 
 #include "state/UMessage1.h"
 #include "state/UMessage6.h"
+#include "state/tables.h"
 #include "state/variables.h"
 #include "travel/travel.h"
 #include "travel/travel_support.h"
@@ -36,6 +37,13 @@ class Trade : public test::TravelTest {
             .Click("TMessage1", "SpeedButton3");
     }
     GameRecord& FinisPrime() { return G().Planets[4][test::kFinisPrime]; }
+    // A trade at the fleet's market, told as the trade box tells it.
+    static void Buy(int good, int64_t amount) {
+        TellTrade(BuyGoods(FleetLocation(), good, amount), false);
+    }
+    static void Sell(int good, int64_t amount) {
+        TellTrade(SellGoods(FleetLocation(), good, amount), true);
+    }
 };
 
 TEST_F(Trade, PurchasesAreRefusedInTheirOrder) {
@@ -44,33 +52,33 @@ TEST_F(Trade, PurchasesAreRefusedInTheirOrder) {
     FinisPrime()[Planet::Owner] = FactionId::OuterRimAlliance;  // at war with the Federation
     SetRoomAndMoney(0, 3000);
     ExpectRefusal("You do not have any free cargo space!");
-    BuyGoods(kFood, 0);
+    Buy(kFood, 0);
 
     SetRoomAndMoney(10, 3000);
     ExpectRefusal("This planet is hostile. Smuggling is possible, but Food are legal here.");
-    BuyGoods(kFood, 1);
-    BuyGoods(kWeapons, 1);  // contraband is sold to anyone
+    Buy(kFood, 1);
+    Buy(kWeapons, 1);  // contraband is sold to anyone
     EXPECT_EQ(g.Cargo[kWeapons], 1);
 
     // Bad standing with the owner refuses legal goods too.
     FinisPrime()[Planet::Owner] = FactionId::Federation;
     g.Factions[FactionId::Federation][Faction::Reputation] = -1;
     ExpectRefusal("This planet is hostile. Smuggling is possible, but Food are legal here.");
-    BuyGoods(kFood, 1);
+    Buy(kFood, 1);
     g.Factions[FactionId::Federation][Faction::Reputation] = 50;
 
-    BuyGoods(kFood, 0);  // nothing, and no message
-    BuyGoods(kFood, -3);
+    Buy(kFood, 0);  // nothing, and no message
+    Buy(kFood, -3);
     // 30 x 100.000.000 is 3.000.000.000: past 32 bits, yet far more than the captain has.
     ExpectRefusal("You do not have enough money!");
-    BuyGoods(kFood, 100000000);
+    Buy(kFood, 100000000);
     ExpectRefusal("You do not have enough cargo space for this amount of goods!");
-    BuyGoods(kFood, 11);
+    Buy(kFood, 11);
     EXPECT_EQ(g.Cargo[kFood], 0);
 
     // Exactly the room with exactly the money: 9 x 30 = 270.
     SetRoomAndMoney(9, 270);
-    BuyGoods(kFood, 9);
+    Buy(kFood, 9);
     EXPECT_EQ(g.Cargo[kFood], 9);
     EXPECT_EQ(g.Fleets[1][Fleet::FreeCargo], 0);
     EXPECT_EQ(g.Players[1][Player::Money], 0);
@@ -79,9 +87,9 @@ TEST_F(Trade, PurchasesAreRefusedInTheirOrder) {
 
     // Goods outside 1..20 are no goods.
     SetRoomAndMoney(5, 3000);
-    BuyGoods(0, 1);
-    BuyGoods(21, 1);
-    SellGoods(0, 1);
+    Buy(0, 1);
+    Buy(21, 1);
+    Sell(0, 1);
     EXPECT_EQ(g.Players[1][Player::Money], 3000);
     EXPECT_EQ(g.Fleets[1][Fleet::FreeCargo], 5);
 }
@@ -92,7 +100,7 @@ TEST_F(Trade, SalesPayTheLocalPriceAndForgetThePriceOnlyWhenAllIsSold) {
     g.LastPricePaid[kFood] = 12;
     SetRoomAndMoney(2, 100);
     ExpectRefusal("You do not have that many units of this kind of good!");
-    SellGoods(kFood, 9);
+    Sell(kFood, 9);
     player()
         .Do("TMessage6",
             [](ui::Form&) {
@@ -103,11 +111,11 @@ TEST_F(Trade, SalesPayTheLocalPriceAndForgetThePriceOnlyWhenAllIsSold) {
             })
         .Click("TMessage6", "SpeedButton3")
         .Click("TMessage6", "SpeedButton3");
-    SellGoods(kFood, 5);
+    Sell(kFood, 5);
     EXPECT_EQ(g.Players[1][Player::Money], 250);
     EXPECT_EQ(g.Fleets[1][Fleet::FreeCargo], 7);
     EXPECT_EQ(g.LastPricePaid[kFood], 12);
-    SellGoods(kFood, 3);
+    Sell(kFood, 3);
     EXPECT_EQ(g.Cargo[kFood], 0);
     EXPECT_EQ(g.LastPricePaid[kFood], 0);
     EXPECT_TRUE(Message6->CheckBox1->enabled);
@@ -167,6 +175,38 @@ TEST_F(Trade, TheTypedAmountIsTradedAndAClickBelowTheListChoosesNothing) {
                 EXPECT_EQ(G().SelectedTradeGood, 0);
                 EXPECT_FALSE(Form2->Cell(6, 2).price->visible);
             })
+        .CloseRequest("TForm2")
+        .Click("TMessage3", "SpeedButton1");
+    Form2->ShowModal();
+}
+
+// With Pergor selected on the map the box still trades at Finis Prime, where the fleet is: the
+// sum and the charge are both 2 x 30 = 60, not 2 x 1.234.
+TEST_F(Trade, TheSumIsWhatThePurchaseCosts) {
+    GameState& g = G();
+    g.Markets[4][test::kPergor][kFood][Market::Price] = 1234;
+    SetRoomAndMoney(10, 3000);
+    player()
+        .Click("TForm2", "SpeedButton11")
+        .Click("TForm2", "PPlanetF2")
+        .Type("TForm2", "SpinEdit1", "2")
+        .Do("TForm2",
+            [](ui::Form&) {
+                EXPECT_EQ(G().SelectedPlanet, test::kPergor);
+                EXPECT_EQ(Form2->Label5->caption, "Sum: $C 60");
+            })
+        .ClickAt("TForm2", "UpDown1", 2, 1)
+        .Do("TForm2", [](ui::Form&) { EXPECT_EQ(Form2->Label5->caption, "Sum: $C 90"); })
+        .Click("TForm2", "SpeedButton7")
+        .Do("TForm2",
+            [&](ui::Form&) {
+                EXPECT_EQ(g.Cargo[kFood], 3);
+                EXPECT_EQ(g.Players[1][Player::Money], 3000 - 90);
+                // The box shows the fleet's market again, with the good still chosen.
+                EXPECT_EQ(G().SelectedPlanet, test::kFinisPrime);
+                EXPECT_EQ(Form2->ListBox1->ItemIndex(), kFood - 1);
+            })
+        .Click("TForm2", "SpeedButton10")
         .CloseRequest("TForm2")
         .Click("TMessage3", "SpeedButton1");
     Form2->ShowModal();
