@@ -72,7 +72,7 @@ void BM_SeededBattles(benchmark::State& state) {
                 std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - t0)
                     .count();
             perBattle.push_back(us);
-            perTurn.push_back(us / std::max(1, Combat().CombatTurnCount));
+            perTurn.push_back(us / std::max(1, CombatTurnCount));
         }
     }
     const Spread battle = SpreadOf(perBattle), turn = SpreadOf(perTurn);

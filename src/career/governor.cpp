@@ -7,6 +7,7 @@
 #include "state/UMessage1.h"
 #include "state/random.h"
 #include "state/reputation.h"
+#include "state/tables.h"
 #include "state/variables.h"
 
 namespace corvanth {
@@ -15,24 +16,8 @@ namespace {
 constexpr int kScanChance = 30;  // in 100, before smuggling bays and the captain's faction
 constexpr int kTreasonLeaves = -3000;
 
-bool PlayableFaction(int f) {
-    return f >= FactionId::Federation && f <= FactionId::Coalition;
-}
-
-GameRecord& Captain() {
-    GameState& g = G();
-    const bool valid = g.CurrentPlayer >= 0 && g.CurrentPlayer < int(g.Players.size());
-    return g.Players[valid ? g.CurrentPlayer : 1];
-}
-
-int CaptainFaction() {
-    const int f = Captain()[Player::Faction];
-    return PlayableFaction(f) ? f : 0;
-}
-
 void MarkWarned(int faction) {
-    if (faction >= FactionId::Federation && faction <= FactionId::Pirates)
-        G().Factions[faction][Faction::Warned] = 1;
+    if (faction >= FactionId::Federation) FactionRecord(faction)[Faction::Warned] = 1;
 }
 
 void Penalty(const char* text, int faction, int64_t loss) {
@@ -43,7 +28,7 @@ void Penalty(const char* text, int faction, int64_t loss) {
 
 // Legality 1 illegal, 2 banned, of a good in the faction's space.
 int Legality(int good, int faction) {
-    return G().Goods[good][Good::LegalityBase + faction];
+    return GoodRecord(good)[Good::LegalityBase + faction];
 }
 
 }  // namespace
@@ -58,19 +43,16 @@ void AwardShipKill(int sizeClass, int faction) {
     const Reward& reward = kRewards[sizeClass - 1];
     GainFame(reward.fame);
     const int own = CaptainFaction();
-    if (own != 0 && faction >= FactionId::Federation && faction <= FactionId::Pirates &&
-        G().Factions[own][Faction::RelationBase + faction] == 2)
-        GainReputation(own, reward.reputation);
+    if (own != 0 && AtWar(own, faction)) GainReputation(own, reward.reputation);
 }
 
 int ContrabandScanChance() {
-    GameState& g = G();
+    const GameState& g = G();
     int chance = kScanChance;
     for (int s = Slot::First; s <= Slot::Last; ++s) {
-        const GameRecord& slot = g.ShipEquipment[g.CurrentFleet][g.CurrentShip][s];
-        const int id = slot[Slot::EquipmentId];
-        if (slot[Slot::Used] <= 0 || id < Equipment::FirstId || id > Equipment::LastId) continue;
-        const GameRecord& item = g.EquipmentTypes[id];
+        const GameRecord& slot = SlotRecord(g.CurrentFleet, g.CurrentShip, s);
+        if (slot[Slot::Used] <= 0) continue;
+        const GameRecord& item = EquipmentType(slot[Slot::EquipmentId]);
         if (item[Equipment::Kind] == EquipmentKind::SmugglingBay)
             chance -= item[Equipment::SmugglingScanReduction];
     }
@@ -110,10 +92,7 @@ bool ScanForContraband(int faction) {
 
 void ReportCrimeSectorWarned(int faction) {
     ShowMessage1("Word about your crime has spread (this sector has been warned).");
-    GameState& g = G();
-    const int system = g.Fleets[g.CurrentFleet][Fleet::System];
-    if (system >= StarSystem::First && system <= StarSystem::Last)
-        g.StarSystems[system][StarSystem::Alerted] = 1;
+    StarSystemRecord(FleetSystem())[StarSystem::Alerted] = 1;
     MarkWarned(faction);
     LoseReputation(faction, 500);
 }
@@ -142,9 +121,9 @@ int64_t GovernorDispleasure(int rank) {
 void ReportGovernorNotAmused(int faction) {
     ShowMessage1("The governor is not amused.");
     if (!PlayableFaction(faction)) return;
-    const int64_t loss = GovernorDispleasure(G().Factions[faction][Faction::Rank]);
+    const int64_t loss = GovernorDispleasure(FactionRecord(faction)[Faction::Rank]);
     const int own = CaptainFaction();
-    const int64_t reputation = own != 0 ? G().Factions[own][Faction::Reputation] : 0;
+    const int64_t reputation = own != 0 ? FactionRecord(own)[Faction::Reputation] : 0;
     // The governor never drives a captain out of good standing with his own faction.
     if (reputation - loss >= 1) LoseReputation(faction, loss);
 }
@@ -154,7 +133,7 @@ void ReportTreason(int faction) {
     MarkWarned(faction);
     if (!PlayableFaction(faction)) return;
     // Treason leaves exactly -3000; a reputation already below that is not raised.
-    const int64_t loss = int64_t{G().Factions[faction][Faction::Reputation]} - kTreasonLeaves;
+    const int64_t loss = int64_t{FactionRecord(faction)[Faction::Reputation]} - kTreasonLeaves;
     if (loss > 0) LoseReputation(faction, loss);
 }
 

@@ -8,6 +8,7 @@
 #include "state/Sound.h"
 #include "state/random.h"
 #include "state/shipstats.h"
+#include "state/tables.h"
 #include "state/variables.h"
 
 namespace corvanth {
@@ -83,11 +84,12 @@ constexpr int kOwnerBelow[6] = {31, 31, 51, 66, 71, 91};
 
 void ClearOtherSide() {
     GameState& g = G();
-    std::fill(g.Fleets[0].begin() + 1, g.Fleets[0].begin() + 101, 0);
-    for (int ship = 1; ship <= 4; ++ship)
-        std::fill(g.Ships[0][ship].begin() + 1, g.Ships[0][ship].begin() + 101, 0);
-    for (int t = Projectile::FirstTrack; t <= Projectile::LastTrack; ++t)
-        std::fill(g.Projectiles[t].begin() + 1, g.Projectiles[t].begin() + 101, 0);
+    auto clear = [](GameRecord& r) {
+        std::fill(r.begin() + kFirstField, r.begin() + kLastField + 1, 0);
+    };
+    clear(g.Fleets[0]);
+    for (int ship = 1; ship <= 4; ++ship) clear(g.Ships[0][ship]);
+    for (int t = Projectile::FirstTrack; t <= Projectile::LastTrack; ++t) clear(g.Projectiles[t]);
     // The hold goes with the ship: an enemy left without an outfit (a faction outside 1..5)
     // must not carry the last enemy's cargo into its loot.
     std::fill(g.CapturedCargo.begin() + Good::First, g.CapturedCargo.begin() + Good::Last + 1, 0);
@@ -104,8 +106,8 @@ int DrawType(int faction, int sizeClass, bool battle) {
 void PrepareShips(bool battle) {
     GameState& g = G();
     GameRecord& enemy = g.Ships[0][1];
-    enemy[Ship::CombatPosition1] = 9;
-    enemy[Ship::CombatPosition2] = 1;
+    enemy[Ship::CombatPositionFirst] = 9;
+    enemy[Ship::CombatPositionSecond] = 1;
     enemy[Ship::ActionPointsLeft] = enemy[Ship::ActionPointsPerTurn];
     enemy[Ship::CombatRange] = 3;
     enemy[Ship::MinesDeployed] = 0;
@@ -117,16 +119,15 @@ void PrepareShips(bool battle) {
                 g.ShipEquipment[fleet][ship][slot][Slot::Loaded] = 1;
     // Always ship 1: the combat ship of the last fight may be any index, or none before the
     // first, and a wish written elsewhere would leave the range to fall to nothing.
-    const int fleet = g.CurrentFleet >= 1 && g.CurrentFleet < FleetBound ? g.CurrentFleet : 1;
-    GameRecord& own = g.Ships[fleet][1];
-    own[Ship::CombatPosition1] = 1;
-    own[Ship::CombatPosition2] = 5;
+    GameRecord& own = ShipRecord(g.CurrentFleet, 1);
+    own[Ship::CombatPositionFirst] = 1;
+    own[Ship::CombatPositionSecond] = 5;
     own[Ship::ActionPointsLeft] = own[Ship::ActionPointsPerTurn];
     own[Ship::MinesDeployed] = 0;
     own[Ship::SuperminesDeployed] = 0;
     own[Ship::Speed] = own[Ship::SpeedClass];
     own[Ship::CombatRange] = own[Ship::PreferredRange];
-    RecalcShipStats(fleet, g.CurrentShip, 0, battle ? 1 : 0);
+    RecalcShipStats(g.CurrentFleet, g.CurrentShip, 0, battle ? 1 : 0);
     g.CombatRange = 3;
     g.CombatShip = 1;
     g.EnemyCombatShip = 1;
@@ -144,15 +145,13 @@ void StartRandomEncounter() {
     GameState& g = G();
     ClearOtherSide();
     int faction = 0, sizeClass = 0;
-    const int s = g.Fleets[g.CurrentFleet][Fleet::System];
-    const int l = g.Fleets[g.CurrentFleet][Fleet::Location];
-    const bool validSite = s >= StarSystem::First && s <= StarSystem::Last &&
-                           l >= Planet::FirstLocation && l <= Planet::LastLocation;
-    const int rating = validSite ? g.StarSystems[s][StarSystem::SectorRating] : -1;
+    const int s = FleetSystem(), l = FleetLocation();
+    const int rating =
+        ValidSystem(s) && ValidLocation(l) ? StarSystemRecord(s)[StarSystem::SectorRating] : -1;
     if (rating >= 0 && rating <= 5) {
         const int a = Random(100), b = Random(100), c = Random(100);
         if (a < kOwnerBelow[rating]) {
-            faction = g.Planets[s][l][Planet::Owner];
+            faction = LocationRecord(s, l)[Planet::Owner];
             sizeClass = FromBands(kOwnerSizes[rating], b);
         } else {
             faction = FromBands(kVisitorFactions, c);
@@ -167,7 +166,7 @@ void StartRandomEncounter() {
     OutfitShipForFaction(faction);
     PrepareShips(false);
     // A far larger ship is not bothered: no screen, no sound.
-    if (g.Ships[g.CurrentFleet][1][Ship::SizeClass] > g.Ships[0][1][Ship::SizeClass] + 2) return;
+    if (ShipRecord(g.CurrentFleet, 1)[Ship::SizeClass] > g.Ships[0][1][Ship::SizeClass] + 2) return;
     CurrentCombatCalls().ShowEncounterScreen();
 }
 

@@ -5,6 +5,7 @@
 #include "state/Module1.h"
 #include "state/random.h"
 #include "state/shipstats.h"
+#include "state/tables.h"
 #include "state/variables.h"
 
 namespace corvanth {
@@ -100,14 +101,14 @@ GameRecord& EnemySlot(int slot) {
 
 bool WeakenedOutfit() {
     const GameState& g = G();
-    const int luck = g.Players[g.CurrentPlayer][Player::CheatCombatLuck];
+    const int luck = Captain()[Player::CheatCombatLuck];
     return luck == 1 || (g.TurnNumber < g.EarlyGameTurns && luck == 0);
 }
 
 int Draw(const Column& column) {
     int d = Random(100);
     if (column.redraw == Redraw::Weak && WeakenedOutfit()) d = Random(column.below);
-    if (column.redraw == Redraw::Cargo && Enemy()[Ship::ClassFlag72] == 1) d = Random(column.below);
+    if (column.redraw == Redraw::Cargo && Enemy()[Ship::Freighter] == 1) d = Random(column.below);
     return d;
 }
 
@@ -196,11 +197,13 @@ void SetupShipOfType(int type, int slot) {
     if (type < 1 || type > 27 || slot < 1 || slot >= ShipBound) return;
     GameState& g = G();
     LoadShipType(type);
-    g.ShipClassNames[0][slot] = g.ShipClassNames[0][0];
-    for (int f = 1; f <= 100; ++f) g.Ships[0][slot][f] = g.Ships[0][0][f];
+    constexpr int t = kTemplateShip;
+    g.ShipClassNames[0][slot] = g.ShipClassNames[kTemplateFleet][t];
+    for (int f = kFirstField; f <= kLastField; ++f) g.Ships[0][slot][f] = ShipClassTemplate()[f];
     for (int s = Slot::First; s <= Slot::Last; ++s)
-        for (int f = 1; f <= 100; ++f) g.ShipEquipment[0][slot][s][f] = g.ShipEquipment[0][0][s][f];
-    g.ShipDescriptions[0][slot] = g.ShipDescriptions[0][0];
+        for (int f = kFirstField; f <= kLastField; ++f)
+            g.ShipEquipment[0][slot][s][f] = g.ShipEquipment[kTemplateFleet][t][s][f];
+    g.ShipDescriptions[0][slot] = g.ShipDescriptions[kTemplateFleet][t];
 }
 
 void SetupShipStarwolf(int slot) {

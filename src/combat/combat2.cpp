@@ -67,7 +67,7 @@ CombatSession& Combat() {
 void StartCombat() {
     GameState& g = G();
     g.CombatMayClose = 0;
-    Combat().CombatTurnCount = 0;
+    CombatTurnCount = 0;
     g.CombatShip = 1;
     g.EnemyFiringShip = 1;
     g.EnemyCombatShip = 1;

@@ -28,10 +28,9 @@ struct CombatCalls {
 CombatCalls StandardCombatCalls();
 CombatCalls& CurrentCombatCalls();
 
-// The run-time side of a combat, kept while it runs and never saved: the turn count and what the
-// combat screen shows of the action list and its Fire/Use button.
+// What the combat screen shows of the action list and its Fire/Use button, kept by the rules.
+// The turns of a combat are counted in the session's CombatTurnCount.
 struct CombatSession {
-    int32_t CombatTurnCount = 0;  // turns ended in this combat
     // The action list: its own position-to-slot table, positions 1..actionCount.
     std::array<int, 21> slotAt{};
     int actionCount = 0;

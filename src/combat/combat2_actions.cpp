@@ -25,7 +25,6 @@ constexpr int kReloadCost = 4;
 constexpr int kEnemyShips = 4;
 constexpr int64_t kBountyAtLeast = 5000;
 constexpr int64_t kBountyAtMost = 1000000;
-constexpr int64_t kMoneyCap = 900000000;
 
 bool ReloadableGun(int kind) {
     return kind == EquipmentKind::LaserGun || kind == EquipmentKind::PhaserGun ||
@@ -102,12 +101,11 @@ bool UseArmorSection(int fleet, int ship) {
 
 void PayPirateBounty() {
     GameRecord& captain = Captain();
-    const int own = captain[Player::Faction];
-    const int rank = own >= 1 && own <= 4 ? G().Factions[own][Faction::Rank] : 0;
+    const int own = CaptainFaction();
+    const int rank = own != 0 ? FactionRecord(own)[Faction::Rank] : 0;
     const int64_t drawn = int64_t{Random(captain[Player::Money] / 10)} * rank;
     const int64_t bounty = std::clamp(drawn, kBountyAtLeast, kBountyAtMost);
-    captain[Player::Money] =
-        SaturateInt32(std::min(int64_t{captain[Player::Money]} + bounty, kMoneyCap));
+    captain[Player::Money] = CapValue(int64_t{captain[Player::Money]} + bounty);
     PlayReward2Sound();
     CurrentCombatCalls().RefreshStatusPanel();
     ShowFixedNotice("For destruction of this pirate vessel you receive a bounty of $C " +

@@ -1,4 +1,4 @@
-// Checked access to the fighting ships and the combat's notices.
+// The fighting ships and the combat's notices.
 #include "combat/combat2_parts.h"
 
 #include <algorithm>
@@ -12,45 +12,6 @@
 #include "ui/color.h"
 
 namespace corvanth::combat {
-
-GameRecord& ScratchRecord() {
-    static GameRecord scratch{};
-    scratch.fill(0);
-    return scratch;
-}
-
-GameRecord& ShipRecord(int fleet, int ship) {
-    if (fleet < 0 || fleet >= FleetBound || ship < 0 || ship >= ShipBound) return ScratchRecord();
-    return G().Ships[fleet][ship];
-}
-
-GameRecord& SlotRecord(int fleet, int ship, int slot) {
-    if (fleet < 0 || fleet >= FleetBound || ship < 0 || ship >= ShipBound || slot < Slot::First ||
-        slot > Slot::Last)
-        return ScratchRecord();
-    return G().ShipEquipment[fleet][ship][slot];
-}
-
-const GameRecord& EquipmentType(int id) {
-    if (id < Equipment::FirstId || id > Equipment::LastId) return ScratchRecord();
-    return G().EquipmentTypes[id];
-}
-
-std::string EquipmentName(int id) {
-    if (id < Equipment::FirstId || id > Equipment::LastId) return {};
-    return G().EquipmentNames[id].str();
-}
-
-std::string ShipClassName(int fleet, int ship) {
-    if (fleet < 0 || fleet >= FleetBound || ship < 0 || ship >= ShipBound) return {};
-    return G().ShipClassNames[fleet][ship].str();
-}
-
-GameRecord& Captain() {
-    GameState& g = G();
-    const bool valid = g.CurrentPlayer >= 0 && g.CurrentPlayer < int(g.Players.size());
-    return g.Players[valid ? g.CurrentPlayer : 1];
-}
 
 GameRecord& OwnShip() {
     return ShipRecord(G().CurrentFleet, G().CombatShip);

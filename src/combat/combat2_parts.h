@@ -1,23 +1,13 @@
-// What the combat rules share: checked access to the fighting ships, their slots and items, the
-// captain's switches that soften a fight, and the combat's notices.
+// What the combat rules share: the fighting ships and their selected slots, the captain's
+// switches that soften a fight, and the combat's notices.
 #pragma once
 
 #include <string>
 
+#include "state/tables.h"
 #include "state/variables.h"
 
 namespace corvanth::combat {
-
-// A record for an index outside the tables: reads give zeros, writes go nowhere lasting.
-GameRecord& ScratchRecord();
-
-GameRecord& ShipRecord(int fleet, int ship);
-GameRecord& SlotRecord(int fleet, int ship, int slot);
-// The catalogue entry of an id 1..113; anything else reads as an undefined item.
-const GameRecord& EquipmentType(int id);
-std::string EquipmentName(int id);
-std::string ShipClassName(int fleet, int ship);
-GameRecord& Captain();
 
 // The player's ship in the fight, the enemy ship named in the texts, the enemy ship whose slots
 // the enemy uses, and the player's ship that enemy fire damages.

@@ -62,8 +62,8 @@ void ChooseBehaviour() {
     }
     if (G().CombatRange > 1) {
         foe[Ship::CombatRange] = 1;
-        if (foe[Ship::CombatWarning76Shown] == 0) {
-            foe[Ship::CombatWarning76Shown] = 1;
+        if (foe[Ship::BoardingWarningShown] == 0) {
+            foe[Ship::BoardingWarningShown] = 1;
             PlayAlertSound();
             ShowFixedNotice("WARNING: The enemy ship tries to get close enough to board your ship!",
                             GetShipPictureName(foe[Ship::Class]));
@@ -135,7 +135,7 @@ void SlowerShipNotice() {
     GameRecord& captain = Captain();
     const GameRecord& own = OwnShip();
     const GameRecord& foe = EnemyShipRecord();
-    if (Combat().CombatTurnCount != 1 || own[Ship::Speed] >= foe[Ship::Speed] || !BothPresent() ||
+    if (CombatTurnCount != 1 || own[Ship::Speed] >= foe[Ship::Speed] || !BothPresent() ||
         captain[Player::HideSlowerShipNotice] != 0)
         return;
     Message6->Label1->caption =
@@ -173,7 +173,7 @@ BoardingScores EnemyBoardingScores() {
     const int ownHull = own[Ship::Strength], ownBase = own[Ship::BaseStrength];
     if (ownHull < ownBase / 2) s.stay += 12;
     if (ownBase / 4 > ownHull) s.stay += 25;
-    if (foe[Ship::CombatPosition2] == 4) s.stay += 25;
+    if (foe[Ship::CombatPositionSecond] == 4) s.stay += 25;
     const int foeMax = foe[Ship::CrewMax], ownMax = own[Ship::CrewMax];
     const int foeHull = foe[Ship::Strength], foeBase = foe[Ship::BaseStrength];
     if (foeMax < ownMax) s.board += 12;
@@ -231,7 +231,7 @@ void EnemyCombatTurn() {
 
 void EndCombatTurn() {
     GameState& g = G();
-    ++Combat().CombatTurnCount;
+    ++CombatTurnCount;
     if (BothPresent()) {
         if (TutorialStep == 33) {
             // The lesson's enemy launches one projectile from slot 2 and comes to medium range.

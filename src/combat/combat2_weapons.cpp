@@ -203,9 +203,9 @@ void Launch(bool player) {
     // A rack never holds fewer than no rounds, whatever a dealer put into it.
     if (slot[Slot::Ammunition] > 0) --slot[Slot::Ammunition];
     if (player) {
-        AddProjectile(fleet, 0, g.EnemyCombatShip, rec[Ship::CombatPosition1], id);
+        AddProjectile(fleet, 0, g.EnemyCombatShip, rec[Ship::CombatPositionFirst], id);
     } else {
-        AddProjectile(0, g.CurrentFleet, g.TargetedOwnShip, rec[Ship::CombatPosition1], id);
+        AddProjectile(0, g.CurrentFleet, g.TargetedOwnShip, rec[Ship::CombatPositionFirst], id);
     }
     slot[Slot::EquipmentId] = kind == EquipmentKind::Torpedo ? 30 : 3;  // the empty rack
     if (player) SetupCombatScreen();

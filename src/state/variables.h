@@ -649,8 +649,8 @@ inline GameState& G() {
 void ResetGameState();
 
 // What a running session keeps beside the game tables and never saves: the end of the game, the
-// closing permissions of the guarded screens, the answers of the two question dialogs and the
-// tutorial's step.
+// closing permissions of the guarded screens, the answers of the two question dialogs, the
+// tutorial's step and the turns of a combat.
 struct SessionState {
     bool GameEnded = false;            // from the end of a game until the next one starts
     int32_t TravelScreenMayClose = 0;  // 1: the travel screen closes without the quit question
@@ -658,6 +658,7 @@ struct SessionState {
     int32_t Message3Result = 0;        // yes/no dialog: 1 yes, 0 no
     int32_t Message5Result = 0;        // accept/decline dialog: 1 first button, 2 second
     int32_t TutorialStep = 0;          // 0 when no tutorial runs, else the current step 1..37
+    int32_t CombatTurnCount = 0;       // turns ended in the combat under way
 };
 extern constinit SessionState gSession;
 inline SessionState& Session() {
@@ -669,6 +670,7 @@ inline constinit int32_t& PlanetScreenMayClose = gSession.PlanetScreenMayClose;
 inline constinit int32_t& Message3Result = gSession.Message3Result;
 inline constinit int32_t& Message5Result = gSession.Message5Result;
 inline constinit int32_t& TutorialStep = gSession.TutorialStep;
+inline constinit int32_t& CombatTurnCount = gSession.CombatTurnCount;
 
 // True from the end of a game until a new game or a load starts the next one. The turn engine
 // does nothing while it is set.

@@ -113,7 +113,7 @@ TEST_F(CombatSweep, TwoThousandSeededBattlesKeepEveryInvariantAndEndWithOneResul
                              : player.fled ? "fled"
                                            : "undecided";
         ++results[result];
-        ++turns[Combat().CombatTurnCount / 10 * 10];
+        ++turns[CombatTurnCount / 10 * 10];
         if (!failure.empty() || outcomes != 1 || combatEnds != 1) {
             ++broken;
             ADD_FAILURE() << "battle " << i << ": " << failure << ", " << outcomes << " results, "

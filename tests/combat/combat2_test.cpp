@@ -22,7 +22,7 @@ class CombatRules : public CombatTest {
         Captain()[Player::HideSlowerShipNotice] = 1;
         Captain()[Player::RangeHelpShown] = 1;
         G().CombatMayClose = 0;
-        Combat().CombatTurnCount = 0;
+        CombatTurnCount = 0;
     }
     // Crew rated 2 for targeting: two droids and a mercenary weigh (3 + 3 + 2) div 3 = 2.
     void RatedTwo(GameRecord& ship) {
@@ -150,7 +150,7 @@ TEST_F(CombatRules, ADamagedPirateWantsToBoardAndTheEnemyTurnFollowsItsScores) {
     G().CombatRange = 3;
     EnemyCombatTurn();
     EXPECT_EQ(foe[Ship::CombatRange], 1);
-    EXPECT_EQ(foe[Ship::CombatWarning76Shown], 1);
+    EXPECT_EQ(foe[Ship::BoardingWarningShown], 1);
     Fit(0, {1});
     EnemyCombatTurn();
     EXPECT_EQ(foe[Ship::CombatRange], foe[Ship::RetreatRange]);

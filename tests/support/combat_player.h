@@ -27,7 +27,7 @@ class SeededCombatPlayer {
     void Fight() {
         GameState& g = G();
         while (g.CombatMayClose == 0) {
-            if (Combat().CombatTurnCount >= turnLimit) {
+            if (CombatTurnCount >= turnLimit) {
                 undecided = true;
                 EndCombat();
                 break;
