@@ -32,7 +32,7 @@ void NewCombatGame() {
     GameRecord& c = G().Players[G().CurrentPlayer];
     c[Player::HideFameGainNotices] = c[Player::HideReputationGainNotices] = 1;
     CombatCalls calls = StandardCombatCalls();
-    calls.RetireAndScore = [] {};
+    calls.KillCaptain = [] {};
     calls.RefreshTravelScreen = [] {};
     calls.RefreshStatusPanel = [] {};
     CurrentCombatCalls() = calls;

@@ -3,6 +3,7 @@
 
 #include "combat/combat2_parts.h"
 #include "shell/retire.h"
+#include "state/tables.h"
 #include "travel/travel.h"
 #include "tutorial/Tutorial.h"
 
@@ -43,8 +44,11 @@ CombatCalls StandardCombatCalls() {
     c.ShowEncounterScreen = [] {};
     c.ShowMissionEncounterScreen = [] {};
     c.ShowLoot = [](const std::string&, const std::string&) {};
-    c.ShowDeathScreen = [] {};
-    c.RetireAndScore = RetireAndScore;
+    // Until the death screen exists, a death in combat is final.
+    c.KillCaptain = [] {
+        ShipRecord(G().CurrentFleet, 1)[Ship::Present] = 0;
+        RetireAndScore();
+    };
     c.RefreshTravelScreen = [] {
         if (Form2) RefreshTravelScreen();
     };

@@ -19,9 +19,9 @@ struct CombatCalls {
     std::function<void()> ShowMissionEncounterScreen;
     // The loot offer of LootItem on TForm51, with its headline and lead-in line.
     std::function<void(const std::string& headline, const std::string& leadIn)> ShowLoot;
-    // The death screen TForm43 shown modally: a second chance makes ship 1 present again.
-    std::function<void()> ShowDeathScreen;
-    std::function<void()> RetireAndScore;
+    // The captain's death: the death screen's second chance makes ship 1 present again,
+    // otherwise the game ends with the score.
+    std::function<void()> KillCaptain;
     std::function<void()> RefreshTravelScreen;
     std::function<void()> RefreshStatusPanel;
 };

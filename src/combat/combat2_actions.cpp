@@ -291,8 +291,7 @@ void CheckCombatOutcome() {
     }
     EndCombat();
     // A second chance leaves the active mission as it is.
-    CurrentCombatCalls().ShowDeathScreen();
-    if (!AnyPresent(g.CurrentFleet)) CurrentCombatCalls().RetireAndScore();
+    CurrentCombatCalls().KillCaptain();
 }
 
 }  // namespace corvanth

@@ -40,14 +40,17 @@ class CombatTest : public TurnTest {
             lootGoods.push_back(G().LootItem[Loot::Good]);
             lootAmounts.push_back(G().LootItem[Loot::Amount]);
         };
-        c.ShowDeathScreen = [this] {
+        // The death protocol: the second chance while a life point is left, else the end.
+        c.KillCaptain = [this] {
             ++deathScreens;
+            G().Ships[1][1][Ship::Present] = 0;
             if (secondChance && Captain()[Player::LifePoints] >= 1) {
                 --Captain()[Player::LifePoints];
                 G().Ships[1][1][Ship::Present] = 1;
+            } else {
+                ++gameEnds;
             }
         };
-        c.RetireAndScore = [this] { ++gameEnds; };
         c.RefreshTravelScreen = [this] { ++combatEnds; };
         c.RefreshStatusPanel = [] {};
         return c;
