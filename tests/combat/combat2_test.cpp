@@ -182,13 +182,9 @@ TEST_F(CombatRules, EcmMatchesItsKindAndTracksHitAfterTheirTurns) {
     const int foeHull = Enemy()[Ship::Strength], ownHull = Own()[Ship::Strength];
     for (int turn = 1; turn <= 4; ++turn) {
         AdvanceProjectiles();
-        // Snipe Missile (41): 4 damage on the third turn; Photon torpedo (42) on the fourth.
-        EXPECT_EQ(
-            Enemy()[Ship::Strength],
-            turn >= 3 ? foeHull - g.EquipmentTypes[41][Equipment::ProjectileDamage] : foeHull);
-        EXPECT_EQ(
-            Own()[Ship::Strength],
-            turn >= 4 ? ownHull - g.EquipmentTypes[42][Equipment::ProjectileDamage] : ownHull);
+        // Snipe Missile (41): 4 damage on the third turn; Photon torpedo (42): 20 on the fourth.
+        EXPECT_EQ(Enemy()[Ship::Strength], turn >= 3 ? foeHull - 4 : foeHull);
+        EXPECT_EQ(Own()[Ship::Strength], turn >= 4 ? ownHull - 20 : ownHull);
     }
     EXPECT_EQ(FindFreeProjectileSlot(), 1);
     // A count that starts at 0 hits at the next end of turn instead of flying on for ever.
@@ -204,7 +200,7 @@ TEST_F(CombatRules, EcmMatchesItsKindAndTracksHitAfterTheirTurns) {
     SetupCombatScreen();
     Own()[Ship::ActionPointsLeft] = 20;
     PlayerLaunchProjectile();
-    EXPECT_EQ(Own()[Ship::ActionPointsLeft], 20 - g.EquipmentTypes[41][Equipment::ActionPoints]);
+    EXPECT_EQ(Own()[Ship::ActionPointsLeft], 10);  // 20 - the missile's 10
     EXPECT_EQ(g.ShipEquipment[1][1][1][Slot::Ammunition], 1);
     EXPECT_EQ(g.ShipEquipment[1][1][1][Slot::EquipmentId], 3);  // the empty rack
     for (int t = 1; t <= 4; ++t) EXPECT_EQ(g.Projectiles[t][Projectile::ShooterFleet], 0);
@@ -226,9 +222,7 @@ TEST_F(CombatRules, TheActionListKeepsItsOwnSlotsAndAnEmptyListLeavesFireOff) {
     EXPECT_TRUE(s.fireEnabled);
     ChooseCombatAction(2);
     EXPECT_EQ(Own()[Ship::SelectedWeaponSlot], 4);
-    EXPECT_EQ(s.fireCaption, " Snipe Missile (" +
-                                 std::to_string(g.EquipmentTypes[41][Equipment::ActionPoints]) +
-                                 " AP)");
+    EXPECT_EQ(s.fireCaption, " Snipe Missile (10 AP)");  // a missile has no verb
     // A shot unloads: Fire goes off, End turn reloads it and shows it again.
     ChooseCombatAction(1);
     g.CombatRange = 1;
