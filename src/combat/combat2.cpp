@@ -2,7 +2,7 @@
 #include "combat/combat2.h"
 
 #include "combat/combat2_parts.h"
-#include "shell/retire.h"
+#include "shell/Dead.h"
 #include "state/tables.h"
 #include "travel/travel.h"
 #include "tutorial/Tutorial.h"
@@ -44,11 +44,7 @@ CombatCalls StandardCombatCalls() {
     c.ShowEncounterScreen = [] {};
     c.ShowMissionEncounterScreen = [] {};
     c.ShowLoot = [](const std::string&, const std::string&) {};
-    // Until the death screen exists, a death in combat is final.
-    c.KillCaptain = [] {
-        ShipRecord(G().CurrentFleet, 1)[Ship::Present] = 0;
-        RetireAndScore();
-    };
+    c.KillCaptain = KillCaptain;
     c.RefreshTravelScreen = [] {
         if (Form2) RefreshTravelScreen();
     };

@@ -6,6 +6,7 @@
 
 #include "career/governor.h"
 #include "combat/combat_fixture.h"
+#include "shell/Dead.h"
 #include "support/answering_backend.h"
 
 namespace corvanth {
@@ -276,9 +277,10 @@ TEST_F(CombatRules, TheOutcomeDestroysAtZeroPaysPiratesAndEndsTheCombatOnce) {
     EXPECT_EQ(g.ShipEquipment[0][1][2][Slot::EquipmentId], 8);
     EXPECT_EQ(g.CombatMayClose, 0);
 
-    // Both at 0: the enemy falls, then the player's ship; a life point gives the second chance,
-    // the combat ends once and the game goes on.
-    secondChance = true;
+    // Both at 0: the enemy falls, then the player's ship. The game's death protocol: its death
+    // screen gives the second chance for the life point, the combat ends once, the game goes on.
+    CurrentCombatCalls().KillCaptain = KillCaptain;
+    std::map<std::string, int>& answered = answering.backend().answered;
     Captain()[Player::LifePoints] = 1;
     Enemy()[Ship::Strength] = 0;
     Fit(0, {1});
@@ -287,10 +289,10 @@ TEST_F(CombatRules, TheOutcomeDestroysAtZeroPaysPiratesAndEndsTheCombatOnce) {
     EXPECT_EQ(Enemy()[Ship::Present], 0);
     EXPECT_EQ(Own()[Ship::Present], 1);
     EXPECT_EQ(Captain()[Player::LifePoints], 0);
-    EXPECT_EQ(deathScreens, 1);
-    EXPECT_EQ(gameEnds, 0);
+    EXPECT_EQ(answered["TForm43"], 1);
+    EXPECT_FALSE(GameEnded());
     EXPECT_EQ(combatEnds, 2);
-    // Without life points the game ends, once.
+    // Without life points the game ends, once, with one score.
     g.CombatMayClose = 0;
     Enemy()[Ship::Present] = 1;
     Enemy()[Ship::Strength] = 30;
@@ -298,8 +300,9 @@ TEST_F(CombatRules, TheOutcomeDestroysAtZeroPaysPiratesAndEndsTheCombatOnce) {
     CheckCombatOutcome();
     CheckCombatOutcome();
     EXPECT_EQ(Own()[Ship::Present], 0);
-    EXPECT_EQ(deathScreens, 2);
-    EXPECT_EQ(gameEnds, 1);
+    EXPECT_EQ(answered["TForm43"], 2);
+    EXPECT_TRUE(GameEnded());
+    EXPECT_EQ(answered["TForm38"], 1);  // the high-score list, shown once
     EXPECT_EQ(combatEnds, 3);
 }
 
