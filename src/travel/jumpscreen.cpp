@@ -193,7 +193,8 @@ void OpenStarmap() {
 
 TForm12::TForm12() : ui::Form("TForm12") {
     for (int s = 1; s <= kStarmapSystems; ++s) {
-        std::string n = "S";  // appended: GCC 12's release build misreads "S" + text as overlapping
+        // Built by appending: GCC 12's release build takes "S" + number for an overlapping copy.
+        std::string n = "S";
         n += std::to_string(s);
         StarmapSystem& system = System(s);
         system.picture = Bind<ui::Image>(n);
