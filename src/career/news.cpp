@@ -1,75 +1,113 @@
-// War news of systems that change hands: the captain's faction takes one, or an owner takes back.
+// War news of systems and planets that change hands through the captain's deeds.
 #include "career/news.h"
 
-#include <string>
-
 #include "career/Promotion.h"
+#include "career/warstatus.h"
 #include "state/UMessage4.h"
 #include "state/market.h"
+#include "state/random.h"
 #include "state/tables.h"
 #include "state/variables.h"
+#include "travel/NextTurnUnit.h"
+#include "travel/travel.h"
 
 namespace corvanth {
 namespace {
 
 constexpr int kCeaseFire = 1;
 constexpr int kAwardEarned = 2;
+constexpr int kScoreChance = 25;  // in 100: a captured planet moves the war score
 
 void ShowNews(const std::string& text) {
-    if (!Message4) return;
-    Message4->Label2->caption = "News";
-    Message4->Image1->LoadPicture("news.jpg");
-    Message4->Memo1->SetText(text);
-    Message4->ShowModal();
+    ShowLongNews("News", "news.jpg", {text});
 }
 
-// The captain as the news name him: his rank in faction f and his name.
-std::string Hero(int f) {
+void RedrawIfHere(int system) {
+    if (system == FleetSystem()) RefreshTravelScreen();
+}
+
+}  // namespace
+
+std::string WarHeroName() {
+    const int f = CaptainFaction();
     const int rank = FactionRecord(f)[Faction::Rank];
     const GameState& g = G();
-    const std::string rankName = ValidFaction(f) && rank >= 0 && rank < int(g.RankNames[f].size())
+    const std::string rankName = f > 0 && rank >= 0 && rank < int(g.RankNames[f].size())
                                      ? g.RankNames[f][rank].str()
                                      : std::string();
     return rankName + " " + CaptainName();
 }
 
-}  // namespace
+void ShowLongNews(const std::string& headline, const std::string& picture,
+                  const std::vector<std::string>& lines) {
+    if (!Message4) return;
+    Message4->Label2->caption = headline;
+    Message4->Image1->LoadPicture(picture);
+    std::string text;
+    for (const std::string& line : lines) text += (text.empty() ? "" : "\n") + line;
+    Message4->Memo1->SetText(text);
+    Message4->ShowModal();
+}
 
 void NewsSystemConquered(int system) {
     if (!ValidSystem(system)) return;
     GameState& g = G();
-    const int winner = Captain()[Player::Faction];
+    const int winner = CaptainFaction();
+    if (winner == 0) return;
+    // Earned once; an award already shown is not handed out again.
+    int& goldStar = g.Factions[winner][Faction::GoldStar];
+    if (goldStar == 0) goldStar = kAwardEarned;
     const int loser = g.StarSystems[system][StarSystem::Owner];
-    const std::string text = "Lead by the known war hero " + Hero(winner) + " the " +
+    const std::string text = "Lead by the known war hero " + WarHeroName() + " the " +
                              FactionName(winner) + " was able to conquer the " +
                              SystemName(system) +
                              " system. Shocked by the fact that a captain with a single ship can "
                              "successfully overcome a complete sector defense force the " +
                              FactionName(loser) + " asks for a cease-fire, which is accepted.";
     g.StarSystems[system][StarSystem::Owner] = winner;
-    if (PlayableFaction(winner)) {
-        // Earned once; an award already shown is not handed out again.
-        int& goldStar = g.Factions[winner][Faction::GoldStar];
-        if (goldStar < 1) goldStar = kAwardEarned;
-        if (PlayableFaction(loser) && loser != winner) {
-            g.Factions[winner][Faction::RelationBase + loser] = kCeaseFire;
-            g.Factions[loser][Faction::RelationBase + winner] = kCeaseFire;
-        }
+    if (PlayableFaction(loser) && loser != winner) {
+        g.Factions[winner][Faction::RelationBase + loser] = kCeaseFire;
+        g.Factions[loser][Faction::RelationBase + winner] = kCeaseFire;
     }
     SetSystemOwnerToPlanets(system);
     UpdateMarketPrices();
+    RedrawIfHere(system);
     ShowNews(text);
     CheckPromotion();
 }
 
 void NewsSystemRecaptured(int system) {
     if (!ValidSystem(system)) return;
+    const int owner = StarSystemRecord(system)[StarSystem::Owner];
+    const std::string text = "The " + FactionName(owner) +
+                             " has moved significant reinforcements to the " + SystemName(system) +
+                             " system and captured all planets taken of the known " +
+                             CaptainName() + " back.";
     SetSystemOwnerToPlanets(system);
     UpdateMarketPrices();
-    const int owner = StarSystemRecord(system)[StarSystem::Owner];
-    ShowNews("The " + FactionName(owner) + " has moved significant reinforcements to the " +
-             SystemName(system) + " system and captured all planets taken of the known " +
-             CaptainName() + " back.");
+    RedrawIfHere(system);
+    ShowNews(text);
+}
+
+void NewsPlanetCaptured(int system, int location) {
+    if (!ValidSystem(system) || !ValidLocation(location)) return;
+    GameState& g = G();
+    const int pf = CaptainFaction();
+    const int owner = g.StarSystems[system][StarSystem::Owner];
+    const std::string text = "A expedition force of the " + FactionName(pf) +
+                             " under the command of " + WarHeroName() + " captured " +
+                             LocationName(system, location) + " in the " + SystemName(system) +
+                             " system.";
+    UpdateMarketPrices();
+    if (Random(100) < kScoreChance && pf > 0 && PlayableFaction(owner) && owner != pf) {
+        ++g.Factions[pf][Faction::WarScoreBase + owner];
+        --g.Factions[owner][Faction::WarScoreBase + pf];
+    }
+    RedrawIfHere(system);
+    ShowNews(text);
+    CheckSystemConquests();
+    UpdateMarketPrices();
+    NextTurn();
 }
 
 }  // namespace corvanth

@@ -1,25 +1,269 @@
-// The civil war between the factions.
+// The civil war between the factions: the daily raids and conquests, rebuilt facilities.
 #include "career/warstatus.h"
 
+#include <string>
+
+#include "career/UMessage7.h"
 #include "career/news.h"
 #include "state/market.h"
 #include "state/random.h"
 #include "state/tables.h"
 #include "state/variables.h"
+#include "travel/UEvents.h"
+#include "travel/travel.h"
 
 namespace corvanth {
 
 namespace {
-constexpr int kFacilityKinds = 20;
+constexpr int kFacilityKinds = 7;
 constexpr int kRebuildChance = 5;  // in 100, per destroyed kind and turn
 // One chance in 10000 per held planet and turn that a split system is recaptured.
 constexpr int kRecaptureDraw = 20000;
 constexpr int kRecaptureBelow = 2;
-}  // namespace
 
-// Relations change only through the war rules, which arrive with the war itself; until then
-// every peace and every war stays as the new game set it.
-void UpdateDiplomacy() {}
+constexpr int kPeace = 1;
+constexpr int kWar = 2;
+constexpr int kSearchDraws = 100001;
+constexpr int kRaidBelow = 5;       // x below this: the raid happens
+constexpr int kConquestScore = 3;   // a score this high takes the target system
+constexpr int kScoreMargin = 10;    // score + margin must beat y for anything to happen
+constexpr int kAfterConquest = 21;  // y after a conquest
+
+const char* const kFacilityNames[kFacilityKinds + 1] = {"",
+                                                        "agriculture facilities",
+                                                        "low-tech plants",
+                                                        "high-tech factories",
+                                                        "luxuary facilities",
+                                                        "mines",
+                                                        "medical plants",
+                                                        "illegal laboratories"};
+
+bool Active(int f) {
+    return G().Factions[f][Faction::Active] > 0;
+}
+
+// The draw range that decides whether an attacker holding `held` systems raids today: the
+// bigger the realm, the rarer the raid.
+int RaidDrawRange(int held) {
+    if (held < 5) return 200;
+    if (held <= 8) return 300;
+    if (held <= 12) return 500;
+    return 5000;  // 13 and more alike
+}
+
+bool JumpPointToward(int system, int owner) {
+    for (int l = Planet::FirstLocation; l <= Planet::LastLocation; ++l) {
+        const GameRecord& p = G().Planets[system][l];
+        if (p[Planet::Exists] >= 1 && p[Planet::Kind] == PlanetKind::JumpPoint &&
+            StarSystemRecord(p[Planet::JumpTarget])[StarSystem::Owner] == owner)
+            return true;
+    }
+    return false;
+}
+
+// A system of d, not its capital, with a jump point from a's space; 0 when none was drawn.
+int FindTargetSystem(int a, int d) {
+    const int capital = G().Factions[d][Faction::CapitalSystem];
+    for (int n = 0; n < kSearchDraws; ++n) {
+        const int s = Random(26);
+        if (!ValidSystem(s)) continue;
+        const GameRecord& sys = G().StarSystems[s];
+        if (sys[StarSystem::Exists] >= 1 && sys[StarSystem::Owner] == d && s != capital &&
+            JumpPointToward(s, a))
+            return s;
+    }
+    return 0;
+}
+
+int FindTargetPlanet(int s, int d) {
+    for (int n = 0; n < kSearchDraws; ++n) {
+        const int l = Random(35);
+        const GameRecord& p = LocationRecord(s, l);
+        if (ValidLocation(l) && p[Planet::Exists] >= 1 && p[Planet::Kind] == PlanetKind::Planet &&
+            p[Planet::Owner] == d)
+            return l;
+    }
+    return 0;
+}
+
+int FindTargetFacility(int s, int l) {
+    const GameRecord& p = LocationRecord(s, l);
+    for (int n = 0; n < kSearchDraws; ++n) {
+        const int f = Random(kFacilityKinds) + 1;
+        if (ValidSystem(s) && ValidLocation(l) && p[Planet::FacilityBase + f] > 0) return f;
+    }
+    return 0;
+}
+
+void AddScore(int a, int d, int points) {
+    G().Factions[a][Faction::WarScoreBase + d] += points;
+    G().Factions[d][Faction::WarScoreBase + a] -= points;
+}
+
+void RedrawIfHere(int system) {
+    if (system == FleetSystem()) RefreshTravelScreen();
+}
+
+void SpaceEvents(int system, int count) {
+    for (int n = 0; n < count; ++n) SpawnSpaceEvent(system, 0, 0);
+}
+
+struct Raid {
+    int a, d, s, l, f;
+    std::string A, D, S, P, F;
+};
+
+// Step 9's table: the news of the raid by z, and what it does.
+void RaidEvent(const Raid& r, int z) {
+    const std::string &A = r.A, &D = r.D, &S = r.S;
+    std::string text;
+    int events = 0;
+    bool destroys = false;
+    if (z <= 5) {
+        text = "A high ranked officer of the " + D +
+               " has been killed in battle by forces of the " + A + ".";
+    } else if (z <= 10) {
+        text = "Yesterday a high ranked officer of the " + D +
+               " has been assassinated. The assassin could not be caught.";
+    } else if (z <= 15) {
+        text = "A few hours ago an important politician of the " + D +
+               " has found murdered in his office. Circumstances remain unclear.";
+    } else if (z <= 20) {
+        text = "A few hours ago a famous scientist of the " + D +
+               " has been reported missing. Circumstances remain unclear.";
+    } else if (z <= 25) {
+        text = "A espionage mission of " + A + " agents in territory of the " + D +
+               " has been successful.";
+    } else if (z <= 30) {
+        text = "The counter-intelligence service of the " + A + " has busted a " + D + " agent.";
+    } else if (z <= 35) {
+        text = "The attempt of a/an " + D + " agent to leak important information of the " + A +
+               " has been prevented.";
+    } else if (z <= 40) {
+        text = "A new fleet combat doctrine has improved the effectiveness of " + A + " forces.";
+    } else if (z <= 45) {
+        text = "The government of the " + A +
+               " has granted new investments for spaceships in their attempt to win the war "
+               "against the " +
+               D + ".";
+    } else if (z <= 50) {
+        text = "The " + A +
+               " has announced the forming of a new Marine division to be deployed at "
+               "the " +
+               D + " border.";
+    } else if (z <= 55) {
+        text = "The " + A + " revises their officer training.";
+    } else if (z <= 60) {
+        text = "The attack on supply convoys of the " + D +
+               " has increased in the last month. Officials blame " + A + " forces.";
+    } else if (z <= 65) {
+        text = "The " + A + " attempt to disturb the supply lines of the " + D +
+               " has been successful.";
+    } else if (z <= 70) {
+        text = "A high ranked " + D +
+               " officer is accused of war crimes and has been suspended until all evidence has "
+               "been has checked.";
+    } else if (z <= 75) {
+        text = "A major " + D + " convoi with supplies has been intercepted by " + A +
+               " forces in the " + S + " system.";
+        events = 1;
+    } else if (z <= 80) {
+        text = "The " + A + " fleet has won a major battle against " + D + " forces in the " + S +
+               " system.";
+        events = 4;
+    } else if (z <= 85) {
+        text = "Forces of the " + D + " have suffered a serious defeat against the " + A +
+               " in the " + S + " system.";
+        events = 4;
+    } else if (z <= 90) {
+        text = "Forces of the " + A + " and the " + D + " have clashed togeher in the " + S +
+               " system.";
+        events = 4;
+    } else {
+        destroys = true;
+        const std::string place = r.F + " on " + r.P + " in the " + S + " system.";
+        if (r.f == 0)
+            text = "A swift strike of " + A +
+                   " forces does significant damage to the defenders "
+                   "of the " +
+                   D + ".";
+        else if (z <= 95)
+            text = "During an attack of " + A + " forces all " + place +
+                   " were destroyed. It will take some time to build them up again.";
+        else if (z <= 100)
+            text = "An undercover mission of " + A + " agents leads to the destruction of all " +
+                   place + " It will take some time to build them up again.";
+        else
+            text = A + " forces have raided the " + place +
+                   " It will take some time to build them up again.";
+    }
+    if (destroys && r.f != 0) {
+        GameRecord& p = G().Planets[r.s][r.l];
+        p[Planet::DestroyedFacilityBase + r.f] += p[Planet::FacilityBase + r.f];
+        p[Planet::FacilityBase + r.f] = 0;
+        UpdateMarketPrices();
+        events = 1;
+    }
+    SpaceEvents(r.s, events);
+    ShowWarNews(text, WarNewsKind::WarEvent);
+}
+
+void WarBetween(int a, int d) {
+    GameState& g = G();
+    int held = 0;
+    for (int s = StarSystem::First; s <= StarSystem::Last; ++s)
+        if (g.StarSystems[s][StarSystem::Owner] == a) ++held;
+    const int x = Random(RaidDrawRange(held));
+    // The searches draw whether or not the raid happens.
+    Raid r{a, d, FindTargetSystem(a, d), 0, 0, {}, {}, {}, {}, {}};
+    if (r.s == 0) return;
+    r.l = FindTargetPlanet(r.s, d);
+    r.f = FindTargetFacility(r.s, r.l);
+    if (r.l == 0 || x >= kRaidBelow) return;
+    r.A = FactionName(a);
+    r.D = FactionName(d);
+    r.S = SystemName(r.s);
+    r.P = LocationName(r.s, r.l);
+    r.F = kFacilityNames[r.f];
+
+    const int score = g.Factions[a][Faction::WarScoreBase + d];
+    int y = Random(20);
+    if (score >= kConquestScore) {
+        g.StarSystems[r.s][StarSystem::Owner] = a;
+        g.Factions[a][Faction::RelationBase + d] = kPeace;
+        g.Factions[d][Faction::RelationBase + a] = kPeace;
+        // The planets change hands before the markets are priced, or trade would run on the
+        // old owners until the next turn.
+        SetSystemOwnerToPlanets(r.s);
+        UpdateMarketPrices();
+        RedrawIfHere(r.s);
+        ShowWarNews("The " + r.A + " conquers the " + r.S +
+                        " system. Disappointed and exhausted "
+                        "the " +
+                        r.D + " asks for a cease-fire, which is accepted.",
+                    WarNewsKind::WarOrCeaseFire);
+        y = kAfterConquest;
+    }
+    if (score + kScoreMargin <= y) return;
+    int z = Random(106);
+    if (y > 0) {
+        AddScore(a, d, 1);
+        // Nothing to destroy on the planet: the attack falls on the convoys instead.
+        if (r.f == 0 && z >= 91 && z <= 94) z = 56;
+        RaidEvent(r, z);
+    } else {
+        AddScore(a, d, 2);
+        g.StarSystems[r.s][StarSystem::Owner] = a;
+        SetSystemOwnerToPlanets(r.s);
+        UpdateMarketPrices();
+        RedrawIfHere(r.s);
+        ShowWarNews("The " + r.A + " was able to take the " + r.S + " system of the " + r.D +
+                        " in a surprise attack.",
+                    WarNewsKind::WarOrCeaseFire);
+    }
+}
+
+}  // namespace
 
 void RebuildFacilities() {
     GameState& g = G();
@@ -70,11 +314,15 @@ void CheckSystemConquests() {
     }
 }
 
-// No faction raids or conquers until the war rules arrive; the front lines stand still.
-void WarTurnStep() {}
-
-// With the front lines standing still no faction can come to hold more systems than at the
-// start, so the war cannot end yet.
-void CheckEndOfWar() {}
+void WarTurnStep() {
+    for (int a = FactionId::Federation; a <= FactionId::Coalition; ++a) {
+        for (int d = FactionId::Federation; d <= FactionId::Coalition; ++d) {
+            if (!Active(a) || !Active(d) || G().Factions[a][Faction::RelationBase + d] != kWar)
+                continue;
+            WarBetween(a, d);
+            if (GameEnded()) return;
+        }
+    }
+}
 
 }  // namespace corvanth

@@ -1,11 +1,28 @@
-// The civil war between the factions: diplomacy, the daily war, rebuilt facilities, its end.
+// The civil war between the factions: diplomacy, the daily war, rebuilt facilities, its end, and
+// the war status screen.
 #pragma once
 
+#include <string>
+
+#include "ui/form.h"
+
 namespace corvanth {
+
+// The Federation's top medal, as the award screen and the retirement score name it.
+inline constexpr const char* kFederationTopMedal = "Star Of The Union";
+// What a veteran of the Outer Rim reads on a friend's grave after the victory.
+inline constexpr const char* kRimEpitaph = "We held the dark so that you could keep the light";
 
 // May end a cease-fire or make one between two factions; settles cease-fires between factions
 // that share no border.
 void UpdateDiplomacy();
+
+// Whether some system of a holds a jump point into a system of b. Directed: b's jump points are
+// not looked at.
+bool FactionsShareBorder(int a, int b);
+
+// Every war between factions without a border between them ends in a cease-fire.
+void CeaseFireWithoutBorder();
 
 // Destroyed facilities are rebuilt, one at a time, with 5 chances in 100 per turn each.
 void RebuildFacilities();
@@ -18,6 +35,40 @@ void WarTurnStep();
 void CheckSystemConquests();
 
 // A faction holding more than 14 of the 26 systems wins the war; the game may end with it.
+// Runs only while the war is on (player field 19 is 0).
 void CheckEndOfWar();
+
+// The award screen of the victory: the faction's top medal.
+void ShowVictoryAward(int faction);
+
+// The war status screen: for each other faction the war score, war or cease-fire, trade and how
+// that faction regards the captain.
+class TForm41 : public ui::Form {
+  public:
+    TForm41();
+    struct Row {
+        ui::Label* name;
+        ui::Image* logo;
+        ui::Label* status;
+        ui::Label* war;
+        ui::Shape* warShape;
+        ui::Label* trade;
+        ui::Shape* tradeShape;
+        ui::Label* consider;
+        ui::Shape* considerShape;
+    };
+    Row rows[3];
+    ui::SpeedButton* SpeedButton4;  // "Back"
+
+    void SpeedButton4Click();
+};
+
+extern TForm41* Form41;
+
+// The war status text for a score, or "" where the screen keeps what it showed.
+std::string WarStatusText(int score);
+
+// Fills TForm41 from the tables; the caller shows it.
+void ShowWarStatus();
 
 }  // namespace corvanth

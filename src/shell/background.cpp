@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "career/Promotion.h"
+#include "career/UMessage7.h"
+#include "career/warstatus.h"
 #include "shell/Dead.h"
 #include "shell/Info_Retiring.h"
 #include "shell/SaveLoad.h"
@@ -206,6 +208,8 @@ void CreateScreens() {
     Form43 = app.Create<TForm43>();
     Form57 = app.Create<TForm57>();
     Form60 = app.Create<TForm60>();
+    Message7 = app.Create<TMessage7>();
+    Form41 = app.Create<TForm41>();
 }
 
 std::vector<std::string> StartupProblems(const std::vector<ui::Form*>& screens) {

@@ -3,7 +3,9 @@
 
 #include <algorithm>
 #include <array>
+#include <string>
 
+#include "career/warstatus.h"
 #include "state/fortune.h"
 #include "state/pictures.h"
 #include "state/tables.h"
@@ -139,8 +141,9 @@ ScoreStep AwardsStep(int64_t& score) {
                                               ", the Silver Ying-Yang", ", the Red Cross"};
     static constexpr const char* kGold[] = {"", ", the Gold Star", ", the Gold Eagle",
                                             ", the Gold Ying-Yang", ", the Gold Cross"};
-    static constexpr const char* kTop[] = {"", ", the Medal of Honor", ", the Eagle Of Honor",
-                                           ", the title \"Samurai", ", the Heroic Cross"};
+    static const std::string kTop[] = {"", std::string(", the ") + kFederationTopMedal,
+                                       ", the Eagle Of Honor", ", the title \"Samurai",
+                                       ", the Heroic Cross"};
     const std::string rankName =
         faction > 0 && rank >= 0 && rank < static_cast<int>(g.RankNames[faction].size())
             ? g.RankNames[faction][rank].str()

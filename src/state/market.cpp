@@ -115,6 +115,9 @@ void UpdateMarketPrices() {
                 m[Market::BasePrice] =
                     gd[Good::PriceAtLevelBase + levels->Level(s, p[Planet::Owner], k)];
                 m[Market::Price] = SaturateInt32(int64_t{m[Market::BasePrice]} + m[Market::Drift]);
+                // A drift made on a dearer base can outweigh a cheaper one (a raid or a conquest
+                // in the middle of a turn): a good is never given away or paid for taking.
+                if (m[Market::Price] < 1) m[Market::Price] = 1;
             }
         }
     }

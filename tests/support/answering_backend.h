@@ -31,6 +31,7 @@ class AnsweringBackend : public ui::HeadlessBackend {
             {"TForm49", "SpeedButton1"},        {"TForm60", "SpeedButton7"},
             {"TForm43", "SpeedButton1"},        {"TForm57", "SpeedButton1"},
             {"TForm39", "SpeedButton1"},        {"TForm38", "SpeedButton11"},
+            {"TMessage7", "SpeedButton1"},
         };
         auto it = kAnswer.find(top->ClassName());
         if (it == kAnswer.end()) {
