@@ -3,10 +3,22 @@
 
 #include <gtest/gtest.h>
 
+#include "career/UMessage7.h"
+#include "shell/highscore.h"
+#include "shell/retire.h"
+#include "shell/shell_fixture.h"
+#include "state/UMessage1.h"
+#include "state/UMessage4.h"
+#include "state/market.h"
 #include "state/newgame.h"
 #include "state/random.h"
+#include "state/tables.h"
 #include "state/variables.h"
+#include "support/answering_backend.h"
 #include "support/game_test.h"
+#include "travel/NextTurnUnit.h"
+#include "travel/NextTurnUnit_calls.h"
+#include "travel/quiet_turns.h"
 
 namespace corvanth {
 namespace {
@@ -128,6 +140,236 @@ TEST_F(SystemConquests, SplitSystemDrawsOncePerHeldPlanetUntilARecapture) {
                                        g.CaptainNames[1].str() + " back.");
     // Recapture makes no peace.
     EXPECT_EQ(g.Factions[kFed][Faction::RelationBase + kSyn], 2);
+}
+
+// WarTurnStep on the catalogue world, turned into a small front: the Federation (a) at war with
+// the Outer Rim (d), everything else held by the Syndicate.
+class WarRules : public test::GameTest {
+  protected:
+    void SetUp() override {
+        GameTest::SetUp();
+        InitGameData();
+        g.Players[1][Player::Faction] = kSyn;
+        for (int f = 1; f <= 4; ++f)
+            for (int o = 1; o <= 5; ++o) g.Factions[f][Faction::RelationBase + o] = 1;
+        // One direction only: the Outer Rim never strikes back, so only a's raids move anything.
+        g.Factions[kFed][Faction::RelationBase + kRim] = 2;
+        capital = g.Factions[kRim][Faction::CapitalSystem];
+        for (int s = 1; s <= 26; ++s) {
+            if (s != capital && target == 0 && !JumpTargets(s).empty()) target = s;
+            g.StarSystems[s][StarSystem::Owner] = kSyn;
+        }
+        g.StarSystems[capital][StarSystem::Owner] = kRim;
+        g.StarSystems[target][StarSystem::Owner] = kRim;
+        SetSystemOwnerToPlanets(capital);
+        SetSystemOwnerToPlanets(target);
+        // The Federation holds a system next to the capital only.
+        for (int t : JumpTargets(capital))
+            if (t != target && !IsTargetOf(target, t)) {
+                Give(t, kFed);
+                break;
+            }
+    }
+    std::vector<int> JumpTargets(int s) {
+        std::vector<int> out;
+        for (int l = 1; l <= 35; ++l)
+            if (g.Planets[s][l][Planet::Exists] >= 1 && g.Planets[s][l][Planet::Kind] == 2)
+                out.push_back(g.Planets[s][l][Planet::JumpTarget]);
+        return out;
+    }
+    bool IsTargetOf(int s, int t) {
+        for (int x : JumpTargets(s))
+            if (x == t) return true;
+        return false;
+    }
+    void Give(int s, int f) {
+        g.StarSystems[s][StarSystem::Owner] = f;
+        SetSystemOwnerToPlanets(s);
+    }
+    void Score(int points) {
+        g.Factions[kFed][Faction::WarScoreBase + kRim] = points;
+        g.Factions[kRim][Faction::WarScoreBase + kFed] = -points;
+    }
+    GameState& g = G();
+    int capital = 0, target = 0;
+};
+
+TEST_F(WarRules, OnlyASystemBehindTheFrontIsTakenAndScoresBelowTheMarginNeverMove) {
+    g.Players[1][Player::HideWarNews] = 1;
+    // The capital borders the Federation, the other system does not: neither is ever a target,
+    // even with the score that conquers.
+    Score(3);
+    for (int turn = 0; turn < 400; ++turn) WarTurnStep();
+    EXPECT_EQ(g.StarSystems[capital][StarSystem::Owner], kRim);
+    EXPECT_EQ(g.StarSystems[target][StarSystem::Owner], kRim);
+    EXPECT_EQ(g.Factions[kFed][Faction::WarScoreBase + kRim], 3);
+
+    // A jump point of the target now leads into Federation space: a raid at 3 conquers it.
+    for (int t : JumpTargets(target))
+        if (t != capital) {
+            Give(t, kFed);
+            break;
+        }
+    int turns = 0;
+    while (g.StarSystems[target][StarSystem::Owner] == kRim && turns < 3000) {
+        Score(3);
+        WarTurnStep();
+        ++turns;
+    }
+    ASSERT_EQ(g.StarSystems[target][StarSystem::Owner], kFed) << turns;
+    EXPECT_EQ(g.Factions[kFed][Faction::RelationBase + kRim], 1);
+    EXPECT_EQ(g.Factions[kRim][Faction::RelationBase + kFed], 1);
+    for (int l = 1; l <= 35; ++l) {
+        if (g.Planets[target][l][Planet::Exists] >= 1) {
+            EXPECT_EQ(g.Planets[target][l][Planet::Owner], kFed) << l;
+        }
+    }
+    EXPECT_EQ(g.StarSystems[capital][StarSystem::Owner], kRim);
+
+    // At -10 the attacker never gets past the margin: y is at most 19, -10 + 10 = 0 <= y.
+    Give(target, kRim);
+    g.Factions[kFed][Faction::RelationBase + kRim] = 2;
+    Score(-10);
+    for (int turn = 0; turn < 600; ++turn) WarTurnStep();
+    EXPECT_EQ(g.Factions[kFed][Faction::WarScoreBase + kRim], -10);
+    EXPECT_EQ(g.StarSystems[target][StarSystem::Owner], kRim);
+}
+
+TEST_F(WarRules, APlanetWithoutFacilitiesGivesConvoyOrSwiftStrikeNewsAndLosesNothing) {
+    test::UseAnsweringBackend answering;
+    for (int t : JumpTargets(target))
+        if (t != capital) {
+            Give(t, kFed);
+            break;
+        }
+    for (int l = 1; l <= 35; ++l)
+        for (int k = 1; k <= 7; ++k) g.Planets[target][l][Planet::FacilityBase + k] = 0;
+    for (int turn = 0; turn < 3000; ++turn) {
+        Score(0);
+        Give(target, kRim);
+        g.Factions[kFed][Faction::RelationBase + kRim] = 2;
+        WarTurnStep();
+    }
+    int convoys = 0, strikes = 0;
+    for (const std::string& news : answering.backend().warNews) {
+        EXPECT_EQ(news.find("It will take some time"), std::string::npos) << news;
+        convoys += news.rfind("The attack on supply convoys of the", 0) == 0;
+        strikes += news.rfind("A swift strike of " + FactionName(kFed) + " forces", 0) == 0;
+    }
+    EXPECT_GT(convoys, 0);
+    EXPECT_GT(strikes, 0);
+    for (int l = 1; l <= 35; ++l)
+        for (int k = 1; k <= 7; ++k)
+            EXPECT_EQ(g.Planets[target][l][Planet::DestroyedFacilityBase + k], 0);
+}
+
+// The end of the civil war, from the main menu's game: a faction with 15 systems ends it once.
+class WarEnd : public test::ShellTest {
+  protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        CurrentTurnCalls() = test::QuietTurnCalls();
+        player().SetScreenDir("");
+        test::StartNewGame(kFed, "Oren Vask");
+        G().Players[1][Player::GameRunning] = 1;
+    }
+    void TearDown() override {
+        CurrentTurnCalls() = StandardTurnCalls();
+        ClearGameEnded();
+        player().SetScreenDir(CORVANTH_SCREENS_DIR);
+        ShellTest::TearDown();
+    }
+    // Hands the first n systems to faction f, the rest to the pirates.
+    static void Hold(int f, int n) {
+        for (int s = 1; s <= 26; ++s) G().StarSystems[s][StarSystem::Owner] = s <= n ? f : 5;
+    }
+};
+
+TEST_F(WarEnd, DefeatEndsTheGameOnceWithTheLostLineAndVictoryHandsOutItsRewardsOnce) {
+    Hold(kRim, 14);
+    CheckEndOfWar();  // 14 systems are not enough: nothing is shown
+    EXPECT_EQ(player().Seen().size(), 0u);
+
+    Hold(kRim, 15);
+    for (auto& row : G().Highscores) row.fill(0);
+    int turnsAfter = 0;
+    player()
+        .Do("TForm1", [](ui::Form&) { CheckEndOfWar(); })
+        .Do("TMessage1",
+            [](ui::Form& f) {
+                EXPECT_EQ(static_cast<TMessage1&>(f).Label1->caption,
+                          "The " + FactionName(kRim) + " has won the war!");
+            })
+        .Click("TMessage1", "SpeedButton3")
+        .Do("TMessage4",
+            [](ui::Form&) { EXPECT_EQ(Message4->Label2->caption, "End of civil war!"); })
+        .Click("TMessage4", "SpeedButton1")
+        .Do("TMessage4",
+            [](ui::Form&) {
+                EXPECT_EQ(Message4->Label2->caption, "Prisoner");
+                EXPECT_EQ(Message4->Image1->picture, "hiddencargo.jpg");
+            })
+        .Click("TMessage4", "SpeedButton1");
+    for (const char* screen :
+         {"TForm57", "TForm57", "TForm39", "TForm57", "TForm57", "TForm57", "TForm57"})
+        player().Click(screen, "SpeedButton1");
+    player().Click("TForm38", "SpeedButton11").Do("TForm1", [&](ui::Form& f) {
+        // Nothing of the turn or the loop runs after the end.
+        const int turn = G().TurnNumber;
+        NextTurn();
+        turnsAfter = G().TurnNumber - turn;
+        f.Hide();
+    });
+    Form1->ShowModal();
+    EXPECT_TRUE(GameEnded());
+    EXPECT_EQ(turnsAfter, 0);
+    EXPECT_EQ(G().Players[1][Player::CivilWarOver], 2);
+    EXPECT_EQ(G().Players[1][Player::GameRunning], 0);
+    // The score's step 7 reads field 19 = 2 as the lost war.
+    bool lostLine = false;
+    for (const ui::Snapshot& shot : player().Seen())
+        if (shot.form == "TForm57" &&
+            shot.Text("Label4").rfind("It was your fault that your country lost", 0) == 0)
+            lostLine = true;
+    EXPECT_TRUE(lostLine);
+    int rows = 0;
+    for (const auto& row : G().Highscores) rows += row[1] != 0;
+    EXPECT_EQ(rows, 1);
+    EXPECT_EQ(player().LastSeen("TMessage4")->Text("Memo1").find("Captured and humilated"), 0u);
+
+    // A victory: the same prepared game, the Federation ahead.
+    ui::UseHeadless().Reset();
+    ClearGameEnded();
+    test::StartNewGame(kFed, "Oren Vask");
+    Hold(kFed, 15);
+    const int lives = G().Players[1][Player::LifePoints];
+    player()
+        .Click("TMessage1", "SpeedButton3")
+        .Click("TMessage4", "SpeedButton1")
+        .Do("TMessage4",
+            [](ui::Form&) {
+                EXPECT_EQ(Message4->Label2->caption, "Victory!");
+                EXPECT_EQ(Message4->Image1->picture, "victory.jpg");
+            })
+        .Click("TMessage4", "SpeedButton1")
+        .Click("TMessage3", "SpeedButton2");
+    CheckEndOfWar();
+    EXPECT_FALSE(GameEnded());
+    EXPECT_EQ(G().Players[1][Player::CivilWarOver], 1);
+    EXPECT_EQ(G().Players[1][Player::LifePoints], lives + 1);
+    EXPECT_EQ(G().Factions[kFed][Faction::MedalOfHonour], 1);
+    for (int f = 1; f <= 4; ++f) {
+        EXPECT_EQ(G().Factions[f][Faction::Surrendered], f == kFed ? 0 : 1) << f;
+        for (int o = 1; o <= 4; ++o) EXPECT_EQ(G().Factions[f][Faction::RelationBase + o], 1);
+    }
+    // Once: a second call, and a captain who then swears allegiance to another faction while
+    // the old winner holds 15 systems, see nothing more.
+    const size_t seen = player().Seen().size();
+    CheckEndOfWar();
+    G().Players[1][Player::Faction] = kSyn;
+    CheckEndOfWar();
+    EXPECT_EQ(player().Seen().size(), seen);
+    EXPECT_FALSE(GameEnded());
 }
 
 }  // namespace

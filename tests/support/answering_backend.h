@@ -5,6 +5,7 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "ui/application.h"
 #include "ui/headless.h"
@@ -39,12 +40,17 @@ class AnsweringBackend : public ui::HeadlessBackend {
             return;
         }
         ++answered[top->ClassName()];
+        if (top->ClassName() == "TMessage7") {
+            if (auto* memo = dynamic_cast<ui::Memo*>(top->Find("Memo1")))
+                warNews.push_back(memo->lines.empty() ? "" : memo->lines.front());
+        }
         ui::Component* button = top->Find(it->second);
         if (!button || !button->OnClick)
             throw ui::ScriptError(top->ClassName() + " cannot be answered");
         button->OnClick();
     }
     std::map<std::string, int> answered;  // notices closed, by screen class
+    std::vector<std::string> warNews;     // the war news dialog's texts, in order
 };
 
 // Puts the answering player in place of the scripted one until it goes out of scope; the
