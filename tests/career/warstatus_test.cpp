@@ -15,6 +15,7 @@
 #include "state/tables.h"
 #include "state/variables.h"
 #include "support/answering_backend.h"
+#include "support/art.h"
 #include "support/game_test.h"
 #include "travel/NextTurnUnit.h"
 #include "travel/NextTurnUnit_calls.h"
@@ -261,6 +262,148 @@ TEST_F(WarRules, APlanetWithoutFacilitiesGivesConvoyOrSwiftStrikeNewsAndLosesNot
     for (int l = 1; l <= 35; ++l)
         for (int k = 1; k <= 7; ++k)
             EXPECT_EQ(g.Planets[target][l][Planet::DestroyedFacilityBase + k], 0);
+}
+
+// Diplomacy over the catalogue world, with the news switched off unless a case looks at them.
+class Diplomacy : public test::GameTest {
+  protected:
+    void SetUp() override {
+        GameTest::SetUp();
+        InitGameData();
+        g.Players[1][Player::Faction] = kFed;
+        g.Players[1][Player::HideWarNews] = 1;
+        g.TurnNumber = 100;
+    }
+    void SetAll(int relation) {
+        for (int f = 1; f <= 4; ++f)
+            for (int o = 1; o <= 4; ++o)
+                g.Factions[f][Faction::RelationBase + o] = f == o ? 1 : relation;
+    }
+    // Relations in pairs, and 1 toward itself.
+    void ExpectPairs() {
+        for (int f = 1; f <= 4; ++f)
+            for (int o = 1; o <= 4; ++o)
+                ASSERT_EQ(g.Factions[f][Faction::RelationBase + o],
+                          f == o ? 1 : g.Factions[o][Faction::RelationBase + f]);
+    }
+    static bool Bordered(int a, int b) {
+        return FactionsShareBorder(a, b) && FactionsShareBorder(b, a);
+    }
+    // The draws one call takes: 1 when no change is tried, 3 when one is.
+    static int DrawsOfOneCall() {
+        RandomGenerator r;
+        r.SetSeed(Rng().Seed());
+        UpdateDiplomacy();
+        for (int n = 0; n < 10; ++n) {
+            if (r.Seed() == Rng().Seed()) return n;
+            r.Next(1);
+        }
+        return -1;
+    }
+    GameState& g = G();
+};
+
+TEST_F(Diplomacy, ChancesThresholdsFrontsAndSurrenderedFactions) {
+    // Before turn 50 nothing is tried, but a war without a border still ends.
+    g.TurnNumber = 10;
+    SetAll(2);
+    ASSERT_EQ(DrawsOfOneCall(), 1);
+    ExpectPairs();
+    for (int a = 1; a <= 4; ++a)
+        for (int b = 1; b <= 4; ++b)
+            if (a != b && (!FactionsShareBorder(a, b) || !FactionsShareBorder(b, a))) {
+                EXPECT_EQ(g.Factions[a][Faction::RelationBase + b], 1) << a << b;
+            }
+    for (int turn = 0; turn < 300; ++turn) ASSERT_EQ(DrawsOfOneCall(), 1);
+
+    // 40 in 100 while the captain's faction fights nobody, 8 in 100 while it is at war.
+    g.TurnNumber = 100;
+    Rng().SetSeed(4242);
+    int tried = 0;
+    for (int turn = 0; turn < 4000; ++turn) {
+        SetAll(1);
+        tried += DrawsOfOneCall() == 3;
+        ASSERT_NO_FATAL_FAILURE(ExpectPairs());
+    }
+    EXPECT_NEAR(tried / 4000.0, 0.40, 0.03);
+    int atWar = 0;
+    for (int b = 2; b <= 4; ++b) atWar = atWar == 0 && Bordered(1, b) ? b : atWar;
+    ASSERT_NE(atWar, 0);
+    tried = 0;
+    for (int turn = 0; turn < 4000; ++turn) {
+        SetAll(1);
+        g.Factions[1][Faction::RelationBase + atWar] =
+            g.Factions[atWar][Faction::RelationBase + 1] = 2;
+        tried += DrawsOfOneCall() == 3;
+        ASSERT_NO_FATAL_FAILURE(ExpectPairs());
+    }
+    EXPECT_NEAR(tried / 4000.0, 0.08, 0.015);
+
+    // A war on a single front is never given up by chance.
+    for (int turn = 0; turn < 3000; ++turn) {
+        SetAll(1);
+        g.Factions[1][Faction::RelationBase + atWar] =
+            g.Factions[atWar][Faction::RelationBase + 1] = 2;
+        UpdateDiplomacy();
+        ASSERT_EQ(g.Factions[1][Faction::RelationBase + atWar], 2) << turn;
+    }
+
+    // After the victory the surrendered never go back to war.
+    SetAll(1);
+    for (int f = 2; f <= 4; ++f) g.Factions[f][Faction::Surrendered] = 1;
+    for (int turn = 0; turn < 3000; ++turn) {
+        UpdateDiplomacy();
+        for (int f = 1; f <= 4; ++f)
+            for (int o = 1; o <= 4; ++o) ASSERT_EQ(g.Factions[f][Faction::RelationBase + o], 1);
+    }
+    // Switched-off news change nothing but the dialog.
+    EXPECT_EQ(player().Seen().size(), 0u);
+}
+
+TEST_F(Diplomacy, TheWarStatusScreenShowsTheOtherThreeInOrder) {
+    test::LinkGameArt(std::filesystem::current_path());
+    g.Players[1][Player::Faction] = kSyn;
+    GameRecord& syn = g.Factions[kSyn];
+    syn[Faction::WarScoreBase + kFed] = -11;  // below the scale: the worst text
+    syn[Faction::WarScoreBase + kRim] = 4;    // above it: the best
+    syn[Faction::WarScoreBase + 4] = -1;
+    syn[Faction::RelationBase + kFed] = 2;
+    syn[Faction::RelationBase + kRim] = 1;
+    syn[Faction::RelationBase + 4] = 1;
+    g.Factions[kFed][Faction::Reputation] = -2499;
+    g.Factions[kRim][Faction::Reputation] = -2500;
+    g.Factions[4][Faction::Reputation] = 0;
+    player()
+        .Do("TForm41",
+            [&](ui::Form&) {
+                const auto& rows = Form41->rows;
+                EXPECT_EQ(rows[0].name->caption, FactionName(kFed));
+                EXPECT_EQ(rows[1].name->caption, FactionName(kRim));
+                EXPECT_EQ(rows[2].name->caption, FactionName(4));
+                EXPECT_EQ(rows[0].logo->picture, g.FactionSmallPictures[kFed].str());
+                EXPECT_EQ(rows[2].logo->picture, g.FactionPictures[4].str());
+                EXPECT_EQ(rows[0].status->caption, "War status: Disasterous");
+                EXPECT_EQ(rows[1].status->caption, "War status: Excellent");
+                EXPECT_EQ(rows[2].status->caption, "War status: Bad");
+                EXPECT_EQ(rows[0].war->caption, "War");
+                EXPECT_EQ(rows[0].trade->caption, "Trade Lines: Inactive");
+                EXPECT_EQ(rows[0].tradeShape->brushColor, ui::colors::Red);
+                EXPECT_EQ(rows[1].war->caption, "Cease-fire");
+                EXPECT_EQ(rows[1].trade->caption, "Trade Lines: Active");
+                EXPECT_EQ(rows[1].warShape->brushColor, ui::colors::Green);
+                EXPECT_EQ(rows[0].consider->caption, "You are considered hostile.");
+                EXPECT_EQ(rows[1].consider->caption, "You are considered criminal.");
+                EXPECT_EQ(rows[1].considerShape->brushColor, ui::colors::Red);
+                EXPECT_EQ(rows[2].consider->caption, "You are not a criminal.");
+                EXPECT_EQ(rows[2].considerShape->brushColor, ui::colors::Green);
+            })
+        .Click("TForm41", "SpeedButton4");
+    ShowWarStatus();
+    Form41->ShowModal();
+    EXPECT_EQ(test::CountSound("play:button.wav"), 1);
+    EXPECT_EQ(WarStatusText(-3), "War status: Disasterous");
+    EXPECT_EQ(WarStatusText(-2), "War status: Very bad");
+    EXPECT_EQ(WarStatusText(2), "War status: Very good");
 }
 
 // The end of the civil war, from the main menu's game: a faction with 15 systems ends it once.
