@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <vector>
+
 #include "career/UMessage7.h"
 #include "shell/highscore.h"
 #include "shell/retire.h"
@@ -20,6 +23,7 @@
 #include "travel/NextTurnUnit.h"
 #include "travel/NextTurnUnit_calls.h"
 #include "travel/quiet_turns.h"
+#include "travel/turn_fixture.h"
 
 namespace corvanth {
 namespace {
@@ -405,6 +409,77 @@ TEST_F(Diplomacy, TheWarStatusScreenShowsTheOtherThreeInOrder) {
     EXPECT_EQ(WarStatusText(-2), "War status: Very bad");
     EXPECT_EQ(WarStatusText(2), "War status: Very good");
 }
+
+// 2,000 seeded turns of a new game with the real turn: what the war may and may not touch.
+class WarSoak : public test::GameTest, public ::testing::WithParamInterface<int> {
+  protected:
+    void TearDown() override {
+        CurrentTurnCalls() = StandardTurnCalls();
+        ClearGameEnded();
+        GameTest::TearDown();
+    }
+    // What no war routine may change: the planets' crew, raid and plunder fields, the pirates,
+    // the captain's money, fame and reputations; and the surrender marks but at the end.
+    static std::vector<int32_t> Untouched(bool withSurrender) {
+        const GameState& g = G();
+        std::vector<int32_t> v(g.Factions[5].begin(), g.Factions[5].end());
+        for (int s = 1; s <= 26; ++s)
+            for (int l = 1; l <= 35; ++l)
+                for (int k = 19; k <= 31; ++k) v.push_back(g.Planets[s][l][k]);
+        v.push_back(g.Players[1][Player::Money]);
+        v.push_back(g.Players[1][Player::Fame]);
+        for (int f = 1; f <= 4; ++f) {
+            v.push_back(g.Factions[f][Faction::Reputation]);
+            if (withSurrender) v.push_back(g.Factions[f][Faction::Surrendered]);
+        }
+        return v;
+    }
+};
+
+TEST_P(WarSoak, RelationsStayInPairsScoresMirrorAndTheWarEndsAtMostOnce) {
+    test::UseAnsweringBackend answering;
+    test::StartTestGame();
+    ClearGameEnded();
+    TutorialStep = 0;
+    Rng().SetSeed(9000 + GetParam());
+    int ends = 0;
+    TurnCalls calls = StandardTurnCalls();
+    auto guard = [&](std::function<void()> routine, bool mayEnd) {
+        return [&, routine, mayEnd] {
+            const int overBefore = Captain()[Player::CivilWarOver];
+            const std::vector<int32_t> before = Untouched(!mayEnd);
+            routine();
+            EXPECT_EQ(Untouched(!mayEnd), before);
+            if (Captain()[Player::CivilWarOver] != overBefore) ++ends;
+        };
+    };
+    calls.UpdateDiplomacy = guard(calls.UpdateDiplomacy, false);
+    calls.RebuildFacilities = guard(calls.RebuildFacilities, false);
+    calls.WarTurnStep = guard(calls.WarTurnStep, false);
+    calls.CheckEndOfWar = guard(calls.CheckEndOfWar, true);
+    CurrentTurnCalls() = calls;
+    const GameState& g = G();
+    for (int turn = 1; turn <= 2000 && !GameEnded(); ++turn) {
+        G().NoEncounterThisTurn = turn % 5 == 0 ? 1 : 0;
+        NextTurn();
+        for (int f = 1; f <= 4; ++f) {
+            ASSERT_EQ(g.Factions[f][Faction::RelationBase + f], 1) << turn;
+            for (int o = 1; o <= 4; ++o) {
+                ASSERT_EQ(g.Factions[f][Faction::RelationBase + o],
+                          g.Factions[o][Faction::RelationBase + f])
+                    << turn;
+                ASSERT_EQ(g.Factions[f][Faction::WarScoreBase + o],
+                          -g.Factions[o][Faction::WarScoreBase + f])
+                    << turn;
+            }
+        }
+        ASSERT_LE(ends, 1) << turn;
+    }
+    // The war was fought: news came.
+    EXPECT_GT(answering.backend().warNews.size(), 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Seeds, WarSoak, ::testing::Values(0, 1, 2));
 
 // The end of the civil war, from the main menu's game: a faction with 15 systems ends it once.
 class WarEnd : public test::ShellTest {
