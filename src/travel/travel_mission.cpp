@@ -1,6 +1,7 @@
 // The mission box: what the captain's mission asks, and its objectives blinking on the system map.
 #include <string>
 
+#include "career/governor.h"
 #include "state/Sound.h"
 #include "state/UMessage1.h"
 #include "state/pictures.h"
@@ -186,8 +187,9 @@ void TForm2::SpeedButton6Click() {
     PlayButtonSound();
     switch (MissionButtonActionNow()) {
         case MissionButtonAction::Governor:
-            // The governor's office comes aboard with the missions; until then the button is
-            // offered only with a mission.
+            if (!Form27) return;
+            RefreshGovernorScreen();
+            Form27->ShowModal();
             return;
         case MissionButtonAction::NoMissionMessage:
             ShowMessage1(
