@@ -61,8 +61,9 @@ bool MissionEncounter(int shipType = 0) {
     return Captain()[Player::LifePoints] >= lifePoints && Active();
 }
 
+// A final death inside the encounter has ended the game: nothing of the mission goes on.
 bool GameOver() {
-    return Captain()[Player::GameRunning] < 1;
+    return GameEnded();
 }
 
 // The end of any mission on the travel screen: box closed, markers off, status redrawn.
