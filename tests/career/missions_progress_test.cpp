@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <filesystem>
 
 #include "career/mission_player.h"
 #include "career/missions.h"
@@ -11,6 +12,7 @@
 #include "state/random.h"
 #include "state/shipstats.h"
 #include "state/tables.h"
+#include "support/art.h"
 #include "support/game_test.h"
 
 namespace corvanth {
@@ -20,6 +22,7 @@ class MissionProgress : public test::GameTest {
   protected:
     void SetUp() override {
         GameTest::SetUp();
+        test::LinkGameArt(std::filesystem::current_path());
         test::StartNewGame(1, "Mara Kellan");
         GameRecord& c = Captain();
         c[Player::LifePoints] = 3;
