@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <vector>
 
 #include "state/random.h"
 #include "state/tables.h"
@@ -29,60 +30,57 @@ Office HereNow() {
     return o;
 }
 
-// A difficulty from the draw x by the upper bounds of its bands.
-int Band(int x, std::initializer_list<std::pair<int, int>> bands) {
-    for (auto [upTo, d] : bands)
-        if (x <= upTo) return d;
+// A difficulty band: draws up to `upTo` give `d`.
+struct Band {
+    int upTo, d;
+};
+using BandRow = std::vector<Band>;
+
+// Bands A (records 1..4), B (5..8) and C (9, 10) by the captain's rank 0..8. A rank without a
+// row takes difficulty 1 and draws nothing; at rank 7 or 8 the bounty, like the search, takes 1
+// rather than rewards of 0.
+const BandRow kBandA[9] = {{},
+                           {{60, 1}, {99, 2}},
+                           {{60, 1}, {99, 2}},
+                           {{10, 1}, {80, 2}, {99, 3}},
+                           {{10, 1}, {80, 2}, {99, 3}},
+                           {{10, 1}, {80, 2}, {99, 3}},
+                           {{10, 1}, {80, 2}, {99, 3}},
+                           {{10, 1}, {80, 2}, {99, 3}},
+                           {{10, 1}, {80, 2}, {99, 3}}};
+const BandRow kBandB[9] = {{},
+                           {{60, 1}, {99, 2}},
+                           {{60, 1}, {99, 2}},
+                           {{10, 1}, {80, 2}, {99, 3}},
+                           {{20, 2}, {90, 3}, {99, 4}},
+                           {{20, 3}, {90, 4}, {99, 5}},
+                           {{60, 4}, {99, 5}},
+                           {},
+                           {}};
+const BandRow kBandC[9] = {{},
+                           {{60, 1}, {99, 2}},
+                           {{60, 1}, {99, 2}},
+                           {{10, 2}, {80, 3}, {99, 4}},
+                           {{20, 3}, {90, 4}, {99, 5}},
+                           {{20, 3}, {70, 4}, {99, 5}},
+                           {{30, 4}, {99, 5}},
+                           {},
+                           {}};
+
+int Difficulty(const BandRow (&bands)[9], int rank) {
+    if (rank < 0 || rank > 8 || bands[rank].empty()) return 1;
+    const int x = Random(100);
+    for (const Band& band : bands[rank])
+        if (x <= band.upTo) return band.d;
     return 1;
 }
 
-// Band A (records 1..4). A draw is made only where the rank reads one.
+// Band A, with new captains in a fighter not sent against frigates.
 int BandA(const Office& o) {
-    if (o.rank <= 0) return 1;
-    if (o.rank <= 2) {
-        int d = Band(Random(100), {{60, 1}, {99, 2}});
-        // New captains in a fighter are not sent against frigates.
-        if (PlayerShip()[Ship::SizeClass] == 1 && G().TurnNumber < 100) d = 1;
-        return d;
-    }
-    return Band(Random(100), {{10, 1}, {80, 2}, {99, 3}});
-}
-
-int BandB(const Office& o) {
-    switch (o.rank) {
-        case 1:
-        case 2:
-            return Band(Random(100), {{60, 1}, {99, 2}});
-        case 3:
-            return Band(Random(100), {{10, 1}, {80, 2}, {99, 3}});
-        case 4:
-            return Band(Random(100), {{20, 2}, {90, 3}, {99, 4}});
-        case 5:
-            return Band(Random(100), {{20, 3}, {90, 4}, {99, 5}});
-        case 6:
-            return Band(Random(100), {{60, 4}, {99, 5}});
-        default:
-            return 1;
-    }
-}
-
-// Band C; at rank 7 or 8 the bounty, like the search, takes difficulty 1 rather than rewards of 0.
-int BandC(const Office& o) {
-    switch (o.rank) {
-        case 1:
-        case 2:
-            return Band(Random(100), {{60, 1}, {99, 2}});
-        case 3:
-            return Band(Random(100), {{10, 2}, {80, 3}, {99, 4}});
-        case 4:
-            return Band(Random(100), {{20, 3}, {90, 4}, {99, 5}});
-        case 5:
-            return Band(Random(100), {{20, 3}, {70, 4}, {99, 5}});
-        case 6:
-            return Band(Random(100), {{30, 4}, {99, 5}});
-        default:
-            return 1;
-    }
+    int d = Difficulty(kBandA, o.rank);
+    if ((o.rank == 1 || o.rank == 2) && PlayerShip()[Ship::SizeClass] == 1 && G().TurnNumber < 100)
+        d = 1;
+    return d;
 }
 
 int CoalitionToFederation(int owner) {
@@ -174,9 +172,9 @@ void BuildCombatOffer(int rec, GameRecord& r, const Office& o) {
     if (rec <= 4)
         d = BandA(o);
     else if (rec <= 8)
-        d = BandB(o);
+        d = Difficulty(kBandB, o.rank);
     else if (rec <= 10)
-        d = BandC(o);
+        d = Difficulty(kBandC, o.rank);
     if (rec == 11) d = 4;
 
     int client = o.owner;

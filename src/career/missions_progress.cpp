@@ -315,46 +315,38 @@ int PlanetsLeftToRecord() {
     return left;
 }
 
+namespace {
+
+// What a stop means for each kind 1..11; most are followed only while the captain lives. A raid
+// is settled by the raid itself.
+struct KindStep {
+    void (*check)();
+    bool whileAlive;
+};
+const KindStep kKindSteps[] = {
+    {SearchAndDestroy, true},
+    {[] { CargoRun(false); }, false},
+    {Intelligence, false},
+    {Bounty, false},
+    {Patrol, true},
+    {Escort, true},
+    {Defend, true},
+    {Ambush, true},
+    {nullptr, false},
+    {GoodsData, true},
+    {[] { CargoRun(true); }, false},
+};
+
+}  // namespace
+
 void CheckMissionProgress() {
     if (Form13 && Form13->Visible()) return;
     if (!Active()) return;
     const int kind = M()[Mission::Kind];
-    const bool alive = Captain()[Player::GameRunning] >= 1;
-    switch (kind) {
-        case MissionKind::SearchAndDestroy:
-            if (alive) SearchAndDestroy();
-            break;
-        case MissionKind::Transport:
-            CargoRun(false);
-            break;
-        case MissionKind::Intelligence:
-            Intelligence();
-            break;
-        case MissionKind::Bounty:
-            Bounty();
-            break;
-        case MissionKind::Patrol:
-            if (alive) Patrol();
-            break;
-        case MissionKind::Escort:
-            if (alive) Escort();
-            break;
-        case MissionKind::Defend:
-            if (alive) Defend();
-            break;
-        case MissionKind::Ambush:
-            if (alive) Ambush();
-            break;
-        case MissionKind::GoodsData:
-            if (alive) GoodsData();
-            break;
-        case MissionKind::Smuggling:
-            CargoRun(true);
-            break;
-        default:
-            // A raid planet mission is settled by the raid itself.
-            break;
-    }
+    if (kind < MissionKind::SearchAndDestroy || kind > MissionKind::Smuggling) return;
+    const KindStep& step = kKindSteps[kind - 1];
+    if (!step.check || (step.whileAlive && Captain()[Player::GameRunning] < 1)) return;
+    step.check();
 }
 
 void MissionSucceeded() {
