@@ -375,8 +375,12 @@ void MissionSucceeded() {
              NeedLines(own[Faction::NextReputationThreshold], own[Faction::Reputation]),
              G().FactionPictures[ValidFaction(m[Mission::Client]) ? m[Mission::Client] : 0].str()});
     }
-    // Success may turn the war: the higher the mission, the likelier.
-    const int opponent = m[Mission::Opponent];
+    // Success may turn the war: the higher the mission, the likelier. Field 7 of a transport,
+    // smuggling run or goods data mission is its load, not an enemy.
+    const int kind = m[Mission::Kind];
+    const bool fought = kind != MissionKind::Transport && kind != MissionKind::Smuggling &&
+                        kind != MissionKind::GoodsData;
+    const int opponent = fought ? m[Mission::Opponent] : 0;
     if (opponent > 0 && AtWar(pf, opponent) && PlayableFaction(opponent)) {
         static constexpr int kThreshold[] = {0, 7, 15, 25, 30, 35, 40};
         const int rank = m[Mission::RequiredRank];

@@ -14,6 +14,7 @@
 #include "state/tables.h"
 #include "support/art.h"
 #include "support/game_test.h"
+#include "travel/travelscreen.h"
 
 namespace corvanth {
 namespace {
@@ -190,6 +191,16 @@ TEST_F(MissionProgress, CargoIntelligenceGoodsDataAndRaids) {
     GameRecord& slot = g.ShipEquipment[1][1][20];
     slot[Slot::Used] = 1;
     slot[Slot::EquipmentId] = 40;  // Surveillance
+    // Nothing counts while the travel progress dialog shows: the trip's end checks once.
+    PlayerFleet()[Fleet::DaysLeft] = 0;
+    ui::UseHeadless()
+        .Do("TForm13",
+            [&](ui::Form&) {
+                At(2);
+                EXPECT_EQ(g.Missions[1][Mission::ObjectiveBase + 1], 2);
+            })
+        .CloseRequest("TForm13");
+    Form13->ShowModal();
     for (int sys : {2, 3, 5, 6}) At(sys);
     EXPECT_FALSE(Active());
 
@@ -237,6 +248,14 @@ TEST_F(MissionProgress, WarEffectByRankAndNoReportAfterAFinalDeath) {
         EXPECT_NEAR(notes, rank == 1 ? 21 : 120, rank == 1 ? 14 : 26) << rank;
     }
     EXPECT_EQ(G().Factions[1][Faction::SilverStar], 2);
+    // A transport's field 7 is its load: passengers (2) never touch the war with faction 2.
+    G().Factions[1][Faction::RelationBase + 2] = 2;
+    for (int i = 0; i < 100; ++i) {
+        Set(MissionKind::Transport, 2, {0, 0, 0, 0})[Mission::LoadType] = 2;
+        G().Missions[1][Mission::RequiredRank] = 6;
+        MissionSucceeded();
+    }
+    EXPECT_EQ(G().Factions[1][Faction::WarScoreBase + 2], 0);
 
     // A final death in the ambush: the score ends the game, and no mission report follows.
     Captain()[Player::LifePoints] = 0;
