@@ -8,9 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "career/Missionreport.h"
 #include "career/Promotion.h"
 #include "career/UMessage7.h"
+#include "career/governor.h"
+#include "career/missions.h"
 #include "career/warstatus.h"
+#include "combat/EncounterScreen2.h"
 #include "shell/Dead.h"
 #include "shell/Info_Retiring.h"
 #include "shell/SaveLoad.h"
@@ -210,6 +214,10 @@ void CreateScreens() {
     Form60 = app.Create<TForm60>();
     Message7 = app.Create<TMessage7>();
     Form41 = app.Create<TForm41>();
+    Form27 = app.Create<TForm27>();
+    Form8 = app.Create<TForm8>();
+    Form20 = app.Create<TForm20>();
+    Form46 = app.Create<TForm46>();
 }
 
 std::vector<std::string> StartupProblems(const std::vector<ui::Form*>& screens) {
