@@ -15,18 +15,25 @@ constexpr int kCriminalBelow = -2499;
 
 TForm41::TForm41() : ui::Form("TForm41") {
     static constexpr const char* kNames[3] = {"Label3", "Label5", "Label11"};
+    static constexpr const char* kLogos[3] = {"Image1", "Image2", "Image3"};
     static constexpr const char* kStatus[3] = {"Label4", "Label6", "Label9"};
+    static constexpr const char* kPrefix[3] = {"W1_", "W2_", "W3_"};
     for (int i = 0; i < 3; ++i) {
-        const std::string w = "W" + std::to_string(i + 1) + "_";
+        // Appended, not joined with +: GCC 12's release build warns on the latter.
+        auto name = [&](const char* what) {
+            std::string n = kPrefix[i];
+            n.append(what);
+            return n;
+        };
         rows[i] = Row{Bind<ui::Label>(kNames[i]),
-                      Bind<ui::Image>("Image" + std::to_string(i + 1)),
+                      Bind<ui::Image>(kLogos[i]),
                       Bind<ui::Label>(kStatus[i]),
-                      Bind<ui::Label>(w + "WarText"),
-                      Bind<ui::Shape>(w + "WarTextShape"),
-                      Bind<ui::Label>(w + "TradeText"),
-                      Bind<ui::Shape>(w + "TradeTextShape"),
-                      Bind<ui::Label>(w + "ConsiderText"),
-                      Bind<ui::Shape>(w + "ConsiderTextShape")};
+                      Bind<ui::Label>(name("WarText")),
+                      Bind<ui::Shape>(name("WarTextShape")),
+                      Bind<ui::Label>(name("TradeText")),
+                      Bind<ui::Shape>(name("TradeTextShape")),
+                      Bind<ui::Label>(name("ConsiderText")),
+                      Bind<ui::Shape>(name("ConsiderTextShape"))};
     }
     SpeedButton4 = Bind<ui::SpeedButton>("SpeedButton4");
     SpeedButton4->OnClick = [this] { SpeedButton4Click(); };
