@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "career/UMessage7.h"
@@ -230,6 +231,10 @@ TEST_F(WarRules, OnlyASystemBehindTheFrontIsTakenAndScoresBelowTheMarginNeverMov
         }
     }
     EXPECT_EQ(g.StarSystems[capital][StarSystem::Owner], kRim);
+    // The markets were priced after the planets changed hands: pricing again changes nothing.
+    const auto markets = std::make_unique<decltype(g.Markets)>(g.Markets);
+    UpdateMarketPrices();
+    EXPECT_TRUE(*markets == g.Markets);
 
     // At -10 the attacker never gets past the margin: y is at most 19, -10 + 10 = 0 <= y.
     Give(target, kRim);
@@ -266,6 +271,29 @@ TEST_F(WarRules, APlanetWithoutFacilitiesGivesConvoyOrSwiftStrikeNewsAndLosesNot
     for (int l = 1; l <= 35; ++l)
         for (int k = 1; k <= 7; ++k)
             EXPECT_EQ(g.Planets[target][l][Planet::DestroyedFacilityBase + k], 0);
+}
+
+TEST_F(WarRules, RebuildingBringsBackAtMostOneFacilityPerKindAndPlaceAndTouchesNothingElse) {
+    GameRecord& p = g.Planets[target][1];
+    for (int k = 1; k <= 7; ++k) p[Planet::DestroyedFacilityBase + k] = 5;
+    // A stray value past the seven kinds is no destroyed facility: crew, raid waves and plunder
+    // turns (fields 19..31) are not facility counts.
+    p[Planet::DestroyedFacilityBase + 8] = 5;
+    const GameRecord before = p;
+    for (int turn = 0; turn < 400; ++turn) {
+        const GameRecord last = p;
+        RebuildFacilities();
+        for (int k = 1; k <= 7; ++k) {
+            const int rebuilt = p[Planet::FacilityBase + k] - last[Planet::FacilityBase + k];
+            ASSERT_TRUE(rebuilt == 0 || rebuilt == 1) << turn;
+            ASSERT_EQ(p[Planet::DestroyedFacilityBase + k],
+                      last[Planet::DestroyedFacilityBase + k] - rebuilt);
+        }
+        for (int f = 19; f <= 31; ++f) ASSERT_EQ(p[f], before[f]) << f;
+    }
+    // 400 turns at 5 in 100: all five of each kind are back.
+    for (int k = 1; k <= 7; ++k) EXPECT_EQ(p[Planet::DestroyedFacilityBase + k], 0) << k;
+    EXPECT_EQ(p[Planet::DestroyedFacilityBase + 8], 5);
 }
 
 // Diplomacy over the catalogue world, with the news switched off unless a case looks at them.
