@@ -6,7 +6,7 @@
 #include <memory>
 #include <vector>
 
-#include "../tests/support/answering_backend.h"
+#include "bench_game.h"
 #include "shell/retire.h"
 #include "shell/start.h"
 #include "state/market.h"
@@ -21,16 +21,7 @@ namespace {
 
 // A new Federation captain as the main menu starts him, every notice answered at once.
 void NewGame() {
-    static bool answering = false;
-    if (!answering) {
-        ui::App().SetBackend(std::make_unique<test::AnsweringBackend>());
-        answering = true;
-    }
-    Rng().SetSeed(2213);
-    TutorialStep = 0;
-    InitGameData();
-    ClearGameEnded();
-    ApplyNewGameStart();
+    bench::NewGame(2213);
 }
 
 // A captain who dies of old age starts again, off the clock.

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "../tests/support/answering_backend.h"
+#include "bench_game.h"
 #include "career/warstatus.h"
 #include "shell/retire.h"
 #include "shell/start.h"
@@ -20,16 +20,7 @@ namespace {
 
 // A new Federation captain with the war news off and every relation set to `relation`.
 void NewGame(int relation) {
-    static bool answering = false;
-    if (!answering) {
-        ui::App().SetBackend(std::make_unique<test::AnsweringBackend>());
-        answering = true;
-    }
-    Rng().SetSeed(2213);
-    TutorialStep = 0;
-    InitGameData();
-    ClearGameEnded();
-    ApplyNewGameStart();
+    bench::NewGame(2213);
     GameState& g = G();
     g.Players[1][Player::HideWarNews] = 1;
     for (int f = 1; f <= 4; ++f)
