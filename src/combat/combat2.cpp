@@ -1,6 +1,7 @@
 // Combat state and set-up: the entry into a combat, the action list and the exit.
 #include "combat/combat2.h"
 
+#include "combat/Loot.h"
 #include "combat/combat2_parts.h"
 #include "shell/Dead.h"
 #include "state/tables.h"
@@ -43,7 +44,7 @@ CombatCalls StandardCombatCalls() {
     c.ShowCombatScreen = [] { EndCombat(); };
     c.ShowEncounterScreen = [] {};
     c.ShowMissionEncounterScreen = [] {};
-    c.ShowLoot = [](const std::string&, const std::string&) {};
+    c.ShowLoot = OfferLootItem;
     c.KillCaptain = KillCaptain;
     c.RefreshTravelScreen = [] {
         if (Form2) RefreshTravelScreen();

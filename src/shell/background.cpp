@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "career/Promotion.h"
+#include "combat/Loot.h"
 #include "shell/Dead.h"
 #include "shell/Info_Retiring.h"
 #include "shell/credits.h"
@@ -202,6 +203,7 @@ void CreateScreens() {
     Form43 = app.Create<TForm43>();
     Form57 = app.Create<TForm57>();
     Form60 = app.Create<TForm60>();
+    Form51 = app.Create<TForm51>();
 }
 
 int ProgramBlock() {
