@@ -7,7 +7,10 @@
 #include <vector>
 
 #include "career/Promotion.h"
+#include "combat/EncounterScreen.h"
 #include "combat/Loot.h"
+#include "combat/combat2_screen.h"
+#include "combat/tradingpost.h"
 #include "shell/Dead.h"
 #include "shell/Info_Retiring.h"
 #include "shell/credits.h"
@@ -203,6 +206,9 @@ void CreateScreens() {
     Form43 = app.Create<TForm43>();
     Form57 = app.Create<TForm57>();
     Form60 = app.Create<TForm60>();
+    Form7 = app.Create<TForm7>();
+    Form14 = app.Create<TForm14>();
+    Form15 = app.Create<TForm15>();
     Form51 = app.Create<TForm51>();
 }
 
