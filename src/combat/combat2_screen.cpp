@@ -30,6 +30,9 @@ constexpr int kTurnBelow[4] = {0, 243, 155, 57};
 constexpr int kSweepStep = 4;
 constexpr int kHandOnFire = 399;
 
+// Copied from a string: assigning the literal trips a false warning of GCC 12 when optimising.
+const std::string kNoTrack = "-";
+
 const char* const kRangeText[4] = {"", "Distance: Close-range", "Distance: Medium-range",
                                    "Distance: Long-range"};
 
@@ -103,8 +106,8 @@ void ShowProjectiles() {
     for (int t = Projectile::FirstTrack; t <= Projectile::LastTrack; ++t) {
         TForm14::Track& box = f.SEvent[t];
         box.Pic->LoadPicture("ctorpedog.jpg");
-        box.T1->caption = "-";
-        box.T4->caption = "-";
+        box.T1->caption = kNoTrack;
+        box.T4->caption = kNoTrack;
         PaintTrack(box, kTrackIdle);
         const GameRecord& p = g.Projectiles[t];
         if (p[Projectile::Active] <= 0 || p[Projectile::InFlight] != 1) continue;
@@ -180,10 +183,16 @@ TForm14::TForm14() : ui::Form("TForm14") {
     SpeedButton1 = Bind<ui::SpeedButton>("SpeedButton1");
     SpeedButton8 = Bind<ui::SpeedButton>("SpeedButton8");
     for (int t = Projectile::FirstTrack; t <= Projectile::LastTrack; ++t) {
-        const std::string n = "SEvent" + std::to_string(t);
-        SEvent[t] = {Bind<ui::Panel>(n + "Box"),   Bind<ui::Image>(n + "Pic"),
-                     Bind<ui::Label>(n + "T1"),    Bind<ui::Label>(n + "T4"),
-                     Bind<ui::Shape>(n + "Shape"), Bind<ui::Shape>(n + "Shape2")};
+        // Built by appending: a concatenated temporary trips a false warning of GCC 12.
+        auto name = [t](const char* part) {
+            std::string n = "SEvent";
+            n += static_cast<char>('0' + t);
+            n += part;
+            return n;
+        };
+        SEvent[t] = {Bind<ui::Panel>(name("Box")),   Bind<ui::Image>(name("Pic")),
+                     Bind<ui::Label>(name("T1")),    Bind<ui::Label>(name("T4")),
+                     Bind<ui::Shape>(name("Shape")), Bind<ui::Shape>(name("Shape2"))};
     }
     PMines_WarningPic = Bind<ui::Image>("PMines_WarningPic");
     PMines_Warning1 = Bind<ui::Label>("PMines_Warning1");

@@ -83,6 +83,7 @@ int OneDayTrip() {
 }
 
 TEST_F(Encounters, AttitudeRulesInTheirOrder) {
+    test::LinkGameArt(std::filesystem::current_path());
     // A ship of the own faction: both sides at peace, nothing to find; it may be talked to once.
     Meet(kAvenger, FactionId::Federation);
     EncounterStage = 3;
