@@ -26,6 +26,20 @@ int SelectedGood(const ui::ListBox* list) {
     return ValidGood(good) ? good : 0;
 }
 
+// A row chosen in one list: the other list's choice cleared, the good and its units shown, and
+// that side's transfer button enabled when it has some.
+void ShowSelection(TForm7& f, ui::ListBox* chosen, ui::ListBox* other, ui::SpeedButton* button,
+                   const decltype(GameState::Cargo)& hold) {
+    other->SetItemIndex(-1);
+    f.SpeedButton1->enabled = false;
+    f.SpeedButton2->enabled = false;
+    const int good = SelectedGood(chosen);
+    if (good == 0) return;
+    f.Label3->caption = GoodName(good);
+    f.SpinEdit1->SetValue(hold[good]);
+    button->enabled = hold[good] >= 1;
+}
+
 }  // namespace
 
 int CapturedFreeRoom() {
@@ -80,25 +94,11 @@ TForm7::TForm7() : ui::Form("TForm7") {
 }
 
 void TForm7::Listbox1Click() {
-    ListBox2->SetItemIndex(-1);
-    SpeedButton1->enabled = false;
-    SpeedButton2->enabled = false;
-    const int good = SelectedGood(Listbox1);
-    if (good == 0) return;
-    Label3->caption = GoodName(good);
-    SpinEdit1->SetValue(G().CapturedCargo[good]);
-    SpeedButton1->enabled = G().CapturedCargo[good] >= 1;
+    ShowSelection(*this, Listbox1, ListBox2, SpeedButton1, G().CapturedCargo);
 }
 
 void TForm7::ListBox2Click() {
-    Listbox1->SetItemIndex(-1);
-    SpeedButton1->enabled = false;
-    SpeedButton2->enabled = false;
-    const int good = SelectedGood(ListBox2);
-    if (good == 0) return;
-    Label3->caption = GoodName(good);
-    SpinEdit1->SetValue(G().Cargo[good]);
-    SpeedButton2->enabled = G().Cargo[good] >= 1;
+    ShowSelection(*this, ListBox2, Listbox1, SpeedButton2, G().Cargo);
 }
 
 void TForm7::SpeedButton1Click() {

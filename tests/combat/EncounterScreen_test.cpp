@@ -65,6 +65,16 @@ class Encounters : public test::GameTest {
         G().Factions[f][Faction::RelationBase + 1] = relation;
     }
     int FleetSystemOwner() { return G().StarSystems[FleetSystem()][StarSystem::Owner]; }
+    // On the travel screen: the destination chosen, "Travel to the planet".
+    ui::ScriptedPlayer& Depart(int target) {
+        return player()
+            .Do("TForm2",
+                [target](ui::Form&) {
+                    G().SelectedPlanet = target;
+                    RefreshPlanetPanel();
+                })
+            .Click("TForm2", "SpeedButton5");
+    }
 };
 
 // A one-day trip in the fleet's system: the fleet is put at a location with a neighbour one
@@ -309,14 +319,7 @@ TEST_F(Encounters, AWholeEncounterFromTheTravelScreenToTheLoot) {
             answering.backend().answered.clear();
             answering.backend().pressed.clear();
             ui::UseHeadless().Reset();
-            player()
-                .Do("TForm2",
-                    [&](ui::Form&) {
-                        G().SelectedPlanet = target;
-                        RefreshPlanetPanel();
-                    })
-                .Click("TForm2", "SpeedButton5")
-                .Do("TForm2", [](ui::Form& f) { f.Hide(); });
+            Depart(target).Do("TForm2", [](ui::Form& f) { f.Hide(); });
             Form2->ShowModal();
             const auto& a = answering.backend().answered;
             if (G().Ships[0][1][Ship::Faction] == FactionId::Pirates && a.count("TForm15") &&
@@ -339,13 +342,7 @@ TEST_F(Encounters, AWholeEncounterFromTheTravelScreenToTheLoot) {
     const int freeBefore = G().Fleets[1][Fleet::FreeCargo];
     std::array<int32_t, 21> cargoBefore{}, captured{};
     std::copy(G().Cargo.begin(), G().Cargo.begin() + 21, cargoBefore.begin());
-    player()
-        .Do("TForm2",
-            [&](ui::Form&) {
-                G().SelectedPlanet = target;
-                RefreshPlanetPanel();
-            })
-        .Click("TForm2", "SpeedButton5")
+    Depart(target)
         .Do("TForm15",
             [&](ui::Form&) {
                 std::copy(G().CapturedCargo.begin(), G().CapturedCargo.begin() + 21,
