@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "career/governor.h"
+#include "combat/EncounterScreen2.h"
 #include "combat/combat2.h"
 #include "combat/combat2_parts.h"
 #include "state/Sound.h"

@@ -2,6 +2,7 @@
 #include "combat/combat2.h"
 
 #include "combat/EncounterScreen.h"
+#include "combat/EncounterScreen2.h"
 #include "combat/Loot.h"
 #include "combat/combat2_parts.h"
 #include "combat/combat2_screen.h"
@@ -46,8 +47,7 @@ CombatCalls StandardCombatCalls() {
         if (G().CombatMayClose == 0) ShowCombatScreen();
     };
     c.ShowEncounterScreen = ShowEncounterScreen;
-    // The mission encounter screen belongs to the missions.
-    c.ShowMissionEncounterScreen = [] {};
+    c.ShowMissionEncounterScreen = ShowMissionEncounterScreen;
     c.ShowLoot = OfferLootItem;
     c.KillCaptain = KillCaptain;
     c.RefreshTravelScreen = [] {

@@ -8,8 +8,12 @@
 #include <string>
 #include <vector>
 
+#include "career/Missionreport.h"
 #include "career/Promotion.h"
+#include "career/governor.h"
+#include "career/missions.h"
 #include "combat/EncounterScreen.h"
+#include "combat/EncounterScreen2.h"
 #include "combat/Loot.h"
 #include "combat/combat2_screen.h"
 #include "combat/tradingpost.h"
@@ -210,6 +214,10 @@ void CreateScreens() {
     Form43 = app.Create<TForm43>();
     Form57 = app.Create<TForm57>();
     Form60 = app.Create<TForm60>();
+    Form27 = app.Create<TForm27>();
+    Form8 = app.Create<TForm8>();
+    Form20 = app.Create<TForm20>();
+    Form46 = app.Create<TForm46>();
     Form7 = app.Create<TForm7>();
     Form14 = app.Create<TForm14>();
     Form15 = app.Create<TForm15>();

@@ -674,8 +674,6 @@ struct SessionState {
     int32_t Message5Result = 0;        // accept/decline dialog: 1 first button, 2 second
     int32_t TutorialStep = 0;          // 0 when no tutorial runs, else the current step 1..37
     int32_t CombatTurnCount = 0;       // turns ended in the combat under way
-    int32_t EncounterStage = 0;        // the approach: 1 seen, 2 class known, 3 all known
-    int32_t EncounterResolved = 0;     // 1: the approach screen may close
 };
 extern constinit SessionState gSession;
 inline SessionState& Session() {
@@ -689,8 +687,6 @@ inline constinit int32_t& Message3Result = gSession.Message3Result;
 inline constinit int32_t& Message5Result = gSession.Message5Result;
 inline constinit int32_t& TutorialStep = gSession.TutorialStep;
 inline constinit int32_t& CombatTurnCount = gSession.CombatTurnCount;
-inline constinit int32_t& EncounterStage = gSession.EncounterStage;
-inline constinit int32_t& EncounterResolved = gSession.EncounterResolved;
 
 // True from the end of a game until a new game or a load starts the next one. The turn engine
 // does nothing while it is set.

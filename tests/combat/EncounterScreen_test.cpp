@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "combat/Encounter.h"
+#include "combat/EncounterScreen2.h"
 #include "combat/Loot.h"
 #include "combat/combat2.h"
 #include "combat/combat2_screen.h"

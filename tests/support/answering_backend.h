@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "combat/EncounterScreen2.h"
 #include "combat/combat2.h"
 
 #include "state/tables.h"
