@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "career/UMessage7.h"
+#include "career/news.h"
 #include "shell/highscore.h"
 #include "shell/retire.h"
 #include "shell/shell_fixture.h"
@@ -146,6 +147,25 @@ TEST_F(SystemConquests, SplitSystemDrawsOncePerHeldPlanetUntilARecapture) {
                                        g.CaptainNames[1].str() + " back.");
     // Recapture makes no peace.
     EXPECT_EQ(g.Factions[kFed][Faction::RelationBase + kSyn], 2);
+}
+
+TEST_F(SystemConquests, ACapturedPlanetIsNewsMovesTheScoreAtTimesAndRunsOneTurn) {
+    CurrentTurnCalls() = test::QuietTurnCalls();
+    g.Players[1][Player::Faction] = kFed;
+    g.Planets[9][1][Planet::Owner] = kFed;
+    const int turn = g.TurnNumber;
+    const std::string hero =
+        g.RankNames[kFed][g.Factions[kFed][Faction::Rank]].str() + " " + g.CaptainNames[1].str();
+    player().Click("TMessage4", "SpeedButton1");
+    NewsPlanetCaptured(9, 1);
+    CurrentTurnCalls() = StandardTurnCalls();
+    EXPECT_EQ(player().LastSeen("TMessage4")->Text("Memo1"),
+              "A expedition force of the " + g.FactionNames[kFed].str() + " under the command of " +
+                  hero + " captured " + g.PlanetNames[9][1].str() + " in the New Arabia system.");
+    EXPECT_EQ(g.TurnNumber, turn + 1);
+    const int score = g.Factions[kFed][Faction::WarScoreBase + kSyn];
+    EXPECT_TRUE(score == 0 || score == 1);
+    EXPECT_EQ(g.Factions[kSyn][Faction::WarScoreBase + kFed], -score);
 }
 
 // WarTurnStep on the catalogue world, turned into a small front: the Federation (a) at war with
