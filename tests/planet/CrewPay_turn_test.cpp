@@ -254,5 +254,37 @@ TEST_F(CrewTurn, AMutinyTakesALifePointThenEndsTheGameOnceAndTheTurnStopsThere) 
     EXPECT_EQ(G().TurnNumber, turn);
 }
 
+// Whole turns with random crews, pay and cargo; the crew's state stays in its bounds every turn.
+TEST_F(CrewTurn, TwentyThousandTurnsKeepMoraleFlagsCrewAndHoldInBounds) {
+    test::UseLoggingBackend log;
+    CurrentTurnCalls().KillCaptain = [] { G().Ships[1][1][Ship::Present] = 1; };
+    std::mt19937 rng(19);
+    Money() = 5000000;
+    for (int t = 0; t < 20000; ++t) {
+        if (t % 250 == 0) {
+            Crew({int32_t(rng() % 6), int32_t(rng() % 4), int32_t(rng() % 10), int32_t(rng() % 4),
+                  int32_t(rng() % 8)});
+            G().Cargo = {};
+            for (int k = 0; k < 3; ++k) G().Cargo[1 + rng() % 20] = int32_t(rng() % 12);
+            if (rng() % 3 == 0) PayCrew();
+        }
+        NextTurn();
+        ASSERT_FALSE(GameEnded());
+        const GameRecord& fleet = Fleet1();
+        ASSERT_GE(fleet[Fleet::Morale], -3);
+        ASSERT_LE(fleet[Fleet::Morale], 0);
+        for (int flag : {Fleet::PayReminderShown, Fleet::TooFewCrewWarningShown,
+                         Fleet::TooManyCrewWarningShown})
+            ASSERT_TRUE(fleet[flag] == 0 || fleet[flag] == 1);
+        for (int k = Ship::CrewOfficers; k <= Ship::CrewScoundrels; ++k) ASSERT_GE(Ship1()[k], 0);
+        for (int g = Good::First; g <= Good::Last; ++g) ASSERT_GE(G().Cargo[g], 0);
+        const GameRecord& here = LocationRecord(FleetSystem(), FleetLocation());
+        for (int k = 1; k <= 6; ++k) ASSERT_GE(here[Planet::HireableCrewBase + k], 0);
+        const int32_t freeRoom = fleet[Fleet::FreeCargo];
+        RecalcShipStats(1, 1, 0, 0);
+        ASSERT_EQ(Fleet1()[Fleet::FreeCargo], freeRoom) << "turn " << t;
+    }
+}
+
 }  // namespace
 }  // namespace corvanth
