@@ -6,6 +6,8 @@
 
 #include "planet/CrewPay.h"
 #include "shell/start.h"
+#include "state/UMessage1.h"
+#include "state/UMessage3.h"
 #include "state/UMessage6.h"
 #include "state/exp1_UMessage2.h"
 #include "state/newgame.h"
@@ -28,10 +30,16 @@ class LoggingBackend : public AnsweringBackend {
         if (top && Player().Pending() == 0) {
             if (top == Message6) notices.push_back(Message6->Label1->caption);
             if (top == exp1_Message2) notices.push_back(exp1_Message2->Label1->caption);
+            if (top == Message1) notices.push_back(Message1->Label1->caption);
+            if (top == Message3 && sayYes) {
+                Message3->SpeedButton1->OnClick();
+                return;
+            }
         }
         AnsweringBackend::Pump(app);
     }
     std::vector<std::string> notices;
+    bool sayYes = false;  // to the yes/no question
 };
 
 class UseLoggingBackend {
@@ -48,6 +56,7 @@ class UseLoggingBackend {
     UseLoggingBackend(const UseLoggingBackend&) = delete;
     UseLoggingBackend& operator=(const UseLoggingBackend&) = delete;
     std::vector<std::string>& notices() { return backend_->notices; }
+    void SayYes(bool yes) { backend_->sayYes = yes; }
     int answered(const std::string& screen) { return backend_->answered[screen]; }
 
   private:
