@@ -5,12 +5,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <memory>
 
 #include "crew_support.h"
 #include "planet/Bar2.h"
 #include "planet/Bar3.h"
 #include "state/exp1_UMessage1.h"
+#include "support/art.h"
+#include "ui/render.h"
 
 namespace corvanth {
 namespace {
@@ -30,12 +33,24 @@ class Bar : public CrewTest {
 };
 
 TEST_F(Bar, AVisitRaisesTheToleranceAndBansDrinkingUntilPastAHundred) {
+    test::LinkGameArt(std::filesystem::current_path());
+    ui::UseHeadless().SetScreenDir(CORVANTH_SCREENS_DIR);
+    // The drinking screen is drawn with a lit sign, a glass or two into the evening.
+    player().LeavePicture("TForm67");
     // The first visit, leaving without a drink: 0 < 35 "a bit", 35 + 5..9, no bar for 25 turns.
     G().TurnNumber = 40;
     ASSERT_EQ(Tolerance(), 35);
     player()
         .Click("TForm21", "SpeedButton1")
-        .Do("TForm67", [](ui::Form&) { EXPECT_EQ(Form67->ProgressBar1->Position(), 0); })
+        .Do("TForm67",
+            [](ui::Form& f) {
+                EXPECT_EQ(Form67->ProgressBar1->Position(), 0);
+                Drunk() = 55;
+                UpdateDrunkMeter();
+                EXPECT_EQ(Form67->signs.shapes[2]->brushColor, ui::colors::Red);
+                ui::RenderFormToPng(f, std::string(CORVANTH_SCREENS_DIR) + "/TForm67.png");
+                Drunk() = 0;
+            })
         .Click("TForm67", "SpeedButton3")
         .Do("Texp1_Message2",
             [](ui::Form&) {
@@ -189,6 +204,51 @@ class Contest : public Bar {
         ASSERT_TRUE(DrinkingContestHere());
     }
 };
+
+// The whole evening at the hub: the bartender's hint, the pirate's dare, the contest, the story.
+TEST_F(Contest, TheBarOpensTheContestAndAWinMovesTheStoryOn) {
+    test::LinkGameArt(std::filesystem::current_path());
+    ui::UseHeadless().SetScreenDir(CORVANTH_SCREENS_DIR);
+    player().LeavePicture("TForm68");
+    Tolerance() = 150;
+    Captain()[Player::OpponentDrunkenness] = 60;
+    player()
+        .Click("TForm21", "SpeedButton1")
+        .Click("Texp1_Message2", "SpeedButton3")  // the bartender's hint
+        .Click("Texp1_Message2", "SpeedButton3")  // the pirate's dare
+        .CloseRequest("TForm68")
+        .Do("TForm68",
+            [](ui::Form& f) {
+                EXPECT_TRUE(f.Visible());  // the close request was refused
+                EXPECT_EQ(Drunk(), 0);
+                EXPECT_EQ(Captain()[Player::OpponentDrunkenness], 0);
+                // Drawn late in the contest, then the pirate one beer from the floor.
+                Drunk() = 44;
+                Captain()[Player::OpponentDrunkenness] = 104;
+                UpdateDrinkingGameMeters();
+                EXPECT_EQ(Form68->ProgressBar2->Position(), 100);
+                EXPECT_EQ(Form68->pirateSigns.shapes[5]->brushColor, ui::colors::Red);
+                ui::RenderFormToPng(f, std::string(CORVANTH_SCREENS_DIR) + "/TForm68.png");
+                Drunk() = 0;
+                Captain()[Player::OpponentDrunkenness] = 80;
+            })
+        .Click("TForm68", "SpeedButton4")
+        .Click("TMessage1", "SpeedButton3")  // the bartender's line
+        .Click("Texp1_message1", "SpeedButton1")
+        .Do("Texp1_Message2",
+            [](ui::Form&) {
+                EXPECT_NE(exp1_Message2->Label1->caption.find("increase a bit (150% now)"),
+                          std::string::npos);
+            })
+        .Click("Texp1_Message2", "SpeedButton3")
+        .Click("TForm21", "SpeedButton3");
+    Form21->ShowModal();
+    EXPECT_EQ(G().Factions[1][Faction::StoryStep], 8);
+    EXPECT_EQ(player().LastSeen("Texp1_message1")->Text("Label2"), "Under the table");
+    EXPECT_GE(Tolerance(), 155);
+    EXPECT_EQ(Captain()[Player::DrinkingAllowedTurn], 0);  // past a hundred: no wait
+    EXPECT_FALSE(DrinkingContestHere());
+}
 
 TEST_F(Contest, WodkaAtLowToleranceLosesAtNinetyFiveAndBeerPastAHundredWins) {
     test::UseLoggingBackend log;
