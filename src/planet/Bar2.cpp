@@ -110,6 +110,27 @@ int DrinkStep(int32_t tolerance, Drink drink, bool contest) {
     return kSteps[row][static_cast<int>(drink)];
 }
 
+void ServeDrink(Drink drink, bool contest) {
+    PlayDrinkingSound();
+    const int r = Random(100);
+    if (r <= 35)
+        ShowMessage1(contest
+                         ? "\"Here you are...,\" says the barkeeper and passes both of you a "
+                           "drink."
+                         : "\"Here you are...,\" says the barkeeper and passes you your drink.");
+    else if (r <= 75)
+        ShowMessage1(!contest ? "The bartender silently hands you your drink."
+                     : drink == Drink::Scotch
+                         ? "The bartender silently hands both of you adrink."
+                         : "The bartender silently hands both of you a drink.");
+    else
+        ShowMessage1("The bartender grins at you and says: \"Cheers!\"");
+    GameRecord& captain = Captain();
+    int32_t& d = captain[Player::Drunkenness];
+    const int s = DrinkStep(captain[Player::DrinkingTolerance], drink, contest);
+    d = static_cast<int32_t>(std::min<int64_t>(int64_t(d) + s + Random(s), 100));
+}
+
 void DrunkSigns::Light(int level) const {
     for (int k = 0; k < 6; ++k) {
         const bool lit = k + 1 == level;
@@ -242,16 +263,7 @@ void TForm67::Order(Drink drink) {
                          : "You are almost dead and lie in a big puddle of beer.");
         return;
     }
-    PlayDrinkingSound();
-    const int r = Random(100);
-    if (r <= 35)
-        ShowMessage1("\"Here you are...,\" says the barkeeper and passes you your drink.");
-    else if (r <= 75)
-        ShowMessage1("The bartender silently hands you your drink.");
-    else
-        ShowMessage1("The bartender grins at you and says: \"Cheers!\"");
-    const int s = DrinkStep(captain[Player::DrinkingTolerance], drink, false);
-    d = static_cast<int32_t>(std::min<int64_t>(int64_t(d) + s + Random(s), 100));
+    ServeDrink(drink, false);
     UpdateDrunkMeter();
     BarTalkEvent();
 }

@@ -18,6 +18,10 @@ int DrunkLevel(int64_t drunkenness);
 // back to the middle row; the drinking game keeps the last.
 int DrinkStep(int32_t tolerance, Drink drink, bool contest);
 
+// The bartender serves (the drinking sound, his line), and the captain's meter rises by the
+// drink's step and up to as much again, at most to 100.
+void ServeDrink(Drink drink, bool contest);
+
 // One meter's six signs: the sign of the level lit red, the others black.
 struct DrunkSigns {
     std::array<ui::Shape*, 6> shapes{};

@@ -117,17 +117,7 @@ void TForm68::Spend(Drink drink) {
         ShowMessage1("You are almost dead and lie in a big puddle of beer!");
         return;
     }
-    PlayDrinkingSound();
-    const int r = Random(100);
-    if (r <= 35)
-        ShowMessage1("\"Here you are...,\" says the barkeeper and passes both of you a drink.");
-    else if (r <= 75)
-        ShowMessage1(drink == Drink::Scotch ? "The bartender silently hands both of you adrink."
-                                            : "The bartender silently hands both of you a drink.");
-    else
-        ShowMessage1("The bartender grins at you and says: \"Cheers!\"");
-    const int s = DrinkStep(captain[Player::DrinkingTolerance], drink, true);
-    d = static_cast<int32_t>(std::min<int64_t>(int64_t(d) + s + Random(s), 100));
+    ServeDrink(drink, true);
     const int g = PirateStep(drink);
     int32_t& pirate = captain[Player::OpponentDrunkenness];
     pirate = CapValue(int64_t(pirate) + g + Random(g));
