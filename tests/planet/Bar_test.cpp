@@ -261,7 +261,7 @@ TEST_F(Contest, WodkaAtLowToleranceLosesAtNinetyFiveAndBeerPastAHundredWins) {
     Tolerance() = 150;
     Drunk() = 0;
     Captain()[Player::OpponentDrunkenness] = 0;
-    log.notices().clear();
+    Form68->FormShow();
     int drinks = 0;
     while (!Form68->CloseQuery() && drinks < 30) {
         const int d = Drunk(), g = Captain()[Player::OpponentDrunkenness];
