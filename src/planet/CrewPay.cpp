@@ -46,7 +46,9 @@ CrewPayDue CalcCrewPayDue() {
         std::max<int64_t>(int64_t(CalcFortune()) - captain[Player::NetWorthAtLastPay], 0));
     // Many officers claim more than the whole growth: 64 bits, then held to 32.
     if (due.percent > 0) due.royalties = SaturateInt32(int64_t(due.growth) * due.percent / 100);
-    due.days = SaturateInt32(int64_t(G().TurnNumber) - captain[Player::LastPayTurn]);
+    // A pay dated after today owes no wages, rather than paying the captain.
+    due.days =
+        SaturateInt32(std::max<int64_t>(int64_t(G().TurnNumber) - captain[Player::LastPayTurn], 0));
     due.wages = CrewWages(due.days, crew);
     due.total = SaturateInt32(int64_t(due.royalties) + due.wages);
     return due;

@@ -30,6 +30,7 @@ int TargetFromCountdown(int countdown) {
 }
 
 bool CarriesContraband(int faction) {
+    if (!PlayableFaction(faction)) return false;
     for (int good = Good::First; good <= Good::Last; ++good)
         if (G().Cargo[good] >= 1 && GoodRecord(good)[Good::LegalityBase + faction] >= 1)
             return true;
