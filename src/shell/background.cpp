@@ -19,6 +19,11 @@
 #include "combat/Loot.h"
 #include "combat/combat2_screen.h"
 #include "combat/tradingpost.h"
+#include "planet/Bar.h"
+#include "planet/Bar2.h"
+#include "planet/Bar3.h"
+#include "planet/Crew2.h"
+#include "planet/CrewPay.h"
 #include "shell/Dead.h"
 #include "shell/Info_Retiring.h"
 #include "shell/SaveLoad.h"
@@ -199,6 +204,9 @@ void CreateScreens() {
     Form13 = app.Create<TForm13>();
     Form12 = app.Create<TForm12>();
     Message3 = app.Create<TMessage3>();
+    Form21 = app.Create<TForm21>();
+    Form24 = app.Create<TForm24>();
+    Form25 = app.Create<TForm25>();
     Form31 = app.Create<TForm31>();
     Message5 = app.Create<TMessage5>();
     Message6 = app.Create<TMessage6>();
@@ -211,6 +219,8 @@ void CreateScreens() {
     Message4 = app.Create<TMessage4>();
     exp1_message1 = app.Create<Texp1_message1>();
     exp1_Message2 = app.Create<Texp1_Message2>();
+    Form67 = app.Create<TForm67>();
+    Form68 = app.Create<TForm68>();
     Form38 = app.Create<TForm38>();
     Form39 = app.Create<TForm39>();
     Form43 = app.Create<TForm43>();
