@@ -7,6 +7,12 @@
 #include <vector>
 
 #include "career/Promotion.h"
+#include "planet/BuyEquipment.h"
+#include "planet/BuyShips.h"
+#include "planet/CrewScanner.h"
+#include "planet/Scanner.h"
+#include "planet/bank.h"
+#include "shell/Cheats.h"
 #include "shell/credits.h"
 #include "shell/name.h"
 #include "shell/options.h"
@@ -174,15 +180,21 @@ void CreateScreens() {
     GameUpcalls().RetireAndScore = RetireAndScore;
     Form2 = app.Create<TForm2>();
     Form4 = app.Create<TForm4>();
+    Form9 = app.Create<TForm9>();
     Message1 = app.Create<TMessage1>();
     Message2 = app.Create<TMessage2>();
     Form13 = app.Create<TForm13>();
+    Form17 = app.Create<TForm17>();
+    Form18 = app.Create<TForm18>();
+    Form6 = app.Create<TForm6>();
     Message3 = app.Create<TMessage3>();
     Form31 = app.Create<TForm31>();
     Message5 = app.Create<TMessage5>();
+    Form40 = app.Create<TForm40>();
     Message6 = app.Create<TMessage6>();
     Form49 = app.Create<TForm49>();
     Form50 = app.Create<TForm50>();
+    Form52 = app.Create<TForm52>();
     Form53 = app.Create<TForm53>();
     Form58 = app.Create<TForm58>();
     Form59 = app.Create<TForm59>();

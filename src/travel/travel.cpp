@@ -3,6 +3,7 @@
 
 #include <functional>
 
+#include "planet/Scanner.h"
 #include "state/Sound.h"
 #include "state/UMessage3.h"
 #include "state/variables.h"
@@ -137,6 +138,8 @@ TForm2::TForm2() : ui::Form("TForm2") {
     SpeedButton5->OnClick = [this] { SpeedButton5Click(); };
     SpeedButton4->OnClick = [this] { SpeedButton4Click(); };
     SpeedButton15->OnClick = [this] { SpeedButton15Click(); };
+    SpeedButton13->OnClick = [this] { SpeedButton13Click(); };
+    Image5->OnClick = [this] { SpeedButton13Click(); };
     SpeedButton11->OnClick = [this] { SpeedButton11Click(); };
     SpeedButton10->OnClick = [this] { SpeedButton10Click(); };
     SpeedButton7->OnClick = [this] { SpeedButton7Click(); };
@@ -174,6 +177,12 @@ void TForm2::SpeedButton15Click() {
     PlayButtonSound();
     FillPlanetInfoForm();
     Form53->ShowModal();
+}
+
+void TForm2::SpeedButton13Click() {
+    PlayButtonSound();
+    ShowOwnShipScan(G().CurrentFleet, G().CurrentShip);
+    Form6->ShowModal();
 }
 
 void TForm2::PlanetCellClick(int row, int column) {

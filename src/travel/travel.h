@@ -114,6 +114,7 @@ class TForm2 : public ui::Form {
     void SpeedButton5Click();
     void SpeedButton4Click();
     void SpeedButton15Click();
+    void SpeedButton13Click();  // also the ship picture Image5
     void SpeedButton11Click();
     void SpeedButton10Click();
     void ListBox1Click();
