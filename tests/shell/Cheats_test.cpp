@@ -1,0 +1,258 @@
+// The tweak panel: the amount, the capped cheats, the quiet turn, the tweak marks, and a cheat
+// turn that ends the game.
+#include "shell/Cheats.h"
+
+#include <gtest/gtest.h>
+
+#include "planet/bank.h"
+#include "shell/retire.h"
+#include "shell_fixture.h"
+#include "state/UMessage1.h"
+#include "state/UMessage6.h"
+#include "state/newgame.h"
+#include "state/random.h"
+#include "state/tables.h"
+#include "state/upcalls.h"
+#include "travel/NextTurnUnit_calls.h"
+#include "travel/quiet_turns.h"
+#include "travel/travel.h"
+
+namespace corvanth {
+namespace {
+
+class CheatPanel : public test::ShellTest {
+  protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        CurrentTurnCalls() = test::QuietTurnCalls();
+        keep_ = GameUpcalls().CheckPromotion;
+        GameUpcalls().CheckPromotion = [this] { ++promotionChecks; };
+        ui::UseHeadless().SetScreenDir("");
+        InitGameData();
+        ClearGameEnded();
+        Captain()[Player::Faction] = FactionId::Coalition;
+        Captain()[Player::Money] = 3000;
+        ApplyNewGameStart();
+        Form40->Edit1->SetText("1000");
+    }
+    void TearDown() override {
+        GameUpcalls().CheckPromotion = keep_;
+        CurrentTurnCalls() = StandardTurnCalls();
+        ClearGameEnded();
+        ui::UseHeadless().SetScreenDir(CORVANTH_SCREENS_DIR);
+        ShellTest::TearDown();
+    }
+    static void Open() {
+        RefreshCheatForm();
+        Form40->ShowModal();
+    }
+    int promotionChecks = 0;
+
+  private:
+    std::function<void()> keep_;
+};
+
+TEST_F(CheatPanel, OnlyAWholeNumberWithin32BitsIsAnAmount) {
+    EXPECT_EQ(ParseCheatAmount("50000"), 50000);
+    EXPECT_EQ(ParseCheatAmount("  -7 "), -7);
+    EXPECT_EQ(ParseCheatAmount("+12"), 12);
+    EXPECT_EQ(ParseCheatAmount("2147483647"), 2147483647);
+    EXPECT_EQ(ParseCheatAmount("-2147483648"), INT32_MIN);
+    for (const char* bad :
+         {"12a", "", "   ", "-", "2147483648", "99999999999", "1 000", "- 3", "0x10", "1.5"})
+        EXPECT_FALSE(ParseCheatAmount(bad).has_value()) << bad;
+
+    // A text that is no whole number is told, and not even the cheater's mark is set.
+    const int money = Captain()[Player::Money], turn = G().TurnNumber;
+    player()
+        .Type("TForm40", "Edit1", "12a")
+        .Click("TForm40", "SpeedButton1")
+        .Do("TMessage1",
+            [](ui::Form&) { EXPECT_EQ(Message1->Label1->caption, "Please enter a whole number."); })
+        .Click("TMessage1", "SpeedButton3")
+        .Type("TForm40", "Edit1", "")
+        .Click("TForm40", "SpeedButton2")
+        .Click("TMessage1", "SpeedButton3")
+        .Type("TForm40", "Edit1", "99999999999")
+        .Click("TForm40", "SpeedButton3")
+        .Click("TMessage1", "SpeedButton3")
+        .Click("TForm40", "SpeedButton4");
+    Open();
+    EXPECT_EQ(Captain()[Player::Money], money);
+    EXPECT_EQ(G().TurnNumber, turn);
+    EXPECT_EQ(Captain()[Player::CheatUsed], 0);
+    EXPECT_EQ(promotionChecks, 0);
+    EXPECT_EQ(Form40->Edit1->Text(), "99999999999");  // kept for the run
+}
+
+TEST_F(CheatPanel, CheatSumsStopAtTheGamesCaps) {
+    GameRecord& captain = Captain();
+    int32_t& reputation = G().Factions[FactionId::Coalition][Faction::Reputation];
+    // 900.000.000 + 2.000.000.000 is past 32 bits: held at the cap, not wrapped below 0.
+    captain[Player::Money] = 900000000;
+    CheatMoney(2000000000);
+    EXPECT_EQ(captain[Player::Money], 900000000);
+    EXPECT_EQ(captain[Player::CheatUsed], 1);
+    CheatMoney(-5000);  // a negative amount subtracts
+    EXPECT_EQ(captain[Player::Money], 899995000);
+    CheatMoney(INT32_MIN);
+    EXPECT_EQ(captain[Player::Money], 0);
+
+    reputation = 800000000;
+    captain[Player::Fame] = 10;
+    CheatFameAndReputation(2000000000);
+    EXPECT_EQ(reputation, 900000000);  // a wrapped sum would have made a criminal
+    EXPECT_EQ(captain[Player::Fame], 900000000);
+    CheatFameAndReputation(INT32_MIN);
+    CheatFameAndReputation(INT32_MIN);
+    EXPECT_EQ(reputation, -900000000);
+    EXPECT_EQ(captain[Player::Fame], 0);
+
+    G().TurnNumber = 10;
+    CheatTurns(2000000000);
+    EXPECT_EQ(G().TurnNumber, kMaxCheatTurn);
+    CheatTurns(INT32_MIN);
+    EXPECT_EQ(G().TurnNumber, 0);
+}
+
+TEST_F(CheatPanel, TurnsComeWithOneQuietTurnAndFameWithAHundredPromotionChecks) {
+    ui::UseHeadless().SetScreenDir(CORVANTH_SCREENS_DIR);
+    int turns = 0, rolledTurns = 0;
+    CurrentTurnCalls().RegenerateHireableCrew = [&] {
+        ++turns;
+        if (G().NoEncounterThisTurn == 0) ++rolledTurns;
+    };
+    const int turn = G().TurnNumber, fame = Captain()[Player::Fame];
+    const int reputation = G().Factions[FactionId::Coalition][Faction::Reputation];
+    player()
+        .Type("TForm40", "Edit1", "100")
+        .Click("TForm40", "SpeedButton3")
+        .Do("TMessage1",
+            [&](ui::Form&) {
+                EXPECT_EQ(Message1->Label1->caption, "CHEAT: Time flows...");
+                EXPECT_EQ(G().TurnNumber, turn + 100);
+                EXPECT_EQ(turns, 0);  // the turn follows the notice
+            })
+        .Click("TMessage1", "SpeedButton3")
+        .Do("TForm40",
+            [&](ui::Form&) {
+                EXPECT_EQ(G().TurnNumber, turn + 101);
+                EXPECT_EQ(turns, 1);
+                EXPECT_EQ(rolledTurns, 0);
+                EXPECT_EQ(G().NoEncounterThisTurn, 0);
+                promotionChecks = 0;
+            })
+        .Click("TForm40", "SpeedButton2")
+        .Do("TMessage1",
+            [&](ui::Form&) {
+                EXPECT_EQ(Message1->Label1->caption, "CHEAT: You gain fame and reputation.");
+                EXPECT_EQ(promotionChecks, 0);
+            })
+        .Click("TMessage1", "SpeedButton3")
+        .Do("TForm40", [&](ui::Form&) { EXPECT_EQ(promotionChecks, 100); })
+        .Click("TForm40", "SpeedButton4");
+    Open();
+    EXPECT_EQ(Captain()[Player::Fame], fame + 100);
+    EXPECT_EQ(G().Factions[FactionId::Coalition][Faction::Reputation], reputation + 100);
+    EXPECT_EQ(Captain()[Player::CheatUsed], 1);
+}
+
+TEST_F(CheatPanel, TweaksAreStoredOnLeavingAndATickedBoxMarksTheCheater) {
+    player()
+        .CloseRequest("TForm40")  // no close box
+        .Do("TForm40", [](ui::Form& f) { EXPECT_TRUE(f.Visible()); })
+        .Click("TForm40", "SpeedButton4");
+    Open();
+    EXPECT_EQ(Captain()[Player::CheatUsed], 0);  // nothing ticked, nothing marked
+
+    player().Tick("TForm40", "CheckBox2", true).Tick("TForm40", "CheckBox5", true);
+    player().Click("TForm40", "SpeedButton4");
+    Open();
+    EXPECT_EQ(Captain()[Player::CheatMoreEvents], 1);
+    EXPECT_EQ(Captain()[Player::CheatNoAgeing], 1);
+    EXPECT_EQ(Captain()[Player::CheatNoAttacks], 0);
+    EXPECT_EQ(Captain()[Player::CheatUsed], 1);
+
+    // Unticking clears the tweak, never the mark; a box ticked before marks again.
+    Captain()[Player::CheatUsed] = 0;
+    player()
+        .Do("TForm40",
+            [](ui::Form&) {
+                EXPECT_TRUE(Form40->CheckBox2->checked);
+                EXPECT_FALSE(Form40->CheckBox1->checked);
+            })
+        .Tick("TForm40", "CheckBox2", false)
+        .Click("TForm40", "SpeedButton4");
+    Open();
+    EXPECT_EQ(Captain()[Player::CheatMoreEvents], 0);
+    EXPECT_EQ(Captain()[Player::CheatNoAgeing], 1);
+    EXPECT_EQ(Captain()[Player::CheatUsed], 1);
+}
+
+// From the main menu to the bank's tweak panel; a hundred thousand turns make a very old
+// captain, whose heart gives up in the cheat's own turn (seeded: 40 chances in 500).
+TEST_F(CheatPanel, ACheatTurnThatEndsTheGameEndsItOnceFromUnderTheBank) {
+    int ends = 0, turnsAfterTheEnd = 0, turn = 0;
+    CurrentTurnCalls().RetireAndScore = [&] {
+        ++ends;
+        RetireAndScore();
+    };
+    CurrentTurnCalls().RegenerateHireableCrew = [&] {
+        if (GameEnded()) ++turnsAfterTheEnd;
+    };
+    bool afterBank = false;
+    player()
+        .Click("TForm1", "SpeedButton1")
+        .Click("TForm4", "SpeedButton4")
+        .Click("TMessage4", "SpeedButton1")
+        .Click("TMessage4", "SpeedButton1")
+        .Click("TMessage4", "SpeedButton1")
+        .Do("TForm2",
+            [&](ui::Form&) {
+                // No birthdays and no drug offer on the way: only the heart is left.
+                Captain()[Player::AgeClass] = 5;
+                Captain()[Player::AgeDrugOffered] = 1;
+                RefreshBankForm();
+                Form9->ShowModal();
+                afterBank = true;
+            })
+        .DoubleClick("TForm9", "Image3")
+        .Type("TForm40", "Edit1", "100000")
+        .Do("TForm40",
+            [&](ui::Form&) {
+                turn = G().TurnNumber;
+                Rng().SetSeed(11);
+            })
+        .Click("TForm40", "SpeedButton3")
+        .Click("TMessage1", "SpeedButton3")
+        .Do("TMessage6",
+            [](ui::Form&) {
+                EXPECT_EQ(Message6->Label1->caption,
+                          "You finally suffer a fatal heart attack. Before you fade out the ship "
+                          "doctor tells you that you should have retired in time. Oh well...");
+            })
+        .Click("TMessage6", "SpeedButton3")
+        .Do("TForm1",
+            [&](ui::Form&) {
+                EXPECT_TRUE(GameEnded());
+                ASSERT_EQ(ui::App().ModalStack().size(), 1u);
+                for (ui::Form* f : {static_cast<ui::Form*>(Form40), static_cast<ui::Form*>(Form9),
+                                    static_cast<ui::Form*>(Form2)})
+                    EXPECT_FALSE(f->Visible()) << f->ClassName();
+                EXPECT_EQ(G().TurnNumber, turn + 100001);
+                EXPECT_EQ(G().NoEncounterThisTurn, 0);
+            })
+        .Wait("TForm1", 3000)
+        .Do("TForm1",
+            [&](ui::Form&) {
+                EXPECT_EQ(G().TurnNumber, turn + 100001);
+                EXPECT_EQ(ends, 1);
+                EXPECT_EQ(turnsAfterTheEnd, 0);
+                EXPECT_FALSE(afterBank);
+            })
+        .Click("TForm1", "SpeedButton7");
+    Form1->ShowModal();
+}
+
+}  // namespace
+}  // namespace corvanth
