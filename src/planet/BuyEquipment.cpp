@@ -21,12 +21,6 @@ GameRecord& CurrentSlot(int slot) {
     return SlotRecord(G().CurrentFleet, G().CurrentShip, slot);
 }
 
-int64_t CargoUnits() {
-    int64_t units = 0;
-    for (int good = Good::First; good <= Good::Last; ++good) units += G().Cargo[good];
-    return units;
-}
-
 std::string Description(int id) {
     return ValidEquipment(id) ? G().EquipmentDescriptions[id].str() : "";
 }
@@ -73,7 +67,7 @@ UpgradePurchase BuyUpgrade(int slot, int c) {
     if (!UpgradeSoldHere(site, c)) {
         result.refusal = "This item is not available at this faction.";
     } else if ((kind == EquipmentKind::CargoBay || kind == EquipmentKind::SmugglingBay) &&
-               CargoUnits() > 0) {
+               CargoAboard() > 0) {
         result.refusal = "You need to sell all the goods in your cargo space first!";
     } else if (!UpgradeInStock(site, c)) {
         result.refusal =

@@ -30,13 +30,13 @@ constexpr const char* kArenaScreen = "TForm61";
 constexpr std::array<int, kShipDealerRows> kRowTypes = {
     1, 2, 3, 20, 25, 4, 13, 17, 5, 6, 7, 16, 8, 21, 26, 9, 19, 18, 24, 10, 11, 12, 14, 15, 22, 23};
 
-int64_t CargoUnits() {
+}  // namespace
+
+int64_t CargoAboard() {
     int64_t units = 0;
     for (int good = Good::First; good <= Good::Last; ++good) units += G().Cargo[good];
     return units;
 }
-
-}  // namespace
 
 DealerSite CurrentDealerSite() {
     const int s = FleetSystem(), l = FleetLocation();
@@ -97,7 +97,7 @@ ShipPurchase BuyShip(int shipType) {
     const GameRecord& t = ShipClassTemplate();
     const int64_t cost = int64_t{t[Ship::TotalPrice]} - ShipTradeInValue();
     int32_t& money = Captain()[Player::Money];
-    if (CargoUnits() > 0) {
+    if (CargoAboard() > 0) {
         result.refusal = "You need to sell all the goods in your cargo space first!";
     } else if (cost > money) {
         result.refusal = "You not have enough money!";

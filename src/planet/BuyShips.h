@@ -21,6 +21,9 @@ DealerSite CurrentDealerSite();
 // owners 0 and 5 carry nothing. The arena carries everything.
 bool SoldBySite(const DealerSite& site, const GameRecord& item, int soldByBase);
 
+// Units of goods in the player's hold: both dealers sell a new hold only when it is empty.
+int64_t CargoAboard();
+
 // The logo of faction 1..4 under "Available at:", coloured where the item is sold, else grey.
 std::string DealerLogoPicture(int faction, bool sold);
 

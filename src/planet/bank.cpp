@@ -207,20 +207,25 @@ void RefreshBankForm() {
     form.SpeedButton2->caption = owing ? "Pay back loan" : "Take this loan";
 }
 
-void TForm9::SpeedButton1Click() {
+namespace {
+
+// Either loan button: the transaction, the screen, the word, and the money on the status panel.
+void LoanButtonClick(bool large) {
     PlayButtonSound();
-    const BankResult result = UseLoanButton(false);
+    const BankResult result = UseLoanButton(large);
     if (result.done) RefreshBankForm();
     ShowMessage1(result.message);
     RefreshStatusPanel();
 }
 
+}  // namespace
+
+void TForm9::SpeedButton1Click() {
+    LoanButtonClick(false);
+}
+
 void TForm9::SpeedButton2Click() {
-    PlayButtonSound();
-    const BankResult result = UseLoanButton(true);
-    if (result.done) RefreshBankForm();
-    ShowMessage1(result.message);
-    RefreshStatusPanel();
+    LoanButtonClick(true);
 }
 
 void TForm9::SpeedButton3Click() {
