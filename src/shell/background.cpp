@@ -32,6 +32,7 @@
 #include "state/upcalls.h"
 #include "state/variables.h"
 #include "travel/PlanetInfo.h"
+#include "travel/jumpscreen.h"
 #include "travel/travel.h"
 #include "travel/travelscreen.h"
 #include "tutorial/Tutorial.h"
@@ -184,6 +185,7 @@ void CreateScreens() {
     Message1 = app.Create<TMessage1>();
     Message2 = app.Create<TMessage2>();
     Form13 = app.Create<TForm13>();
+    Form12 = app.Create<TForm12>();
     Form17 = app.Create<TForm17>();
     Form18 = app.Create<TForm18>();
     Form6 = app.Create<TForm6>();
