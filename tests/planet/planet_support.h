@@ -1,10 +1,13 @@
 // Shared set-up of the planet tests: a new Syndicate game at Moscow Prime, quiet turns.
 #pragma once
 
+#include <filesystem>
+
 #include "shell/start.h"
 #include "state/newgame.h"
 #include "state/random.h"
 #include "state/tables.h"
+#include "support/art.h"
 #include "support/game_test.h"
 #include "travel/NextTurnUnit_calls.h"
 #include "travel/quiet_turns.h"
@@ -34,7 +37,10 @@ class PlanetTest : public GameTest {
         ui::UseHeadless().SetScreenDir(CORVANTH_SCREENS_DIR);
         GameTest::TearDown();
     }
-    static void WriteScreens() { ui::UseHeadless().SetScreenDir(CORVANTH_SCREENS_DIR); }
+    static void WriteScreens() {
+        LinkGameArt(std::filesystem::current_path());
+        ui::UseHeadless().SetScreenDir(CORVANTH_SCREENS_DIR);
+    }
     static int32_t& Money() { return Captain()[Player::Money]; }
     static GameRecord& Ship1() { return G().Ships[1][1]; }
     static GameRecord& Slot1(int slot) { return G().ShipEquipment[1][1][slot]; }

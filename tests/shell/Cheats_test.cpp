@@ -12,6 +12,7 @@
 #include "state/random.h"
 #include "state/tables.h"
 #include "state/upcalls.h"
+#include "support/art.h"
 #include "travel/NextTurnUnit_calls.h"
 #include "travel/quiet_turns.h"
 #include "travel/travel.h"
@@ -98,6 +99,7 @@ TEST_F(CheatPanel, OnlyAWholeNumberIsAnAmountAndTheSumsStopAtTheCaps) {
 }
 
 TEST_F(CheatPanel, TurnsComeWithOneQuietTurnAndFameWithAHundredPromotionChecks) {
+    test::LinkGameArt(std::filesystem::current_path());
     ui::UseHeadless().SetScreenDir(CORVANTH_SCREENS_DIR);
     int turns = 0, rolledTurns = 0;
     CurrentTurnCalls().RegenerateHireableCrew = [&] {
