@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "state/datafiles.h"
 #include "state/variables.h"
 #include "ui/form.h"
 
@@ -14,7 +15,7 @@ inline constexpr int kSaveSlots = 5;
 // 226,773 integer records of 4 bytes and 2,452 text records of 256 bytes.
 inline constexpr size_t kSaveIntBytes = 907092;
 inline constexpr size_t kSaveTextBytes = 627712;
-inline constexpr size_t kTextRecordBytes = 256;
+inline constexpr size_t kTextRecordBytes = kTextRecordSize;
 inline constexpr const char* kSlotDescriptionsFile = "Savegamedata.str";
 
 // "Savegame01.int" .. "Savegame05.str".

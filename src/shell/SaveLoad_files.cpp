@@ -9,6 +9,7 @@
 #include "shell/SaveLoad.h"
 #include "state/Sound.h"
 #include "state/UMessage1.h"
+#include "state/datafiles.h"
 #include "state/tables.h"
 #include "ui/files.h"
 
@@ -85,11 +86,7 @@ void WalkSave(State& g, Visitor& v) {
 
 // One text record into the 256 bytes at `record`, which are zero.
 void PutText(char* record, const ShortText& text) {
-    // What the player typed is UTF-8 in memory; the file holds the single-byte code page.
-    const std::string bytes = ui::Utf8ToCp1252(text.str());
-    const size_t length = std::min(bytes.size(), kTextRecordBytes - 1);
-    record[0] = static_cast<char>(length);
-    std::copy_n(bytes.data(), length, record + 1);
+    PutTextRecord(record, text.view());
 }
 
 ShortText GetText(const char* record) {
