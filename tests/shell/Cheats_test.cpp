@@ -10,6 +10,7 @@
 #include "state/UMessage1.h"
 #include "state/newgame.h"
 #include "state/random.h"
+#include "state/shipstats.h"
 #include "state/tables.h"
 #include "state/upcalls.h"
 #include "support/art.h"
@@ -160,6 +161,12 @@ TEST_F(CheatPanel, TweaksAreStoredOnLeavingAndATickedBoxMarksTheCheater) {
 // captain, whose heart gives up in the cheat's own turn (seeded: 40 chances in 500).
 TEST_F(CheatPanel, ACheatTurnThatEndsTheGameEndsItOnceFromUnderTheBank) {
     int ends = 0, turnsAfterTheEnd = 0, turn = 0;
+    // Seeded just before the ageing step: from seed 0 the next draw of 500 is 0, below the 40
+    // chances of a captain past 91.
+    CurrentTurnCalls().RecalcShipStats = [](int fleet, int ship, int skip, int round) {
+        RecalcShipStats(fleet, ship, skip, round);
+        Rng().SetSeed(0);
+    };
     // The death itself, its screens and the score have tests of their own: here the end only.
     CurrentTurnCalls().ShowOldAgeInfo = [] {};
     CurrentTurnCalls().KillCaptain = [&] {
@@ -187,11 +194,7 @@ TEST_F(CheatPanel, ACheatTurnThatEndsTheGameEndsItOnceFromUnderTheBank) {
             })
         .DoubleClick("TForm9", "Image3")
         .Type("TForm40", "Edit1", "100000")
-        .Do("TForm40",
-            [&](ui::Form&) {
-                turn = G().TurnNumber;
-                Rng().SetSeed(11);
-            })
+        .Do("TForm40", [&](ui::Form&) { turn = G().TurnNumber; })
         .Click("TForm40", "SpeedButton3")
         .Click("TMessage1", "SpeedButton3")
         .Click("TMessage6", "SpeedButton3")  // the heart attack
