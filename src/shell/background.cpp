@@ -6,7 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "career/PersonalInfo.h"
 #include "career/Promotion.h"
+#include "career/storyteller.h"
 #include "shell/Dead.h"
 #include "shell/Info_Retiring.h"
 #include "shell/credits.h"
@@ -202,6 +204,9 @@ void CreateScreens() {
     Form43 = app.Create<TForm43>();
     Form57 = app.Create<TForm57>();
     Form60 = app.Create<TForm60>();
+    Form42 = app.Create<TForm42>();
+    Form45 = app.Create<TForm45>();
+    Form28 = app.Create<TForm28>();
 }
 
 int ProgramBlock() {

@@ -92,12 +92,15 @@ std::vector<UniformPiece> ComposeUniform(const UniformWearer& w) {
     add("CollarRankPic", code.empty() ? "" : code + "-collar.jpg", collar.left, collar.top,
         insignia);
 
-    // 3. Pilot wings by level; commanders wear none.
+    // 3. Pilot wings by level; commanders wear none. A level no award gives moves nothing.
     const std::string wings = known ? q + "Pilotwings.jpg" : "";
     const int level = known && !commander ? w.wings : 0;
-    add("PilotWingsPicLeft", wings, level == 3 ? 64 : 88, 152, level == 2 || level == 3);
-    add("PilotWingsPicMiddle", wings, 112, 152, level == 1 || level == 3);
-    add("PilotWingsPicRight", wings, level == 3 ? 160 : 136, 152, level == 2 || level == 3);
+    const bool odd = level < 0 || level > 3;
+    pieces[add("PilotWingsPicLeft", wings, level == 3 ? 64 : 88, 152, level == 2 || level == 3)]
+        .keepPlace = odd;
+    pieces[add("PilotWingsPicMiddle", wings, 112, 152, level == 1 || level == 3)].keepPlace = odd;
+    pieces[add("PilotWingsPicRight", wings, level == 3 ? 160 : 136, 152, level == 2 || level == 3)]
+        .keepPlace = odd;
 
     // 4. Ribbons in rows of four under the wings.
     const int ribbons = known ? std::clamp(w.ribbons, 0, kMaxRibbons) : 0;
@@ -136,6 +139,7 @@ void ApplyUniform(ui::Form& screen, const std::vector<UniformPiece>& pieces) {
         auto* image = dynamic_cast<ui::Image*>(screen.Find(piece.component));
         if (!image) continue;
         image->LoadPicture(piece.picture);
+        if (piece.keepPlace) continue;
         image->left = piece.left;
         image->top = piece.top;
         image->visible = piece.visible;
@@ -155,6 +159,15 @@ UniformWearer CaptainUniform() {
     w.goldStar = standing[Faction::GoldStar] == 1;
     w.topMedal = standing[Faction::MedalOfHonour] == 1;
     return w;
+}
+
+std::string MedalName(int faction, bool gold) {
+    static constexpr const char* kSilver[] = {"", "Silver Nova", "Silver Eagle", "Silver Ying-Yang",
+                                              "Crimson Cross"};
+    static constexpr const char* kGold[] = {"", "Gold Nova", "Gold Eagle", "Gold Ying-Yang",
+                                            "Gold Cross"};
+    if (!PlayableFaction(faction)) return "";
+    return gold ? kGold[faction] : kSilver[faction];
 }
 
 }  // namespace corvanth

@@ -29,6 +29,8 @@ struct UniformPiece {
     std::string picture;
     int left = 0, top = 0;
     bool visible = false;
+    // The picture is loaded but the place and visibility stay as the screen has them.
+    bool keepPlace = false;
 };
 
 // Every piece of the group, shown or hidden; a screen only applies the list.
@@ -39,5 +41,9 @@ void ApplyUniform(ui::Form& screen, const std::vector<UniformPiece>& pieces);
 
 // The captain's own uniform, read from the captain's record and faction.
 UniformWearer CaptainUniform();
+
+// The silver (gold false) and the gold medal of faction 1..4 by name, as the award screen and the
+// retirement's tally both call them; "" for any other faction.
+std::string MedalName(int faction, bool gold);
 
 }  // namespace corvanth

@@ -45,7 +45,7 @@ TEST_F(SystemConquests, LastPlanetTakenByTheCaptainsFactionConquersTheSystem) {
     // Firearms on New Riyadh under the Syndicate: New Quatar 1; New Berlin is at war, Moor and
     // New Moscow have none; two jumps New Kimberley 1 and New Arabia twice, 3 div 4 = 0: level 1.
     ASSERT_EQ(g.Markets[9][1][3][Market::Price], 400);
-    player().Click("TMessage4", "SpeedButton1");
+    player().Click("TMessage4", "SpeedButton1").Click("TForm42", "SpeedButton2");
     const uint32_t seed = Rng().Seed();
     CheckSystemConquests();
     EXPECT_EQ(DrawsSince(seed), 0);
@@ -54,7 +54,9 @@ TEST_F(SystemConquests, LastPlanetTakenByTheCaptainsFactionConquersTheSystem) {
     for (int l : {1, 4, 7, 10, 11}) EXPECT_EQ(g.Planets[9][l][Planet::Owner], kFed) << l;
     EXPECT_EQ(g.Factions[kFed][Faction::RelationBase + kSyn], 1);
     EXPECT_EQ(g.Factions[kSyn][Faction::RelationBase + kFed], 1);
-    EXPECT_EQ(g.Factions[kFed][Faction::GoldStar], 2);
+    // Earned by the conquest and shown at once by the promotion check that follows the news.
+    EXPECT_EQ(g.Factions[kFed][Faction::GoldStar], 1);
+    EXPECT_EQ(player().LastSeen("TForm42")->Text("Label3"), "\"Gold Nova\"");
     // Repriced for the Federation, now at cease-fire with the Syndicate: New Quatar 1; New Berlin
     // (Coalition, at peace) 2, Moor and New Moscow 0, halved 1; two jumps: New Manchester 3,
     // New Arabia 1 three times, New France 3, Hope 2 (New Light), New Kimberley (Outer Rim, at

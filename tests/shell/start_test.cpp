@@ -61,7 +61,10 @@ TEST_F(NewGame, EachFactionStartsAtHomeInItsShipWithItsReputation) {
         EXPECT_EQ(standing[Faction::Reputation], e.reputation);
         EXPECT_EQ(standing[Faction::Rank], 1);
         EXPECT_EQ(standing[Faction::CampaignRibbons], 1);
-        EXPECT_EQ(standing[Faction::AwardStep], 0);
+        // The start's promotion check takes the silent first step: both thresholds to 150.
+        EXPECT_EQ(standing[Faction::AwardStep], 1);
+        EXPECT_EQ(standing[Faction::NextFameThreshold], 150);
+        EXPECT_EQ(standing[Faction::NextReputationThreshold], 150);
         EXPECT_EQ(standing[Faction::MedalOfHonour], 0);
         EXPECT_EQ(g.Fleets[1][Fleet::System], e.homeSystem);
         EXPECT_EQ(g.Fleets[1][Fleet::Location], 1);
