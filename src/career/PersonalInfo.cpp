@@ -46,7 +46,7 @@ std::string SizeClassText(int sizeClass) {
     return sizeClass >= 1 && sizeClass <= 5 ? kClasses[sizeClass] : "";
 }
 
-TForm28::TForm28() : ui::Form("TForm28") {
+TForm28::TForm28() : UniformForm("TForm28") {
     Label2 = Bind<ui::Label>("Label2");
     Label6 = Bind<ui::Label>("Label6");
     Label3 = Bind<ui::Label>("Label3");
@@ -60,18 +60,6 @@ TForm28::TForm28() : ui::Form("TForm28") {
     Label9 = Bind<ui::Label>("Label9");
     Label8 = Bind<ui::Label>("Label8");
     Image6 = Bind<ui::Image>("Image6");
-    Image33 = Bind<ui::Image>("Image33");
-    ShoulderRankPic = Bind<ui::Image>("ShoulderRankPic");
-    CollarRankPic = Bind<ui::Image>("CollarRankPic");
-    for (size_t k = 0; k < RibbonPic.size(); ++k)
-        RibbonPic[k] = Bind<ui::Image>("RibbonPic" + std::to_string(k + 1));
-    PilotWingsPicLeft = Bind<ui::Image>("PilotWingsPicLeft");
-    PilotWingsPicMiddle = Bind<ui::Image>("PilotWingsPicMiddle");
-    PilotWingsPicRight = Bind<ui::Image>("PilotWingsPicRight");
-    SilverStarMedal = Bind<ui::Image>("SilverStarMedal");
-    GoldStarMedal = Bind<ui::Image>("GoldStarMedal");
-    HonorMedal = Bind<ui::Image>("HonorMedal");
-    AwardPlace = Bind<ui::Image>("AwardPlace");
     SpeedButton4 = Bind<ui::SpeedButton>("SpeedButton4");
     SpeedButton2 = Bind<ui::SpeedButton>("SpeedButton2");
     SpeedButton3 = Bind<ui::SpeedButton>("SpeedButton3");

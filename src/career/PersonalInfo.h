@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "ui/form.h"
+#include "state/uniform.h"
 
 namespace corvanth {
 
@@ -21,7 +21,7 @@ AwardBar AwardBarFor(int64_t value, int64_t lastThreshold, int64_t nextThreshold
 // The size class's text, or "" for a class outside 1..5 (the label keeps what it had).
 std::string SizeClassText(int sizeClass);
 
-class TForm28 : public ui::Form {
+class TForm28 : public UniformForm {
   public:
     TForm28();
     ui::Label* Label2;              // name
@@ -37,17 +37,6 @@ class TForm28 : public ui::Form {
     ui::Label* Label9;              // ship class
     ui::Label* Label8;              // size class
     ui::Image* Image6;              // background
-    ui::Image* Image33;             // the uniform
-    ui::Image* ShoulderRankPic;
-    ui::Image* CollarRankPic;
-    std::array<ui::Image*, 12> RibbonPic{};  // RibbonPic1 .. RibbonPic12
-    ui::Image* PilotWingsPicLeft;
-    ui::Image* PilotWingsPicMiddle;
-    ui::Image* PilotWingsPicRight;
-    ui::Image* SilverStarMedal;
-    ui::Image* GoldStarMedal;
-    ui::Image* HonorMedal;
-    ui::Image* AwardPlace;
     ui::SpeedButton* SpeedButton4;  // "Back"
     ui::SpeedButton* SpeedButton2;  // "View war status": comes with the civil war's screens
     ui::SpeedButton* SpeedButton3;  // "View ship/crew"

@@ -190,7 +190,7 @@ void ShowAward(const AwardTexts& award) {
     screen.ShowModal();
 }
 
-TForm42::TForm42() : ui::Form("TForm42") {
+TForm42::TForm42() : UniformForm("TForm42") {
     Label2 = Bind<ui::Label>("Label2");
     Label3 = Bind<ui::Label>("Label3");
     Label4 = Bind<ui::Label>("Label4");
@@ -199,18 +199,6 @@ TForm42::TForm42() : ui::Form("TForm42") {
     Image1 = Bind<ui::Image>("Image1");
     Image2 = Bind<ui::Image>("Image2");
     Image3 = Bind<ui::Image>("Image3");
-    Image33 = Bind<ui::Image>("Image33");
-    ShoulderRankPic = Bind<ui::Image>("ShoulderRankPic");
-    CollarRankPic = Bind<ui::Image>("CollarRankPic");
-    for (size_t k = 0; k < RibbonPic.size(); ++k)
-        RibbonPic[k] = Bind<ui::Image>("RibbonPic" + std::to_string(k + 1));
-    PilotWingsPicLeft = Bind<ui::Image>("PilotWingsPicLeft");
-    PilotWingsPicMiddle = Bind<ui::Image>("PilotWingsPicMiddle");
-    PilotWingsPicRight = Bind<ui::Image>("PilotWingsPicRight");
-    SilverStarMedal = Bind<ui::Image>("SilverStarMedal");
-    GoldStarMedal = Bind<ui::Image>("GoldStarMedal");
-    HonorMedal = Bind<ui::Image>("HonorMedal");
-    AwardPlace = Bind<ui::Image>("AwardPlace");
     Panel2 = Bind<ui::Panel>("Panel2");
     SpeedButton2 = Bind<ui::SpeedButton>("SpeedButton2");
     SpeedButton2->OnClick = [this] { SpeedButton2Click(); };

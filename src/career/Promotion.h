@@ -5,7 +5,7 @@
 #include <array>
 #include <string>
 
-#include "ui/form.h"
+#include "state/uniform.h"
 
 namespace corvanth {
 
@@ -43,7 +43,7 @@ RibbonStory StoryAfterRibbon(int faction, int ribbon);
 // Fills the award screen and shows it modally.
 void ShowAward(const AwardTexts& award);
 
-class TForm42 : public ui::Form {
+class TForm42 : public UniformForm {
   public:
     TForm42();
     ui::Label* Label2;   // headline
@@ -54,17 +54,6 @@ class TForm42 : public ui::Form {
     ui::Image* Image1;   // the award
     ui::Image* Image2;   // the faction's background
     ui::Image* Image3;   // the screen's background
-    ui::Image* Image33;  // the uniform
-    ui::Image* ShoulderRankPic;
-    ui::Image* CollarRankPic;
-    std::array<ui::Image*, 12> RibbonPic{};  // RibbonPic1 .. RibbonPic12
-    ui::Image* PilotWingsPicLeft;
-    ui::Image* PilotWingsPicMiddle;
-    ui::Image* PilotWingsPicRight;
-    ui::Image* SilverStarMedal;
-    ui::Image* GoldStarMedal;
-    ui::Image* HonorMedal;
-    ui::Image* AwardPlace;
     ui::Panel* Panel2;
     ui::SpeedButton* SpeedButton2;  // "Back"
 

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 #include "state/tables.h"
 #include "ui/form.h"
@@ -132,6 +133,21 @@ std::vector<UniformPiece> ComposeUniform(const UniformWearer& w) {
         add(medalNames[m], known ? q + medalFiles[m] : "", at[m].left, at[m].top, awarded[m]);
     add("AwardPlace", known ? "Uni-" + q + "awardplace.jpg" : "", 176, 6, known && commander);
     return pieces;
+}
+
+UniformForm::UniformForm(std::string className) : ui::Form(std::move(className)) {
+    Image33 = Bind<ui::Image>("Image33");
+    ShoulderRankPic = Bind<ui::Image>("ShoulderRankPic");
+    CollarRankPic = Bind<ui::Image>("CollarRankPic");
+    PilotWingsPicLeft = Bind<ui::Image>("PilotWingsPicLeft");
+    PilotWingsPicMiddle = Bind<ui::Image>("PilotWingsPicMiddle");
+    PilotWingsPicRight = Bind<ui::Image>("PilotWingsPicRight");
+    for (size_t k = 0; k < RibbonPic.size(); ++k)
+        RibbonPic[k] = Bind<ui::Image>("RibbonPic" + std::to_string(k + 1));
+    SilverStarMedal = Bind<ui::Image>("SilverStarMedal");
+    GoldStarMedal = Bind<ui::Image>("GoldStarMedal");
+    HonorMedal = Bind<ui::Image>("HonorMedal");
+    AwardPlace = Bind<ui::Image>("AwardPlace");
 }
 
 void ApplyUniform(ui::Form& screen, const std::vector<UniformPiece>& pieces) {
