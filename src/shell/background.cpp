@@ -8,9 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "career/Missionreport.h"
 #include "career/PersonalInfo.h"
 #include "career/Promotion.h"
+#include "career/governor.h"
+#include "career/missions.h"
 #include "career/storyteller.h"
+#include "combat/EncounterScreen2.h"
 #include "shell/Dead.h"
 #include "shell/Info_Retiring.h"
 #include "shell/SaveLoad.h"
@@ -211,6 +215,10 @@ void CreateScreens() {
     Form42 = app.Create<TForm42>();
     Form45 = app.Create<TForm45>();
     Form28 = app.Create<TForm28>();
+    Form27 = app.Create<TForm27>();
+    Form8 = app.Create<TForm8>();
+    Form20 = app.Create<TForm20>();
+    Form46 = app.Create<TForm46>();
 }
 
 std::vector<std::string> StartupProblems(const std::vector<ui::Form*>& screens) {
