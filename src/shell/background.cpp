@@ -13,8 +13,15 @@
 #include "career/Promotion.h"
 #include "career/governor.h"
 #include "career/missions.h"
+<<<<<<< HEAD
 #include "career/storyteller.h"
+=======
+#include "combat/EncounterScreen.h"
+>>>>>>> main
 #include "combat/EncounterScreen2.h"
+#include "combat/Loot.h"
+#include "combat/combat2_screen.h"
+#include "combat/tradingpost.h"
 #include "shell/Dead.h"
 #include "shell/Info_Retiring.h"
 #include "shell/SaveLoad.h"
@@ -219,6 +226,10 @@ void CreateScreens() {
     Form8 = app.Create<TForm8>();
     Form20 = app.Create<TForm20>();
     Form46 = app.Create<TForm46>();
+    Form7 = app.Create<TForm7>();
+    Form14 = app.Create<TForm14>();
+    Form15 = app.Create<TForm15>();
+    Form51 = app.Create<TForm51>();
 }
 
 std::vector<std::string> StartupProblems(const std::vector<ui::Form*>& screens) {
