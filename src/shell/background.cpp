@@ -13,11 +13,8 @@
 #include "career/Promotion.h"
 #include "career/governor.h"
 #include "career/missions.h"
-<<<<<<< HEAD
 #include "career/storyteller.h"
-=======
 #include "combat/EncounterScreen.h"
->>>>>>> main
 #include "combat/EncounterScreen2.h"
 #include "combat/Loot.h"
 #include "combat/combat2_screen.h"
