@@ -155,7 +155,7 @@ TEST_P(SoakPart, FiveThousandTurnsKeepPricesEventsTheTreasureFleetAndTheCapsSoun
     int lives = 1;
     NewCaptain(false);
     // Ages 45, 55, 65 and 75 at the start: the awards of a long career add life points.
-    G().TurnNumber = 2250 + part * 900;
+    G().TurnNumber = 1350 + part * 900;
     std::vector<int32_t> bases(26 * 35 * 20);
     for (int turn = 1; turn <= 5000; ++turn) {
         if (GameEnded()) NewCaptain(++lives % 2 == 0);
