@@ -144,7 +144,7 @@ class Soak : public test::GameTest {
 
 // 20,000 turns in four parts that ctest runs side by side (under the sanitizers a turn costs
 // some 19 ms, mostly the market repricing). Each part is one seeded run of 5,000 turns, its
-// captain starting at another age, so every part lives through old age, awards and death.
+// captain starting at another age, so every part lives through old age and death.
 class SoakPart : public Soak, public ::testing::WithParamInterface<int> {};
 
 TEST_P(SoakPart, FiveThousandTurnsKeepPricesEventsTheTreasureFleetAndTheCapsSound) {
@@ -154,8 +154,7 @@ TEST_P(SoakPart, FiveThousandTurnsKeepPricesEventsTheTreasureFleetAndTheCapsSoun
     std::mt19937 wander(1234 + part);
     int lives = 1;
     NewCaptain(false);
-    // Ages 45, 55, 65 and 75 at the start: the awards of a long career add life points.
-    G().TurnNumber = 1350 + part * 900;
+    G().TurnNumber = 1350 + part * 900;  // ages 35, 45, 55 and 65 at the start
     std::vector<int32_t> bases(26 * 35 * 20);
     for (int turn = 1; turn <= 5000; ++turn) {
         if (GameEnded()) NewCaptain(++lives % 2 == 0);
