@@ -1,11 +1,18 @@
-// Crew management: the hireable crew at every location.
+// Crew management: the hireable crew at every location, and hiring and dismissing them.
 #include "planet/Crew2.h"
 
+#include <algorithm>
+
+#include "planet/CrewPay.h"
+#include "state/fortune.h"
 #include "state/random.h"
+#include "state/saturate.h"
 #include "state/tables.h"
 #include "state/variables.h"
 
 namespace corvanth {
+
+std::array<int32_t, 5> CrewPendingChange{};
 
 namespace {
 
@@ -48,6 +55,51 @@ void RegenerateHireableCrew() {
             }
         }
     }
+}
+
+int32_t HireBarPosition(int kind, int32_t position) {
+    const GameRecord& ship = PlayerShip();
+    const int64_t total = CrewSum(ShipCrew()) + CrewSum(CrewPendingChange);
+    const int64_t max = ship[Ship::CrewMax];
+    const int64_t pending = CrewPendingChange[kind];
+    int64_t at = position;
+    if (total >= max) {
+        if (at > pending) at = pending;  // the ship is full
+    } else if (total - pending + at >= max) {
+        at = max - total + pending;
+    }
+    return SaturateInt32(std::max<int64_t>(at, 0));
+}
+
+std::string ApplyCrewChange(bool hireMode) {
+    GameRecord& ship = PlayerShip();
+    GameRecord& here = LocationRecord(FleetSystem(), FleetLocation());
+    GameRecord& captain = Captain();
+    std::array<int32_t, 5>& p = CrewPendingChange;
+    if (hireMode) {
+        const int32_t fee = CalcDroidFee(p[1]);
+        if (fee > captain[Player::Money])
+            return "You do not have enough money to pay the one-time fees!";
+        if (p == std::array<int32_t, 5>{}) return "You made no changes!";
+        for (int k = 0; k < 5; ++k)
+            if (p[k] < 0 || p[k] > here[Planet::HireableCrewBase + 1 + k]) return "ERROR 674!";
+        if (CrewSum(ShipCrew()) + CrewSum(p) > ship[Ship::CrewMax])
+            return "Your ship is too small for this amount of crewmen!";
+        captain[Player::Money] -= fee;
+    } else {
+        // Bars keep their old ranges after an apply: a bar moved back up must not bring anyone
+        // aboard for nothing.
+        for (int k = 0; k < 5; ++k)
+            if (p[k] > 0 || int64_t(ship[Ship::CrewBase + 1 + k]) + p[k] < 0)
+                return "You do not have that many crewmen!";
+    }
+    for (int k = 0; k < 5; ++k) {
+        int32_t& supply = here[Planet::HireableCrewBase + 1 + k];
+        supply = SaturateInt32(int64_t(supply) - p[k]);
+        ship[Ship::CrewBase + 1 + k] += p[k];
+    }
+    p = {};
+    return hireMode ? "You hire the crewmen!" : "You dismiss the crewmen!";
 }
 
 }  // namespace corvanth

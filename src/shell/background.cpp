@@ -19,6 +19,17 @@
 #include "combat/Loot.h"
 #include "combat/combat2_screen.h"
 #include "combat/tradingpost.h"
+#include "planet/Bar.h"
+#include "planet/Bar2.h"
+#include "planet/Bar3.h"
+#include "planet/BuyEquipment.h"
+#include "planet/BuyShips.h"
+#include "planet/Crew2.h"
+#include "planet/CrewPay.h"
+#include "planet/CrewScanner.h"
+#include "planet/Scanner.h"
+#include "planet/bank.h"
+#include "shell/Cheats.h"
 #include "shell/Dead.h"
 #include "shell/Info_Retiring.h"
 #include "shell/SaveLoad.h"
@@ -194,16 +205,25 @@ void CreateScreens() {
     GameUpcalls().KillCaptain = KillCaptain;
     Form2 = app.Create<TForm2>();
     Form4 = app.Create<TForm4>();
+    Form9 = app.Create<TForm9>();
     Message1 = app.Create<TMessage1>();
     Message2 = app.Create<TMessage2>();
     Form13 = app.Create<TForm13>();
     Form12 = app.Create<TForm12>();
+    Form17 = app.Create<TForm17>();
+    Form18 = app.Create<TForm18>();
+    Form6 = app.Create<TForm6>();
     Message3 = app.Create<TMessage3>();
+    Form21 = app.Create<TForm21>();
+    Form24 = app.Create<TForm24>();
+    Form25 = app.Create<TForm25>();
     Form31 = app.Create<TForm31>();
     Message5 = app.Create<TMessage5>();
+    Form40 = app.Create<TForm40>();
     Message6 = app.Create<TMessage6>();
     Form49 = app.Create<TForm49>();
     Form50 = app.Create<TForm50>();
+    Form52 = app.Create<TForm52>();
     Form53 = app.Create<TForm53>();
     Form58 = app.Create<TForm58>();
     Form37 = app.Create<TForm37>();
@@ -211,6 +231,8 @@ void CreateScreens() {
     Message4 = app.Create<TMessage4>();
     exp1_message1 = app.Create<Texp1_message1>();
     exp1_Message2 = app.Create<Texp1_Message2>();
+    Form67 = app.Create<TForm67>();
+    Form68 = app.Create<TForm68>();
     Form38 = app.Create<TForm38>();
     Form39 = app.Create<TForm39>();
     Form43 = app.Create<TForm43>();

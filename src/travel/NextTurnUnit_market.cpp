@@ -5,6 +5,7 @@
 #include "state/market.h"
 #include "state/pictures.h"
 #include "state/random.h"
+#include "state/warbonds.h"
 #include "travel/NextTurnUnit_notices.h"
 #include "travel/NextTurnUnit_steps.h"
 
@@ -13,16 +14,6 @@ namespace corvanth::turn {
 namespace {
 
 constexpr int kLoanExtension = 100;  // turns granted after a confiscation
-
-// War-bond rate in per cent by the sum of the own faction's war scores.
-int WarBondRate(int sum) {
-    if (sum >= -100 && sum <= -9) return -6;
-    if (sum >= -8 && sum <= -3) return -4;
-    if (sum >= -2 && sum <= 2) return -2;
-    if (sum >= 3 && sum <= 5) return 0;
-    if (sum >= 6 && sum <= 100) return 2;
-    return 0;
-}
 
 // The largest step of a drift, in per cent of the base price: cheap goods swing wildly.
 int DriftStep(int base) {
@@ -85,12 +76,9 @@ void ChangeWarBonds() {
     if (f == 0) return;
     GameRecord& faction = G().Factions[f];
     if (faction[Faction::WarBonds] <= 0) return;
-    int sum = 0;
-    for (int g = FactionId::Federation; g <= FactionId::Coalition; ++g)
-        if (g != f) sum += faction[Faction::WarScoreBase + g];
     // 64 bits: a large holding times the rate does not fit in 32.
     const int64_t value = faction[Faction::WarBonds];
-    const int64_t changed = value + value * WarBondRate(sum) / 100;
+    const int64_t changed = value + value * WarEffortRate(WarScoreSum(f)) / 100;
     faction[Faction::WarBonds] = changed < 0 ? 0 : CapValue(changed);
 }
 

@@ -16,6 +16,10 @@ void MoveTreasureFleet();
 // Tells the player about the treasure fleet once per stop when the fleet is at its planet.
 void ShowTreasureFleetNotice();
 
+// Notes a successful search of a special location, which may be searched again 1000 turns later
+// (location 1 of system 23: 200).
+void MarkLocationSearched(int system, int location);
+
 // The event slot placed at a location, 0 unless the site and the active slot name each other.
 int SpaceEventSlotAt(int system, int location);
 

@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "career/PersonalInfo.h"
+#include "planet/Scanner.h"
 #include "shell/options.h"
 #include "state/Sound.h"
 #include "state/UMessage3.h"
@@ -148,6 +149,8 @@ TForm2::TForm2() : ui::Form("TForm2") {
     SpeedButton5->OnClick = [this] { SpeedButton5Click(); };
     SpeedButton4->OnClick = [this] { SpeedButton4Click(); };
     SpeedButton15->OnClick = [this] { SpeedButton15Click(); };
+    SpeedButton13->OnClick = [this] { SpeedButton13Click(); };
+    Image5->OnClick = [this] { SpeedButton13Click(); };
     SpeedButton3->OnClick = [this] { SpeedButton3Click(); };
     SpeedButton14->OnClick = [this] { SpeedButton14Click(); };
     SpeedButton6->OnClick = [this] { SpeedButton6Click(); };
@@ -195,6 +198,12 @@ void TForm2::SpeedButton15Click() {
     PlayButtonSound();
     FillPlanetInfoForm();
     Form53->ShowModal();
+}
+
+void TForm2::SpeedButton13Click() {
+    PlayButtonSound();
+    ShowOwnShipScan(G().CurrentFleet, G().CurrentShip);
+    Form6->ShowModal();
 }
 
 void TForm2::SpeedButton3Click() {

@@ -136,6 +136,7 @@ class TForm2 : public ui::Form {
     void SpeedButton5Click();
     void SpeedButton4Click();
     void SpeedButton15Click();
+    void SpeedButton13Click();  // also the ship picture Image5
     void SpeedButton3Click();   // "View galaxy map"
     void SpeedButton14Click();  // "Options"
     void SpeedButton6Click();   // "Mission"

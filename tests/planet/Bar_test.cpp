@@ -1,0 +1,281 @@
+// The bar: the tolerance after a visit, the drinks and their talk, poker, robbery, the data
+// module, and the drinking contest of the senator story.
+#include "planet/Bar.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <memory>
+
+#include "crew_support.h"
+#include "planet/Bar2.h"
+#include "planet/Bar3.h"
+#include "state/exp1_UMessage1.h"
+#include "support/art.h"
+#include "ui/render.h"
+
+namespace corvanth {
+namespace {
+
+using test::CrewTest;
+
+constexpr const char* kStoryLine =
+    "\"Have I told you the story about when we were shipping back to Tortuga, when...\"";
+
+class Bar : public CrewTest {
+  protected:
+    static int32_t& Drunk() { return Captain()[Player::Drunkenness]; }
+    static int32_t& Tolerance() { return Captain()[Player::DrinkingTolerance]; }
+    static bool Saw(test::UseLoggingBackend& log, const std::string& text) {
+        return std::count(log.notices().begin(), log.notices().end(), text) > 0;
+    }
+};
+
+TEST_F(Bar, AVisitRaisesTheToleranceAndBansDrinkingUntilPastAHundred) {
+    test::LinkGameArt(std::filesystem::current_path());
+    ui::UseHeadless().SetScreenDir(CORVANTH_SCREENS_DIR);
+    // The drinking screen is drawn with a lit sign, a glass or two into the evening.
+    player().LeavePicture("TForm67");
+    // The first visit, leaving without a drink: 0 < 35 "a bit", 35 + 5..9, no bar for 25 turns.
+    G().TurnNumber = 40;
+    ASSERT_EQ(Tolerance(), 35);
+    player()
+        .Click("TForm21", "SpeedButton1")
+        .Do("TForm67",
+            [](ui::Form& f) {
+                EXPECT_EQ(Form67->ProgressBar1->Position(), 0);
+                Drunk() = 55;
+                UpdateDrunkMeter();
+                EXPECT_EQ(Form67->signs.shapes[2]->brushColor, ui::colors::Red);
+                ui::RenderFormToPng(f, std::string(CORVANTH_SCREENS_DIR) + "/TForm67.png");
+                Drunk() = 0;
+            })
+        .Click("TForm67", "SpeedButton3")
+        .Do("Texp1_Message2",
+            [](ui::Form&) {
+                EXPECT_EQ(exp1_Message2->Label1->caption,
+                          "Your skills and abilities as a drunkard increase a bit (35% now). You "
+                          "will be able to manage more alcohol next time.");
+            })
+        .Click("Texp1_Message2", "SpeedButton3")
+        .Click("TForm21", "SpeedButton1")
+        .Click("TMessage1", "SpeedButton3")  // "If you get drunk too often ..."
+        .Click("TForm21", "SpeedButton3");
+    Form21->ShowModal();
+    EXPECT_TRUE(Tolerance() >= 40 && Tolerance() <= 44);
+    EXPECT_EQ(Captain()[Player::DrinkingAllowedTurn], 65);
+    EXPECT_EQ(player().LastSeen("TMessage1")->Text("Label1"),
+              "If you get drunk too often everyone will consider you a drunkard...");
+
+    // Past 100 the captain may come back at once; drunk past the tolerance it grows a lot.
+    test::UseLoggingBackend log;
+    Tolerance() = 98;
+    Drunk() = 99;
+    GrowDrinkingTolerance();
+    EXPECT_TRUE(Saw(log,
+                    "Your skills and abilities as a drunkard increase a lot (98% now). You "
+                    "will be able to manage more alcohol next time."));
+    EXPECT_TRUE(Tolerance() >= 108 && Tolerance() <= 117);
+    EXPECT_EQ(Captain()[Player::DrinkingAllowedTurn], 65);
+}
+
+TEST_F(Bar, DrinksAddByTheToleranceAndTalkFollowsTheMeter) {
+    // The levels' edges.
+    const int edges[][2] = {{9, 0},  {10, 1}, {24, 1}, {25, 2}, {49, 2}, {50, 3},
+                            {70, 3}, {71, 4}, {84, 4}, {85, 5}, {96, 5}, {97, 6}};
+    for (const auto& e : edges) EXPECT_EQ(DrunkLevel(e[0]), e[1]) << e[0];
+    EXPECT_EQ(DrinkStep(101, Drink::Wodka, false), 30);
+    EXPECT_EQ(DrinkStep(101, Drink::Wodka, true), 15);
+
+    test::UseLoggingBackend log;
+    // A beer at tolerance 35: 15 + 0..14.
+    for (uint32_t seed = 1; seed <= 60; ++seed) {
+        Rng().SetSeed(seed);
+        Tolerance() = 35;
+        Drunk() = 0;
+        log.notices().clear();
+        Form67->SpeedButton4Click();
+        ASSERT_TRUE(Drunk() >= 15 && Drunk() <= 29) << Drunk();
+        ASSERT_EQ(Form67->ProgressBar1->Position(), Drunk());
+        // The lit sign is the level's, in red; the others black.
+        const int level = DrunkLevel(Drunk());
+        for (int k = 0; k < 6; ++k)
+            ASSERT_EQ(Form67->signs.shapes[k]->brushColor,
+                      k + 1 == level ? ui::colors::Red : ui::colors::Black);
+        // The barkeeper's line, then one line of talk or an event.
+        ASSERT_GE(log.notices().size(), 2u);
+    }
+    // Nothing more at 95.
+    Drunk() = 95;
+    log.notices().clear();
+    Form67->SpeedButton6Click();
+    EXPECT_EQ(Drunk(), 95);
+    EXPECT_EQ(log.notices(),
+              std::vector<std::string>{"You are almost dead and lie in a big puddle of beer!"});
+}
+
+TEST_F(Bar, PokerRobberyAndTheDataModuleTakeAndGiveWhatTheyShould) {
+    test::UseLoggingBackend log;
+    log.SayYes(true);
+    G().Factions[FactionId::Federation][Faction::Rank] = 1;
+    // A new captain with $C 3.000 plays for the least stake, 5.000; losing more than he has
+    // takes half of it.
+    int wins = 0, losses = 0;
+    for (uint32_t seed = 1; seed <= 40; ++seed) {
+        Rng().SetSeed(seed);
+        Money() = 3000;
+        BarPokerEvent(35);
+        ASSERT_TRUE(Money() == 8000 || Money() == 1500) << Money();
+        (Money() == 8000 ? wins : losses)++;
+    }
+    EXPECT_GT(wins, 0);
+    EXPECT_GT(losses, 0);
+    EXPECT_TRUE(Saw(log, "Oh no! You lost 1.500 $C. The pirates must have been cheating!"));
+    EXPECT_TRUE(Saw(log,
+                    "You won and stripped a couple of VERY ANGRY pirates of their money. You "
+                    "earn 5.000 $C."));
+    // In debt a lost game takes nothing, and a robbery neither.
+    for (uint32_t seed = 1; seed <= 20; ++seed) {
+        Rng().SetSeed(seed);
+        Money() = -40000;
+        BarPokerEvent(0);
+        ASSERT_EQ(Money(), -40000);
+        BarRobberyEvent();
+        ASSERT_EQ(Money(), -40000);
+    }
+    // A robbery at $C 20.000: at least 5.000, at most a fifth: 4.000.
+    Money() = 20000;
+    BarRobberyEvent();
+    EXPECT_EQ(Money(), 16000);
+    // Declined: nothing.
+    log.SayYes(false);
+    BarPokerEvent(100);
+    EXPECT_EQ(Money(), 16000);
+
+    // The data module: a new event in this system, and this location marked as searched.
+    const int system = FleetSystem();
+    auto activeEvents = [&] {
+        int active = 0;
+        for (int e = SpaceEvent::FirstSlot; e <= SpaceEvent::LastSlot; ++e)
+            active += G().SpaceEvents[system][e][SpaceEvent::Active] != 0;
+        return active;
+    };
+    const int before = activeEvents();
+    ASSERT_LT(before, 4);
+    G().TurnNumber = 1234;
+    log.notices().clear();
+    BarDataModuleEvent();
+    EXPECT_EQ(activeEvents(), before + 1);
+    EXPECT_EQ(LocationRecord(system, G().SelectedPlanet)[Planet::LastSearchTurn], 1234);
+    EXPECT_NE(log.notices().at(0).find("hands you a small datamodule"), std::string::npos);
+    // No free place: only the story.
+    for (int e = SpaceEvent::FirstSlot; e <= SpaceEvent::LastSlot; ++e)
+        G().SpaceEvents[system][e][SpaceEvent::Active] = 1;
+    G().TurnNumber = 2000;
+    log.notices().clear();
+    BarDataModuleEvent();
+    EXPECT_EQ(log.notices(), std::vector<std::string>{kStoryLine});
+    EXPECT_EQ(LocationRecord(system, G().SelectedPlanet)[Planet::LastSearchTurn], 1234);
+}
+
+class Contest : public Bar {
+  protected:
+    void SetUp() override {
+        Bar::SetUp();
+        GameRecord& story = G().Factions[FactionId::Federation];
+        story[Faction::SenatorLetterReceived] = 1;
+        story[Faction::SenatorMet] = 1;
+        story[Faction::StoryStep] = 7;
+        Fleet1()[Fleet::System] = 11;
+        Fleet1()[Fleet::Location] = 1;
+        ASSERT_TRUE(DrinkingContestHere());
+    }
+};
+
+// The whole evening at the hub: the bartender's hint, the pirate's dare, the contest, the story.
+TEST_F(Contest, TheBarOpensTheContestAndAWinMovesTheStoryOn) {
+    test::LinkGameArt(std::filesystem::current_path());
+    ui::UseHeadless().SetScreenDir(CORVANTH_SCREENS_DIR);
+    player().LeavePicture("TForm68");
+    Tolerance() = 150;
+    Captain()[Player::OpponentDrunkenness] = 60;
+    player()
+        .Click("TForm21", "SpeedButton1")
+        .Click("Texp1_Message2", "SpeedButton3")  // the bartender's hint
+        .Click("Texp1_Message2", "SpeedButton3")  // the pirate's dare
+        .CloseRequest("TForm68")
+        .Do("TForm68",
+            [](ui::Form& f) {
+                EXPECT_TRUE(f.Visible());  // the close request was refused
+                EXPECT_EQ(Captain()[Player::OpponentDrunkenness], 0);
+                // Drawn late in the contest, then the pirate one beer from the floor.
+                Drunk() = 44;
+                Captain()[Player::OpponentDrunkenness] = 104;
+                UpdateDrinkingGameMeters();
+                EXPECT_EQ(Form68->ProgressBar2->Position(), 100);
+                EXPECT_EQ(Form68->pirateSigns.shapes[5]->brushColor, ui::colors::Red);
+                ui::RenderFormToPng(f, std::string(CORVANTH_SCREENS_DIR) + "/TForm68.png");
+                Drunk() = 0;
+                Captain()[Player::OpponentDrunkenness] = 80;
+            })
+        .Click("TForm68", "SpeedButton4")
+        .Click("TMessage1", "SpeedButton3")  // the bartender's line
+        .Click("Texp1_message1", "SpeedButton1")
+        .Do("Texp1_Message2",
+            [](ui::Form&) {
+                EXPECT_NE(exp1_Message2->Label1->caption.find("increase a bit (150% now)"),
+                          std::string::npos);
+            })
+        .Click("Texp1_Message2", "SpeedButton3")
+        .Click("TForm21", "SpeedButton3");
+    Form21->ShowModal();
+    EXPECT_EQ(G().Factions[1][Faction::StoryStep], 8);
+    EXPECT_EQ(player().LastSeen("Texp1_message1")->Text("Label2"), "Under the table");
+    EXPECT_EQ(Captain()[Player::DrinkingAllowedTurn], 0);  // past a hundred: no wait
+    EXPECT_FALSE(DrinkingContestHere());
+}
+
+TEST_F(Contest, WodkaAtLowToleranceLosesAtNinetyFiveAndBeerPastAHundredWins) {
+    test::UseLoggingBackend log;
+    // Wodka at 20: 60 + 0..59 a drink, held at 100; the pirate 20..39. The captain drops on the
+    // drink that takes him to 95, and not before.
+    for (uint32_t seed = 1; seed <= 30; ++seed) {
+        Rng().SetSeed(seed);
+        Tolerance() = 20;
+        Drunk() = 0;
+        Captain()[Player::OpponentDrunkenness] = 0;
+        log.notices().clear();
+        Form68->FormShow();
+        while (!Form68->CloseQuery()) {
+            Form68->SpeedButton6Click();
+            const bool lost = Saw(log,
+                                  "You have drunk too much and drop to the floor. You lost "
+                                  "the competition...");
+            ASSERT_EQ(lost, Drunk() >= 95) << "seed " << seed << " at " << Drunk();
+        }
+        ASSERT_EQ(G().Factions[1][Faction::StoryStep], 7);
+    }
+    // Past 100 a beer adds 5..9 to the captain and 7..13 to the pirate: he drops first.
+    Rng().SetSeed(7);
+    Tolerance() = 150;
+    Drunk() = 0;
+    Captain()[Player::OpponentDrunkenness] = 0;
+    Form68->FormShow();
+    int drinks = 0;
+    while (!Form68->CloseQuery() && drinks < 30) {
+        const int d = Drunk(), g = Captain()[Player::OpponentDrunkenness];
+        Form68->SpeedButton4Click();
+        ++drinks;
+        ASSERT_TRUE(Drunk() - d >= 5 && Drunk() - d <= 9);
+        const int pirate = Captain()[Player::OpponentDrunkenness] - g;
+        ASSERT_TRUE(pirate >= 7 && pirate <= 13);
+    }
+    EXPECT_LT(Drunk(), 95);
+    EXPECT_EQ(G().Factions[1][Faction::StoryStep], 8);
+    EXPECT_EQ(exp1_message1->Memo1->lines.at(0),
+              "You made it! The pirate is so drunk that he tells you everything!");
+}
+
+}  // namespace
+}  // namespace corvanth

@@ -1,0 +1,240 @@
+// Crew pay and crew management through the bar, as a player clicks them.
+#include "planet/Crew2.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "crew_support.h"
+#include "planet/Bar.h"
+#include "state/UMessage4.h"
+#include "state/fortune.h"
+#include "support/art.h"
+
+namespace corvanth {
+namespace {
+
+using test::CrewTest;
+
+class CrewScreens : public CrewTest {
+  protected:
+    void SetUp() override {
+        CrewTest::SetUp();
+        test::LinkGameArt(std::filesystem::current_path());
+        std::filesystem::create_symlink(
+            std::filesystem::path(CORVANTH_SOURCE_DIR) / "data" / "Help_CrewManagement.txt",
+            "Help_CrewManagement.txt");
+        ui::UseHeadless().SetScreenDir(CORVANTH_SCREENS_DIR);
+        G().TurnNumber = 300;
+        GameRecord& here = Here();
+        for (int k = 1; k <= 5; ++k) here[Planet::HireableCrewBase + k] = 5;
+    }
+    void TearDown() override {
+        std::filesystem::remove("Help_CrewManagement.txt");
+        CrewTest::TearDown();
+    }
+    static GameRecord& Here() { return LocationRecord(FleetSystem(), FleetLocation()); }
+    static auto Bar(int k) {
+        return [k](int position) {
+            return [k, position](ui::Form&) { Form24->bars[k]->PlayerSetPosition(position); };
+        };
+    }
+    static std::string Label(ui::Label* l) { return l->caption; }
+};
+
+// Ten mercenaries, a growth of 1.000.000 over 20 turns: 2 % is 20.000 in royalties, 15 x 10 x 20
+// = 3.000 in wages.
+TEST_F(CrewScreens, PayOwesRoyaltiesAndWagesOnceAndNeverMoreThanTheMoney) {
+    Crew({0, 0, 10, 0, 0});
+    Money() = 50000;
+    Captain()[Player::NetWorthAtLastPay] = CalcFortune() - 1000000;
+    Captain()[Player::LastPayTurn] = 280;
+    Fleet1()[Fleet::CrewPayCountdown] = 12;
+    player()
+        .Click("TForm21", "SpeedButton2")  // crew not paid this turn
+        .Click("TMessage1", "SpeedButton3")
+        .Click("TForm21", "SpeedButton4")
+        .Do("TForm25",
+            [](ui::Form&) {
+                EXPECT_EQ(Form25->Label8->caption, "$C: 50.000");
+                EXPECT_EQ(Form25->Label2->caption,
+                          "Royalties: 2% of $C 1.000.000 (money + ship + etc.)");
+                EXPECT_EQ(Form25->Label3->caption, "= $C 20.000");
+                EXPECT_EQ(Form25->Label4->caption, "Wages: $C 150 a turn for 20 days");
+                EXPECT_EQ(Form25->Label5->caption, "= $C 3.000");
+                EXPECT_EQ(Form25->Label7->caption, "$C 23.000");
+            })
+        .Click("TForm25", "SpeedButton1")
+        .Click("TMessage1", "SpeedButton3")  // "You pay your crewmen!"
+        .Click("TForm21", "SpeedButton4")
+        .Do("TForm25", [](ui::Form&) { EXPECT_EQ(Form25->Label7->caption, "$C 0"); })
+        .Click("TForm25", "SpeedButton1")
+        .Click("TMessage1", "SpeedButton3")
+        .Click("TForm21", "SpeedButton3");
+    Form21->ShowModal();
+    EXPECT_EQ(player().LastSeen("TMessage1")->Text("Label1"), "You pay your crewmen!");
+    EXPECT_EQ(Money(), 27000);
+    EXPECT_EQ(Fleet1()[Fleet::CrewPayCountdown], 200);
+    EXPECT_EQ(Captain()[Player::NetWorthAtLastPay], CalcFortune());
+
+    // A fall in net worth owes no royalties; exactly the money owed leaves 0; a coin short is
+    // refused and changes nothing.
+    Captain()[Player::NetWorthAtLastPay] = CalcFortune() + 5000;
+    Captain()[Player::LastPayTurn] = 290;  // 10 turns: 1.500
+    EXPECT_EQ(CalcCrewPayDue().royalties, 0);
+    EXPECT_EQ(CalcCrewPayDue().total, 1500);
+    Money() = 1499;
+    Fleet1()[Fleet::CrewPayCountdown] = -5;
+    player()
+        .Click("TForm25", "SpeedButton1")
+        .Click("TMessage1", "SpeedButton3")
+        .Do("TForm25", [](ui::Form&) {
+            EXPECT_EQ(Fleet1()[Fleet::CrewPayCountdown], -5);
+            Money() = 1500;
+        });
+    player().Click("TForm25", "SpeedButton1").Click("TMessage1", "SpeedButton3");
+    RefreshCrewPay();
+    Form25->ShowModal();
+    EXPECT_EQ(Money(), 0);
+    EXPECT_EQ(Fleet1()[Fleet::CrewPayCountdown], 200);
+
+    // No crew: nothing to pay.
+    Crew({0, 0, 0, 0, 0});
+    player()
+        .Click("TForm21", "SpeedButton4")
+        .Click("TMessage1", "SpeedButton3")
+        .Click("TForm21", "SpeedButton3");
+    Form21->ShowModal();
+    EXPECT_EQ(player().LastSeen("TMessage1")->Text("Label1"), "You have no crew!");
+}
+
+TEST_F(CrewScreens, HireDismissAndTheirRefusalsLeaveCrewSupplyAndMoneyRight) {
+    Crew({0, 0, 5, 0, 0});
+    Money() = 100000;
+    Captain()[Player::LastPayTurn] = 300;
+    auto droids = Bar(1), mercs = Bar(2), officers = Bar(0);
+    player()
+        .Click("TForm21", "SpeedButton2")
+        .Do("TForm24",
+            [](ui::Form&) {
+                EXPECT_TRUE(Form24->HireMode());
+                EXPECT_EQ(Form24->Label2->caption, "Your crew: 5 crewmen (5 crewmen)");
+                EXPECT_EQ(Form24->Label4->caption, "Minimum crew: 4 crewmen");
+                EXPECT_EQ(Form24->Label5->caption, "Maximum crew: 12 crewmen");
+                EXPECT_EQ(Form24->bars[1]->Max(), 5);
+                EXPECT_EQ(Form24->Label25->caption, "Royalties: 1% of net income (+ 0%)");
+            })
+        // Three droids: 10.000 each at once, no wages.
+        .Do("TForm24", droids(3))
+        .Do("TForm24",
+            [](ui::Form&) {
+                EXPECT_EQ(Form24->Label31->caption, "(One-time fee: + $C 30.000)");
+                EXPECT_EQ(Form24->Label26->caption, "Wages: $C 75 a turn (+ $C 0)");
+                EXPECT_EQ(Form24->inCrew[1]->caption, "In crew: 3");
+                EXPECT_EQ(Form24->available[1]->caption, "Available: 2");
+                EXPECT_EQ(Form24->Label2->caption, "Your crew: 5 crewmen (8 crewmen)");
+            })
+        .Click("TForm24", "SpeedButton1")
+        .Click("TMessage1", "SpeedButton3")
+        // Mercenaries up to the maximum of 12: the bar stops at 4 more.
+        .Do("TForm24", mercs(5))
+        .Do("TForm24", [](ui::Form&) { EXPECT_EQ(Form24->bars[2]->Position(), 4); })
+        .Click("TForm24", "SpeedButton1")
+        .Click("TMessage1", "SpeedButton3")
+        // A full ship moves no hire bar.
+        .Do("TForm24", officers(3))
+        .Do("TForm24", [](ui::Form&) { EXPECT_EQ(Form24->bars[0]->Position(), 0); })
+        // Dismiss two mercenaries of nine ...
+        .Click("TForm24", "RadioButton2")
+        .Do("TForm24", mercs(7))
+        .Click("TForm24", "SpeedButton1")
+        .Click("TMessage1", "SpeedButton3")
+        // ... then the same bar, still reaching to 9, moved back up: nobody comes for free.
+        .Do("TForm24", mercs(9))
+        .Click("TForm24", "SpeedButton1")
+        .Click("TMessage1", "SpeedButton3")
+        .Click("TForm24", "SpeedButton2")  // the help
+        .Do("TMessage4",
+            [](ui::Form&) {
+                EXPECT_EQ(Message4->Label2->caption, "Information");
+                EXPECT_GT(Message4->Memo1->lines.size(), 5u);
+            })
+        .Click("TMessage4", "SpeedButton1")
+        .Click("TForm24", "SpeedButton4")
+        .Click("TForm21", "SpeedButton3");
+    Form21->ShowModal();
+    const auto& seen = player().Seen();
+    std::vector<std::string> messages;
+    for (const auto& s : seen)
+        if (s.form == "TMessage1") messages.push_back(s.Text("Label1"));
+    EXPECT_EQ(messages, (std::vector<std::string>{"You hire the crewmen!", "You hire the crewmen!",
+                                                  "You dismiss the crewmen!",
+                                                  "You do not have that many crewmen!"}));
+    EXPECT_EQ(Money(), 70000);
+    EXPECT_EQ(Ship1()[Ship::CrewDroids], 3);
+    EXPECT_EQ(Ship1()[Ship::CrewMercenaries], 7);
+    EXPECT_EQ(Here()[Planet::HireableCrewBase + 2], 2);
+    EXPECT_EQ(Here()[Planet::HireableCrewBase + 3], 3);  // 5 - 4 + 2
+
+    // Dismissing everyone is allowed; then an unpaid crewless captain may hire at once.
+    G().TurnNumber = 301;
+    player()
+        .Click("TForm21", "SpeedButton2")
+        .Click("TMessage1", "SpeedButton3")  // paid last turn
+        .Click("TForm21", "SpeedButton3");
+    Form21->ShowModal();
+    Captain()[Player::LastPayTurn] = 301;
+    PrepareCrewForm();
+    player()
+        .Click("TForm24", "RadioButton2")
+        .Do("TForm24", droids(0))
+        .Do("TForm24", mercs(0))
+        .Click("TForm24", "SpeedButton1")
+        .Click("TMessage1", "SpeedButton3")
+        .Click("TForm24", "SpeedButton4");
+    Form24->ShowModal();
+    EXPECT_EQ(CrewSum(ShipCrew()), 0);
+    EXPECT_EQ(Money(), 70000);
+    Captain()[Player::LastPayTurn] = 100;
+    player()
+        .Click("TForm21", "SpeedButton2")
+        .Click("TForm24", "SpeedButton4")
+        .Click("TForm21", "SpeedButton3");
+    Form21->ShowModal();
+    EXPECT_EQ(Captain()[Player::LastPayTurn], 301);
+
+    // Fourteen aboard a ship for twelve: no bar hires a negative number.
+    Crew({0, 0, 14, 0, 0});
+    PrepareCrewForm();
+    player()
+        .Do("TForm24", mercs(3))
+        .Do("TForm24", [](ui::Form&) { EXPECT_EQ(CrewPendingChange[2], 0); })
+        .Click("TForm24", "SpeedButton1")
+        .Do("TMessage1",
+            [](ui::Form&) { EXPECT_EQ(Message1->Label1->caption, "You made no changes!"); })
+        .Click("TMessage1", "SpeedButton3")
+        .Click("TForm24", "SpeedButton4");
+    Form24->ShowModal();
+    EXPECT_EQ(Ship1()[Ship::CrewMercenaries], 14);
+
+    // A class that takes no crew: crew left aboard can still be dismissed; empty, no hiring.
+    Crew({0, 0, 0, 0, 0});
+    Ship1()[Ship::CrewMin] = 0;
+    Ship1()[Ship::CrewMax] = 0;
+    player()
+        .Click("TForm21", "SpeedButton2")
+        .Click("TMessage1", "SpeedButton3")
+        .Click("TForm21", "SpeedButton3");
+    Form21->ShowModal();
+    EXPECT_EQ(player().LastSeen("TMessage1")->Text("Label1"),
+              "Your ship is too small for hiring crewmen!");
+    Ship1()[Ship::CrewScoundrels] = 2;
+    player()
+        .Click("TForm21", "SpeedButton2")
+        .Click("TForm24", "SpeedButton4")
+        .Click("TForm21", "SpeedButton3");
+    Form21->ShowModal();
+}
+
+}  // namespace
+}  // namespace corvanth
