@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "planet/Scanner.h"
 #include "state/Sound.h"
 #include "state/pictures.h"
 #include "state/tables.h"
@@ -64,10 +65,15 @@ TForm28::TForm28() : UniformForm("TForm28") {
     SpeedButton2 = Bind<ui::SpeedButton>("SpeedButton2");
     SpeedButton3 = Bind<ui::SpeedButton>("SpeedButton3");
     SpeedButton4->OnClick = [this] { SpeedButton4Click(); };
-    // The war status comes with the civil war, the scan of the own ship with the planet
-    // services; until then their buttons stay off.
+    SpeedButton3->OnClick = [this] { SpeedButton3Click(); };
+    // The war status comes with the civil war; until then its button stays off.
     SpeedButton2->enabled = false;
-    SpeedButton3->enabled = false;
+}
+
+void TForm28::SpeedButton3Click() {
+    PlayButtonSound();
+    ShowOwnShipScan(G().CurrentFleet, 1);
+    Form6->ShowModal();
 }
 
 void TForm28::SpeedButton4Click() {

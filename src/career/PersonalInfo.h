@@ -42,6 +42,7 @@ class TForm28 : public UniformForm {
     ui::SpeedButton* SpeedButton3;  // "View ship/crew"
 
     void SpeedButton4Click();
+    void SpeedButton3Click();
 };
 
 extern TForm28* Form28;

@@ -10,6 +10,7 @@
 
 #include "career/Promotion.h"
 #include "career/storyteller.h"
+#include "planet/Scanner.h"
 #include "shell/retire2.h"
 #include "state/tables.h"
 #include "state/variables.h"
@@ -186,6 +187,13 @@ TEST_F(PersonalInfo, OpenedFromTheTravelScreenAndDrawn) {
                 EXPECT_FALSE(Form28->SpeedButton2->enabled);
                 ui::RenderFormToPng(f, kScreens + "/TForm28.png");
             })
+        .Click("TForm28", "SpeedButton3")  // the own ship in the scanner, and back
+        .Do("TForm6",
+            [](ui::Form&) {
+                EXPECT_EQ(Form6->Label2->caption,
+                          ShipClassName(G().CurrentFleet, G().CurrentShip) + " class");
+            })
+        .Click("TForm6", "SpeedButton6")
         .Click("TForm28", "SpeedButton4")
         .Click("TForm2", "Image21")  // the portrait opens it too
         .Click("TForm28", "SpeedButton4")
