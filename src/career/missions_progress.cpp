@@ -360,10 +360,9 @@ void MissionSucceeded() {
         captain[Player::Money] =
             SaturateInt32(int64_t(captain[Player::Money]) + m[Mission::Reward]);
         PlayReward2Sound();
-        captain[Player::Fame] =
-            SaturateInt32(int64_t(captain[Player::Fame]) + m[Mission::FameReward]);
+        captain[Player::Fame] = CapValue(int64_t(captain[Player::Fame]) + m[Mission::FameReward]);
         own[Faction::Reputation] =
-            SaturateInt32(int64_t(own[Faction::Reputation]) + m[Mission::ReputationReward]);
+            CapValue(int64_t(own[Faction::Reputation]) + m[Mission::ReputationReward]);
         ShowMissionReport(
             {"Mission successful",
              "Congratulations! You successfully fulfilled the mission objectives.",

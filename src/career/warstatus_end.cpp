@@ -107,9 +107,6 @@ void Victory(int pf) {
 
 }  // namespace
 
-// The award screen arrives with the promotions; until then the medal is recorded only.
-void ShowVictoryAward(int) {}
-
 void CheckEndOfWar() {
     GameState& g = G();
     for (int f = FactionId::Federation; f <= FactionId::Coalition; ++f) {

@@ -6,6 +6,7 @@
 
 #include "combat/combat2.h"
 #include "combat/combat2_parts.h"
+#include "planet/Scanner.h"
 #include "state/Sound.h"
 #include "state/UMessage1.h"
 #include "state/pictures.h"
@@ -215,6 +216,8 @@ TForm14::TForm14() : ui::Form("TForm14") {
     SpeedButton7->OnClick = [this] { SpeedButton7Click(); };
     SpeedButton16->OnClick = [this] { SpeedButton16Click(); };
     ComboBox1->OnChange = [this] { ComboBox1Change(); };
+    Image1->OnMouseDown = [this](int, int) { Image1MouseDown(); };
+    Image2->OnMouseDown = [this](int, int) { Image2MouseDown(); };
     Timer1->OnTimer = [this] { Timer1Timer(); };
     TutorialTimer->OnTimer = [this] { TutorialTimerTimer(); };
 }
@@ -231,6 +234,17 @@ bool TForm14::CloseQuery() {
     if (G().CombatMayClose != 0) return true;
     ShowMessage1("You can not exit the combat window! You need to fight!");
     return false;
+}
+
+// A click on either ship studies it in the scanner, mid-fight.
+void TForm14::Image1MouseDown() {
+    ShowOwnShipScan(G().CurrentFleet, G().CurrentShip);
+    Form6->ShowModal();
+}
+
+void TForm14::Image2MouseDown() {
+    ShowEnemyShipScan(0, 1);
+    Form6->ShowModal();
 }
 
 void TForm14::SpeedButton4Click() {

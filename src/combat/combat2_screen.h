@@ -72,6 +72,8 @@ class TForm14 : public ui::Form {
     void SpeedButton7Click();
     void SpeedButton16Click();
     void ComboBox1Change();
+    void Image1MouseDown();
+    void Image2MouseDown();
     void Timer1Timer();
     void TutorialTimerTimer();
 };

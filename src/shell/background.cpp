@@ -9,10 +9,12 @@
 #include <vector>
 
 #include "career/Missionreport.h"
+#include "career/PersonalInfo.h"
 #include "career/Promotion.h"
 #include "career/UMessage7.h"
 #include "career/governor.h"
 #include "career/missions.h"
+#include "career/storyteller.h"
 #include "career/warstatus.h"
 #include "combat/EncounterScreen.h"
 #include "combat/EncounterScreen2.h"
@@ -240,6 +242,9 @@ void CreateScreens() {
     Form60 = app.Create<TForm60>();
     Message7 = app.Create<TMessage7>();
     Form41 = app.Create<TForm41>();
+    Form42 = app.Create<TForm42>();
+    Form45 = app.Create<TForm45>();
+    Form28 = app.Create<TForm28>();
     Form27 = app.Create<TForm27>();
     Form8 = app.Create<TForm8>();
     Form20 = app.Create<TForm20>();

@@ -9,6 +9,7 @@
 #include "state/fortune.h"
 #include "state/pictures.h"
 #include "state/tables.h"
+#include "state/uniform.h"
 
 namespace corvanth {
 
@@ -137,10 +138,6 @@ ScoreStep AwardsStep(int64_t& score) {
     const bool silver = faction > 0 && standing[Faction::SilverStar] == 1;
     const bool gold = faction > 0 && standing[Faction::GoldStar] == 1;
     const bool top = faction > 0 && standing[Faction::MedalOfHonour] == 1;
-    static constexpr const char* kSilver[] = {"", ", the Silver Star", ", the Silver Eagle",
-                                              ", the Silver Ying-Yang", ", the Red Cross"};
-    static constexpr const char* kGold[] = {"", ", the Gold Star", ", the Gold Eagle",
-                                            ", the Gold Ying-Yang", ", the Gold Cross"};
     static const std::string kTop[] = {"", std::string(", the ") + kFederationTopMedal,
                                        ", the Eagle Of Honor", ", the title \"Samurai",
                                        ", the Heroic Cross"};
@@ -150,8 +147,8 @@ ScoreStep AwardsStep(int64_t& score) {
             : "";
     std::string text = "You reached the rank of " + rankName +
                        " and were awarded: " + std::to_string(ribbons) + " campaign ribbon(s)";
-    if (silver) text += kSilver[faction];
-    if (gold) text += kGold[faction];
+    if (silver) text += ", the " + MedalName(faction, false);
+    if (gold) text += ", the " + MedalName(faction, true);
     if (top) text += kTop[faction];
     ScoreStep step = Begin(3, "", text + ".");
     if (rank == 8) step.sound = ScoreStep::Sound::HighestRank;

@@ -46,7 +46,7 @@ void GainReputation(int faction, int64_t points) {
     GameState& g = G();
     points = Tweaked(points);
     int32_t& rep = g.Factions[faction][Faction::Reputation];
-    rep = SaturateInt32(int64_t{rep} + points);
+    rep = CapValue(int64_t{rep} + points);
     if (Captain()[Player::HideReputationGainNotices] != 1) {
         std::string text = "You gain reputation (" + std::to_string(points) + " pts.) " + "." +
                            " You have " + std::to_string(rep);
@@ -67,7 +67,7 @@ void GainReputation(int faction, int64_t points) {
 void GainFame(int64_t points) {
     points = Tweaked(points);
     int32_t& fame = Captain()[Player::Fame];
-    fame = SaturateInt32(int64_t{fame} + points);
+    fame = CapValue(int64_t{fame} + points);
     if (Captain()[Player::HideFameGainNotices] != 1) {
         PlayReward1Sound();
         ShowSwitchableNotice("You gain fame (" + std::to_string(points) + " pts.)." + " You have " +

@@ -32,6 +32,16 @@ std::string FactionName(int f) {
     return ValidFaction(f) ? G().FactionNames[f].str() : std::string();
 }
 
+std::string RankName(int f, int rank) {
+    const bool valid = ValidFaction(f) && rank >= 0 && rank < int(G().RankNames[0].size());
+    return valid ? G().RankNames[f][rank].str() : std::string();
+}
+
+std::string RankAbbreviation(int f, int rank) {
+    const bool valid = ValidFaction(f) && rank >= 0 && rank < int(G().RankAbbreviations[0].size());
+    return valid ? G().RankAbbreviations[f][rank].str() : std::string();
+}
+
 std::string GoodName(int good) {
     return ValidGood(good) ? G().GoodNames[good].str() : std::string();
 }

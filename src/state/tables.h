@@ -134,6 +134,8 @@ std::string SystemName(int s);
 std::string LocationName(int s, int l);
 std::string LocationName(int l);  // in the fleet's system
 std::string FactionName(int f);
+std::string RankName(int f, int rank);
+std::string RankAbbreviation(int f, int rank);
 std::string GoodName(int good);
 std::string EquipmentName(int id);
 std::string CaptainName();

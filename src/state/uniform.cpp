@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 #include "state/tables.h"
 #include "ui/form.h"
@@ -92,12 +93,15 @@ std::vector<UniformPiece> ComposeUniform(const UniformWearer& w) {
     add("CollarRankPic", code.empty() ? "" : code + "-collar.jpg", collar.left, collar.top,
         insignia);
 
-    // 3. Pilot wings by level; commanders wear none.
+    // 3. Pilot wings by level; commanders wear none. A level no award gives moves nothing.
     const std::string wings = known ? q + "Pilotwings.jpg" : "";
     const int level = known && !commander ? w.wings : 0;
-    add("PilotWingsPicLeft", wings, level == 3 ? 64 : 88, 152, level == 2 || level == 3);
-    add("PilotWingsPicMiddle", wings, 112, 152, level == 1 || level == 3);
-    add("PilotWingsPicRight", wings, level == 3 ? 160 : 136, 152, level == 2 || level == 3);
+    const bool odd = level < 0 || level > 3;
+    pieces[add("PilotWingsPicLeft", wings, level == 3 ? 64 : 88, 152, level == 2 || level == 3)]
+        .keepPlace = odd;
+    pieces[add("PilotWingsPicMiddle", wings, 112, 152, level == 1 || level == 3)].keepPlace = odd;
+    pieces[add("PilotWingsPicRight", wings, level == 3 ? 160 : 136, 152, level == 2 || level == 3)]
+        .keepPlace = odd;
 
     // 4. Ribbons in rows of four under the wings.
     const int ribbons = known ? std::clamp(w.ribbons, 0, kMaxRibbons) : 0;
@@ -131,11 +135,27 @@ std::vector<UniformPiece> ComposeUniform(const UniformWearer& w) {
     return pieces;
 }
 
+UniformForm::UniformForm(std::string className) : ui::Form(std::move(className)) {
+    Image33 = Bind<ui::Image>("Image33");
+    ShoulderRankPic = Bind<ui::Image>("ShoulderRankPic");
+    CollarRankPic = Bind<ui::Image>("CollarRankPic");
+    PilotWingsPicLeft = Bind<ui::Image>("PilotWingsPicLeft");
+    PilotWingsPicMiddle = Bind<ui::Image>("PilotWingsPicMiddle");
+    PilotWingsPicRight = Bind<ui::Image>("PilotWingsPicRight");
+    for (size_t k = 0; k < RibbonPic.size(); ++k)
+        RibbonPic[k] = Bind<ui::Image>("RibbonPic" + std::to_string(k + 1));
+    SilverStarMedal = Bind<ui::Image>("SilverStarMedal");
+    GoldStarMedal = Bind<ui::Image>("GoldStarMedal");
+    HonorMedal = Bind<ui::Image>("HonorMedal");
+    AwardPlace = Bind<ui::Image>("AwardPlace");
+}
+
 void ApplyUniform(ui::Form& screen, const std::vector<UniformPiece>& pieces) {
     for (const UniformPiece& piece : pieces) {
         auto* image = dynamic_cast<ui::Image*>(screen.Find(piece.component));
         if (!image) continue;
         image->LoadPicture(piece.picture);
+        if (piece.keepPlace) continue;
         image->left = piece.left;
         image->top = piece.top;
         image->visible = piece.visible;
@@ -155,6 +175,15 @@ UniformWearer CaptainUniform() {
     w.goldStar = standing[Faction::GoldStar] == 1;
     w.topMedal = standing[Faction::MedalOfHonour] == 1;
     return w;
+}
+
+std::string MedalName(int faction, bool gold) {
+    static constexpr const char* kSilver[] = {"", "Silver Nova", "Silver Eagle", "Silver Ying-Yang",
+                                              "Crimson Cross"};
+    static constexpr const char* kGold[] = {"", "Gold Nova", "Gold Eagle", "Gold Ying-Yang",
+                                            "Gold Cross"};
+    if (!PlayableFaction(faction)) return "";
+    return gold ? kGold[faction] : kSilver[faction];
 }
 
 }  // namespace corvanth

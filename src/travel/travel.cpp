@@ -3,6 +3,7 @@
 
 #include <functional>
 
+#include "career/PersonalInfo.h"
 #include "planet/Scanner.h"
 #include "shell/options.h"
 #include "state/Sound.h"
@@ -153,6 +154,11 @@ TForm2::TForm2() : ui::Form("TForm2") {
     SpeedButton3->OnClick = [this] { SpeedButton3Click(); };
     SpeedButton14->OnClick = [this] { SpeedButton14Click(); };
     SpeedButton6->OnClick = [this] { SpeedButton6Click(); };
+    // The status panel's faction logo and portrait open the personal information too.
+    for (ui::Component* c :
+         {static_cast<ui::Component*>(SpeedButton12), static_cast<ui::Component*>(Image6),
+          static_cast<ui::Component*>(Image21)})
+        c->OnClick = [this] { SpeedButton12Click(); };
     SpeedButton8->OnClick = [this] { SpeedButton8Click(); };
     Timer1->OnTimer = [this] { Timer1Timer(); };
     SpeedButton11->OnClick = [this] { SpeedButton11Click(); };
@@ -209,6 +215,12 @@ void TForm2::SpeedButton14Click() {
     PlayButtonSound();
     LoadOptionsForm();
     Form58->ShowModal();
+}
+
+void TForm2::SpeedButton12Click() {
+    PlayButtonSound();
+    ShowPersonalInfo();
+    Form28->ShowModal();
 }
 
 void TForm2::PlanetCellClick(int row, int column) {

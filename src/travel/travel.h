@@ -140,6 +140,7 @@ class TForm2 : public ui::Form {
     void SpeedButton3Click();   // "View galaxy map"
     void SpeedButton14Click();  // "Options"
     void SpeedButton6Click();   // "Mission"
+    void SpeedButton12Click();  // "Personal information", also the logo and the portrait
     void SpeedButton8Click();   // the mission box's "Close"
     void Timer1Timer();
     void SpeedButton11Click();

@@ -46,6 +46,8 @@ TEST_F(Law, KillsEarnFameAndReputationOnlyAtWar) {
     struct Case {
         int size, fame, reputation;
     };
+    // The gains bring ribbons and ranks on the way; the answering player looks at each.
+    test::UseAnsweringBackend answering;
     GameState& g = G();
     for (const Case& c : {Case{1, 15, 8}, Case{2, 150, 150}, Case{3, 300, 300}, Case{4, 500, 500},
                           Case{5, 1000, 1000}, Case{6, 0, 0}}) {

@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "career/Promotion.h"
 #include "career/UMessage7.h"
 #include "career/news.h"
 #include "shell/highscore.h"
@@ -26,6 +27,7 @@
 #include "travel/NextTurnUnit_calls.h"
 #include "travel/quiet_turns.h"
 #include "travel/turn_fixture.h"
+#include "ui/render.h"
 
 namespace corvanth {
 namespace {
@@ -64,7 +66,7 @@ TEST_F(SystemConquests, LastPlanetTakenByTheCaptainsFactionConquersTheSystem) {
     // Firearms on New Riyadh under the Syndicate: New Quatar 1; New Berlin is at war, Moor and
     // New Moscow have none; two jumps New Kimberley 1 and New Arabia twice, 3 div 4 = 0: level 1.
     ASSERT_EQ(g.Markets[9][1][3][Market::Price], 400);
-    player().Click("TMessage4", "SpeedButton1");
+    player().Click("TMessage4", "SpeedButton1").Click("TForm42", "SpeedButton2");
     const uint32_t seed = Rng().Seed();
     CheckSystemConquests();
     EXPECT_EQ(DrawsSince(seed), 0);
@@ -73,7 +75,9 @@ TEST_F(SystemConquests, LastPlanetTakenByTheCaptainsFactionConquersTheSystem) {
     for (int l : {1, 4, 7, 10, 11}) EXPECT_EQ(g.Planets[9][l][Planet::Owner], kFed) << l;
     EXPECT_EQ(g.Factions[kFed][Faction::RelationBase + kSyn], 1);
     EXPECT_EQ(g.Factions[kSyn][Faction::RelationBase + kFed], 1);
-    EXPECT_EQ(g.Factions[kFed][Faction::GoldStar], 2);
+    // Earned by the conquest and shown at once by the promotion check that follows the news.
+    EXPECT_EQ(g.Factions[kFed][Faction::GoldStar], 1);
+    EXPECT_EQ(player().LastSeen("TForm42")->Text("Label3"), "\"Gold Nova\"");
     // Repriced for the Federation, now at cease-fire with the Syndicate: New Quatar 1; New Berlin
     // (Coalition, at peace) 2, Moor and New Moscow 0, halved 1; two jumps: New Manchester 3,
     // New Arabia 1 three times, New France 3, Hope 2 (New Light), New Kimberley (Outer Rim, at
@@ -621,6 +625,18 @@ TEST_F(WarEnd, DefeatEndsTheGameOnceWithTheLostLineAndVictoryHandsOutItsRewardsO
                 EXPECT_EQ(Message4->Image1->picture, "victory.jpg");
             })
         .Click("TMessage4", "SpeedButton1")
+        .Do("TForm42",
+            [](ui::Form&) {
+                EXPECT_EQ(Form42->Label2->caption,
+                          "For unprecedented heroism the " + FactionName(kFed) + " awards you:");
+                EXPECT_EQ(Form42->Label3->caption, std::string("\"") + kFederationTopMedal + "\"");
+                EXPECT_EQ(Form42->Label5->caption,
+                          "\"For unprecedented valor and heroism in war.\"");
+                EXPECT_EQ(Form42->Image1->picture, "Fed-MedalofHonor.jpg");
+                EXPECT_EQ(Form42->Image2->picture, "FedAwardBackgr.jpg");
+                ui::RenderFormToPng(*Form42, CORVANTH_SCREENS_DIR "/TForm42_victory.png");
+            })
+        .Click("TForm42", "SpeedButton2")
         .Click("TMessage3", "SpeedButton2");
     CheckEndOfWar();
     EXPECT_FALSE(GameEnded());

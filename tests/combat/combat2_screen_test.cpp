@@ -8,6 +8,7 @@
 
 #include "combat/combat2.h"
 #include "combat_fixture.h"
+#include "planet/Scanner.h"
 #include "state/UMessage1.h"
 #include "state/tables.h"
 #include "support/art.h"
@@ -130,6 +131,18 @@ TEST_F(CombatScreen, ShowsAFightAndSweepsTheRadarUntilTheCombatIsDecided) {
             [&](ui::Form&) {
                 sweepsAt[3] = test::CountSound("play:Sonar.wav") - sweepsAt[1] - sweepsAt[2];
             })
+        // Each ship's picture opens the scanner on that ship.
+        .Click("TForm14", "Image2")
+        .Do("TForm6",
+            [](ui::Form&) { EXPECT_EQ(Form6->Label2->caption, ShipClassName(0, 1) + " class"); })
+        .CloseRequest("TForm6")
+        .Click("TForm14", "Image1")
+        .Do("TForm6",
+            [](ui::Form&) {
+                EXPECT_EQ(Form6->Label2->caption,
+                          ShipClassName(G().CurrentFleet, G().CurrentShip) + " class");
+            })
+        .CloseRequest("TForm6")
         .CloseRequest("TForm14")
         .Do("TMessage1",
             [](ui::Form&) {

@@ -248,7 +248,7 @@ TEST_F(Retirement, TheSevenStepsOfTheWorkedExample) {
               "have some good years still coming.");
     EXPECT_EQ(AwardsStep(score).text,
               "You reached the rank of " + G().RankNames[1][5].str() +
-                  " and were awarded: 6 campaign ribbon(s), the Silver Star, the Gold Star.");
+                  " and were awarded: 6 campaign ribbon(s), the Silver Nova, the Gold Nova.");
     const ScoreStep married = MarriageStep(score);
     EXPECT_EQ(married.text + " " + married.picture,
               "You have married a handsome and loyal husband. exp1_fedgov.jpg");

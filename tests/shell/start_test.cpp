@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "career/PersonalInfo.h"
 #include "shell/credits.h"
 #include "shell/name.h"
 #include "shell_fixture.h"
@@ -61,7 +62,10 @@ TEST_F(NewGame, EachFactionStartsAtHomeInItsShipWithItsReputation) {
         EXPECT_EQ(standing[Faction::Reputation], e.reputation);
         EXPECT_EQ(standing[Faction::Rank], 1);
         EXPECT_EQ(standing[Faction::CampaignRibbons], 1);
-        EXPECT_EQ(standing[Faction::AwardStep], 0);
+        // The start's promotion check takes the silent first step: both thresholds to 150.
+        EXPECT_EQ(standing[Faction::AwardStep], 1);
+        EXPECT_EQ(standing[Faction::NextFameThreshold], 150);
+        EXPECT_EQ(standing[Faction::NextReputationThreshold], 150);
         EXPECT_EQ(standing[Faction::MedalOfHonour], 0);
         EXPECT_EQ(g.Fleets[1][Fleet::System], e.homeSystem);
         EXPECT_EQ(g.Fleets[1][Fleet::Location], 1);
@@ -131,6 +135,15 @@ TEST_F(MainMenu, ANewGameLeadsThroughTheCaptainToTheTravelScreenAndBack) {
                 EXPECT_EQ(G().MissionBlinkOn, 1);
                 EXPECT_EQ(TutorialStep, 4);
             })
+        // The new ensign's record, from the travel screen's "Personal information".
+        .Click("TForm2", "SpeedButton12")
+        .Do("TForm28",
+            [](ui::Form&) {
+                EXPECT_EQ(Form28->Label2->caption, "Name: Ilsa Brand");
+                EXPECT_EQ(Form28->Label4->caption, "Rank: Ensign");
+                EXPECT_EQ(Form28->Image33->picture, "Uni-Fed-blank.jpg");
+            })
+        .Click("TForm28", "SpeedButton4")
         .CloseRequest("TForm2")
         .Click("TMessage3", "SpeedButton2")  // no: the game goes on
         .CloseRequest("TForm2")

@@ -257,16 +257,17 @@ TEST_F(Reputation, SumsSaturateInsteadOfWrapping) {
     captain()[Player::Fame] = kMax - 10;
     AnswerNotice();
     GainFame(2000000000);  // raised by half: 3,000,000,000, more than 32 bits hold
-    EXPECT_EQ(captain()[Player::Fame], kMax);
+    // A gain stops at the game's cap of 900.000.000, as the turn's own cap would leave it.
+    EXPECT_EQ(captain()[Player::Fame], 900000000);
     EXPECT_EQ(Last("TMessage6").Text("Label1"),
-              "You gain fame (3000000000 pts.). You have 2147483647 pts. of 400 pts. needed for "
+              "You gain fame (3000000000 pts.). You have 900000000 pts. of 400 pts. needed for "
               "next promotion.");
 
     captain()[Player::HideReputationGainNotices] = 1;
     captain()[Player::HideReputationLossNotices] = 1;
     rep(kFed) = kMax - 1;
     GainReputation(kFed, kMax);
-    EXPECT_EQ(rep(kFed), kMax);
+    EXPECT_EQ(rep(kFed), 900000000);
     rep(kOuterRim) = kMin + 5;  // a criminal already: no notice
     LoseReputation(kOuterRim, kMax);
     EXPECT_EQ(rep(kOuterRim), kMin);

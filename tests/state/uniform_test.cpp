@@ -84,7 +84,7 @@ TEST(Uniform, ThePartsExamples) {
         all.At("SilverStarMedal") + " " + all.At("HonorMedal") + " " + all.At("GoldStarMedal"),
         "75,200 123,200 171,200");
 
-    // Wings by level, none above rank 6 or for a damaged level.
+    // Wings by level, none above rank 6; a level no award writes leaves them where they are.
     auto wings = [](int level, int rank) {
         Dressed d = Dress({.faction = 2, .rank = rank, .wings = level});
         return d.At("PilotWingsPicLeft") + " " + d.At("PilotWingsPicMiddle") + " " +
@@ -95,7 +95,10 @@ TEST(Uniform, ThePartsExamples) {
     EXPECT_EQ(wings(2, 4), "88,152 hidden 136,152");
     EXPECT_EQ(wings(3, 6), "64,152 112,152 160,152");
     EXPECT_EQ(wings(3, 7), "hidden hidden hidden");
-    EXPECT_EQ(wings(9, 4), "hidden hidden hidden");
+    for (const char* w : {"PilotWingsPicLeft", "PilotWingsPicMiddle", "PilotWingsPicRight"}) {
+        EXPECT_TRUE(Dress({.faction = 2, .rank = 4, .wings = 9})[w].keepPlace);
+        EXPECT_FALSE(Dress({.faction = 2, .rank = 7, .wings = 9})[w].keepPlace);
+    }
 
     // A faction outside 1..4 dresses nobody.
     for (const UniformPiece& p : ComposeUniform({.faction = 5, .rank = 3, .ribbons = 4}))

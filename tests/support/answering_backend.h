@@ -19,9 +19,9 @@ namespace corvanth::test {
 
 // While the scripted player has steps it plays them; otherwise it closes whatever notice is on
 // top with that dialog's own button, leaving every "do not show" box as it is, declines offers
-// and questions, takes every second chance and reads the score through to the end. Ships met on
-// the way are approached and fought by a simple rule, and their wrecks looted. Any other screen
-// is an error, as for the scripted player.
+// and questions, takes every second chance, looks at every award and reads the score through to the
+// end. Ships met on the way are approached and fought by a simple rule, and their wrecks looted.
+// Any other screen is an error, as for the scripted player.
 class AnsweringBackend : public ui::HeadlessBackend {
   public:
     void Pump(ui::Application& app) override {
@@ -44,6 +44,7 @@ class AnsweringBackend : public ui::HeadlessBackend {
             {"TForm49", "SpeedButton1"},        {"TForm60", "SpeedButton7"},
             {"TForm43", "SpeedButton1"},        {"TForm57", "SpeedButton1"},
             {"TForm39", "SpeedButton1"},        {"TForm38", "SpeedButton11"},
+            {"TForm42", "SpeedButton2"},        {"TForm45", "SpeedButton15"},
             {"TForm51", "SpeedButton3"},        {"TMessage7", "SpeedButton1"},
         };
         auto it = kAnswer.find(top->ClassName());

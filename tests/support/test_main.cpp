@@ -21,6 +21,8 @@ int main(int argc, char** argv) {
     ui::UseHeadless().SetScreenDir(CORVANTH_SCREENS_DIR);
     // The mission box test draws the travel screen with its box and a marker showing.
     ui::UseHeadless().LeavePicture("TForm2");
+    // The award tests draw these with a decorated uniform and a story on them.
+    for (const char* form : {"TForm42", "TForm45", "TForm28"}) ui::UseHeadless().LeavePicture(form);
     ui::SetLayoutDir(std::string(CORVANTH_SOURCE_DIR) + "/forms");
     corvanth::CreateScreens();
     // Start-up always opens the click and sonar players.

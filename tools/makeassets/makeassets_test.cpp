@@ -106,6 +106,8 @@ TEST(AssetCatalogue, ListsEveryNameTheGameComposes) {
     const char* uni[] = {"Fed", "outerrim", "Synd", "Coal"};
     const char* q[] = {"Fed-", "Outerrim-", "Synd-", "Coal-"};
     const char* badge[] = {"Fed_Rank", "Or_Rank", "Synd_Rank", "coal_Rank"};
+    const char* award[] = {"Fed", "OR", "Synd", "Coal"};
+    const char* rankPicture[] = {"uni-fed", "uni-outerrim", "uni-synd", "uni-coal"};
     const char* codes[] = {"-ensign", "-2ndLt", "-1stLt", "-Lt", "-Comm", "-Capt", "-Adm"};
     for (int f = 0; f < 4; ++f) {
         std::string u = std::string("Uni-") + uni[f];
@@ -122,12 +124,20 @@ TEST(AssetCatalogue, ListsEveryNameTheGameComposes) {
         for (std::string m : {"Medal-SilverStar", "Medal-GoldStar", "MedalofHonor"})
             wanted.push_back(q[f] + m + ".jpg");
         wanted.push_back(std::string("Uni-") + q[f] + "awardplace.jpg");
+        // The award screen: the faction's background, the ribbon, wings and rank pictures.
+        wanted.push_back(std::string(award[f]) + "AwardBackgr.jpg");
+        wanted.push_back(q[f] + std::string("Ribbon12.jpg"));
+        wanted.push_back(q[f] + std::string("pilotwings.jpg"));
+        for (const char* code : {"-2ndLt", "-1stLt", "-Lt", "-Comm"})
+            wanted.push_back(rankPicture[f] + std::string(code) + "-shoulder.jpg");
         for (int r = 0; r <= 8; ++r) wanted.push_back(badge[f] + std::to_string(r) + ".jpg");
     }
     // Senator-story pictures by faction.
     for (std::string f : {"fed", "or", "synd", "coal"})
         for (std::string s : {"gov", "girl", "girl2", "girl_big", "girl_wedding", "girl_weddingg"})
             wanted.push_back("exp1_" + f + s + ".jpg");
+    // The own planet's picture, as the award for it shows it.
+    wanted.push_back("earth12r.jpg");
     // The music the game opens by name.
     wanted.push_back("Intro.mp3");
     wanted.push_back("Background.mp3");

@@ -1,0 +1,119 @@
+// The personal information screen.
+#include "career/PersonalInfo.h"
+
+#include "career/warstatus.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "planet/Scanner.h"
+#include "state/Sound.h"
+#include "state/pictures.h"
+#include "state/tables.h"
+#include "state/uniform.h"
+#include "state/variables.h"
+
+namespace corvanth {
+
+TForm28* Form28 = nullptr;
+
+namespace {
+
+int32_t Clamp32(int64_t value) {
+    return static_cast<int32_t>(std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(),
+                                                    std::numeric_limits<int32_t>::max()));
+}
+
+void ShowBar(ui::ProgressBar& bar, const AwardBar& reading) {
+    bar.SetRange(0, reading.full ? 1 : reading.maximum);
+    bar.SetPosition(reading.full ? 1 : reading.position);
+}
+
+}  // namespace
+
+AwardBar AwardBarFor(int64_t value, int64_t lastThreshold, int64_t nextThreshold) {
+    AwardBar bar;
+    bar.maximum = std::max(0, Clamp32(nextThreshold - lastThreshold));
+    bar.full = bar.maximum <= 0;
+    bar.position = bar.full ? 0 : std::clamp(Clamp32(value - lastThreshold), 0, bar.maximum);
+    return bar;
+}
+
+std::string SizeClassText(int sizeClass) {
+    static constexpr const char* kClasses[] = {"",
+                                               "Class: Fighter",
+                                               "Class: Corvette",
+                                               "Class: Destroyer",
+                                               "Class: Cruiser",
+                                               "Class: Battleship"};
+    return sizeClass >= 1 && sizeClass <= 5 ? kClasses[sizeClass] : "";
+}
+
+TForm28::TForm28() : UniformForm("TForm28") {
+    Label2 = Bind<ui::Label>("Label2");
+    Label6 = Bind<ui::Label>("Label6");
+    Label3 = Bind<ui::Label>("Label3");
+    Image5 = Bind<ui::Image>("Image5");
+    Label7 = Bind<ui::Label>("Label7");
+    Label4 = Bind<ui::Label>("Label4");
+    Image1 = Bind<ui::Image>("Image1");
+    ProgressBar2 = Bind<ui::ProgressBar>("ProgressBar2");
+    ProgressBar1 = Bind<ui::ProgressBar>("ProgressBar1");
+    Image2 = Bind<ui::Image>("Image2");
+    Label9 = Bind<ui::Label>("Label9");
+    Label8 = Bind<ui::Label>("Label8");
+    Image6 = Bind<ui::Image>("Image6");
+    SpeedButton4 = Bind<ui::SpeedButton>("SpeedButton4");
+    SpeedButton2 = Bind<ui::SpeedButton>("SpeedButton2");
+    SpeedButton3 = Bind<ui::SpeedButton>("SpeedButton3");
+    SpeedButton4->OnClick = [this] { SpeedButton4Click(); };
+    SpeedButton3->OnClick = [this] { SpeedButton3Click(); };
+    SpeedButton2->OnClick = [this] { SpeedButton2Click(); };
+}
+
+void TForm28::SpeedButton2Click() {
+    PlayButtonSound();
+    ShowWarStatus();
+    if (Form41) Form41->ShowModal();
+}
+
+void TForm28::SpeedButton3Click() {
+    PlayButtonSound();
+    ShowOwnShipScan(G().CurrentFleet, 1);
+    Form6->ShowModal();
+}
+
+void TForm28::SpeedButton4Click() {
+    PlayButtonSound();
+    Close();
+}
+
+void ShowPersonalInfo() {
+    if (!Form28) return;
+    TForm28& screen = *Form28;
+    const GameState& g = G();
+    const GameRecord& captain = Captain();
+    const int f = CaptainFaction();
+    const GameRecord& standing = FactionRecord(f);
+    screen.Label2->caption = "Name: " + CaptainName();
+    screen.Label6->caption = "$C: " + FormatThousands(captain[Player::Money]);
+    screen.Label3->caption = "\"Life\"-points left: " + std::to_string(captain[Player::LifePoints]);
+    screen.Image5->LoadPicture(f ? g.FactionPictures[f].str() : "");
+    screen.Label7->caption = "Faction: " + FactionName(f);
+    screen.Image1->LoadPicture(GetHeroPictureName(g.CurrentPlayer) + "_sm.jpg");
+    ShowBar(*screen.ProgressBar2,
+            AwardBarFor(captain[Player::Fame], standing[Faction::PreviousFameThreshold],
+                        standing[Faction::NextFameThreshold]));
+    ShowBar(*screen.ProgressBar1, AwardBarFor(standing[Faction::Reputation],
+                                              standing[Faction::PreviousReputationThreshold],
+                                              standing[Faction::NextReputationThreshold]));
+    screen.Label4->caption = "Rank: " + RankName(f, standing[Faction::Rank]);
+    const GameRecord& ship = PlayerShip();
+    screen.Image2->LoadPicture(GetShipPictureName(ship[Ship::Class]));
+    screen.Label9->caption = "Ship: " + ShipClassName(g.CurrentFleet, g.CurrentShip);
+    const std::string size = SizeClassText(ship[Ship::SizeClass]);
+    if (!size.empty()) screen.Label8->caption = size;
+    ApplyUniform(screen, ComposeUniform(CaptainUniform()));
+}
+
+}  // namespace corvanth

@@ -1,0 +1,222 @@
+// The personal information screen, and the one uniform that it, the award screen and the
+// retirement wear.
+#include "career/PersonalInfo.h"
+
+#include "career/warstatus.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "career/Promotion.h"
+#include "career/storyteller.h"
+#include "planet/Scanner.h"
+#include "shell/retire2.h"
+#include "state/tables.h"
+#include "state/variables.h"
+#include "support/art.h"
+#include "support/game_test.h"
+#include "travel/travel.h"
+#include "ui/render.h"
+
+namespace corvanth {
+namespace {
+
+const std::string kScreens = CORVANTH_SCREENS_DIR;
+
+// The uniform group's images that a screen shows, in layout order, as "name picture left,top".
+std::vector<std::string> Worn(const ui::Form& screen) {
+    std::vector<std::string> out;
+    for (const auto& c : screen.Components())
+        if (c->Parent() && c->Parent()->Name() == "UniformGroup" && c->visible)
+            out.push_back(c->Name() + " " + static_cast<const ui::Image&>(*c).picture + " " +
+                          std::to_string(c->left) + "," + std::to_string(c->top));
+    return out;
+}
+
+class PersonalInfo : public test::GameTest {
+  protected:
+    GameRecord& Captain(int faction, int rank, int gender = 1) {
+        test::StartNewGame(faction, "Tomas Reyes");
+        G().Players[1][Player::Gender] = gender;
+        GameRecord& standing = G().Factions[faction];
+        standing[Faction::Rank] = rank;
+        return standing;
+    }
+    static void Medals(GameRecord& standing, bool silver, bool gold, bool top) {
+        standing[Faction::SilverStar] = silver;
+        standing[Faction::GoldStar] = gold;
+        standing[Faction::MedalOfHonour] = top;
+    }
+    // What the three uniform screens wear after their fill routines.
+    static void ExpectEveryScreenWears(const std::vector<std::string>& expected) {
+        ShowRetirementUniform();
+        RefreshAwardUniform();
+        ShowPersonalInfo();
+        EXPECT_EQ(Worn(*Form39), expected);
+        EXPECT_EQ(Worn(*Form42), expected);
+        EXPECT_EQ(Worn(*Form28), expected);
+    }
+};
+
+TEST_F(PersonalInfo, OneUniformDressesTheRetirementTheAwardAndThePersonalScreen) {
+    // Federation rank 5, wings 2, six ribbons, silver and gold: the collar of ranks 4-5 at
+    // (12, 47); the last two ribbons centred at 103 and 140; 5..8 ribbons put the medals at 216.
+    GameRecord& fed = Captain(FactionId::Federation, 5);
+    fed[Faction::PilotWings] = 2;
+    fed[Faction::CampaignRibbons] = 6;
+    Medals(fed, true, true, false);
+    ExpectEveryScreenWears(
+        {"Image33 Uni-Fed-blank.jpg 0,0", "ShoulderRankPic Uni-Fed-Comm-shoulder.jpg 85,55",
+         "CollarRankPic Uni-Fed-Comm-collar.jpg 12,47",
+         "PilotWingsPicLeft Fed-Pilotwings.jpg 88,152",
+         "PilotWingsPicRight Fed-Pilotwings.jpg 136,152", "RibbonPic1 Fed-ribbon1.jpg 64,176",
+         "RibbonPic2 Fed-ribbon2.jpg 101,176", "RibbonPic3 Fed-ribbon3.jpg 138,176",
+         "RibbonPic4 Fed-ribbon4.jpg 175,176", "RibbonPic5 Fed-ribbon5.jpg 103,192",
+         "RibbonPic6 Fed-ribbon6.jpg 140,192", "SilverStarMedal Fed-Medal-SilverStar.jpg 99,216",
+         "GoldStarMedal Fed-Medal-GoldStar.jpg 147,216"});
+
+    // Coalition rank 7: the commander's cut, no insignia and no wings, the medals on the plaque.
+    GameRecord& coal = Captain(FactionId::Coalition, 7);
+    coal[Faction::PilotWings] = 3;
+    coal[Faction::CampaignRibbons] = 2;
+    Medals(coal, true, false, true);
+    ExpectEveryScreenWears(
+        {"Image33 Uni-Coal-blank-com.jpg 0,0", "AwardPlace Uni-Coal-awardplace.jpg 176,6",
+         "RibbonPic1 Coal-ribbon1.jpg 103,176", "RibbonPic2 Coal-ribbon2.jpg 140,176",
+         "SilverStarMedal Coal-Medal-SilverStar.jpg 182,19",
+         "HonorMedal Coal-MedalofHonor.jpg 253,12"});
+
+    // A woman of the Alliance at rank 8: the admiral's shoulder out at (170, 70), collar (7, 60).
+    Captain(FactionId::OuterRimAlliance, 8, 2)[Faction::CampaignRibbons] = 1;
+    ExpectEveryScreenWears({"Image33 Uni-outerrim-blank-com-fem.jpg 0,0",
+                            "AwardPlace Uni-Outerrim-awardplace.jpg 176,6",
+                            "ShoulderRankPic Uni-outerrim-Adm-shoulder.jpg 170,70",
+                            "CollarRankPic Uni-outerrim-Adm-collar.jpg 7,60",
+                            "RibbonPic1 Outerrim-ribbon1.jpg 120,176"});
+
+    // Syndicate rank 1, wings 1, no ribbon, three medals: silver 75, top 123, gold 171 at 200.
+    GameRecord& syn = Captain(FactionId::Syndicate, 1);
+    syn[Faction::PilotWings] = 1;
+    syn[Faction::CampaignRibbons] = 0;
+    Medals(syn, true, true, true);
+    ExpectEveryScreenWears({"Image33 Uni-Synd-blank.jpg 0,0",
+                            "ShoulderRankPic Uni-Synd-ensign-shoulder.jpg 98,60",
+                            "CollarRankPic Uni-Synd-ensign-collar.jpg 14,42",
+                            "PilotWingsPicMiddle Synd-Pilotwings.jpg 112,152",
+                            "SilverStarMedal Synd-Medal-SilverStar.jpg 75,200",
+                            "GoldStarMedal Synd-Medal-GoldStar.jpg 171,200",
+                            "HonorMedal Synd-MedalofHonor.jpg 123,200"});
+
+    // Rank 0 wears no insignia.
+    Captain(FactionId::Federation, 0)[Faction::CampaignRibbons] = 0;
+    ExpectEveryScreenWears({"Image33 Uni-Fed-blank.jpg 0,0"});
+}
+
+TEST_F(PersonalInfo, TheRecordTheBarsBetweenThresholdsAndTheSizeClass) {
+    // Thresholds a damaged save put far apart do not wrap.
+    EXPECT_EQ(AwardBarFor(0, INT32_MIN, INT32_MAX).maximum, INT32_MAX);
+
+    GameRecord& syn = Captain(FactionId::Syndicate, 3);
+    GameRecord& me = G().Players[1];
+    me[Player::Money] = 1234567;
+    me[Player::LifePoints] = 3;
+    // Right after the first ribbon the bars run from 150 to 500: fame 900 stops at the end.
+    me[Player::Fame] = 900;
+    syn[Faction::Reputation] = 200;
+    player().Click("TForm42", "SpeedButton2");
+    CheckPromotion();
+    G().Ships[1][1][Ship::SizeClass] = 4;
+    ShowPersonalInfo();
+    TForm28& screen = *Form28;
+    EXPECT_EQ(screen.Label2->caption, "Name: Tomas Reyes");
+    EXPECT_EQ(screen.Label6->caption, "$C: 1.234.567");
+    EXPECT_EQ(screen.Label3->caption, "\"Life\"-points left: 4");  // 3 and the ribbon's
+    EXPECT_EQ(screen.Label4->caption, "Rank: Tai-i");
+    EXPECT_EQ(screen.Label8->caption, "Class: Cruiser");
+    EXPECT_EQ(screen.ProgressBar2->Max() + screen.ProgressBar1->Max(), 350 + 350);
+    EXPECT_EQ(screen.ProgressBar2->Position(), 350);
+    EXPECT_EQ(screen.ProgressBar1->Position(), 50);
+    // A size class outside 1..5 keeps the label's text.
+    G().Ships[1][1][Ship::SizeClass] = 9;
+    ShowPersonalInfo();
+    EXPECT_EQ(screen.Label8->caption, "Class: Cruiser");
+    // The Coalition's rank 5 by its own name; after the last step the bars run 1, then full.
+    GameRecord& coal = Captain(FactionId::Coalition, 5);
+    coal[Faction::PreviousFameThreshold] = coal[Faction::PreviousReputationThreshold] = 3000000;
+    coal[Faction::NextFameThreshold] = coal[Faction::NextReputationThreshold] = 3000001;
+    G().Players[1][Player::Fame] = coal[Faction::Reputation] = 3000000;
+    ShowPersonalInfo();
+    EXPECT_EQ(screen.Label4->caption, "Rank: Lieutenant-Colonel");
+    EXPECT_EQ(screen.ProgressBar2->Max(), 1);
+    EXPECT_EQ(screen.ProgressBar2->Position(), 0);
+    coal[Faction::PreviousFameThreshold] = coal[Faction::PreviousReputationThreshold] = 3000001;
+    ShowPersonalInfo();
+    EXPECT_EQ(screen.ProgressBar1->Position(), screen.ProgressBar1->Max());
+    EXPECT_GT(screen.ProgressBar1->Max(), 0);
+}
+
+TEST_F(PersonalInfo, OpenedFromTheTravelScreenAndDrawn) {
+    test::LinkGameArt(std::filesystem::current_path());
+    // A decorated Federation commander whose fame and reputation reach the rank-5 row (45000).
+    GameRecord& fed = Captain(FactionId::Federation, 4);
+    fed[Faction::PilotWings] = 2;
+    fed[Faction::CampaignRibbons] = 9;
+    Medals(fed, true, true, false);
+    fed[Faction::AwardStep] = 12;
+    fed[Faction::NextFameThreshold] = fed[Faction::NextReputationThreshold] = 45000;
+    G().Players[1][Player::Fame] = fed[Faction::Reputation] = 47000;
+    player()
+        .Do("TForm42",
+            [](ui::Form& f) {
+                EXPECT_EQ(Form42->Label3->caption, "Commander");
+                ui::RenderFormToPng(f, kScreens + "/TForm42.png");
+            })
+        .Click("TForm42", "SpeedButton2");
+    CheckPromotion();
+    ASSERT_EQ(fed[Faction::Rank], 5);
+
+    G().TurnNumber = 1;
+    TravelScreenMayClose = 0;
+    player()
+        .Click("TForm2", "SpeedButton12")
+        .Do("TForm28",
+            [](ui::Form& f) {
+                EXPECT_EQ(Form28->Label4->caption, "Rank: Commander");
+                EXPECT_TRUE(Form28->SpeedButton2->enabled);
+                ui::RenderFormToPng(f, kScreens + "/TForm28.png");
+            })
+        .Click("TForm28", "SpeedButton2")  // the war status, and back
+        .Do("TForm41",
+            [](ui::Form&) {
+                EXPECT_EQ(Form41->rows[0].name->caption, FactionName(FactionId::OuterRimAlliance));
+            })
+        .Click("TForm41", "SpeedButton4")
+        .Click("TForm28", "SpeedButton3")  // the own ship in the scanner, and back
+        .Do("TForm6",
+            [](ui::Form&) {
+                EXPECT_EQ(Form6->Label2->caption,
+                          ShipClassName(G().CurrentFleet, G().CurrentShip) + " class");
+            })
+        .Click("TForm6", "SpeedButton6")
+        .Click("TForm28", "SpeedButton4")
+        .Click("TForm2", "Image21")  // the portrait opens it too
+        .Click("TForm28", "SpeedButton4")
+        .CloseRequest("TForm2")
+        .Click("TMessage3", "SpeedButton1");
+    Form2->ShowModal();
+    EXPECT_EQ(player().TimesSeen("TForm28"), 2);
+
+    player()
+        .Do("TForm45", [](ui::Form& f) { ui::RenderFormToPng(f, kScreens + "/TForm45.png"); })
+        .Click("TForm45", "SpeedButton15");
+    std::error_code ec;
+    std::filesystem::create_symlink(
+        std::filesystem::path(CORVANTH_SOURCE_DIR) / "data/LongDawn.txt", "LongDawn.txt", ec);
+    ShowStoryWindow("Men of the Long Dawn", "LongDawn.txt");
+}
+
+}  // namespace
+}  // namespace corvanth
