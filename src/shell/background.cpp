@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "career/Promotion.h"
+#include "planet/planet.h"
 #include "shell/credits.h"
 #include "shell/name.h"
 #include "shell/options.h"
@@ -173,6 +174,7 @@ void CreateScreens() {
     GameUpcalls().CheckPromotion = CheckPromotion;
     GameUpcalls().RetireAndScore = RetireAndScore;
     Form2 = app.Create<TForm2>();
+    Form3 = app.Create<TForm3>();
     Form4 = app.Create<TForm4>();
     Message1 = app.Create<TMessage1>();
     Message2 = app.Create<TMessage2>();
