@@ -138,12 +138,7 @@ void ApplyNewGameStart() {
 }
 
 void SetupTravelScreen() {
-    // The mission box and its markers join the travel screen with the missions; until then the
-    // screen has none of them to stop or hide.
-    if (auto* blink = dynamic_cast<ui::Timer*>(Form2->Find("Timer1"))) blink->SetEnabled(false);
-    for (const char* name : {"MissionBox1", "Shape36", "Shape37"})
-        if (ui::Component* c = Form2->Find(name)) c->visible = false;
-    G().MissionBlinkOn = 1;
+    HideMissionBox();
     RefreshStatusPanel();
 }
 

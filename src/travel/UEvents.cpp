@@ -18,6 +18,8 @@ constexpr int kExpiryBelow = 5;
 constexpr int kSpawnDraw = 1000;  // a system gains one with 5 in 1000, or 5 in 700 by the cheat
 constexpr int kSpawnDrawCheat = 700;
 constexpr int kSpawnBelow = 5;
+constexpr int kQuickSearchSystem = 23;
+constexpr int kQuickSearchHead = 800;
 
 struct EventText {
     const char* name;
@@ -122,6 +124,15 @@ int SpawnSpaceEvent(int system, int /*column*/, int /*row*/) {
     p[Planet::Owner] = owner;
     Redraw(system, site);
     return slot;
+}
+
+void MarkLocationSearched(int system, int location) {
+    // At the hidden base's system the next search comes sooner. A mark of 0 would read as
+    // "never searched": such a search keeps the wait all the same.
+    int64_t mark = G().TurnNumber;
+    if (system == kQuickSearchSystem && location == 1) mark -= kQuickSearchHead;
+    if (mark == 0) mark = -1;
+    LocationRecord(system, location)[Planet::LastSearchTurn] = CapValue(mark);
 }
 
 int SpaceEventSlotAt(int system, int location) {

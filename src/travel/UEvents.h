@@ -16,6 +16,14 @@ void MoveTreasureFleet();
 // Tells the player about the treasure fleet once per stop when the fleet is at its planet.
 void ShowTreasureFleetNotice();
 
+// Notes a successful search of a special location, which may be searched again 1000 turns later
+// (location 1 of system 23: 200).
+void MarkLocationSearched(int system, int location);
+
+// The visit of the event in that slot of the fleet's system: it is removed and plays out its
+// kind; some outcomes put it back.
+void VisitSpaceEvent(int system, int slot);
+
 // The event slot placed at a location, 0 unless the site and the active slot name each other.
 int SpaceEventSlotAt(int system, int location);
 
