@@ -1,5 +1,5 @@
-// The planet screen: its services by the owner's standing, its turns, its close guard and the
-// crew notice on departure.
+// The planet screen: its services by the owner's standing, its turns, its close guard, the crew
+// notice on departure and the end of a game while docked.
 #include "planet/planet.h"
 
 #include <gtest/gtest.h>
@@ -7,63 +7,142 @@
 #include <string>
 #include <vector>
 
-#include "shell/retire.h"
-#include "shell/start.h"
+#include "shell/shell_fixture.h"
+#include "state/UMessage1.h"
+#include "state/UMessage6.h"
 #include "state/newgame.h"
-#include "state/random.h"
 #include "state/tables.h"
-#include "support/game_test.h"
 #include "travel/NextTurnUnit_calls.h"
+#include "travel/quiet_turns.h"
 #include "travel/travel.h"
-#include "ui/headless.h"
+#include "ui/application.h"
 
 namespace corvanth {
 namespace {
 
-constexpr int kNewMoscow = 24;  // the Syndicate's home system; Moscow Prime is location 1
+constexpr int kNewMoscow = 24;  // the Syndicate's home; Moscow Prime is location 1
 
-class PlanetScreen : public test::GameTest {
+class PlanetScreen : public test::ShellTest {
   protected:
     void SetUp() override {
-        GameTest::SetUp();
-        Rng().SetSeed(1717);
-        InitGameData();
-        ClearGameEnded();
-        TravelScreenMayClose = 0;
-        GameState& g = G();
-        g.CaptainNames[1] = "Ivo Radek";
-        g.Players[1][Player::Faction] = FactionId::Syndicate;
-        g.Players[1][Player::Money] = 3000;
-        g.Players[1][Player::GameRunning] = 1;
-        ApplyNewGameStart();
-        g.SelectedPlanet = g.Fleets[1][Fleet::Location];
-        g.TurnNumber = 1;
-        // Turns record what they call and change nothing beyond the turn counter.
-        TurnCalls c = StandardTurnCalls();
-        for (auto* call :
-             {&c.EndTutorial, &c.ClampPlayerValues, &c.UpdateDiplomacy, &c.GenerateMissionOffers,
-              &c.UpdateSpaceEvents, &c.UpdateMarketPrices, &c.RebuildFacilities, &c.WarTurnStep,
-              &c.MoveTreasureFleet, &c.ShowTreasureFleetNotice, &c.CheckSystemConquests,
-              &c.CheckEndOfWar, &c.CheckPromotion, &c.RegenerateHireableCrew, &c.CrewTurnStep,
-              &c.AdvanceTournaments, &c.UpdateSenatorStory})
-            *call = [] {};
-        c.ScanForContraband = [](int) { return false; };
-        c.StartRandomEncounter = [this] { calls.push_back("StartRandomEncounter"); };
-        c.CheckMissionProgress = [this] { calls.push_back("CheckMissionProgress"); };
-        CurrentTurnCalls() = c;
+        ShellTest::SetUp();
+        CurrentTurnCalls() = test::QuietTurnCalls();
+        // The two things a planet turn must skip, recorded.
+        CurrentTurnCalls().StartRandomEncounter = [this] { calls.push_back("encounter"); };
+        CurrentTurnCalls().CheckMissionProgress = [this] { calls.push_back("mission"); };
     }
     void TearDown() override {
         CurrentTurnCalls() = StandardTurnCalls();
         ClearGameEnded();
-        GameTest::TearDown();
+        PlanetScreenMayClose = 0;
+        ShellTest::TearDown();
+    }
+    // Main menu, "Start a new game", the Syndicate, "Ok", the opening story: the travel screen.
+    ui::ScriptedPlayer& StartSyndicateGame() {
+        return player()
+            .Click("TForm1", "SpeedButton1")
+            .Click("TForm4", "SpeedButton2")
+            .Click("TForm4", "SpeedButton2")
+            .Click("TForm4", "SpeedButton4")
+            .Click("TMessage4", "SpeedButton1")
+            .Click("TMessage4", "SpeedButton1")
+            .Click("TMessage4", "SpeedButton1")
+            .Do("TForm2", [](ui::Form&) { G().TurnNumber = 1; });
+    }
+    ui::ScriptedPlayer& QuitGame() {
+        return player()
+            .CloseRequest("TForm2")
+            .Click("TMessage3", "SpeedButton1")
+            .Click("TForm1", "SpeedButton7");
     }
     std::vector<std::string> calls;
 };
 
-TEST_F(PlanetScreen, DockingShowsTheHubAndItsTurnsRunWithoutEncounters) {
+// The matrix, row by row, for a Federation captain: own planets, planets of a faction at peace,
+// of one at war, of the pirates and of nobody.
+TEST_F(PlanetScreen, ServicesFollowTheOwnerTheRelationAndTheReputation) {
+    InitGameData();
+    GameState& g = G();
+    g.Players[1][Player::Faction] = FactionId::Federation;
+    const int s = 4, l = 1;
+    GameRecord& site = g.Planets[s][l];
+    GameRecord& fed = g.Factions[FactionId::Federation];
+    GameRecord& outer = g.Factions[FactionId::OuterRimAlliance];
+    using B = PlanetScreenButtons;
+    auto row = [&](bool gov, bool bank, bool bar, bool ships, bool equip, bool save) {
+        const B b = PlanetScreenButtonsFor(s, l);
+        EXPECT_EQ(b.governor, gov);
+        EXPECT_EQ(b.bank, bank);
+        EXPECT_EQ(b.bar, bar);
+        EXPECT_EQ(b.ships, ships);
+        EXPECT_EQ(b.equipment, equip);
+        EXPECT_EQ(b.saveLoad, save);
+        EXPECT_TRUE(b.goBack);
+    };
+    site[Planet::Owner] = FactionId::Federation;
+    fed[Faction::Reputation] = 0;
+    row(true, true, true, true, true, true);
+    fed[Faction::GovernorClosed] = 1;
+    row(false, true, true, true, true, true);
+    fed[Faction::GovernorClosed] = 0;
+    fed[Faction::Reputation] = -1;
+    row(true, false, false, false, false, false);
+
+    site[Planet::Owner] = FactionId::OuterRimAlliance;
+    outer[Faction::RelationBase + FactionId::Federation] = 1;
+    outer[Faction::Reputation] = 500;
+    row(true, false, true, true, true, true);  // never the bank
+    outer[Faction::GovernorClosed] = 1;
+    row(false, false, true, true, true, true);
+    outer[Faction::GovernorClosed] = 0;
+    outer[Faction::Reputation] = -1;
+    row(true, false, false, false, false, false);
+    outer[Faction::RelationBase + FactionId::Federation] = 2;
+    outer[Faction::Reputation] = 500;
+    row(false, false, false, false, false, false);
+
+    site[Planet::Owner] = FactionId::Pirates;
+    row(false, false, false, false, false, false);
+    site[Planet::Owner] = 0;
+    row(false, false, false, false, false, false);
+    site[Planet::Owner] = 9;  // a damaged record: nobody's
+    row(false, false, false, false, false, false);
+
+    // On the screen: nobody's planet names no faction, and only "Go back to space" is offered
+    // (services whose screens are not aboard never are).
+    g.Fleets[1][Fleet::System] = s;
+    g.Fleets[1][Fleet::Location] = l;
+    site[Planet::Owner] = 0;
+    RefreshPlanetScreen();
+    EXPECT_EQ(Form3->Label2->caption, "Faction: ");
+    EXPECT_TRUE(Form3->SpeedButton4->enabled);
+    for (ui::SpeedButton* b : {Form3->SpeedButton1, Form3->SpeedButton2, Form3->SpeedButton3,
+                               Form3->SpeedButton5, Form3->SpeedButton7})
+        EXPECT_FALSE(b->enabled) << b->Name();
+
+    // The arena planet's bar leads to the tournament while it bears its name.
+    g.Fleets[1][Fleet::System] = 24;
+    g.Fleets[1][Fleet::Location] = 9;
+    g.PlanetNames[24][9] = "Gameris";
+    RefreshPlanetScreen();
+    EXPECT_EQ(Form3->SpeedButton1->caption, "Gameris tournament");
+    g.PlanetNames[24][9] = "Gameris II";
+    RefreshPlanetScreen();
+    EXPECT_EQ(Form3->SpeedButton1->caption, "Visit bar");
+}
+
+// The road of the game: a Syndicate captain docks at Moscow Prime, waits a turn there and goes
+// back to space; neither planet turn rolls for an encounter or checks the mission.
+TEST_F(PlanetScreen, ACaptainDocksWaitsAndGoesBackToSpace) {
     int turn = 0;
-    player()
-        .Do("TForm2", [&](ui::Form&) { turn = G().TurnNumber; })
+    StartSyndicateGame()
+        .Do("TForm2",
+            [&](ui::Form&) {
+                ASSERT_EQ(FleetSystem(), kNewMoscow);
+                ASSERT_EQ(G().SelectedPlanet, 1);
+                ASSERT_EQ(Form2->SpeedButton2->caption, "Dock here");
+                turn = G().TurnNumber;
+            })
         .Click("TForm2", "SpeedButton2")
         .Do("TForm3",
             [&](ui::Form&) {
@@ -71,18 +150,122 @@ TEST_F(PlanetScreen, DockingShowsTheHubAndItsTurnsRunWithoutEncounters) {
                 EXPECT_EQ(Form3->Label2->caption, "Faction: Syndicate");
                 EXPECT_TRUE(Form3->SpeedButton8->enabled);
                 EXPECT_TRUE(Form3->SpeedButton4->enabled);
+                EXPECT_EQ(G().TurnNumber, turn);
+                EXPECT_EQ(PlanetScreenMayClose, 0);
             })
         .Click("TForm3", "SpeedButton8")
-        .Do("TForm3", [&](ui::Form&) { EXPECT_EQ(G().TurnNumber, turn + 1); })
+        .Do("TForm3",
+            [&](ui::Form&) {
+                EXPECT_EQ(G().TurnNumber, turn + 1);
+                EXPECT_EQ(G().NoEncounterThisTurn, 0);
+                // A notice on top disables the turn; back on top the screen gives it again.
+                Message1->Label1->caption = "On top";
+                Message1->ShowModal();
+            })
+        .Do("TMessage1",
+            [](ui::Form& f) {
+                EXPECT_FALSE(Form3->SpeedButton8->enabled);
+                f.Close();
+            })
+        .Do("TForm3", [](ui::Form&) { EXPECT_TRUE(Form3->SpeedButton8->enabled); })
         .Click("TForm3", "SpeedButton4")
-        .Do("TForm2", [&](ui::Form& f) {
+        .Do("TForm2", [&](ui::Form&) {
             EXPECT_EQ(G().TurnNumber, turn + 2);
-            TravelScreenMayClose = 1;
+            EXPECT_FALSE(Form3->Visible());
+            EXPECT_EQ(G().NoEncounterThisTurn, 0);
+        });
+    QuitGame();
+    Form1->ShowModal();
+    EXPECT_TRUE(calls.empty());
+}
+
+// The screen can be left only by its button; a crewless ship is told so once until crew is
+// aboard again, a ship that needs none never.
+TEST_F(PlanetScreen, TheCloseGuardAndTheNoCrewNotice) {
+    auto crew = [](int officers, int minimum) {
+        GameRecord& ship = PlayerShip();
+        for (int k = CrewKind::First; k <= CrewKind::Last; ++k) ship[Ship::CrewBase + k] = 0;
+        ship[Ship::CrewOfficers] = officers;
+        ship[Ship::CrewMin] = minimum;
+    };
+    const std::string noCrew =
+        "You do not have any crew, hire some men at the bar on the planet. Travel time "
+        "multiplied by 4.";
+    StartSyndicateGame()
+        .Do("TForm2", [&](ui::Form&) { crew(0, 1); })
+        .Click("TForm2", "SpeedButton2")
+        .CloseRequest("TForm3")
+        .Do("TMessage1",
+            [](ui::Form& f) {
+                EXPECT_EQ(Message1->Label1->caption,
+                          "Please exit the planet window by using the \"Go back to space\" "
+                          "button.");
+                f.Close();
+            })
+        .Click("TForm3", "SpeedButton4")
+        .Do("TMessage6",
+            [&](ui::Form& f) {
+                EXPECT_EQ(Message6->Label1->caption, noCrew);
+                EXPECT_FALSE(Message6->CheckBox1->enabled);
+                f.Close();
+            })
+        // Docked again without crew: no second notice.
+        .Click("TForm2", "SpeedButton2")
+        .Click("TForm3", "SpeedButton4")
+        .Do("TForm2",
+            [&](ui::Form&) {
+                EXPECT_EQ(player().TimesSeen("TMessage6"), 1);
+                crew(2, 1);  // crew aboard ends the episode
+            })
+        .Click("TForm2", "SpeedButton2")
+        .Click("TForm3", "SpeedButton4")
+        .Do("TForm2", [&](ui::Form&) { crew(0, 0); })  // a ship that needs none
+        .Click("TForm2", "SpeedButton2")
+        .Click("TForm3", "SpeedButton4")
+        .Do("TForm2", [&](ui::Form&) { crew(0, 1); })  // a new episode
+        .Click("TForm2", "SpeedButton2")
+        .Click("TForm3", "SpeedButton4")
+        .Do("TMessage6", [&](ui::Form& f) {
+            EXPECT_EQ(Message6->Label1->caption, noCrew);
+            EXPECT_EQ(player().TimesSeen("TMessage6"), 2);
             f.Close();
         });
-    RefreshTravelScreen();
-    Form2->ShowModal();
-    EXPECT_TRUE(calls.empty());
+    QuitGame();
+    Form1->ShowModal();
+}
+
+// The captain dies in the turn of "Wait a turn": the game ends once, the planet and travel
+// screens close without a word, and no turn runs after it.
+TEST_F(PlanetScreen, AnEndWhileDockedUnwindsToTheMenu) {
+    int ends = 0, turnsAfter = 0, endTurn = 0;
+    StartSyndicateGame().Click("TForm2", "SpeedButton2").Do("TForm3", [&](ui::Form&) {
+        CurrentTurnCalls().WarTurnStep = [&] {
+            ++ends;
+            CurrentTurnCalls().RetireAndScore();
+        };
+        CurrentTurnCalls().UpdateSenatorStory = [&] { ++turnsAfter; };
+    });
+    player()
+        .Click("TForm3", "SpeedButton8")
+        .Do("TForm1",
+            [&](ui::Form&) {
+                EXPECT_TRUE(GameEnded());
+                EXPECT_EQ(ui::App().ModalStack().size(), 1u);
+                EXPECT_FALSE(Form3->Visible());
+                EXPECT_FALSE(Form2->Visible());
+                EXPECT_EQ(PlanetScreenMayClose, 1);
+                endTurn = G().TurnNumber;
+            })
+        .Wait("TForm1", 2000)
+        .Do("TForm1",
+            [&](ui::Form&) {
+                EXPECT_EQ(G().TurnNumber, endTurn);
+                EXPECT_EQ(ends, 1);
+                EXPECT_EQ(turnsAfter, 0);
+                EXPECT_EQ(player().TimesSeen("TMessage1"), 0);  // no close was refused
+            })
+        .Click("TForm1", "SpeedButton7");
+    Form1->ShowModal();
 }
 
 }  // namespace
