@@ -27,13 +27,6 @@ bool AtArena(int system, int location) {
            LocationName(system, location) == kArenaName;
 }
 
-bool CrewAboard() {
-    const GameRecord& ship = PlayerShip();
-    int64_t crew = 0;
-    for (int k = CrewKind::First; k <= CrewKind::Last; ++k) crew += ship[Ship::CrewBase + k];
-    return crew > 0;
-}
-
 // One turn on the planet: no encounter roll and no mission check.
 void PlanetTurn() {
     G().NoEncounterThisTurn = 1;
@@ -92,17 +85,9 @@ void RefreshPlanetScreen() {
 }
 
 void CheckCrewOnDeparture() {
-    GameRecord& fleet = PlayerFleet();
-    if (PlayerShip()[Ship::CrewMin] < 1 || CrewAboard()) {
-        fleet[Fleet::NoCrewNoticeShown] = 0;
-        return;
-    }
-    if (fleet[Fleet::NoCrewNoticeShown] != 0) return;
-    fleet[Fleet::NoCrewNoticeShown] = 1;
-    ShowFixedNotice(
+    ShowNoCrewNoticeOnce(
         "You do not have any crew, hire some men at the bar on the planet. Travel time "
-        "multiplied by 4.",
-        GetShipPictureName(PlayerShip()[Ship::Class]));
+        "multiplied by 4.");
 }
 
 TForm3::TForm3() : ui::Form("TForm3") {

@@ -6,6 +6,7 @@
 #include "state/UMessage6.h"
 #include "state/exp1_UMessage1.h"
 #include "state/exp1_UMessage2.h"
+#include "state/pictures.h"
 #include "state/tables.h"
 #include "state/variables.h"
 
@@ -49,6 +50,26 @@ void ShowLongNotice(const std::string& headline, const std::string& picture,
     Message4->Image1->LoadPicture(picture);
     Message4->Shape3->brushColor = ui::colors::White;
     Message4->ShowModal();
+}
+
+bool ShipLacksCrew() {
+    const GameRecord& ship = PlayerShip();
+    int64_t crew = 0;
+    for (int k = CrewKind::First; k <= CrewKind::Last; ++k) crew += ship[Ship::CrewBase + k];
+    return ship[Ship::CrewMin] >= 1 && crew <= 0;
+}
+
+bool ShowNoCrewNoticeOnce(const std::string& text) {
+    GameRecord& fleet = PlayerFleet();
+    if (!ShipLacksCrew()) {
+        fleet[Fleet::NoCrewNoticeShown] = 0;
+        return false;
+    }
+    if (fleet[Fleet::NoCrewNoticeShown] == 0) {
+        fleet[Fleet::NoCrewNoticeShown] = 1;
+        ShowFixedNotice(text, GetShipPictureName(PlayerShip()[Ship::Class]));
+    }
+    return true;
 }
 
 int AskChoice(const std::string& headline, const std::string& picture,

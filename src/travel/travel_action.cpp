@@ -15,6 +15,7 @@
 #include "travel/NextTurnUnit_notices.h"
 #include "travel/UEvents.h"
 #include "travel/travel.h"
+#include "travel/travel_parts.h"
 #include "travel/travelscreen.h"
 
 namespace corvanth {
@@ -129,20 +130,7 @@ void Search(int location) {
 }  // namespace
 
 int32_t CalcJumpDays(bool engineFailed) {
-    const GameRecord& ship = PlayerShip();
-    int64_t d = kJumpBaseDays;
-    switch (CalcCrewRating(kAbilityNavigation, ship[Ship::CrewOfficers], ship[Ship::CrewDroids],
-                           ship[Ship::CrewMercenaries], ship[Ship::CrewAdventurers],
-                           ship[Ship::CrewScoundrels])) {
-        case 2:
-            d -= d / 8;
-            break;
-        case 3:
-            d -= d / 4;
-            break;
-        default:
-            break;
-    }
+    int64_t d = ShortenByPilot(kJumpBaseDays);
     ForEachJumpEngine([&d](const GameRecord& item) {
         const int jumpClass = item[Equipment::JumpClass];
         if (jumpClass == 1) {
@@ -161,15 +149,7 @@ int32_t CalcJumpDays(bool engineFailed) {
             d = d / 2 - 2 * (d / 3);
         }
     });
-    const int morale = PlayerFleet()[Fleet::Morale];
-    if (morale == -1) {
-        d += d / 4;
-    } else if (morale < -1) {
-        d *= 2;
-    }
-    int64_t crew = 0;
-    for (int k = CrewKind::First; k <= CrewKind::Last; ++k) crew += ship[Ship::CrewBase + k];
-    if (ship[Ship::CrewMin] > 0 && crew <= 0) d *= 4;
+    LengthenByMoraleAndCrew(d);
     if (engineFailed) d *= 2;
     return SaturateInt32(d);
 }
