@@ -27,6 +27,7 @@
 #include "state/upcalls.h"
 #include "state/variables.h"
 #include "travel/PlanetInfo.h"
+#include "travel/jumpscreen.h"
 #include "travel/travel.h"
 #include "travel/travelscreen.h"
 #include "tutorial/Tutorial.h"
@@ -179,6 +180,7 @@ void CreateScreens() {
     Message1 = app.Create<TMessage1>();
     Message2 = app.Create<TMessage2>();
     Form13 = app.Create<TForm13>();
+    Form12 = app.Create<TForm12>();
     Message3 = app.Create<TMessage3>();
     Form31 = app.Create<TForm31>();
     Message5 = app.Create<TMessage5>();

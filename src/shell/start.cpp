@@ -138,7 +138,7 @@ void ApplyNewGameStart() {
 }
 
 void SetupTravelScreen() {
-    HideMissionBox();
+    CloseMissionBox();
     RefreshStatusPanel();
 }
 

@@ -90,6 +90,12 @@ inline GameRecord& PlayerFleet() {
 inline GameRecord& PlayerShip() {
     return ShipRecord(G().CurrentFleet, G().CurrentShip);
 }
+// The captain's accepted mission (Missions[CurrentPlayer]).
+inline GameRecord& CaptainMission() {
+    GameState& g = G();
+    const bool valid = g.CurrentPlayer >= 0 && g.CurrentPlayer < int(g.Missions.size());
+    return valid ? g.Missions[g.CurrentPlayer] : ScratchRecord();
+}
 // The ship-class template (ship 0 of fleet 0) that the class loaders fill.
 inline GameRecord& ShipClassTemplate() {
     return G().Ships[kTemplateFleet][kTemplateShip];

@@ -3,11 +3,13 @@
 
 #include <functional>
 
+#include "shell/options.h"
 #include "state/Sound.h"
 #include "state/UMessage3.h"
 #include "state/variables.h"
 #include "travel/NextTurnUnit.h"
 #include "travel/PlanetInfo.h"
+#include "travel/jumpscreen.h"
 #include "travel/travelscreen.h"
 
 namespace corvanth {
@@ -96,6 +98,14 @@ TForm2::TForm2() : ui::Form("TForm2") {
     SpeedButton9 = Bind<ui::SpeedButton>("SpeedButton9");
     SpeedButton10 = Bind<ui::SpeedButton>("SpeedButton10");
 
+    MissionBox1 = Bind<ui::Panel>("MissionBox1");
+    Shape36 = Bind<ui::Shape>("Shape36");
+    Shape37 = Bind<ui::Shape>("Shape37");
+    Label24 = Bind<ui::Label>("Label24");
+    missionLabels = BindMissionBoxLabels(*this);
+    SpeedButton8 = Bind<ui::SpeedButton>("SpeedButton8");
+    Timer1 = Bind<ui::Timer>("Timer1");
+
     Panel17 = Bind<ui::Panel>("Panel17");
     Image4 = Bind<ui::Image>("Image4");
     Panel18 = Bind<ui::Panel>("Panel18");
@@ -138,6 +148,11 @@ TForm2::TForm2() : ui::Form("TForm2") {
     SpeedButton5->OnClick = [this] { SpeedButton5Click(); };
     SpeedButton4->OnClick = [this] { SpeedButton4Click(); };
     SpeedButton15->OnClick = [this] { SpeedButton15Click(); };
+    SpeedButton3->OnClick = [this] { SpeedButton3Click(); };
+    SpeedButton14->OnClick = [this] { SpeedButton14Click(); };
+    SpeedButton6->OnClick = [this] { SpeedButton6Click(); };
+    SpeedButton8->OnClick = [this] { SpeedButton8Click(); };
+    Timer1->OnTimer = [this] { Timer1Timer(); };
     SpeedButton11->OnClick = [this] { SpeedButton11Click(); };
     SpeedButton10->OnClick = [this] { SpeedButton10Click(); };
     SpeedButton7->OnClick = [this] { SpeedButton7Click(); };
@@ -175,6 +190,17 @@ void TForm2::SpeedButton15Click() {
     PlayButtonSound();
     FillPlanetInfoForm();
     Form53->ShowModal();
+}
+
+void TForm2::SpeedButton3Click() {
+    PlayButtonSound();
+    OpenStarmap();
+}
+
+void TForm2::SpeedButton14Click() {
+    PlayButtonSound();
+    LoadOptionsForm();
+    Form58->ShowModal();
 }
 
 void TForm2::PlanetCellClick(int row, int column) {

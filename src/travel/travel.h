@@ -26,6 +26,19 @@ struct MapCell {
 // "A1" .. "G5"; row 1..7, column 1..5.
 std::string CellName(int row, int column);
 
+// The labels of a mission box. The travel screen and the star map each carry one, filled by the
+// same rule.
+struct MissionBoxLabels {
+    ui::Label* kind = nullptr;               // Label25
+    ui::Label* cargo = nullptr;              // Label26: resistance or cargo
+    ui::Label* reward = nullptr;             // Label27
+    std::array<ui::Label*, 4> objectives{};  // Label28..Label31
+    ui::Label* client = nullptr;             // Label32
+};
+MissionBoxLabels BindMissionBoxLabels(ui::Form& form);
+// Writes the box from the captain's mission.
+void FillMissionLabels(const MissionBoxLabels& box);
+
 class TForm2 : public ui::Form {
   public:
     TForm2();
@@ -98,6 +111,15 @@ class TForm2 : public ui::Form {
     ui::SpeedButton* SpeedButton9;   // "Sell all goods"
     ui::SpeedButton* SpeedButton10;  // "Close"
 
+    // Mission box, its two frames and the marker blink.
+    ui::Panel* MissionBox1;
+    ui::Shape* Shape36;
+    ui::Shape* Shape37;
+    ui::Label* Label24;  // "Your mission:"
+    MissionBoxLabels missionLabels;
+    ui::SpeedButton* SpeedButton8;  // "Close"
+    ui::Timer* Timer1;
+
     // Map: cells by row and column, the blue position lock in two halves, the yellow selection.
     std::array<MapCell, kMapRows * kMapColumns> cells{};
     MapCell& Cell(int row, int column) { return cells[(row - 1) * kMapColumns + (column - 1)]; }
@@ -115,6 +137,11 @@ class TForm2 : public ui::Form {
     void SpeedButton5Click();
     void SpeedButton4Click();
     void SpeedButton15Click();
+    void SpeedButton3Click();   // "View galaxy map"
+    void SpeedButton14Click();  // "Options"
+    void SpeedButton6Click();   // "Mission"
+    void SpeedButton8Click();   // the mission box's "Close"
+    void Timer1Timer();
     void SpeedButton11Click();
     void SpeedButton10Click();
     void ListBox1Click();
@@ -181,11 +208,19 @@ TradeResult SellGoods(int location, int good, int64_t amount);
 // Tells the player: the refusal, or for a sale the notice of what it brought.
 void TellTrade(const TradeResult& result, bool sale);
 
+// What the "Mission" button leads to.
+enum class MissionButtonAction { Governor, NoMissionMessage, MissionBox };
+MissionButtonAction MissionButtonActionNow();
+
+// Mission box of the travel screen and its markers on the system map.
+void FillMissionBox();
+void DrawMissionMarkers();  // hides them all, then blinks the objectives of this system
+void HideMissionMarkers();
+// Closes the box: timer off, objective labels back to white, markers hidden.
+void CloseMissionBox();
+
 // The start of a new game: warm-up of the world and the opening story.
 void ShowAdventureStart();
-
-// Stops the mission markers' blink and hides the mission box and its frames.
-void HideMissionBox();
 
 // Docking at the fleet's planet: the story's deals and the age-drug dealer that apply here, then
 // the planet screen.

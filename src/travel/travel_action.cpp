@@ -154,18 +154,8 @@ int32_t CalcJumpDays(bool engineFailed) {
     return SaturateInt32(d);
 }
 
-void HideMissionBox() {
-    if (!Form2) return;
-    // The mission box and its markers join the travel screen with the missions; until then the
-    // screen has none of them to stop or hide.
-    if (auto* blink = dynamic_cast<ui::Timer*>(Form2->Find("Timer1"))) blink->SetEnabled(false);
-    for (const char* name : {"MissionBox1", "Shape36", "Shape37"})
-        if (ui::Component* c = Form2->Find(name)) c->visible = false;
-    G().MissionBlinkOn = 1;
-}
-
 void TForm2::SpeedButton2Click() {
-    HideMissionBox();
+    CloseMissionBox();
     PlayButtonSound();
     GameState& g = G();
     const int s = FleetSystem(), p = g.SelectedPlanet;

@@ -165,7 +165,9 @@ class Panel : public Component {
     bool transparent = false;
 };
 
-enum class ShapeKind { Rectangle, RoundRect, Circle, Ellipse };
+// A line runs corner to corner of its rectangle: falling from top-left to bottom-right, or
+// rising from bottom-left to top-right.
+enum class ShapeKind { Rectangle, RoundRect, Circle, Ellipse, Line, RisingLine };
 
 class Shape : public Component {
   public:

@@ -140,7 +140,9 @@ void ReadProperties(Component& c, Reader& r) {
                       {{"rectangle", ShapeKind::Rectangle},
                        {"roundRect", ShapeKind::RoundRect},
                        {"circle", ShapeKind::Circle},
-                       {"ellipse", ShapeKind::Ellipse}});
+                       {"ellipse", ShapeKind::Ellipse},
+                       {"line", ShapeKind::Line},
+                       {"risingLine", ShapeKind::RisingLine}});
             r.GetColor("brush", s.brushColor);
             r.Get("brushClear", s.brushClear);
             r.GetColor("pen", s.penColor);

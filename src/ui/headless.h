@@ -51,6 +51,8 @@ class ScriptedPlayer {
     void SetWatchdog(uint64_t ms) { watchdog_ = ms; }
     // Where each screen class is written as a PNG the first time it is seen ("" for nowhere).
     void SetScreenDir(const std::string& dir) { screenDir_ = dir; }
+    // A screen class whose picture a test draws itself, at the moment that shows it best.
+    void LeavePicture(const std::string& form) { written_.push_back(form); }
 
   private:
     friend class HeadlessBackend;

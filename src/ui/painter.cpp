@@ -124,6 +124,20 @@ void Painter::FillEllipse(const SDL_Rect& box, Color c) {
     (void)cy;
 }
 
+void Painter::DrawLine(const SDL_Rect& box, bool rising, Color c, int width) {
+    SDL_SetRenderDrawColor(r_, c.r, c.g, c.b, 255);
+    const int x1 = box.x, x2 = box.x + box.w - 1;
+    const int yTop = box.y, yBottom = box.y + box.h - 1;
+    // A wider pen is drawn as neighbouring lines across the line's main direction.
+    const bool steep = box.h > box.w;
+    for (int i = 0; i < std::max(1, width); ++i) {
+        const int off = i - (width - 1) / 2;
+        const int dx = steep ? off : 0, dy = steep ? 0 : off;
+        SDL_RenderDrawLine(r_, x1 + dx, (rising ? yBottom : yTop) + dy, x2 + dx,
+                           (rising ? yTop : yBottom) + dy);
+    }
+}
+
 void Painter::FrameEllipse(const SDL_Rect& box, Color c) {
     SDL_SetRenderDrawBlendMode(r_, SDL_BLENDMODE_NONE);
     SDL_SetRenderDrawColor(r_, c.r, c.g, c.b, 255);
@@ -308,6 +322,10 @@ void Painter::DrawComponent(const Component& c, int ox, int oy, const SDL_Rect& 
             if (s.shape == ShapeKind::Circle) {
                 int d = std::min(b.w, b.h);
                 b = SDL_Rect{b.x + (b.w - d) / 2, b.y + (b.h - d) / 2, d, d};
+            }
+            if (s.shape == ShapeKind::Line || s.shape == ShapeKind::RisingLine) {
+                DrawLine(b, s.shape == ShapeKind::RisingLine, s.penColor, s.penWidth);
+                break;
             }
             if (s.shape == ShapeKind::Circle || s.shape == ShapeKind::Ellipse) {
                 if (!s.brushClear) FillEllipse(b, s.brushColor);

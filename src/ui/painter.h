@@ -38,6 +38,7 @@ class Painter {
     void Frame(const SDL_Rect& box, Color c, int width = 1);
     void FillEllipse(const SDL_Rect& box, Color c);
     void FrameEllipse(const SDL_Rect& box, Color c);
+    void DrawLine(const SDL_Rect& box, bool rising, Color c, int width);
 
     struct TextEntry {
         SDL_Texture* texture = nullptr;

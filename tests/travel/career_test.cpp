@@ -10,7 +10,6 @@
 #include "travel/travel.h"
 #include "travel/travel_support.h"
 #include "travel/travelscreen.h"
-#include "ui/render.h"
 
 namespace corvanth {
 namespace {
@@ -82,7 +81,6 @@ TEST_F(TradingCareer, FirstTripsOfAFederationTrader) {
             [&](ui::Form&) {
                 EXPECT_EQ(G().SelectedTradeGood, kSynthetics);
                 EXPECT_TRUE(Form2->Cell(4, 2).price->visible);
-                ui::RenderFormToPng(*Form2, std::string(CORVANTH_SCREENS_DIR) + "/TForm2.png");
             })
         .Type("TForm2", "SpinEdit1", "3")
         .Click("TForm2", "SpeedButton7")

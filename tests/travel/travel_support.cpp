@@ -70,6 +70,20 @@ void TravelTest::FitEngine(int reliability, int speed) {
     g.Ships[1][1][Ship::SpeedClass] = speed;
 }
 
+GameRecord& SetMission(int kind, int scope, std::array<int, 4> objectives, int target) {
+    GameRecord& m = G().Missions[1];
+    m.fill(0);
+    m[Mission::Status] = 1;
+    m[Mission::Kind] = kind;
+    m[Mission::Reward] = 12500;
+    m[Mission::Client] = FactionId::Federation;
+    m[Mission::Scope] = scope;
+    m[Mission::Difficulty] = 2;
+    for (int n = 1; n <= 4; ++n) m[Mission::ObjectiveBase + n] = objectives[n - 1];
+    m[Mission::TargetSystem] = target;
+    return m;
+}
+
 int TravelTest::Money() const {
     return G().Players[1][Player::Money];
 }

@@ -1,8 +1,10 @@
 // Shared set-up of the travel tests: a new Federation game and quiet turns.
 #pragma once
 
+#include <array>
 #include <string>
 
+#include "state/variables.h"
 #include "support/game_test.h"
 
 namespace corvanth::test {
@@ -13,6 +15,10 @@ inline constexpr int kPergor = 2;          // F2
 inline constexpr int kSargoth = 4;         // D2
 inline constexpr int kJumpNewIreland = 7;  // A5
 inline constexpr int kFinisSun = 9;        // E3, a special location
+
+// An active mission for the captain: kind, scope, the objective fields 8..11 and the target
+// system; a reward of $C 12.500 from the Federation at difficulty 2.
+GameRecord& SetMission(int kind, int scope, std::array<int, 4> objectives, int target);
 
 class TravelTest : public GameTest {
   protected:
