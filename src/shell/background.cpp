@@ -8,10 +8,14 @@
 
 #include "career/Promotion.h"
 #include "planet/planet.h"
+#include "shell/Dead.h"
+#include "shell/Info_Retiring.h"
 #include "shell/credits.h"
+#include "shell/highscore.h"
 #include "shell/name.h"
 #include "shell/options.h"
 #include "shell/retire.h"
+#include "shell/retire2.h"
 #include "shell/start.h"
 #include "state/ForgiveOffense.h"
 #include "state/HelpCenter.h"
@@ -174,6 +178,8 @@ void CreateScreens() {
     app.SetGameHome(Form1);
     GameUpcalls().CheckPromotion = CheckPromotion;
     GameUpcalls().RetireAndScore = RetireAndScore;
+    GameUpcalls().ShowOldAgeInfo = ShowOldAgeInfo;
+    GameUpcalls().KillCaptain = KillCaptain;
     Form2 = app.Create<TForm2>();
     Form3 = app.Create<TForm3>();
     Form4 = app.Create<TForm4>();
@@ -193,6 +199,11 @@ void CreateScreens() {
     Message4 = app.Create<TMessage4>();
     exp1_message1 = app.Create<Texp1_message1>();
     exp1_Message2 = app.Create<Texp1_Message2>();
+    Form38 = app.Create<TForm38>();
+    Form39 = app.Create<TForm39>();
+    Form43 = app.Create<TForm43>();
+    Form57 = app.Create<TForm57>();
+    Form60 = app.Create<TForm60>();
 }
 
 int ProgramBlock() {

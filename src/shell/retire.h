@@ -1,14 +1,40 @@
-// The end of a game: the retirement score, and the run-time mark that the game is over.
+// The end of a game: the step screen of the retirement score, the score, and the end itself.
 #pragma once
 
+#include "shell/retire_steps.h"
 #include "state/variables.h"  // GameEnded, ClearGameEnded: the session's mark
+#include "ui/form.h"
 
 namespace corvanth {
 
-// Ends the game: the captain retired, died for good, or the war ended the career. Marks the
-// game as ended and unwinds every screen above the main menu with one ui::GameOver, which the
-// main menu's loop catches: no code of any screen or rule runs after this call. A rule run with
-// no game on the screens (a test, the benchmark) only gets the mark, and the turn engine stops.
+// The step screen: one step of the score with its picture, explanation and running score.
+class TForm57 : public ui::Form {
+  public:
+    TForm57();
+    ui::Label* Label1;  // headline
+    ui::Image* Image1;
+    ui::Label* Label4;              // explanation
+    ui::Label* Label5;              // score line
+    ui::SpeedButton* SpeedButton1;  // "Continue"
+
+    void SpeedButton1Click();
+    // No close box: "Continue" is the way on.
+    bool CloseQuery() override { return closing_; }
+
+  private:
+    bool closing_ = false;
+};
+
+extern TForm57* Form57;
+
+// Ends the game: the captain retired, died for good, or the war ended the career. Shows the
+// seven score steps, enters the score in the high-score table, shows the table, then ends the
+// game (EndGame): no code of any screen or rule runs after this call.
 void RetireAndScore();
+
+// Ends the game without a score: marks it as ended and unwinds every screen above the main menu
+// with one ui::GameOver, which the main menu's loop catches. A rule run with no game on the
+// screens (a test, the benchmark) only gets the mark, and the turn engine stops.
+void EndGame();
 
 }  // namespace corvanth

@@ -3,6 +3,7 @@
 
 #include "career/Promotion.h"
 #include "shell/credits.h"
+#include "shell/highscore.h"
 #include "shell/name.h"
 #include "shell/retire.h"
 #include "state/Module1.h"
@@ -72,6 +73,7 @@ TForm1::TForm1() : ui::Form("TForm1") {
 
     SpeedButton1->OnClick = [this] { SpeedButton1Click(); };
     SpeedButton13->OnClick = [this] { SpeedButton13Click(); };
+    SpeedButton9->OnClick = [this] { SpeedButton9Click(); };
     SpeedButton12->OnClick = [this] { SpeedButton12Click(); };
     SpeedButton7->OnClick = [this] { SpeedButton7Click(); };
     SpeedButton2->OnClick = [this] { SpeedButton2Click(); };
@@ -163,6 +165,16 @@ void TForm1::SpeedButton1Click() {
 void TForm1::SpeedButton13Click() {
     PlayButtonSound();
     StartTutorial();
+}
+
+void TForm1::SpeedButton9Click() {
+    PlayButtonSound();
+    LoadHighscores();
+    // The list shows the catalogue's faction pictures, which the new-game set-up lays out.
+    InitGameData();
+    ShowHighscores();
+    ClearHighscoreHighlight();
+    Form38->ShowModal();
 }
 
 void TForm1::SpeedButton12Click() {

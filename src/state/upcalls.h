@@ -11,6 +11,8 @@ namespace corvanth {
 struct Upcalls {
     std::function<void()> CheckPromotion;  // career/Promotion
     std::function<void()> RetireAndScore;  // shell/retire
+    std::function<void()> ShowOldAgeInfo;  // shell/Info_Retiring
+    std::function<void()> KillCaptain;     // shell/Dead: the death screen, then maybe the end
 };
 Upcalls& GameUpcalls();
 
@@ -19,6 +21,12 @@ inline void CallCheckPromotion() {
 }
 inline void CallRetireAndScore() {
     if (GameUpcalls().RetireAndScore) GameUpcalls().RetireAndScore();
+}
+inline void CallShowOldAgeInfo() {
+    if (GameUpcalls().ShowOldAgeInfo) GameUpcalls().ShowOldAgeInfo();
+}
+inline void CallKillCaptain() {
+    if (GameUpcalls().KillCaptain) GameUpcalls().KillCaptain();
 }
 
 }  // namespace corvanth

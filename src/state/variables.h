@@ -538,6 +538,20 @@ inline constexpr int Amount = 1;
 inline constexpr int Good = 2;  // 1..20
 }  // namespace Loot
 
+// Highscores[row], rows 1..20 in descending order of score; names in HighscoreNames, of which
+// only rows 1..5 are kept on disk.
+namespace Highscore {
+inline constexpr int FirstRow = 1;
+inline constexpr int LastRow = 20;
+inline constexpr int StoredNames = 5;
+inline constexpr int FieldsOnDisk = 100;  // fields 1..100 of each row
+inline constexpr int Used = 1;
+inline constexpr int Score = 2;
+inline constexpr int Faction = 3;    // 1..4
+inline constexpr int Rank = 4;       // within that faction
+inline constexpr int ShipClass = 5;  // of the captain's ship
+}  // namespace Highscore
+
 // Declared bounds (highest declared index + 1).
 inline constexpr int SystemBound = 28;    // 0..27, used 1..26
 inline constexpr int LocationBound = 37;  // 0..36, used 1..35
@@ -652,6 +666,7 @@ struct SessionState {
     bool GameEnded = false;            // from the end of a game until the next one starts
     int32_t TravelScreenMayClose = 0;  // 1: the travel screen closes without the quit question
     int32_t PlanetScreenMayClose = 0;  // 1: the planet screen closes from outside
+    int32_t DeathScreenMayClose = 0;   // 1: the death screen's button was used
     int32_t Message3Result = 0;        // yes/no dialog: 1 yes, 0 no
     int32_t Message5Result = 0;        // accept/decline dialog: 1 first button, 2 second
     int32_t TutorialStep = 0;          // 0 when no tutorial runs, else the current step 1..37
@@ -663,6 +678,7 @@ inline SessionState& Session() {
 // The session's values under the names the screens and rules use.
 inline constinit int32_t& TravelScreenMayClose = gSession.TravelScreenMayClose;
 inline constinit int32_t& PlanetScreenMayClose = gSession.PlanetScreenMayClose;
+inline constinit int32_t& DeathScreenMayClose = gSession.DeathScreenMayClose;
 inline constinit int32_t& Message3Result = gSession.Message3Result;
 inline constinit int32_t& Message5Result = gSession.Message5Result;
 inline constinit int32_t& TutorialStep = gSession.TutorialStep;

@@ -104,10 +104,9 @@ void RiskHeartAttack(int64_t age) {
         "You finally suffer a fatal heart attack. Before you fade out the ship doctor tells you "
         "that you should have retired in time. Oh well...",
         GetHeroPictureName(G().CurrentPlayer) + "_sm.jpg");
-    // The old-age help and the death screen with its second chance belong between these two;
-    // until the shell's death screens exist, every death is final.
-    ShipRecord(G().CurrentFleet, 1)[Ship::Present] = 0;
-    Calls().RetireAndScore();
+    Calls().ShowOldAgeInfo();
+    // The death screen offers a second chance while a life point is left.
+    Calls().KillCaptain();
 }
 
 }  // namespace

@@ -41,6 +41,8 @@ TurnCalls StandardTurnCalls() {
     c.RecalcShipStats = RecalcShipStats;
     c.CrewTurnStep = CrewTurnStep;
     c.RetireAndScore = CallRetireAndScore;
+    c.ShowOldAgeInfo = CallShowOldAgeInfo;
+    c.KillCaptain = CallKillCaptain;
     c.AdvanceTournaments = AdvanceTournaments;
     c.UpdateSenatorStory = UpdateSenatorStory;
     return c;

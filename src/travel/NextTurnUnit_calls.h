@@ -26,6 +26,8 @@ struct TurnCalls {
     std::function<void(int fleet, int ship, int skipArmour, int battleRound)> RecalcShipStats;
     std::function<void()> CrewTurnStep;
     std::function<void()> RetireAndScore;
+    std::function<void()> ShowOldAgeInfo;
+    std::function<void()> KillCaptain;
     std::function<void()> AdvanceTournaments;
     std::function<void()> UpdateSenatorStory;
 };

@@ -46,12 +46,16 @@ std::optional<std::string> FindFile(const std::string& name) {
     return dir.string();
 }
 
+namespace {
+// 0x80..0x9f differ from Latin-1; the five unassigned codes become '?'.
+constexpr char16_t kCp1252High[32] = {
+    0x20AC, '?',    0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, '?',    0x017D, '?',    '?',    0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, '?',    0x017E, 0x0178};
+}  // namespace
+
 std::string Cp1252ToUtf8(const std::string& text) {
-    // 0x80..0x9f differ from Latin-1; the five unassigned codes become '?'.
-    static const char16_t high[32] = {
-        0x20AC, '?',    0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-        0x2039, 0x0152, '?',    0x017D, '?',    '?',    0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, '?',    0x017E, 0x0178};
+    const auto& high = kCp1252High;
     std::string out;
     out.reserve(text.size());
     for (unsigned char c : text) {
@@ -65,6 +69,41 @@ std::string Cp1252ToUtf8(const std::string& text) {
             out += static_cast<char>(0xe0 | (cp >> 12));
             out += static_cast<char>(0x80 | ((cp >> 6) & 0x3f));
             out += static_cast<char>(0x80 | (cp & 0x3f));
+        }
+    }
+    return out;
+}
+
+std::string Utf8ToCp1252(const std::string& text) {
+    std::string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size();) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        // Decode one character; a broken sequence is dropped byte by byte.
+        int length = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
+        if (length == 0 || i + length > text.size()) {
+            ++i;
+            continue;
+        }
+        char32_t cp = length == 1 ? c : c & (0x7f >> length);
+        bool valid = true;
+        for (int k = 1; k < length; ++k) {
+            const auto next = static_cast<unsigned char>(text[i + k]);
+            valid = valid && (next & 0xc0) == 0x80;
+            cp = (cp << 6) | (next & 0x3f);
+        }
+        i += valid ? length : 1;
+        if (!valid) continue;
+        if (cp < 0x80 || (cp >= 0xa0 && cp <= 0xff)) {
+            out += static_cast<char>(cp);
+            continue;
+        }
+        // Characters the code page cannot hold are left out.
+        for (int k = 0; k < 32; ++k) {
+            if (kCp1252High[k] != '?' && kCp1252High[k] == cp) {
+                out += static_cast<char>(0x80 + k);
+                break;
+            }
         }
     }
     return out;

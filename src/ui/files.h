@@ -16,5 +16,7 @@ std::optional<std::string> FindFile(const std::string& name);
 std::vector<std::string> ReadTextLines(const std::string& name);
 
 std::string Cp1252ToUtf8(const std::string& text);
+// The other way; characters Windows-1252 cannot hold are left out.
+std::string Utf8ToCp1252(const std::string& text);
 
 }  // namespace ui

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "state/UMessage6.h"
 #include "state/newgame.h"
 #include "state/tables.h"
+#include "support/art.h"
 #include "travel/NextTurnUnit_calls.h"
 #include "travel/quiet_turns.h"
 #include "travel/travel.h"
@@ -134,6 +136,7 @@ TEST_F(PlanetScreen, ServicesFollowTheOwnerTheRelationAndTheReputation) {
 // The road of the game: a Syndicate captain docks at Moscow Prime, waits a turn there and goes
 // back to space; neither planet turn rolls for an encounter or checks the mission.
 TEST_F(PlanetScreen, ACaptainDocksWaitsAndGoesBackToSpace) {
+    test::LinkGameArt(std::filesystem::current_path());  // the screen's picture as played
     int turn = 0;
     StartSyndicateGame()
         .Do("TForm2",
@@ -245,8 +248,13 @@ TEST_F(PlanetScreen, AnEndWhileDockedUnwindsToTheMenu) {
         };
         CurrentTurnCalls().UpdateSenatorStory = [&] { ++turnsAfter; };
     });
+    player().Click("TForm3", "SpeedButton8");
+    // The score, read through: six step screens, the uniform and the table.
+    for (const char* screen :
+         {"TForm57", "TForm57", "TForm39", "TForm57", "TForm57", "TForm57", "TForm57"})
+        player().Click(screen, "SpeedButton1");
     player()
-        .Click("TForm3", "SpeedButton8")
+        .Click("TForm38", "SpeedButton11")
         .Do("TForm1",
             [&](ui::Form&) {
                 EXPECT_TRUE(GameEnded());

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "shell_fixture.h"
+#include "support/art.h"
 
 // Last: the X headers define macros that other headers must not see.
 #include <X11/Xlib.h>
@@ -88,8 +89,8 @@ Box Where(const std::string& form, const std::string& name) {
 // What each screen is told apart by: a framing shape whose left and right edges are drawn in
 // its pen colour where no other screen draws that colour.
 const std::pair<const char*, const char*> kSignatures[] = {
-    {"TForm1", "Shape2"},  {"TForm4", "Shape5"},    {"TForm2", "MapFrame"},
-    {"TForm59", "Shape3"}, {"TMessage3", "Shape1"}, {"TMessage4", "Shape1"},
+    {"TForm1", "Shape2"},    {"TForm4", "Shape5"},    {"TForm2", "MapFrame"}, {"TForm59", "Shape3"},
+    {"TMessage3", "Shape1"}, {"TMessage4", "Shape1"}, {"TForm38", "Border"},
 };
 
 class XServer {
@@ -276,23 +277,6 @@ class Game {
     pid_t pid_ = -1;
 };
 
-// The game's pictures and sounds, drawn once per build by the asset tool when it is there, so
-// the pictures of the stages show the game as it is played.
-fs::path Art() {
-    const fs::path tool = kBuildDir / "tools" / "makeassets" / "corvanth_assets";
-    const fs::path art = kBuildDir / "e2e-art";
-    if (fs::exists(art) || !fs::exists(tool)) return art;
-    const fs::path scratch = kBuildDir / ("e2e-art-" + std::to_string(getpid()));
-    if (std::system(("'" + tool.string() + "' '" + scratch.string() + "' >/dev/null").c_str()) ==
-        0) {
-        std::error_code ec;
-        fs::rename(scratch, art, ec);  // another test may have been quicker: its copy is the same
-    }
-    std::error_code ec;
-    fs::remove_all(scratch, ec);
-    return art;
-}
-
 // A run directory as the play script lays it out, with no settings file yet.
 fs::path FreshRunDirectory() {
     std::string dir = (fs::temp_directory_path() / "corvanth-e2e-XXXXXX").string();
@@ -300,8 +284,7 @@ fs::path FreshRunDirectory() {
     fs::copy(kSourceDir / "forms", fs::path(dir) / "forms");
     std::error_code ec;
     fs::copy(kSourceDir / "data", dir, fs::copy_options::recursive, ec);
-    for (const auto& entry : fs::directory_iterator(Art(), ec))
-        fs::create_symlink(entry.path(), fs::path(dir) / entry.path().filename(), ec);
+    test::LinkGameArt(dir);
     return dir;
 }
 
@@ -363,6 +346,12 @@ TEST_F(EndToEnd, ANewCaptainReachesTheTravelScreenAndQuitEndsTheRunInOrder) {
     game.Save("5-quit-question");
     game.Click("TMessage3", "SpeedButton1");
     ASSERT_TRUE(game.WaitFor("TForm1")) << "yes did not lead back to the main menu";
+    // No game has been scored in this folder yet: the list is there, and empty.
+    game.Click("TForm1", "SpeedButton9");
+    ASSERT_TRUE(game.WaitFor("TForm38")) << "no high-score list";
+    game.Save("6-highscore-list");
+    game.Click("TForm38", "SpeedButton11");
+    ASSERT_TRUE(game.WaitFor("TForm1")) << "\"Back\" did not lead back to the main menu";
     game.Click("TForm1", "SpeedButton7");
     EXPECT_EQ(game.Wait(60s), std::optional<int>(0));
     EXPECT_EQ(Settings(), test::SettingsBytes(1, 0, 1));
@@ -381,7 +370,7 @@ TEST_F(EndToEnd, AKilledRunBringsTheProtectedModePromptAtTheNextStart) {
     Game game(*x_, dir_);
     game.Start();
     ASSERT_TRUE(game.WaitFor("TForm59")) << "no protected-mode prompt after the crash";
-    game.Save("6-protected-mode-prompt");
+    game.Save("7-protected-mode-prompt");
     game.Click("TForm59", "SpeedButton7");
     ASSERT_TRUE(game.WaitFor("TForm1"));
     // The desktop's close request on the main menu is "Quit".

@@ -12,8 +12,9 @@
 namespace corvanth::test {
 
 // While the scripted player has steps it plays them; otherwise it closes whatever notice is on
-// top with that dialog's own button, leaving every "do not show" box as it is, and declines
-// offers and questions. Any other screen is an error, as for the scripted player.
+// top with that dialog's own button, leaving every "do not show" box as it is, declines offers
+// and questions, takes every second chance and reads the score through to the end. Any other screen
+// is an error, as for the scripted player.
 class AnsweringBackend : public ui::HeadlessBackend {
   public:
     void Pump(ui::Application& app) override {
@@ -26,7 +27,9 @@ class AnsweringBackend : public ui::HeadlessBackend {
             {"TMessage1", "SpeedButton3"},      {"TMessage3", "SpeedButton2"},
             {"TMessage4", "SpeedButton1"},      {"TMessage5", "SpeedButton2"},
             {"TMessage6", "SpeedButton3"},      {"Texp1_message1", "SpeedButton1"},
-            {"Texp1_Message2", "SpeedButton3"},
+            {"Texp1_Message2", "SpeedButton3"}, {"TForm60", "SpeedButton7"},
+            {"TForm43", "SpeedButton1"},        {"TForm57", "SpeedButton1"},
+            {"TForm39", "SpeedButton1"},        {"TForm38", "SpeedButton11"},
         };
         auto it = kAnswer.find(top->ClassName());
         if (it == kAnswer.end()) {

@@ -3,7 +3,11 @@
 
 #include <algorithm>
 
+#include "shell/retire.h"
+#include "shell/start.h"
+#include "state/newgame.h"
 #include "state/variables.h"
+#include "travel/travel.h"
 #include "ui/application.h"
 #include "ui/audio.h"
 
@@ -18,6 +22,18 @@ void GameTest::SetUp() {
 void GameTest::TearDown() {
     EXPECT_EQ(player().Pending(), 0u) << "the script has steps no screen asked for";
     EXPECT_TRUE(ui::App().ModalStack().empty()) << "a screen is still open";
+}
+
+void StartNewGame(int faction, const std::string& name) {
+    InitGameData();
+    ClearGameEnded();
+    TravelScreenMayClose = 0;
+    GameState& g = G();
+    g.CaptainNames[1] = name;
+    g.Players[1][Player::Faction] = faction;
+    g.Players[1][Player::Money] = 3000;
+    ApplyNewGameStart();
+    g.SelectedPlanet = g.Fleets[1][Fleet::Location];
 }
 
 int CountSound(const std::string& entry) {

@@ -16,6 +16,10 @@ class GameTest : public ::testing::Test {
     ui::ScriptedPlayer& player() { return ui::UseHeadless(); }
 };
 
+// A new game as the main menu and the new-captain screen leave it: the captain of that faction
+// with $C 3.000 at the faction's start, turn 0, his own location selected.
+void StartNewGame(int faction, const std::string& name);
+
 // Sounds the game asked for since the test began ("wave:alert.wav", "play:button.wav").
 int CountSound(const std::string& entry);
 

@@ -177,7 +177,7 @@ TEST_F(Ageing, ADeathDuringATripEndsTheGameOnceAndNothingRunsAfterIt) {
     int ends = 0;
     CurrentTurnCalls().RetireAndScore = [&] {
         ++ends;
-        RetireAndScore();
+        EndGame();
     };
     Captain()[Player::AgeClass] = 5;
     Captain()[Player::AgeDrugOffered] = 1;

@@ -33,15 +33,7 @@ void TravelTest::TearDown() {
 }
 
 void TravelTest::NewFederationGame() {
-    InitGameData();
-    ClearGameEnded();
-    TravelScreenMayClose = 0;
-    GameState& g = G();
-    g.CaptainNames[1] = "Mara Kellan";
-    g.Players[1][Player::Faction] = FactionId::Federation;
-    g.Players[1][Player::Money] = 3000;
-    ApplyNewGameStart();
-    g.SelectedPlanet = g.Fleets[1][Fleet::Location];
+    StartNewGame(FactionId::Federation, "Mara Kellan");
 }
 
 void TravelTest::SetTripFactors(int speedClass, int officers, int droids, int mercenaries,

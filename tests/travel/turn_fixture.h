@@ -52,7 +52,7 @@ class TurnTest : public GameTest {
     }
 
     // Every call appends its name; none changes the game, except that the end of a game is the
-    // real one (it only marks the end and unwinds the screens).
+    // real one without the score (it only marks the end and unwinds the screens).
     TurnCalls Recorders() {
         TurnCalls c;
         auto rec = [this](const char* name) { return [this, name] { calls.push_back(name); }; };
@@ -84,7 +84,14 @@ class TurnTest : public GameTest {
         c.CrewTurnStep = rec("CrewTurnStep");
         c.RetireAndScore = [this] {
             calls.push_back("RetireAndScore");
-            RetireAndScore();
+            EndGame();
+        };
+        c.ShowOldAgeInfo = rec("ShowOldAgeInfo");
+        // A final death, without the death screen: the game ends through the table's routine.
+        c.KillCaptain = [this] {
+            calls.push_back("KillCaptain");
+            Ship1()[Ship::Present] = 0;
+            CurrentTurnCalls().RetireAndScore();
         };
         c.AdvanceTournaments = rec("AdvanceTournaments");
         c.UpdateSenatorStory = rec("UpdateSenatorStory");
