@@ -44,6 +44,8 @@ class TForm1 : public ui::Form {
     void SpeedButton9Click();
     void SpeedButton12Click();
     void SpeedButton7Click();
+    // The main menu has no close box, but the window's close button on it is "Quit".
+    void WindowCloseRequest() override { SpeedButton7Click(); }
     void SpeedButton2Click();
     void Image2Click();
     void SoundTimer1Timer();

@@ -138,8 +138,13 @@ void ShowCurrentTutorialStep() {
 }
 
 void ShowTutorialStep1() {
-    ShowStep(*Form1, Step{"Tutorialr.jpg", "Follow the tutorial hand!", "TutorialForm1Step1.txt",
-                          std::nullopt, Point{32, 220}});
+    // The hand points at "Start a new game" from its left, wherever the menu's layout puts it.
+    const ui::Component& button = *Form1->SpeedButton1;
+    const ui::Component& hand = *Form1->TutorialHand;
+    ShowStep(
+        *Form1,
+        Step{"Tutorialr.jpg", "Follow the tutorial hand!", "TutorialForm1Step1.txt", std::nullopt,
+             Point{button.left - hand.width, button.top + (button.height - hand.height) / 2}});
 }
 
 void ShowTutorialStep2() {

@@ -150,8 +150,9 @@ bool Application::FireDueTimers() {
         Timer* t;
         ~Done() { t->running_ = false; }
     } done{due};
+    const uint64_t before = Appearance();
     if (due->OnTimer) due->OnTimer();
-    dirty_ = true;
+    if (Appearance() != before) dirty_ = true;
     return true;
 }
 
@@ -159,15 +160,93 @@ Component* Application::HitTest(Form& form, int x, int y) const {
     const int fx = x - form.OriginX(), fy = y - form.OriginY();
     // Later components lie on top; a hidden parent hides its children.
     const auto& all = form.Components();
+    Component* decoration = nullptr;
     for (auto it = all.rbegin(); it != all.rend(); ++it) {
         Component* c = it->get();
         if (c->kind() == Kind::Timer || c->kind() == Kind::MediaPlayer || !c->Showing()) continue;
-        if (c->ScreenRect().Contains(fx, fy)) return c;
-        if (c->kind() == Kind::ComboBox && static_cast<ComboBox*>(c)->dropped &&
-            static_cast<ComboBox*>(c)->DropRect().Contains(fx, fy))
-            return c;
+        const bool dropped = c->kind() == Kind::ComboBox && static_cast<ComboBox*>(c)->dropped &&
+                             static_cast<ComboBox*>(c)->DropRect().Contains(fx, fy);
+        if (!dropped && !c->ScreenRect().Contains(fx, fy)) continue;
+        if (!decoration && !dropped && c->Decorative()) {
+            // A frame or picture over a text box lets the text box have the mouse.
+            decoration = c;
+            continue;
+        }
+        if (!decoration || c->kind() == Kind::Memo || c->kind() == Kind::ListBox) return c;
+        if (!c->Decorative()) break;
     }
-    return nullptr;
+    return decoration;
+}
+
+namespace {
+
+struct Hasher {
+    uint64_t h = 1469598103934665603ull;
+    void Bytes(const void* p, size_t n) {
+        for (size_t i = 0; i < n; ++i)
+            h = (h ^ static_cast<const uint8_t*>(p)[i]) * 1099511628211ull;
+    }
+    void Int(int64_t v) { Bytes(&v, sizeof v); }
+    void Text(const std::string& t) {
+        Int(static_cast<int64_t>(t.size()));
+        Bytes(t.data(), t.size());
+    }
+    void Paint(Color c) { Int(c.r << 16 | c.g << 8 | c.b); }
+};
+
+}  // namespace
+
+uint64_t Application::Appearance() const {
+    Hasher h;
+    for (const Form* f : stack_) {
+        h.Int(f->visible_);
+        h.Text(f->caption);
+        h.Paint(f->color);
+        for (const auto& comp : f->Components()) {
+            const Component& c = *comp;
+            h.Int(c.left);
+            h.Int(c.top);
+            h.Int(c.width);
+            h.Int(c.height);
+            h.Int(c.visible * 2 + c.enabled);
+            h.Text(c.caption);
+            h.Paint(c.color);
+            h.Paint(c.font.color);
+            h.Text(c.ShownText());
+            switch (c.kind()) {
+                case Kind::Image:
+                    h.Text(static_cast<const Image&>(c).picture);
+                    break;
+                case Kind::Shape: {
+                    const auto& s = static_cast<const Shape&>(c);
+                    h.Paint(s.brushColor);
+                    h.Paint(s.penColor);
+                    h.Int(s.brushClear);
+                    break;
+                }
+                case Kind::ListBox:
+                    h.Int(static_cast<const ListBox&>(c).topIndex);
+                    h.Int(static_cast<const ListBox&>(c).ItemIndex());
+                    break;
+                case Kind::ComboBox:
+                    h.Int(static_cast<const ComboBox&>(c).dropped);
+                    break;
+                case Kind::Memo:
+                    h.Int(static_cast<const Memo&>(c).topLine);
+                    break;
+                case Kind::ProgressBar:
+                case Kind::ScrollBar: {
+                    const auto& r = static_cast<const RangeBar&>(c);
+                    h.Int(r.Min());
+                    h.Int(r.Max());
+                    break;
+                }
+                default:
+                    break;
+            }
+        }
+    }
+    return h.h;
 }
 
 void Application::ResetInput() {
@@ -207,6 +286,10 @@ void Application::MouseUp(int x, int y) {
     Form* top = Top();
     Component* c = pressed_;
     pressed_ = nullptr;
+    if (c) {
+        c->MouseRelease();
+        dirty_ = true;
+    }
     if (!top || !c || HitTest(*top, x, y) != c || !c->Usable()) return;
     Rect r = c->ScreenRect();
     c->Click(x - top->OriginX() - r.x, y - top->OriginY() - r.y, 1);
@@ -215,6 +298,11 @@ void Application::MouseUp(int x, int y) {
 
 void Application::MouseMove(int x, int y) {
     Form* top = Top();
+    if (top && pressed_ && &pressed_->Owner() == top) {
+        Rect r = pressed_->ScreenRect();
+        pressed_->MouseDrag(x - top->OriginX() - r.x, y - top->OriginY() - r.y);
+        dirty_ = true;
+    }
     Component* c = top ? HitTest(*top, x, y) : nullptr;
     if (c != hovered_) {
         hovered_ = c;
@@ -237,6 +325,12 @@ void Application::KeyDown(int key) {
     top->FormKeyDown(key);
     // A key that closed its screen is spent: it never reaches the screen below.
     if (Top() != top || top->closing_) return;
+    // Escape is the close box's key.
+    if (key == keys::Escape) {
+        if (top->closeBox) top->Close();
+        dirty_ = true;
+        return;
+    }
     if (top->focused && top->focused->Usable()) top->focused->KeyDown(key);
     dirty_ = true;
 }
@@ -249,7 +343,15 @@ void Application::TextInput(const std::string& utf8) {
 }
 
 void Application::CloseRequest() {
-    if (Form* top = Top()) top->Close();
+    if (Form* top = Top()) top->WindowCloseRequest();
+    dirty_ = true;
+}
+
+std::optional<uint64_t> Application::NextRedrawDue() {
+    Form* top = Top();
+    auto* edit = top ? dynamic_cast<Edit*>(top->focused) : nullptr;
+    if (!edit || edit->readOnly || !edit->Showing() || !edit->Usable()) return std::nullopt;
+    return (Now() / kCaretBlinkMs + 1) * kCaretBlinkMs;
 }
 
 }  // namespace ui

@@ -91,6 +91,12 @@ class Application {
     // The deepest showing component of the top screen at a canvas point.
     Component* HitTest(Form& form, int x, int y) const;
 
+    // The caret of the focused edit box blinks; a frame is due when it turns.
+    static constexpr uint64_t kCaretBlinkMs = 500;
+    bool CaretVisible() { return (Now() / kCaretBlinkMs) % 2 == 0; }
+    // When the window must draw again though nothing else happens: the caret's next turn.
+    std::optional<uint64_t> NextRedrawDue();
+
     // Something changed that the window should redraw.
     bool TakeDirty() {
         bool d = dirty_;
@@ -105,6 +111,9 @@ class Application {
   private:
     void RunLoop(Form& form);
     void RunOnce(Form& form);
+    // What the shown screens look like, as one number: a timer that changes none of it costs
+    // no frame.
+    uint64_t Appearance() const;
     void ResetInput();
 
     std::unique_ptr<Backend> backend_;

@@ -22,6 +22,7 @@ struct Loaded {
 };
 
 struct State {
+    bool subsystem = false;  // SDL's audio is up, with or without a device
     bool open = false;
     std::map<std::string, Mix_Chunk*> waves;  // effect cache; a failed load is kept as null
     std::map<int, Loaded> players;
@@ -50,13 +51,16 @@ bool IsMusic(const std::string& file) {
 }  // namespace
 
 bool Init() {
-    if (S().open) return true;
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
-    Mix_Init(MIX_INIT_MP3);
-    if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        return false;
+    auto& s = S();
+    if (s.open) return true;
+    if (!s.subsystem) {
+        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+        s.subsystem = true;
+        Mix_Init(MIX_INIT_MP3);
     }
+    // Without a device the subsystem stays up until shut-down: closing it here waits on its
+    // device-watch thread, and the player would wait for the main menu.
+    if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) != 0) return false;
     Mix_AllocateChannels(16);
     S().open = true;
     return true;
@@ -64,7 +68,13 @@ bool Init() {
 
 void Shutdown() {
     auto& s = S();
-    if (!s.open) return;
+    if (!s.subsystem) return;
+    s.subsystem = false;
+    if (!s.open) {
+        Mix_Quit();
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        return;
+    }
     Mix_HaltChannel(-1);
     Mix_HaltMusic();
     for (auto& [name, chunk] : s.waves)

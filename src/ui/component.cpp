@@ -7,6 +7,7 @@
 #include "ui/application.h"
 #include "ui/audio.h"
 #include "ui/files.h"
+#include "ui/fonts.h"
 #include "ui/form.h"
 
 namespace ui {
@@ -89,6 +90,20 @@ void Component::Click(int, int, int clicks) {
 
 void Component::MouseDown(int x, int y) {
     if (OnMouseDown) OnMouseDown(x, y);
+}
+
+bool Component::Decorative() const {
+    const bool handled = OnClick || OnDblClick || OnMouseDown;
+    switch (kind_) {
+        case Kind::Shape:
+        case Kind::GroupBox:
+        case Kind::Image:
+        case Kind::Label:
+        case Kind::Panel:
+            return !handled;
+        default:
+            return false;
+    }
 }
 
 bool Component::Contains(const Component& child) const {
@@ -182,6 +197,25 @@ void Edit::TextInput(const std::string& utf8) {
     if (readOnly) return;
     if (maxLength > 0 && Utf8Length(text_) >= static_cast<size_t>(maxLength)) return;
     PlayerSetText(text_ + utf8);
+}
+
+int Edit::TextAreaWidth() const {
+    return std::max(0, width - 2 * kMargin - (kind() == Kind::SpinEdit ? 16 : 0));
+}
+
+int Edit::ScrollOffset() const {
+    TTF_Font* f = OpenFont(font);
+    int w = 0, h = 0;
+    if (!f || text_.empty() || TTF_SizeUTF8(f, text_.c_str(), &w, &h) != 0) return 0;
+    // Room for the caret after the last character.
+    return std::max(0, w + 2 - TextAreaWidth());
+}
+
+int Edit::CaretX() const {
+    TTF_Font* f = OpenFont(font);
+    int w = 0, h = 0;
+    if (f && !text_.empty()) TTF_SizeUTF8(f, text_.c_str(), &w, &h);
+    return kMargin + w - ScrollOffset();
 }
 
 int SpinEdit::Value(int fallback) const {
@@ -305,17 +339,68 @@ void Memo::SetText(const std::string& text) {
     topLine = 0;
 }
 
-void Memo::Wheel(int steps) {
-    topLine = std::max(0, topLine - steps * 3);
+std::vector<std::string> Memo::WrappedLines() const {
+    TTF_Font* f = OpenFont(font);
+    if (!f || !wordWrap) return lines;
+    std::vector<std::string> out;
+    for (const auto& line : lines)
+        for (auto& part : WrapText(f, line, width - 8 - BarWidth())) out.push_back(std::move(part));
+    return out;
 }
 
-void Memo::Click(int x, int y, int clicks) {
-    // The scroll bar at the right edge pages the text.
-    if (scrollBars != ScrollBars::None && x >= width - 16) {
-        Wheel(y < height / 2 ? 3 : -3);
+int Memo::LineHeight() const {
+    TTF_Font* f = OpenFont(font);
+    return f ? std::max(1, TTF_FontLineSkip(f)) : std::max(1, font.size * 4 / 3 + 2);
+}
+
+int Memo::VisibleRows() const {
+    return std::max(1, (height - 4) / LineHeight());
+}
+
+int Memo::MaxTopLine() const {
+    return std::max(0, static_cast<int>(WrappedLines().size()) - VisibleRows());
+}
+
+void Memo::ScrollTo(int line) {
+    topLine = std::clamp(line, 0, MaxTopLine());
+}
+
+Rect Memo::ThumbRect() const {
+    const int total = static_cast<int>(WrappedLines().size()), rows = VisibleRows();
+    if (!BarWidth() || total <= rows) return Rect{width - kBarWidth, 0, 0, 0};
+    const int track = height - 2;
+    const int thumb = std::max(kBarWidth, track * rows / total);
+    const int maxTop = total - rows;
+    const int at = (track - thumb) * std::clamp(topLine, 0, maxTop) / maxTop;
+    return Rect{width - kBarWidth + 1, 1 + at, kBarWidth - 2, thumb};
+}
+
+void Memo::Wheel(int steps) {
+    ScrollTo(topLine - steps * 3);
+}
+
+void Memo::MouseDown(int x, int y) {
+    if (!BarWidth() || x < width - kBarWidth) {
+        Component::MouseDown(x, y);
         return;
     }
-    Component::Click(x, y, clicks);
+    Rect thumb = ThumbRect();
+    if (thumb.h == 0) return;
+    if (y >= thumb.y && y < thumb.y + thumb.h) {
+        dragFrom_ = y - thumb.y;
+    } else {
+        // A click on the track pages toward it.
+        ScrollTo(topLine + (y < thumb.y ? -1 : 1) * std::max(1, VisibleRows() - 1));
+    }
+}
+
+void Memo::MouseDrag(int, int y) {
+    if (dragFrom_ < 0) return;
+    Rect thumb = ThumbRect();
+    const int room = height - 2 - thumb.h, maxTop = MaxTopLine();
+    if (room <= 0 || maxTop == 0) return;
+    const int at = std::clamp(y - dragFrom_ - 1, 0, room);
+    ScrollTo((at * maxTop + room / 2) / room);
 }
 
 void RangeBar::SetRange(int min, int max) {

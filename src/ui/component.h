@@ -103,7 +103,13 @@ class Component {
     // A click of the player at (x, y) inside the component; clicks is 2 for a double click.
     virtual void Click(int x, int y, int clicks);
     virtual void MouseDown(int x, int y);
+    // The pointer moved with the button held after a press on this component, and let go.
+    virtual void MouseDrag(int /*x*/, int /*y*/) {}
+    virtual void MouseRelease() {}
     virtual void Wheel(int /*steps*/) {}
+    // Frames, shapes, and pictures or texts without a handler: they only decorate, so the
+    // wheel and clicks reach the memo or list below them.
+    bool Decorative() const;
     virtual bool TakesFocus() const { return false; }
     virtual void KeyDown(int /*key*/) {}
     virtual void TextInput(const std::string& /*utf8*/) {}
@@ -225,6 +231,12 @@ class Edit : public Component {
     void KeyDown(int key) override;
     void TextInput(const std::string& utf8) override;
     std::string ShownText() const override { return text_; }
+    // The caret stays after the last character; a text wider than the box scrolls left by
+    // ScrollOffset() pixels so the caret, at CaretX() inside the box, stays in view.
+    static constexpr int kMargin = 4;
+    int TextAreaWidth() const;
+    int ScrollOffset() const;
+    int CaretX() const;
 
   protected:
     std::string text_;
@@ -311,6 +323,15 @@ class Memo : public Component {
     bool wordWrap = true;
     ScrollBars scrollBars = ScrollBars::None;
     int topLine = 0;  // first wrapped line shown
+    static constexpr int kBarWidth = 16;
+    // The text as shown: broken to the width left beside the scroll bar.
+    std::vector<std::string> WrappedLines() const;
+    int LineHeight() const;
+    int VisibleRows() const;
+    int MaxTopLine() const;
+    void ScrollTo(int line);
+    // The thumb inside the bar at the right edge; empty while the whole text fits.
+    Rect ThumbRect() const;
     // Lines of a text file (Windows-1252); a missing file leaves the memo empty.
     void LoadFromFile(const std::string& name);
     std::string Text() const;
@@ -320,8 +341,14 @@ class Memo : public Component {
         topLine = 0;
     }
     void Wheel(int steps) override;
-    void Click(int x, int y, int clicks) override;
+    void MouseDown(int x, int y) override;
+    void MouseDrag(int x, int y) override;
+    void MouseRelease() override { dragFrom_ = -1; }
     std::string ShownText() const override { return Text(); }
+
+  private:
+    int BarWidth() const { return scrollBars == ScrollBars::None ? 0 : kBarWidth; }
+    int dragFrom_ = -1;  // where in the thumb the player holds it, while dragging
 };
 
 // A bar with a position inside a range: the progress bar and the scroll bar.

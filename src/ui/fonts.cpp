@@ -60,4 +60,27 @@ TTF_Font* OpenFont(const Font& font) {
     return oit->second;
 }
 
+std::vector<std::string> WrapText(TTF_Font* font, const std::string& para, int width) {
+    std::vector<std::string> out;
+    std::string line;
+    size_t i = 0;
+    while (i <= para.size()) {
+        size_t sp = para.find(' ', i);
+        std::string word = para.substr(i, sp == std::string::npos ? std::string::npos : sp - i);
+        std::string trial = line.empty() ? word : line + " " + word;
+        int w = 0, h = 0;
+        TTF_SizeUTF8(font, trial.c_str(), &w, &h);
+        if (w > width && !line.empty()) {
+            out.push_back(line);
+            line = word;
+        } else {
+            line = trial;
+        }
+        if (sp == std::string::npos) break;
+        i = sp + 1;
+    }
+    out.push_back(line);
+    return out;
+}
+
 }  // namespace ui

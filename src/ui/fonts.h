@@ -3,6 +3,9 @@
 
 #include <SDL_ttf.h>
 
+#include <string>
+#include <vector>
+
 #include "ui/component.h"
 
 namespace ui {
@@ -10,5 +13,8 @@ namespace ui {
 // The open font for a component font (DejaVu Sans, or DejaVu Sans Mono for fixed pitch);
 // nullptr when no font can be found, in which case text is not drawn.
 TTF_Font* OpenFont(const Font& font);
+
+// Breaks a paragraph into lines that fit `width` pixels, at spaces where it can.
+std::vector<std::string> WrapText(TTF_Font* font, const std::string& para, int width);
 
 }  // namespace ui

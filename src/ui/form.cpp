@@ -326,6 +326,7 @@ void Form::LoadLayout() {
     top.Get("width", width);
     top.Get("height", height);
     top.GetColor("color", color);
+    top.Get("closeBox", closeBox);
     top.Use("components");
     top.ReportUnknown();
     if (width > kCanvasWidth || height > kCanvasHeight)

@@ -51,6 +51,13 @@ class Form {
     int ShowModal();
     // A close request: honoured when CloseQuery allows it.
     void Close();
+    // Whether the screen has a close box: the window's close button and Escape ask it to close.
+    // Screens without one ignore both.
+    bool closeBox = true;
+    // The window's close button while this screen is on top.
+    virtual void WindowCloseRequest() {
+        if (closeBox) Close();
+    }
     // Ends the screen's modal loop without asking its guard.
     void Hide();
     bool Visible() const { return visible_; }

@@ -57,10 +57,18 @@ Component& Usable(Form& form, const std::string& name) {
     return *c;
 }
 
+struct Point {
+    int x, y;
+};
+
+Point OnCanvas(const Form& form, const Component& c, int lx, int ly) {
+    Rect r = c.ScreenRect();
+    return Point{form.OriginX() + r.x + lx, form.OriginY() + r.y + ly};
+}
+
 // A real click: through hit testing, so a component lying on top takes it as it would.
 void ClickComponent(Form& form, Component& c, int lx, int ly, int clicks) {
-    Rect r = c.ScreenRect();
-    const int x = form.OriginX() + r.x + lx, y = form.OriginY() + r.y + ly;
+    const auto [x, y] = OnCanvas(form, c, lx, ly);
     Component* hit = App().HitTest(form, x, y);
     Require(hit == &c, "a click on " + c.Name() + " of " + form.ClassName() + " lands on " +
                            (hit ? hit->Name() : std::string("nothing")));
@@ -129,6 +137,31 @@ ScriptedPlayer& ScriptedPlayer::Tick(const std::string& form, const std::string&
         auto* box = dynamic_cast<CheckBox*>(&Usable(f, checkBox));
         Require(box != nullptr, checkBox + " on " + f.ClassName() + " is no check box");
         if (box->checked != ticked) ClickComponent(f, *box, 6, box->height / 2, 1);
+    });
+}
+
+ScriptedPlayer& ScriptedPlayer::Wheel(const std::string& form, const std::string& component,
+                                      int steps) {
+    return Add(form, "turn the wheel over " + component, [component, steps](Form& f) {
+        Component& c = Usable(f, component);
+        const Point p = OnCanvas(f, c, c.width / 2, c.height / 2);
+        App().MouseWheel(p.x, p.y, steps);
+    });
+}
+
+ScriptedPlayer& ScriptedPlayer::Drag(const std::string& form, const std::string& component,
+                                     int fromX, int fromY, int toX, int toY) {
+    return Add(form, "drag on " + component, [=](Form& f) {
+        Component& c = Usable(f, component);
+        const Point from = OnCanvas(f, c, fromX, fromY), to = OnCanvas(f, c, toX, toY);
+        Component* hit = App().HitTest(f, from.x, from.y);
+        Require(hit == &c, "a press on " + c.Name() + " of " + f.ClassName() + " lands on " +
+                               (hit ? hit->Name() : std::string("nothing")));
+        App().MouseDown(from.x, from.y, 1);
+        // In a few steps, as a hand moves.
+        for (int i = 1; i <= 4; ++i)
+            App().MouseMove(from.x + (to.x - from.x) * i / 4, from.y + (to.y - from.y) * i / 4);
+        App().MouseUp(to.x, to.y);
     });
 }
 

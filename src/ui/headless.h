@@ -31,6 +31,11 @@ class ScriptedPlayer {
     ScriptedPlayer& SelectRow(const std::string& form, const std::string& list, int row);
     ScriptedPlayer& Type(const std::string& form, const std::string& edit, const std::string& text);
     ScriptedPlayer& Tick(const std::string& form, const std::string& checkBox, bool ticked);
+    // The wheel turned over a component's middle (steps > 0 away from the player, i.e. up).
+    ScriptedPlayer& Wheel(const std::string& form, const std::string& component, int steps);
+    // A press at one point of a component, the mouse moved with the button held, let go.
+    ScriptedPlayer& Drag(const std::string& form, const std::string& component, int fromX,
+                         int fromY, int toX, int toY);
     ScriptedPlayer& Key(const std::string& form, int key);
     ScriptedPlayer& CloseRequest(const std::string& form);
     // A look at (or a free action on) the screen while it is on top.

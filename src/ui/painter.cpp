@@ -63,30 +63,6 @@ std::vector<std::string> SplitLines(const std::string& text) {
     return out;
 }
 
-// Breaks a paragraph into lines that fit `width` pixels, at spaces where it can.
-std::vector<std::string> Wrap(TTF_Font* font, const std::string& para, int width) {
-    std::vector<std::string> out;
-    std::string line;
-    size_t i = 0;
-    while (i <= para.size()) {
-        size_t sp = para.find(' ', i);
-        std::string word = para.substr(i, sp == std::string::npos ? std::string::npos : sp - i);
-        std::string trial = line.empty() ? word : line + " " + word;
-        int w = 0, h = 0;
-        TTF_SizeUTF8(font, trial.c_str(), &w, &h);
-        if (w > width && !line.empty()) {
-            out.push_back(line);
-            line = word;
-        } else {
-            line = trial;
-        }
-        if (sp == std::string::npos) break;
-        i = sp + 1;
-    }
-    out.push_back(line);
-    return out;
-}
-
 }  // namespace
 
 Painter::~Painter() {
@@ -187,7 +163,7 @@ void Painter::DrawText(const std::string& text, const Font& font, const SDL_Rect
     std::vector<std::string> lines;
     for (const auto& para : SplitLines(text)) {
         if (wrap) {
-            for (auto& l : Wrap(f, para, box.w)) lines.push_back(std::move(l));
+            for (auto& l : WrapText(f, para, box.w)) lines.push_back(std::move(l));
         } else {
             lines.push_back(para);
         }
@@ -272,6 +248,25 @@ void Painter::DrawScrollBar(const SDL_Rect& box, bool vertical, int pos, int min
     SDL_Rect t = vertical ? SDL_Rect{box.x + 1, box.y + at, box.w - 2, thumb}
                           : SDL_Rect{box.x + at, box.y + 1, thumb, box.h - 2};
     Fill(t, kThumb);
+}
+
+void Painter::DrawArrows(const SDL_Rect& box, bool usable) {
+    const SDL_Rect halves[2] = {{box.x, box.y, box.w, box.h / 2},
+                                {box.x, box.y + box.h / 2, box.w, box.h - box.h / 2}};
+    for (int i = 0; i < 2; ++i) {
+        const SDL_Rect& b = halves[i];
+        Fill(b, usable ? (i ? Darker(kThumb, 20) : kThumb) : kTrack);
+        Frame(b, usable ? kButtonEdge : kMissingEdge);
+        // A small triangle, pointing up on the upper half and down on the lower one.
+        const Color ink = usable ? colors::White : kDisabledText;
+        SDL_SetRenderDrawColor(r_, ink.r, ink.g, ink.b, 255);
+        const int half = std::max(1, std::min(b.w - 6, b.h - 4) / 2);
+        const int cx = b.x + b.w / 2, top = b.y + (b.h - half) / 2;
+        for (int row = 0; row < half; ++row) {
+            const int w = i ? half - 1 - row : row;
+            SDL_RenderDrawLine(r_, cx - w, top + row, cx + w, top + row);
+        }
+    }
 }
 
 void Painter::DrawComponent(const Component& c, int ox, int oy, const SDL_Rect& parentClip) {
@@ -371,21 +366,24 @@ void Painter::DrawComponent(const Component& c, int ox, int oy, const SDL_Rect& 
         case Kind::Edit:
         case Kind::SpinEdit: {
             const auto& e = static_cast<const Edit&>(c);
+            const bool focused = c.Owner().focused == &c && !e.readOnly && c.Usable();
             Fill(box, c.color);
-            Frame(box, c.Owner().focused == &c ? kButtonHover : kButtonEdge);
-            std::string shown = e.Text();
-            if (c.Owner().focused == &c && !e.readOnly) shown += "_";
-            int arrows = c.kind() == Kind::SpinEdit ? 16 : 0;
-            DrawText(shown, font, SDL_Rect{box.x + 4, box.y, box.w - 8 - arrows, box.h},
+            Frame(box, focused ? kButtonHover : kButtonEdge);
+            const int arrows = c.kind() == Kind::SpinEdit ? 16 : 0;
+            SDL_Rect area{box.x + Edit::kMargin, box.y, e.TextAreaWidth(), box.h};
+            SDL_Rect textClip = Intersect(clip, area);
+            SDL_RenderSetClipRect(r_, &textClip);
+            // A long text slides left under the clip, so its end and the caret stay in view.
+            DrawText(e.Text(), font,
+                     SDL_Rect{area.x - e.ScrollOffset(), box.y, area.w + e.ScrollOffset(), box.h},
                      Align::Left, false, true, textColor);
-            if (arrows) {
-                SDL_Rect up{box.x + box.w - arrows, box.y, arrows, box.h / 2};
-                SDL_Rect dn{box.x + box.w - arrows, box.y + box.h / 2, arrows, box.h - box.h / 2};
-                Fill(up, kThumb);
-                Fill(dn, Darker(kThumb, 20));
-                Frame(up, kButtonEdge);
-                Frame(dn, kButtonEdge);
+            if (focused && App().CaretVisible()) {
+                TTF_Font* f = OpenFont(font);
+                const int lh = f ? TTF_FontHeight(f) : box.h - 6;
+                Fill(SDL_Rect{box.x + e.CaretX(), box.y + (box.h - lh) / 2, 1, lh}, textColor);
             }
+            SDL_RenderSetClipRect(r_, &clip);
+            if (arrows) DrawArrows(SDL_Rect{box.x + box.w - arrows, box.y, arrows, box.h}, true);
             break;
         }
         case Kind::ListBox: {
@@ -421,29 +419,27 @@ void Painter::DrawComponent(const Component& c, int ox, int oy, const SDL_Rect& 
             const auto& m = static_cast<const Memo&>(c);
             Fill(box, c.color);
             Frame(box, kButtonEdge);
-            const int bar = m.scrollBars == ScrollBars::None ? 0 : 14;
-            TTF_Font* f = OpenFont(font);
-            if (!f) break;
-            std::vector<std::string> lines;
-            for (const auto& line : m.lines) {
-                if (m.wordWrap) {
-                    for (auto& w : Wrap(f, line, box.w - 8 - bar)) lines.push_back(std::move(w));
-                } else {
-                    lines.push_back(line);
-                }
-            }
-            const int lh = TTF_FontLineSkip(f);
-            const int rows = std::max(1, (box.h - 4) / lh);
-            const int first =
-                std::clamp(m.topLine, 0, std::max(0, static_cast<int>(lines.size()) - rows));
+            const int bar = m.scrollBars == ScrollBars::None ? 0 : Memo::kBarWidth;
+            const std::vector<std::string> lines = m.WrappedLines();
+            const int lh = m.LineHeight();
+            const int first = std::clamp(m.topLine, 0, m.MaxTopLine());
             for (int i = first, y = box.y + 2;
                  i < static_cast<int>(lines.size()) && y < box.y + box.h; ++i, y += lh)
                 DrawText(lines[static_cast<size_t>(i)], font,
                          SDL_Rect{box.x + 4, y, box.w - 8 - bar, lh}, Align::Left, false, false,
                          textColor);
-            if (bar)
-                DrawScrollBar(SDL_Rect{box.x + box.w - bar, box.y, bar, box.h}, true, first, 0,
-                              std::max(1, static_cast<int>(lines.size()) - rows));
+            if (bar) {
+                SDL_Rect track{box.x + box.w - bar, box.y, bar, box.h};
+                Fill(track, kTrack);
+                Frame(track, kMissingEdge);
+                // A text that fits shows the bar without a thumb.
+                Rect t = m.ThumbRect();
+                if (t.h > 0) {
+                    SDL_Rect thumb{box.x + t.x, box.y + t.y, t.w, t.h};
+                    Fill(thumb, App().Pressed() == &c ? Lighter(kThumb, 30) : kThumb);
+                    Frame(thumb, kButtonEdge);
+                }
+            }
             break;
         }
         case Kind::ProgressBar: {
@@ -464,15 +460,9 @@ void Painter::DrawComponent(const Component& c, int ox, int oy, const SDL_Rect& 
             DrawScrollBar(box, s.vertical, s.Position(), s.Min(), s.Max());
             break;
         }
-        case Kind::UpDown: {
-            SDL_Rect up{box.x, box.y, box.w, box.h / 2};
-            SDL_Rect dn{box.x, box.y + box.h / 2, box.w, box.h - box.h / 2};
-            Fill(up, kThumb);
-            Fill(dn, Darker(kThumb, 20));
-            Frame(up, kButtonEdge);
-            Frame(dn, kButtonEdge);
+        case Kind::UpDown:
+            DrawArrows(box, c.Usable());
             break;
-        }
         case Kind::Timer:
         case Kind::MediaPlayer:
             break;

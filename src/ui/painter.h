@@ -31,6 +31,7 @@ class Painter {
                   bool wrap, bool vcenter, Color color);
     void DrawButton(const Component& c, const SDL_Rect& box);
     void DrawPicture(const std::string& name, const SDL_Rect& box, bool stretch, bool center);
+    void DrawArrows(const SDL_Rect& box, bool usable);
     void DrawScrollBar(const SDL_Rect& box, bool vertical, int pos, int min, int max);
     SDL_Texture* TextTexture(const std::string& text, const Font& font, Color color, int& w,
                              int& h);

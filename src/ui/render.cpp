@@ -1,10 +1,11 @@
-// Off-screen drawing and the PNG writer.
+// Off-screen drawing and PNG files of it.
 #include "ui/render.h"
 
 #include <SDL.h>
+#include <png.h>
 
-#include <array>
-#include <fstream>
+#include <csetjmp>
+#include <cstdio>
 
 #include "ui/painter.h"
 
@@ -68,85 +69,28 @@ bool RenderFormToPng(const Form& form, const std::string& path) {
     return canvas.SavePng(path);
 }
 
-namespace {
-
-uint32_t Crc(const uint8_t* data, size_t n, uint32_t crc = 0xffffffffu) {
-    static const auto table = [] {
-        std::array<uint32_t, 256> t{};
-        for (uint32_t i = 0; i < 256; ++i) {
-            uint32_t c = i;
-            for (int k = 0; k < 8; ++k) c = (c & 1) ? 0xedb88320u ^ (c >> 1) : c >> 1;
-            t[i] = c;
-        }
-        return t;
-    }();
-    for (size_t i = 0; i < n; ++i) crc = table[(crc ^ data[i]) & 0xff] ^ (crc >> 8);
-    return crc;
-}
-
-void Put32(std::vector<uint8_t>& v, uint32_t x) {
-    for (int s = 24; s >= 0; s -= 8) v.push_back(static_cast<uint8_t>(x >> s));
-}
-
-void Chunk(std::ofstream& out, const char* type, const std::vector<uint8_t>& data) {
-    std::vector<uint8_t> head;
-    Put32(head, static_cast<uint32_t>(data.size()));
-    out.write(reinterpret_cast<const char*>(head.data()), 4);
-    std::vector<uint8_t> body(type, type + 4);
-    body.insert(body.end(), data.begin(), data.end());
-    out.write(reinterpret_cast<const char*>(body.data()),
-              static_cast<std::streamsize>(body.size()));
-    std::vector<uint8_t> crc;
-    Put32(crc, Crc(body.data(), body.size()) ^ 0xffffffffu);
-    out.write(reinterpret_cast<const char*>(crc.data()), 4);
-}
-
-}  // namespace
-
 bool WritePng(const std::string& path, int width, int height, const std::vector<uint8_t>& rgb) {
     if (width <= 0 || height <= 0 || rgb.size() != static_cast<size_t>(width) * height * 3)
         return false;
-    // Rows with filter byte 0, kept in stored (uncompressed) deflate blocks: simple and exact.
-    std::vector<uint8_t> raw;
-    raw.reserve(static_cast<size_t>(height) * (width * 3 + 1));
-    for (int y = 0; y < height; ++y) {
-        raw.push_back(0);
-        auto row = rgb.begin() + static_cast<std::ptrdiff_t>(y) * width * 3;
-        raw.insert(raw.end(), row, row + width * 3);
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file) return false;
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png ? png_create_info_struct(png) : nullptr;
+    bool ok = false;
+    // libpng reports its failures by jumping back here; nothing below owns a destructor.
+    if (info && setjmp(png_jmpbuf(png)) == 0) {
+        png_init_io(png, file);
+        png_set_IHDR(png, info, static_cast<png_uint_32>(width), static_cast<png_uint_32>(height),
+                     8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+                     PNG_FILTER_TYPE_DEFAULT);
+        png_write_info(png, info);
+        for (int y = 0; y < height; ++y)
+            png_write_row(png, rgb.data() + static_cast<size_t>(y) * width * 3);
+        png_write_end(png, nullptr);
+        ok = true;
     }
-    std::vector<uint8_t> z{0x78, 0x01};
-    for (size_t at = 0; at < raw.size() || at == 0;) {
-        size_t n = std::min<size_t>(65535, raw.size() - at);
-        bool last = at + n >= raw.size();
-        z.push_back(last ? 1 : 0);
-        z.push_back(static_cast<uint8_t>(n));
-        z.push_back(static_cast<uint8_t>(n >> 8));
-        z.push_back(static_cast<uint8_t>(~n));
-        z.push_back(static_cast<uint8_t>(~n >> 8));
-        z.insert(z.end(), raw.begin() + static_cast<std::ptrdiff_t>(at),
-                 raw.begin() + static_cast<std::ptrdiff_t>(at + n));
-        at += n;
-        if (last) break;
-    }
-    uint32_t a = 1, b = 0;
-    for (uint8_t byte : raw) {
-        a = (a + byte) % 65521;
-        b = (b + a) % 65521;
-    }
-    Put32(z, (b << 16) | a);
-
-    std::ofstream out(path, std::ios::binary);
-    if (!out) return false;
-    const uint8_t signature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n'};
-    out.write(reinterpret_cast<const char*>(signature), 8);
-    std::vector<uint8_t> ihdr;
-    Put32(ihdr, static_cast<uint32_t>(width));
-    Put32(ihdr, static_cast<uint32_t>(height));
-    ihdr.insert(ihdr.end(), {8, 2, 0, 0, 0});
-    Chunk(out, "IHDR", ihdr);
-    Chunk(out, "IDAT", z);
-    Chunk(out, "IEND", {});
-    return static_cast<bool>(out);
+    png_destroy_write_struct(png ? &png : nullptr, info ? &info : nullptr);
+    return std::fclose(file) == 0 && ok;
 }
 
 }  // namespace ui

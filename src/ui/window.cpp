@@ -3,7 +3,9 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <memory>
+#include <optional>
 
 #include "ui/application.h"
 #include "ui/audio.h"
@@ -45,6 +47,26 @@ int KeyOf(SDL_Keycode k) {
     return keys::Other;
 }
 
+// As large as the desktop's free area allows, keeping the canvas's aspect. The frame the desktop
+// puts around the window is known only once it is shown: the window is fitted again then.
+void FitToDesktop(SDL_Window* w) {
+    SDL_Rect usable{0, 0, kCanvasWidth, kCanvasHeight};
+    const int display = std::max(0, SDL_GetWindowDisplayIndex(w));
+    if (SDL_GetDisplayUsableBounds(display, &usable) != 0 || usable.w <= 0 || usable.h <= 0) return;
+    int top = 0, left = 0, bottom = 0, right = 0;
+    if (SDL_GetWindowBordersSize(w, &top, &left, &bottom, &right) != 0)
+        top = left = bottom = right = 0;
+    const int roomW = usable.w - left - right, roomH = usable.h - top - bottom;
+    int ww = roomW, wh = roomW * kCanvasHeight / kCanvasWidth;
+    if (wh > roomH) {
+        wh = roomH;
+        ww = roomH * kCanvasWidth / kCanvasHeight;
+    }
+    if (ww < 320 || wh < 240) return;
+    SDL_SetWindowSize(w, ww, wh);
+    SDL_SetWindowPosition(w, usable.x + left + (roomW - ww) / 2, usable.y + top + (roomH - wh) / 2);
+}
+
 class WindowBackend : public Backend {
   public:
     WindowBackend(SDL_Window* w, SDL_Renderer* r) : window_(w), renderer_(r), painter_(r) {}
@@ -68,18 +90,24 @@ class WindowBackend : public Backend {
             title_ = top->caption;
             SDL_SetWindowTitle(window_, title_.c_str());
         }
+        // A frame only when something changed: a turn-based game rests while nobody plays.
         const uint64_t now = Now();
-        if (app.TakeDirty() || now - lastFrame_ >= 250) {
+        if (app.TakeDirty() || (caretDue_ && now >= *caretDue_)) {
             painter_.DrawStack();
             SDL_RenderPresent(renderer_);
-            lastFrame_ = now;
         }
-        int wait = 250;
-        if (auto due = app.NextTimerDue())
-            wait = static_cast<int>(std::min<uint64_t>(250, *due > now ? *due - now : 0));
+        caretDue_ = app.NextRedrawDue();
+        std::optional<uint64_t> wake = app.NextTimerDue();
+        if (caretDue_ && (!wake || *caretDue_ < *wake)) wake = caretDue_;
         SDL_Event e;
-        if (!SDL_WaitEventTimeout(&e, std::max(1, wait))) return;
-        Dispatch(app, e);
+        bool got = false;
+        if (wake) {
+            const uint64_t ms = *wake > now ? std::min<uint64_t>(*wake - now, 60000) : 0;
+            got = SDL_WaitEventTimeout(&e, std::max(1, static_cast<int>(ms)));
+        } else {
+            got = SDL_WaitEvent(&e);
+        }
+        if (got) Dispatch(app, e);
     }
 
   private:
@@ -117,7 +145,16 @@ class WindowBackend : public Backend {
                 app.TextInput(e.text.text);
                 break;
             case SDL_WINDOWEVENT:
-                app.MarkDirty();
+                // Exposed, resized, restored: the canvas is drawn afresh; the rest changes nothing.
+                if (e.window.event == SDL_WINDOWEVENT_SHOWN && !fitted_) {
+                    fitted_ = true;
+                    FitToDesktop(window_);
+                }
+                if (e.window.event == SDL_WINDOWEVENT_EXPOSED ||
+                    e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED ||
+                    e.window.event == SDL_WINDOWEVENT_RESTORED ||
+                    e.window.event == SDL_WINDOWEVENT_SHOWN)
+                    app.MarkDirty();
                 break;
             default:
                 break;
@@ -128,8 +165,9 @@ class WindowBackend : public Backend {
     SDL_Renderer* renderer_;
     Painter painter_;
     std::string title_;
-    uint64_t lastFrame_ = 0;
+    std::optional<uint64_t> caretDue_;
     bool ignoreUp_ = false;
+    bool fitted_ = false;
 };
 
 }  // namespace
@@ -140,20 +178,15 @@ bool UseWindow(std::string* error) {
         return false;
     }
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
-    SDL_DisplayMode mode{};
-    int ww = kCanvasWidth, wh = kCanvasHeight;
-    if (SDL_GetDesktopDisplayMode(0, &mode) == 0 && mode.w > 0 && mode.h > 0) {
-        ww = mode.w;
-        wh = mode.h;
-    }
-    SDL_Window* w =
-        SDL_CreateWindow(kScreenCaption, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, ww, wh,
-                         SDL_WINDOW_BORDERLESS | SDL_WINDOW_MAXIMIZED | SDL_WINDOW_RESIZABLE);
+    SDL_Window* w = SDL_CreateWindow(kScreenCaption, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                                     kCanvasWidth, kCanvasHeight, SDL_WINDOW_RESIZABLE);
     if (!w) {
         if (error) *error = SDL_GetError();
         SDL_Quit();
         return false;
     }
+    SDL_SetWindowMinimumSize(w, kCanvasWidth / 4, kCanvasHeight / 4);
+    FitToDesktop(w);
     SDL_Renderer* r =
         SDL_CreateRenderer(w, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
     if (!r) r = SDL_CreateRenderer(w, -1, SDL_RENDERER_SOFTWARE);
@@ -163,7 +196,7 @@ bool UseWindow(std::string* error) {
         SDL_Quit();
         return false;
     }
-    // The canvas keeps its aspect on any display; the bars around it stay black.
+    // The canvas keeps its aspect in any window size; the bars around it stay black.
     SDL_RenderSetLogicalSize(r, kCanvasWidth, kCanvasHeight);
     SDL_StartTextInput();
     App().SetBackend(std::make_unique<WindowBackend>(w, r));

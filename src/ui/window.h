@@ -1,4 +1,5 @@
-// The real window: one borderless, maximised SDL window showing the 1024 x 768 canvas scaled.
+// The real window: a desktop window with the game's caption and a close button, showing the
+// 1024 x 768 canvas scaled to its size.
 #pragma once
 
 #include <string>

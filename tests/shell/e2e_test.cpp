@@ -227,8 +227,14 @@ class Game {
     }
     void Click(const std::string& form, const std::string& name) const {
         const Box b = Where(form, name);
-        const std::string at = std::to_string(b.x + b.w / 2) + " " + std::to_string(b.y + b.h / 2);
-        std::system((x_.Env() + "xdotool mousemove --sync " + at + " click 1").c_str());
+        const int x = b.x + b.w / 2, y = b.y + b.h / 2;
+        // A synced move to where the pointer already is waits for a motion that never comes:
+        // step beside the spot first.
+        const std::string beside = std::to_string(x + 1) + " " + std::to_string(y);
+        const std::string at = std::to_string(x) + " " + std::to_string(y);
+        std::system(
+            (x_.Env() + "xdotool mousemove " + beside + " mousemove --sync " + at + " click 1")
+                .c_str());
         std::this_thread::sleep_for(300ms);
     }
     void Type(const std::string& text) const {
@@ -341,11 +347,23 @@ TEST_F(EndToEnd, ANewCaptainReachesTheTravelScreenAndQuitEndsTheRunInOrder) {
     ASSERT_TRUE(travelling) << "the travel screen did not appear";
     game.Save("4-travel-screen");
 
+    // Escape is the travel screen's close box: the quit question, and "No" stays.
+    game.Key("Escape", 1);
+    ASSERT_TRUE(game.WaitFor("TMessage3")) << "Escape on the travel screen asked nothing";
+    game.Save("5-quit-question");
+    game.Click("TMessage3", "SpeedButton2");
+    ASSERT_TRUE(game.WaitFor("TForm2")) << "no did not stay on the travel screen";
+
     ASSERT_TRUE(game.RequestClose());
     ASSERT_TRUE(game.WaitFor("TMessage3")) << "closing the travel screen asked nothing";
-    game.Save("5-quit-question");
     game.Click("TMessage3", "SpeedButton1");
     ASSERT_TRUE(game.WaitFor("TForm1")) << "yes did not lead back to the main menu";
+
+    // The main menu has no close box: Escape does nothing.
+    game.Key("Escape", 1);
+    EXPECT_EQ(game.Wait(2s), std::nullopt) << "Escape ended the program";
+    EXPECT_TRUE(Game::Shows(game.Capture(), "TForm1")) << "Escape left the main menu";
+
     // No game has been scored in this folder yet: the list is there, and empty.
     game.Click("TForm1", "SpeedButton9");
     ASSERT_TRUE(game.WaitFor("TForm38")) << "no high-score list";

@@ -9,6 +9,7 @@
 #include "state/newgame.h"
 #include "state/variables.h"
 #include "tutorial/Tutorial.h"
+#include "ui/render.h"
 
 namespace corvanth {
 namespace {
@@ -186,6 +187,32 @@ TEST_F(NewCaptain, EndTutorialAsksAndOnYesHandsTheFactionButtonsBack) {
     EXPECT_EQ(player().LastSeen("TMessage1")->Text("Label1"),
               "The Tutorial has ended. You can restart it from the main menu at any time.");
     EXPECT_EQ(captain()[Player::Faction], FactionId::OuterRimAlliance);
+}
+
+TEST_F(NewCaptain, ALongNameShowsItsEndAndTheCaret) {
+    const std::string name(40, 'W');  // the widest letter: far wider than the box
+    player()
+        .Type("TForm4", "Edit1", name)
+        .Do("TForm4",
+            [&](ui::Form& f) {
+                ui::Edit* edit = Form4->Edit1;
+                EXPECT_EQ(edit->Text(), name);
+                EXPECT_EQ(f.focused, edit);
+                // The text slid left: its end, and the caret after it, lie inside the box.
+                EXPECT_GT(edit->ScrollOffset(), 0);
+                EXPECT_GT(edit->CaretX(), edit->width / 2);
+                EXPECT_LE(edit->CaretX(), edit->width - ui::Edit::kMargin);
+                ui::RenderFormToPng(f, std::string(CORVANTH_SCREENS_DIR) + "/TForm4-long-name.png");
+                // A short name needs no sliding; the caret follows its last letter.
+                edit->SetText("Al");
+                EXPECT_EQ(edit->ScrollOffset(), 0);
+                EXPECT_GT(edit->CaretX(), ui::Edit::kMargin);
+                EXPECT_LT(edit->CaretX(), edit->width / 4);
+                edit->SetText(name);
+            })
+        .Click("TForm4", "SpeedButton4");
+    Form4->ShowModal();
+    EXPECT_EQ(G().CaptainNames[1], name);
 }
 
 }  // namespace

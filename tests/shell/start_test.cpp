@@ -192,8 +192,11 @@ TEST_F(MainMenu, TheTutorialStartsFromTheMenuAndEndsOnlyOnYes) {
                 EXPECT_EQ(TutorialStep, 1);
                 EXPECT_TRUE(Form1->TutorialPanel->visible);
                 EXPECT_EQ(Form1->TutorialHeadline->caption, "Follow the tutorial hand!");
-                EXPECT_EQ(Form1->TutorialHand->left, 32);
-                EXPECT_EQ(Form1->TutorialHand->top, 220);
+                // The hand points at "Start a new game" from its left, at its height.
+                const ui::Component& hand = *Form1->TutorialHand;
+                const ui::Component& button = *Form1->SpeedButton1;
+                EXPECT_EQ(hand.left + hand.width, button.left);
+                EXPECT_EQ(hand.top + hand.height / 2, button.top + button.height / 2);
                 EXPECT_EQ(Form1->TutorialHandPicture->picture, "Tutorialr.jpg");
                 EXPECT_EQ(Form1->TutorialMemo->lines.front().rfind("Welcome aboard, captain!", 0),
                           0u);

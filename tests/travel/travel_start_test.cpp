@@ -1,6 +1,7 @@
 // The adventure start: the turn it leaves, the warm-up of the markets, the wings and the story.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -111,6 +112,61 @@ TEST_F(AdventureStart, RunsOncePerGameAndKeepsHigherWings) {
     EXPECT_EQ(headlines.size(), 4u);
     // Without its text the box shows nothing and the start goes on.
     EXPECT_TRUE(Message4->Memo1->lines.empty());
+}
+
+TEST_F(AdventureStart, TheStoryScrollsToItsLastLineUnderItsFrame) {
+    for (const char* text : {"begin.txt", "Federation.txt", "begin2_F.txt"})
+        std::filesystem::copy_file(std::filesystem::path(CORVANTH_SOURCE_DIR) / "data" / text, text,
+                                   std::filesystem::copy_options::overwrite_existing);
+    NewFederationGame();
+    ui::Memo* memo = Message4->Memo1;
+    auto atTheEnd = [memo] {
+        // The last wrapped line is among the rows shown.
+        const int total = static_cast<int>(memo->WrappedLines().size());
+        EXPECT_GT(total, memo->VisibleRows()) << "the opening story fits its box";
+        EXPECT_EQ(memo->topLine, total - memo->VisibleRows());
+        EXPECT_EQ(memo->topLine, memo->MaxTopLine());
+    };
+    player()
+        .Do("TMessage4",
+            [&](ui::Form& f) {
+                EXPECT_EQ(memo->topLine, 0);
+                EXPECT_GT(memo->ThumbRect().h, 0);
+                // The frame drawn around the text lies over it, and only decorates.
+                const ui::Rect r = memo->ScreenRect();
+                ui::Component* frame = f.Find("Shape1");
+                ASSERT_NE(frame, nullptr);
+                EXPECT_TRUE(frame->ScreenRect().Contains(r.x + 1, r.y + 1));
+                EXPECT_EQ(
+                    ui::App().HitTest(f, f.OriginX() + r.x + r.w / 2, f.OriginY() + r.y + r.h / 2),
+                    memo);
+            })
+        // The wheel turned toward the player runs to the end and stops there.
+        .Wheel("TMessage4", "Memo1", -100)
+        .Do("TMessage4", [&](ui::Form&) { atTheEnd(); })
+        .Wheel("TMessage4", "Memo1", 1)
+        .Do("TMessage4", [&](ui::Form&) { EXPECT_EQ(memo->topLine, memo->MaxTopLine() - 3); })
+        .Wheel("TMessage4", "Memo1", 100)
+        .Do("TMessage4", [&](ui::Form&) { EXPECT_EQ(memo->topLine, 0); });
+    // The thumb dragged to the bottom of its track shows the last line.
+    const int barX = memo->width - ui::Memo::kBarWidth / 2;
+    player()
+        .Drag("TMessage4", "Memo1", barX, 8, barX, memo->height + 40)
+        .Do("TMessage4", [&](ui::Form&) { atTheEnd(); })
+        // A click on the track above the thumb pages back by a page less one line.
+        .ClickAt("TMessage4", "Memo1", barX, 3)
+        .Do("TMessage4",
+            [&](ui::Form&) {
+                EXPECT_EQ(memo->topLine,
+                          std::max(0, memo->MaxTopLine() - (memo->VisibleRows() - 1)));
+            })
+        // Back at the end, the thumb sits at the bottom; dragged past the top, it shows the start.
+        .Wheel("TMessage4", "Memo1", -100)
+        .Drag("TMessage4", "Memo1", barX, memo->height - 4, barX, -50)
+        .Do("TMessage4", [&](ui::Form&) { EXPECT_EQ(memo->topLine, 0); })
+        .Click("TMessage4", "SpeedButton1");
+    ReadStory(2);
+    ShowAdventureStart();
 }
 
 }  // namespace

@@ -124,12 +124,28 @@ TEST_F(Trade, SalesPayTheLocalPriceAndForgetThePriceOnlyWhenAllIsSold) {
 // Money 3.000 at 30 a unit would buy 100, the hold takes 5: the box offers 5, the player types.
 TEST_F(Trade, TheTypedAmountIsTradedAndAClickBelowTheListChoosesNothing) {
     GameState& g = G();
+    const int arrowX = Form2->UpDown1->width / 2, lowerY = Form2->UpDown1->height - 3;
     player()
         .Click("TForm2", "SpeedButton11")
         .SelectRow("TForm2", "ListBox1", kSynthetics - 1)
         .Do("TForm2", [](ui::Form&) { EXPECT_EQ(Form2->SpinEdit1->Text(), "5"); })
         .Type("TForm2", "SpinEdit1", "2")
         .Do("TForm2", [](ui::Form&) { EXPECT_EQ(Form2->Label5->caption, "Sum: $C 60"); })
+        // The arrows beside the box step the amount: 2 up to 3 (3 x 30 = 90), down twice to 1.
+        .ClickAt("TForm2", "UpDown1", arrowX, 2)
+        .Do("TForm2",
+            [](ui::Form&) {
+                EXPECT_EQ(Form2->SpinEdit1->Text(), "3");
+                EXPECT_EQ(Form2->Label5->caption, "Sum: $C 90");
+            })
+        .ClickAt("TForm2", "UpDown1", arrowX, lowerY)
+        .ClickAt("TForm2", "UpDown1", arrowX, lowerY)
+        .Do("TForm2",
+            [](ui::Form&) {
+                EXPECT_EQ(Form2->SpinEdit1->Text(), "1");
+                EXPECT_EQ(Form2->Label5->caption, "Sum: $C 30");
+            })
+        .ClickAt("TForm2", "UpDown1", arrowX, 2)
         .Click("TForm2", "SpeedButton7")
         .Do("TForm2",
             [&](ui::Form&) {

@@ -78,16 +78,41 @@ void Torso(Ctx& c) {
     for (Vec2 v : std::vector<Vec2>{
              {-2.6f, 5.0f}, {-2.5f, 2.7f}, {-2.15f, 1.95f}, {-1.45f, 1.5f}, {-0.42f, 1.1f}})
         shape.push_back(c.P(v.x * k, v.y));
-    // neck first
-    Box(c.img, c.P(0, 1.05f), {c.u * (w.female ? 0.26f : 0.34f), c.u * 0.5f}, w.skin * 0.72f);
+    // The neck first: a lit cylinder in the shadow of the chin.
+    const float neckW = w.female ? 0.26f : 0.34f;
+    FillSdf(
+        c.img, c.h.x - c.u, c.h.y + 0.5f * c.u, c.h.x + c.u, c.h.y + 1.6f * c.u,
+        [&](Vec2 p) {
+            return SdBox(p, c.P(0, 1.05f), {c.u * neckW, c.u * 0.5f});
+        },
+        [&](Vec2 p) {
+            Vec2 l = c.L(p);
+            float nx = std::clamp(l.x / neckW, -1.0f, 1.0f);
+            float lam = Clamp01(-0.55f * nx + 0.7f * std::sqrt(1 - nx * nx));
+            float chin = Smooth(0.75f, 1.15f, l.y);
+            return w.skin * ((0.3f + 0.55f * lam) * (0.55f + 0.45f * chin)) +
+                   Hex(0x6a8aff) * (0.25f * std::pow(Clamp01(nx), 4.0f));
+        });
+    // The body as a rounded volume lit from the upper left, a cool rim on its far edge, and the
+    // head's soft shadow across the collar.
     auto lit = [&](Vec2 p) {
         Vec2 l = c.L(p);
-        float side = Clamp01(0.5f - l.x / 5.0f);
+        float nx = std::clamp(l.x / (2.7f * k), -1.0f, 1.0f);
+        float ny = -Clamp01((2.4f - l.y) / 1.2f) * 0.6f;  // the shoulders turn up to the light
+        Vec3 n = Normalize({nx, ny, std::sqrt(Clamp01(1 - nx * nx))});
+        float lam = Clamp01(Dot(n, Normalize({-0.55f, -0.45f, 0.7f})));
         float fold = 0.92f + 0.1f * Fbm2(l.x * 2, l.y * 3, c.s + 4, 2);
-        return 0.45f + 0.7f * side * fold;
+        float shadow =
+            1 - 0.35f * std::exp(-(l.x * l.x / 0.5f + std::pow(l.y - 1.3f, 2.0f) / 0.2f));
+        return (0.22f + 0.95f * lam * fold) * shadow;
+    };
+    auto rim = [&](Vec2 p) {
+        Vec2 l = c.L(p);
+        return std::pow(Clamp01(l.x / (2.6f * k)), 6.0f) * Smooth(5.0f, 2.0f, l.y);
     };
     Rgb cloth = w.outfit == Outfit::Gown ? Hex(0xf4f0ea) : w.cloth;
-    Polygon(c.img, shape, [&](Vec2 p) { return cloth * lit(p); });
+    Polygon(c.img, shape,
+            [&](Vec2 p) { return cloth * lit(p) + Hex(0x5a7ad8) * (0.45f * rim(p)); });
     auto vNeck = [&](float depth, float width, Rgb fill) {
         Polygon(c.img, {c.P(-width, 1.25f), c.P(width, 1.25f), c.P(0, 1.25f + depth)},
                 [&](Vec2 p) { return fill * lit(p); });
@@ -217,7 +242,14 @@ void Face(Ctx& c) {
                 cheek += std::exp(-(std::pow((l.x - side * 0.4f) / 0.16f, 2.0f) +
                                     std::pow((l.y - 0.32f) / 0.14f, 2.0f)));
             col = Mix(col, Hex(0xd86a5a) * (0.5f + lam * 0.5f), cheek * (w.female ? 0.25f : 0.1f));
-            return col;
+            // Warmth where light passes under the skin, a soft sheen on the lit brow and cheek,
+            // and the cool rim of the backdrop's light along the shadowed edge.
+            col = col + Hex(0x8a2a10) * (0.12f * (1 - lam));
+            Vec3 half = Normalize({light.x, light.y, light.z + 1});
+            float spec = std::pow(Clamp01(Dot(Normalize({nx, ny * 0.8f, nz + 0.2f}), half)), 18.0f);
+            col = col + Rgb{1, 0.95f, 0.9f} * (0.12f * spec);
+            float rimK = std::pow(Clamp01(1 - nz), 2.5f) * Clamp01(nx * 1.5f + 0.3f);
+            return col + Hex(0x6a8aff) * (0.5f * rimK);
         });
     float lw = std::max(0.5f, c.u * 0.025f);
     // eyes and brows

@@ -161,8 +161,8 @@ void Image::Add(int x, int y, Rgb c) {
 
 std::vector<uint8_t> Image::ToBytes() const {
     std::vector<uint8_t> out(px_.size() * 3);
-    auto shoulder = [](float v) {
-        if (v > 0.8f) v = 0.8f + 0.2f * (1 - std::exp(-(v - 0.8f) / 0.2f));
+    auto shoulder = [this](float v) {
+        if (v > 0.8f && !exactTones) v = 0.8f + 0.2f * (1 - std::exp(-(v - 0.8f) / 0.2f));
         return static_cast<uint8_t>(std::lround(Clamp01(v) * 255));
     };
     for (size_t i = 0; i < px_.size(); ++i) {
@@ -337,7 +337,20 @@ void Starfield(Image& img, uint64_t seed, float density, float brightness) {
     }
 }
 
+namespace {
+thread_local bool mapCellBackdrop = false;
+}  // namespace
+
+void SetMapCellBackdrop(bool on) {
+    mapCellBackdrop = on;
+}
+
+bool MapCellBackdrop() {
+    return mapCellBackdrop;
+}
+
 void Nebula(Image& img, uint64_t seed, Rgb a, Rgb b, float strength, float scale) {
+    if (mapCellBackdrop) return;
     // Smooth enough to work out at a quarter of the size and read back bilinearly.
     int step = img.W() >= 400 ? 4 : (img.W() >= 150 ? 2 : 1);
     int gw = img.W() / step + 2, gh = img.H() / step + 2;

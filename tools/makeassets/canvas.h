@@ -82,8 +82,10 @@ class Image {
     Rgb Sample(float x, float y) const;
     void Blend(int x, int y, Rgb c, float a);
     void Add(int x, int y, Rgb c);
-    // 8-bit RGB rows with a soft shoulder, so glows saturate gently instead of clipping.
+    // 8-bit RGB rows with a soft shoulder, so glows saturate gently instead of clipping; a
+    // picture that must match a screen's flat colour keeps its tones exact.
     std::vector<uint8_t> ToBytes() const;
+    bool exactTones = false;
 
   private:
     int w_, h_;
@@ -122,6 +124,10 @@ void Starfield(Image& img, uint64_t seed, float density, float brightness = 1);
 // Domain-warped clouds of two colours, laid on additively.
 void Nebula(Image& img, uint64_t seed, Rgb a, Rgb b, float strength, float scale = 1);
 void Vignette(Image& img, float strength);
+// While set on this thread, space backdrops and nebulae leave the picture black: pictures shown
+// on the system map's black cells, so a planet sits in space and not in a box of its own.
+void SetMapCellBackdrop(bool on);
+bool MapCellBackdrop();
 void Desaturate(Image& img, float amount, float darken);
 void BoxBlur(Image& img, int radius);
 // Block capitals, digits and a few signs, cell 6 by 8 units of `scale` pixels.

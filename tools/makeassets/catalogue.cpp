@@ -8,8 +8,8 @@ namespace corvanth::assets {
 namespace {
 
 constexpr int kBgW = 1024, kBgH = 768;  // screen backgrounds, stretched over whole screens
-constexpr int kLocS = 100;              // map cells show these at 33 by 33
-constexpr int kLocL = 300;              // the planet panel shows these at 215 by 201
+constexpr int kLocS = kMapPictureSize;
+constexpr int kLocL = 300;  // the planet panel shows these at 215 by 201
 constexpr int kCityW = 360, kCityH = 300;
 constexpr int kPicW = 200, kPicH = 150;  // dialog pictures: 200 by 150 and 144 by 108
 constexpr int kWideW = 400, kWideH = 300;

@@ -10,6 +10,9 @@ namespace corvanth::assets {
 
 enum class Look { Plain, Grey };
 
+// The size of the location pictures the system map shows (at 33 by 33) in its black cells.
+constexpr int kMapPictureSize = 100;
+
 // One row: a name pattern whose {a..b} ranges and {x,y} lists expand into files of one kind.
 // Rows that show the same thing at another size or in grey share a key, so they share seeds.
 struct Row {

@@ -9,7 +9,6 @@
 #include <system_error>
 #include <thread>
 
-#include "mpeg_audio.h"
 #include "writers.h"
 
 namespace corvanth::assets {
@@ -31,7 +30,13 @@ bool IsMusic(const std::string& name) {
 
 Image RenderPicture(const Asset& asset) {
     Image img(asset.row->width, asset.row->height);
+    const std::string group = asset.row->group;
+    const bool onMap = asset.row->width == kMapPictureSize &&
+                       asset.row->height == kMapPictureSize &&
+                       (group == "planets" || group == "suns" || group == "sites");
+    SetMapCellBackdrop(onMap);
     asset.row->paint(img, asset.params);
+    SetMapCellBackdrop(false);
     if (asset.row->look == Look::Grey) Desaturate(img, 1.0f, 0.35f);
     return img;
 }
@@ -68,7 +73,7 @@ Outcome Generate(const std::string& dir, const std::vector<Asset>& assets, int t
             fs::path part = target;
             part += ".part";
             bool ok = !a.IsSound()             ? WriteJpeg(part.string(), RenderPicture(a))
-                      : IsMusic(a.params.name) ? WriteMpegLayer1(part.string(), RenderSound(a))
+                      : IsMusic(a.params.name) ? WriteMp3(part.string(), RenderSound(a))
                                                : WriteWav(part.string(), RenderSound(a));
             std::error_code err;
             if (ok) fs::rename(part, target, err);

@@ -5,10 +5,8 @@
 //
 // Everything is drawn or synthesised here from fixed seeds, so every run makes the same files.
 // Pictures are baseline JPEG; sounds are 16-bit mono PCM wave files at 22050 Hz. The two music
-// tracks, "Intro.mp3" and "Background.mp3", are short ambient loops encoded here as MPEG audio
-// Layer I (mono, 22050 Hz, 96 kbit/s): the mixer chooses a music decoder by the file's ending,
-// and its MP3 decoder reads every MPEG audio layer, while wave data under an ".mp3" name is
-// refused. Layer I needs no psychoacoustic model, so the encoder stays small.
+// tracks, "Intro.mp3" and "Background.mp3", are short ambient loops encoded as MP3 by LAME
+// (mono, 22050 Hz, 64 kbit/s): the mixer chooses a music decoder by the file's ending.
 #include <cstdio>
 #include <cstring>
 #include <thread>

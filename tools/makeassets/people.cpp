@@ -12,6 +12,7 @@ namespace {
 enum class Setting { Space, Bar, City, Shadow, Arena };
 
 void Backdrop(Image& img, Setting where, uint64_t seed, Vec2 head, float u) {
+    if (MapCellBackdrop()) return SpaceBackdrop(img, seed, {}, {}, 0);
     switch (where) {
         case Setting::Bar: {
             VerticalGradient(img, Hex(0x2a1408), Hex(0x0a0604));

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "drawing.h"
+#include "lettering.h"
 
 namespace corvanth::assets {
 
@@ -197,7 +198,9 @@ void Tournament(Image& img, const Params& p) {
 // A white glove pointing right, left or up on the tutorial's white panel.
 void Hand(Image& img, int dir) {
     float W = img.W(), H = img.H();
-    VerticalGradient(img, Hex(0xffffff), Hex(0xf0f0f0));
+    // Exactly the white of the hand's panel around it, so the two read as one tile.
+    img.exactTones = true;
+    VerticalGradient(img, Hex(0xffffff), Hex(0xffffff));
     auto rot = [&](Vec2 v) {  // drawn pointing right, then turned
         float x = v.x - 0.5f, y = v.y - 0.5f;
         Vec2 r = dir == 0 ? Vec2{x, y} : (dir == 1 ? Vec2{-x, y} : Vec2{y, -x});
@@ -228,25 +231,58 @@ void Hand(Image& img, int dir) {
     Line(img, rot({0.2f, 0.72f}), rot({0.08f, 0.8f}), 0.12f * W, Hex(0x2456b8));
 }
 
+// The title sits on the main menu's backdrop at the place the menu shows it, so it has no edge
+// there; the letters are the screens' own font, with a glow behind them.
+constexpr float kTitleLeft = 384, kTitleTop = 28;
+
 void Title(Image& img, const Params& p) {
+    (void)p;
     float W = img.W(), H = img.H();
-    SpaceBackdrop(img, p.seed, Hex(0x3a4ad0), Hex(0x8a3ab0), 0.9f, 1.2f);
-    DrawPlanetBody(img, {W * 0.86f, H * 0.3f}, H * 0.14f, kSaturn, p.seed + 1);
-    const char* name = "CORVANTH";
-    float u = W * 0.86f / TextWidth(name, 1);
-    Vec2 at{(W - TextWidth(name, u)) / 2, H * 0.5f - u * 3.5f};
-    Image glow(img.W(), img.H());
-    Text(glow, name, at, u, Hex(0x60a0ff));
-    BoxBlur(glow, static_cast<int>(u));
+    Image backdrop(1024, 768);
+    PaintBackground(backdrop, Params{"exp1_backgr.jpg", {}, 1, HashText("exp1_backgr.jpg")});
     for (int y = 0; y < img.H(); ++y)
-        for (int x = 0; x < img.W(); ++x) img.At(x, y) = img.At(x, y) + glow.At(x, y) * 1.6f;
-    Text(img, name, at, u, Hex(0xe8f0ff));
-    FillSdf(
-        img, 0, 0, W, H,
-        [&](Vec2 q) {
-            return SdBox(q, {W / 2, at.y + u * 7.8f}, {W * 0.4f, 0.8f});
-        },
-        Hex(0xf0c040), 0.9f);
+        for (int x = 0; x < img.W(); ++x)
+            img.At(x, y) =
+                backdrop.At(static_cast<int>(kTitleLeft) + x, static_cast<int>(kTitleTop) + y);
+    DrawPlanetBody(img, {W * 0.9f, H * 0.2f}, H * 0.1f, kSaturn, p.seed + 1);
+
+    const std::string name = "CORVANTH";
+    Coverage letters = Letters(name, static_cast<int>(H * 0.42f));
+    if (letters.w == 0) return;
+    // Scaled to 78 % of the width, centred a little above the middle.
+    const float k = W * 0.78f / letters.w;
+    const float left = (W - letters.w * k) / 2, top = H * 0.47f - letters.h * k / 2;
+    auto cover = [&](float x, float y) {
+        // Bilinear read of the coverage, so the scaled letters stay smooth.
+        float u = (x - left) / k - 0.5f, v = (y - top) / k - 0.5f;
+        int x0 = static_cast<int>(std::floor(u)), y0 = static_cast<int>(std::floor(v));
+        float fx = u - x0, fy = v - y0;
+        return (letters.At(x0, y0) * (1 - fx) + letters.At(x0 + 1, y0) * fx) * (1 - fy) +
+               (letters.At(x0, y0 + 1) * (1 - fx) + letters.At(x0 + 1, y0 + 1) * fx) * fy;
+    };
+    Image glow(img.W(), img.H());
+    for (int y = 0; y < img.H(); ++y)
+        for (int x = 0; x < img.W(); ++x) glow.At(x, y) = Hex(0x4a80ff) * cover(x + 0.5f, y + 0.5f);
+    BoxBlur(glow, static_cast<int>(H * 0.05f));
+    BoxBlur(glow, static_cast<int>(H * 0.03f));
+    const float top0 = top + letters.h * k * 0.2f, top1 = top + letters.h * k * 0.8f;
+    for (int y = 0; y < img.H(); ++y)
+        for (int x = 0; x < img.W(); ++x) {
+            img.At(x, y) = img.At(x, y) + glow.At(x, y) * 1.4f;
+            // A dark rim under each letter, then the face: white above, pale steel below.
+            float rim = cover(x + 1.5f, y + 1.5f);
+            img.Blend(x, y, Hex(0x050a1a), rim * 0.7f);
+            float a = cover(x + 0.5f, y + 0.5f);
+            float t = Clamp01((y - top0) / std::max(1.0f, top1 - top0));
+            img.Blend(x, y, Mix(Hex(0xf4f8ff), Hex(0x9ab8e8), t), a);
+        }
+    // A thin gold rule under the name, fading at both ends.
+    const float ruleY = top + letters.h * k * 0.86f;
+    for (int x = 0; x < img.W(); ++x) {
+        float fade = Smooth(W * 0.1f, W * 0.3f, x) * Smooth(W * 0.9f, W * 0.7f, x);
+        for (int y = static_cast<int>(ruleY); y <= static_cast<int>(ruleY) + 1; ++y)
+            if (y >= 0 && y < img.H()) img.Blend(x, y, Hex(0xf0c040), 0.9f * fade);
+    }
 }
 
 }  // namespace

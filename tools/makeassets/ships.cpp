@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <string>
 
 #include "drawing.h"
 
@@ -96,20 +97,35 @@ Design MakeDesign(int type, uint64_t seed) {
     return d;
 }
 
-// Hull shading: a lit cylinder along the length, with panel seams and grime.
+// Hull shading: a lit cylinder along the length (diffuse, a hard highlight along the spine and a
+// cool rim light on the shadowed flank), plated in panels of slightly different tones, with seams
+// and grime.
 Rgb HullShade(const Design& d, Vec2 l, uint32_t s, float damage) {
     float u = l.x + 0.5f;
     float w = std::max(HalfWidth(d, u), 1e-3f);
     float v = std::clamp(l.y / w, -1.0f, 1.0f);
-    float lit = Clamp01(-0.45f * v + 0.55f * std::sqrt(1 - v * v) + 0.1f);
+    const Vec3 n{0, v, std::sqrt(1 - v * v)};
+    const Vec3 light = Normalize({0.25f, -0.55f, 0.8f});
+    const Vec3 half = Normalize({light.x, light.y, light.z + 1});
+    float diffuse = Clamp01(Dot(n, light));
+    float spec = std::pow(Clamp01(Dot(n, half)), 28.0f);
+    float rim = std::pow(1 - n.z, 3.0f) * Clamp01(v);
     Rgb base = d.hull;
     if (std::fabs(u - d.stripe) < 0.025f || std::fabs(u - d.stripe - 0.05f) < 0.01f)
         base = d.accent;
-    float seam = std::fabs(std::fmod(u * (5 + d.size) + 10, 1.0f) - 0.5f) > 0.475f ? 0.8f : 1.0f;
-    if (std::fabs(std::fabs(v) - 0.5f) < 0.03f) seam *= 0.88f;
+    // Panels: rings along the length, split along the flanks, each its own shade.
+    const float rings = 5.0f + d.size * 1.5f;
+    const int ring = static_cast<int>(std::floor(u * rings)), strip = v < -0.5f  ? 0
+                                                                      : v < 0.5f ? 1
+                                                                                 : 2;
+    const float tone =
+        0.93f + 0.14f * (HashText(std::to_string(ring * 7 + strip + s % 97)) % 100) / 100.0f;
+    float seam = std::fabs(std::fmod(u * rings + 10, 1.0f) - 0.5f) > 0.47f ? 0.72f : 1.0f;
+    if (std::fabs(std::fabs(v) - 0.5f) < 0.03f) seam *= 0.8f;
     float grime = 0.92f + 0.16f * Fbm2(l.x * 12, l.y * 12, s, 4);
-    Rgb c = base * ((0.28f + 0.85f * lit) * seam * grime);
-    return damage > 0 ? Mix(c, Hex(0x203a30) * lit, Clamp01(damage * 1.05f)) : c;
+    Rgb c = base * ((0.18f + 0.85f * diffuse) * seam * grime * tone) +
+            Rgb{1, 1, 1} * (spec * 0.45f) + Hex(0x6a9aff) * (rim * 0.55f);
+    return damage > 0 ? Mix(c, Hex(0x203a30) * (0.2f + diffuse), Clamp01(damage * 1.05f)) : c;
 }
 
 void DrawDesign(Image& img, const Design& d, const Frame& f, uint64_t seed, float damage) {
@@ -124,9 +140,11 @@ void DrawDesign(Image& img, const Design& d, const Frame& f, uint64_t seed, floa
     if (damage < 0.5f)
         for (int i = 0; i < d.engines; ++i) {
             float y = d.engines == 1 ? 0 : (i / (d.engines - 1.0f) - 0.5f) * HalfWidth(d, 0) * 1.3f;
-            for (int k = 0; k < 5; ++k)
-                Glow(img, f.ToImage({-0.5f - 0.03f * k, y}), px * (0.02f + 0.008f * k),
-                     d.glow * (0.75f - 0.13f * k));
+            // A plume fading behind the ship, then the hot core in the nozzle.
+            for (int k = 0; k < 9; ++k)
+                Glow(img, f.ToImage({-0.5f - 0.035f * k, y}), px * (0.016f + 0.006f * k),
+                     d.glow * (0.8f - 0.085f * k));
+            Glow(img, f.ToImage({-0.5f, y}), px * 0.012f, Hex(0xffffff) * 1.4f);
         }
     Rgb wingC = d.hull * 0.8f;
     for (int side : {-1, 1}) {
@@ -143,8 +161,12 @@ void DrawDesign(Image& img, const Design& d, const Frame& f, uint64_t seed, floa
                 Vec2 l = f.ToLocal(p);
                 float t = Clamp01((std::fabs(l.y) - rootW) / d.wingSpan);
                 float panel = std::fabs(std::fmod(t * 5 + 10, 1.0f) - 0.5f) > 0.46f ? 0.75f : 1.0f;
-                Rgb c = wingC * ((side < 0 ? 1.05f : 0.7f) * (1 - 0.25f * t) * panel);
-                if (t > 0.82f) c = d.accent * (side < 0 ? 0.9f : 0.6f);
+                // The wing's thickness falls toward its trailing edge: lit along the front.
+                float along = Clamp01((l.x - (root - chord * 0.5f - sweep * t)) / chord);
+                float lit = (side < 0 ? 1.0f : 0.62f) * (0.7f + 0.45f * along) * (1 - 0.25f * t);
+                Rgb c = wingC * (lit * panel);
+                if (t > 0.82f) c = d.accent * (side < 0 ? 0.9f : 0.6f) * (0.8f + 0.3f * along);
+                if (along > 0.9f) c = c + Rgb{1, 1, 1} * (0.25f * (side < 0 ? 1.0f : 0.4f));
                 return damage > 0 ? Mix(c, Hex(0x1a2a24), Clamp01(damage * 1.05f)) : c;
             });
             if (damage < 0.5f)
@@ -199,6 +221,17 @@ void DrawDesign(Image& img, const Design& d, const Frame& f, uint64_t seed, floa
     for (int k = n; k >= 0; --k) hull.push_back({k / float(n) - 0.5f, HalfWidth(d, k / float(n))});
     hull.insert(hull.begin() + n + 1, {0.5f + HalfWidth(d, 1) * 0.6f, 0});
     Polygon(img, poly(hull), [&](Vec2 p) { return HullShade(d, f.ToLocal(p), s, damage); });
+    // Engine bells at the tail: dark rims around a glowing throat.
+    for (int i = 0; i < d.engines; ++i) {
+        float y = d.engines == 1 ? 0 : (i / (d.engines - 1.0f) - 0.5f) * HalfWidth(d, 0) * 1.3f;
+        float r = px * std::min(HalfWidth(d, 0) * 0.45f, 0.05f);
+        Vec2 c = f.ToImage({-0.5f + 0.01f, y});
+        Ellipse(img, c, std::max(0.6f, r * 0.45f), std::max(0.8f, r), d.hull * 0.25f);
+        if (damage < 0.5f) {
+            Ellipse(img, c, std::max(0.4f, r * 0.28f), std::max(0.5f, r * 0.7f), d.glow * 1.3f);
+            Glow(img, c, std::max(0.6f, r * 0.8f), d.glow * 0.8f);
+        }
+    }
     // Plating, superstructure, turrets, windows.
     Rng rng(seed + 99);
     if (d.size >= 2)

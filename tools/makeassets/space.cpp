@@ -265,6 +265,11 @@ void DrawRing(Image& img, Vec2 c, float r, uint64_t seed, bool front) {
 }  // namespace
 
 void SpaceBackdrop(Image& img, uint64_t seed, Rgb nebulaA, Rgb nebulaB, float glow, float stars) {
+    if (MapCellBackdrop()) {
+        for (int y = 0; y < img.H(); ++y)
+            for (int x = 0; x < img.W(); ++x) img.At(x, y) = Rgb{};
+        return;
+    }
     VerticalGradient(img, Hex(0x060c22), Hex(0x010207));
     if (glow > 0) Nebula(img, seed, nebulaA, nebulaB, glow);
     Starfield(img, seed + 1, 22 * stars, 0.9f);
@@ -386,6 +391,19 @@ void PaintBackground(Image& img, const Params& p) {
     const auto& t = tints[(v - 1) % 4];
     SpaceBackdrop(img, p.seed, t[0], t[1], v == 3 ? 0.5f : 0.8f, 1.1f);
     float w = img.W(), h = img.H();
+    if (v == 1) {
+        // The clouds thin out behind the title, so the title's own picture, cut from here, is
+        // quiet space that also sits well on the other screens' backdrops.
+        const Vec2 title{w * 0.5f, h * 0.115f}, half{w * 0.125f, h * 0.078f};
+        for (int y = 0; y < img.H(); ++y)
+            for (int x = 0; x < img.W(); ++x) {
+                float t =
+                    std::max(std::fabs(x - title.x) / half.x, std::fabs(y - title.y) / half.y);
+                float k = 0.8f * (1 - Smooth(1.0f, 2.2f, t));
+                Rgb base = Mix(Hex(0x060c22), Hex(0x010207), y / h);
+                img.At(x, y) = Mix(img.At(x, y), base + (img.At(x, y) - base) * 0.15f, k);
+            }
+    }
     if (v == 1) DrawPlanetBody(img, {w * 0.9f, h * 1.32f}, h * 0.62f, kOcean, p.seed + 3);
     if (v == 2) DrawPlanetBody(img, {w * 0.08f, h * 0.12f}, h * 0.07f, kMoon, p.seed + 4);
     if (v == 4)

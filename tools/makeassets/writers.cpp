@@ -1,4 +1,5 @@
-// Writes pictures as baseline JPEG through libjpeg and sounds as 16-bit mono PCM wave files.
+// Writes pictures as baseline JPEG through libjpeg, sounds as 16-bit mono PCM wave files and
+// music as MP3 through LAME.
 #include "writers.h"
 
 #include <cmath>
@@ -10,6 +11,7 @@
 
 // libjpeg's header needs FILE and size_t declared first.
 #include <jpeglib.h>
+#include <lame/lame.h>
 
 namespace corvanth::assets {
 
@@ -87,6 +89,39 @@ bool WriteWav(const std::string& path, const std::vector<float>& samples) {
     }
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
     file.write(out.data(), static_cast<std::streamsize>(out.size()));
+    return static_cast<bool>(file.flush());
+}
+
+bool WriteMp3(const std::string& path, const std::vector<float>& samples, int bitrateKbps) {
+    lame_global_flags* lame = lame_init();
+    if (!lame) return false;
+    lame_set_in_samplerate(lame, kSampleRate);
+    lame_set_out_samplerate(lame, kSampleRate);
+    lame_set_num_channels(lame, 1);
+    lame_set_mode(lame, MONO);
+    lame_set_brate(lame, bitrateKbps);
+    lame_set_quality(lame, 2);
+    // No tag frame: the same samples give the same bytes on every run.
+    lame_set_bWriteVbrTag(lame, 0);
+    std::vector<unsigned char> mp3;
+    bool ok = lame_init_params(lame) >= 0;
+    if (ok) {
+        std::vector<float> pcm(samples.begin(), samples.end());
+        for (float& s : pcm) s = s < -1 ? -1 : (s > 1 ? 1 : s);
+        // LAME asks for 1.25 times the samples plus 7200 bytes as the worst case.
+        mp3.resize(pcm.size() + pcm.size() / 4 + 7200);
+        int n =
+            lame_encode_buffer_ieee_float(lame, pcm.data(), nullptr, static_cast<int>(pcm.size()),
+                                          mp3.data(), static_cast<int>(mp3.size()));
+        int tail =
+            n < 0 ? -1 : lame_encode_flush(lame, mp3.data() + n, static_cast<int>(mp3.size()) - n);
+        ok = n >= 0 && tail >= 0;
+        mp3.resize(ok ? static_cast<size_t>(n + tail) : 0);
+    }
+    lame_close(lame);
+    if (!ok || mp3.empty()) return false;
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file.write(reinterpret_cast<const char*>(mp3.data()), static_cast<std::streamsize>(mp3.size()));
     return static_cast<bool>(file.flush());
 }
 
