@@ -237,18 +237,20 @@ TEST_F(PlanetScreen, TheCloseGuardAndTheNoCrewNotice) {
     Form1->ShowModal();
 }
 
-// The captain dies in the turn of "Wait a turn": the game ends once, the planet and travel
+// The captain dies in the turn of "Wait a turn" for good: the game ends once, the planet and travel
 // screens close without a word, and no turn runs after it.
 TEST_F(PlanetScreen, AnEndWhileDockedUnwindsToTheMenu) {
     int ends = 0, turnsAfter = 0, endTurn = 0;
     StartSyndicateGame().Click("TForm2", "SpeedButton2").Do("TForm3", [&](ui::Form&) {
+        // The death protocol of a heart attack, with no life point left for a second chance.
         CurrentTurnCalls().WarTurnStep = [&] {
             ++ends;
-            CurrentTurnCalls().RetireAndScore();
+            Captain()[Player::LifePoints] = 0;
+            CurrentTurnCalls().KillCaptain();
         };
         CurrentTurnCalls().UpdateSenatorStory = [&] { ++turnsAfter; };
     });
-    player().Click("TForm3", "SpeedButton8");
+    player().Click("TForm3", "SpeedButton8").Click("TForm43", "SpeedButton1");
     // The score, read through: six step screens, the uniform and the table.
     for (const char* screen :
          {"TForm57", "TForm57", "TForm39", "TForm57", "TForm57", "TForm57", "TForm57"})
