@@ -497,11 +497,14 @@ inline constexpr int Container = 8;
 inline constexpr int Vip = 9;
 }  // namespace SpaceEventKind
 
-// TProjectileRecord, Projectiles[1..4].
+// TProjectileRecord, Projectiles[1..4]: the missile and torpedo tracks of a combat (not saved).
 namespace Projectile {
+inline constexpr int FirstTrack = 1;
+inline constexpr int LastTrack = 4;
 inline constexpr int Active = 1;
+inline constexpr int InFlight = 2;  // set with Active; every test asks for both
 inline constexpr int TurnsToImpact = 3;
-inline constexpr int FiredBy = 5;  // 0 the player, 1 the enemy
+inline constexpr int ShooterFleet = 5;  // 0 the enemy, otherwise the player's fleet
 inline constexpr int EquipmentId = 6;
 inline constexpr int TargetShip = 7;
 inline constexpr int TargetFleet = 8;
@@ -660,8 +663,8 @@ inline GameState& G() {
 void ResetGameState();
 
 // What a running session keeps beside the game tables and never saves: the end of the game, the
-// closing permissions of the guarded screens, the answers of the two question dialogs and the
-// tutorial's step.
+// closing permissions of the guarded screens, the answers of the two question dialogs, the
+// tutorial's step and the turns of a combat.
 struct SessionState {
     bool GameEnded = false;            // from the end of a game until the next one starts
     int32_t TravelScreenMayClose = 0;  // 1: the travel screen closes without the quit question
@@ -670,6 +673,7 @@ struct SessionState {
     int32_t Message3Result = 0;        // yes/no dialog: 1 yes, 0 no
     int32_t Message5Result = 0;        // accept/decline dialog: 1 first button, 2 second
     int32_t TutorialStep = 0;          // 0 when no tutorial runs, else the current step 1..37
+    int32_t CombatTurnCount = 0;       // turns ended in the combat under way
 };
 extern constinit SessionState gSession;
 inline SessionState& Session() {
@@ -682,6 +686,7 @@ inline constinit int32_t& DeathScreenMayClose = gSession.DeathScreenMayClose;
 inline constinit int32_t& Message3Result = gSession.Message3Result;
 inline constinit int32_t& Message5Result = gSession.Message5Result;
 inline constinit int32_t& TutorialStep = gSession.TutorialStep;
+inline constinit int32_t& CombatTurnCount = gSession.CombatTurnCount;
 
 // True from the end of a game until a new game or a load starts the next one. The turn engine
 // does nothing while it is set.

@@ -193,7 +193,9 @@ void OpenStarmap() {
 
 TForm12::TForm12() : ui::Form("TForm12") {
     for (int s = 1; s <= kStarmapSystems; ++s) {
-        const std::string n = "S" + std::to_string(s);
+        // Built by appending: GCC 12's release build takes "S" + number for an overlapping copy.
+        std::string n = "S";
+        n += std::to_string(s);
         StarmapSystem& system = System(s);
         system.picture = Bind<ui::Image>(n);
         system.name = Bind<ui::Label>(n + "_Text");

