@@ -29,8 +29,10 @@ struct GhostShipCargo {
     int amount = 0;
 };
 GhostShipCargo DrawGhostShipCargo(int faction);
-// What a VIP offers for his life, by the player's size class.
-int64_t VipRansom(int sizeClass);
+// An attacked VIP: whether the crime is reported (41 in 100), then what he offers for his life
+// by the player's size class (0: no offer; never from a size-1 ship).
+bool VipCrimeReported();
+int64_t VipRansomOffer(int sizeClass);
 
 // The visits that lead to a fight or the loot screen.
 void VisitGhostShip();
