@@ -2,6 +2,8 @@
 #include "shell/background.h"
 
 #include <cstdio>
+#include <exception>
+#include <filesystem>
 #include <limits>
 #include <string>
 #include <vector>
@@ -10,6 +12,7 @@
 #include "planet/planet.h"
 #include "shell/Dead.h"
 #include "shell/Info_Retiring.h"
+#include "shell/SaveLoad.h"
 #include "shell/credits.h"
 #include "shell/highscore.h"
 #include "shell/name.h"
@@ -195,6 +198,7 @@ void CreateScreens() {
     Form50 = app.Create<TForm50>();
     Form53 = app.Create<TForm53>();
     Form58 = app.Create<TForm58>();
+    Form37 = app.Create<TForm37>();
     Form59 = app.Create<TForm59>();
     Message4 = app.Create<TMessage4>();
     exp1_message1 = app.Create<Texp1_message1>();
@@ -206,16 +210,54 @@ void CreateScreens() {
     Form60 = app.Create<TForm60>();
 }
 
+std::vector<std::string> StartupProblems(const std::vector<ui::Form*>& screens) {
+    std::vector<std::string> lines;
+    for (const ui::Form* form : screens)
+        for (const std::string& problem : form->LayoutProblems()) lines.push_back("  " + problem);
+    if (!lines.empty()) {
+        std::error_code ec;
+        const auto dir = std::filesystem::absolute(ui::LayoutDir(), ec).lexically_normal();
+        lines.insert(lines.begin(),
+                     "The screen layouts in " + dir.string() + " are damaged or missing:");
+    }
+    if (!ui::FontAvailable())
+        lines.push_back(
+            "No font for the screens: the game looks for \"DejaVu Sans\" through "
+            "fontconfig (Debian package fonts-dejavu-core).");
+    return lines;
+}
+
+namespace {
+
+// Said on stderr and on the window, which needs no file to say it.
+void Tell(std::vector<std::string> lines) {
+    for (const std::string& line : lines) std::fprintf(stderr, "Corvanth: %s\n", line.c_str());
+    lines.push_back("");
+    lines.push_back("Press a key or click to go on.");
+    ui::ShowPlainNotice(lines);
+}
+
+}  // namespace
+
 int ProgramBlock() {
     std::string error;
     if (!ui::UseWindow(&error)) {
         std::fprintf(stderr, "Corvanth cannot open its window: %s\n", error.c_str());
         return 1;
     }
-    CreateScreens();
-    ui::App().Run();
+    int status = 0;
+    try {
+        CreateScreens();
+        if (auto problems = StartupProblems(ui::App().Forms()); !problems.empty())
+            Tell(std::move(problems));
+        ui::App().Run();
+    } catch (const std::exception& e) {
+        // A failed allocation or any other fault ends the run with a word, not a silent abort.
+        Tell({std::string("Corvanth has stopped: ") + e.what()});
+        status = 1;
+    }
     ui::CloseWindow();
-    return 0;
+    return status;
 }
 
 }  // namespace corvanth

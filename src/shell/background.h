@@ -2,6 +2,9 @@
 // creation.
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "ui/form.h"
 
 namespace corvanth {
@@ -32,6 +35,9 @@ extern TForm59* Form59;
 
 // Creates every screen once, the background screen first (it is the main window).
 void CreateScreens();
+// What keeps the screens from showing their words: damaged or missing layouts and no font, each
+// with where the game looks for it; empty when all is well.
+std::vector<std::string> StartupProblems(const std::vector<ui::Form*>& screens);
 // Opens the window, creates the screens and runs the background screen until the run is over;
 // the process's exit code.
 int ProgramBlock();

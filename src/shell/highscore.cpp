@@ -9,6 +9,7 @@
 #include "state/datafiles.h"
 #include "state/pictures.h"
 #include "state/tables.h"
+#include "ui/files.h"
 
 namespace corvanth {
 
@@ -60,8 +61,8 @@ void TForm38::SpeedButton11Click() {
 
 void LoadHighscores() {
     GameState& g = G();
-    const std::string numbers = ReadWholeFile(kHighscoreNumbersFile);
-    const std::string names = ReadWholeFile(kHighscoreNamesFile);
+    const std::string numbers = ui::ReadRegularFile(kHighscoreNumbersFile).value_or("");
+    const std::string names = ui::ReadRegularFile(kHighscoreNamesFile).value_or("");
     size_t at = 0;
     for (int r = Highscore::FirstRow; r <= Highscore::LastRow; ++r)
         for (int f = 1; f <= Highscore::FieldsOnDisk; ++f, at += 4)
@@ -80,11 +81,10 @@ bool SaveHighscores() {
         for (int f = 1; f <= Highscore::FieldsOnDisk; ++f) AppendInt32(numbers, g.Highscores[r][f]);
     for (int r = 1; r <= Highscore::StoredNames; ++r)
         AppendTextRecord(names, g.HighscoreNames[r].view());
-    std::string error;
-    if (WriteFileSafely(kHighscoreNumbersFile, numbers, &error) &&
-        WriteFileSafely(kHighscoreNamesFile, names, &error))
+    if (ui::WriteFileSafely(kHighscoreNumbersFile, numbers) &&
+        ui::WriteFileSafely(kHighscoreNamesFile, names))
         return true;
-    ShowMessage1("Sorry, I cannot save the highscore list (" + error + ").");
+    ShowMessage1("Sorry, I cannot save the highscore list.");
     return false;
 }
 

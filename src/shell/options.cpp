@@ -2,7 +2,6 @@
 #include "shell/options.h"
 
 #include <array>
-#include <cstdio>
 #include <string>
 
 #include "state/Sound.h"
@@ -53,16 +52,13 @@ constexpr std::array<int, 9> kSwitchFields = {
 }  // namespace
 
 std::optional<GameSettings> ReadGameSettings() {
-    std::FILE* f = std::fopen(SettingsPath().c_str(), "rb");
-    if (!f) return std::nullopt;
-    unsigned char bytes[kRecords * kRecordSize];
-    const size_t got = std::fread(bytes, 1, sizeof bytes, f);
-    const bool closed = std::fclose(f) == 0;
-    if (got != sizeof bytes || !closed) return std::nullopt;
+    const auto bytes = ui::ReadRegularFile(SettingsPath(), kRecords * kRecordSize);
+    if (!bytes || bytes->size() != kRecords * kRecordSize) return std::nullopt;
+    const auto* b = reinterpret_cast<const unsigned char*>(bytes->data());
     GameSettings s;
-    s.launchCount = Decode(bytes);
-    s.protectedMode = Decode(bytes + kRecordSize) != 0 ? 1 : 0;
-    s.cleanExit = Decode(bytes + 2 * kRecordSize) != 0 ? 1 : 0;
+    s.launchCount = Decode(b);
+    s.protectedMode = Decode(b + kRecordSize) != 0 ? 1 : 0;
+    s.cleanExit = Decode(b + 2 * kRecordSize) != 0 ? 1 : 0;
     return s;
 }
 
@@ -71,11 +67,9 @@ bool WriteGameSettings(const GameSettings& settings) {
     Encode(settings.launchCount, bytes);
     Encode(settings.protectedMode != 0 ? 1 : 0, bytes + kRecordSize);
     Encode(settings.cleanExit != 0 ? 1 : 0, bytes + 2 * kRecordSize);
-    std::FILE* f = std::fopen(SettingsPath().c_str(), "wb");
-    if (!f) return false;
-    const bool written = std::fwrite(bytes, 1, sizeof bytes, f) == sizeof bytes;
-    const bool closed = std::fclose(f) == 0;
-    return written && closed;
+    // Written aside and renamed over the old file: a kill or a full disk never leaves it empty.
+    return ui::WriteFileSafely(
+        SettingsPath(), std::string_view(reinterpret_cast<const char*>(bytes), sizeof bytes));
 }
 
 void LoadGameSettings() {

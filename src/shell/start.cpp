@@ -2,6 +2,7 @@
 #include "shell/start.h"
 
 #include "career/Promotion.h"
+#include "shell/SaveLoad.h"
 #include "shell/credits.h"
 #include "shell/highscore.h"
 #include "shell/name.h"
@@ -14,6 +15,7 @@
 #include "state/shipstats.h"
 #include "state/tables.h"
 #include "state/variables.h"
+#include "travel/NextTurnUnit.h"
 #include "travel/UEvents.h"
 #include "travel/travel.h"
 #include "tutorial/Tutorial.h"
@@ -73,6 +75,7 @@ TForm1::TForm1() : ui::Form("TForm1") {
 
     SpeedButton1->OnClick = [this] { SpeedButton1Click(); };
     SpeedButton13->OnClick = [this] { SpeedButton13Click(); };
+    SpeedButton15->OnClick = [this] { SpeedButton15Click(); };
     SpeedButton9->OnClick = [this] { SpeedButton9Click(); };
     SpeedButton12->OnClick = [this] { SpeedButton12Click(); };
     SpeedButton7->OnClick = [this] { SpeedButton7Click(); };
@@ -165,6 +168,28 @@ void TForm1::SpeedButton1Click() {
 void TForm1::SpeedButton13Click() {
     PlayButtonSound();
     StartTutorial();
+}
+
+void TForm1::SpeedButton15Click() {
+    PlayButtonSound();
+    // What a save does not hold keeps its new-game value.
+    InitGameData();
+    GameState& g = G();
+    g.Players[1][Player::GameRunning] = 0;
+    RefreshSaveLoadForm();
+    Form37->ShowModal();
+    if (!GameRunning()) return;
+
+    PlayButtonSound();
+    ClearGameEnded();
+    g.NoEncounterThisTurn = 1;
+    NextTurn();
+    g.NoEncounterThisTurn = 0;
+    TravelScreenMayClose = 0;
+    g.SelectedPlanet = FleetLocation();
+    SetupTravelScreen();
+    RefreshTravelScreen();
+    Form2->ShowModal();
 }
 
 void TForm1::SpeedButton9Click() {

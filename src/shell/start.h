@@ -20,7 +20,7 @@ class TForm1 : public ui::Form {
 
     ui::SpeedButton* SpeedButton1;   // "Start a new game"
     ui::SpeedButton* SpeedButton13;  // "Start the tutorial"
-    ui::SpeedButton* SpeedButton15;  // "Load a game / Options": saved games come with their screen
+    ui::SpeedButton* SpeedButton15;  // "Load a game / Options"
     ui::SpeedButton* SpeedButton9;   // "View the highscore list"
     ui::SpeedButton* SpeedButton12;  // "Credits"
     ui::SpeedButton* SpeedButton7;   // "Quit"
@@ -41,6 +41,7 @@ class TForm1 : public ui::Form {
 
     void SpeedButton1Click();
     void SpeedButton13Click();
+    void SpeedButton15Click();
     void SpeedButton9Click();
     void SpeedButton12Click();
     void SpeedButton7Click();

@@ -339,13 +339,20 @@ void Memo::SetText(const std::string& text) {
     topLine = 0;
 }
 
-std::vector<std::string> Memo::WrappedLines() const {
+const std::vector<std::string>& Memo::WrappedLines() const {
     TTF_Font* f = OpenFont(font);
-    if (!f || !wordWrap) return lines;
-    std::vector<std::string> out;
+    const int w = width - 8 - BarWidth();
+    Wrapped& c = wrapped_;
+    if (c.valid && c.font == f && c.width == w && c.wordWrap == wordWrap && c.source == lines)
+        return c.lines;
+    c = Wrapped{true, lines, w, f, wordWrap, {}};
+    if (!f || !wordWrap) {
+        c.lines = lines;
+        return c.lines;
+    }
     for (const auto& line : lines)
-        for (auto& part : WrapText(f, line, width - 8 - BarWidth())) out.push_back(std::move(part));
-    return out;
+        for (auto& part : WrapText(f, line, w)) c.lines.push_back(std::move(part));
+    return c.lines;
 }
 
 int Memo::LineHeight() const {

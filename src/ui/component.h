@@ -325,7 +325,9 @@ class Memo : public Component {
     int topLine = 0;  // first wrapped line shown
     static constexpr int kBarWidth = 16;
     // The text as shown: broken to the width left beside the scroll bar.
-    std::vector<std::string> WrappedLines() const;
+    // Wrapped again only when the text, the width or the font changed: a long text is not
+    // re-wrapped every frame.
+    const std::vector<std::string>& WrappedLines() const;
     int LineHeight() const;
     int VisibleRows() const;
     int MaxTopLine() const;
@@ -349,6 +351,15 @@ class Memo : public Component {
   private:
     int BarWidth() const { return scrollBars == ScrollBars::None ? 0 : kBarWidth; }
     int dragFrom_ = -1;  // where in the thumb the player holds it, while dragging
+    struct Wrapped {
+        bool valid = false;
+        std::vector<std::string> source;
+        int width = 0;
+        const void* font = nullptr;
+        bool wordWrap = false;
+        std::vector<std::string> lines;
+    };
+    mutable Wrapped wrapped_;
 };
 
 // A bar with a position inside a range: the progress bar and the scroll bar.

@@ -1,11 +1,15 @@
 // Case-blind file lookup and text-file reading.
 #include "ui/files.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
+#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 namespace fs = std::filesystem;
 
@@ -109,16 +113,91 @@ std::string Utf8ToCp1252(const std::string& text) {
     return out;
 }
 
+std::optional<std::string> ReadRegularFile(const std::string& path, size_t limit) {
+    // Non-blocking, so a FIFO of that name cannot hang the open; it is refused just after.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    struct stat st {};
+    std::optional<std::string> result;
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
+        std::string bytes;
+        bytes.resize(std::min<size_t>(limit, static_cast<size_t>(st.st_size)));
+        size_t got = 0;
+        bool failed = false;
+        while (got < bytes.size()) {
+            const ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
+            if (n < 0 && errno == EINTR) continue;
+            if (n < 0) failed = true;
+            if (n <= 0) break;
+            got += static_cast<size_t>(n);
+        }
+        bytes.resize(got);
+        if (!failed) result = std::move(bytes);
+    }
+    ::close(fd);
+    return result;
+}
+
+namespace {
+
+bool SyncDirectoryOf(const std::string& path) {
+    const fs::path parent = fs::path(path).parent_path();
+    const fs::path dir = parent.empty() ? fs::path(".") : parent;
+    const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return false;
+    const bool synced = ::fsync(fd) == 0;
+    return ::close(fd) == 0 && synced;
+}
+
+bool WriteAll(int fd, std::string_view bytes) {
+    size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        done += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+}  // namespace
+
+bool WriteFileSafely(const std::string& path, std::string_view bytes, bool syncDirectory) {
+    std::string temp = path + ".tmp-XXXXXX";
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0) return false;
+    bool ok = ::fchmod(fd, 0644) == 0;
+    ok = ok && WriteAll(fd, bytes);
+    ok = ok && ::fsync(fd) == 0;
+    ok = (::close(fd) == 0) && ok;
+    ok =
+        ok && (syncDirectory ? ReplaceFile(temp, path) : ::rename(temp.c_str(), path.c_str()) == 0);
+    if (!ok) ::unlink(temp.c_str());
+    return ok;
+}
+
+bool ReplaceFile(const std::string& from, const std::string& to) {
+    return ::rename(from.c_str(), to.c_str()) == 0 && SyncDirectoryOf(to);
+}
+
 std::vector<std::string> ReadTextLines(const std::string& name) {
     std::vector<std::string> lines;
     auto path = FindFile(name);
     if (!path) return lines;
-    std::ifstream in(*path, std::ios::binary);
+    const auto bytes = ReadRegularFile(*path, kTextFileLimit);
+    if (!bytes) return lines;
     std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
+    for (size_t i = 0; i < bytes->size(); ++i) {
+        const char c = (*bytes)[i];
+        if (c != '\r' && c != '\n') {
+            line += c;
+            continue;
+        }
+        if (c == '\r' && i + 1 < bytes->size() && (*bytes)[i + 1] == '\n') ++i;
         lines.push_back(Cp1252ToUtf8(line));
+        line.clear();
     }
+    if (!line.empty()) lines.push_back(Cp1252ToUtf8(line));
     return lines;
 }
 

@@ -1,6 +1,8 @@
 // Font lookup: fontconfig finds the file, SDL_ttf opens it once per size and style.
 #include "ui/fonts.h"
 
+#include "ui/window.h"
+
 #include <fontconfig/fontconfig.h>
 
 #include <map>
@@ -81,6 +83,10 @@ std::vector<std::string> WrapText(TTF_Font* font, const std::string& para, int w
     }
     out.push_back(line);
     return out;
+}
+
+bool FontAvailable() {
+    return OpenFont(Font{}) != nullptr;
 }
 
 }  // namespace ui

@@ -2,6 +2,7 @@
 #include "ui/form.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <fstream>
 #include <functional>
 #include <map>
@@ -33,11 +34,41 @@ class Reader {
         used_.insert(key);
         auto it = j_.find(key);
         if (it == j_.end()) return;
+        if constexpr (std::is_same_v<T, int>) {
+            GetInt(key, *it, out);
+            return;
+        }
         try {
             out = it->get<T>();
         } catch (const json::exception&) {
             problems_.push_back(where_ + ": bad value for \"" + key + "\"");
         }
+    }
+    // Numbers are clamped to what a 1024 x 768 canvas can use: a huge size or position would
+    // make the painter walk it row by row.
+    void GetInt(const char* key, const json& value, int& out) {
+        static const std::map<std::string, std::pair<int64_t, int64_t>> kRanges = {
+            {"left", {-2048, 2048}},   {"top", {-2048, 2048}},     {"width", {0, 2048}},
+            {"height", {0, 2048}},     {"size", {1, 200}},         {"penWidth", {0, 64}},
+            {"maxLength", {0, 65536}}, {"interval", {0, 86400000}}};
+        auto range = std::pair<int64_t, int64_t>(INT32_MIN, INT32_MAX);
+        if (auto r = kRanges.find(key); r != kRanges.end()) range = r->second;
+        // Through a double, which holds every int64 closely enough to clamp it.
+        double d = 0;
+        if (value.is_number_unsigned()) {
+            d = static_cast<double>(value.get<uint64_t>());
+        } else if (value.is_number_integer()) {
+            d = static_cast<double>(value.get<int64_t>());
+        } else if (value.is_number_float()) {
+            d = value.get<double>();
+        } else {
+            problems_.push_back(where_ + ": bad value for \"" + key + "\"");
+            return;
+        }
+        const auto low = static_cast<double>(range.first), high = static_cast<double>(range.second);
+        if (d < low || d > high)
+            problems_.push_back(where_ + ": \"" + key + "\" out of range, clamped");
+        out = static_cast<int>(std::clamp(d, low, high));
     }
     void GetColor(const char* key, Color& out) {
         std::string text;
@@ -311,12 +342,22 @@ void Form::LoadLayout() {
         problems_.push_back("no layout file " + file);
         return;
     }
+    // A layout larger than this is no screen of the game.
+    constexpr size_t kMaxLayoutBytes = 4 << 20;
+    const auto bytes = ReadRegularFile(*path, kMaxLayoutBytes);
+    if (!bytes) {
+        problems_.push_back("cannot read the layout file " + file);
+        return;
+    }
     json doc;
     try {
-        std::ifstream in(*path);
-        doc = json::parse(in);
+        doc = json::parse(*bytes);
     } catch (const json::exception& e) {
         problems_.push_back(file + ": " + e.what());
+        return;
+    }
+    if (!doc.is_object()) {
+        problems_.push_back(file + ": not a layout object");
         return;
     }
     Reader top(doc, problems_, className_);
@@ -333,10 +374,26 @@ void Form::LoadLayout() {
         problems_.push_back(className_ + " is larger than the 1024 x 768 canvas");
 
     std::set<std::string> names;
-    std::function<void(const json&, Component*)> load = [&](const json& list, Component* parent) {
+    // Deeper nesting than any screen needs is refused before it can exhaust the stack.
+    constexpr int kMaxDepth = 32;
+    std::function<void(const json&, Component*, int)> load = [&](const json& list,
+                                                                 Component* parent, int depth) {
         if (!list.is_array()) return;
+        if (depth > kMaxDepth) {
+            problems_.push_back(className_ + ": components nested deeper than " +
+                                std::to_string(kMaxDepth) + " levels are left out");
+            return;
+        }
         for (const auto& item : list) {
-            std::string kind = item.value("kind", ""), name = item.value("name", "");
+            const auto text = [&item](const char* key) {
+                auto it = item.find(key);
+                return it != item.end() && it->is_string() ? it->get<std::string>() : std::string();
+            };
+            if (!item.is_object()) {
+                problems_.push_back(className_ + ": a component that is not an object");
+                continue;
+            }
+            std::string kind = text("kind"), name = text("name");
             const std::string where = className_ + "." + name;
             if (name.empty() || !names.insert(name).second) {
                 problems_.push_back(where + ": missing or duplicate name");
@@ -360,10 +417,10 @@ void Form::LoadLayout() {
                                     c->top + c->height <= height);
             if (!inside && c->kind() != Kind::Timer && c->kind() != Kind::MediaPlayer)
                 problems_.push_back(where + " lies outside its parent");
-            if (auto ch = item.find("children"); ch != item.end()) load(*ch, c);
+            if (auto ch = item.find("children"); ch != item.end()) load(*ch, c, depth + 1);
         }
     };
-    if (auto it = doc.find("components"); it != doc.end()) load(*it, nullptr);
+    if (auto it = doc.find("components"); it != doc.end()) load(*it, nullptr, 0);
 }
 
 int Form::ShowModal() {

@@ -63,6 +63,22 @@ std::vector<std::string> SplitLines(const std::string& text) {
     return out;
 }
 
+// `length` scaled by where `pos` lies between `min` and `max`, in 64 bits: a range of the whole
+// int span overflows 32.
+int Share(int length, int pos, int min, int max) {
+    const int64_t span = std::max<int64_t>(1, static_cast<int64_t>(max) - min);
+    const int64_t part = std::clamp<int64_t>(static_cast<int64_t>(pos) - min, 0, span);
+    return static_cast<int>(static_cast<int64_t>(length) * part / span);
+}
+
+// The rows of a box that fall on the canvas: a component far larger than the screen costs no
+// more than one the size of the screen.
+std::pair<int, int> VisibleRows(const SDL_Rect& box) {
+    const int first = std::clamp(-box.y, 0, std::max(0, box.h));
+    const int end = std::clamp(kCanvasHeight - box.y, first, std::max(first, box.h));
+    return {first, end};
+}
+
 }  // namespace
 
 Painter::~Painter() {
@@ -91,7 +107,8 @@ void Painter::FillEllipse(const SDL_Rect& box, Color c) {
     SDL_SetRenderDrawBlendMode(r_, SDL_BLENDMODE_NONE);
     SDL_SetRenderDrawColor(r_, c.r, c.g, c.b, 255);
     const double rx = box.w / 2.0, ry = box.h / 2.0, cx = box.x + rx, cy = box.y + ry;
-    for (int y = 0; y < box.h; ++y) {
+    const auto [firstRow, endRow] = VisibleRows(box);
+    for (int y = firstRow; y < endRow; ++y) {
         double dy = (y + 0.5 - ry) / ry;
         double half = rx * std::sqrt(std::max(0.0, 1.0 - dy * dy));
         SDL_RenderDrawLine(r_, static_cast<int>(std::lround(cx - half)), box.y + y,
@@ -118,7 +135,8 @@ void Painter::FrameEllipse(const SDL_Rect& box, Color c) {
     SDL_SetRenderDrawBlendMode(r_, SDL_BLENDMODE_NONE);
     SDL_SetRenderDrawColor(r_, c.r, c.g, c.b, 255);
     const double rx = box.w / 2.0, ry = box.h / 2.0, cx = box.x + rx, cy = box.y + ry;
-    const int steps = std::max(24, (box.w + box.h) * 2);
+    // More points than the canvas' edges hold would only draw the same pixels again.
+    const int steps = std::clamp((box.w + box.h) * 2, 24, 2 * (kCanvasWidth + kCanvasHeight));
     for (int i = 0; i < steps; ++i) {
         double a = 2 * M_PI * i / steps;
         SDL_RenderDrawPoint(r_, static_cast<int>(cx + (rx - 0.5) * std::cos(a)),
@@ -223,7 +241,8 @@ void Painter::DrawButton(const Component& c, const SDL_Rect& box) {
     const bool usable = c.Usable();
     const bool hover = usable && App().Hovered() == &c;
     const bool down = usable && App().Pressed() == &c;
-    for (int y = 0; y < box.h; ++y) {
+    const auto [firstRow, endRow] = VisibleRows(box);
+    for (int y = firstRow; y < endRow; ++y) {
         Color row = Mix(kButtonTop, kButtonBottom, y, box.h);
         if (down) row = Darker(row, 12);
         if (hover && !down) row = Lighter(row, 14);
@@ -243,8 +262,7 @@ void Painter::DrawScrollBar(const SDL_Rect& box, bool vertical, int pos, int min
     const int length = vertical ? box.h : box.w;
     const int thick = vertical ? box.w : box.h;
     const int thumb = std::max(thick, length / 8);
-    const int span = std::max(1, max - min);
-    const int at = (length - thumb) * (pos - min) / span;
+    const int at = Share(length - thumb, pos, min, max);
     SDL_Rect t = vertical ? SDL_Rect{box.x + 1, box.y + at, box.w - 2, thumb}
                           : SDL_Rect{box.x + at, box.y + 1, thumb, box.h - 2};
     Fill(t, kThumb);
@@ -420,7 +438,7 @@ void Painter::DrawComponent(const Component& c, int ox, int oy, const SDL_Rect& 
             Fill(box, c.color);
             Frame(box, kButtonEdge);
             const int bar = m.scrollBars == ScrollBars::None ? 0 : Memo::kBarWidth;
-            const std::vector<std::string> lines = m.WrappedLines();
+            const std::vector<std::string>& lines = m.WrappedLines();
             const int lh = m.LineHeight();
             const int first = std::clamp(m.topLine, 0, m.MaxTopLine());
             for (int i = first, y = box.y + 2;
@@ -445,11 +463,11 @@ void Painter::DrawComponent(const Component& c, int ox, int oy, const SDL_Rect& 
         case Kind::ProgressBar: {
             const auto& p = static_cast<const ProgressBar&>(c);
             Fill(box, kTrack);
-            const int span = std::max(1, p.Max() - p.Min());
-            const int part = p.Position() - p.Min();
             SDL_Rect bar =
-                p.vertical ? SDL_Rect{box.x + 1, 0, box.w - 2, (box.h - 2) * part / span}
-                           : SDL_Rect{box.x + 1, box.y + 1, (box.w - 2) * part / span, box.h - 2};
+                p.vertical ? SDL_Rect{box.x + 1, 0, box.w - 2,
+                                      Share(box.h - 2, p.Position(), p.Min(), p.Max())}
+                           : SDL_Rect{box.x + 1, box.y + 1,
+                                      Share(box.w - 2, p.Position(), p.Min(), p.Max()), box.h - 2};
             if (p.vertical) bar.y = box.y + box.h - 1 - bar.h;
             Fill(bar, p.barColor);
             Frame(box, kButtonEdge);

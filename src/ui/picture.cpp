@@ -3,8 +3,6 @@
 
 #include <csetjmp>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <map>
 
 #include "ui/files.h"
@@ -15,6 +13,9 @@
 namespace ui {
 
 namespace {
+
+constexpr JDIMENSION kMaxDecodedSide = 2048;
+constexpr JDIMENSION kMaxPictureSide = 2 * kMaxDecodedSide;
 
 struct ErrorManager {
     jpeg_error_mgr base;
@@ -50,10 +51,25 @@ std::shared_ptr<Picture> DecodeJpeg(const uint8_t* data, size_t size) {
     jpeg_create_decompress(&info);
     jpeg_mem_src(&info, const_cast<uint8_t*>(data), static_cast<unsigned long>(size));
     jpeg_read_header(&info, TRUE);
+    // The header's size is checked before anything is decoded: a file that claims a huge picture
+    // would have the decoder allocate gigabytes. Pictures past 2048 pixels a side are decoded
+    // scaled down, past 4096 refused: the canvas is 1024 x 768.
+    if (info.image_width > kMaxPictureSide || info.image_height > kMaxPictureSide) {
+        jpeg_destroy_decompress(&info);
+        return nullptr;
+    }
+    info.scale_num = 1;
+    info.scale_denom = 1;
+    while (info.scale_denom < 8 && (info.image_width / info.scale_denom > kMaxDecodedSide ||
+                                    info.image_height / info.scale_denom > kMaxDecodedSide))
+        info.scale_denom *= 2;
+    // A progressive file keeps all its coefficients in memory: past this the decoder fails
+    // instead of growing.
+    info.mem->max_memory_to_use = 256L << 20;
     info.out_color_space = JCS_RGB;
     jpeg_start_decompress(&info);
     if (info.output_components != 3 || info.output_width == 0 || info.output_height == 0 ||
-        info.output_width > 8192 || info.output_height > 8192) {
+        info.output_width > kMaxDecodedSide || info.output_height > kMaxDecodedSide) {
         jpeg_destroy_decompress(&info);
         return nullptr;
     }
@@ -76,10 +92,10 @@ std::shared_ptr<const Picture> LoadPicture(const std::string& name) {
     if (auto it = cache.find(name); it != cache.end()) return it->second;
     std::shared_ptr<const Picture> picture;
     if (auto path = FindFile(name)) {
-        std::ifstream in(*path, std::ios::binary);
-        std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)),
-                                   std::istreambuf_iterator<char>());
-        picture = DecodeJpeg(bytes.data(), bytes.size());
+        // No picture of the game comes near this; a larger file is not read whole.
+        constexpr size_t kMaxPictureFile = 32 << 20;
+        if (const auto bytes = ReadRegularFile(*path, kMaxPictureFile))
+            picture = DecodeJpeg(reinterpret_cast<const uint8_t*>(bytes->data()), bytes->size());
     }
     // A missing picture is remembered too: the disk is asked once per name.
     cache[name] = picture;

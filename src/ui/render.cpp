@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "ui/painter.h"
+#include "ui/plaintext.h"
 
 namespace ui {
 
@@ -38,6 +39,12 @@ void SoftwareCanvas::DrawForm(const Form& form) {
 void SoftwareCanvas::DrawStack() {
     if (!impl_->painter) return;
     impl_->painter->DrawStack();
+    SDL_RenderPresent(impl_->renderer);
+}
+
+void SoftwareCanvas::DrawPlainNotice(const std::vector<std::string>& lines) {
+    if (!impl_->renderer) return;
+    DrawPlainNoticeOn(impl_->renderer, lines);
     SDL_RenderPresent(impl_->renderer);
 }
 

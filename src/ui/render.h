@@ -20,6 +20,8 @@ class SoftwareCanvas {
 
     void DrawForm(const Form& form);  // at the canvas' top-left corner
     void DrawStack();                 // every shown screen, as the window would show them
+    // The notice of broken files in the built-in letters, as the window would show it.
+    void DrawPlainNotice(const std::vector<std::string>& lines);
     // The pixel at (x, y) as 0xRRGGBB.
     uint32_t PixelAt(int x, int y) const;
     bool SavePng(const std::string& path) const;

@@ -10,6 +10,7 @@
 #include "ui/application.h"
 #include "ui/audio.h"
 #include "ui/painter.h"
+#include "ui/plaintext.h"
 
 namespace ui {
 
@@ -76,6 +77,7 @@ class WindowBackend : public Backend {
     }
 
     uint64_t Now() override { return SDL_GetTicks64(); }
+    SDL_Renderer* Renderer() const { return renderer_; }
 
     void ResetInput() override {
         // Keys and clicks still queued belonged to the screen that was on top.
@@ -202,6 +204,18 @@ bool UseWindow(std::string* error) {
     App().SetBackend(std::make_unique<WindowBackend>(w, r));
     audio::Init();
     return true;
+}
+
+void ShowPlainNotice(const std::vector<std::string>& lines) {
+    auto* window = App().HasBackend() ? dynamic_cast<WindowBackend*>(&App().backend()) : nullptr;
+    if (!window) return;
+    SDL_Event e;
+    for (;;) {
+        DrawPlainNoticeOn(window->Renderer(), lines);
+        SDL_RenderPresent(window->Renderer());
+        if (!SDL_WaitEventTimeout(&e, 250)) continue;
+        if (e.type == SDL_QUIT || e.type == SDL_KEYDOWN || e.type == SDL_MOUSEBUTTONUP) return;
+    }
 }
 
 void CloseWindow() {

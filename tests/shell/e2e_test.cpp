@@ -18,7 +18,9 @@
 #include <thread>
 #include <vector>
 
+#include "shell/SaveLoad.h"
 #include "shell_fixture.h"
+#include "state/newgame.h"
 #include "support/art.h"
 
 // Last: the X headers define macros that other headers must not see.
@@ -89,8 +91,9 @@ Box Where(const std::string& form, const std::string& name) {
 // What each screen is told apart by: a framing shape whose left and right edges are drawn in
 // its pen colour where no other screen draws that colour.
 const std::pair<const char*, const char*> kSignatures[] = {
-    {"TForm1", "Shape2"},    {"TForm4", "Shape5"},    {"TForm2", "MapFrame"}, {"TForm59", "Shape3"},
-    {"TMessage3", "Shape1"}, {"TMessage4", "Shape1"}, {"TForm38", "Border"},
+    {"TForm1", "Shape2"},  {"TForm4", "Shape5"},    {"TForm2", "MapFrame"},
+    {"TForm59", "Shape3"}, {"TMessage3", "Shape1"}, {"TMessage4", "Shape1"},
+    {"TForm38", "Border"}, {"TForm37", "Shape1"},   {"TMessage1", "Shape1"},
 };
 
 class XServer {
@@ -373,6 +376,43 @@ TEST_F(EndToEnd, ANewCaptainReachesTheTravelScreenAndQuitEndsTheRunInOrder) {
     game.Click("TForm1", "SpeedButton7");
     EXPECT_EQ(game.Wait(60s), std::optional<int>(0));
     EXPECT_EQ(Settings(), test::SettingsBytes(1, 0, 1));
+}
+
+TEST_F(EndToEnd, AGameSavedBeforeLoadsFromTheMainMenuOntoTheTravelScreen) {
+    // A game saved in slot 2 of the run directory, as an earlier run would have left it.
+    InitGameData();
+    G().Players[1][Player::Faction] = FactionId::Federation;
+    ApplyNewGameStart();
+    G().TurnNumber = 120;
+    G().CaptainNames[1] = "Rin Vance";
+    G().SlotDescriptions[2] = "Rin at Finis Prime";
+    const fs::path here = fs::current_path();
+    fs::current_path(dir_);
+    const bool saved = SaveGame(2) && WriteSlotDescriptions();
+    fs::current_path(here);
+    ASSERT_TRUE(saved);
+
+    Game game(*x_, dir_);
+    game.Start();
+    ASSERT_TRUE(game.WaitFor("TForm1"));
+    game.Click("TForm1", "SpeedButton15");
+    ASSERT_TRUE(game.WaitFor("TForm37")) << "no save/load screen";
+    game.Save("7-save-load-screen");
+    game.Click("TForm37", "SpeedButton4");
+    ASSERT_TRUE(game.WaitFor("TMessage1")) << "no word after the load";
+    game.Save("8-game-loaded");
+    game.Click("TMessage1", "SpeedButton3");
+    ASSERT_TRUE(game.WaitFor("TForm37"));
+    game.Click("TForm37", "SpeedButton11");
+    ASSERT_TRUE(game.WaitFor("TForm2")) << "the loaded game did not open on the travel screen";
+    game.Save("9-loaded-travel-screen");
+
+    ASSERT_TRUE(game.RequestClose());
+    ASSERT_TRUE(game.WaitFor("TMessage3"));
+    game.Click("TMessage3", "SpeedButton1");
+    ASSERT_TRUE(game.WaitFor("TForm1")) << "yes did not lead back to the main menu";
+    game.Click("TForm1", "SpeedButton7");
+    EXPECT_EQ(game.Wait(60s), std::optional<int>(0));
 }
 
 TEST_F(EndToEnd, AKilledRunBringsTheProtectedModePromptAtTheNextStart) {

@@ -154,8 +154,8 @@ TEST_F(MainMenu, CreditsShowTheirLinksAndTheLinkOpensTheHandbook) {
     player()
         .Do("TForm1",
             [](ui::Form&) {
-                // Saved games arrive with their own screen.
-                EXPECT_FALSE(Form1->SpeedButton15->enabled);
+                // Saved games and high scores have their screens.
+                EXPECT_TRUE(Form1->SpeedButton15->enabled);
                 EXPECT_TRUE(Form1->SpeedButton9->enabled);
             })
         .Click("TForm1", "SpeedButton12")

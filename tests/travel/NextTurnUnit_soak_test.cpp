@@ -4,6 +4,7 @@
 #include <random>
 #include <vector>
 
+#include "shell/SaveLoad.h"
 #include "support/answering_backend.h"
 #include "travel/turn_fixture.h"
 
@@ -162,6 +163,10 @@ TEST_P(SoakPart, FiveThousandTurnsKeepPricesEventsTheTreasureFleetAndTheCapsSoun
         G().NoEncounterThisTurn = (turn % 5 == 0) ? 1 : 0;
         NextTurn();
         ASSERT_NO_FATAL_FAILURE(CheckWorld(turn, bases));
+        // A game played on stays a game a save can give back: no index out of its range.
+        if (turn % 250 == 0 && GameRunning()) {
+            EXPECT_TRUE(SavedIndicesValid(G())) << turn;
+        }
     }
     const auto& seen = answering.backend().answered;
     // The run went through old age and the world's notices.

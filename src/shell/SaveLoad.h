@@ -1,0 +1,120 @@
+// Saved games: the five slots' file pairs, the slot descriptions and the save/load screen.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "state/datafiles.h"
+#include "state/variables.h"
+#include "ui/form.h"
+
+namespace corvanth {
+
+inline constexpr int kSaveSlots = 5;
+// 226,773 integer records of 4 bytes and 2,452 text records of 256 bytes.
+inline constexpr size_t kSaveIntBytes = 907092;
+inline constexpr size_t kSaveTextBytes = 627712;
+inline constexpr size_t kTextRecordBytes = kTextRecordSize;
+inline constexpr const char* kSlotDescriptionsFile = "Savegamedata.str";
+
+// "Savegame01.int" .. "Savegame05.str".
+std::string SlotFileName(int slot, bool texts);
+
+// The bytes of a slot's two files, encoded from the tables.
+struct SaveImage {
+    std::string ints;
+    std::string texts;
+};
+SaveImage EncodeSave(const GameState& g);
+// Decodes the two files into `into`, which keeps what a save does not hold. False when either is
+// too short or a field that later code uses as an index is out of range; `into` is then a
+// scratch copy to throw away. Bytes past the format are ignored.
+bool DecodeSave(std::string_view ints, std::string_view texts, GameState& into);
+// Whether the decoded tables are a game the rules can run: every index field in its range.
+bool SavedIndicesValid(const GameState& g);
+
+// Writes both files of the slot from the tables; the slot holds the old game or the new one
+// whatever happens, never a mix. False when any step failed (the old game is then kept). Tells
+// the player nothing.
+bool SaveGame(int slot);
+// Reads both files of the slot and replaces the saved tables. On any failure the tables keep
+// every bit they had, the bad sound plays and "Sorry, I cannot load this file." is shown.
+bool LoadGame(int slot);
+// The saved tables from a slot's two files, staged, checked and only then put in place; false
+// (and the tables untouched) when the bytes are not a game.
+bool ReplaceGameFrom(std::string_view ints, std::string_view texts);
+// LoadGame without a word to the player: true when the tables were replaced.
+bool ReadSavedGame(int slot);
+// Whether the slot's integer file is there to be read.
+bool SlotHoldsGame(int slot);
+// Finishes or undoes a save a kill interrupted, so the slot holds one whole game.
+void RecoverSlot(int slot);
+
+// "Savegamedata.str" into SlotDescriptions[1..5]; a missing or short file gives empty texts.
+void LoadSlotDescriptions();
+// SlotDescriptions[1..5] into "Savegamedata.str", created when missing; false when it failed.
+bool WriteSlotDescriptions();
+// The bytes of "Savegamedata.str" and back; used by the reader and the fuzzing of it.
+std::string EncodeSlotDescriptions(const GameState& g);
+void DecodeSlotDescriptions(std::string_view bytes, GameState& g);
+
+// Whether a game runs: the captain record's first field, which a successful load sets.
+bool GameRunning();
+
+class TForm37 : public ui::Form {
+  public:
+    TForm37();
+    ui::Image* Image1;  // background
+    ui::Edit* Edit1;
+    ui::Edit* Edit2;
+    ui::Edit* Edit3;
+    ui::Edit* Edit4;
+    ui::Edit* Edit5;
+    ui::SpeedButton* SpeedButton1;  // "Save", slot 1
+    ui::SpeedButton* SpeedButton2;  // "Load", slot 1
+    ui::SpeedButton* SpeedButton3;  // slot 2
+    ui::SpeedButton* SpeedButton4;
+    ui::SpeedButton* SpeedButton5;  // slot 3
+    ui::SpeedButton* SpeedButton6;
+    ui::SpeedButton* SpeedButton7;  // slot 4
+    ui::SpeedButton* SpeedButton8;
+    ui::SpeedButton* SpeedButton9;  // slot 5
+    ui::SpeedButton* SpeedButton10;
+    ui::SpeedButton* SpeedButton11;  // "Back"
+    ui::SpeedButton* SpeedButton12;  // "Info about copying files"
+    ui::SpeedButton* SpeedButton13;  // "Options"
+
+    void SpeedButton1Click();
+    void SpeedButton2Click();
+    void SpeedButton3Click();
+    void SpeedButton4Click();
+    void SpeedButton5Click();
+    void SpeedButton6Click();
+    void SpeedButton7Click();
+    void SpeedButton8Click();
+    void SpeedButton9Click();
+    void SpeedButton10Click();
+    void SpeedButton11Click();
+    void SpeedButton12Click();
+    void SpeedButton13Click();
+
+    ui::Edit* DescriptionBox(int slot) const;
+    ui::SpeedButton* SaveButton(int slot) const;
+    ui::SpeedButton* LoadButton(int slot) const;
+
+  private:
+    void SaveInto(int slot);
+    void LoadFrom(int slot);
+};
+
+extern TForm37* Form37;
+
+// Fills the screen before it is shown: the descriptions from the file, "Load" for every slot
+// that holds a game, "Save" while a game runs.
+void RefreshSaveLoadForm();
+// The typed descriptions into SlotDescriptions and the file; false when writing failed (the
+// player is told).
+bool SaveSlotDescriptions();
+
+}  // namespace corvanth

@@ -1,0 +1,153 @@
+// The loaders against hostile files: layouts, pictures, texts, the settings file and start-up.
+#include <sys/stat.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "shell/background.h"
+#include "shell/options.h"
+#include "support/game_test.h"
+#include "ui/files.h"
+#include "ui/picture.h"
+#include "ui/render.h"
+
+namespace ui {
+namespace {
+
+namespace fs = std::filesystem;
+
+void Put(const std::string& name, const std::string& bytes) {
+    fs::remove(name);
+    std::ofstream(name, std::ios::binary) << bytes;
+}
+
+double Seconds(const std::function<void()>& work) {
+    const auto start = std::chrono::steady_clock::now();
+    work();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+class Hostile : public Form {
+  public:
+    Hostile() : Form("THostile") {}
+};
+
+TEST(Loaders, ALayoutOfWrongTypesHugeNumbersAndDeepNestingGivesAScreenThatDraws) {
+    fs::create_directories("hostile");
+    std::string deep = R"({"kind": "Panel", "name": "P0", "width": 10, "height": 10})";
+    for (int i = 1; i < 300; ++i)
+        deep = R"({"kind": "Panel", "name": "P)" + std::to_string(i) +
+               R"(", "width": 10, "height": 10, "children": [)" + deep + "]}";
+    Put("hostile/THostile.json", R"({"class": "THostile", "width": 1e300, "height": 600,
+        "components": [5, {"kind": 7, "name": "A"}, {"kind": "Label", "name": ["x"]},
+        {"kind": "SpeedButton", "name": "Tall", "left": -5e20, "height": 100000000,
+         "caption": "x", "font": {"size": 1e9}},
+        {"kind": "ProgressBar", "name": "Bar", "width": 50, "height": 10,
+         "min": -2147483648, "max": 2147483647, "position": 2147483647},
+        {"kind": "Shape", "name": "Oval", "shape": "ellipse", "width": 2000000, "height": 9e9},
+        )" + deep + "]}");
+    const std::string dir = LayoutDir();
+    SetLayoutDir("hostile");
+    Hostile form;
+    SetLayoutDir(dir);
+    auto has = [&](const std::string& text) {
+        for (const auto& p : form.LayoutProblems())
+            if (p.find(text) != std::string::npos) return true;
+        return false;
+    };
+    EXPECT_TRUE(has("not an object"));
+    EXPECT_TRUE(has("THostile.: missing or duplicate name"));  // kind 7 and a list for a name
+    EXPECT_TRUE(has("nested deeper than 32"));
+    EXPECT_TRUE(has("\"height\" out of range"));
+    // Clamped to what the canvas can use: 2048 at most, a point size of 200.
+    const Component* tall = form.Find("Tall");
+    ASSERT_NE(tall, nullptr);
+    EXPECT_EQ(tall->height, 2048);
+    EXPECT_EQ(tall->left, -2048);
+    EXPECT_EQ(tall->font.size, 200);
+    EXPECT_EQ(form.width, 2048);
+    EXPECT_NE(form.Find("P299"), nullptr);
+    EXPECT_EQ(form.Find("P200"), nullptr);  // 33 levels and more are left out
+
+    // The painter walks only what falls on the canvas: far below a second a frame.
+    SoftwareCanvas canvas(kCanvasWidth, kCanvasHeight);
+    EXPECT_LT(Seconds([&] { canvas.DrawForm(form); }), 2.0);
+}
+
+TEST(Loaders, PicturesClaimingHugeSizesAreRefusedBeforeTheyAreDecoded) {
+    const std::string seeds = std::string(CORVANTH_SOURCE_DIR) + "/tests/fuzz/jpeg/";
+    auto bytes = [&](const char* name) {
+        std::ifstream in(seeds + name, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    // A progressive header of 8192 x 8192: past 4096 a side, nothing is allocated for it.
+    const std::string huge = bytes("huge-progressive-header.jpg");
+    EXPECT_LT(Seconds([&] {
+                  EXPECT_EQ(DecodeJpeg(reinterpret_cast<const uint8_t*>(huge.data()), huge.size()),
+                            nullptr);
+              }),
+              1.0);
+    // 3000 x 3000 is decoded at half size, within the 2048 the canvas can use.
+    const std::string large = bytes("large-progressive-header.jpg");
+    const auto picture = DecodeJpeg(reinterpret_cast<const uint8_t*>(large.data()), large.size());
+    if (picture) {
+        EXPECT_EQ(picture->width, 1500);
+        EXPECT_EQ(picture->height, 1500);
+    }
+    const std::string small = bytes("baseline.jpg");
+    const auto ok = DecodeJpeg(reinterpret_cast<const uint8_t*>(small.data()), small.size());
+    ASSERT_NE(ok, nullptr);
+    EXPECT_EQ(ok->width, 16);
+}
+
+TEST(Loaders, TextFilesEndLinesOnCrLfAndLoneCrAndAreReadUpTo64Kilobytes) {
+    Put("story.txt", "one\r\ntwo\nthree\rfour \x93quoted\x94\r\r\n\nlast");
+    EXPECT_EQ(ReadTextLines("story.txt"),
+              (std::vector<std::string>{"one", "two", "three", "four \u201cquoted\u201d", "", "",
+                                        "last"}));
+    // 10 MB of text: only the first 64 KB is read, quickly.
+    Put("long.txt", std::string(10 << 20, 'a'));
+    std::vector<std::string> lines;
+    EXPECT_LT(Seconds([&] { lines = ReadTextLines("long.txt"); }), 1.0);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0].size(), kTextFileLimit);
+}
+
+class StartUp : public corvanth::test::GameTest {};
+
+TEST_F(StartUp, AFifoForTheSettingsFileNeitherHangsNorStaysAndBrokenLayoutsAreNamed) {
+    fs::remove(corvanth::kSettingsFile);
+    ASSERT_EQ(mkfifo(corvanth::kSettingsFile, 0644), 0);
+    EXPECT_FALSE(corvanth::ReadGameSettings());  // at once: a FIFO is no settings file
+    EXPECT_TRUE(corvanth::WriteGameSettings({4, 1, 0}));
+    EXPECT_TRUE(fs::is_regular_file(corvanth::kSettingsFile));
+    EXPECT_EQ(corvanth::ReadGameSettings(), (corvanth::GameSettings{4, 1, 0}));
+    fs::remove(corvanth::kSettingsFile);
+
+    // The shipped layouts and the font are whole: nothing to tell.
+    EXPECT_TRUE(corvanth::StartupProblems(App().Forms()).empty());
+    // A screen without its layout is named, with the folder the game reads layouts from.
+    const std::string dir = LayoutDir();
+    SetLayoutDir("no-such-folder");
+    Hostile lost;
+    const auto lines = corvanth::StartupProblems({&lost});
+    SetLayoutDir(dir);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_NE(lines[0].find(fs::absolute("no-such-folder").string()), std::string::npos);
+    EXPECT_NE(lines[1].find("no layout file no-such-folder/THostile.json"), std::string::npos);
+    // What the window shows then, in letters that need no font file.
+    SoftwareCanvas canvas(kCanvasWidth, kCanvasHeight);
+    canvas.DrawPlainNotice(lines);
+    fs::create_directories(CORVANTH_SCREENS_DIR);
+    canvas.SavePng(std::string(CORVANTH_SCREENS_DIR) + "/startup-problems.png");
+    int lit = 0;
+    for (int x = 16; x < 400; ++x) lit += canvas.PixelAt(x, 24) != 0;
+    EXPECT_GT(lit, 20);
+}
+
+}  // namespace
+}  // namespace ui
