@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "shell/SaveLoad.h"
 #include "state/Sound.h"
 #include "state/UMessage1.h"
 #include "state/pictures.h"
@@ -11,6 +12,7 @@
 #include "travel/NextTurnUnit_notices.h"
 #include "travel/travel.h"
 #include "tutorial/Tutorial.h"
+#include "ui/application.h"
 
 namespace corvanth {
 
@@ -34,6 +36,15 @@ void PlanetTurn() {
         ~Clear() { G().NoEncounterThisTurn = 0; }
     } clear;
     NextTurn();
+}
+
+// A load that left no running game ends the game here: back to the main menu, without a turn
+// and without a score.
+void LeaveEndedGame() {
+    Session().GameEnded = true;
+    TravelScreenMayClose = 1;
+    PlanetScreenMayClose = 1;
+    ui::App().EndGame();
 }
 
 }  // namespace
@@ -113,10 +124,27 @@ TForm3::TForm3() : ui::Form("TForm3") {
     TutorialHandPicture = Bind<ui::Image>("TutorialHandPicture");
     TutorialTimer = Bind<ui::Timer>("TutorialTimer");
 
+    SpeedButton6->OnClick = [this] { SpeedButton6Click(); };
     SpeedButton8->OnClick = [this] { SpeedButton8Click(); };
     SpeedButton4->OnClick = [this] { SpeedButton4Click(); };
     SpeedButton16->OnClick = [this] { SpeedButton16Click(); };
     TutorialTimer->OnTimer = [this] { TutorialTimerTimer(); };
+}
+
+void TForm3::SpeedButton6Click() {
+    PlayButtonSound();
+    RefreshSaveLoadForm();
+    Form37->ShowModal();
+    PlayButtonSoundAgain();
+    if (GameEnded() || !GameRunning()) {
+        LeaveEndedGame();
+        return;
+    }
+    PlanetTurn();
+    // A game loaded here shows where it was saved.
+    G().SelectedPlanet = FleetLocation();
+    RefreshPlanetScreen();
+    RefreshTravelScreen();
 }
 
 void TForm3::SpeedButton8Click() {

@@ -5,9 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
+#include "shell/SaveLoad.h"
 #include "shell/shell_fixture.h"
 #include "state/UMessage1.h"
 #include "state/UMessage6.h"
@@ -151,6 +153,7 @@ TEST_F(PlanetScreen, ACaptainDocksWaitsAndGoesBackToSpace) {
             [&](ui::Form&) {
                 EXPECT_EQ(Form3->Label1->caption, "Moscow Prime");
                 EXPECT_EQ(Form3->Label2->caption, "Faction: Syndicate");
+                EXPECT_TRUE(Form3->SpeedButton6->enabled);
                 EXPECT_TRUE(Form3->SpeedButton8->enabled);
                 EXPECT_TRUE(Form3->SpeedButton4->enabled);
                 EXPECT_EQ(G().TurnNumber, turn);
@@ -276,6 +279,84 @@ TEST_F(PlanetScreen, AnEndWhileDockedUnwindsToTheMenu) {
             })
         .Click("TForm1", "SpeedButton7");
     Form1->ShowModal();
+}
+
+// "Save/Load/Options" costs one turn without an encounter roll and shows the fleet's location
+// afterwards: a save and "Back", a damaged slot that changes nothing, and a game saved at Moscow
+// Prime loaded at Petersburg. A load that leaves no running game ends it without a turn.
+TEST_F(PlanetScreen, SaveLoadAndOptionsCostOneTurnAndShowTheGamesLocation) {
+    constexpr int kPetersburg = 2;
+    int turn = 0, savedTurn = 0;
+    auto turnIs = [&](int expected) {
+        return [&, expected](ui::Form&) { EXPECT_EQ(G().TurnNumber, turn + expected); };
+    };
+    StartSyndicateGame()
+        .Click("TForm2", "SpeedButton2")
+        .Do("TForm3",
+            [&](ui::Form&) {
+                EXPECT_TRUE(Form3->SpeedButton6->enabled);
+                turn = G().TurnNumber;
+            })
+        .Click("TForm3", "SpeedButton6")
+        .Do("TForm37", [&](ui::Form&) { savedTurn = G().TurnNumber; })
+        .Click("TForm37", "SpeedButton1")
+        .Click("TMessage1", "SpeedButton3")  // "Game saved!"
+        .Click("TForm37", "SpeedButton11")
+        .Do("TForm3", turnIs(1))
+        .Click("TForm3", "SpeedButton8")
+        .Do("TForm3", turnIs(2))
+        .Click("TForm3", "SpeedButton4")
+        .Do("TForm2",
+            [&](ui::Form&) {
+                EXPECT_EQ(G().TurnNumber, turn + 3);
+                for (const bool texts : {false, true})
+                    std::ofstream(SlotFileName(2, texts), std::ios::binary) << "damaged";
+                G().Fleets[1][Fleet::Location] = kPetersburg;
+                G().SelectedPlanet = kPetersburg;
+                RefreshTravelScreen();
+                turn = G().TurnNumber;
+            })
+        .Click("TForm2", "SpeedButton2")
+        .Click("TForm3", "SpeedButton6")
+        .Click("TForm37", "SpeedButton4")
+        .Click("TMessage3", "SpeedButton1")
+        .Do("TMessage1",
+            [](ui::Form& f) {
+                EXPECT_EQ(Message1->Label1->caption, "Sorry, I cannot load this file.");
+                f.Close();
+            })
+        .Click("TForm37", "SpeedButton11")
+        .Do("TForm3",
+            [&](ui::Form&) {
+                EXPECT_EQ(G().TurnNumber, turn + 1);
+                EXPECT_EQ(Form3->Label1->caption, "Petersburg");
+                EXPECT_EQ(FleetLocation(), kPetersburg);
+            })
+        .Click("TForm3", "SpeedButton6")
+        .Click("TForm37", "SpeedButton2")
+        .Click("TMessage3", "SpeedButton1")
+        .Click("TMessage1", "SpeedButton3")  // "Game loaded!"
+        .Click("TForm37", "SpeedButton11")
+        .Do("TForm3",
+            [&](ui::Form&) {
+                EXPECT_EQ(G().TurnNumber, savedTurn + 1);
+                EXPECT_EQ(Form3->Label1->caption, "Moscow Prime");
+                EXPECT_EQ(G().SelectedPlanet, 1);
+                turn = G().TurnNumber;
+            })
+        // No running game after the screen: back to the menu, no turn, no score.
+        .Click("TForm3", "SpeedButton6")
+        .Do("TForm37", [](ui::Form&) { Captain()[Player::GameRunning] = 0; })
+        .Click("TForm37", "SpeedButton11")
+        .Do("TForm1",
+            [&](ui::Form&) {
+                EXPECT_EQ(ui::App().ModalStack().size(), 1u);
+                EXPECT_EQ(G().TurnNumber, turn);
+                EXPECT_EQ(player().TimesSeen("TForm57"), 0);
+            })
+        .Click("TForm1", "SpeedButton7");
+    Form1->ShowModal();
+    EXPECT_TRUE(calls.empty());
 }
 
 }  // namespace
