@@ -122,9 +122,11 @@ void OfferAgeDrug() {
                         "agedrug.jpg");
         return;
     }
-    const Dose& dose = kDoses[taken < 0 ? 0 : taken];
+    // A damaged record's negative count is read as none taken.
+    const int n = taken < 0 ? 0 : taken;
+    const Dose& dose = kDoses[n];
     const int turns = dose.years * 360 / 4;
-    const int64_t price = (static_cast<int64_t>(taken < 0 ? 0 : taken) + 1) * kDosePrice;
+    const int64_t price = (static_cast<int64_t>(n) + 1) * kDosePrice;
     std::vector<std::string> lines = {
         std::string("Its not difficult to find the age drug dealer. He welcomes you with an evil "
                     "grin. ") +
@@ -144,7 +146,7 @@ void OfferAgeDrug() {
         return;
     }
     Money() = CapValue(Money() - price);
-    Captain()[Player::AgeDrugDoses] = taken + 1;
+    Captain()[Player::AgeDrugDoses] = n + 1;
     PlayBadSound();
     ShowFixedNotice(std::string("He counts the money and afterwards hands you over your dose. ") +
                         kQuote + "See you soon," + kQuote +
