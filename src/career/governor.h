@@ -1,8 +1,10 @@
-// The law of the factions: rewards for destroyed ships, the customs scan and the penalties for
-// crimes, treason and contraband.
+// The law of the factions (rewards for destroyed ships, the customs scan, the penalties for
+// crimes, treason and contraband) and the governor's office.
 #pragma once
 
 #include <cstdint>
+
+#include "ui/form.h"
 
 namespace corvanth {
 
@@ -29,5 +31,44 @@ void ReportBannedContraband(int faction);
 
 // What ReportGovernorNotAmused takes at the captain's rank 0..8 in the faction.
 int64_t GovernorDispleasure(int rank);
+
+// The governor's office of the owner of the fleet's location: amnesty or allegiance, missions,
+// and the captain's own uniform.
+class TForm27 : public ui::Form {
+  public:
+    TForm27();
+    ui::Label* Label15;  // the owner's name
+    ui::Image* Image5;   // the owner's picture
+    ui::Image* Image1;   // the first three enemies of the owner
+    ui::Image* Image2;
+    ui::Image* Image3;
+    ui::SpeedButton* SpeedButton1;  // "Swear allegiance" / "Ask for amnesty."
+    ui::SpeedButton* SpeedButton4;  // "Ask for mission" / "Cancel mission"
+    ui::SpeedButton* SpeedButton3;  // "Talk to the senator"
+    ui::SpeedButton* SpeedButton2;  // "Back"
+    ui::Panel* Panel3;
+    ui::Shape* Shape18;
+    ui::Shape* Shape19;
+
+    void SpeedButton1Click();
+    void SpeedButton2Click();
+    void SpeedButton4Click();
+};
+
+extern TForm27* Form27;
+
+// Fills the office for the fleet's location.
+void RefreshGovernorScreen();
+
+// What the office's two buttons offer, decided from the tables alone.
+struct GovernorButtons {
+    bool allegianceOrAmnesty = false;
+    bool mission = false;
+};
+GovernorButtons GovernorButtonsNow();
+
+// The amnesty's price at a reputation below 0: a quarter of the net worth down to -2499, none
+// (0) from -2500.
+int64_t AmnestyPrice(int reputation, int64_t fortune);
 
 }  // namespace corvanth

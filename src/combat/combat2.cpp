@@ -1,6 +1,7 @@
 // Combat state and set-up: the entry into a combat, the action list and the exit.
 #include "combat/combat2.h"
 
+#include "combat/EncounterScreen2.h"
 #include "combat/combat2_parts.h"
 #include "shell/Dead.h"
 #include "state/tables.h"
@@ -42,7 +43,7 @@ CombatCalls StandardCombatCalls() {
     // Until the combat screen exists, a battle ends undecided as soon as it begins.
     c.ShowCombatScreen = [] { EndCombat(); };
     c.ShowEncounterScreen = [] {};
-    c.ShowMissionEncounterScreen = [] {};
+    c.ShowMissionEncounterScreen = ShowMissionEncounterScreen;
     c.ShowLoot = [](const std::string&, const std::string&) {};
     c.KillCaptain = KillCaptain;
     c.RefreshTravelScreen = [] {

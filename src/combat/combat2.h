@@ -14,7 +14,8 @@ struct CombatCalls {
     // The combat screen TForm14 shown modally until the combat is decided. Until the screen
     // exists a battle in the game ends undecided at once.
     std::function<void()> ShowCombatScreen;
-    // The approach screens of a random and a mission encounter: nothing to show until they exist.
+    // The approach screens of a random encounter (nothing to show until it exists) and of a
+    // mission encounter (TForm20).
     std::function<void()> ShowEncounterScreen;
     std::function<void()> ShowMissionEncounterScreen;
     // The loot offer of LootItem on TForm51, with its headline and lead-in line.

@@ -4,6 +4,8 @@
 #include <string>
 
 #include "career/governor.h"
+#include "career/missions.h"
+#include "combat/EncounterScreen2.h"
 #include "combat/combat2.h"
 #include "combat/combat2_parts.h"
 #include "state/Sound.h"
@@ -205,7 +207,8 @@ bool CombatFlee() {
     }
     ShowMessage1("You successfully flee from combat!");
     EndCombat();
-    // A flight from a mission encounter, the arena or a raid comes with those screens.
+    // Fleeing the fight a mission sent costs the mission, unless it is a patrol.
+    if (Form20 && Form20->Visible()) FailMissionUnlessPatrol();
     return true;
 }
 

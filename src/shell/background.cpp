@@ -8,7 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "career/Missionreport.h"
 #include "career/Promotion.h"
+#include "career/governor.h"
+#include "career/missions.h"
+#include "combat/EncounterScreen2.h"
 #include "planet/planet.h"
 #include "shell/Dead.h"
 #include "shell/Info_Retiring.h"
@@ -208,6 +212,10 @@ void CreateScreens() {
     Form43 = app.Create<TForm43>();
     Form57 = app.Create<TForm57>();
     Form60 = app.Create<TForm60>();
+    Form27 = app.Create<TForm27>();
+    Form8 = app.Create<TForm8>();
+    Form20 = app.Create<TForm20>();
+    Form46 = app.Create<TForm46>();
 }
 
 std::vector<std::string> StartupProblems(const std::vector<ui::Form*>& screens) {

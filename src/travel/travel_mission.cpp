@@ -1,6 +1,8 @@
 // The mission box: what the captain's mission asks, and its objectives blinking on the system map.
 #include <string>
 
+#include "career/governor.h"
+#include "career/missions.h"
 #include "state/Sound.h"
 #include "state/UMessage1.h"
 #include "state/pictures.h"
@@ -42,20 +44,6 @@ std::string ResistanceOrCargo(const GameRecord& m) {
     }
 }
 
-// Planets nobody has checked for the goods data mission yet, over the whole galaxy.
-int PlanetsLeftToCheck() {
-    const GameState& g = G();
-    int left = 0;
-    for (int s = StarSystem::First; s <= StarSystem::Last; ++s)
-        for (int l = Planet::FirstLocation; l <= Planet::LastLocation; ++l) {
-            const GameRecord& p = g.Planets[s][l];
-            if (p[Planet::Exists] >= 1 && p[Planet::Kind] == PlanetKind::Planet &&
-                p[Planet::GoodsDataMark] == 0)
-                ++left;
-        }
-    return left;
-}
-
 // The objective lines a mission writes; an empty text hides its line.
 std::array<std::string, 4> ObjectiveLines(const GameRecord& m) {
     std::array<std::string, 4> lines;
@@ -75,7 +63,7 @@ std::array<std::string, 4> ObjectiveLines(const GameRecord& m) {
             lines[1] = "Planet: " + LocationName(target, objective(1));
             return lines;
         case MissionKind::GoodsData:
-            lines[0] = "Planets left to check: " + std::to_string(PlanetsLeftToCheck());
+            lines[0] = "Planets left to check: " + std::to_string(PlanetsLeftToRecord());
             return lines;
         case MissionKind::Scavenge:
             lines[0] = "Objective 1: " + SystemName(objective(1));
@@ -186,8 +174,9 @@ void TForm2::SpeedButton6Click() {
     PlayButtonSound();
     switch (MissionButtonActionNow()) {
         case MissionButtonAction::Governor:
-            // The governor's office comes aboard with the missions; until then the button is
-            // offered only with a mission.
+            if (!Form27) return;
+            RefreshGovernorScreen();
+            Form27->ShowModal();
             return;
         case MissionButtonAction::NoMissionMessage:
             ShowMessage1(

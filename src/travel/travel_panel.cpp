@@ -63,8 +63,7 @@ void RefreshStatusPanel() {
     SetBar(*Form2->ProgressBar1, faction[Faction::Reputation],
            faction[Faction::PreviousReputationThreshold],
            faction[Faction::NextReputationThreshold]);
-    // Without a mission the button would lead to the governor's office, which is not aboard.
-    Form2->SpeedButton6->enabled = MissionButtonActionNow() == MissionButtonAction::MissionBox;
+    Form2->SpeedButton6->enabled = true;
 }
 
 void FillPlanetMemo() {

@@ -114,10 +114,11 @@ TEST_F(MissionBox, MarkersBlinkOnTheirCellsWhileTheBoxIsOpen) {
     EXPECT_EQ(MarkersShown(), 1);
     HideMissionMarkers();
 
-    // Without a mission the button is not offered; with one it opens the box.
+    // Without a mission the button leads to a governor or says where to find one; with one it
+    // opens the box.
     g.Missions[1].fill(0);
     RefreshStatusPanel();
-    EXPECT_FALSE(Form2->SpeedButton6->enabled);
+    EXPECT_TRUE(Form2->SpeedButton6->enabled);
     test::SetMission(MissionKind::Defend, 1, {test::kSargoth, test::kPergor, 0, 0}, kFinis);
     RefreshStatusPanel();
     EXPECT_TRUE(Form2->SpeedButton6->enabled);

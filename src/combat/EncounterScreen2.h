@@ -1,0 +1,47 @@
+// The mission encounter screen: the ship a mission sends, approached in three stages, then the
+// fight or a retreat.
+#pragma once
+
+#include <cstdint>
+
+#include "ui/form.h"
+
+namespace corvanth {
+
+// The approach: 1 size known, 2 class known, 3 class and faction known.
+extern int32_t EncounterStage;
+// The close guard: 1 once the encounter is over.
+extern int32_t EncounterResolved;
+
+class TForm20 : public ui::Form {
+  public:
+    TForm20();
+    ui::Label* Label1;  // "Mission encounter"
+    ui::Image* Image2;
+    ui::Label* Label2;
+    ui::SpeedButton* SpeedButton1;  // attack, investigate
+    ui::SpeedButton* SpeedButton2;  // "Fly away"
+
+    void FormActivate() override;
+    bool CloseQuery() override;
+    void SpeedButton1Click();
+    void SpeedButton2Click();
+
+  private:
+    void Resolve();
+};
+
+extern TForm20* Form20;
+
+// Fills the screen for the current stage.
+void RefreshMissionEncounter();
+// The hand-over of StartMissionEncounter: stage 1, the screen filled, the alert, shown modally.
+void ShowMissionEncounterScreen();
+
+// Whether the enemy faction f shoots first and chases: 1 hostile (warned about the captain),
+// 2 not hostile.
+int MissionEncounterAttitude(int faction);
+// Whether a retreat at `stage` is caught by the draw r.
+bool RetreatCaught(int stage, bool enemyFaster, int r);
+
+}  // namespace corvanth

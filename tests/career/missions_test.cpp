@@ -1,0 +1,173 @@
+// The governors' offers: bands, clients, searches, money and the offers that must not survive.
+#include "career/missions.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "state/random.h"
+#include "state/tables.h"
+#include "support/game_test.h"
+
+namespace corvanth {
+namespace {
+
+constexpr int kFinis = 4;  // the Federation's home system, where the game starts
+
+class MissionOffers : public test::GameTest {
+  protected:
+    void SetUp() override {
+        GameTest::SetUp();
+        test::StartNewGame(1, "Offers");
+        for (int a = 1; a <= 4; ++a)
+            for (int b = 1; b <= 4; ++b) G().Factions[a][Faction::RelationBase + b] = 1;
+    }
+    GameRecord& Offer(int r) { return G().MissionOffers[r]; }
+    void SetRank(int rank) { G().Factions[1][Faction::Rank] = rank; }
+    void SetWar(int a, int b, int relation) {
+        G().Factions[a][Faction::RelationBase + b] = relation;
+        G().Factions[b][Faction::RelationBase + a] = relation;
+    }
+};
+
+// The seed before the draw that left the generator at `seed`: the step taken back.
+uint32_t Previous(uint32_t seed) {
+    // 134775813 * 3645876429 = 1 modulo 2^32.
+    return (seed - 1u) * 3645876429u;
+}
+int32_t DrawAt(uint32_t seed, int32_t n) {
+    return static_cast<int32_t>((uint64_t(uint32_t(n)) * seed) >> 32);
+}
+
+TEST_F(MissionOffers, BandsClientsAndMoneyFollowTheTable) {
+    SetWar(1, 3, 2);
+    for (uint32_t seed = 1; seed <= 40; ++seed) {
+        // Rank 0: every banded offer is very easy.
+        SetRank(0);
+        Rng().SetSeed(seed);
+        GenerateMissionOffers();
+        for (int r = 1; r <= 10; ++r)
+            if (Offer(r)[Mission::Status] == 1) {
+                EXPECT_EQ(Offer(r)[Mission::Difficulty], 1) << r;
+            }
+
+        // Rank 2 in a fighter before turn 100: records 1..4 eased, 5..10 not.
+        SetRank(2);
+        PlayerShip()[Ship::SizeClass] = 1;
+        Rng().SetSeed(seed);
+        GenerateMissionOffers();
+        for (int r = 1; r <= 4; ++r) EXPECT_EQ(Offer(r)[Mission::Difficulty], 1);
+        PlayerShip()[Ship::SizeClass] = 3;
+
+        // Rank 6: every kind is in reach; the client rules at a Federation planet.
+        SetRank(6);
+        Rng().SetSeed(seed);
+        GenerateMissionOffers();
+        const uint32_t end = Rng().Seed();
+        for (int r : {1, 2, 3, 6, 7, 10}) EXPECT_EQ(Offer(r)[Mission::Client], 1);
+        for (int r = 13; r <= 19; ++r) EXPECT_EQ(Offer(r)[Mission::Client], 4);
+        for (int r = 20; r <= 24; ++r) EXPECT_EQ(Offer(r)[Mission::Client], 3);
+        // The Federation's only war is with the Syndicate.
+        for (int r = 1; r <= 12; ++r)
+            if (Offer(r)[Mission::Status] == 1) {
+                EXPECT_EQ(Offer(r)[Mission::Opponent], 3);
+            }
+
+        // Record 25 draws last: reputation, fame, then money, worked back from the end seed.
+        const uint32_t money = end, fame = Previous(money), reputation = Previous(fame);
+        EXPECT_EQ(Offer(25)[Mission::Reward], (DrawAt(money, 20000) + 70000) * 216);
+        EXPECT_EQ(Offer(25)[Mission::FameReward], DrawAt(fame, 40000) + 40000);
+        EXPECT_EQ(Offer(25)[Mission::ReputationReward], DrawAt(reputation, 40000) + 40000);
+        EXPECT_GE(Offer(25)[Mission::Reward], 15120000);
+        EXPECT_LE(Offer(25)[Mission::Reward], 19439784);
+
+        // Record 1: (0..1999 + 1000) * d, rewards 10d and 5d.
+        const GameRecord& patrol = Offer(1);
+        const int d = patrol[Mission::Difficulty];
+        EXPECT_EQ(patrol[Mission::Reward] % d, 0);
+        EXPECT_GE(patrol[Mission::Reward] / d, 1000);
+        EXPECT_LE(patrol[Mission::Reward] / d, 2999);
+        EXPECT_EQ(patrol[Mission::ReputationReward], 10 * d);
+        EXPECT_EQ(patrol[Mission::FameReward], 5 * d);
+        // Record 6: m = (0..9999 + 6000) * d * 2, then m + m div 4; 160d and 80d likewise.
+        const GameRecord& defend = Offer(6);
+        const int d6 = defend[Mission::Difficulty];
+        EXPECT_EQ(defend[Mission::ReputationReward], 160 * d6 + 160 * d6 / 4);
+        EXPECT_EQ(defend[Mission::FameReward], 80 * d6 + 80 * d6 / 4);
+        const int low = 6000 * d6 * 2, high = 15999 * d6 * 2;
+        EXPECT_GE(defend[Mission::Reward], low + low / 4);
+        EXPECT_LE(defend[Mission::Reward], high + high / 4);
+        // Record 13: 0..1299 * 4 + 750, always 32 and 32 once the unused values are replaced.
+        EXPECT_EQ((Offer(13)[Mission::Reward] - 750) % 4, 0);
+        EXPECT_LE(Offer(13)[Mission::Reward], 1299 * 4 + 750);
+        EXPECT_EQ(Offer(13)[Mission::ReputationReward], 32);
+
+        // Defend timeframes 5..9.
+        for (int r : {3, 6})
+            if (Offer(r)[Mission::Status] == 1) {
+                EXPECT_GE(Offer(r)[Mission::ObjectiveBase + 2], 5);
+                EXPECT_LE(Offer(r)[Mission::ObjectiveBase + 2], 9);
+            }
+        // No offer survives without what it needs: objective 1, and objective 2 where a
+        // transport, escort or smuggling run goes.
+        for (int r = 1; r <= 24; ++r) {
+            const GameRecord& o = Offer(r);
+            if (o[Mission::Status] != 1) continue;
+            EXPECT_NE(o[Mission::ObjectiveBase + 1], 0) << r;
+            const int kind = o[Mission::Kind];
+            if (kind == MissionKind::Transport || kind == MissionKind::Escort ||
+                kind == MissionKind::Smuggling) {
+                EXPECT_NE(o[Mission::ObjectiveBase + 2], 0) << r;
+            }
+        }
+    }
+}
+
+TEST_F(MissionOffers, RaidsWarsAndTheSameSeedGiveTheSameOffers) {
+    SetRank(6);
+    SetWar(1, 3, 2);
+    std::set<int> raided;
+    for (uint32_t seed = 100; seed < 400; ++seed) {
+        Rng().SetSeed(seed);
+        GenerateMissionOffers();
+        const GameRecord& raid = Offer(12);
+        if (raid[Mission::Status] != 1) continue;
+        const int t = raid[Mission::TargetSystem];
+        raided.insert(t);
+        EXPECT_NE(t, kFinis);
+        EXPECT_EQ(StarSystemRecord(t)[StarSystem::Owner], 3);
+        EXPECT_EQ(LocationRecord(t, raid[Mission::ObjectiveBase + 1])[Planet::Owner], 3);
+        EXPECT_EQ(raid[Mission::Difficulty], StarSystemRecord(t)[StarSystem::SectorRating]);
+    }
+    for (int never : {1, 15, 23, 24, 25}) EXPECT_EQ(raided.count(never), 0u) << never;
+    EXPECT_FALSE(raided.empty());
+
+    // Same seed and state, same offers.
+    Rng().SetSeed(77);
+    GenerateMissionOffers();
+    const auto first = G().MissionOffers;
+    Rng().SetSeed(77);
+    GenerateMissionOffers();
+    EXPECT_EQ(G().MissionOffers, first);
+
+    // At peace with everyone: records 1..12 are dropped, the rest stay.
+    SetWar(1, 3, 1);
+    GenerateMissionOffers();
+    for (int r = 1; r <= 12; ++r) EXPECT_EQ(Offer(r)[Mission::Status], 0) << r;
+    EXPECT_EQ(Offer(25)[Mission::Status], 1);
+    int cargo = 0;
+    for (int r = 13; r <= 24; ++r) cargo += Offer(r)[Mission::Status];
+    EXPECT_GT(cargo, 6);
+    // Rank 7: the bounty takes difficulty 1, not rewards of 0.
+    SetWar(1, 3, 2);
+    SetRank(7);
+    for (uint32_t seed = 1; seed <= 20; ++seed) {
+        Rng().SetSeed(seed);
+        GenerateMissionOffers();
+        EXPECT_EQ(Offer(10)[Mission::Difficulty], 1);
+        EXPECT_GT(Offer(10)[Mission::Reward], 0);
+    }
+}
+
+}  // namespace
+}  // namespace corvanth
