@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "career/governor.h"
 #include "shell/SaveLoad.h"
 #include "state/Sound.h"
 #include "state/UMessage1.h"
@@ -125,6 +126,7 @@ TForm3::TForm3() : ui::Form("TForm3") {
     TutorialTimer = Bind<ui::Timer>("TutorialTimer");
 
     SpeedButton6->OnClick = [this] { SpeedButton6Click(); };
+    SpeedButton7->OnClick = [this] { SpeedButton7Click(); };
     SpeedButton8->OnClick = [this] { SpeedButton8Click(); };
     SpeedButton4->OnClick = [this] { SpeedButton4Click(); };
     SpeedButton16->OnClick = [this] { SpeedButton16Click(); };
@@ -145,6 +147,12 @@ void TForm3::SpeedButton6Click() {
     G().SelectedPlanet = FleetLocation();
     RefreshPlanetScreen();
     RefreshTravelScreen();
+}
+
+void TForm3::SpeedButton7Click() {
+    PlayButtonSound();
+    RefreshGovernorScreen();
+    Form27->ShowModal();
 }
 
 void TForm3::SpeedButton8Click() {

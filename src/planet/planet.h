@@ -33,6 +33,7 @@ class TForm3 : public ui::Form {
     ui::Timer* TutorialTimer;
 
     void SpeedButton6Click();
+    void SpeedButton7Click();
     void SpeedButton8Click();
     void SpeedButton4Click();
     void SpeedButton16Click();

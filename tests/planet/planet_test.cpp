@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "career/governor.h"
 #include "shell/SaveLoad.h"
 #include "shell/shell_fixture.h"
 #include "state/UMessage1.h"
@@ -154,11 +155,15 @@ TEST_F(PlanetScreen, ACaptainDocksWaitsAndGoesBackToSpace) {
                 EXPECT_EQ(Form3->Label1->caption, "Moscow Prime");
                 EXPECT_EQ(Form3->Label2->caption, "Faction: Syndicate");
                 EXPECT_TRUE(Form3->SpeedButton6->enabled);
+                EXPECT_TRUE(Form3->SpeedButton7->enabled);
                 EXPECT_TRUE(Form3->SpeedButton8->enabled);
                 EXPECT_TRUE(Form3->SpeedButton4->enabled);
                 EXPECT_EQ(G().TurnNumber, turn);
                 EXPECT_EQ(PlanetScreenMayClose, 0);
             })
+        .Click("TForm3", "SpeedButton7")  // the governor's office and back: no turn
+        .Do("TForm27", [](ui::Form&) { EXPECT_EQ(Form27->Label15->caption, "Syndicate"); })
+        .Click("TForm27", "SpeedButton2")
         .Click("TForm3", "SpeedButton8")
         .Do("TForm3",
             [&](ui::Form&) {
