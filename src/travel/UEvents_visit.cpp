@@ -18,8 +18,6 @@ namespace corvanth {
 
 namespace {
 
-constexpr const char kQuote[] = "\"";
-
 int32_t& Money() {
     return Captain()[Player::Money];
 }
