@@ -1,8 +1,11 @@
 // Combat state and set-up: the entry into a combat, the action list and the exit.
 #include "combat/combat2.h"
 
+#include "combat/EncounterScreen.h"
 #include "combat/EncounterScreen2.h"
+#include "combat/Loot.h"
 #include "combat/combat2_parts.h"
+#include "combat/combat2_screen.h"
 #include "shell/Dead.h"
 #include "state/tables.h"
 #include "travel/travel.h"
@@ -40,11 +43,12 @@ bool IsAction(int kind) {
 
 CombatCalls StandardCombatCalls() {
     CombatCalls c;
-    // Until the combat screen exists, a battle ends undecided as soon as it begins.
-    c.ShowCombatScreen = [] { EndCombat(); };
-    c.ShowEncounterScreen = [] {};
+    c.ShowCombatScreen = [] {
+        if (G().CombatMayClose == 0) ShowCombatScreen();
+    };
+    c.ShowEncounterScreen = ShowEncounterScreen;
     c.ShowMissionEncounterScreen = ShowMissionEncounterScreen;
-    c.ShowLoot = [](const std::string&, const std::string&) {};
+    c.ShowLoot = OfferLootItem;
     c.KillCaptain = KillCaptain;
     c.RefreshTravelScreen = [] {
         if (Form2) RefreshTravelScreen();
@@ -90,6 +94,7 @@ void EndCombat() {
     }
     g.CombatMayClose = 1;
     CurrentCombatCalls().RefreshTravelScreen();
+    if (Form14 && Form14->Visible()) Form14->Close();
 }
 
 void SetupCombatScreen() {
@@ -117,6 +122,7 @@ void SetupCombatScreen() {
         s.fireEnabled = false;
         OwnShip()[Ship::SelectedWeaponSlot] = 0;
     }
+    ShowCombatShipsAndActions();
     ShowHullBars();
     ShowProjectiles();
 }
@@ -142,6 +148,7 @@ void AddCombatAction(int equipmentId) {
     const int slot = s.slotAt[s.selected];
     OwnShip()[Ship::SelectedWeaponSlot] = slot;
     s.fireEnabled = SlotRecord(g.CurrentFleet, g.CombatShip, slot)[Slot::Loaded] > 0;
+    ShowCombatFireButton();
 }
 
 void ChooseCombatAction(int position) {
@@ -152,11 +159,5 @@ void ChooseCombatAction(int position) {
     AddCombatAction(
         SlotRecord(g.CurrentFleet, g.CombatShip, s.slotAt[position])[Slot::EquipmentId]);
 }
-
-// The combat screen draws these once it exists; the rules call them where the screen changes.
-void ShowCombatRange() {}
-void ShowCombatAP() {}
-void ShowProjectiles() {}
-void ShowHullBars() {}
 
 }  // namespace corvanth

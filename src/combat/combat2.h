@@ -11,8 +11,7 @@ namespace corvanth {
 // What the combat opens or calls outside its own rules, gathered so that a screen, a test or a
 // benchmark can take their place (like the turn engine's calls).
 struct CombatCalls {
-    // The combat screen TForm14 shown modally until the combat is decided. Until the screen
-    // exists a battle in the game ends undecided at once.
+    // The combat screen TForm14 shown modally until the combat is decided.
     std::function<void()> ShowCombatScreen;
     // The approach screens of a random encounter (nothing to show until it exists) and of a
     // mission encounter (TForm20).
@@ -50,11 +49,13 @@ void SetupCombatScreen();
 // The Fire/Use caption for the item, and the slot at the chosen list position made the ship's
 // selected slot; Fire is enabled while that slot is loaded.
 void AddCombatAction(int equipmentId);
-// The display pieces of the combat screen; they draw once TForm14 exists.
+// The display pieces of the combat screen (nothing to draw before TForm14 is created).
 void ShowCombatRange();
 void ShowCombatAP();
 void ShowProjectiles();
 void ShowHullBars();
+void ShowCombatShipsAndActions();  // pictures, names, the action list and the Fire button
+void ShowCombatFireButton();       // the Fire/Use caption and state kept by the rules
 
 // Weapons and hit resolution.
 int EvasionModifier(int fleet, int ship);

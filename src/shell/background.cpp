@@ -12,7 +12,11 @@
 #include "career/Promotion.h"
 #include "career/governor.h"
 #include "career/missions.h"
+#include "combat/EncounterScreen.h"
 #include "combat/EncounterScreen2.h"
+#include "combat/Loot.h"
+#include "combat/combat2_screen.h"
+#include "combat/tradingpost.h"
 #include "planet/planet.h"
 #include "shell/Dead.h"
 #include "shell/Info_Retiring.h"
@@ -216,6 +220,10 @@ void CreateScreens() {
     Form8 = app.Create<TForm8>();
     Form20 = app.Create<TForm20>();
     Form46 = app.Create<TForm46>();
+    Form7 = app.Create<TForm7>();
+    Form14 = app.Create<TForm14>();
+    Form15 = app.Create<TForm15>();
+    Form51 = app.Create<TForm51>();
 }
 
 std::vector<std::string> StartupProblems(const std::vector<ui::Form*>& screens) {

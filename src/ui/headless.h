@@ -44,6 +44,8 @@ class ScriptedPlayer {
     ScriptedPlayer& Wait(const std::string& form, uint64_t ms);
 
     size_t Pending() const { return steps_.size(); }
+    // The screen the next step waits for, "" when there is none.
+    std::string NextForm() const { return steps_.empty() ? std::string() : steps_.front().form; }
     // Forgets the script and the records.
     void Reset();
 

@@ -5,7 +5,13 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
+#include "combat/EncounterScreen2.h"
+#include "combat/combat2.h"
+
+#include "state/tables.h"
+#include "state/variables.h"
 #include "ui/application.h"
 #include "ui/headless.h"
 
@@ -13,14 +19,21 @@ namespace corvanth::test {
 
 // While the scripted player has steps it plays them; otherwise it closes whatever notice is on
 // top with that dialog's own button, leaving every "do not show" box as it is, declines offers
-// and questions, takes every second chance and reads the score through to the end. Any other screen
+// and questions, takes every second chance and reads the score through to the end. Ships met on
+// the way are approached and fought by a simple rule, and their wrecks looted. Any other screen
 // is an error, as for the scripted player.
 class AnsweringBackend : public ui::HeadlessBackend {
   public:
     void Pump(ui::Application& app) override {
         ui::Form* top = app.Top();
-        if (Player().Pending() > 0 || !top) {
+        // The script answers the screens it names; the rest are answered here in the meantime.
+        if (!top || top->ClassName() == Player().NextForm()) {
             HeadlessBackend::Pump(app);
+            return;
+        }
+        if (top->ClassName() == "TForm14" && ChooseLoadedAction()) return;
+        if (const char* button = Encounter(top->ClassName())) {
+            Press(*top, button);
             return;
         }
         static const std::map<std::string, std::string> kAnswer = {
@@ -31,19 +44,99 @@ class AnsweringBackend : public ui::HeadlessBackend {
             {"TForm49", "SpeedButton1"},        {"TForm60", "SpeedButton7"},
             {"TForm43", "SpeedButton1"},        {"TForm57", "SpeedButton1"},
             {"TForm39", "SpeedButton1"},        {"TForm38", "SpeedButton11"},
+            {"TForm51", "SpeedButton3"},
         };
         auto it = kAnswer.find(top->ClassName());
         if (it == kAnswer.end()) {
             HeadlessBackend::Pump(app);
             return;
         }
-        ++answered[top->ClassName()];
-        ui::Component* button = top->Find(it->second);
-        if (!button || !button->OnClick)
-            throw ui::ScriptError(top->ClassName() + " cannot be answered");
-        button->OnClick();
+        Press(*top, it->second);
     }
     std::map<std::string, int> answered;  // notices closed, by screen class
+    std::vector<ui::Snapshot> seen;       // what each answered screen showed
+    std::vector<std::string> pressed;     // "screen.button" of each answer
+
+  private:
+    // The approach: closer while the ship is unknown; then battle with a ship no larger than
+    // the own, a word with the own side, else away. The fight: fire while a loaded action
+    // is chosen, at close range, else end the turn; a long fight is fled.
+    static const char* Encounter(const std::string& screen) {
+        if (screen == "TForm15") {
+            if (EncounterStage < 3) return "SpeedButton1";
+            const ui::Form* approach = ui::App().FindForm("TForm15");
+            if (approach->Find("SpeedButton3")->enabled) return "SpeedButton3";
+            const bool smaller = ShipRecord(0, 1)[Ship::SizeClass] <= PlayerShip()[Ship::SizeClass];
+            return smaller && approach->Find("SpeedButton1")->enabled ? "SpeedButton1"
+                                                                      : "SpeedButton2";
+        }
+        if (screen != "TForm14") return nullptr;
+        const GameRecord& own = ShipRecord(G().CurrentFleet, 1);
+        if (CombatTurnCount >= 60 && own[Ship::ActionPointsLeft] >= 10) return "SpeedButton1";
+        if (own[Ship::CombatRange] != 1) return "SpeedButton3";  // close in: every gun reaches
+        const bool enabled = ui::App().FindForm("TForm14")->Find("SpeedButton4")->enabled;
+        return enabled && WorthFiring() ? "SpeedButton4" : "SpeedButton5";
+    }
+    // The action to fire: the first loaded, affordable gun, else launcher, else mine; ECM and
+    // boarding are left alone. Chosen in the list when it is not chosen yet.
+    static bool ChooseLoadedAction() {
+        const CombatSession& s = Combat();
+        const GameState& g = G();
+        const GameRecord& own = ShipRecord(g.CurrentFleet, 1);
+        auto rank = [&](int position) {
+            const GameRecord& slot = SlotRecord(g.CurrentFleet, 1, s.slotAt[position]);
+            const GameRecord& item = EquipmentType(slot[Slot::EquipmentId]);
+            if (slot[Slot::Loaded] <= 0 ||
+                own[Ship::ActionPointsLeft] < item[Equipment::ActionPoints])
+                return 0;
+            switch (item[Equipment::Kind]) {
+                case 1:
+                case 4:
+                case 11:
+                case 21:
+                case 23:
+                case 24:
+                    return 3;
+                case 2:
+                case 16:
+                    return 2;
+                case 25:
+                case 26:
+                    return 1;
+                default:
+                    return 0;
+            }
+        };
+        int best = 0;
+        for (int position = 1; position <= s.actionCount; ++position)
+            if (rank(position) > (best ? rank(best) : 0)) best = position;
+        if (best == 0 || best == s.selected) return false;
+        auto* list = dynamic_cast<ui::ComboBox*>(ui::App().FindForm("TForm14")->Find("ComboBox1"));
+        list->PlayerSelect(best - 1);
+        return true;
+    }
+    static bool WorthFiring() {
+        const CombatSession& s = Combat();
+        if (s.selected < 1) return false;
+        const GameState& g = G();
+        const GameRecord& own = ShipRecord(g.CurrentFleet, 1);
+        const GameRecord& slot = SlotRecord(g.CurrentFleet, 1, s.slotAt[s.selected]);
+        const GameRecord& item = EquipmentType(slot[Slot::EquipmentId]);
+        const int kind = item[Equipment::Kind];
+        const bool weapon = kind == 1 || kind == 2 || kind == 4 || kind == 11 || kind == 16 ||
+                            kind == 21 || kind == 23 || kind == 24 || kind == 25 || kind == 26;
+        return weapon && slot[Slot::Loaded] > 0 &&
+               own[Ship::ActionPointsLeft] >= item[Equipment::ActionPoints];
+    }
+    void Press(ui::Form& top, const std::string& name) {
+        ++answered[top.ClassName()];
+        seen.push_back(ui::TakeSnapshot(top));
+        pressed.push_back(top.ClassName() + "." + name);
+        ui::Component* button = top.Find(name);
+        if (!button || !button->OnClick)
+            throw ui::ScriptError(top.ClassName() + " cannot be answered");
+        button->OnClick();
+    }
 };
 
 // Puts the answering player in place of the scripted one until it goes out of scope; the

@@ -130,6 +130,10 @@ class Soak : public test::GameTest {
                     captain[Player::TreasureFleetNoticeShown] == 1);
         ASSERT_LE(captain[Player::Money], kCap);
         ASSERT_LE(captain[Player::Fame], kCap);
+        // Loot and combat never leave the hold below nothing or past its room.
+        for (int good = 1; good <= 20; ++good) ASSERT_GE(g.Cargo[good], 0) << turn;
+        ASSERT_TRUE(g.Fleets[1][Fleet::FreeCargo] >= 0 || GameEnded()) << turn;
+        ASSERT_TRUE(ui::App().ModalStack().empty()) << turn << ": a screen stayed open";
         for (int f = 1; f <= 4; ++f) {
             ASSERT_LE(g.Factions[f][Faction::Reputation], kCap) << turn;
             ASSERT_GE(g.Factions[f][Faction::WarBonds], 0) << turn;
@@ -173,6 +177,9 @@ TEST_P(SoakPart, FiveThousandTurnsKeepPricesEventsTheTreasureFleetAndTheCapsSoun
     EXPECT_GT(lives, 1);
     EXPECT_GT(seen.count("TMessage6") ? seen.at("TMessage6") : 0, 3);
     EXPECT_GT(seen.count("TMessage4") ? seen.at("TMessage4") : 0, 1);
+    // Ships were met, approached and fought.
+    EXPECT_GT(seen.count("TForm15") ? seen.at("TForm15") : 0, 20);
+    EXPECT_GT(seen.count("TForm14") ? seen.at("TForm14") : 0, 20);
 }
 
 INSTANTIATE_TEST_SUITE_P(TwentyThousandTurns, SoakPart, ::testing::Values(0, 1, 2, 3));

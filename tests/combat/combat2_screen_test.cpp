@@ -1,0 +1,151 @@
+// The combat screen: what it draws of a fight, its radar sweep and its close guard.
+#include "combat/combat2_screen.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "combat/combat2.h"
+#include "combat_fixture.h"
+#include "state/UMessage1.h"
+#include "state/tables.h"
+#include "support/art.h"
+#include "ui/audio.h"
+#include "ui/render.h"
+
+namespace corvanth {
+namespace {
+
+class CombatScreen : public test::CombatTest {
+  protected:
+    void SetUp() override {
+        CombatTest::SetUp();
+        test::LinkGameArt(std::filesystem::current_path());
+        CurrentCombatCalls() = StandardCombatCalls();
+        CurrentCombatCalls().KillCaptain = [] {};
+        player().LeavePicture("TForm14");
+    }
+    int Find(int kind) {
+        for (int id = 1; id <= 113; ++id)
+            if (G().EquipmentTypes[id][Equipment::Defined] > 0 &&
+                G().EquipmentTypes[id][Equipment::Kind] == kind)
+                return id;
+        return 0;
+    }
+};
+
+// Mid-fight: a missile of the player on track 1 (2 turns), an enemy torpedo on track 3, mines
+// laid by both sides, both hulls part gone; then the sweep, the guard and the end.
+TEST_F(CombatScreen, ShowsAFightAndSweepsTheRadarUntilTheCombatIsDecided) {
+    GiveShip(1, 3);
+    GiveShip(0, 7);
+    const int laser = Find(EquipmentKind::LaserGun), missile = Find(EquipmentKind::Missile);
+    const int mine = Find(EquipmentKind::Mine), cargo = Find(EquipmentKind::CargoBay);
+    Fit(1, {laser, cargo, missile, mine});
+    G().ShipEquipment[1][1][3][Slot::Loaded] = 0;
+    StartCombat();
+    GameState& g = G();
+    Own()[Ship::Strength] = Own()[Ship::MaxStrength] / 2;
+    Own()[Ship::MinesDeployed] = 2;
+    Enemy()[Ship::Strength] = Enemy()[Ship::MaxStrength] + 50;  // a bar never overflows
+    Enemy()[Ship::SuperminesDeployed] = 1;
+    g.Projectiles[1] = {};
+    g.Projectiles[1][Projectile::Active] = g.Projectiles[1][Projectile::InFlight] = 1;
+    g.Projectiles[1][Projectile::TurnsToImpact] = 2;
+    g.Projectiles[1][Projectile::ShooterFleet] = 1;
+    g.Projectiles[1][Projectile::EquipmentId] = missile;
+    g.Projectiles[3] = g.Projectiles[1];
+    g.Projectiles[3][Projectile::ShooterFleet] = 0;
+    g.Projectiles[3][Projectile::TurnsToImpact] = 4;
+    g.Projectiles[4][Projectile::Active] = 1;  // active but not in flight: not shown
+    g.CombatRange = 2;
+    Own()[Ship::CombatRange] = 1;
+    SetupCombatScreen();
+    Enemy()[Ship::Strength] = Enemy()[Ship::MaxStrength] * 2 / 3;
+    ShowHullBars();
+    TForm14& f = *Form14;
+
+    // The list: the laser, the missile and the mine, not the cargo bay; the laser is chosen.
+    ASSERT_EQ(f.ComboBox1->items.size(), 3u);
+    EXPECT_EQ(f.ComboBox1->items[1], EquipmentName(missile));
+    EXPECT_EQ(f.SpeedButton4->caption,
+              "Fire " + EquipmentName(laser) + " (" +
+                  std::to_string(g.EquipmentTypes[laser][Equipment::ActionPoints]) + " AP)");
+    EXPECT_TRUE(f.SpeedButton4->enabled);
+    EXPECT_EQ(f.Label7->caption, ShipClassName(0, 1));
+    EXPECT_EQ(f.Label47->caption, std::to_string(Own()[Ship::ActionPointsLeft]));
+    EXPECT_EQ(f.ProgressBar3->Max(), Own()[Ship::MaxStrength]);
+    EXPECT_EQ(f.ProgressBar3->Position(), Own()[Ship::MaxStrength] / 2);
+    EXPECT_EQ(f.ProgressBar1->Position(), Enemy()[Ship::MaxStrength] * 2 / 3);
+    EXPECT_EQ(f.Label6->caption, "Distance: Medium-range");
+    EXPECT_EQ(f.RadarBlip->left, 123);
+    EXPECT_EQ(f.RadarBlip->top, 127);
+    EXPECT_EQ(f.GroupBox5->color, (ui::Color{0xA6, 0xA6, 0xA6}));
+    EXPECT_EQ(f.Shape6->brushColor, (ui::Color{0xE2, 0xE2, 0xE2}));
+    // Tracks: own red, enemy blue, idle grey with "-".
+    EXPECT_EQ(f.SEvent[1].Box->color, (ui::Color{0xA0, 0x00, 0x00}));
+    EXPECT_EQ(f.SEvent[1].T4->caption, "2");
+    EXPECT_EQ(f.SEvent[1].Pic->picture, "ctorpedo.jpg");
+    EXPECT_EQ(f.SEvent[3].Shape2->brushColor, (ui::Color{0x0C, 0x11, 0xCD}));
+    EXPECT_EQ(f.SEvent[4].T1->caption, "-");
+    EXPECT_EQ(f.SEvent[4].Pic->picture, "ctorpedog.jpg");
+    EXPECT_EQ(f.SEvent[2].Shape->brushColor, (ui::Color{0x55, 0x55, 0x55}));
+    EXPECT_TRUE(f.PMines_Warning2->visible);
+    EXPECT_TRUE(f.EMines_Warning2->visible);
+    ui::RenderFormToPng(f, std::string(CORVANTH_SCREENS_DIR) + "/TForm14.png");
+
+    // Choosing the unloaded missile turns Fire off; choosing the laser again turns it on.
+    f.ComboBox1->PlayerSelect(1);
+    EXPECT_FALSE(f.SpeedButton4->enabled);
+    // A missile has no verb: the caption starts with the blank.
+    EXPECT_TRUE(f.SpeedButton4->caption.starts_with(" " + EquipmentName(missile) + " ("));
+    f.ComboBox1->PlayerSelect(0);
+    EXPECT_TRUE(f.SpeedButton4->enabled);
+
+    // On the screen: the radar runs at medium range, back to 364 with one sonar a sweep (from
+    // 364 in steps of 4 it passes below 155 after 53 ticks); the close box is refused; then the
+    // fight is ended and the screen closes, its radar stopped.
+    ui::audio::ClearLog();
+    int sweepsAt[4] = {};
+    player()
+        .Wait("TForm14", 53 * 40)
+        .Do("TForm14",
+            [&](ui::Form&) {
+                EXPECT_TRUE(f.Timer1->Enabled());
+                EXPECT_EQ(f.RadarLine->top, 364);
+                sweepsAt[2] = test::CountSound("play:Sonar.wav");
+                G().CombatRange = 1;  // from 364 below 243: 31 ticks
+                ShowCombatRange();
+                EXPECT_EQ(f.RadarBlip->top, 219);
+            })
+        .Wait("TForm14", 31 * 40 * 2)
+        .Do("TForm14",
+            [&](ui::Form&) {
+                sweepsAt[1] = test::CountSound("play:Sonar.wav") - sweepsAt[2];
+                G().CombatRange = 3;  // below 57: 77 ticks
+            })
+        .Wait("TForm14", 77 * 40)
+        .Do("TForm14",
+            [&](ui::Form&) {
+                sweepsAt[3] = test::CountSound("play:Sonar.wav") - sweepsAt[1] - sweepsAt[2];
+            })
+        .CloseRequest("TForm14")
+        .Do("TMessage1",
+            [](ui::Form&) {
+                EXPECT_EQ(Message1->Label1->caption,
+                          "You can not exit the combat window! You need to fight!");
+            })
+        .Click("TMessage1", "SpeedButton3")
+        .Do("TForm14", [](ui::Form&) { EndCombat(); });
+    ShowCombatScreen();
+    EXPECT_EQ(sweepsAt[2], 1);
+    EXPECT_EQ(sweepsAt[1], 2);
+    EXPECT_EQ(sweepsAt[3], 1);
+    EXPECT_FALSE(f.Visible());
+    EXPECT_FALSE(f.Timer1->Enabled());
+    EXPECT_EQ(G().CombatMayClose, 1);
+}
+
+}  // namespace
+}  // namespace corvanth
