@@ -6,6 +6,7 @@
 #include <string>
 
 #include "career/governor.h"
+#include "combat/Loot.h"
 #include "combat/combat2.h"
 #include "state/UMessage1.h"
 #include "state/UMessage5.h"
@@ -479,6 +480,32 @@ TEST_F(VisitFights, TheVipRetreatRansomAndBattle) {
     EXPECT_LT(Money(), 250000);
     EXPECT_EQ(g.StarSystems[kFinis][StarSystem::Alerted], 1);
     EXPECT_FALSE(Active(slot));
+}
+
+// On the game's own loot screen the container's goods go into the hold.
+TEST_F(VisitFights, AContainersGoodsGoIntoTheHold) {
+    CurrentCombatCalls().ShowLoot = StandardCombatCalls().ShowLoot;
+    G().Cargo.fill(0);
+    G().Fleets[1][Fleet::FreeCargo] = 10000;
+    PlaceEvent(SpaceEventKind::Container);
+    int good = 0, amount = 0;
+    ExpectNotice("You have found a hidden cargo container. Inside you find some goods...",
+                 "container.jpg");
+    player()
+        .Do("TForm51",
+            [&](ui::Form&) {
+                EXPECT_EQ(Form51->Label1->caption, "You plunder the container...");
+                EXPECT_EQ(Form51->Label2->caption, "Opening the container you find:");
+                good = G().LootItem[Loot::Good];
+                amount = G().LootItem[Loot::Amount];
+            })
+        .Click("TForm51", "SpeedButton3")
+        .Click("TMessage6", "SpeedButton3");  // what was looted
+    ExpectMessage("Once opened the container will decay very fast.");
+    Investigate();
+    ASSERT_GE(good, 1);
+    EXPECT_GE(amount, 1);
+    EXPECT_EQ(G().Cargo[good], amount);
 }
 
 }  // namespace
