@@ -5,6 +5,9 @@
 
 #include "career/governor.h"
 #include "shell/SaveLoad.h"
+#include "planet/BuyEquipment.h"
+#include "planet/BuyShips.h"
+#include "planet/bank.h"
 #include "state/Sound.h"
 #include "state/UMessage1.h"
 #include "state/pictures.h"
@@ -127,6 +130,9 @@ TForm3::TForm3() : ui::Form("TForm3") {
 
     SpeedButton6->OnClick = [this] { SpeedButton6Click(); };
     SpeedButton7->OnClick = [this] { SpeedButton7Click(); };
+    SpeedButton2->OnClick = [this] { SpeedButton2Click(); };
+    SpeedButton3->OnClick = [this] { SpeedButton3Click(); };
+    SpeedButton5->OnClick = [this] { SpeedButton5Click(); };
     SpeedButton8->OnClick = [this] { SpeedButton8Click(); };
     SpeedButton4->OnClick = [this] { SpeedButton4Click(); };
     SpeedButton16->OnClick = [this] { SpeedButton16Click(); };
@@ -153,6 +159,30 @@ void TForm3::SpeedButton7Click() {
     PlayButtonSound();
     RefreshGovernorScreen();
     Form27->ShowModal();
+}
+
+void TForm3::SpeedButton2Click() {
+    PlayButtonSound();
+    RefreshBankForm();
+    Form9->ShowModal();
+    RefreshPlanetScreen();
+}
+
+void TForm3::SpeedButton3Click() {
+    PlayButtonSound();
+    RefreshShipDealer();
+    ShowShipOffer(1);
+    Form17->ShowModal();
+}
+
+void TForm3::SpeedButton5Click() {
+    PlayButtonSound();
+    RefreshEquipmentDealer();
+    Form18->ListBox1->SetItemIndex(0);
+    ListSlotUpgrades();
+    Form18->ListBox2->SetItemIndex(0);
+    ShowUpgradeOffer();
+    Form18->ShowModal();
 }
 
 void TForm3::SpeedButton8Click() {

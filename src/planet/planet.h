@@ -32,6 +32,9 @@ class TForm3 : public ui::Form {
     ui::Image* TutorialHandPicture;
     ui::Timer* TutorialTimer;
 
+    void SpeedButton2Click();  // "Visit bank"
+    void SpeedButton3Click();  // "Buy ships"
+    void SpeedButton5Click();  // "Buy equipment"
     void SpeedButton6Click();
     void SpeedButton7Click();
     void SpeedButton8Click();
