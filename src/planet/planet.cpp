@@ -4,10 +4,11 @@
 #include <string>
 
 #include "career/governor.h"
-#include "shell/SaveLoad.h"
+#include "planet/Bar.h"
 #include "planet/BuyEquipment.h"
 #include "planet/BuyShips.h"
 #include "planet/bank.h"
+#include "shell/SaveLoad.h"
 #include "state/Sound.h"
 #include "state/UMessage1.h"
 #include "state/pictures.h"
@@ -91,7 +92,8 @@ void RefreshPlanetScreen() {
     const PlanetScreenButtons b = PlanetScreenButtonsFor(s, p);
     offer(*form.SpeedButton7, b.governor);
     offer(*form.SpeedButton2, b.bank);
-    offer(*form.SpeedButton1, b.bar);
+    // The arena's own screens come with the tournaments: until then its bar stays shut.
+    offer(*form.SpeedButton1, b.bar && !b.arena);
     offer(*form.SpeedButton3, b.ships);
     offer(*form.SpeedButton5, b.equipment);
     offer(*form.SpeedButton6, b.saveLoad);
@@ -133,6 +135,7 @@ TForm3::TForm3() : ui::Form("TForm3") {
     SpeedButton2->OnClick = [this] { SpeedButton2Click(); };
     SpeedButton3->OnClick = [this] { SpeedButton3Click(); };
     SpeedButton5->OnClick = [this] { SpeedButton5Click(); };
+    SpeedButton1->OnClick = [this] { SpeedButton1Click(); };
     SpeedButton8->OnClick = [this] { SpeedButton8Click(); };
     SpeedButton4->OnClick = [this] { SpeedButton4Click(); };
     SpeedButton16->OnClick = [this] { SpeedButton16Click(); };
@@ -183,6 +186,11 @@ void TForm3::SpeedButton5Click() {
     Form18->ListBox2->SetItemIndex(0);
     ShowUpgradeOffer();
     Form18->ShowModal();
+}
+
+void TForm3::SpeedButton1Click() {
+    PlayButtonSound();
+    if (Form21) Form21->ShowModal();
 }
 
 void TForm3::SpeedButton8Click() {

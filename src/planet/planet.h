@@ -35,6 +35,7 @@ class TForm3 : public ui::Form {
     void SpeedButton2Click();  // "Visit bank"
     void SpeedButton3Click();  // "Buy ships"
     void SpeedButton5Click();  // "Buy equipment"
+    void SpeedButton1Click();
     void SpeedButton6Click();
     void SpeedButton7Click();
     void SpeedButton8Click();
