@@ -55,6 +55,13 @@ TEST_F(BarPath, ACaptainDocksTriesEveryBarButtonAndRetiresThere) {
                 EXPECT_TRUE(Form3->SpeedButton1->enabled);
                 turn = G().TurnNumber;
             })
+        // The planet's other services open and close on the way to the bar.
+        .Click("TForm3", "SpeedButton2")
+        .Click("TForm9", "SpeedButton5")  // "Leave bank"
+        .Click("TForm3", "SpeedButton3")
+        .Click("TForm17", "SpeedButton2")  // "Back"
+        .Click("TForm3", "SpeedButton5")
+        .Click("TForm18", "SpeedButton6")  // "Close"
         .Click("TForm3", "SpeedButton1")
         .Do("TForm21",
             [](ui::Form&) {
