@@ -4,6 +4,7 @@
 #include <array>
 #include <string>
 
+#include "planet/CrewPay.h"
 #include "state/Sound.h"
 #include "state/shipstats.h"
 #include "state/tables.h"
@@ -80,7 +81,15 @@ TForm52::TForm52() : ui::Form("TForm52") {
     Label15 = Bind<ui::Label>("Label15");
     SpeedButton1 = Bind<ui::SpeedButton>("SpeedButton1");
     SpeedButton2 = Bind<ui::SpeedButton>("SpeedButton2");
+    SpeedButton1->OnClick = [this] { SpeedButton1Click(); };
     SpeedButton2->OnClick = [this] { SpeedButton2Click(); };
+}
+
+void TForm52::SpeedButton1Click() {
+    PlayButtonSound();
+    RefreshCrewPay();
+    if (Form25) Form25->ShowModal();
+    ShowOwnCrewScan();
 }
 
 void TForm52::SpeedButton2Click() {
@@ -96,8 +105,7 @@ void ShowOwnCrewScan() {
     form.Label3->caption = std::string("Morale: ") + MoraleWord(PlayerFleet()[Fleet::Morale]);
     form.Label15->caption =
         "Payment in: " + std::to_string(PlayerFleet()[Fleet::CrewPayCountdown]) + " turns";
-    // Paying the crew from here comes with the crew's pay screen.
-    form.SpeedButton1->enabled = false;
+    form.SpeedButton1->enabled = true;
 }
 
 void ShowEnemyCrewScan() {

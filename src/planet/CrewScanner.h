@@ -21,9 +21,10 @@ class TForm52 : public ui::Form {
     ui::Label* Label13;             // targeting
     ui::Label* Label14;             // close combat
     ui::Label* Label15;             // pay date
-    ui::SpeedButton* SpeedButton1;  // "Pay crew": comes with the crew's pay
+    ui::SpeedButton* SpeedButton1;  // "Pay crew"
     ui::SpeedButton* SpeedButton2;  // "Back"
 
+    void SpeedButton1Click();
     void SpeedButton2Click();
 };
 

@@ -31,6 +31,7 @@
 #include "planet/CrewScanner.h"
 #include "planet/Scanner.h"
 #include "planet/bank.h"
+#include "planet/planet.h"
 #include "shell/Cheats.h"
 #include "shell/Dead.h"
 #include "shell/Info_Retiring.h"
@@ -206,6 +207,7 @@ void CreateScreens() {
     GameUpcalls().ShowOldAgeInfo = ShowOldAgeInfo;
     GameUpcalls().KillCaptain = KillCaptain;
     Form2 = app.Create<TForm2>();
+    Form3 = app.Create<TForm3>();
     Form4 = app.Create<TForm4>();
     Form9 = app.Create<TForm9>();
     Message1 = app.Create<TMessage1>();

@@ -45,9 +45,6 @@ int CrewTotal() {
     for (int k = Ship::CrewOfficers; k <= Ship::CrewScoundrels; ++k) total += ship[k];
     return total;
 }
-bool NeedsNoCrewNotice() {
-    return PlayerShip()[Ship::CrewMin] >= 1 && CrewTotal() <= 0;
-}
 
 void AdvanceTurnCounter() {
     ++G().TurnNumber;
@@ -120,17 +117,9 @@ void GatherIntelligence() {
 }
 
 void FirstNoCrewCheck() {
-    GameRecord& fleet = PlayerFleet();
-    if (!NeedsNoCrewNotice()) {
-        fleet[Fleet::NoCrewNoticeShown] = 0;
-        return;
-    }
-    if (fleet[Fleet::NoCrewNoticeShown] != 0) return;
-    fleet[Fleet::NoCrewNoticeShown] = 1;
-    ShowFixedNotice(
+    ShowNoCrewNoticeOnce(
         "You do not have any crew, hire some men at the bar on a planet. Travel time multiplied "
-        "by 4.",
-        GetShipPictureName(PlayerShip()[Ship::Class]));
+        "by 4.");
 }
 
 void CalmAlertedSystems() {
@@ -170,18 +159,10 @@ void CrewDay() {
 }
 
 void SecondNoCrewCheck() {
-    GameRecord& fleet = PlayerFleet();
-    if (!NeedsNoCrewNotice()) {
-        fleet[Fleet::NoCrewNoticeShown] = 0;
-        return;
-    }
-    fleet[Fleet::Morale] = 0;
-    if (fleet[Fleet::NoCrewNoticeShown] != 0) return;
-    fleet[Fleet::NoCrewNoticeShown] = 1;
-    ShowFixedNotice(
+    if (ShipLacksCrew()) PlayerFleet()[Fleet::Morale] = 0;
+    ShowNoCrewNoticeOnce(
         "You have no crewmembers. Your travel time is multiplied by 4! You need to hire a crew in "
-        "the bar!",
-        GetShipPictureName(PlayerShip()[Ship::Class]));
+        "the bar!");
 }
 
 void Tournaments() {

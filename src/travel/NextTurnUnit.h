@@ -10,4 +10,9 @@ namespace corvanth {
 // and does nothing more. It redraws nothing: each caller refreshes its own screen afterwards.
 void NextTurn();
 
+// The age drug: the dealer sells at most this many doses, and more work no better than these.
+inline constexpr int kAgeDrugMaxDoses = 5;
+// Years the doses taken push the fatal heart attack back: 0, 10, 15, 17, 18, 20 for 0..5.
+int AgeDrugExtraYears(int doses);
+
 }  // namespace corvanth

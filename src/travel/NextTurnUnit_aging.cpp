@@ -7,6 +7,7 @@
 #include "state/pictures.h"
 #include "state/random.h"
 #include "state/tables.h"
+#include "travel/NextTurnUnit.h"
 #include "travel/NextTurnUnit_notices.h"
 #include "travel/NextTurnUnit_steps.h"
 
@@ -22,14 +23,6 @@ constexpr int kHeartAttackDraw = 500;
 // in 32 for a very long game.
 int64_t AgeAt(int64_t turn) {
     return 20 + turn * 4 / 360;
-}
-
-// Years the doses push the heart attack back. The fifth and last dose the dealer sells adds the
-// two years his offer tells; more doses than that work no more than five.
-int ExtraYears(int doses) {
-    static constexpr int kYears[] = {0, 10, 15, 17, 18, 20};
-    if (doses <= 0) return 0;
-    return kYears[doses > 5 ? 5 : doses];
 }
 
 // Chances in 500 of a heart attack this turn.
@@ -103,7 +96,7 @@ void OfferAgeDrug(int64_t age) {
 }
 
 void RiskHeartAttack(int64_t age) {
-    const int extra = ExtraYears(Captain()[Player::AgeDrugDoses]);
+    const int extra = AgeDrugExtraYears(Captain()[Player::AgeDrugDoses]);
     if (age < kFatalAge + extra) return;
     if (Random(kHeartAttackDraw) >= HeartAttackChance(age, extra)) return;
     PlayAlertSound();
@@ -127,3 +120,14 @@ void AgeCaptain() {
 }
 
 }  // namespace corvanth::turn
+
+namespace corvanth {
+
+// The fifth and last dose the dealer sells adds the two years his offer tells.
+int AgeDrugExtraYears(int doses) {
+    static constexpr int kYears[kAgeDrugMaxDoses + 1] = {0, 10, 15, 17, 18, 20};
+    if (doses <= 0) return 0;
+    return kYears[doses > kAgeDrugMaxDoses ? kAgeDrugMaxDoses : doses];
+}
+
+}  // namespace corvanth

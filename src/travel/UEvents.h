@@ -20,6 +20,10 @@ void ShowTreasureFleetNotice();
 // (location 1 of system 23: 200).
 void MarkLocationSearched(int system, int location);
 
+// The visit of the event in that slot of the fleet's system: it is removed and plays out its
+// kind; some outcomes put it back.
+void VisitSpaceEvent(int system, int slot);
+
 // The event slot placed at a location, 0 unless the site and the active slot name each other.
 int SpaceEventSlotAt(int system, int location);
 

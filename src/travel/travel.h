@@ -133,6 +133,7 @@ class TForm2 : public ui::Form {
     // Handlers.
     void FormActivate() override;
     bool CloseQuery() override;  // FormCloseQuery
+    void SpeedButton2Click();    // "Dock here" / "Jump" / "Investigate"
     void SpeedButton5Click();
     void SpeedButton4Click();
     void SpeedButton15Click();
@@ -222,5 +223,13 @@ void CloseMissionBox();
 
 // The start of a new game: warm-up of the world and the opening story.
 void ShowAdventureStart();
+
+// Docking at the fleet's planet: the story's deals and the age-drug dealer that apply here, then
+// the planet screen.
+void DockAtPlanet();
+// What the senator's gift and the informant's news cost at that money: a draw over a fraction
+// of it plus a fixed part, never below 1,000,000 and 2,000,000.
+int64_t SenatorGiftPrice(int64_t money);
+int64_t InformantPrice(int64_t money);
 
 }  // namespace corvanth

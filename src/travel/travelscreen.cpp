@@ -15,6 +15,7 @@
 #include "travel/NextTurnUnit.h"
 #include "travel/NextTurnUnit_notices.h"
 #include "travel/travel.h"
+#include "travel/travel_parts.h"
 
 namespace corvanth {
 
@@ -43,22 +44,42 @@ int32_t GridDistance(int from, int to) {
            std::abs(a[Planet::MapRow] - b[Planet::MapRow]);
 }
 
-TripDays CalcTripDays(int64_t distance) {
+int64_t ShortenByPilot(int64_t d) {
     const GameRecord& ship = PlayerShip();
-    int64_t d = distance;
-    d += d / 2;
     switch (CalcCrewRating(kAbilityNavigation, ship[Ship::CrewOfficers], ship[Ship::CrewDroids],
                            ship[Ship::CrewMercenaries], ship[Ship::CrewAdventurers],
                            ship[Ship::CrewScoundrels])) {
         case 2:
-            d -= d / 8;
-            break;
+            return d - d / 8;
         case 3:
-            d -= d / 4;
-            break;
+            return d - d / 4;
         default:
-            break;
+            return d;
     }
+}
+
+bool LengthenByMoraleAndCrew(int64_t& d) {
+    bool longer = false;
+    const int morale = PlayerFleet()[Fleet::Morale];
+    if (morale == -1) {
+        d += d / 4;
+        longer = true;
+    } else if (morale < -1) {
+        d *= 2;
+        longer = true;
+    }
+    if (ShipLacksCrew()) {
+        d *= 4;
+        longer = true;
+    }
+    return longer;
+}
+
+TripDays CalcTripDays(int64_t distance) {
+    const GameRecord& ship = PlayerShip();
+    int64_t d = distance;
+    d += d / 2;
+    d = ShortenByPilot(d);
     const int speed = ship[Ship::SpeedClass];
     if (speed == 1) {
         d += 2 * (d / 4);
@@ -74,20 +95,7 @@ TripDays CalcTripDays(int64_t distance) {
         d -= d / 2;
     }
     TripDays trip;
-    const int morale = PlayerFleet()[Fleet::Morale];
-    if (morale == -1) {
-        d += d / 4;
-        trip.penalty = true;
-    } else if (morale < -1) {
-        d *= 2;
-        trip.penalty = true;
-    }
-    int64_t crew = 0;
-    for (int k = Ship::CrewOfficers; k <= Ship::CrewScoundrels; ++k) crew += ship[k];
-    if (ship[Ship::CrewMin] >= 1 && crew <= 0) {
-        d *= 4;
-        trip.penalty = true;
-    }
+    trip.penalty = LengthenByMoraleAndCrew(d);
     trip.days = SaturateInt32(d);
     return trip;
 }

@@ -15,6 +15,11 @@ struct TripDays {
 };
 TripDays CalcTripDays(int64_t distance);
 
+// The days a jump to another system takes with the fleet's ship, crew and morale: 6, less for
+// a good pilot, by each jump engine's class, more for low morale or no crew, and doubled last
+// when the first jump engine failed.
+int32_t CalcJumpDays(bool engineFailed);
+
 // Steps on the system map between two locations of the fleet's system (columns plus rows).
 int32_t GridDistance(int from, int to);
 

@@ -54,6 +54,8 @@ int Application::ShowModal(Form& form) {
     form.visible_ = true;
     form.activatePending_ = true;
     ++form.showCount_;
+    // The screen below stays open under this one; it learns so before the new one shows.
+    if (Form* below = Top()) below->FormDeactivate();
     stack_.push_back(&form);
     ResetInput();
     form.FormShow();

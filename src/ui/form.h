@@ -68,6 +68,8 @@ class Form {
     virtual bool CloseQuery() { return true; }
     virtual void FormShow() {}
     virtual void FormActivate() {}
+    // Another screen came on top of this one; FormActivate follows when it is on top again.
+    virtual void FormDeactivate() {}
     virtual void FormKeyDown(int /*key*/) {}
 
     Component* focused = nullptr;

@@ -70,10 +70,10 @@ TEST_F(TravelScreen, ButtonsOfThePlanetPanelFollowTheSelectedLocation) {
     EXPECT_FALSE(b.tradeControls);
     EXPECT_FALSE(b.raid);
 
-    // On the screen the caption follows; docking has no screen yet and is not offered.
+    // On the screen the caption follows, and the fleet's own location can be investigated.
     Select(test::kFinisSun);
     EXPECT_EQ(Form2->SpeedButton2->caption, "Investigate");
-    EXPECT_FALSE(Form2->SpeedButton2->enabled);
+    EXPECT_TRUE(Form2->SpeedButton2->enabled);
     EXPECT_FALSE(Form2->SpeedButton7->enabled);
     EXPECT_FALSE(Form2->SpeedButton15->enabled);
     Select(test::kSargoth);

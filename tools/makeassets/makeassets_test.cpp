@@ -95,6 +95,10 @@ TEST(AssetCatalogue, ListsEveryNameTheGameComposes) {
         wanted.push_back(s + ".jpg");
     for (std::string s : {"asteroidsbigpic", "city7r", "lifepodr", "cockpit", "VIP"})
         wanted.push_back(s + ".jpg");
+    // Docking, jumps, searches and the visits of space events.
+    for (std::string s : {"agedrug", "agedrug_sm", "businessman", "face5", "jumpengines",
+                          "ghostshipr", "alienartefactr", "treasure_sm", "container", "cexplosion"})
+        wanted.push_back(s + ".jpg");
     // City pictures 0..33.
     for (std::string s :
          {"city1",  "city1b", "city1c", "city1d", "city2",  "city2b", "city2c", "city2d",

@@ -1,0 +1,240 @@
+// The planet screen: its services by the owner's standing, its turn and its way back to space.
+#include "planet/planet.h"
+
+#include <string>
+
+#include "career/governor.h"
+#include "planet/Bar.h"
+#include "planet/BuyEquipment.h"
+#include "planet/BuyShips.h"
+#include "planet/bank.h"
+#include "shell/SaveLoad.h"
+#include "state/Sound.h"
+#include "state/UMessage1.h"
+#include "state/pictures.h"
+#include "state/tables.h"
+#include "travel/NextTurnUnit.h"
+#include "travel/NextTurnUnit_notices.h"
+#include "travel/travel.h"
+#include "tutorial/Tutorial.h"
+#include "ui/application.h"
+
+namespace corvanth {
+
+TForm3* Form3 = nullptr;
+
+namespace {
+
+constexpr int kArenaSystem = 24;
+constexpr int kArenaLocation = 9;
+constexpr const char* kArenaName = "Gameris";
+
+bool AtArena(int system, int location) {
+    return system == kArenaSystem && location == kArenaLocation &&
+           LocationName(system, location) == kArenaName;
+}
+
+// One turn on the planet: no encounter roll and no mission check.
+void PlanetTurn() {
+    G().NoEncounterThisTurn = 1;
+    struct Clear {
+        ~Clear() { G().NoEncounterThisTurn = 0; }
+    } clear;
+    NextTurn();
+}
+
+// A load that left no running game ends the game here: back to the main menu, without a turn
+// and without a score.
+void LeaveEndedGame() {
+    Session().GameEnded = true;
+    TravelScreenMayClose = 1;
+    PlanetScreenMayClose = 1;
+    ui::App().EndGame();
+}
+
+}  // namespace
+
+PlanetScreenButtons PlanetScreenButtonsFor(int system, int location) {
+    const int owner = LocationRecord(system, location)[Planet::Owner];
+    const int own = CaptainFaction();
+    // Owner 0 (nobody) has no record of its own: it is neither at peace nor at war with anyone.
+    const GameRecord& o = owner >= FactionId::Federation ? FactionRecord(owner) : ScratchRecord();
+    const int relation = own > 0 ? o[Faction::RelationBase + own] : 0;
+    PlanetScreenButtons b;
+    b.goBack = true;
+    if (owner == own && own > 0)
+        b.governor = b.bank = b.bar = b.ships = b.equipment = b.saveLoad = true;
+    if (relation == 1) {
+        b.governor = b.bar = b.ships = b.equipment = b.saveLoad = true;
+        if (o[Faction::Reputation] < 0) {
+            b.bank = b.bar = b.ships = b.equipment = b.saveLoad = false;
+        }
+        if (o[Faction::GovernorClosed] == 1) b.governor = false;
+    }
+    b.arena = AtArena(system, location);
+    return b;
+}
+
+void RefreshPlanetScreen() {
+    if (!Form3) return;
+    TForm3& form = *Form3;
+    const int s = FleetSystem(), p = FleetLocation();
+    const GameRecord& L = LocationRecord(s, p);
+    form.Label1->caption = LocationName(s, p);
+    form.Image1->LoadPicture(L[Planet::CityPicture] > 0
+                                 ? GetCityPictureName(L[Planet::CityPicture])
+                                 : GetPlanetPictureNameR(L[Planet::Picture]));
+    const int owner = L[Planet::Owner];
+    form.Label2->caption = "Faction: " + (owner >= 1 ? FactionName(owner) : std::string());
+
+    // A service whose screen is not aboard has no handler: it is not offered.
+    auto offer = [](ui::SpeedButton& button, bool on) { button.enabled = on && button.OnClick; };
+    const PlanetScreenButtons b = PlanetScreenButtonsFor(s, p);
+    offer(*form.SpeedButton7, b.governor);
+    offer(*form.SpeedButton2, b.bank);
+    // The arena's own screens come with the tournaments: until then its bar stays shut.
+    offer(*form.SpeedButton1, b.bar && !b.arena);
+    offer(*form.SpeedButton3, b.ships);
+    offer(*form.SpeedButton5, b.equipment);
+    offer(*form.SpeedButton6, b.saveLoad);
+    offer(*form.SpeedButton4, b.goBack);
+    form.SpeedButton1->caption = b.arena ? "Gameris tournament" : "Visit bar";
+}
+
+void CheckCrewOnDeparture() {
+    ShowNoCrewNoticeOnce(
+        "You do not have any crew, hire some men at the bar on the planet. Travel time "
+        "multiplied by 4.");
+}
+
+TForm3::TForm3() : ui::Form("TForm3") {
+    Image2 = Bind<ui::Image>("Image2");
+    Image5 = Bind<ui::Image>("Image5");
+    Image1 = Bind<ui::Image>("Image1");
+    Label1 = Bind<ui::Label>("Label1");
+    Label2 = Bind<ui::Label>("Label2");
+    SpeedButton1 = Bind<ui::SpeedButton>("SpeedButton1");
+    SpeedButton2 = Bind<ui::SpeedButton>("SpeedButton2");
+    SpeedButton3 = Bind<ui::SpeedButton>("SpeedButton3");
+    SpeedButton5 = Bind<ui::SpeedButton>("SpeedButton5");
+    SpeedButton6 = Bind<ui::SpeedButton>("SpeedButton6");
+    SpeedButton7 = Bind<ui::SpeedButton>("SpeedButton7");
+    SpeedButton8 = Bind<ui::SpeedButton>("SpeedButton8");
+    SpeedButton4 = Bind<ui::SpeedButton>("SpeedButton4");
+    TutorialPanel = Bind<ui::Panel>("TutorialPanel");
+    Label13 = Bind<ui::Label>("Label13");
+    TutorialHeadline = Bind<ui::Label>("TutorialHeadline");
+    TutorialMemo = Bind<ui::Memo>("TutorialMemo");
+    SpeedButton16 = Bind<ui::SpeedButton>("SpeedButton16");
+    TutorialHand = Bind<ui::Panel>("TutorialHand");
+    TutorialHandPicture = Bind<ui::Image>("TutorialHandPicture");
+    TutorialTimer = Bind<ui::Timer>("TutorialTimer");
+
+    SpeedButton6->OnClick = [this] { SpeedButton6Click(); };
+    SpeedButton7->OnClick = [this] { SpeedButton7Click(); };
+    SpeedButton2->OnClick = [this] { SpeedButton2Click(); };
+    SpeedButton3->OnClick = [this] { SpeedButton3Click(); };
+    SpeedButton5->OnClick = [this] { SpeedButton5Click(); };
+    SpeedButton1->OnClick = [this] { SpeedButton1Click(); };
+    SpeedButton8->OnClick = [this] { SpeedButton8Click(); };
+    SpeedButton4->OnClick = [this] { SpeedButton4Click(); };
+    SpeedButton16->OnClick = [this] { SpeedButton16Click(); };
+    TutorialTimer->OnTimer = [this] { TutorialTimerTimer(); };
+}
+
+void TForm3::SpeedButton6Click() {
+    PlayButtonSound();
+    RefreshSaveLoadForm();
+    Form37->ShowModal();
+    PlayButtonSoundAgain();
+    if (GameEnded() || !GameRunning()) {
+        LeaveEndedGame();
+        return;
+    }
+    PlanetTurn();
+    // A game loaded here shows where it was saved.
+    G().SelectedPlanet = FleetLocation();
+    RefreshPlanetScreen();
+    RefreshTravelScreen();
+}
+
+void TForm3::SpeedButton7Click() {
+    PlayButtonSound();
+    RefreshGovernorScreen();
+    Form27->ShowModal();
+}
+
+void TForm3::SpeedButton2Click() {
+    PlayButtonSound();
+    RefreshBankForm();
+    Form9->ShowModal();
+    RefreshPlanetScreen();
+}
+
+void TForm3::SpeedButton3Click() {
+    PlayButtonSound();
+    RefreshShipDealer();
+    ShowShipOffer(1);
+    Form17->ShowModal();
+}
+
+void TForm3::SpeedButton5Click() {
+    PlayButtonSound();
+    RefreshEquipmentDealer();
+    Form18->ListBox1->SetItemIndex(0);
+    ListSlotUpgrades();
+    Form18->ListBox2->SetItemIndex(0);
+    ShowUpgradeOffer();
+    Form18->ShowModal();
+}
+
+void TForm3::SpeedButton1Click() {
+    PlayButtonSound();
+    if (Form21) Form21->ShowModal();
+}
+
+void TForm3::SpeedButton8Click() {
+    PlayButtonSound();
+    PlanetTurn();
+    RefreshStatusPanel();
+}
+
+void TForm3::SpeedButton4Click() {
+    PlayButtonSound();
+    CheckCrewOnDeparture();
+    PlanetScreenMayClose = 1;
+    Close();
+}
+
+void TForm3::SpeedButton16Click() {
+    AskQuitTutorial();
+}
+
+void TForm3::TutorialTimerTimer() {
+    if (TutorialStep > 0) TutorialHand->visible = !TutorialHand->visible;
+}
+
+void TForm3::FormActivate() {
+    // At the end of a game the screen is on its way out: no close may be refused then.
+    if (!GameEnded()) PlanetScreenMayClose = 0;
+    SpeedButton8->enabled = true;
+}
+
+void TForm3::FormDeactivate() {
+    SpeedButton8->enabled = false;
+}
+
+bool TForm3::CloseQuery() {
+    if (PlanetScreenMayClose == 0) {
+        ShowMessage1("Please exit the planet window by using the \"Go back to space\" button.");
+        return false;
+    }
+    FormClose();
+    return true;
+}
+
+void TForm3::FormClose() {
+    RefreshStatusPanel();
+}
+
+}  // namespace corvanth
