@@ -69,7 +69,7 @@ PlanetScreenButtons PlanetScreenButtonsFor(int system, int location) {
         if (o[Faction::Reputation] < 0) {
             b.bank = b.bar = b.ships = b.equipment = b.saveLoad = false;
         }
-        if (o[Faction::GovernorClosed] == 1) b.governor = false;
+        if (o[Faction::Surrendered] == 1) b.governor = false;
     }
     b.arena = AtArena(system, location);
     return b;

@@ -87,9 +87,9 @@ TEST_F(PlanetScreen, ServicesFollowTheOwnerTheRelationAndTheReputation) {
     site[Planet::Owner] = FactionId::Federation;
     fed[Faction::Reputation] = 0;
     row(true, true, true, true, true, true);
-    fed[Faction::GovernorClosed] = 1;
+    fed[Faction::Surrendered] = 1;
     row(false, true, true, true, true, true);
-    fed[Faction::GovernorClosed] = 0;
+    fed[Faction::Surrendered] = 0;
     fed[Faction::Reputation] = -1;
     row(true, false, false, false, false, false);
 
@@ -97,9 +97,9 @@ TEST_F(PlanetScreen, ServicesFollowTheOwnerTheRelationAndTheReputation) {
     outer[Faction::RelationBase + FactionId::Federation] = 1;
     outer[Faction::Reputation] = 500;
     row(true, false, true, true, true, true);  // never the bank
-    outer[Faction::GovernorClosed] = 1;
+    outer[Faction::Surrendered] = 1;
     row(false, false, true, true, true, true);
-    outer[Faction::GovernorClosed] = 0;
+    outer[Faction::Surrendered] = 0;
     outer[Faction::Reputation] = -1;
     row(true, false, false, false, false, false);
     outer[Faction::RelationBase + FactionId::Federation] = 2;
