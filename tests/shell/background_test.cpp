@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "shell/options.h"
 #include "shell/start.h"
 #include "shell_fixture.h"
@@ -12,6 +14,7 @@
 #include "tutorial/Tutorial.h"
 #include "ui/application.h"
 #include "ui/audio.h"
+#include "ui/render.h"
 
 namespace corvanth {
 namespace {
@@ -145,7 +148,13 @@ TEST_F(StartUp, AProtectedModeChosenOnTheOptionsScreenTakesEffectAtTheNextStart)
 
     ui::audio::ClearLog();
     player()
-        .Do("TForm1", [](ui::Form&) { EXPECT_EQ(G().ProtectedModeOn, 1); })
+        .Do("TForm1",
+            [](ui::Form&) {
+                EXPECT_EQ(G().ProtectedModeOn, 1);
+                // The backdrop every screen stands on, drawn once for a look.
+                ui::RenderFormToPng(*Fbackground,
+                                    std::string(CORVANTH_SCREENS_DIR) + "/TFbackground.png");
+            })
         .Click("TForm1", "SpeedButton7");
     Fbackground->ShowModal();
     EXPECT_EQ(player().TimesSeen("TForm59"), 0);
