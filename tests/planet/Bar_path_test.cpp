@@ -8,6 +8,7 @@
 #include "planet/CrewPay.h"
 #include "planet/CrewScanner.h"
 #include "planet/Scanner.h"
+#include "planet/new_game_path.h"
 #include "planet/planet.h"
 #include "shell/highscore.h"
 #include "shell/shell_fixture.h"
@@ -34,16 +35,7 @@ class BarPath : public test::ShellTest {
         PlanetScreenMayClose = 0;
         ShellTest::TearDown();
     }
-    ui::ScriptedPlayer& StartSyndicateGame() {
-        return player()
-            .Click("TForm1", "SpeedButton1")
-            .Click("TForm4", "SpeedButton2")
-            .Click("TForm4", "SpeedButton2")
-            .Click("TForm4", "SpeedButton4")
-            .Click("TMessage4", "SpeedButton1")
-            .Click("TMessage4", "SpeedButton1")
-            .Click("TMessage4", "SpeedButton1");
-    }
+    ui::ScriptedPlayer& StartSyndicateGame() { return test::ClickToSyndicateGame(player()); }
 };
 
 TEST_F(BarPath, ACaptainDocksTriesEveryBarButtonAndRetiresThere) {

@@ -1,6 +1,7 @@
 // The planet screen: its services by the owner's standing, its turns, its close guard, the crew
 // notice on departure and the end of a game while docked.
 #include "planet/planet.h"
+#include "planet/new_game_path.h"
 
 #include <gtest/gtest.h>
 
@@ -44,15 +45,8 @@ class PlanetScreen : public test::ShellTest {
     }
     // Main menu, "Start a new game", the Syndicate, "Ok", the opening story: the travel screen.
     ui::ScriptedPlayer& StartSyndicateGame() {
-        return player()
-            .Click("TForm1", "SpeedButton1")
-            .Click("TForm4", "SpeedButton2")
-            .Click("TForm4", "SpeedButton2")
-            .Click("TForm4", "SpeedButton4")
-            .Click("TMessage4", "SpeedButton1")
-            .Click("TMessage4", "SpeedButton1")
-            .Click("TMessage4", "SpeedButton1")
-            .Do("TForm2", [](ui::Form&) { G().TurnNumber = 1; });
+        return test::ClickToSyndicateGame(player()).Do("TForm2",
+                                                       [](ui::Form&) { G().TurnNumber = 1; });
     }
     ui::ScriptedPlayer& QuitGame() {
         return player()
