@@ -44,6 +44,16 @@ class TForm28 : public UniformForm {
     void SpeedButton2Click();
     void SpeedButton4Click();
     void SpeedButton3Click();
+    // Tutorial overlay.
+    ui::Panel* TutorialPanel;
+    ui::Label* TutorialHeadline;
+    ui::Memo* TutorialMemo;
+    ui::SpeedButton* SpeedButton16;  // "End tutorial"
+    ui::Panel* TutorialHand;
+    ui::Image* TutorialHandPicture;
+    ui::Timer* TutorialTimer;
+    void SpeedButton16Click();
+    void TutorialTimerTimer();
 };
 
 extern TForm28* Form28;

@@ -53,6 +53,16 @@ class TForm27 : public ui::Form {
     void SpeedButton1Click();
     void SpeedButton2Click();
     void SpeedButton4Click();
+    // Tutorial overlay.
+    ui::Panel* TutorialPanel;
+    ui::Label* TutorialHeadline;
+    ui::Memo* TutorialMemo;
+    ui::SpeedButton* SpeedButton16;  // "End tutorial"
+    ui::Panel* TutorialHand;
+    ui::Image* TutorialHandPicture;
+    ui::Timer* TutorialTimer;
+    void SpeedButton16Click();
+    void TutorialTimerTimer();
 };
 
 extern TForm27* Form27;

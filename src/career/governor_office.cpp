@@ -12,6 +12,7 @@
 #include "state/tables.h"
 #include "state/uniform.h"
 #include "travel/travel.h"
+#include "tutorial/Tutorial.h"
 
 namespace corvanth {
 
@@ -146,6 +147,15 @@ TForm27::TForm27() : ui::Form("TForm27") {
     SpeedButton1->OnClick = [this] { SpeedButton1Click(); };
     SpeedButton2->OnClick = [this] { SpeedButton2Click(); };
     SpeedButton4->OnClick = [this] { SpeedButton4Click(); };
+    TutorialPanel = Bind<ui::Panel>("TutorialPanel");
+    TutorialHeadline = Bind<ui::Label>("TutorialHeadline");
+    TutorialMemo = Bind<ui::Memo>("TutorialMemo");
+    SpeedButton16 = Bind<ui::SpeedButton>("SpeedButton16");
+    TutorialHand = Bind<ui::Panel>("TutorialHand");
+    TutorialHandPicture = Bind<ui::Image>("TutorialHandPicture");
+    TutorialTimer = Bind<ui::Timer>("TutorialTimer");
+    SpeedButton16->OnClick = [this] { SpeedButton16Click(); };
+    TutorialTimer->OnTimer = [this] { TutorialTimerTimer(); };
 }
 
 void RefreshGovernorScreen() {
@@ -183,6 +193,7 @@ void TForm27::SpeedButton1Click() {
 }
 
 void TForm27::SpeedButton4Click() {
+    if (TutorialStep == 22) AdvanceTutorialStep22();
     PlayButtonSound();
     if (!MissionActive()) {
         if (Owner() != Captain()[Player::Faction] || !Form8) return;
@@ -199,8 +210,18 @@ void TForm27::SpeedButton4Click() {
 }
 
 void TForm27::SpeedButton2Click() {
+    if (TutorialStep == 25) AdvanceTutorialStep25();
     PlayButtonSound();
     Close();
+}
+
+void TForm27::SpeedButton16Click() {
+    PlayButtonSound();
+    AskQuitTutorial();
+}
+
+void TForm27::TutorialTimerTimer() {
+    if (TutorialStep > 0) TutorialHand->visible = !TutorialHand->visible;
 }
 
 }  // namespace corvanth

@@ -54,6 +54,16 @@ class TForm8 : public ui::Form {
     void SpeedButton1Click();
     void SpeedButton2Click();
     void SpeedButton3Click();
+    // Tutorial overlay.
+    ui::Panel* TutorialPanel;
+    ui::Label* TutorialHeadline;
+    ui::Memo* TutorialMemo;
+    ui::SpeedButton* SpeedButton16;  // "End tutorial"
+    ui::Panel* TutorialHand;
+    ui::Image* TutorialHandPicture;
+    ui::Timer* TutorialTimer;
+    void SpeedButton16Click();
+    void TutorialTimerTimer();
 };
 
 extern TForm8* Form8;

@@ -9,6 +9,7 @@
 #include "state/pictures.h"
 #include "state/tables.h"
 #include "travel/jumpscreen.h"
+#include "tutorial/Tutorial.h"
 
 namespace corvanth {
 
@@ -174,6 +175,15 @@ TForm8::TForm8() : ui::Form("TForm8") {
     SpeedButton1->OnClick = [this] { SpeedButton1Click(); };
     SpeedButton2->OnClick = [this] { SpeedButton2Click(); };
     SpeedButton3->OnClick = [this] { SpeedButton3Click(); };
+    TutorialPanel = Bind<ui::Panel>("TutorialPanel");
+    TutorialHeadline = Bind<ui::Label>("TutorialHeadline");
+    TutorialMemo = Bind<ui::Memo>("TutorialMemo");
+    SpeedButton16 = Bind<ui::SpeedButton>("SpeedButton16");
+    TutorialHand = Bind<ui::Panel>("TutorialHand");
+    TutorialHandPicture = Bind<ui::Image>("TutorialHandPicture");
+    TutorialTimer = Bind<ui::Timer>("TutorialTimer");
+    SpeedButton16->OnClick = [this] { SpeedButton16Click(); };
+    TutorialTimer->OnTimer = [this] { TutorialTimerTimer(); };
     RadioButton2->SetChecked(true);
 }
 
@@ -296,6 +306,7 @@ void ShowMissionDetails() {
 }
 
 void TForm8::ListBox1Click() {
+    if (TutorialStep == 23 && SelectedOffer() == kTutorialOffer) AdvanceTutorialStep23();
     PlayButtonSound();
     ShowMissionDetails();
 }
@@ -315,6 +326,11 @@ void TForm8::RadioButton2Click() {
 }
 
 void TForm8::SpeedButton1Click() {
+    // The tutorial takes its own mission and no other.
+    if (TutorialStep > 0) {
+        if (TutorialStep != 24 || SelectedOffer() != kTutorialOffer) return;
+        AdvanceTutorialStep24();
+    }
     GameRecord& mission = CaptainMission();
     if (mission[Mission::Status] > 0) {
         PlaySonarSound();
@@ -345,6 +361,15 @@ void TForm8::SpeedButton2Click() {
 void TForm8::SpeedButton3Click() {
     PlayButtonSound();
     OpenStarmap();
+}
+
+void TForm8::SpeedButton16Click() {
+    PlayButtonSound();
+    AskQuitTutorial();
+}
+
+void TForm8::TutorialTimerTimer() {
+    if (TutorialStep > 0) TutorialHand->visible = !TutorialHand->visible;
 }
 
 }  // namespace corvanth

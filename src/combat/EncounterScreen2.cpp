@@ -10,6 +10,7 @@
 #include "state/pictures.h"
 #include "state/random.h"
 #include "state/tables.h"
+#include "tutorial/Tutorial.h"
 
 namespace corvanth {
 
@@ -70,6 +71,10 @@ TForm20::TForm20() : ui::Form("TForm20") {
     SpeedButton2 = Bind<ui::SpeedButton>("SpeedButton2");
     SpeedButton1->OnClick = [this] { SpeedButton1Click(); };
     SpeedButton2->OnClick = [this] { SpeedButton2Click(); };
+    TutorialHand = Bind<ui::Panel>("TutorialHand");
+    TutorialHandPicture = Bind<ui::Image>("TutorialHandPicture");
+    TutorialTimer = Bind<ui::Timer>("TutorialTimer");
+    TutorialTimer->OnTimer = [this] { TutorialTimerTimer(); };
     closeBox = false;
 }
 
@@ -131,6 +136,7 @@ void TForm20::SpeedButton1Click() {
         RefreshMissionEncounter();
         return;
     }
+    if (TutorialStep == 29) AdvanceTutorialStep29();
     if (attitude == 2 || Random(100) > 50) {
         ShowMessage1("You attack the enemy " + EnemyClass() + " ship!");
         StartCombat();
@@ -161,6 +167,10 @@ void TForm20::SpeedButton2Click() {
     ShowMessage1("You retreat.");
     FailMissionUnlessPatrol();
     Resolve();
+}
+
+void TForm20::TutorialTimerTimer() {
+    if (TutorialStep > 0) TutorialHand->visible = !TutorialHand->visible;
 }
 
 }  // namespace corvanth

@@ -26,6 +26,11 @@ class TForm20 : public ui::Form {
     bool CloseQuery() override;
     void SpeedButton1Click();
     void SpeedButton2Click();
+    // Tutorial: the hand only.
+    ui::Panel* TutorialHand;
+    ui::Image* TutorialHandPicture;
+    ui::Timer* TutorialTimer;
+    void TutorialTimerTimer();
 
   private:
     void Resolve();

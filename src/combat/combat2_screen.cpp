@@ -29,7 +29,6 @@ constexpr int kBlipLeft = 123;
 constexpr int kBlipTop[4] = {0, 219, 127, 35};
 constexpr int kTurnBelow[4] = {0, 243, 155, 57};
 constexpr int kSweepStep = 4;
-constexpr int kHandOnFire = 399;
 
 // Copied from a string: assigning the literal trips a false warning of GCC 12 when optimising.
 const std::string kNoTrack = "-";
@@ -292,7 +291,7 @@ void TForm14::ComboBox1Change() {
     const int position = ComboBox1->ItemIndex() + 1;
     ChooseCombatAction(position);
     ShowCombatFireButton();
-    if (TutorialStep > 0 && position == TutorialEntry()) TutorialHand->top = kHandOnFire;
+    if (TutorialStep > 0 && position == TutorialEntry()) PointTutorialHand(*this, *SpeedButton4);
 }
 
 void TForm14::Timer1Timer() {

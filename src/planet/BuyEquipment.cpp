@@ -190,17 +190,21 @@ void ShowUpgradeOffer() {
 }
 
 void TForm18::ListBox1Click() {
+    if (TutorialStep == 18 && ListBox1->ItemIndex() == 1) AdvanceTutorialStep18();
     PlayButtonSound();
     ListSlotUpgrades();
 }
 
 void TForm18::ListBox2Click() {
+    // The missile chosen: the hand moves on to "Buy".
+    if (TutorialStep == 19 && ListBox1->ItemIndex() == 1) PointTutorialHand(*this, *SpeedButton3);
     PlayButtonSound();
     ShowUpgradeOffer();
 }
 
 void TForm18::SpeedButton3Click() {
     PlayButtonSound();
+    if (TutorialStep == 19 && ListBox1->ItemIndex() == 1) AdvanceTutorialStep19();
     const int row = ListBox1->ItemIndex();
     const int c = SelectedUpgrade();
     if (c < 1) return;
@@ -225,6 +229,7 @@ void TForm18::SpeedButton4Click() {
 }
 
 void TForm18::SpeedButton6Click() {
+    if (TutorialStep == 20) AdvanceTutorialStep20();
     PlayButtonSound();
     Close();
 }

@@ -228,6 +228,7 @@ void TForm17::SpeedButton1Click() {
 }
 
 void TForm17::SpeedButton2Click() {
+    if (TutorialStep == 16) AdvanceTutorialStep16();
     PlayButtonSound();
     Close();
 }

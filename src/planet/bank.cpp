@@ -254,6 +254,7 @@ void TForm9::SpeedButton4Click() {
 }
 
 void TForm9::SpeedButton5Click() {
+    if (TutorialStep == 14) AdvanceTutorialStep14();
     PlayButtonSound();
     Close();
 }

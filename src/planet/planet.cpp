@@ -159,12 +159,14 @@ void TForm3::SpeedButton6Click() {
 }
 
 void TForm3::SpeedButton7Click() {
+    if (TutorialStep == 21) AdvanceTutorialStep21();
     PlayButtonSound();
     RefreshGovernorScreen();
     Form27->ShowModal();
 }
 
 void TForm3::SpeedButton2Click() {
+    if (TutorialStep == 13) AdvanceTutorialStep13();
     PlayButtonSound();
     RefreshBankForm();
     Form9->ShowModal();
@@ -172,6 +174,7 @@ void TForm3::SpeedButton2Click() {
 }
 
 void TForm3::SpeedButton3Click() {
+    if (TutorialStep == 15) AdvanceTutorialStep15();
     PlayButtonSound();
     RefreshShipDealer();
     ShowShipOffer(1);
@@ -179,6 +182,7 @@ void TForm3::SpeedButton3Click() {
 }
 
 void TForm3::SpeedButton5Click() {
+    if (TutorialStep == 17) AdvanceTutorialStep17();
     PlayButtonSound();
     RefreshEquipmentDealer();
     Form18->ListBox1->SetItemIndex(0);
@@ -200,6 +204,7 @@ void TForm3::SpeedButton8Click() {
 }
 
 void TForm3::SpeedButton4Click() {
+    if (TutorialStep == 26) AdvanceTutorialStep26();
     PlayButtonSound();
     CheckCrewOnDeparture();
     PlanetScreenMayClose = 1;
@@ -207,6 +212,7 @@ void TForm3::SpeedButton4Click() {
 }
 
 void TForm3::SpeedButton16Click() {
+    PlayButtonSound();
     AskQuitTutorial();
 }
 

@@ -13,6 +13,7 @@
 #include "travel/PlanetInfo.h"
 #include "travel/jumpscreen.h"
 #include "travel/travelscreen.h"
+#include "tutorial/Tutorial.h"
 
 namespace corvanth {
 
@@ -171,6 +172,7 @@ TForm2::TForm2() : ui::Form("TForm2") {
     RadioButton2->OnClick = [this] { RadioButton2Click(); };
     SpinEdit1->OnChange = [this] { SpinEdit1Change(); };
     UpDown1->OnChanging = [this](bool up) { UpDown1Changing(up); };
+    BindTutorial();
 }
 
 void TForm2::FormActivate() {
@@ -219,6 +221,7 @@ void TForm2::SpeedButton14Click() {
 }
 
 void TForm2::SpeedButton12Click() {
+    if (TutorialStep == 36) AdvanceTutorialStep36();
     PlayButtonSound();
     ShowPersonalInfo();
     Form28->ShowModal();

@@ -17,6 +17,7 @@
 #include "travel/travel.h"
 #include "travel/travel_parts.h"
 #include "travel/travelscreen.h"
+#include "tutorial/Tutorial.h"
 
 namespace corvanth {
 
@@ -155,6 +156,7 @@ int32_t CalcJumpDays(bool engineFailed) {
 }
 
 void TForm2::SpeedButton2Click() {
+    if (TutorialStep == 12) AdvanceTutorialStep12();
     CloseMissionBox();
     PlayButtonSound();
     GameState& g = G();

@@ -8,6 +8,7 @@
 #include "state/pictures.h"
 #include "state/tables.h"
 #include "travel/travel.h"
+#include "tutorial/Tutorial.h"
 
 namespace corvanth {
 
@@ -171,6 +172,7 @@ MissionButtonAction MissionButtonActionNow() {
 }
 
 void TForm2::SpeedButton6Click() {
+    if (TutorialStep == 27) AdvanceTutorialStep27();
     PlayButtonSound();
     switch (MissionButtonActionNow()) {
         case MissionButtonAction::Governor:

@@ -12,6 +12,7 @@
 #include "travel/NextTurnUnit_notices.h"
 #include "travel/travel.h"
 #include "travel/travel_parts.h"
+#include "tutorial/Tutorial.h"
 
 namespace corvanth {
 
@@ -213,6 +214,7 @@ void TellTrade(const TradeResult& r, bool sale) {
 }
 
 void TForm2::SpeedButton11Click() {
+    if (TutorialStep == 6) AdvanceTutorialStep6();
     PlayButtonSound();
     const int s = FleetSystem();
     const int owner = LocationRecord(FleetLocation())[Planet::Owner];
@@ -228,6 +230,7 @@ void TForm2::SpeedButton11Click() {
 }
 
 void TForm2::SpeedButton10Click() {
+    if (TutorialStep == 11) AdvanceTutorialStep11();
     PlayButtonSound();
     TradeGroupBox->visible = Shape34->visible = Shape35->visible = false;
     G().SelectedTradeGood = 0;
@@ -236,6 +239,7 @@ void TForm2::SpeedButton10Click() {
 }
 
 void TForm2::ListBox1Click() {
+    if (TutorialStep == 7) AdvanceTutorialStep7();
     PlayButtonSound();
     const int row = ListBox1->ItemIndex();
     // A click below the last row chooses no good: the chosen one stays.
@@ -257,6 +261,7 @@ void TForm2::SpeedButton7Click() {
     const int64_t amount = TypedTradeAmount();
     const int good = G().SelectedTradeGood, location = FleetLocation();
     const bool buying = RadioButton1->Checked();
+    if (TutorialStep == 8) AdvanceTutorialStep8();
     PlayButtonSound();
     const TradeResult r =
         buying ? BuyGoods(location, good, amount) : SellGoods(location, good, amount);
@@ -269,6 +274,7 @@ void TForm2::SpeedButton7Click() {
 void TForm2::SpeedButton9Click() {
     GameState& g = G();
     const int location = FleetLocation();
+    if (TutorialStep == 10) AdvanceTutorialStep10();
     PlayButtonSound();
     for (int good = Good::First; good <= Good::Last; ++good)
         if (g.Cargo[good] > 0) TellTrade(SellGoods(location, good, g.Cargo[good]), true);

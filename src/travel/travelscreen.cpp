@@ -16,6 +16,7 @@
 #include "travel/NextTurnUnit_notices.h"
 #include "travel/travel.h"
 #include "travel/travel_parts.h"
+#include "tutorial/Tutorial.h"
 
 namespace corvanth {
 
@@ -102,6 +103,8 @@ TripDays CalcTripDays(int64_t distance) {
 
 void TravelToSelectedPlanet() {
     GameState& g = G();
+    if (TutorialStep == 9 && g.SelectedPlanet == 4) AdvanceTutorialStep9();
+    if (TutorialStep == 28 && g.SelectedPlanet == 6) AdvanceTutorialStep28();
     const int f = FleetLocation();
     if (g.SelectedPlanet == f) return;
     // An event site can vanish while it is selected: the panel then falls back to the fleet's

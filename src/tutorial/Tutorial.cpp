@@ -1,13 +1,15 @@
 // The tutorial engine: starting, showing, advancing and ending the guided tour of the game.
 #include "tutorial/Tutorial.h"
 
-#include <optional>
+#include <algorithm>
 #include <string>
 
 #include "shell/name.h"
-#include "shell/start.h"
 #include "state/UMessage1.h"
 #include "state/UMessage3.h"
+#include "state/tables.h"
+#include "travel/travel.h"
+#include "tutorial/Tutorial_engine.h"
 #include "ui/application.h"
 
 namespace corvanth {
@@ -20,6 +22,7 @@ constexpr const char* kTutorialScreens[] = {"TForm1", "TForm4",  "TForm2",  "TFo
                                             "TForm9", "TForm17", "TForm18", "TForm27",
                                             "TForm8", "TForm20", "TForm14", "TForm28"};
 constexpr const char* kTravelScreen = "TForm2";
+constexpr const char* kFixedPanels[] = {"TutorialPanel2", "TutorialPanel3"};
 
 template <class Action>
 void ForEachTutorialScreen(Action&& action) {
@@ -31,70 +34,113 @@ void HidePart(ui::Form& screen, const char* name) {
     if (ui::Component* c = screen.Find(name)) c->visible = false;
 }
 
-void StopTimer(ui::Form& screen) {
-    if (auto* t = dynamic_cast<ui::Timer*>(screen.Find("TutorialTimer"))) t->SetEnabled(false);
+void SetTimer(ui::Form& screen, bool on) {
+    if (auto* t = dynamic_cast<ui::Timer*>(screen.Find("TutorialTimer"))) t->SetEnabled(on);
 }
 
 // Panels and hand out of sight, timer stopped; the travel screen has two fixed panels more.
 void ClearScreen(ui::Form& screen) {
     HidePart(screen, "TutorialPanel");
     HidePart(screen, "TutorialHand");
-    if (screen.ClassName() == kTravelScreen) {
-        HidePart(screen, "TutorialPanel2");
-        HidePart(screen, "TutorialPanel3");
-    }
-    StopTimer(screen);
+    if (screen.ClassName() == kTravelScreen)
+        for (const char* panel : kFixedPanels) HidePart(screen, panel);
+    SetTimer(screen, false);
 }
 
-struct Point {
-    int left = 0, top = 0;
-};
+void MoveTo(ui::Component& c, int left, int top) {
+    c.left = left;
+    c.top = top;
+}
 
-// One step of the usual kind: a headline and a text on the screen's panel, a blinking hand.
-struct Step {
-    const char* hand;              // picture of the hand
-    const char* headline;          // nullptr keeps the label as it is
-    const char* textFile;          // loaded whole into the panel's memo
-    std::optional<Point> panelAt;  // none: where the layout puts it
-    Point handAt;                  // where the hand points from
-    const char* headlineName = "TutorialHeadline";
-};
+// The map cell that shows a location of the fleet's system.
+ui::Component* MapCellOf(int location) {
+    if (!Form2 || !ValidLocation(location)) return nullptr;
+    const GameRecord& p = LocationRecord(location);
+    const int row = p[Planet::MapRow], column = p[Planet::MapColumn];
+    if (row < 1 || row > kMapRows || column < 1 || column > kMapColumns) return nullptr;
+    return Form2->Find("PanelPlanet" + CellName(row, column));
+}
 
-void ShowStep(ui::Form& screen, const Step& step) {
-    if (auto* picture = dynamic_cast<ui::Image*>(screen.Find("TutorialHandPicture")))
-        picture->LoadPicture(step.hand);
-    if (step.headline)
-        if (ui::Component* label = screen.Find(step.headlineName)) label->caption = step.headline;
-    if (auto* memo = dynamic_cast<ui::Memo*>(screen.Find("TutorialMemo"))) {
-        memo->Clear();
-        memo->LoadFromFile(step.textFile);
-        memo->scrollBars = ui::ScrollBars::Vertical;
-    }
-    if (ui::Component* panel = screen.Find("TutorialPanel")) {
+// A step's fixed panel of the travel screen: its texts are in the layout, it has no hand and
+// waits for its own "Continue" without a timer.
+void ShowFixedPanel(ui::Form& screen, const TutorialStepRow& row) {
+    HidePart(screen, "TutorialPanel");
+    for (const char* panel : kFixedPanels) HidePart(screen, panel);
+    if (ui::Component* panel = screen.Find(row.panel)) {
         panel->visible = true;
-        if (step.panelAt) {
-            panel->left = step.panelAt->left;
-            panel->top = step.panelAt->top;
-        }
+        if (row.panelAt) MoveTo(*panel, row.panelAt->left, row.panelAt->top);
     }
-    if (ui::Component* hand = screen.Find("TutorialHand")) {
-        hand->left = step.handAt.left;
-        hand->top = step.handAt.top;
-    }
-    // The hand itself stays as it is: the timer's first tick shows it, the next hides it.
-    if (auto* timer = dynamic_cast<ui::Timer*>(screen.Find("TutorialTimer")))
-        timer->SetEnabled(true);
-}
-
-void SetFactionButtons(bool enabled) {
-    Form4->SpeedButton1->enabled = enabled;
-    Form4->SpeedButton2->enabled = enabled;
+    SetTimer(screen, false);
 }
 
 }  // namespace
 
+void SetTutorialFactionButtons(bool enabled) {
+    Form4->SpeedButton1->enabled = enabled;
+    Form4->SpeedButton2->enabled = enabled;
+}
+
+ui::Component* TutorialTarget(int step) {
+    const TutorialStepRow* row = TutorialRow(step);
+    if (!row) return nullptr;
+    if (row->targetLocation > 0) return MapCellOf(row->targetLocation);
+    ui::Form* screen = ui::App().FindForm(row->screen);
+    return screen && row->target ? screen->Find(row->target) : nullptr;
+}
+
+void PointTutorialHand(ui::Form& screen, const ui::Component& target) {
+    ui::Component* hand = screen.Find("TutorialHand");
+    auto* picture = dynamic_cast<ui::Image*>(screen.Find("TutorialHandPicture"));
+    if (!hand) return;
+    const ui::Rect t = target.ScreenRect();
+    const std::string side = picture ? picture->picture : std::string();
+    int left = t.x - hand->width, top = t.y + (t.h - hand->height) / 2;  // pointing right
+    if (side == "Tutoriall.jpg") {
+        left = t.x + t.w;
+    } else if (side == "Tutorialu.jpg") {
+        left = t.x + (t.w - hand->width) / 2;
+        top = t.y + t.h;
+    }
+    // The hand stays on its screen, however close to the edge the target lies.
+    MoveTo(*hand, std::clamp(left, 0, std::max(0, screen.width - hand->width)),
+           std::clamp(top, 0, std::max(0, screen.height - hand->height)));
+}
+
+void ShowTutorialRow(int step) {
+    const TutorialStepRow* row = TutorialRow(step);
+    ui::Form* screen = row ? ui::App().FindForm(row->screen) : nullptr;
+    if (!screen) return;
+    if (row->panel && std::string(row->panel) != "TutorialPanel") {
+        ShowFixedPanel(*screen, *row);
+        return;
+    }
+    if (screen->ClassName() == kTravelScreen)
+        for (const char* panel : kFixedPanels) HidePart(*screen, panel);
+    auto* picture = dynamic_cast<ui::Image*>(screen->Find("TutorialHandPicture"));
+    if (picture) picture->LoadPicture(row->hand ? row->hand : "");
+    if (row->headline) {
+        ui::Component* label = screen->Find("TutorialHeadline");
+        if (!label) label = screen->Find("TutorialHeadLine");
+        if (label) label->caption = row->headline;
+    }
+    if (auto* memo = dynamic_cast<ui::Memo*>(screen->Find("TutorialMemo"))) {
+        memo->scrollBars = ui::ScrollBars::None;
+        memo->Clear();
+        if (row->textFile) memo->LoadFromFile(row->textFile);
+        memo->scrollBars = ui::ScrollBars::Vertical;
+    }
+    if (row->panel)
+        if (ui::Component* panel = screen->Find(row->panel)) {
+            panel->visible = true;
+            if (row->panelAt) MoveTo(*panel, row->panelAt->left, row->panelAt->top);
+        }
+    if (const ui::Component* target = TutorialTarget(step)) PointTutorialHand(*screen, *target);
+    // The hand itself stays as it is: the timer's first tick shows it, the next hides it.
+    SetTimer(*screen, true);
+}
+
 void HideTutorialPanels() {
-    ForEachTutorialScreen([](ui::Form& screen) { StopTimer(screen); });
+    ForEachTutorialScreen([](ui::Form& screen) { SetTimer(screen, false); });
     ForEachTutorialScreen([](ui::Form& screen) {
         // A screen in front of the player keeps its panel until the next step replaces it.
         if (screen.ClassName() == kTravelScreen || !screen.Visible()) ClearScreen(screen);
@@ -108,7 +154,7 @@ void StartTutorial() {
 }
 
 void EndTutorial() {
-    SetFactionButtons(true);
+    SetTutorialFactionButtons(true);
     ForEachTutorialScreen([](ui::Form& screen) { ClearScreen(screen); });
 }
 
@@ -119,67 +165,55 @@ void AskQuitTutorial() {
     ShowMessage1("The Tutorial has ended. You can restart it from the main menu at any time.");
 }
 
+void FinishTutorial() {
+    EndTutorial();
+    TutorialStep = 0;
+    ShowMessage1("The tutorial has ended! Explore the game and have fun!");
+}
+
 void ShowCurrentTutorialStep() {
+    static constexpr void (*kShow[kTutorialSteps + 1])() = {
+        nullptr,
+        ShowTutorialStep1,
+        ShowTutorialStep2,
+        ShowTutorialStep3,
+        ShowTutorialStep4,
+        ShowTutorialStep5,
+        ShowTutorialStep6,
+        ShowTutorialStep7,
+        ShowTutorialStep8,
+        ShowTutorialStep9,
+        ShowTutorialStep10,
+        ShowTutorialStep11,
+        ShowTutorialStep12,
+        ShowTutorialStep13,
+        ShowTutorialStep14,
+        ShowTutorialStep15,
+        ShowTutorialStep16,
+        ShowTutorialStep17,
+        ShowTutorialStep18,
+        ShowTutorialStep19,
+        ShowTutorialStep20,
+        ShowTutorialStep21,
+        ShowTutorialStep22,
+        ShowTutorialStep23,
+        ShowTutorialStep24,
+        ShowTutorialStep25,
+        ShowTutorialStep26,
+        ShowTutorialStep27,
+        ShowTutorialStep28,
+        ShowTutorialStep29,
+        ShowTutorialStep30,
+        ShowTutorialStep31,
+        ShowTutorialStep32,
+        ShowTutorialStep33,
+        ShowTutorialStep34,
+        ShowTutorialStep35,
+        ShowTutorialStep36,
+        ShowTutorialStep37,
+    };
     HideTutorialPanels();
-    // Steps 4 to 37 live on the screens of the voyage itself and are shown there.
-    switch (TutorialStep) {
-        case 1:
-            ShowTutorialStep1();
-            break;
-        case 2:
-            ShowTutorialStep2();
-            break;
-        case 3:
-            ShowTutorialStep3();
-            break;
-        default:
-            break;
-    }
+    if (TutorialStep >= 1 && TutorialStep <= kTutorialSteps) kShow[TutorialStep]();
 }
-
-void ShowTutorialStep1() {
-    // The hand points at "Start a new game" from its left, wherever the menu's layout puts it.
-    const ui::Component& button = *Form1->SpeedButton1;
-    const ui::Component& hand = *Form1->TutorialHand;
-    ShowStep(
-        *Form1,
-        Step{"Tutorialr.jpg", "Follow the tutorial hand!", "TutorialForm1Step1.txt", std::nullopt,
-             Point{button.left - hand.width, button.top + (button.height - hand.height) / 2}});
-}
-
-void ShowTutorialStep2() {
-    SetFactionButtons(false);
-    ShowStep(*Form4, Step{"Tutoriall.jpg", "Step 2: How to choose a name", "TutorialForm4Step2.txt",
-                          Point{456, 119}, Point{216, 156}, "TutorialHeadLine"});
-}
-
-void ShowTutorialStep3() {
-    ShowStep(*Form4, Step{"Tutorialr.jpg", "Follow the tutorial hand!", "TutorialForm4Step3.txt",
-                          Point{8, 79}, Point{168, 340}, "TutorialHeadLine"});
-}
-
-void AdvanceTutorialStep1() {
-    ++TutorialStep;
-    ShowCurrentTutorialStep();
-}
-
-void AdvanceTutorialStep2() {
-    ++TutorialStep;
-    ShowCurrentTutorialStep();
-}
-
-void AdvanceTutorialStep3() {
-    SetFactionButtons(true);
-    ++TutorialStep;
-    ShowCurrentTutorialStep();
-}
-
-// The combat lesson comes with the tutorial's own combat steps.
-void AdvanceTutorialStep30() {}
-void AdvanceTutorialStep31() {}
-void AdvanceTutorialStep32() {}
-void AdvanceTutorialStep33() {}
-void AdvanceTutorialStep34() {}
-void AdvanceTutorialStep35() {}
 
 }  // namespace corvanth
