@@ -1,0 +1,381 @@
+// The guided tutorial, walked from the main menu to its last step as a new player would, and
+// the ways out of it.
+#include "tutorial/Tutorial.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "career/governor.h"
+#include "career/missions.h"
+#include "combat/combat2_screen.h"
+#include "planet/BuyEquipment.h"
+#include "shell/name.h"
+#include "shell/shell_fixture.h"
+#include "state/UMessage1.h"
+#include "state/random.h"
+#include "state/tables.h"
+#include "support/answering_backend.h"
+#include "support/art.h"
+#include "travel/travel.h"
+#include "ui/application.h"
+#include "ui/render.h"
+
+namespace corvanth {
+namespace {
+
+constexpr const char* kScreens[] = {"TForm1", "TForm4",  "TForm2",  "TForm3",
+                                    "TForm9", "TForm17", "TForm18", "TForm27",
+                                    "TForm8", "TForm20", "TForm14", "TForm28"};
+
+std::vector<std::string> FileLines(const std::string& name) {
+    std::ifstream in(name);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+bool Overlap(const ui::Rect& a, const ui::Rect& b) {
+    return a.x < b.x + b.w && b.x < a.x + a.w && a.y < b.y + b.h && b.y < a.y + a.h;
+}
+
+ui::Form& Screen(const char* cls) {
+    return *ui::App().FindForm(cls);
+}
+
+bool Shows(const char* cls, const char* part) {
+    const ui::Component* c = Screen(cls).Find(part);
+    return c && c->visible;
+}
+
+bool TimerOn(const char* cls) {
+    const auto* t = dynamic_cast<const ui::Timer*>(Screen(cls).Find("TutorialTimer"));
+    return t && t->Enabled();
+}
+
+// Nothing of the tutorial left on any of the twelve screens.
+void ExpectNoTutorialShowing() {
+    for (const char* cls : kScreens) {
+        for (const char* part :
+             {"TutorialPanel", "TutorialPanel2", "TutorialPanel3", "TutorialHand"})
+            EXPECT_FALSE(Shows(cls, part)) << cls << "." << part;
+        EXPECT_FALSE(TimerOn(cls)) << cls;
+    }
+}
+
+class Tutorial : public test::ShellTest {
+  protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        Rng().SetSeed(26);
+    }
+    void TearDown() override {
+        ClearGameEnded();
+        ShellTest::TearDown();
+    }
+    // The step in front of the player: its panel as the table says, clear of what the step asks
+    // for and of the hand, which points at it and blinks every 500 ms; no other screen's timer
+    // runs.
+    ui::ScriptedPlayer& CheckStep(int step) {
+        const TutorialStepRow& row = *TutorialRow(step);
+        player().Do(row.screen, [step, &row](ui::Form& f) {
+            SCOPED_TRACE("step " + std::to_string(step));
+            EXPECT_EQ(TutorialStep, step);
+            const bool fixed = row.panel && std::string(row.panel) != "TutorialPanel";
+            for (const char* cls : kScreens)
+                EXPECT_EQ(TimerOn(cls), !fixed && cls == std::string(row.screen)) << cls;
+            const ui::Component* target = TutorialTarget(step);
+            ASSERT_NE(target, nullptr);
+            EXPECT_TRUE(target->Showing());
+            const ui::Rect screen{0, 0, f.width, f.height};
+            if (row.panel) {
+                const ui::Component* panel = f.Find(row.panel);
+                ASSERT_NE(panel, nullptr);
+                EXPECT_TRUE(panel->visible);
+                if (row.panelAt) {
+                    EXPECT_EQ(panel->left, row.panelAt->left);
+                    EXPECT_EQ(panel->top, row.panelAt->top);
+                }
+                const ui::Rect p = panel->ScreenRect();
+                EXPECT_TRUE(p.x >= 0 && p.y >= 0 && p.x + p.w <= f.width && p.y + p.h <= f.height);
+                if (!fixed) {
+                    EXPECT_FALSE(Overlap(p, target->ScreenRect()));
+                    EXPECT_FALSE(Overlap(p, f.Find("TutorialHand")->ScreenRect()));
+                }
+                for (const char* other : {"TutorialPanel", "TutorialPanel2", "TutorialPanel3"})
+                    if (other != std::string(row.panel) && f.Find(other)) {
+                        EXPECT_FALSE(f.Find(other)->visible) << other;
+                    }
+            }
+            if (row.headline) {
+                const ui::Component* label = f.Find("TutorialHeadline");
+                if (!label) label = f.Find("TutorialHeadLine");
+                EXPECT_EQ(label->caption, row.headline);
+            }
+            if (row.textFile) {
+                const auto* memo = dynamic_cast<const ui::Memo*>(f.Find("TutorialMemo"));
+                EXPECT_EQ(memo->lines, FileLines(row.textFile));
+                EXPECT_FALSE(memo->lines.empty());
+                EXPECT_EQ(memo->scrollBars, ui::ScrollBars::Vertical);
+            }
+            if (!fixed) {
+                // The hand lies beside its target, touching it, inside the screen.
+                ui::Rect hand = f.Find("TutorialHand")->ScreenRect();
+                EXPECT_TRUE(Overlap(hand, screen));
+                hand = {hand.x - 1, hand.y - 1, hand.w + 2, hand.h + 2};
+                EXPECT_TRUE(Overlap(hand, target->ScreenRect()));
+                EXPECT_EQ(dynamic_cast<const ui::Image*>(f.Find("TutorialHandPicture"))->picture,
+                          row.hand);
+            }
+        });
+        if (row.panel && std::string(row.panel) != "TutorialPanel") return player();
+        // A blink: every 500 ms the hand turns, while the step waits.
+        auto hand = std::make_shared<bool>();
+        player().Do(row.screen, [hand](ui::Form& f) { *hand = f.Find("TutorialHand")->visible; });
+        for (int i = 0; i < 2; ++i)
+            player().Wait(row.screen, 500).Do(row.screen, [hand, step](ui::Form& f) {
+                EXPECT_NE(f.Find("TutorialHand")->visible, *hand) << "step " << step;
+                *hand = f.Find("TutorialHand")->visible;
+            });
+        return player();
+    }
+    // The screen's picture with its step on it, the hand shown.
+    ui::ScriptedPlayer& Picture(const char* cls) {
+        return player().Do(cls, [](ui::Form& f) {
+            ui::Component* hand = f.Find("TutorialHand");
+            const bool was = hand->visible;
+            hand->visible = true;
+            std::filesystem::create_directories(std::string(CORVANTH_SCREENS_DIR) + "/tutorial");
+            EXPECT_TRUE(ui::RenderFormToPng(
+                f, std::string(CORVANTH_SCREENS_DIR) + "/tutorial/" + f.ClassName() + ".png"));
+            hand->visible = was;
+        });
+    }
+    // The rows of the step's list: the player looks for a text in them.
+    static int RowOf(const ui::ListBox& list, const std::string& text) {
+        for (size_t i = 0; i < list.items.size(); ++i)
+            if (list.items[i].find(text) != std::string::npos) return static_cast<int>(i);
+        return -1;
+    }
+};
+
+int Price(int location) {
+    return G().Markets[4][location][3][Market::Price];
+}
+
+// The whole tour, each step done as its panel asks: a Federation captain buys firearms cheap,
+// sells them at Sargoth, looks at the bank and the ship dealer, buys a Brute missile, takes the
+// governor's ambush, flies to it, fights the battle by the lesson's rules and ends on the
+// personal information screen.
+TEST_F(Tutorial, ANewPlayerWalksAllThirtySevenSteps) {
+    test::LinkGameArt(std::filesystem::current_path());
+    test::UseAnsweringBackend answering;
+    int turnBought = 0, moneyBefore = 0;
+    player().Click("TForm1", "SpeedButton13");
+    CheckStep(1);
+    Picture("TForm1").Click("TForm1", "SpeedButton1");
+    CheckStep(2).Do("TForm4", [](ui::Form&) {
+        // The tutorial plays the Federation: the faction is not the player's to choose.
+        EXPECT_FALSE(Form4->SpeedButton1->enabled);
+        EXPECT_FALSE(Form4->SpeedButton2->enabled);
+    });
+    Picture("TForm4").Type("TForm4", "Edit1", "Ada Quill");
+    CheckStep(3).Click("TForm4", "SpeedButton4");
+    // The opening story is read through by the answering player.
+    CheckStep(4)
+        .Do("TForm2",
+            [](ui::Form&) {
+                EXPECT_EQ(CaptainFaction(), FactionId::Federation);
+                EXPECT_TRUE(Form4->SpeedButton1->enabled);
+                EXPECT_EQ(FleetSystem(), 4);  // Finis, the Federation's start
+            })
+        .Click("TForm2", "SpeedButton19");
+    CheckStep(5)
+        .Do("TForm2",
+            [](ui::Form&) {
+                // Firearms for 30 at Finis Prime and 80 at Sargoth; the drift holds each price
+                // (the base is 50) so that the turns move it only by a day's drift.
+                for (auto [location, price] : {std::pair{1, 30}, std::pair{4, 80}}) {
+                    const GameRecord& m = G().Markets[4][location][3];
+                    EXPECT_EQ(m[Market::Price], price);
+                    EXPECT_EQ(m[Market::BasePrice] + m[Market::Drift], price);
+                }
+                EXPECT_EQ(G().SelectedPlanet, 5);
+                EXPECT_EQ(Form2->Label4->caption, "New Cairo");
+            })
+        .Click("TForm2", "SpeedButton18");
+    CheckStep(6);
+    Picture("TForm2").Click("TForm2", "SpeedButton11");
+    CheckStep(7).SelectRow("TForm2", "ListBox1", 2);
+    CheckStep(8).Type("TForm2", "SpinEdit1", "5").Click("TForm2", "SpeedButton7");
+    CheckStep(9)
+        .Do("TForm2",
+            [&](ui::Form&) {
+                EXPECT_EQ(G().Cargo[3], 5);
+                EXPECT_EQ(G().LastPricePaid[3], 30);
+                turnBought = G().TurnNumber;
+            })
+        .Click("TForm2", "PlanetD2")
+        .Click("TForm2", "SpeedButton5");
+    CheckStep(10)
+        .Do("TForm2",
+            [&](ui::Form&) {
+                EXPECT_EQ(FleetLocation(), 4);
+                // Base 50: a day's drift moves a price by at most 50 x 19 / 100 = 9.
+                const int days = G().TurnNumber - turnBought;
+                EXPECT_GE(days, 1);
+                EXPECT_LE(std::abs(Price(1) - 30), 9 * days);
+                EXPECT_LE(std::abs(Price(4) - 80), 9 * days);
+                EXPECT_GT(Price(4), 30);
+                moneyBefore = Captain()[Player::Money];
+            })
+        .Click("TForm2", "SpeedButton9");
+    CheckStep(11)
+        .Do("TForm2",
+            [&](ui::Form&) {
+                EXPECT_EQ(G().Cargo[3], 0);
+                EXPECT_GT(Captain()[Player::Money], moneyBefore + 5 * 30);
+            })
+        .Click("TForm2", "SpeedButton10");
+    CheckStep(12).Click("TForm2", "SpeedButton2");
+    CheckStep(13);
+    Picture("TForm3").Click("TForm3", "SpeedButton2");
+    CheckStep(14);
+    Picture("TForm9").Click("TForm9", "SpeedButton5");
+    CheckStep(15).Click("TForm3", "SpeedButton3");
+    CheckStep(16);
+    Picture("TForm17").Click("TForm17", "SpeedButton2");
+    CheckStep(17)
+        .Do("TForm3", [&](ui::Form&) { moneyBefore = Captain()[Player::Money]; })
+        .Click("TForm3", "SpeedButton5");
+    CheckStep(18)
+        .Do("TForm18",
+            [&](ui::Form&) {
+                // Money enough for the missile: no bonus.
+                EXPECT_EQ(Captain()[Player::Money], moneyBefore);
+                EXPECT_GE(moneyBefore, EquipmentType(27)[Equipment::Price]);
+            })
+        .SelectRow("TForm18", "ListBox1", 1);
+    CheckStep(19);
+    Picture("TForm18").Do("TForm18", [](ui::Form&) {
+        const int row = RowOf(*Form18->ListBox2, "Brute Missile");
+        ASSERT_GE(row, 0);
+        Form18->ListBox2->SetItemIndex(row);
+        Form18->ListBox2Click();
+        // The hand moves on to "Buy".
+        ui::Rect hand = Form18->TutorialHand->ScreenRect();
+        hand = {hand.x - 1, hand.y - 1, hand.w + 2, hand.h + 2};
+        EXPECT_TRUE(Overlap(hand, Form18->SpeedButton3->ScreenRect()));
+        EXPECT_FALSE(Overlap(Form18->TutorialPanel->ScreenRect(), hand));
+    });
+    player().Click("TForm18", "SpeedButton3");
+    CheckStep(20)
+        .Do("TForm18",
+            [](ui::Form&) { EXPECT_EQ(G().ShipEquipment[1][1][2][Slot::EquipmentId], 27); })
+        .Click("TForm18", "SpeedButton6");
+    CheckStep(21).Click("TForm3", "SpeedButton7");
+    CheckStep(22).Do("TForm27", [](ui::Form&) {
+        // War both ways, and offer 4 the tutorial's ambush, whole.
+        EXPECT_TRUE(AtWar(1, 2));
+        EXPECT_TRUE(AtWar(2, 1));
+        const GameRecord& offer = G().MissionOffers[kTutorialOffer];
+        EXPECT_EQ(offer[Mission::Status], 1);
+        EXPECT_EQ(offer[Mission::Kind], MissionKind::Ambush);
+        EXPECT_EQ(offer[Mission::Client], 1);
+        EXPECT_EQ(offer[Mission::Scope], 1);
+        EXPECT_EQ(offer[Mission::Difficulty], 1);
+        EXPECT_EQ(offer[Mission::Opponent], 2);
+        EXPECT_EQ(offer[Mission::ObjectiveBase + 1], 6);
+        for (int n = 2; n <= 4; ++n) EXPECT_EQ(offer[Mission::ObjectiveBase + n], 0);
+        EXPECT_EQ(offer[Mission::TargetSystem], 4);
+        EXPECT_EQ(offer[Mission::RequiredRank], 1);
+        EXPECT_EQ(offer[Mission::ReputationReward], 24);
+        EXPECT_EQ(offer[Mission::FameReward], 9);
+        // (Random(1300) + 750) x 1 x 3.
+        EXPECT_GE(offer[Mission::Reward], 2250);
+        EXPECT_LE(offer[Mission::Reward], 6147);
+        EXPECT_EQ(offer[Mission::Reward] % 3, 0);
+    });
+    Picture("TForm27").Click("TForm27", "SpeedButton4");
+    CheckStep(23)
+        .Do("TForm8",
+            [](ui::Form&) {
+                EXPECT_EQ(G().MissionListIndex[3], kTutorialOffer);  // the fourth row
+                EXPECT_NE(G().MissionListIndex[0], kTutorialOffer);
+            })
+        // Another row leaves the step as it is; so does accepting it.
+        .SelectRow("TForm8", "ListBox1", 0)
+        .Click("TForm8", "SpeedButton1")
+        .Do("TForm8", [](ui::Form&) { EXPECT_EQ(CaptainMission()[Mission::Status], 0); });
+    CheckStep(23);
+    Picture("TForm8").SelectRow("TForm8", "ListBox1", 3);
+    CheckStep(24).Click("TForm8", "SpeedButton1");
+    // Step 25 is passed over: the governor's office closes itself behind the mission screen.
+    CheckStep(26)
+        .Do("TForm3",
+            [](ui::Form&) {
+                EXPECT_EQ(CaptainMission()[Mission::Kind], MissionKind::Ambush);
+                EXPECT_EQ(Form27->TutorialHeadline->caption, "Step 22: Governor");
+                EXPECT_FALSE(Form27->Visible());
+            })
+        .Click("TForm3", "SpeedButton4");
+    CheckStep(27).Click("TForm2", "SpeedButton6");
+    CheckStep(28).Click("TForm2", "PlanetG1").Click("TForm2", "SpeedButton5");
+    CheckStep(29);
+    Picture("TForm20")
+        .Click("TForm20", "SpeedButton1")
+        .Click("TForm20", "SpeedButton1")
+        .Click("TForm20", "SpeedButton1");
+    CheckStep(30);
+    Picture("TForm14").Click("TForm14", "SpeedButton6");
+    // Fire and ECM, each with the entry the lesson asks for, the hand following the choice.
+    auto choose = [this](int entry) {
+        player().Do("TForm14", [entry](ui::Form&) {
+            Form14->ComboBox1->PlayerSelect(entry - 1);
+            ui::Rect hand = Form14->TutorialHand->ScreenRect();
+            hand = {hand.x - 1, hand.y - 1, hand.w + 2, hand.h + 2};
+            EXPECT_TRUE(Overlap(hand, Form14->SpeedButton4->ScreenRect()));
+        });
+        return player().Click("TForm14", "SpeedButton4");
+    };
+    CheckStep(31);
+    choose(2);
+    CheckStep(32).Click("TForm14", "SpeedButton5");
+    CheckStep(33).Do("TForm14", [](ui::Form&) { EXPECT_EQ(G().CombatRange, 2); });
+    choose(2);
+    CheckStep(34);
+    choose(1);
+    // From here the answering player fights the battle out.
+    CheckStep(35);
+    player().Click("TForm46", "SpeedButton1");
+    CheckStep(36).Click("TForm2", "SpeedButton12");
+    CheckStep(37);
+    Picture("TForm28")
+        .Click("TForm28", "SpeedButton4")
+        .Do("TMessage1",
+            [](ui::Form& f) {
+                EXPECT_EQ(f.Find("Label1")->caption,
+                          "The tutorial has ended! Explore the game and have fun!");
+            })
+        .Click("TMessage1", "SpeedButton3")
+        .Do("TForm2",
+            [](ui::Form&) {
+                EXPECT_EQ(TutorialStep, 0);
+                ExpectNoTutorialShowing();
+            })
+        .CloseRequest("TForm2")
+        .Click("TMessage3", "SpeedButton1")
+        .Click("TForm1", "SpeedButton7");
+    Form1->ShowModal();
+    EXPECT_EQ(player().Pending(), 0u);
+    EXPECT_EQ(TutorialStep, 0);
+}
+
+}  // namespace
+}  // namespace corvanth
