@@ -132,8 +132,9 @@ TEST_F(NewCaptain, DuringTheTutorialOnlyTypingAdvancesAndOkPlaysTheFederation) {
             [](ui::Form&) {
                 EXPECT_EQ(TutorialStep, 3);
                 EXPECT_EQ(Form4->TutorialHeadLine->caption, "Follow the tutorial hand!");
-                EXPECT_EQ(Form4->TutorialHand->left, 168);
-                EXPECT_EQ(Form4->TutorialHand->top, 340);
+                // The hand points at "Ok" from its left.
+                EXPECT_EQ(Form4->TutorialHand->left + Form4->TutorialHand->width,
+                          Form4->SpeedButton4->left);
             })
         // The hand blinks: shown on the first tick, hidden on the next.
         .Wait("TForm4", 500)

@@ -20,6 +20,9 @@
 #include "state/tables.h"
 #include "support/answering_backend.h"
 #include "support/art.h"
+#include "travel/NextTurnUnit.h"
+#include "travel/NextTurnUnit_calls.h"
+#include "travel/quiet_turns.h"
 #include "travel/travel.h"
 #include "ui/application.h"
 #include "ui/render.h"
@@ -174,6 +177,21 @@ int Price(int location) {
 // governor's ambush, flies to it, fights the battle by the lesson's rules and ends on the
 // personal information screen.
 TEST_F(Tutorial, ANewPlayerWalksAllThirtySevenSteps) {
+    // The overlay draws above everything else on each of the twelve screens.
+    for (const char* cls : kScreens) {
+        bool overlay = false;
+        for (const ui::Component* root : Screen(cls).Roots()) {
+            const bool mine = root->Name().rfind("Tutorial", 0) == 0;
+            const bool drawn =
+                root->kind() != ui::Kind::Timer && root->kind() != ui::Kind::MediaPlayer;
+            if (overlay && drawn) {
+                EXPECT_TRUE(mine) << cls << "." << root->Name();
+            }
+            overlay = overlay || mine;
+        }
+        EXPECT_TRUE(overlay) << cls;
+        EXPECT_TRUE(Screen(cls).LayoutProblems().empty()) << cls;
+    }
     test::LinkGameArt(std::filesystem::current_path());
     test::UseAnsweringBackend answering;
     int turnBought = 0, moneyBefore = 0;
@@ -375,6 +393,119 @@ TEST_F(Tutorial, ANewPlayerWalksAllThirtySevenSteps) {
     Form1->ShowModal();
     EXPECT_EQ(player().Pending(), 0u);
     EXPECT_EQ(TutorialStep, 0);
+}
+
+// The ways out: "End tutorial" answered no changes nothing and yes clears every screen with a
+// word; the turn after turn 50 clears them without one.
+TEST_F(Tutorial, EndTutorialAsksAndTheFiftyFirstTurnEndsItSilently) {
+    CurrentTurnCalls() = test::QuietTurnCalls();
+    test::StartNewGame(FactionId::Federation, "Ada Quill");
+    G().TurnNumber = 1;  // past the opening story
+    TutorialStep = 12;
+    ShowCurrentTutorialStep();
+    player()
+        .Click("TForm2", "SpeedButton16")
+        .Click("TMessage3", "SpeedButton2")
+        .Do("TForm2",
+            [](ui::Form&) {
+                EXPECT_EQ(TutorialStep, 12);
+                EXPECT_TRUE(Form2->TutorialPanel->visible);
+                EXPECT_TRUE(Form2->TutorialTimer->Enabled());
+                EXPECT_EQ(Form2->TutorialHeadline->caption, "Step 12: Docking");
+            })
+        .Click("TForm2", "SpeedButton16")
+        .Do("TMessage3",
+            [](ui::Form& f) {
+                EXPECT_EQ(f.Find("Label1")->caption, "Do you really wish to quit the tutorial?");
+            })
+        .Click("TMessage3", "SpeedButton1")
+        .Do("TMessage1",
+            [](ui::Form& f) {
+                EXPECT_EQ(f.Find("Label1")->caption,
+                          "The Tutorial has ended. You can restart it from the main menu at any "
+                          "time.");
+                EXPECT_EQ(TutorialStep, 0);
+                ExpectNoTutorialShowing();
+            })
+        .Click("TMessage1", "SpeedButton3")
+        .Do("TForm2",
+            [](ui::Form&) {
+                // A tutorial that starts again from step 6, then the days pass.
+                TutorialStep = 6;
+                ShowCurrentTutorialStep();
+                G().TurnNumber = 49;
+                NextTurn();
+                EXPECT_EQ(TutorialStep, 6);  // turn 50 is still the tutorial's
+                EXPECT_TRUE(Form2->TutorialPanel->visible);
+                NextTurn();
+                EXPECT_EQ(G().TurnNumber, 51);
+                EXPECT_EQ(TutorialStep, 0);
+                ExpectNoTutorialShowing();
+                TravelScreenMayClose = 1;
+            })
+        .CloseRequest("TForm2");
+    Form2->ShowModal();
+    EXPECT_EQ(player().TimesSeen("TMessage1"), 1);
+    CurrentTurnCalls() = StandardTurnCalls();
+}
+
+// A new game in the middle of the tour starts it again at the name; the bonus for the missile
+// comes only to a captain who cannot pay for it; step 25's panel, never shown in the tour,
+// would leave the governor's "Back" and the hand free too.
+TEST_F(Tutorial, ANewGameResumesAtTheNameAndTheBonusComesOnlyWhenMoneyIsShort) {
+    TutorialStep = 14;
+    ShowCurrentTutorialStep();
+    player()
+        .Click("TForm1", "SpeedButton1")
+        .Do("TForm4",
+            [](ui::Form&) {
+                EXPECT_EQ(TutorialStep, 2);
+                EXPECT_TRUE(Form4->TutorialPanel->visible);
+                EXPECT_FALSE(Shows("TForm9", "TutorialPanel"));
+                for (const char* cls : kScreens)
+                    EXPECT_EQ(TimerOn(cls), cls == std::string("TForm4")) << cls;
+            })
+        // "Ok" with the name untouched: the Federation, and on at step 4.
+        .Click("TForm4", "SpeedButton4")
+        .Click("TMessage4", "SpeedButton1")
+        .Click("TMessage4", "SpeedButton1")
+        .Click("TMessage4", "SpeedButton1")
+        .Do("TForm2",
+            [](ui::Form&) {
+                EXPECT_EQ(TutorialStep, 4);
+                EXPECT_EQ(CaptainFaction(), FactionId::Federation);
+                EXPECT_TRUE(Form2->TutorialPanel2->visible);
+            })
+        .CloseRequest("TForm2")
+        .Click("TMessage3", "SpeedButton1")
+        .Click("TForm1", "SpeedButton7");
+    Form1->ShowModal();
+
+    test::StartNewGame(FactionId::Federation, "Ada Quill");
+    const int32_t price = EquipmentType(27)[Equipment::Price];
+    int32_t& money = Captain()[Player::Money];
+    money = price - 1;
+    TutorialStep = 17;
+    player().Do("TMessage1", [](ui::Form& f) {
+        EXPECT_EQ(f.Find("Label1")->caption,
+                  "Tutorial bonus: To be able to buy a Brute missile you get some money.");
+    });
+    player().Click("TMessage1", "SpeedButton3");
+    AdvanceTutorialStep17();
+    EXPECT_EQ(money, price);
+    EXPECT_EQ(TutorialStep, 18);
+    TutorialStep = 17;
+    AdvanceTutorialStep17();  // exactly the price: nothing to give
+    EXPECT_EQ(money, price);
+    EXPECT_EQ(player().TimesSeen("TMessage1"), 1);
+
+    TutorialStep = 25;
+    ShowCurrentTutorialStep();
+    const ui::Rect panel = Form27->TutorialPanel->ScreenRect();
+    EXPECT_TRUE(Form27->TutorialPanel->visible);
+    EXPECT_FALSE(Overlap(panel, Form27->SpeedButton2->ScreenRect()));
+    EXPECT_FALSE(Overlap(panel, Form27->TutorialHand->ScreenRect()));
+    EXPECT_EQ(Form27->TutorialHeadline->caption, "Step 25: Governor");
 }
 
 }  // namespace
