@@ -70,15 +70,7 @@ TForm28::TForm28() : UniformForm("TForm28") {
     SpeedButton4->OnClick = [this] { SpeedButton4Click(); };
     SpeedButton3->OnClick = [this] { SpeedButton3Click(); };
     SpeedButton2->OnClick = [this] { SpeedButton2Click(); };
-    TutorialPanel = Bind<ui::Panel>("TutorialPanel");
-    TutorialHeadline = Bind<ui::Label>("TutorialHeadline");
-    TutorialMemo = Bind<ui::Memo>("TutorialMemo");
-    SpeedButton16 = Bind<ui::SpeedButton>("SpeedButton16");
-    TutorialHand = Bind<ui::Panel>("TutorialHand");
-    TutorialHandPicture = Bind<ui::Image>("TutorialHandPicture");
-    TutorialTimer = Bind<ui::Timer>("TutorialTimer");
-    SpeedButton16->OnClick = [this] { SpeedButton16Click(); };
-    TutorialTimer->OnTimer = [this] { TutorialTimerTimer(); };
+    tutorial = BindTutorialOverlay(*this);
 }
 
 void TForm28::SpeedButton2Click() {
@@ -97,15 +89,6 @@ void TForm28::SpeedButton4Click() {
     if (TutorialStep == 37) FinishTutorial();
     PlayButtonSound();
     Close();
-}
-
-void TForm28::SpeedButton16Click() {
-    PlayButtonSound();
-    AskQuitTutorial();
-}
-
-void TForm28::TutorialTimerTimer() {
-    if (TutorialStep > 0) TutorialHand->visible = !TutorialHand->visible;
 }
 
 void ShowPersonalInfo() {

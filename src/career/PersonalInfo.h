@@ -6,6 +6,7 @@
 #include <string>
 
 #include "state/uniform.h"
+#include "tutorial/Tutorial.h"
 
 namespace corvanth {
 
@@ -44,16 +45,7 @@ class TForm28 : public UniformForm {
     void SpeedButton2Click();
     void SpeedButton4Click();
     void SpeedButton3Click();
-    // Tutorial overlay.
-    ui::Panel* TutorialPanel;
-    ui::Label* TutorialHeadline;
-    ui::Memo* TutorialMemo;
-    ui::SpeedButton* SpeedButton16;  // "End tutorial"
-    ui::Panel* TutorialHand;
-    ui::Image* TutorialHandPicture;
-    ui::Timer* TutorialTimer;
-    void SpeedButton16Click();
-    void TutorialTimerTimer();
+    TutorialOverlay tutorial;  // SpeedButton16Click, TutorialTimerTimer: Tutorial.cpp
 };
 
 extern TForm28* Form28;

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "tutorial/Tutorial.h"
 #include "ui/form.h"
 
 namespace corvanth {
@@ -53,16 +54,7 @@ class TForm27 : public ui::Form {
     void SpeedButton1Click();
     void SpeedButton2Click();
     void SpeedButton4Click();
-    // Tutorial overlay.
-    ui::Panel* TutorialPanel;
-    ui::Label* TutorialHeadline;
-    ui::Memo* TutorialMemo;
-    ui::SpeedButton* SpeedButton16;  // "End tutorial"
-    ui::Panel* TutorialHand;
-    ui::Image* TutorialHandPicture;
-    ui::Timer* TutorialTimer;
-    void SpeedButton16Click();
-    void TutorialTimerTimer();
+    TutorialOverlay tutorial;  // SpeedButton16Click, TutorialTimerTimer: Tutorial.cpp
 };
 
 extern TForm27* Form27;

@@ -147,15 +147,7 @@ TForm27::TForm27() : ui::Form("TForm27") {
     SpeedButton1->OnClick = [this] { SpeedButton1Click(); };
     SpeedButton2->OnClick = [this] { SpeedButton2Click(); };
     SpeedButton4->OnClick = [this] { SpeedButton4Click(); };
-    TutorialPanel = Bind<ui::Panel>("TutorialPanel");
-    TutorialHeadline = Bind<ui::Label>("TutorialHeadline");
-    TutorialMemo = Bind<ui::Memo>("TutorialMemo");
-    SpeedButton16 = Bind<ui::SpeedButton>("SpeedButton16");
-    TutorialHand = Bind<ui::Panel>("TutorialHand");
-    TutorialHandPicture = Bind<ui::Image>("TutorialHandPicture");
-    TutorialTimer = Bind<ui::Timer>("TutorialTimer");
-    SpeedButton16->OnClick = [this] { SpeedButton16Click(); };
-    TutorialTimer->OnTimer = [this] { TutorialTimerTimer(); };
+    tutorial = BindTutorialOverlay(*this);
 }
 
 void RefreshGovernorScreen() {
@@ -213,15 +205,6 @@ void TForm27::SpeedButton2Click() {
     if (TutorialStep == 25) AdvanceTutorialStep25();
     PlayButtonSound();
     Close();
-}
-
-void TForm27::SpeedButton16Click() {
-    PlayButtonSound();
-    AskQuitTutorial();
-}
-
-void TForm27::TutorialTimerTimer() {
-    if (TutorialStep > 0) TutorialHand->visible = !TutorialHand->visible;
 }
 
 }  // namespace corvanth

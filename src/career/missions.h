@@ -2,6 +2,7 @@
 // mission to its report.
 #pragma once
 
+#include "tutorial/Tutorial.h"
 #include "ui/form.h"
 
 namespace corvanth {
@@ -54,16 +55,7 @@ class TForm8 : public ui::Form {
     void SpeedButton1Click();
     void SpeedButton2Click();
     void SpeedButton3Click();
-    // Tutorial overlay.
-    ui::Panel* TutorialPanel;
-    ui::Label* TutorialHeadline;
-    ui::Memo* TutorialMemo;
-    ui::SpeedButton* SpeedButton16;  // "End tutorial"
-    ui::Panel* TutorialHand;
-    ui::Image* TutorialHandPicture;
-    ui::Timer* TutorialTimer;
-    void SpeedButton16Click();
-    void TutorialTimerTimer();
+    TutorialOverlay tutorial;  // SpeedButton16Click, TutorialTimerTimer: Tutorial.cpp
 };
 
 extern TForm8* Form8;

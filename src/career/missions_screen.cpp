@@ -175,15 +175,7 @@ TForm8::TForm8() : ui::Form("TForm8") {
     SpeedButton1->OnClick = [this] { SpeedButton1Click(); };
     SpeedButton2->OnClick = [this] { SpeedButton2Click(); };
     SpeedButton3->OnClick = [this] { SpeedButton3Click(); };
-    TutorialPanel = Bind<ui::Panel>("TutorialPanel");
-    TutorialHeadline = Bind<ui::Label>("TutorialHeadline");
-    TutorialMemo = Bind<ui::Memo>("TutorialMemo");
-    SpeedButton16 = Bind<ui::SpeedButton>("SpeedButton16");
-    TutorialHand = Bind<ui::Panel>("TutorialHand");
-    TutorialHandPicture = Bind<ui::Image>("TutorialHandPicture");
-    TutorialTimer = Bind<ui::Timer>("TutorialTimer");
-    SpeedButton16->OnClick = [this] { SpeedButton16Click(); };
-    TutorialTimer->OnTimer = [this] { TutorialTimerTimer(); };
+    tutorial = BindTutorialOverlay(*this);
     RadioButton2->SetChecked(true);
 }
 
@@ -361,15 +353,6 @@ void TForm8::SpeedButton2Click() {
 void TForm8::SpeedButton3Click() {
     PlayButtonSound();
     OpenStarmap();
-}
-
-void TForm8::SpeedButton16Click() {
-    PlayButtonSound();
-    AskQuitTutorial();
-}
-
-void TForm8::TutorialTimerTimer() {
-    if (TutorialStep > 0) TutorialHand->visible = !TutorialHand->visible;
 }
 
 }  // namespace corvanth

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "state/variables.h"
+#include "tutorial/Tutorial.h"
 #include "ui/form.h"
 
 namespace corvanth {
@@ -131,22 +132,14 @@ class TForm2 : public ui::Form {
     ui::Image* Image14;
 
     // Tutorial: the step panel, the two fixed panels of steps 4 and 5, the blinking hand.
-    ui::Panel* TutorialPanel;
-    ui::Label* TutorialHeadline;
-    ui::Memo* TutorialMemo;
-    ui::SpeedButton* SpeedButton16;  // "End tutorial"
+    TutorialOverlay tutorial;
     ui::Panel* TutorialPanel2;
     ui::SpeedButton* SpeedButton19;  // its "Continue"
     ui::Panel* TutorialPanel3;
     ui::SpeedButton* SpeedButton18;  // its "Continue"
-    ui::Panel* TutorialHand;
-    ui::Image* TutorialHandPicture;
-    ui::Timer* TutorialTimer;
-    void BindTutorial();  // travel_tutorial.cpp
-    void SpeedButton16Click();
+    void BindTutorial();             // travel_tutorial.cpp
     void SpeedButton19Click();
     void SpeedButton18Click();
-    void TutorialTimerTimer();
 
     // Handlers.
     void FormActivate() override;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "shell/name.h"
+#include "state/Sound.h"
 #include "state/UMessage1.h"
 #include "state/UMessage3.h"
 #include "state/tables.h"
@@ -74,6 +75,26 @@ void ShowFixedPanel(ui::Form& screen, const TutorialStepRow& row) {
 }
 
 }  // namespace
+
+TutorialOverlay BindTutorialOverlay(ui::Form& screen) {
+    TutorialOverlay o;
+    o.TutorialPanel = screen.Bind<ui::Panel>("TutorialPanel");
+    o.TutorialHeadline = screen.Bind<ui::Label>("TutorialHeadline");
+    o.TutorialMemo = screen.Bind<ui::Memo>("TutorialMemo");
+    o.SpeedButton16 = screen.Bind<ui::SpeedButton>("SpeedButton16");
+    o.TutorialHand = screen.Bind<ui::Panel>("TutorialHand");
+    o.TutorialHandPicture = screen.Bind<ui::Image>("TutorialHandPicture");
+    o.TutorialTimer = screen.Bind<ui::Timer>("TutorialTimer");
+    o.SpeedButton16->OnClick = [] {
+        PlayButtonSound();
+        AskQuitTutorial();
+    };
+    ui::Panel* hand = o.TutorialHand;
+    o.TutorialTimer->OnTimer = [hand] {
+        if (TutorialStep > 0) hand->visible = !hand->visible;
+    };
+    return o;
+}
 
 void SetTutorialFactionButtons(bool enabled) {
     Form4->SpeedButton1->enabled = enabled;

@@ -11,6 +11,20 @@
 namespace corvanth {
 
 // TutorialStep lives with the session (state/variables.h).
+
+// The overlay a screen carries, bound by name from its layout like the screen's own parts.
+struct TutorialOverlay {
+    ui::Panel* TutorialPanel = nullptr;
+    ui::Label* TutorialHeadline = nullptr;
+    ui::Memo* TutorialMemo = nullptr;
+    ui::SpeedButton* SpeedButton16 = nullptr;  // "End tutorial"
+    ui::Panel* TutorialHand = nullptr;
+    ui::Image* TutorialHandPicture = nullptr;
+    ui::Timer* TutorialTimer = nullptr;
+};
+// Binds it and gives it the screen's two handlers: "End tutorial" (SpeedButton16Click) plays
+// the click and asks to quit; TutorialTimerTimer turns the hand while a tutorial runs.
+TutorialOverlay BindTutorialOverlay(ui::Form& screen);
 inline constexpr int kTutorialSteps = 37;
 
 // One step as the player meets it: where its panel stands, what it says, what the hand shows.

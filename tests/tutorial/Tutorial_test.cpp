@@ -339,7 +339,7 @@ TEST_F(Tutorial, ANewPlayerWalksAllThirtySevenSteps) {
         .Do("TForm3",
             [](ui::Form&) {
                 EXPECT_EQ(CaptainMission()[Mission::Kind], MissionKind::Ambush);
-                EXPECT_EQ(Form27->TutorialHeadline->caption, "Step 22: Governor");
+                EXPECT_EQ(Form27->tutorial.TutorialHeadline->caption, "Step 22: Governor");
                 EXPECT_FALSE(Form27->Visible());
             })
         .Click("TForm3", "SpeedButton4");
@@ -409,9 +409,9 @@ TEST_F(Tutorial, EndTutorialAsksAndTheFiftyFirstTurnEndsItSilently) {
         .Do("TForm2",
             [](ui::Form&) {
                 EXPECT_EQ(TutorialStep, 12);
-                EXPECT_TRUE(Form2->TutorialPanel->visible);
-                EXPECT_TRUE(Form2->TutorialTimer->Enabled());
-                EXPECT_EQ(Form2->TutorialHeadline->caption, "Step 12: Docking");
+                EXPECT_TRUE(Form2->tutorial.TutorialPanel->visible);
+                EXPECT_TRUE(Form2->tutorial.TutorialTimer->Enabled());
+                EXPECT_EQ(Form2->tutorial.TutorialHeadline->caption, "Step 12: Docking");
             })
         .Click("TForm2", "SpeedButton16")
         .Do("TMessage3",
@@ -436,7 +436,7 @@ TEST_F(Tutorial, EndTutorialAsksAndTheFiftyFirstTurnEndsItSilently) {
                 G().TurnNumber = 49;
                 NextTurn();
                 EXPECT_EQ(TutorialStep, 6);  // turn 50 is still the tutorial's
-                EXPECT_TRUE(Form2->TutorialPanel->visible);
+                EXPECT_TRUE(Form2->tutorial.TutorialPanel->visible);
                 NextTurn();
                 EXPECT_EQ(G().TurnNumber, 51);
                 EXPECT_EQ(TutorialStep, 0);
@@ -501,11 +501,11 @@ TEST_F(Tutorial, ANewGameResumesAtTheNameAndTheBonusComesOnlyWhenMoneyIsShort) {
 
     TutorialStep = 25;
     ShowCurrentTutorialStep();
-    const ui::Rect panel = Form27->TutorialPanel->ScreenRect();
-    EXPECT_TRUE(Form27->TutorialPanel->visible);
+    const ui::Rect panel = Form27->tutorial.TutorialPanel->ScreenRect();
+    EXPECT_TRUE(Form27->tutorial.TutorialPanel->visible);
     EXPECT_FALSE(Overlap(panel, Form27->SpeedButton2->ScreenRect()));
-    EXPECT_FALSE(Overlap(panel, Form27->TutorialHand->ScreenRect()));
-    EXPECT_EQ(Form27->TutorialHeadline->caption, "Step 25: Governor");
+    EXPECT_FALSE(Overlap(panel, Form27->tutorial.TutorialHand->ScreenRect()));
+    EXPECT_EQ(Form27->tutorial.TutorialHeadline->caption, "Step 25: Governor");
 }
 
 }  // namespace
