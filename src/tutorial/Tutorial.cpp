@@ -24,6 +24,8 @@ constexpr const char* kTutorialScreens[] = {"TForm1", "TForm4",  "TForm2",  "TFo
                                             "TForm8", "TForm20", "TForm14", "TForm28"};
 constexpr const char* kTravelScreen = "TForm2";
 constexpr const char* kFixedPanels[] = {"TutorialPanel2", "TutorialPanel3"};
+// Step 4's panel speaks of the fame bar encircled red and the reputation bar encircled green.
+constexpr const char* kStep4Rings[] = {"TutorialRingFame", "TutorialRingReputation"};
 
 template <class Action>
 void ForEachTutorialScreen(Action&& action) {
@@ -31,8 +33,17 @@ void ForEachTutorialScreen(Action&& action) {
         if (ui::Form* screen = ui::App().FindForm(cls)) action(*screen);
 }
 
+void ShowPart(ui::Form& screen, const char* name, bool shown) {
+    if (ui::Component* c = screen.Find(name)) c->visible = shown;
+}
+
 void HidePart(ui::Form& screen, const char* name) {
-    if (ui::Component* c = screen.Find(name)) c->visible = false;
+    ShowPart(screen, name, false);
+}
+
+void HideFixedPanels(ui::Form& screen) {
+    for (const char* panel : kFixedPanels) HidePart(screen, panel);
+    for (const char* ring : kStep4Rings) HidePart(screen, ring);
 }
 
 void SetTimer(ui::Form& screen, bool on) {
@@ -43,8 +54,7 @@ void SetTimer(ui::Form& screen, bool on) {
 void ClearScreen(ui::Form& screen) {
     HidePart(screen, "TutorialPanel");
     HidePart(screen, "TutorialHand");
-    if (screen.ClassName() == kTravelScreen)
-        for (const char* panel : kFixedPanels) HidePart(screen, panel);
+    if (screen.ClassName() == kTravelScreen) HideFixedPanels(screen);
     SetTimer(screen, false);
 }
 
@@ -66,11 +76,13 @@ ui::Component* MapCellOf(int location) {
 // waits for its own "Continue" without a timer.
 void ShowFixedPanel(ui::Form& screen, const TutorialStepRow& row) {
     HidePart(screen, "TutorialPanel");
-    for (const char* panel : kFixedPanels) HidePart(screen, panel);
+    HideFixedPanels(screen);
     if (ui::Component* panel = screen.Find(row.panel)) {
         panel->visible = true;
         if (row.panelAt) MoveTo(*panel, row.panelAt->left, row.panelAt->top);
     }
+    for (const char* ring : kStep4Rings)
+        ShowPart(screen, ring, row.panel == std::string(kFixedPanels[0]));
     SetTimer(screen, false);
 }
 
@@ -135,8 +147,7 @@ void ShowTutorialRow(int step) {
         ShowFixedPanel(*screen, *row);
         return;
     }
-    if (screen->ClassName() == kTravelScreen)
-        for (const char* panel : kFixedPanels) HidePart(*screen, panel);
+    if (screen->ClassName() == kTravelScreen) HideFixedPanels(*screen);
     auto* picture = dynamic_cast<ui::Image*>(screen->Find("TutorialHandPicture"));
     if (picture) picture->LoadPicture(row->hand ? row->hand : "");
     if (row->headline) {

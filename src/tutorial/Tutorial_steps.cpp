@@ -335,9 +335,12 @@ void AdvanceTutorialStep20() {
 void AdvanceTutorialStep21() {
     // Relations go both ways, and prices follow them.
     const int own = CaptainFaction();
-    FactionRecord(own)[Faction::RelationBase + kOpponent] = 2;
-    FactionRecord(kOpponent)[Faction::RelationBase + own] = 2;
-    UpdateMarketPrices();
+    // A game loaded during the tour may be the enemy's own: no war with oneself.
+    if (own != kOpponent) {
+        FactionRecord(own)[Faction::RelationBase + kOpponent] = 2;
+        FactionRecord(kOpponent)[Faction::RelationBase + own] = 2;
+        UpdateMarketPrices();
+    }
     GenerateMissionOffers();
     WriteTutorialOffer();
     Advance();

@@ -212,6 +212,7 @@ TEST_F(Tutorial, ANewPlayerWalksAllThirtySevenSteps) {
                 EXPECT_EQ(CaptainFaction(), FactionId::Federation);
                 EXPECT_TRUE(Form4->SpeedButton1->enabled);
                 EXPECT_EQ(FleetSystem(), 4);  // Finis, the Federation's start
+                EXPECT_TRUE(Form2->Find("TutorialRingFame")->visible);
             })
         .Click("TForm2", "SpeedButton19");
     CheckStep(5)
@@ -226,6 +227,7 @@ TEST_F(Tutorial, ANewPlayerWalksAllThirtySevenSteps) {
                 }
                 EXPECT_EQ(G().SelectedPlanet, 5);
                 EXPECT_EQ(Form2->Label4->caption, "New Cairo");
+                EXPECT_FALSE(Form2->Find("TutorialRingReputation")->visible);
             })
         .Click("TForm2", "SpeedButton18");
     CheckStep(6);
