@@ -13,6 +13,7 @@
 #include "career/missions.h"
 #include "combat/combat2_screen.h"
 #include "planet/BuyEquipment.h"
+#include "planet/planet.h"
 #include "shell/name.h"
 #include "shell/shell_fixture.h"
 #include "state/UMessage1.h"
@@ -452,8 +453,8 @@ TEST_F(Tutorial, EndTutorialAsksAndTheFiftyFirstTurnEndsItSilently) {
 }
 
 // A new game in the middle of the tour starts it again at the name; the bonus for the missile
-// comes only to a captain who cannot pay for it; step 25's panel, never shown in the tour,
-// would leave the governor's "Back" and the hand free too.
+// comes only to a captain who cannot pay for it; a missing text leaves the memo empty; step 25's
+// panel, never shown in the tour, would leave the governor's "Back" and the hand free too.
 TEST_F(Tutorial, ANewGameResumesAtTheNameAndTheBonusComesOnlyWhenMoneyIsShort) {
     TutorialStep = 14;
     ShowCurrentTutorialStep();
@@ -500,6 +501,15 @@ TEST_F(Tutorial, ANewGameResumesAtTheNameAndTheBonusComesOnlyWhenMoneyIsShort) {
     AdvanceTutorialStep17();  // exactly the price: nothing to give
     EXPECT_EQ(money, price);
     EXPECT_EQ(player().TimesSeen("TMessage1"), 1);
+
+    // A step whose text is missing shows an empty memo, and no dialog says so.
+    std::filesystem::remove("TutorialForm3Step21.txt");
+    TutorialStep = 21;
+    ShowCurrentTutorialStep();
+    EXPECT_TRUE(Form3->TutorialPanel->visible);
+    EXPECT_TRUE(Form3->TutorialMemo->lines.empty());
+    EXPECT_EQ(Form3->TutorialHeadline->caption, "Step 21: Governor");
+    EXPECT_TRUE(ui::App().ModalStack().empty());
 
     TutorialStep = 25;
     ShowCurrentTutorialStep();
