@@ -121,11 +121,15 @@ ui::Component* TutorialTarget(int step) {
     return screen && row->target ? screen->Find(row->target) : nullptr;
 }
 
-void PointTutorialHand(ui::Form& screen, const ui::Component& target) {
+void PointTutorialHand(ui::Form& screen, const ui::Component& target, int row) {
     ui::Component* hand = screen.Find("TutorialHand");
     auto* picture = dynamic_cast<ui::Image*>(screen.Find("TutorialHandPicture"));
     if (!hand) return;
-    const ui::Rect t = target.ScreenRect();
+    ui::Rect t = target.ScreenRect();
+    if (const auto* list = dynamic_cast<const ui::ListBox*>(&target); list && row >= 0) {
+        const int shown = std::clamp(row - list->topIndex, 0, std::max(0, list->VisibleRows() - 1));
+        t = {t.x, t.y + 2 + shown * list->ItemHeight(), t.w, list->ItemHeight()};
+    }
     const std::string side = picture ? picture->picture : std::string();
     int left = t.x - hand->width, top = t.y + (t.h - hand->height) / 2;  // pointing right
     if (side == "Tutoriall.jpg") {
@@ -166,7 +170,8 @@ void ShowTutorialRow(int step) {
             panel->visible = true;
             if (row->panelAt) MoveTo(*panel, row->panelAt->left, row->panelAt->top);
         }
-    if (const ui::Component* target = TutorialTarget(step)) PointTutorialHand(*screen, *target);
+    if (const ui::Component* target = TutorialTarget(step))
+        PointTutorialHand(*screen, *target, row->targetRow);
     // The hand itself stays as it is: the timer's first tick shows it, the next hides it.
     SetTimer(*screen, true);
 }

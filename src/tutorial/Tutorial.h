@@ -40,13 +40,15 @@ struct TutorialStepRow {
     std::optional<TutorialPoint> panelAt;  // none: where the layout puts it
     const char* target;                    // the component the step asks the player to use
     int targetLocation = 0;  // or, when set, the map cell of this location of the fleet's system
+    int targetRow = -1;      // in a list: the row the player is to pick, -1 none
 };
 // The row of a step 1..37, or nullptr.
 const TutorialStepRow* TutorialRow(int step);
 // The component a step points at on its screen, or nullptr when it is not there.
 ui::Component* TutorialTarget(int step);
-// Moves the screen's hand beside a component, on the side its picture points from.
-void PointTutorialHand(ui::Form& screen, const ui::Component& target);
+// Moves the screen's hand beside a component, on the side its picture points from; beside a
+// list's row when one is given.
+void PointTutorialHand(ui::Form& screen, const ui::Component& target, int row = -1);
 
 // Hides every tutorial panel, sets step 1 and shows it on the main menu; restarts a running one.
 void StartTutorial();
