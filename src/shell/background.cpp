@@ -16,6 +16,10 @@
 #include "career/missions.h"
 #include "career/storyteller.h"
 #include "career/warstatus.h"
+#include "combat/Duelhold_Main.h"
+#include "combat/Duelhold_TournamentDisplay.h"
+#include "combat/Duelhold_TournamentResults.h"
+#include "combat/Duelhold_Winner.h"
 #include "combat/EncounterScreen.h"
 #include "combat/EncounterScreen2.h"
 #include "combat/Loot.h"
@@ -255,6 +259,10 @@ void CreateScreens() {
     Form14 = app.Create<TForm14>();
     Form15 = app.Create<TForm15>();
     Form51 = app.Create<TForm51>();
+    Form61 = app.Create<TForm61>();
+    Form62 = app.Create<TForm62>();
+    Form63 = app.Create<TForm63>();
+    Form65 = app.Create<TForm65>();
 }
 
 std::vector<std::string> StartupProblems(const std::vector<ui::Form*>& screens) {
