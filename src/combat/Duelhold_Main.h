@@ -51,6 +51,8 @@ struct OddsPair {
     int y = 1;
 };
 OddsPair OddsForDifference(int d);
+// The odds of tournament t from the simulated wins: the difference divided by 1, 2 or 3.
+OddsPair OddsForWins(int t, int xWins, int yWins);
 // What a won bet pays back: (bet div own odds) * the other's odds.
 int64_t BetPayout(int64_t bet, int ownOdds, int otherOdds);
 // Occupied places of a tournament, and whether every pair holds at most one gladiator.

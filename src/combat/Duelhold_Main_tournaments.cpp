@@ -280,6 +280,10 @@ OddsPair OddsForDifference(int d) {
     return kOdds[std::clamp(d, -5, 5) + 5];
 }
 
+OddsPair OddsForWins(int t, int xWins, int yWins) {
+    return OddsForDifference((yWins - xWins) / kOddsDivisor[ValidTournament(t) ? t : 1]);
+}
+
 int64_t BetPayout(int64_t bet, int ownOdds, int otherOdds) {
     return bet / std::max(1, ownOdds) * otherOdds;
 }
@@ -374,7 +378,7 @@ void CalcTournamentOdds(int t) {
         const int x = Place(t, place), y = Place(t, place + 1);
         if (x == 0 || y == 0) continue;
         const std::array<int, 2> wins = SimulateFights(x, y, kSimulations[t]);
-        const OddsPair odds = OddsForDifference((wins[1] - wins[0]) / kOddsDivisor[t]);
+        const OddsPair odds = OddsForWins(t, wins[0], wins[1]);
         GladiatorRecord(x)[Gladiator::Odds] = odds.x;
         GladiatorRecord(y)[Gladiator::Odds] = odds.y;
     }
