@@ -123,12 +123,7 @@ void TForm62::SpeedButton2Click() {
 void TForm62::SpeedButton3Click() {
     if (!Form18) return;
     PlayButtonSound();
-    RefreshEquipmentDealer();
-    Form18->ListBox1->SetItemIndex(0);
-    ListSlotUpgrades();
-    Form18->ListBox2->SetItemIndex(0);
-    ShowUpgradeOffer();
-    Form18->ShowModal();
+    OpenEquipmentDealer();
 }
 
 }  // namespace corvanth

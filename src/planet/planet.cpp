@@ -180,12 +180,7 @@ void TForm3::SpeedButton3Click() {
 
 void TForm3::SpeedButton5Click() {
     PlayButtonSound();
-    RefreshEquipmentDealer();
-    Form18->ListBox1->SetItemIndex(0);
-    ListSlotUpgrades();
-    Form18->ListBox2->SetItemIndex(0);
-    ShowUpgradeOffer();
-    Form18->ShowModal();
+    OpenEquipmentDealer();
 }
 
 void TForm3::SpeedButton1Click() {
