@@ -15,6 +15,9 @@ inline constexpr int kLastGladiator = 55;
 inline constexpr int kCaptainGladiator = 1;  // the captain fights under gladiator 1
 
 // Checked ways into the arena's tables: a scratch record out of range.
+bool ValidTournament(int t);
+// The gladiator at a place 1..16 of tournament t, 0 for an empty place.
+int EntrantAt(int t, int place);
 GameRecord& TournamentRecord(int t);
 GameRecord& EntrantsRecord(int t);
 GameRecord& GladiatorRecord(int n);

@@ -23,8 +23,7 @@ constexpr int kArenaSizeClass = 1;
 constexpr int kArenaFaction = 1;
 
 int Opponent(int t) {
-    const int n = EntrantsRecord(t)[2];
-    return n >= kFirstGladiator && n <= kLastGladiator ? n : 0;
+    return EntrantAt(t, 2);
 }
 
 }  // namespace

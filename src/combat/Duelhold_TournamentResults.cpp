@@ -22,13 +22,9 @@ constexpr ui::Color kNormalColor{150, 200, 240};
 bool Shown(int t) {
     return Form63 && Form63->Visible() && t == G().PlayerTournament;
 }
-int Place(int t, int place) {
-    const int n = EntrantsRecord(t)[place];
-    return n >= kFirstGladiator && n <= kLastGladiator ? n : 0;
-}
 int Fighter(int side) {
     const int w = G().WatchedFight;
-    return w >= 1 && w <= 8 ? Place(G().PlayerTournament, 2 * w - 2 + side) : 0;
+    return w >= 1 && w <= 8 ? EntrantAt(G().PlayerTournament, 2 * w - 2 + side) : 0;
 }
 
 }  // namespace
@@ -59,7 +55,7 @@ std::string GladiatorDescription(int n, bool fightDisplay) {
 void ShowRoundControls(int t) {
     if (!Form63) return;
     for (int place = 1; place <= 16; ++place) {
-        GameRecord& g = GladiatorRecord(Place(t, place));
+        GameRecord& g = GladiatorRecord(EntrantAt(t, place));
         g[Gladiator::Bet] = 0;
         g[Gladiator::Health] = 100;
     }
@@ -73,13 +69,13 @@ void ShowTournamentResults(int t) {
     TForm63& f = *Form63;
     f.TitleLabel->caption = TournamentDisplayName(t);
     for (int place = 1; place <= 16; ++place) {
-        const int n = Place(t, place);
+        const int n = EntrantAt(t, place);
         f.PlaceName[place]->caption = GladiatorName(n);
         const bool bet = n != 0 && GladiatorRecord(n)[Gladiator::Bet] > 0;
         f.PlaceShape[place]->brushColor = bet ? kBidColor : kNormalColor;
     }
     for (int w = 1; w <= 8; ++w)
-        if (Place(t, 2 * w - 1) == 0 || Place(t, 2 * w) == 0) f.Watch[w]->enabled = false;
+        if (EntrantAt(t, 2 * w - 1) == 0 || EntrantAt(t, 2 * w) == 0) f.Watch[w]->enabled = false;
     ShowGladiatorHealth(t);
     ShowTournamentPairings(t);
 }
@@ -87,7 +83,7 @@ void ShowTournamentResults(int t) {
 void ShowGladiatorHealth(int t) {
     if (!Shown(t)) return;
     for (int place = 1; place <= 16; ++place) {
-        const int n = Place(t, place);
+        const int n = EntrantAt(t, place);
         Form63->Health[place]->SetPosition(n ? GladiatorRecord(n)[Gladiator::Health] : 0);
     }
 }
