@@ -110,12 +110,10 @@ TEST_F(Arena, AWatchedRoundIsFoughtTickByTickAndSettlesTheBet) {
                 EXPECT_EQ(Form63->PlaceShape[1]->brushColor, (ui::Color{200, 30, 30}));
                 ui::RenderFormToPng(f, std::string(CORVANTH_SCREENS_DIR) + "/TForm63.png");
             })
-        .Click("TForm63", "SlotB_Watch")
-        .Do("TForm63", [](ui::Form&) { EXPECT_TRUE(Form63->SpeedButton1->enabled); })
-        .Click("TForm63", "SlotA_Watch")
+        .Click("TForm63", "SlotB_Watch")  // fight B, without a bet, takes one
         .Do("TForm63",
             [&](ui::Form&) {
-                EXPECT_FALSE(Form63->SpeedButton1->enabled);
+                EXPECT_TRUE(Form63->SpeedButton1->enabled);
                 // Every fighter at 1 health with a sure hit of at least 2 (skill 10, type 3):
                 // each fight ends in the next exchange, by the coin.
                 for (int place = 1; place <= 16; ++place) {
@@ -141,6 +139,8 @@ TEST_F(Arena, AWatchedRoundIsFoughtTickByTickAndSettlesTheBet) {
                 EXPECT_EQ(Form63->SpeedButton4->caption, "Close");
                 EXPECT_EQ(g.Tournaments[1][Tournament::RoundDecided], 1);
                 EXPECT_EQ(OccupiedPlaces(1), 8);
+                // Fight B is over: no bet is taken on it any more.
+                EXPECT_FALSE(Form63->SpeedButton1->enabled);
             })
         .Click("TForm63", "SpeedButton4")
         .Do("TForm61",
@@ -154,6 +154,7 @@ TEST_F(Arena, AWatchedRoundIsFoughtTickByTickAndSettlesTheBet) {
             [&](ui::Form&) {
                 EXPECT_EQ(g.TurnNumber, 1);
                 EXPECT_EQ(Form61->columns[1].phase->caption, "Quarter Finals");
+                EXPECT_EQ(OccupiedPlaces(1), 8);  // the round decided on screen is not refought
                 EXPECT_TRUE(Form61->SpeedButton9->enabled);
             })
         .Click("TForm61", "SpeedButton5");
