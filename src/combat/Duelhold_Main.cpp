@@ -55,7 +55,8 @@ std::string SignUpRefusal(int t) {
     const GameRecord& captain = Captain();
     if (captain[Player::Money] < TournamentRecord(t)[Tournament::StartFee])
         return "You do not have enough money!";
-    if (FactionRecord(CaptainFaction())[Faction::Rank] < kMinimumRank[t])
+    const int rank = ValidTournament(t) ? kMinimumRank[t] : 0;
+    if (FactionRecord(CaptainFaction())[Faction::Rank] < rank)
         return "You do not have the necessary rank in your faction to fight in this tournament!";
     if (PlayerShip()[Ship::SizeClass] > 1)
         return "Only \"fighter-class\" ships may participate in the tournaments!";
