@@ -436,5 +436,187 @@ TEST_F(SenatorStory, AMaleCaptainCourtsTheDaughterRescuesHerAndMarries) {
     EXPECT_EQ(Captain()[Player::LifePoints], lives + 2);
 }
 
+// The widowed senator of the Syndicate, courted in New Moscow; the lead on Tortuga and Sirius
+// Prime is the male captain's test, so the story is taken up again at the scans.
+TEST_F(SenatorStory, AFemaleCaptainCourtsTheSenatorPaysTheRansomAndMarries) {
+    NewGame(FactionId::Syndicate, 2);
+    Story()[Faction::SenatorLetterReceived] = 1;
+    MoveTo(24, 1);
+    player().Do("TForm27", [](ui::Form& f) {
+        EXPECT_EQ(Form27->Image5->picture, "exp1_syndgov.jpg");
+        ui::RenderFormToPng(f, kScreens + "/TForm27_senator.png");
+    });
+    Talk();
+    player().Click("Texp1_message1", "SpeedButton1");
+    Line("You get to know that the senator is a widow.");
+    player()
+        .Do("TForm66",
+            [](ui::Form&) {
+                EXPECT_PRED2(StartsWith, Form66->Label3->caption,
+                             "Look...our government is in need");
+                EXPECT_EQ(Form66->Image3->picture, "exp1_syndgov.jpg");
+            })
+        .CloseRequest("TForm66");  // counts as "Reject"
+    Line("He is very disappointed.");
+    Office();
+    EXPECT_EQ(Step(), 1);
+
+    // A negative reputation gains exactly 150.
+    G().TurnNumber = Story()[Faction::StoryTurn];
+    Captain()[Player::Money] = 300000;
+    Story()[Faction::Reputation] = -100;
+    Talk();
+    Line("After a short meeting with the senator his daughter invites you to a cup of tea.");
+    player().Click("TForm66", "SpeedButton1");
+    Notice("You make a donation.");
+    Notice("Word spreads about you and your generosity.");
+    Line("\"Thank you! We must do every effort to win this war.");
+    Office();
+    EXPECT_EQ(Story()[Faction::Reputation], 50);
+    EXPECT_EQ(Step(), 2);
+
+    // The sword refused: still step 3, with 50..99 turns before the reminder.
+    G().TurnNumber = Story()[Faction::StoryTurn];
+    Talk();
+    player()
+        .Do("TForm66",
+            [](ui::Form&) {
+                EXPECT_EQ(Form66->Label3->caption,
+                          "On Kimberley in the New Kimberley system they have an original sword "
+                          "from the ancient earth for sale. You do not by any chance can stop by "
+                          "there - do you *smile*?");
+            })
+        .Click("TForm66", "SpeedButton2");
+    Line("Well, never mind...");
+    Office();
+    EXPECT_EQ(Step(), 3);
+    EXPECT_GE(Mark(), 50);
+    EXPECT_LE(Mark(), 99);
+    Captain()[Player::Money] = 95000000;
+    player().Click("TMessage3", "SpeedButton1");
+    Notice("You buy the sword. Now get back and give it to the senator!");
+    player().Click("TForm3", "SpeedButton4");
+    Dock(18);
+    MoveTo(24, 1);
+    Talk();
+    Line(kUnavailable);
+    Line("Its a long time ago someone gave me such a great gift. Thanks a lot!");
+    Office();
+    G().TurnNumber = Story()[Faction::StoryTurn];
+    {
+        test::UseAnsweringBackend answering(kScreens);
+        for (int t = 0; t < 300 && Step() == 5; ++t) NextTurn();
+    }
+    ASSERT_EQ(Step(), 7);
+    const auto& letter = exp1_message1->Memo1->lines;
+    ASSERT_EQ(letter.size(), 9u);
+    EXPECT_EQ(letter[0],
+              "One day you receive a letter from the daughter of senator Isamu Kurogane from "
+              "Moscow Prime in the New Moscow system.");
+    EXPECT_PRED2(StartsWith, letter[1], "May your blade always be sharp Mara Kellan. I am in");
+    EXPECT_EQ(letter[8], "God bless you!");
+    EXPECT_EQ(exp1_message1->Image1->picture, "exp1_syndgirl2.jpg");
+    G().TurnNumber = Story()[Faction::StoryTurn];
+    Talk();
+    Line("\"Have you found him yet? No.");
+    Office();
+
+    // The scans done, the site standing on the record itself goes with its slot.
+    Story()[Faction::StoryStep] = 9;
+    for (int f : {Faction::TriangulationScan1, Faction::TriangulationScan2,
+                  Faction::TriangulationScan3})
+        Story()[f] = 1;
+    PlaceSite(7, 6, 2, 5, 1);
+    Line("Congratulations!");
+    NextTurn();
+    EXPECT_EQ(G().SpaceEvents[7][2][SpaceEvent::Active], 0);
+    EXPECT_EQ(G().Planets[7][6][Planet::EventSlot], 0);
+    EXPECT_EQ(G().Planets[7][6][Planet::MapColumn], 3);
+    MoveTo(7, 6);
+    Line("You jump through the jumppoint");
+    player().Click("Texp1_message1", "SpeedButton1");
+    NextTurn();
+
+    // With 37,500,000 the ransom is the floor; with 90,000,000 a third and up to a fifth more.
+    MoveTo(22, 7);
+    Captain()[Player::Money] = 37500000;
+    Arrive();
+    player()
+        .Do("TMessage5", [this](ui::Form&) { EXPECT_EQ(RansomShown(), 20000000); })
+        .Click("TMessage5", "SpeedButton2");
+    Battle(100, 100);
+    Line("Remember you can return anytime you want.");
+    NextTurn();
+    Captain()[Player::Money] = 90000000;
+    int64_t ransom = 0;
+    Arrive();
+    player()
+        .Do("TMessage5", [&](ui::Form&) { ransom = RansomShown(); })
+        .Click("TMessage5", "SpeedButton1");
+    Line("\"A real pleasure to do business with you.");
+    Line("\"Thank you so much for rescuing me!");
+    Line("You bring your fiance home");
+    player()
+        .Do("Texp1_message1",
+            [](ui::Form&) {
+                EXPECT_EQ(exp1_message1->Image1->picture, "exp1_syndgirl_wedding.jpg");
+                EXPECT_PRED2(StartsWith, exp1_message1->Memo1->lines.at(0),
+                             "After the wedding is over you and your husband");
+            })
+        .Click("Texp1_message1", "SpeedButton1");
+    NextTurn();
+    EXPECT_GE(ransom, 30000000);
+    EXPECT_LE(ransom, 47999999);
+    EXPECT_EQ(Captain()[Player::Money], 90000000 - ransom);
+    EXPECT_EQ(Step(), 13);
+    EXPECT_EQ(FleetSystem() * 100 + FleetLocation(), 2401);
+    EXPECT_EQ(G().SelectedPlanet, 1);
+    EXPECT_EQ(player().TimesSeen("TForm69"), 0);
+    G().TurnNumber = std::max(G().TurnNumber, Story()[Faction::StoryTurn]);
+    Talk();
+    Line("You visit your husband and you have a great time together!");
+    Office();
+}
+
+// Leaving the faction at step 10 or 11 ends the story for both factions and takes the hidden
+// jump point of that step off the map.
+TEST_F(SenatorStory, AnAllegianceChangeEndsTheStoryWithItsHiddenJumpPoints) {
+    for (int step : {10, 11}) {
+        NewGame(FactionId::Federation, 1);
+        Captain()[Player::Money] = 1000000;
+        Story()[Faction::SenatorLetterReceived] = Story()[Faction::SenatorMet] = 1;
+        Story()[Faction::StoryStep] = 9;
+        for (int f : {Faction::TriangulationScan1, Faction::TriangulationScan2,
+                      Faction::TriangulationScan3})
+            Story()[f] = 1;
+        Line("Congratulations!");
+        NextTurn();
+        if (step == 11) {
+            MoveTo(7, 6);
+            Line("You jump through the jumppoint");
+            player().Click("Texp1_message1", "SpeedButton1");
+            NextTurn();
+        }
+        ASSERT_EQ(Step(), step);
+        EXPECT_EQ(G().Planets[7][6][Planet::Exists] + G().Planets[22][7][Planet::Exists], 1);
+        MoveTo(15, 1);  // Hyraxan VII of the Outer Rim Alliance
+        G().Factions[2][Faction::Reputation] = 100;
+        player()
+            .Click("TForm27", "SpeedButton1")
+            .Click("TMessage3", "SpeedButton1")
+            .Click("TMessage3", "SpeedButton1");  // "You already started courting..."
+        Notice("Word about your treason has spread.");
+        player().Click("TForm49", "SpeedButton1");  // a criminal in the Federation now
+        Office();
+        EXPECT_EQ(CaptainFaction(), 2);
+        for (int f : {1, 2}) {
+            EXPECT_EQ(G().Factions[f][Faction::SenatorLetterReceived], -1);
+            EXPECT_EQ(G().Factions[f][Faction::SenatorMet], -1);
+            EXPECT_EQ(G().Factions[f][Faction::StoryStep], 0);
+        }
+        EXPECT_EQ(G().Planets[7][6][Planet::Exists] + G().Planets[22][7][Planet::Exists], 0);
+    }
+}
+
 }  // namespace
 }  // namespace corvanth
