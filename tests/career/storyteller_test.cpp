@@ -371,7 +371,7 @@ TEST_F(SenatorStory, AMaleCaptainCourtsTheDaughterRescuesHerAndMarries) {
     Base("SpeedButton2", 100, 0, true);
     NextTurn();
     EXPECT_TRUE(GameEnded());
-    EXPECT_EQ(Step(), 11);
+    EXPECT_EQ(Step() * 10 + base[Planet::Exists], 111);
     ClearGameEnded();
     TravelScreenMayClose = PlanetScreenMayClose = 0;
     Base("SpeedButton2", 0, 100);
