@@ -53,6 +53,7 @@ class TForm27 : public ui::Form {
     void SpeedButton1Click();
     void SpeedButton2Click();
     void SpeedButton4Click();
+    void SpeedButton3Click();
 };
 
 extern TForm27* Form27;

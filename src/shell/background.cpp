@@ -12,6 +12,8 @@
 #include "career/PersonalInfo.h"
 #include "career/Promotion.h"
 #include "career/UMessage7.h"
+#include "career/exp1_meetthegirl.h"
+#include "career/exp1_meetthegirl2.h"
 #include "career/governor.h"
 #include "career/missions.h"
 #include "career/storyteller.h"
@@ -252,6 +254,8 @@ void CreateScreens() {
     Form45 = app.Create<TForm45>();
     Form28 = app.Create<TForm28>();
     Form27 = app.Create<TForm27>();
+    Form66 = app.Create<TForm66>();
+    Form69 = app.Create<TForm69>();
     Form8 = app.Create<TForm8>();
     Form20 = app.Create<TForm20>();
     Form46 = app.Create<TForm46>();
