@@ -54,6 +54,7 @@ class TForm27 : public ui::Form {
     void SpeedButton1Click();
     void SpeedButton2Click();
     void SpeedButton4Click();
+    void SpeedButton3Click();
     TutorialOverlay tutorial;  // SpeedButton16Click, TutorialTimerTimer: Tutorial.cpp
 };
 

@@ -1,8 +1,10 @@
 // The governor's office: the owner and its wars, amnesty, allegiance, missions and the uniform.
 #include <string>
 
+#include "career/exp1_meetthegirl.h"
 #include "career/governor.h"
 #include "career/missions.h"
+#include "career/storyteller_parts.h"
 #include "state/Sound.h"
 #include "state/UMessage1.h"
 #include "state/UMessage3.h"
@@ -28,6 +30,16 @@ int Owner() {
 
 bool MissionActive() {
     return CaptainMission()[Mission::Status] > 0;
+}
+
+// The senator receives at location 1 of the four capitals once his letter has arrived.
+bool SenatorReceivesHere() {
+    const int system = FleetSystem();
+    bool capital = false;
+    for (int f = FactionId::Federation; f <= FactionId::Coalition; ++f)
+        capital |= system == CapitalSystem(f);
+    return capital && FleetLocation() == 1 &&
+           FactionRecord(CaptainFaction())[Faction::SenatorLetterReceived] == 1;
 }
 
 std::string SmallLogo(int faction) {
@@ -64,7 +76,8 @@ void SwearAllegiance(int owner) {
             PlayBadSound();
             ShowMessage1("You get divorced...");
         }
-        // The story never starts again with either faction.
+        // The story never starts again with either faction, and its hidden jump points go.
+        RemoveStoryLocations(old);
         for (GameRecord* f : {&old, &FactionRecord(owner)}) {
             (*f)[Faction::SenatorLetterReceived] = -1;
             (*f)[Faction::SenatorMet] = -1;
@@ -147,6 +160,7 @@ TForm27::TForm27() : ui::Form("TForm27") {
     SpeedButton1->OnClick = [this] { SpeedButton1Click(); };
     SpeedButton2->OnClick = [this] { SpeedButton2Click(); };
     SpeedButton4->OnClick = [this] { SpeedButton4Click(); };
+    SpeedButton3->OnClick = [this] { SpeedButton3Click(); };
     tutorial = BindTutorialOverlay(*this);
 }
 
@@ -156,9 +170,15 @@ void RefreshGovernorScreen() {
     const int owner = Owner();
     f.Image5->LoadPicture(G().FactionPictures[ValidFaction(owner) ? owner : 0].str());
     f.Label15->caption = FactionName(owner);
-    // The senator receives no visitors while his story has not begun.
-    f.SpeedButton3->enabled = false;
-    f.Panel3->visible = f.Shape18->visible = f.Shape19->visible = false;
+    const bool senator = CaptainFaction() != 0 && SenatorReceivesHere();
+    f.SpeedButton3->enabled = senator;
+    f.Panel3->visible = f.Shape18->visible = f.Shape19->visible = senator;
+    if (senator) {
+        static const char* const kSenators[] = {"exp1_fedgov.jpg", "exp1_orgov.jpg",
+                                                "exp1_syndgov.jpg", "exp1_coalgov.jpg"};
+        // A capital's owner is a playable faction, unless the war gave it to the pirates.
+        if (PlayableFaction(owner)) f.Image5->LoadPicture(kSenators[owner - 1]);
+    }
     const GovernorButtons b = GovernorButtonsNow();
     f.SpeedButton1->enabled = b.allegianceOrAmnesty;
     f.SpeedButton4->enabled = b.mission;
@@ -199,6 +219,11 @@ void TForm27::SpeedButton4Click() {
     if (!AskYesNo("Do you really wish to cancel this mission? (Fame loss!)")) return;
     MissionFailed();
     RefreshGovernorScreen();
+}
+
+void TForm27::SpeedButton3Click() {
+    PlayButtonSound();
+    TalkToSenator();
 }
 
 void TForm27::SpeedButton2Click() {

@@ -1,10 +1,231 @@
-// The arena's tournaments.
+// The arena's main screen: the three cups, sign-up, watching, and the captain's tournament.
 #include "combat/Duelhold_Main.h"
+
+#include "combat/Duelhold_TournamentDisplay.h"
+#include "combat/Duelhold_TournamentResults.h"
+#include "state/Sound.h"
+#include "state/UMessage1.h"
+#include "state/UMessage3.h"
+#include "state/pictures.h"
+#include "state/saturate.h"
+#include "state/tables.h"
+#include "travel/NextTurnUnit_notices.h"
 
 namespace corvanth {
 
-// The fights and their stages arrive with the arena; until then the tournaments keep the state
-// the new game gave them.
-void AdvanceTournaments() {}
+TForm61* Form61 = nullptr;
+
+namespace {
+
+constexpr int kMinimumRank[4] = {0, 2, 3, 4};
+
+int Phase(int t) {
+    return TournamentRecord(t)[Tournament::Phase];
+}
+
+std::string PhaseWord(int phase) {
+    static const char* const kWords[] = {"Sign up", "First Round", "Quarter Finals", "Semi Finals",
+                                         "Finals"};
+    if (phase >= 0 && phase <= 4) return kWords[phase];
+    return phase >= -1000 && phase <= -1 ? "Saison pause" : "";
+}
+
+std::string StateLine(int t, int phase) {
+    if (phase >= -1000 && phase <= -1) return "New Start: " + std::to_string(-phase);
+    if (phase == 0) return "(Sign up phase)";
+    if (phase >= 1 && phase <= 100) return t == 1 ? "(Tournament running)" : "(running)";
+    return "";
+}
+
+// A bar from the last award threshold to the next.
+void SetBar(ui::ProgressBar& bar, int64_t value, int64_t previous, int64_t next) {
+    bar.SetRange(0, SaturateInt32(next - previous));
+    bar.SetPosition(SaturateInt32(value - previous));
+}
+
+// The captain's tournament is over for him, or the whole game is.
+bool CaptainOut(int t) {
+    return GameEnded() || Captain()[Player::GameRunning] == 0 ||
+           EntrantsRecord(t)[1] != kCaptainGladiator;
+}
+
+}  // namespace
+
+std::string SignUpRefusal(int t) {
+    const GameRecord& captain = Captain();
+    if (captain[Player::Money] < TournamentRecord(t)[Tournament::StartFee])
+        return "You do not have enough money!";
+    const int rank = ValidTournament(t) ? kMinimumRank[t] : 0;
+    if (FactionRecord(CaptainFaction())[Faction::Rank] < rank)
+        return "You do not have the necessary rank in your faction to fight in this tournament!";
+    if (PlayerShip()[Ship::SizeClass] > 1)
+        return "Only \"fighter-class\" ships may participate in the tournaments!";
+    return "";
+}
+
+void RunPlayerTournament() {
+    const int t = G().PlayerTournament;
+    if (!Form62 || t < kFirstTournament || t > kLastTournament) return;
+    do {
+        AdvanceTournaments();
+        if (CaptainOut(t)) return;
+        ShowNextOpponent(t);
+        Form62->ShowModal();
+        if (CaptainOut(t)) return;
+    } while (Phase(t) >= 0 && Phase(t) < 4);
+    AdvanceTournaments();
+}
+
+void ShowArenaStatus() {
+    if (!Form61) return;
+    TForm61& f = *Form61;
+    const GameState& g = G();
+    const GameRecord& captain = Captain();
+    const int own = CaptainFaction();
+    const GameRecord& faction = FactionRecord(own);
+    f.TurnLabel->caption = "Game Turn No.: " + std::to_string(g.TurnNumber);
+    f.MoneyLabel->caption = "$C: " + FormatThousands(captain[Player::Money]);
+    f.FactionLogo->LoadPicture(own > 0 ? g.FactionPictures[own].str() : "");
+    f.CaptainPicture->LoadPicture(GetHeroPictureName(g.CurrentPlayer) + "_sm2.jpg");
+    SetBar(*f.FameBar, captain[Player::Fame], faction[Faction::PreviousFameThreshold],
+           faction[Faction::NextFameThreshold]);
+    SetBar(*f.ReputationBar, faction[Faction::Reputation],
+           faction[Faction::PreviousReputationThreshold],
+           faction[Faction::NextReputationThreshold]);
+    f.SystemLabel->caption = SystemName(FleetSystem());
+}
+
+void RefreshArenaScreen() {
+    if (!Form61) return;
+    for (int t = kFirstTournament; t <= kLastTournament; ++t) {
+        TForm61::Column& c = Form61->columns[t];
+        const GameRecord& rec = TournamentRecord(t);
+        const int phase = rec[Tournament::Phase];
+        c.phase->caption = PhaseWord(phase);
+        c.prize->caption = "Prize: $C " + FormatThousands(rec[Tournament::Prize]);
+        c.fee->caption = "Start fee: $C " + FormatThousands(rec[Tournament::StartFee]);
+        c.state->caption = StateLine(t, phase);
+        c.rank->caption = "Min. rank: " + RankAbbreviation(CaptainFaction(), kMinimumRank[t]);
+        c.signUp->enabled = phase == 0;
+        c.watch->enabled = phase >= 1 && rec[Tournament::RoundDecided] != 1;
+    }
+    if (Captain()[Player::TournamentFightInProgress] != 0) Form61->SpeedButton4->enabled = false;
+    ShowArenaStatus();
+}
+
+TForm61::TForm61() : ui::Form("TForm61") {
+    Image1 = Bind<ui::Image>("Image1");
+    SpeedButton8 = Bind<ui::SpeedButton>("SpeedButton8");
+    SpeedButton4 = Bind<ui::SpeedButton>("SpeedButton4");
+    SpeedButton6 = Bind<ui::SpeedButton>("SpeedButton6");
+    SpeedButton9 = Bind<ui::SpeedButton>("SpeedButton9");
+    SpeedButton10 = Bind<ui::SpeedButton>("SpeedButton10");
+    SpeedButton7 = Bind<ui::SpeedButton>("SpeedButton7");
+    SpeedButton11 = Bind<ui::SpeedButton>("SpeedButton11");
+    SpeedButton5 = Bind<ui::SpeedButton>("SpeedButton5");
+    SpeedButton12 = Bind<ui::SpeedButton>("SpeedButton12");
+    ui::SpeedButton* signUps[] = {nullptr, SpeedButton8, SpeedButton4, SpeedButton6};
+    ui::SpeedButton* watches[] = {nullptr, SpeedButton9, SpeedButton10, SpeedButton7};
+    for (int t = kFirstTournament; t <= kLastTournament; ++t) {
+        const std::string n = std::to_string(t);
+        columns[t] = {Bind<ui::Label>("Phase" + n),
+                      Bind<ui::Label>("Prize" + n),
+                      Bind<ui::Label>("Fee" + n),
+                      Bind<ui::Label>("State" + n),
+                      Bind<ui::Label>("Rank" + n),
+                      signUps[t],
+                      watches[t]};
+    }
+    TurnLabel = Bind<ui::Label>("TurnLabel");
+    MoneyLabel = Bind<ui::Label>("MoneyLabel");
+    SystemLabel = Bind<ui::Label>("SystemLabel");
+    FactionLogo = Bind<ui::Image>("FactionLogo");
+    CaptainPicture = Bind<ui::Image>("CaptainPicture");
+    FameBar = Bind<ui::ProgressBar>("FameBar");
+    ReputationBar = Bind<ui::ProgressBar>("ReputationBar");
+    SpeedButton5->OnClick = [this] { SpeedButton5Click(); };
+    SpeedButton11->OnClick = [this] { SpeedButton11Click(); };
+    SpeedButton9->OnClick = [this] { SpeedButton9Click(); };
+    SpeedButton10->OnClick = [this] { SpeedButton10Click(); };
+    SpeedButton7->OnClick = [this] { SpeedButton7Click(); };
+    SpeedButton8->OnClick = [this] { SpeedButton8Click(); };
+    SpeedButton4->OnClick = [this] { SpeedButton4Click(); };
+    SpeedButton6->OnClick = [this] { SpeedButton6Click(); };
+}
+
+void TForm61::SpeedButton5Click() {
+    PlayButtonSound();
+    AdvanceTournaments();
+    Close();
+}
+
+void TForm61::SpeedButton11Click() {
+    AdvanceTournaments();
+}
+
+void TForm61::Watch(int t) {
+    const GameRecord& rec = TournamentRecord(t);
+    if (rec[Tournament::RoundDecided] != 0 || rec[Tournament::Phase] < 1 || !Form63) return;
+    if (t == 1) PlayButtonSound();
+    PlayGamesSound();
+    GameState& g = G();
+    g.PlayerTournament = t;
+    if (t == 3) g.WatchedFight = 1;
+    columns[t].watch->enabled = false;
+    Form63->TVPanel->visible = false;
+    ShowRoundControls(t);
+    ShowTournamentResults(t);
+    Form63->Timer1->SetEnabled(true);
+    Form63->ShowModal();
+    Form63->Timer1->SetEnabled(false);
+    Form63->TVPanel->visible = false;
+}
+
+void TForm61::SpeedButton9Click() {
+    Watch(1);
+}
+void TForm61::SpeedButton10Click() {
+    Watch(2);
+}
+void TForm61::SpeedButton7Click() {
+    Watch(3);
+}
+
+void TForm61::SignUp(int t) {
+    static const char* const kQuestions[] = {
+        "", "Do you really want to sign in to the Red Arrow Rookie Championship for $C",
+        "Do you really want to sign in to the Silver Eagle Super Championship for $C",
+        "Do you really want to sign in to the Golden Rapier Galaxy Cup for $C"};
+    const int fee = TournamentRecord(t)[Tournament::StartFee];
+    Message3Result = 0;
+    if (!AskYesNo(kQuestions[t] + FormatThousands(fee) + "?")) return;
+    if (const std::string refusal = SignUpRefusal(t); !refusal.empty()) {
+        ShowMessage1(refusal);
+        return;
+    }
+    GameRecord& captain = Captain();
+    captain[Player::Money] -= fee;
+    captain[Player::TournamentFightInProgress] = 1;
+    PlayReward2Sound();
+    ShowStoryLine("You enter the Gameris Games office and sign in. Welcome gladiator!",
+                  TournamentPicture(t));
+    EntrantsRecord(t)[1] = kCaptainGladiator;
+    G().PlayerTournament = t;
+    struct Done {
+        ~Done() { Captain()[Player::TournamentFightInProgress] = 0; }
+    } done;
+    RunPlayerTournament();
+    if (!GameEnded()) RefreshArenaScreen();
+}
+
+void TForm61::SpeedButton8Click() {
+    SignUp(1);
+}
+void TForm61::SpeedButton4Click() {
+    SignUp(2);
+}
+void TForm61::SpeedButton6Click() {
+    SignUp(3);
+}
 
 }  // namespace corvanth

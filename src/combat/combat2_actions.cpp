@@ -5,6 +5,8 @@
 
 #include "career/governor.h"
 #include "career/missions.h"
+#include "combat/Duelhold_Main.h"
+#include "combat/Duelhold_TournamentDisplay.h"
 #include "combat/EncounterScreen2.h"
 #include "combat/combat2.h"
 #include "combat/combat2_parts.h"
@@ -209,6 +211,7 @@ bool CombatFlee() {
     EndCombat();
     // Fleeing the fight a mission sent costs the mission, unless it is a patrol.
     if (Form20 && Form20->Visible()) FailMissionUnlessPatrol();
+    if (Form62 && Form62->Visible()) DisqualifyForFleeing();
     return true;
 }
 

@@ -166,6 +166,15 @@ void ListSlotUpgrades() {
     ShowPicture(form.Image2, InstalledItemPicture(EquipmentType(x)[Equipment::Kind]));
 }
 
+void OpenEquipmentDealer() {
+    RefreshEquipmentDealer();
+    Form18->ListBox1->SetItemIndex(0);
+    ListSlotUpgrades();
+    Form18->ListBox2->SetItemIndex(0);
+    ShowUpgradeOffer();
+    Form18->ShowModal();
+}
+
 void ShowUpgradeOffer() {
     if (!Form18) return;
     TForm18& form = *Form18;

@@ -80,5 +80,7 @@ extern TForm18* Form18;
 void RefreshEquipmentDealer();
 void ListSlotUpgrades();
 void ShowUpgradeOffer();
+// The dealer filled with the first slot and its first upgrade chosen, shown modally.
+void OpenEquipmentDealer();
 
 }  // namespace corvanth

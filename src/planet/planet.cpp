@@ -4,6 +4,7 @@
 #include <string>
 
 #include "career/governor.h"
+#include "combat/Duelhold_Main.h"
 #include "planet/Bar.h"
 #include "planet/BuyEquipment.h"
 #include "planet/BuyShips.h"
@@ -92,8 +93,7 @@ void RefreshPlanetScreen() {
     const PlanetScreenButtons b = PlanetScreenButtonsFor(s, p);
     offer(*form.SpeedButton7, b.governor);
     offer(*form.SpeedButton2, b.bank);
-    // The arena's own screens come with the tournaments: until then its bar stays shut.
-    offer(*form.SpeedButton1, b.bar && !b.arena);
+    offer(*form.SpeedButton1, b.bar && (!b.arena || Form61));
     offer(*form.SpeedButton3, b.ships);
     offer(*form.SpeedButton5, b.equipment);
     offer(*form.SpeedButton6, b.saveLoad);
@@ -184,17 +184,30 @@ void TForm3::SpeedButton3Click() {
 void TForm3::SpeedButton5Click() {
     if (TutorialStep == 17) AdvanceTutorialStep17();
     PlayButtonSound();
-    RefreshEquipmentDealer();
-    Form18->ListBox1->SetItemIndex(0);
-    ListSlotUpgrades();
-    Form18->ListBox2->SetItemIndex(0);
-    ShowUpgradeOffer();
-    Form18->ShowModal();
+    OpenEquipmentDealer();
 }
 
 void TForm3::SpeedButton1Click() {
     PlayButtonSound();
-    if (Form21) Form21->ShowModal();
+    if (!PlanetScreenButtonsFor(FleetSystem(), FleetLocation()).arena) {
+        if (Form21) Form21->ShowModal();
+        return;
+    }
+    if (!Form61) return;
+    ShowStoryNotice(
+        "Duelhold - The Game World", "barr.jpg",
+        {"Welcome to Duelhold! On this world fearless gladiators fight and kill each other for "
+         "the enjoyment and pleasure of the audience. It is here that you can make a fast "
+         "buck...or die inside the narrow cold cockpit of a spacefighter.",
+         "Alternatively you can just place bids and let other give their life for your fortune. "
+         "It all depends - one more time - on your decision alone!",
+         " ",
+         "The arena has their own shops for ships and equipment. You can buy literally all "
+         "fighters and fighter equipment available in the galaxy. Unfortunately the arena traders "
+         "are the most expensive in the galaxy too..."});
+    PlayGamesSound();
+    RefreshArenaScreen();
+    Form61->ShowModal();
 }
 
 void TForm3::SpeedButton8Click() {

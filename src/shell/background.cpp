@@ -12,10 +12,16 @@
 #include "career/PersonalInfo.h"
 #include "career/Promotion.h"
 #include "career/UMessage7.h"
+#include "career/exp1_meetthegirl.h"
+#include "career/exp1_meetthegirl2.h"
 #include "career/governor.h"
 #include "career/missions.h"
 #include "career/storyteller.h"
 #include "career/warstatus.h"
+#include "combat/Duelhold_Main.h"
+#include "combat/Duelhold_TournamentDisplay.h"
+#include "combat/Duelhold_TournamentResults.h"
+#include "combat/Duelhold_Winner.h"
 #include "combat/EncounterScreen.h"
 #include "combat/EncounterScreen2.h"
 #include "combat/Loot.h"
@@ -248,6 +254,8 @@ void CreateScreens() {
     Form45 = app.Create<TForm45>();
     Form28 = app.Create<TForm28>();
     Form27 = app.Create<TForm27>();
+    Form66 = app.Create<TForm66>();
+    Form69 = app.Create<TForm69>();
     Form8 = app.Create<TForm8>();
     Form20 = app.Create<TForm20>();
     Form46 = app.Create<TForm46>();
@@ -255,6 +263,10 @@ void CreateScreens() {
     Form14 = app.Create<TForm14>();
     Form15 = app.Create<TForm15>();
     Form51 = app.Create<TForm51>();
+    Form61 = app.Create<TForm61>();
+    Form62 = app.Create<TForm62>();
+    Form63 = app.Create<TForm63>();
+    Form65 = app.Create<TForm65>();
 }
 
 std::vector<std::string> StartupProblems(const std::vector<ui::Form*>& screens) {

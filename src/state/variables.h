@@ -515,7 +515,8 @@ namespace Tournament {
 inline constexpr int Phase = 0;  // 0 sign-up, 1..4 fighting stages, < 0 turns of pause
 inline constexpr int Prize = 1;
 inline constexpr int StartFee = 2;
-inline constexpr int SimulationSkipped = 3;
+inline constexpr int RoundDecided = 3;  // set when the round's last fight ends
+inline constexpr int BetAmount = 4;
 }  // namespace Tournament
 
 // TTournamentEntrantsRecord, TournamentEntrants[1..3]: entrant slot n is field n and holds a
@@ -530,9 +531,15 @@ namespace Gladiator {
 inline constexpr int Active = 1;
 inline constexpr int League = 2;  // 1..3
 inline constexpr int Skill = 3;
-inline constexpr int FightingStyle = 6;  // 1..3
+inline constexpr int Portrait = 4;       // 1..3
+inline constexpr int FightingStyle = 6;  // 1 by the book, 2 maniac, 3 defensive
+inline constexpr int Bet = 7;            // the player's stake on him, 0 for none
+inline constexpr int LostFight = 8;
 inline constexpr int Health = 9;
-inline constexpr int ShipType = 10;  // 1..27
+inline constexpr int ShipType = 10;    // 1, 2, 3, 20 or 25
+inline constexpr int Odds = 11;        // his number of the current fight's odds
+inline constexpr int BetOwnOdds = 12;  // both numbers as they stood when the bet was placed
+inline constexpr int BetOtherOdds = 13;
 }  // namespace Gladiator
 
 // TLootRecord, LootItem.

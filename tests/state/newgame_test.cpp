@@ -127,7 +127,7 @@ TEST_F(NewGame, SecondCampaignInTheSameRunIsTheSameWorld) {
     g.Fleets[5][Fleet::System] = 9;
     g.Factions[FactionId::Pirates][Faction::WarScoreBase + 1] = 3;
     g.Tournaments[1][Tournament::Prize] = 90000;
-    g.Tournaments[2][Tournament::SimulationSkipped] = 1;
+    g.Tournaments[2][Tournament::RoundDecided] = 1;
     g.TournamentEntrants[1][1] = 1;
     g.Gladiators[7][Gladiator::Skill] = 80;
     g.GladiatorNames[7] = "Gladiator 7";

@@ -1,0 +1,72 @@
+// The arena's cost: one turn's tournament step with all three cups in their first round, beside
+// the whole turn around it.
+#include <benchmark/benchmark.h>
+
+#include "bench_game.h"
+#include "combat/Duelhold_Main.h"
+#include "travel/NextTurnUnit.h"
+
+namespace corvanth {
+namespace {
+
+struct Arena {
+    decltype(GameState::Tournaments) tournaments;
+    decltype(GameState::TournamentEntrants) entrants;
+    decltype(GameState::Gladiators) gladiators;
+};
+
+// Every cup drawn and in its first round, every entrant at full health as a watched round
+// starts: sixteen-place rounds fought to their end, with the odds read again on the way.
+Arena CupsInTheirRounds() {
+    bench::NewGame(2424);
+    GameState& g = G();
+    InitGladiators();
+    for (int t = kFirstTournament; t <= kLastTournament; ++t)
+        g.Tournaments[t][Tournament::Phase] = 0;
+    DrawTournamentEntrants();
+    for (int t = kFirstTournament; t <= kLastTournament; ++t) {
+        g.Tournaments[t][Tournament::Phase] = 1;
+        for (int place = 1; place <= 16; ++place)
+            GladiatorRecord(g.TournamentEntrants[t][place])[Gladiator::Health] = 100;
+    }
+    return {g.Tournaments, g.TournamentEntrants, g.Gladiators};
+}
+
+void Restore(const Arena& a) {
+    GameState& g = G();
+    g.Tournaments = a.tournaments;
+    g.TournamentEntrants = a.entrants;
+    g.Gladiators = a.gladiators;
+}
+
+void BM_AdvanceTournaments(benchmark::State& state) {
+    const Arena arena = CupsInTheirRounds();
+    for (auto _ : state) {
+        state.PauseTiming();
+        Restore(arena);
+        state.ResumeTiming();
+        AdvanceTournaments();
+    }
+}
+BENCHMARK(BM_AdvanceTournaments)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true);
+
+void BM_NextTurnWithCupsInTheirRounds(benchmark::State& state) {
+    const Arena arena = CupsInTheirRounds();
+    for (auto _ : state) {
+        state.PauseTiming();
+        Restore(arena);
+        if (GameEnded()) bench::NewGame(2424);
+        state.ResumeTiming();
+        NextTurn();
+    }
+}
+BENCHMARK(BM_NextTurnWithCupsInTheirRounds)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true);
+
+}  // namespace
+}  // namespace corvanth

@@ -1,0 +1,169 @@
+// Watching a round on the results screen: the live fights, the TV panel, a bet and its end.
+#include "combat/Duelhold_TournamentResults.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "combat/Duelhold_Main.h"
+#include "state/UMessage3.h"
+#include "state/UMessage6.h"
+#include "state/random.h"
+#include "state/tables.h"
+#include "support/art.h"
+#include "support/game_test.h"
+#include "travel/NextTurnUnit_calls.h"
+#include "travel/quiet_turns.h"
+#include "ui/render.h"
+
+namespace corvanth {
+namespace {
+
+class Arena : public test::GameTest {
+  protected:
+    void SetUp() override {
+        GameTest::SetUp();
+        test::LinkGameArt(std::filesystem::current_path());
+        Rng().SetSeed(6363);
+        CurrentTurnCalls() = test::QuietTurnCalls();
+        test::StartNewGame(FactionId::Federation, "Avery");
+        InitGladiators();
+        GameState& g = G();
+        g.Tournaments[1][Tournament::Phase] = 0;
+        g.Tournaments[2][Tournament::Phase] = g.Tournaments[3][Tournament::Phase] = -30;
+        DrawTournamentEntrants();
+        g.Tournaments[1][Tournament::Phase] = 1;  // the first round, as the next turn opens it
+        Captain()[Player::Money] = 50000;
+    }
+    void TearDown() override {
+        CurrentTurnCalls() = StandardTurnCalls();
+        GameTest::TearDown();
+    }
+};
+
+// Cup 1's first round watched: the places at full health, fight A on TV, one bet on its first
+// fighter; then every fight is made to end in the next tick, which settles the bet, closes the
+// round and leaves "Watch && bid" off until the next turn.
+TEST_F(Arena, AWatchedRoundIsFoughtTickByTickAndSettlesTheBet) {
+    GameState& g = G();
+    int first = 0, clicks = 0;
+    int64_t moneyAfterBet = 0;
+    player()
+        .Do("TForm61",
+            [&](ui::Form&) {
+                EXPECT_EQ(Form61->columns[1].phase->caption, "First Round");
+                EXPECT_EQ(Form61->columns[1].state->caption, "(Tournament running)");
+                EXPECT_EQ(Form61->columns[2].state->caption, "New Start: 30");
+                EXPECT_EQ(Form61->columns[1].prize->caption, "Prize: $C 100.000");
+                EXPECT_TRUE(Form61->SpeedButton9->enabled);
+                EXPECT_FALSE(Form61->SpeedButton8->enabled);  // sign-up only in phase 0
+                clicks = test::CountSound("play:button.wav");
+            })
+        .Click("TForm61", "SpeedButton9")
+        .Do("TForm63",
+            [&](ui::Form&) {
+                EXPECT_EQ(test::CountSound("play:button.wav"), clicks + 1);  // cup 1 only
+                EXPECT_FALSE(Form61->SpeedButton9->enabled);
+                EXPECT_EQ(Form63->SpeedButton4->caption, "Leave && Miss the round");
+                EXPECT_FALSE(Form63->TVPanel->visible);
+                EXPECT_TRUE(Form63->Timer1->Enabled());
+                EXPECT_EQ(OccupiedPlaces(1), 16);
+                for (int place = 1; place <= 16; ++place) {
+                    const int n = g.TournamentEntrants[1][place];
+                    EXPECT_EQ(g.Gladiators[n][Gladiator::Health], 100);
+                    EXPECT_EQ(Form63->PlaceName[place]->caption, GladiatorName(n));
+                }
+            })
+        .Click("TForm63", "SlotA_Watch")
+        .Do("TForm63",
+            [&](ui::Form&) {
+                first = g.TournamentEntrants[1][1];
+                const int second = g.TournamentEntrants[1][2];
+                EXPECT_TRUE(Form63->TVPanel->visible);
+                EXPECT_EQ(Form63->RoundLabel->caption, "First round:");
+                EXPECT_EQ(Form63->FighterName[1]->caption, GladiatorName(first));
+                EXPECT_EQ(Form63->OddsLabel->caption,
+                          "Odds = " + std::to_string(g.Gladiators[first][Gladiator::Odds]) + ":" +
+                              std::to_string(g.Gladiators[second][Gladiator::Odds]));
+            })
+        .Click("TForm63", "SpeedButton1")
+        .Do("TMessage3",
+            [&](ui::Form&) {
+                const int second = g.TournamentEntrants[1][2];
+                EXPECT_EQ(Message3->Label1->caption,
+                          "Do you really want to bid on " + GladiatorName(first) + " with " +
+                              std::to_string(g.Gladiators[first][Gladiator::Odds]) + ":" +
+                              std::to_string(g.Gladiators[second][Gladiator::Odds]) +
+                              " odds to win?");
+                EXPECT_FALSE(Form63->Timer1->Enabled());  // held while the question is open
+            })
+        .Click("TMessage3", "SpeedButton1")
+        .Do("TForm63",
+            [&](ui::Form& f) {
+                moneyAfterBet = Captain()[Player::Money];
+                EXPECT_EQ(moneyAfterBet, 50000 - 10000);
+                EXPECT_TRUE(Form63->Timer1->Enabled());
+                // One bet per fight: both bid buttons are off, the fighter framed red.
+                EXPECT_FALSE(Form63->SpeedButton1->enabled);
+                EXPECT_FALSE(Form63->SpeedButton2->enabled);
+                EXPECT_EQ(Form63->PlaceShape[1]->brushColor, (ui::Color{200, 30, 30}));
+                ui::RenderFormToPng(f, std::string(CORVANTH_SCREENS_DIR) + "/TForm63.png");
+            })
+        .Click("TForm63", "SlotB_Watch")  // fight B, without a bet, takes one
+        .Do("TForm63",
+            [&](ui::Form&) {
+                EXPECT_TRUE(Form63->SpeedButton1->enabled);
+                // Every fighter at 1 health with a sure hit of at least 2 (skill 10, type 3):
+                // each fight ends in the next exchange, by the coin.
+                for (int place = 1; place <= 16; ++place) {
+                    GameRecord& gl = g.Gladiators[g.TournamentEntrants[1][place]];
+                    gl[Gladiator::Health] = 1;
+                    gl[Gladiator::Skill] = 10;
+                    gl[Gladiator::ShipType] = 3;
+                }
+                EXPECT_EQ(OccupiedPlaces(1), 16);
+            })
+        .Wait("TForm63", 600)
+        .Do("TMessage6",
+            [&](ui::Form&) {
+                EXPECT_FALSE(Form63->Timer1->Enabled());
+                const bool won = g.TournamentEntrants[1][1] == first;
+                // Won: 10,000 div own odds x the other's odds back.
+                EXPECT_EQ(Message6->Label1->caption.rfind(won ? "Congratulations!" : "Oh no!", 0),
+                          0u);
+            })
+        .Click("TMessage6", "SpeedButton3")
+        .Do("TForm63",
+            [&](ui::Form&) {
+                EXPECT_EQ(Form63->SpeedButton4->caption, "Close");
+                EXPECT_EQ(g.Tournaments[1][Tournament::RoundDecided], 1);
+                EXPECT_EQ(OccupiedPlaces(1), 8);
+                // Fight B is over: no bet is taken on it any more.
+                EXPECT_FALSE(Form63->SpeedButton1->enabled);
+            })
+        .Click("TForm63", "SpeedButton4")
+        .Do("TForm61",
+            [&](ui::Form&) {
+                EXPECT_FALSE(Form63->Timer1->Enabled());
+                RefreshArenaScreen();
+                EXPECT_FALSE(Form61->SpeedButton9->enabled);
+            })
+        .Click("TForm61", "SpeedButton11")
+        .Do("TForm61",
+            [&](ui::Form&) {
+                EXPECT_EQ(g.TurnNumber, 1);
+                EXPECT_EQ(Form61->columns[1].phase->caption, "Quarter Finals");
+                EXPECT_EQ(OccupiedPlaces(1), 8);  // the round decided on screen is not refought
+                EXPECT_TRUE(Form61->SpeedButton9->enabled);
+            })
+        .Click("TForm61", "SpeedButton5");
+    RefreshArenaScreen();
+    Form61->ShowModal();
+    // Back costs a turn as well.
+    EXPECT_EQ(g.TurnNumber, 2);
+    EXPECT_EQ(g.Tournaments[1][Tournament::Phase], 3);
+}
+
+}  // namespace
+}  // namespace corvanth
