@@ -5,6 +5,7 @@
 
 #include "career/governor.h"
 #include "career/missions.h"
+#include "combat/AttackPlanet.h"
 #include "combat/EncounterScreen2.h"
 #include "combat/combat2.h"
 #include "combat/combat2_parts.h"
@@ -207,6 +208,8 @@ bool CombatFlee() {
     }
     ShowMessage1("You successfully flee from combat!");
     EndCombat();
+    // A raid wave fled ends the raid.
+    if (Form33 && Form33->Visible()) Form33->Close();
     // Fleeing the fight a mission sent costs the mission, unless it is a patrol.
     if (Form20 && Form20->Visible()) FailMissionUnlessPatrol();
     return true;
