@@ -123,5 +123,167 @@ TEST_F(RaidPath, ARaidFromTheTravelScreenEndsInPlunder) {
     EXPECT_GE(answering.backend().answered["TForm14"], waves);  // the waves on the combat screen
 }
 
+// The raid's rules on an Outer Rim planet (system 19, rating 1, location 1) before a Federation
+// captain; each wave's battle is replaced by its outcome: won, fled or the game's end.
+class Raid : public test::CombatTest {
+  protected:
+    void SetUp() override {
+        CombatTest::SetUp();
+        GameState& g = G();
+        g.Fleets[1][Fleet::System] = kSystem;
+        g.Fleets[1][Fleet::Location] = 1;
+        g.StarSystems[kSystem][StarSystem::Alerted] = 0;
+        g.Factions[1][Faction::RelationBase + 2] = g.Factions[2][Faction::RelationBase + 1] = 1;
+        Captain()[Player::HideFameGainNotices] = 1;
+        Captain()[Player::TreasureFleetSystem] = 0;
+        CurrentCombatCalls().ShowCombatScreen = [this] {
+            const char outcome = outcomes.front();
+            outcomes.erase(0, 1);
+            if (outcome == 'W') {
+                Enemy()[Ship::Present] = 0;
+                EndCombat();
+            } else if (outcome == 'F') {  // from an immobile ship a flight always succeeds
+                Enemy()[Ship::Speed] = 0;
+                Own()[Ship::ActionPointsLeft] = 10;
+                CombatFlee();
+            } else {
+                Own()[Ship::Present] = 0;
+                EndGame();
+            }
+        };
+    }
+    void TearDown() override {
+        ClearGameEnded();
+        CombatTest::TearDown();
+    }
+    static constexpr int kSystem = 19;
+    std::string outcomes;
+};
+
+TEST_F(Raid, TheDefenceGrowsWithRatingTreasureFleetAndWarning) {
+    const int sizes[6] = {2, 3, 4, 4, 5, 5};
+    for (int rating = 0; rating <= 5; ++rating) {
+        G().StarSystems[kSystem][StarSystem::SectorRating] = rating;
+        BeginPlanetRaid();
+        EXPECT_EQ(LocationRecord(kSystem, 1)[Planet::RaidWavesLeft], rating + 1);
+        EXPECT_EQ(LocationRecord(kSystem, 1)[Planet::RaidWaveSize], sizes[rating]);
+    }
+    // 5 + 2 + 1 is capped at 5: still 6 waves of size 5, after both notices.
+    G().StarSystems[kSystem][StarSystem::Alerted] = 1;
+    Captain()[Player::TreasureFleetSystem] = kSystem;
+    player()
+        .Do("TMessage6", [](ui::Form& f) { EXPECT_FALSE(f.Find("CheckBox1")->enabled); })
+        .Click("TMessage6", "SpeedButton3")
+        .Click("TMessage1", "SpeedButton3");
+    BeginPlanetRaid();
+    EXPECT_EQ(LocationRecord(kSystem, 1)[Planet::RaidWavesLeft], 6);
+    EXPECT_EQ(LocationRecord(kSystem, 1)[Planet::RaidWaveSize], 5);
+    EXPECT_EQ(player().LastSeen("TMessage1")->Text("Label1"),
+              "This sector seems to have been warned by your presence in this system.");
+}
+
+// Rating 1 + 2 for the treasure fleet: 4 waves. A flight leaves them at 4 and closes the raid
+// screen; four victories suppress the defence; at peace "Occupy" stays off.
+TEST_F(Raid, AFlightTheLastWaveAndTheTreasureFleet) {
+    G().StarSystems[kSystem][StarSystem::SectorRating] = 1;
+    Captain()[Player::TreasureFleetSystem] = kSystem;
+    player().Click("TMessage6", "SpeedButton3");
+    BeginPlanetRaid();
+    ShowPlanetRaid();
+    outcomes = "FWWWW";
+    player().Click("TForm33", "SpeedButton5").Click("TMessage1", "SpeedButton3");
+    Form33->ShowModal();
+    EXPECT_EQ(LocationRecord(kSystem, 1)[Planet::RaidWavesLeft], 4);
+    const int32_t money = Captain()[Player::Money], fame = Captain()[Player::Fame];
+    player().Click("TForm33", "SpeedButton5");
+    player().Do("TForm33", [](ui::Form&) {
+        EXPECT_EQ(Form33->Label2->caption, "The planet is defended by 3 waves.");
+    });
+    for (int w = 0; w < 3; ++w) player().Click("TForm33", "SpeedButton5");
+    player()
+        .Click("TMessage1", "SpeedButton3")
+        .Click("TMessage4", "SpeedButton1")
+        .Click("TMessage1", "SpeedButton3")
+        .Do("TForm34", [](ui::Form&) { EXPECT_FALSE(Form34->SpeedButton5->enabled); })
+        .CloseRequest("TForm34");
+    Form33->ShowModal();
+    EXPECT_FALSE(Form33->Visible());
+    EXPECT_EQ(Captain()[Player::TreasureFleetSystem], -1);
+    EXPECT_GE(Captain()[Player::Money], money + 5000000);
+    EXPECT_LE(Captain()[Player::Money], money + 7499999);
+    EXPECT_EQ(Captain()[Player::Fame], fame + 1000 + 20000);  // rating 1, and the treasure fleet
+    EXPECT_EQ(player().LastSeen("TMessage1")->Text("Label1"),
+              "Word about your legendary victory has spread...");
+    EXPECT_EQ(player().LastSeen("TMessage4")->Text("Label2"), "Treasure fleet");
+}
+
+// A raid mission's target: a final death in a wave ends the raid there and then (the mission
+// is not failed after the game); "Break off attack" fails it.
+TEST_F(Raid, TheGameThatEndsInAWaveEndsTheRaid) {
+    GameRecord& m = CaptainMission();
+    m[Mission::Status] = 1;
+    m[Mission::Kind] = MissionKind::RaidPlanet;
+    m[Mission::TargetSystem] = kSystem;
+    m[Mission::ObjectiveBase + 1] = 1;
+    EXPECT_EQ(RaidQuestion(), "Do you really wish to attack this planet (mission objective)");
+    BeginPlanetRaid();
+    ShowPlanetRaid();
+    outcomes = "D";
+    player().Click("TForm33", "SpeedButton5").CloseRequest("TForm33");
+    Form33->ShowModal();
+    EXPECT_EQ(m[Mission::Status], 1);
+    EXPECT_EQ(player().TimesSeen("TForm46"), 0);
+    ClearGameEnded();
+    Own()[Ship::Present] = 1;
+    player()
+        .Click("TForm33", "SpeedButton2")
+        .Click("TMessage1", "SpeedButton3")
+        .Do("TForm46", [](ui::Form& f) { EXPECT_EQ(f.Find("Label1")->caption, "Mission failed"); })
+        .Click("TForm46", "SpeedButton1");
+    Form33->ShowModal();
+    EXPECT_EQ(m[Mission::Status], 0);
+}
+
+// The travel screen's "Raid": the capital, the questions, and the crimes reported.
+TEST_F(Raid, TheRaidButtonAsksAndReportsCrimesOnlyAtPeace) {
+    GameState& g = G();
+    Captain()[Player::HideReputationLossNotices] = 1;
+    g.Factions[2][Faction::Reputation] = 5000;  // no outcast after one raid
+    auto raid = [&](int owner, bool yes, bool crime = false) {
+        g.Planets[kSystem][1][Planet::Owner] = owner;
+        const int32_t rep = owner >= 1 && owner <= 4 ? g.Factions[owner][Faction::Reputation] : 0;
+        const int clicks = test::CountSound("play:button.wav");
+        player().Do("TMessage3", [clicks](ui::Form&) {
+            EXPECT_EQ(test::CountSound("play:button.wav"), clicks);
+        });
+        player().Click("TMessage3", yes ? "SpeedButton1" : "SpeedButton2");
+        if (crime) player().Click("TMessage1", "SpeedButton3");
+        if (yes) player().CloseRequest("TForm33");
+        RaidFleetLocation();
+        return owner >= 1 && owner <= 4 ? rep - g.Factions[owner][Faction::Reputation] : 0;
+    };
+    // At peace: the crime costs 500 reputation and its notices; "no" changes nothing.
+    EXPECT_EQ(raid(2, false), 0);
+    EXPECT_EQ(player().LastSeen("TMessage3")->Text("Label1"),
+              "Do you really wish to attack this planet (we are at peace!)?");
+    EXPECT_EQ(raid(2, true, true), 500);
+    EXPECT_EQ(player().LastSeen("TMessage1")->Text("Label1"), "Word about your crime has spread.");
+    EXPECT_EQ(g.Factions[2][Faction::Warned], 1);
+    // At war, and a planet of nobody: the war question, no crime.
+    g.Factions[1][Faction::RelationBase + 4] = 2;
+    EXPECT_EQ(raid(4, true), 0);
+    EXPECT_EQ(raid(0, true), 0);
+    EXPECT_EQ(player().LastSeen("TMessage3")->Text("Label1"),
+              "Do you really wish to attack this planet?");
+    // A capital is too well defended: one message and no question.
+    g.Factions[2][Faction::CapitalSystem] = kSystem;
+    g.Planets[kSystem][1][Planet::Owner] = 2;
+    player().Click("TMessage1", "SpeedButton3");
+    RaidFleetLocation();
+    EXPECT_EQ(player().LastSeen("TMessage1")->Text("Label1"),
+              "This is the capital sector of the " + FactionName(2) +
+                  " and too well defended to be raided!");
+}
+
 }  // namespace
 }  // namespace corvanth
