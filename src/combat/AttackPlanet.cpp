@@ -8,6 +8,7 @@
 #include "career/governor.h"
 #include "career/missions.h"
 #include "career/news.h"
+#include "combat/Captured.h"
 #include "combat/Encounter.h"
 #include "combat/PlunderPlanet.h"
 #include "combat/combat2.h"
@@ -55,9 +56,7 @@ void CloseRaidScreen() {
 void CaptureTreasureFleet() {
     Captain()[Player::TreasureFleetSystem] = -1;
     const int prize = Random(kTreasurePrizeSpread) + kTreasurePrizeBase;
-    int32_t& money = Captain()[Player::Money];
-    money = CapValue(int64_t{money} + prize);
-    CurrentCombatCalls().RefreshStatusPanel();
+    PayCaptain(prize);
     ShowLongNews("Treasure fleet", "treasurefleet.jpg",
                  {"You captured the treasure fleet! What a glorious victory! You and your crew "
                   "literally swim in platinum. For plundering the cargo bays of the treasure fleet "
@@ -72,7 +71,7 @@ void DefencesSuppressed() {
     const bool treasure = TreasureFleetHere();
     if (Form33) Form33->Hide();
     ShowMessage1("You suppressed the enemy defenses! Hurry up! Reinforcements are on their way!");
-    GainFame(RaidFame(StarSystemRecord(FleetSystem())[StarSystem::SectorRating]));
+    GainFame(RaidReward(StarSystemRecord(FleetSystem())[StarSystem::SectorRating]));
     bool occupy = RelationTo(PlanetOwner()) != 1;
     if (RaidIsMissionObjective()) {
         MissionSucceeded();
@@ -106,7 +105,7 @@ bool RaidIsMissionObjective() {
            m[Mission::ObjectiveBase + 1] == FleetLocation();
 }
 
-int RaidFame(int sectorRating) {
+int RaidReward(int sectorRating) {
     switch (sectorRating) {
         case 2:
             return 2500;

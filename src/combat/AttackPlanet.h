@@ -35,8 +35,9 @@ RaidDefence RaidDefenceFor(int index);
 bool TreasureFleetHere();
 // Whether the active mission is the raid of the fleet's location.
 bool RaidIsMissionObjective();
-// The fame for suppressing a planet's defences, by its sector rating.
-int RaidFame(int sectorRating);
+// The fame for suppressing a planet's defences, and the reputation for occupying it, by its
+// sector rating.
+int RaidReward(int sectorRating);
 
 // The travel screen's "Raid": the questions, the crime reports and the raid screen.
 void RaidFleetLocation();

@@ -13,15 +13,11 @@ namespace corvanth {
 
 TForm32* Form32 = nullptr;
 
-namespace {
-
-void Pay(int64_t amount) {
+void PayCaptain(int64_t amount) {
     int32_t& money = Captain()[Player::Money];
     money = CapValue(int64_t{money} + amount);
     CurrentCombatCalls().RefreshStatusPanel();
 }
-
-}  // namespace
 
 int64_t ShipValue(int fleet, int ship) {
     int64_t value = ShipRecord(fleet, ship)[Ship::HullPrice];
@@ -96,12 +92,12 @@ void TForm32::SpeedButton1Click() {
 }
 
 void KeepOwnShip() {
-    Pay(ShipValue(0, 1) / 4);
+    PayCaptain(ShipValue(0, 1) / 4);
 }
 
 void TakeCapturedShip() {
     GameState& g = G();
-    Pay(ShipValue(g.CurrentFleet, 1) / 4);
+    PayCaptain(ShipValue(g.CurrentFleet, 1) / 4);
     g.ShipClassNames[g.CurrentFleet][1] = g.ShipClassNames[0][1];
     GameRecord& own = ShipRecord(g.CurrentFleet, 1);
     GameRecord& saved = ShipClassTemplate();

@@ -230,9 +230,7 @@ void PayVipRansom() {
          "You believe him that this is really everything he has and - after all - you are not "
          "interested in anatomy anyway."});
     PlayReward2Sound();
-    int32_t& money = Captain()[Player::Money];
-    money = CapValue(int64_t{money} + ransom);
-    CurrentCombatCalls().RefreshStatusPanel();
+    PayCaptain(ransom);
 }
 
 void ResolveBoardingRound() {

@@ -6,6 +6,8 @@
 
 #include "career/governor.h"
 #include "career/news.h"
+#include "combat/AttackPlanet.h"
+#include "combat/Captured.h"
 #include "combat/Loot.h"
 #include "combat/combat2.h"
 #include "combat/tradingpost.h"
@@ -31,27 +33,6 @@ constexpr int kUnitsPerFacility = 100;
 
 GameRecord& RaidedPlanet() {
     return LocationRecord(FleetSystem(), FleetLocation());
-}
-
-void AddMoney(int64_t amount) {
-    int32_t& money = Captain()[Player::Money];
-    money = CapValue(int64_t{money} + amount);
-    CurrentCombatCalls().RefreshStatusPanel();
-}
-
-int64_t ReputationFor(int sectorRating) {
-    switch (sectorRating) {
-        case 2:
-            return 2500;
-        case 3:
-            return 5000;
-        case 4:
-            return 10000;
-        case 5:
-            return 20000;
-        default:
-            return 1000;
-    }
 }
 
 void CloseScreen() {
@@ -127,7 +108,7 @@ void OccupyPlanet() {
     const int s = FleetSystem(), l = FleetLocation();
     const int f = CaptainFaction();
     RaidedPlanet()[Planet::Owner] = Captain()[Player::Faction];
-    GainReputation(f, ReputationFor(StarSystemRecord(s)[StarSystem::SectorRating]));
+    GainReputation(f, RaidReward(StarSystemRecord(s)[StarSystem::SectorRating]));
     CurrentCombatCalls().RefreshTravelScreen();
     CloseScreen();
     NewsPlanetCaptured(s, l);
@@ -140,7 +121,7 @@ void PlunderAndLeave() {
         FactionRecord(CaptainFaction())[Faction::RelationBase + owner] == 1)
         ReportSeriousCrime(owner);
     const int64_t money = PlunderMoney(planet[Planet::Economy], PlunderWarned != 0);
-    AddMoney(money);
+    PayCaptain(money);
     ShowMessage1("You plunder $C " + FormatThousands(money) + ".");
     ShowMessage1("Additionally you find some goods...");
     GameState& g = G();
@@ -181,7 +162,7 @@ void PlunderAndEnslave() {
         }
     }
     g.CapturedCargo[kSlaves] = take.slaves;
-    AddMoney(take.money);
+    PayCaptain(take.money);
     ShowMessage1("You plunder $C " + FormatThousands(take.money) + ".");
     ShowMessage1("Additionally you find some goods...and some slaves...");
     if (Form7) {
