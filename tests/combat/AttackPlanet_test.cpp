@@ -166,7 +166,7 @@ TEST_F(Raid, TheGameThatEndsInAWaveEndsTheRaid) {
     BeginPlanetRaid();
     ShowPlanetRaid();
     outcomes = "D";
-    player().Click("TForm33", "SpeedButton5").CloseRequest("TForm33");
+    player().Click("TForm33", "SpeedButton5").Do("TForm33", [](ui::Form& f) { f.Hide(); });
     Form33->ShowModal();
     EXPECT_EQ(m[Mission::Status], 1);
     EXPECT_EQ(player().TimesSeen("TForm46"), 0);
@@ -192,15 +192,23 @@ TEST_F(Raid, TheRaidButtonReportsACrimeOnlyAtPeace) {
               "Do you really wish to attack this planet (we are at peace!)?");
     player()
         .Click("TMessage3", "SpeedButton1")
+        .Do("TMessage1",
+            [](ui::Form& f) {
+                EXPECT_EQ(f.Find("Label1")->caption, "Word about your crime has spread.");
+            })
         .Click("TMessage1", "SpeedButton3")
-        .CloseRequest("TForm33");
+        .Click("TForm33", "SpeedButton2")
+        .Click("TMessage1", "SpeedButton3");
     RaidFleetLocation();
-    EXPECT_EQ(player().LastSeen("TMessage1")->Text("Label1"), "Word about your crime has spread.");
     EXPECT_EQ(g.Factions[2][Faction::Reputation], 4500);
     EXPECT_EQ(g.Factions[2][Faction::Warned], 1);
     // A planet of nobody: the war question and no crime report.
     g.Planets[kSystem][1][Planet::Owner] = 0;
-    player().Click("TMessage3", "SpeedButton1").CloseRequest("TForm33");
+    player()
+        .Click("TMessage3", "SpeedButton1")
+        .CloseRequest("TForm33")  // no close box: the raid goes on or is broken off
+        .Click("TForm33", "SpeedButton2")
+        .Click("TMessage1", "SpeedButton3");
     RaidFleetLocation();
     EXPECT_EQ(player().LastSeen("TMessage3")->Text("Label1"),
               "Do you really wish to attack this planet?");
