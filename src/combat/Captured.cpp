@@ -19,6 +19,18 @@ void PayCaptain(int64_t amount) {
     CurrentCombatCalls().RefreshStatusPanel();
 }
 
+bool TakeFirstCapturedGood() {
+    GameState& g = G();
+    for (int good = Good::First; good <= Good::Last; ++good) {
+        if (g.CapturedCargo[good] <= 0) continue;
+        g.LootItem[Loot::Amount] = g.CapturedCargo[good];
+        g.LootItem[Loot::Good] = good;
+        g.CapturedCargo[good] = 0;
+        return true;
+    }
+    return false;
+}
+
 int64_t ShipValue(int fleet, int ship) {
     int64_t value = ShipRecord(fleet, ship)[Ship::HullPrice];
     for (int s = Slot::First; s <= Slot::Last; ++s) {
@@ -65,13 +77,7 @@ void ShowCaptureOffer() {
 // One search per capture, one good at most; what is left in the hold is lost.
 void TForm32::SpeedButton2Click() {
     GameState& g = G();
-    int good = 0;
-    for (int n = Good::First; n <= Good::Last && good == 0; ++n)
-        if (g.CapturedCargo[n] > 0) good = n;
-    if (good > 0) {
-        g.LootItem[Loot::Amount] = g.CapturedCargo[good];
-        g.LootItem[Loot::Good] = good;
-        g.CapturedCargo[good] = 0;
+    if (TakeFirstCapturedGood()) {
         CurrentCombatCalls().ShowLoot("You plunder the ship...",
                                       "Quickly searching the abandoned ship you find:");
         for (int n = Good::First; n <= Good::Last; ++n) g.CapturedCargo[n] = 0;

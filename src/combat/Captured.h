@@ -37,6 +37,9 @@ extern TForm32* Form32;
 
 // Money for the captain from a capture, a ransom or a plunder: capped, and the status shown.
 void PayCaptain(int64_t amount);
+// The first good of the captured hold (CapturedCargo) made the loot offer (LootItem) and taken
+// out of the hold; false when the hold is empty.
+bool TakeFirstCapturedGood();
 // Hull price plus the catalogue price of every used slot.
 int64_t ShipValue(int fleet, int ship);
 // Fills TForm32 for the ship just captured (ship 1 of fleet 0); the caller shows it.

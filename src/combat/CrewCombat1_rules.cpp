@@ -76,19 +76,6 @@ void RestoreShuttlePlaces(GameRecord& attacker) {
     attacker[Ship::ShuttleTransferRate] = attacker[Ship::BoardingShuttles];
 }
 
-// The first good of the captured hold, handed to the loot screen; false when the hold is empty.
-bool OfferFirstCapturedGood() {
-    GameState& g = G();
-    for (int good = Good::First; good <= Good::Last; ++good) {
-        if (g.CapturedCargo[good] <= 0) continue;
-        g.LootItem[Loot::Amount] = g.CapturedCargo[good];
-        g.LootItem[Loot::Good] = good;
-        g.CapturedCargo[good] = 0;
-        return true;
-    }
-    return false;
-}
-
 void ShowRecon(const GameRecord& defender) {
     const auto n = SquadByKind(defender);
     combat::ShowFixedNotice(
@@ -285,7 +272,7 @@ void ResolveBoardingRound() {
             case BoardingMissionKind::Steal:
                 report.mission = "MISSION: Your crew is able to access their cargo bays!";
                 ShowBoardingReport(report);
-                if (OfferFirstCapturedGood()) {
+                if (TakeFirstCapturedGood()) {
                     // The loot screen keeps the headings it had.
                     const std::string headline = Form51 ? Form51->Label1->caption : "";
                     const std::string leadIn = Form51 ? Form51->Label2->caption : "";
