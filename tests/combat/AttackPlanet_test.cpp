@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "combat/Loot.h"
 #include "combat/PlunderPlanet.h"
 #include "combat/combat_fixture.h"
@@ -12,6 +14,7 @@
 #include "shell/retire.h"
 #include "state/UMessage3.h"
 #include "support/answering_backend.h"
+#include "support/art.h"
 #include "travel/travel.h"
 
 namespace corvanth {
@@ -85,6 +88,7 @@ class Raid : public test::CombatTest {
   protected:
     void SetUp() override {
         CombatTest::SetUp();
+        test::LinkGameArt(std::filesystem::current_path());
         GameState& g = G();
         g.Fleets[1][Fleet::System] = kSystem;
         g.Fleets[1][Fleet::Location] = 1;

@@ -31,6 +31,7 @@ class Boarding : public test::CombatTest {
         test::LinkGameArt(std::filesystem::current_path());
         CurrentCombatCalls() = StandardCombatCalls();
         CurrentCombatCalls().KillCaptain = [] {};
+        player().LeavePicture("TForm30");  // drawn with the squad picked
         GiveShip(1, 7);
         Fit(1, {kBoardingShuttle});
         Own()[Ship::CrewMercenaries] = 6;
@@ -67,7 +68,6 @@ TEST_F(Boarding, ACapturedFerendarIsTakenWithTheOldCrew) {
     g().CapturedCargo[9] = 12;
     g().CapturedCargo[4] = 30;
     const int32_t money = Captain()[Player::Money];
-    player().LeavePicture("TForm30");
     StartCombat();
     player()
         .Click("TForm14", "SpeedButton4")

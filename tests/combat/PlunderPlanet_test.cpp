@@ -4,8 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "combat/combat_fixture.h"
 #include "state/tables.h"
+#include "support/art.h"
 
 namespace corvanth {
 namespace {
@@ -15,6 +18,7 @@ class Plunder : public test::CombatTest {
   protected:
     void SetUp() override {
         CombatTest::SetUp();
+        test::LinkGameArt(std::filesystem::current_path());
         GameState& g = G();
         g.Fleets[1][Fleet::System] = 5;
         g.Fleets[1][Fleet::Location] = 1;
