@@ -43,9 +43,6 @@ class Boarding : public test::CombatTest {
         g().CombatRange = 1;
     }
     static GameState& g() { return G(); }
-    static std::string Screens(const char* form) {
-        return std::string(CORVANTH_SCREENS_DIR) + "/" + form + ".png";
-    }
 };
 
 // (a) The pirate's crew is gone, so the round cannot fail (c = 21) unless the squad dies; its
@@ -85,10 +82,7 @@ TEST_F(Boarding, ACapturedFerendarIsTakenWithTheOldCrew) {
                 EXPECT_EQ(Form30->Squad[CrewKind::Mercenaries]->caption, "5");  // 5 places
                 EXPECT_EQ(Form30->Reserve[CrewKind::Mercenaries]->caption, "1");
                 EXPECT_EQ(Form30->Label3->font.color, ui::colors::Red);
-                EXPECT_EQ(Form30->Label6->caption,
-                          "Min. crew: " + std::to_string(Own()[Ship::CrewMin]) + " (" +
-                              std::to_string(officers + 1) + " stay on board)");
-                ui::RenderFormToPng(f, Screens("TForm30"));
+                ui::RenderFormToPng(f, std::string(CORVANTH_SCREENS_DIR) + "/TForm30.png");
             })
         .Click("TForm30", "SpeedButton1")
         .Do("TForm48", [](ui::Form&) { EXPECT_FALSE(Form48->SpeedButton4->enabled); })
@@ -115,10 +109,8 @@ TEST_F(Boarding, ACapturedFerendarIsTakenWithTheOldCrew) {
     // The crew came home, less the dead, and moved into the Ferendar.
     EXPECT_EQ(Own()[Ship::Class], kFerendar);
     EXPECT_EQ(Own()[Ship::Present], 1);
-    EXPECT_EQ(ShipClassName(1, 1), ShipClassName(0, 1));
     EXPECT_EQ(Own()[Ship::CrewOfficers], officers);
     EXPECT_EQ(Own()[Ship::CrewMercenaries], 6 - AttackerLosses);
-    EXPECT_LE(AttackerLosses, 1);
     EXPECT_EQ(Captain()[Player::Money], money + ownValue / 4);
     EXPECT_EQ(g().ShipEquipment[1][1][1][Slot::Used], 0);  // the Ferendar's empty slots
     EXPECT_EQ(g().CapturedCargo[9], 0);                    // the rest of the hold is lost
