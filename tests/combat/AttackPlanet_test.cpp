@@ -42,6 +42,7 @@ TEST_F(RaidPath, ARaidFromTheTravelScreenEndsInPlunder) {
         SetupShipOfType(12, 1);
         g.Ships[1][1] = g.Ships[0][1];
         g.ShipEquipment[1][1] = g.ShipEquipment[0][1];
+        g.ShipClassNames[1][1] = g.ShipClassNames[0][1];
         g.Ships[1][1][Ship::CrewOfficers] = g.Ships[1][1][Ship::CrewMax];
         g.Ships[1][1][Ship::BaseStrength] *= 20;  // the raid is the test, not the battles
         RecalcShipStats(1, 1, 0, 0);
