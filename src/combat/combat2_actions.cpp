@@ -5,6 +5,7 @@
 
 #include "career/governor.h"
 #include "career/missions.h"
+#include "combat/AttackPlanet.h"
 #include "combat/Duelhold_Main.h"
 #include "combat/Duelhold_TournamentDisplay.h"
 #include "combat/EncounterScreen2.h"
@@ -209,6 +210,8 @@ bool CombatFlee() {
     }
     ShowMessage1("You successfully flee from combat!");
     EndCombat();
+    // A raid wave fled ends the raid.
+    if (Form33 && Form33->Visible()) Form33->Close();
     // Fleeing the fight a mission sent costs the mission, unless it is a patrol.
     if (Form20 && Form20->Visible()) FailMissionUnlessPatrol();
     if (Form62 && Form62->Visible()) DisqualifyForFleeing();

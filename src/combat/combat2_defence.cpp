@@ -1,6 +1,7 @@
 // ECM against projectiles and mines, laying mines, and boarding attempts.
 #include <string>
 
+#include "combat/CrewCombat1.h"
 #include "combat/combat2.h"
 #include "combat/combat2_parts.h"
 #include "state/Sound.h"
@@ -232,7 +233,11 @@ void PlayerBoard() {
                   "");
         return;
     }
-    // The boarding fight comes with the boarding screens; until then the attempt ends here.
+    PlayerIsBoarding = 1;
+    EnemyIsBoarding = 0;
+    InitBoarding();
+    RefreshBoardingScreen();
+    ShowBoardingScreen();
     CheckCombatOutcome();
 }
 
@@ -256,7 +261,10 @@ void EnemyBoardingAttempt() {
         ShowEvent("", "Your evasive manouvers let the enemy boarding attempt fail.", "");
         return;
     }
-    // The boarding fight comes with the boarding screens; until then the attempt ends here.
+    PlayerIsBoarding = 0;
+    EnemyIsBoarding = 1;
+    InitBoarding();
+    ResolveEnemyBoarding();
 }
 
 }  // namespace corvanth

@@ -18,6 +18,10 @@
 #include "career/missions.h"
 #include "career/storyteller.h"
 #include "career/warstatus.h"
+#include "combat/AttackPlanet.h"
+#include "combat/Captured.h"
+#include "combat/CrewCombat1.h"
+#include "combat/CrewCombatReport.h"
 #include "combat/Duelhold_Main.h"
 #include "combat/Duelhold_TournamentDisplay.h"
 #include "combat/Duelhold_TournamentResults.h"
@@ -25,7 +29,9 @@
 #include "combat/EncounterScreen.h"
 #include "combat/EncounterScreen2.h"
 #include "combat/Loot.h"
+#include "combat/PlunderPlanet.h"
 #include "combat/combat2_screen.h"
+#include "combat/crewcombatchoose.h"
 #include "combat/tradingpost.h"
 #include "planet/Bar.h"
 #include "planet/Bar2.h"
@@ -228,6 +234,10 @@ void CreateScreens() {
     Form24 = app.Create<TForm24>();
     Form25 = app.Create<TForm25>();
     Form31 = app.Create<TForm31>();
+    Form30 = app.Create<TForm30>();
+    Form32 = app.Create<TForm32>();
+    Form33 = app.Create<TForm33>();
+    Form34 = app.Create<TForm34>();
     Message5 = app.Create<TMessage5>();
     Form40 = app.Create<TForm40>();
     Message6 = app.Create<TMessage6>();
@@ -259,6 +269,8 @@ void CreateScreens() {
     Form8 = app.Create<TForm8>();
     Form20 = app.Create<TForm20>();
     Form46 = app.Create<TForm46>();
+    Form47 = app.Create<TForm47>();
+    Form48 = app.Create<TForm48>();
     Form7 = app.Create<TForm7>();
     Form14 = app.Create<TForm14>();
     Form15 = app.Create<TForm15>();

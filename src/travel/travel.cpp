@@ -148,6 +148,7 @@ TForm2::TForm2() : ui::Form("TForm2") {
         CursorPanel, [onCursor] { onCursor(false); }, [onCursor] { onCursor(true); });
 
     SpeedButton2->OnClick = [this] { SpeedButton2Click(); };
+    SpeedButton1->OnClick = [this] { SpeedButton1Click(); };
     SpeedButton5->OnClick = [this] { SpeedButton5Click(); };
     SpeedButton4->OnClick = [this] { SpeedButton4Click(); };
     SpeedButton15->OnClick = [this] { SpeedButton15Click(); };

@@ -145,6 +145,7 @@ class TForm2 : public ui::Form {
     void FormActivate() override;
     bool CloseQuery() override;  // FormCloseQuery
     void SpeedButton2Click();    // "Dock here" / "Jump" / "Investigate"
+    void SpeedButton1Click();    // "Raid"
     void SpeedButton5Click();
     void SpeedButton4Click();
     void SpeedButton15Click();

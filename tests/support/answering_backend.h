@@ -20,7 +20,8 @@ namespace corvanth::test {
 // While the scripted player has steps it plays them; otherwise it closes whatever notice is on
 // top with that dialog's own button, leaving every "do not show" box as it is, declines offers
 // and questions, takes every second chance, looks at every award and reads the score through to the
-// end. Ships met on the way are approached and fought by a simple rule, and their wrecks looted.
+// end. Ships met on the way are approached and fought by a simple rule, and their wrecks looted;
+// a boarding party is called back before it leaves, and a captured ship is ransomed.
 // Any other screen is an error, as for the scripted player.
 class AnsweringBackend : public ui::HeadlessBackend {
   public:
@@ -46,6 +47,8 @@ class AnsweringBackend : public ui::HeadlessBackend {
             {"TForm39", "SpeedButton1"},        {"TForm38", "SpeedButton11"},
             {"TForm42", "SpeedButton2"},        {"TForm45", "SpeedButton15"},
             {"TForm51", "SpeedButton3"},        {"TMessage7", "SpeedButton1"},
+            {"TForm47", "SpeedButton1"},        {"TForm30", "SpeedButton2"},
+            {"TForm32", "SpeedButton3"},
         };
         auto it = kAnswer.find(top->ClassName());
         if (it == kAnswer.end()) {

@@ -4,6 +4,7 @@
 #include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -12,7 +13,6 @@
 #include <fstream>
 #include <set>
 #include <string>
-#include <thread>
 
 #include "catalogue.h"
 #include "generate.h"
@@ -149,10 +149,13 @@ TEST(AssetCatalogue, ListsEveryNameTheGameComposes) {
     for (const auto& name : wanted) EXPECT_TRUE(listed.contains(Lower(name))) << name;
 }
 
+// One folder per process: several test runs share this machine's /tmp.
+fs::path ScratchDir(const std::string& stem) {
+    return fs::temp_directory_path() / (stem + std::to_string(getpid()));
+}
+
 TEST(AssetGenerator, WritesReadableFilesAndKeepsThePlayersOwn) {
-    fs::path dir = fs::temp_directory_path() /
-                   ("corvanth_assets_" +
-                    std::to_string(std::hash<std::thread::id>{}(std::this_thread::get_id())));
+    fs::path dir = ScratchDir("corvanth_assets_");
     fs::remove_all(dir);
     fs::create_directories(dir);
     // A player's own picture under another letter case, and a sound of theirs.
@@ -211,7 +214,7 @@ TEST(AssetGenerator, MusicDecodesBackThroughTheMixer) {
     // The game's own settings: 22050 Hz, 16 bits, one channel, so samples come back unconverted.
     ASSERT_EQ(Mix_OpenAudio(kSampleRate, AUDIO_S16SYS, 1, 1024), 0) << Mix_GetError();
     Mix_Init(MIX_INIT_MP3);
-    fs::path dir = fs::temp_directory_path() / "corvanth_music_test";
+    fs::path dir = ScratchDir("corvanth_music_");
     fs::create_directories(dir);
     for (const Asset& a : Catalogue()) {
         if (!a.params.name.ends_with(".mp3")) continue;
