@@ -6,7 +6,6 @@
 #include "combat/Captured.h"
 #include "combat/CrewCombat1.h"
 #include "combat/CrewCombatReport.h"
-#include "combat/Loot.h"
 #include "combat/combat2.h"
 #include "combat/combat2_parts.h"
 #include "state/Sound.h"
@@ -273,10 +272,7 @@ void ResolveBoardingRound() {
                 report.mission = "MISSION: Your crew is able to access their cargo bays!";
                 ShowBoardingReport(report);
                 if (TakeFirstCapturedGood()) {
-                    // The loot screen keeps the headings it had.
-                    const std::string headline = Form51 ? Form51->Label1->caption : "";
-                    const std::string leadIn = Form51 ? Form51->Label2->caption : "";
-                    CurrentCombatCalls().ShowLoot(headline, leadIn);
+                    OfferLootUnderLastHeadings();
                 } else {
                     ShowMessage1("The cargo bays are empty!");
                 }

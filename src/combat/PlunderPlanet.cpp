@@ -130,10 +130,7 @@ void PlunderAndLeave() {
         if (count <= 0) continue;
         g.LootItem[Loot::Amount] = count * kUnitsPerFacility;
         g.LootItem[Loot::Good] = kFacilityGood[k];
-        // The loot screen keeps the headings it had.
-        const std::string headline = Form51 ? Form51->Label1->caption : "";
-        const std::string leadIn = Form51 ? Form51->Label2->caption : "";
-        CurrentCombatCalls().ShowLoot(headline, leadIn);
+        OfferLootUnderLastHeadings();
     }
     planet[Planet::LastPlunderTurn] = g.TurnNumber;
     StarSystemRecord(FleetSystem())[StarSystem::Alerted] = 1;
