@@ -192,13 +192,11 @@ void TForm61::SpeedButton7Click() {
 }
 
 void TForm61::SignUp(int t) {
-    static const char* const kQuestions[] = {
-        "", "Do you really want to sign in to the Red Arrow Rookie Championship for $C",
-        "Do you really want to sign in to the Silver Eagle Super Championship for $C",
-        "Do you really want to sign in to the Golden Rapier Galaxy Cup for $C"};
     const int fee = TournamentRecord(t)[Tournament::StartFee];
     Message3Result = 0;
-    if (!AskYesNo(kQuestions[t] + FormatThousands(fee) + "?")) return;
+    if (!AskYesNo("Do you really want to sign in to the " + TournamentName(t) + " for $C" +
+                  FormatThousands(fee) + "?"))
+        return;
     if (const std::string refusal = SignUpRefusal(t); !refusal.empty()) {
         ShowMessage1(refusal);
         return;
