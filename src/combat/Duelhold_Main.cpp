@@ -7,9 +7,9 @@
 #include "state/UMessage1.h"
 #include "state/UMessage3.h"
 #include "state/pictures.h"
-#include "state/saturate.h"
 #include "state/tables.h"
 #include "travel/NextTurnUnit_notices.h"
+#include "travel/travel.h"
 
 namespace corvanth {
 
@@ -35,12 +35,6 @@ std::string StateLine(int t, int phase) {
     if (phase == 0) return "(Sign up phase)";
     if (phase >= 1 && phase <= 100) return t == 1 ? "(Tournament running)" : "(running)";
     return "";
-}
-
-// A bar from the last award threshold to the next.
-void SetBar(ui::ProgressBar& bar, int64_t value, int64_t previous, int64_t next) {
-    bar.SetRange(0, SaturateInt32(next - previous));
-    bar.SetPosition(SaturateInt32(value - previous));
 }
 
 // The captain's tournament is over for him, or the whole game is.
@@ -87,11 +81,11 @@ void ShowArenaStatus() {
     f.MoneyLabel->caption = "$C: " + FormatThousands(captain[Player::Money]);
     f.FactionLogo->LoadPicture(own > 0 ? g.FactionPictures[own].str() : "");
     f.CaptainPicture->LoadPicture(GetHeroPictureName(g.CurrentPlayer) + "_sm2.jpg");
-    SetBar(*f.FameBar, captain[Player::Fame], faction[Faction::PreviousFameThreshold],
-           faction[Faction::NextFameThreshold]);
-    SetBar(*f.ReputationBar, faction[Faction::Reputation],
-           faction[Faction::PreviousReputationThreshold],
-           faction[Faction::NextReputationThreshold]);
+    SetAwardBar(*f.FameBar, captain[Player::Fame], faction[Faction::PreviousFameThreshold],
+                faction[Faction::NextFameThreshold]);
+    SetAwardBar(*f.ReputationBar, faction[Faction::Reputation],
+                faction[Faction::PreviousReputationThreshold],
+                faction[Faction::NextReputationThreshold]);
     f.SystemLabel->caption = SystemName(FleetSystem());
 }
 
