@@ -19,6 +19,10 @@ namespace {
 
 constexpr int kMinimumRank[4] = {0, 2, 3, 4};
 
+// A round opened on the results screen is not opened again in the same turn: opening it resets
+// every health and open bet, and a bet settled meanwhile redraws this screen.
+bool gWatchedThisTurn[kLastTournament + 1] = {};
+
 int Phase(int t) {
     return TournamentRecord(t)[Tournament::Phase];
 }
@@ -89,6 +93,10 @@ void ShowArenaStatus() {
     f.SystemLabel->caption = SystemName(FleetSystem());
 }
 
+void ForgetWatchedRounds() {
+    for (bool& watched : gWatchedThisTurn) watched = false;
+}
+
 void RefreshArenaScreen() {
     if (!Form61) return;
     for (int t = kFirstTournament; t <= kLastTournament; ++t) {
@@ -101,7 +109,7 @@ void RefreshArenaScreen() {
         c.state->caption = StateLine(t, phase);
         c.rank->caption = "Min. rank: " + RankAbbreviation(CaptainFaction(), kMinimumRank[t]);
         c.signUp->enabled = phase == 0;
-        c.watch->enabled = phase >= 1 && rec[Tournament::RoundDecided] != 1;
+        c.watch->enabled = phase >= 1 && rec[Tournament::RoundDecided] != 1 && !gWatchedThisTurn[t];
     }
     if (Captain()[Player::TournamentFightInProgress] != 0) Form61->SpeedButton4->enabled = false;
     ShowArenaStatus();
@@ -159,12 +167,15 @@ void TForm61::SpeedButton11Click() {
 
 void TForm61::Watch(int t) {
     const GameRecord& rec = TournamentRecord(t);
-    if (rec[Tournament::RoundDecided] != 0 || rec[Tournament::Phase] < 1 || !Form63) return;
+    if (rec[Tournament::RoundDecided] != 0 || rec[Tournament::Phase] < 1 || gWatchedThisTurn[t] ||
+        !Form63)
+        return;
     if (t == 1) PlayButtonSound();
     PlayGamesSound();
     GameState& g = G();
     g.PlayerTournament = t;
     if (t == 3) g.WatchedFight = 1;
+    gWatchedThisTurn[t] = true;
     columns[t].watch->enabled = false;
     Form63->TVPanel->visible = false;
     ShowRoundControls(t);

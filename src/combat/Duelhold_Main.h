@@ -113,6 +113,8 @@ class TForm61 : public ui::Form {
 extern TForm61* Form61;
 
 void RefreshArenaScreen();
+// A new turn: every running round may be watched again.
+void ForgetWatchedRounds();
 void ShowArenaStatus();
 
 }  // namespace corvanth

@@ -198,6 +198,7 @@ void InitGladiators() {
 }
 
 void AdvanceTournamentPhases() {
+    ForgetWatchedRounds();
     for (int t = kFirstTournament; t <= kLastTournament; ++t) {
         GameRecord& rec = G().Tournaments[t];
         ++rec[Tournament::Phase];
