@@ -63,7 +63,7 @@ std::string SignUpRefusal(int t) {
 
 void RunPlayerTournament() {
     const int t = G().PlayerTournament;
-    if (!Form62 || t < kFirstTournament || t > kLastTournament) return;
+    if (!Form62 || !ValidTournament(t)) return;
     do {
         AdvanceTournaments();
         if (CaptainOut(t)) return;
