@@ -130,7 +130,7 @@ void BeginPlanetRaid() {
     if (TreasureFleetHere()) {
         i += 2;
         PlayReward2Sound();
-        combat::ShowFixedNotice(
+        ShowFixedNotice(
             "The treasure fleet is on this planet and supports the defenders. If you win, they "
             "will be at your mercy!",
             "treasurefleet.jpg");

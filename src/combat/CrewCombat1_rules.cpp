@@ -70,7 +70,7 @@ void RestoreShuttlePlaces(GameRecord& attacker) {
 
 void ShowRecon(const GameRecord& defender) {
     const auto n = SquadByKind(defender);
-    combat::ShowFixedNotice(
+    ShowFixedNotice(
         "The enemy has " + std::to_string(BoardingSquadSum(defender)) + " crewmen." +
             " In detail:" + " " + std::to_string(n[1]) + " officers," + " " + std::to_string(n[2]) +
             " droids," + " " + std::to_string(n[3]) + " mercenaries," + " " + std::to_string(n[4]) +

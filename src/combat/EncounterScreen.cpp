@@ -68,7 +68,7 @@ void Fight() {
 }
 
 void Praise(const std::string& text, const std::string& picture) {
-    combat::ShowFixedNotice(text, picture);
+    ShowFixedNotice(text, picture);
 }
 
 void Communicate() {

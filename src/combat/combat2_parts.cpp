@@ -113,13 +113,4 @@ void ShowOutOfAP() {
               "combat_AP_help.jpg");
 }
 
-void ShowFixedNotice(const std::string& text, const std::string& picture) {
-    Message6->Label1->caption = text;
-    Message6->Image2->LoadPicture(picture);
-    Message6->CheckBox1->checked = false;
-    Message6->CheckBox1->enabled = false;
-    Message6->ShowModal();
-    Message6->CheckBox1->enabled = true;
-}
-
 }  // namespace corvanth::combat

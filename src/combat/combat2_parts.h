@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "state/UMessage6.h"
 #include "state/tables.h"
 #include "state/variables.h"
 
@@ -39,6 +40,5 @@ void SpendAction(GameRecord& ship, GameRecord& slot, bool player);
 void ShowEvent(const std::string& headline, const std::string& text, const std::string& picture);
 void ShowOutOfAP();
 // TMessage6 with its box unticked and disabled while it shows.
-void ShowFixedNotice(const std::string& text, const std::string& picture);
 
 }  // namespace corvanth::combat

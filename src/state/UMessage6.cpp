@@ -21,6 +21,16 @@ void TMessage6::SpeedButton3Click() {
     Close();
 }
 
+void ShowFixedNotice(const std::string& text, const std::string& picture) {
+    if (!Message6) return;
+    Message6->Label1->caption = text;
+    Message6->Image2->LoadPicture(picture);
+    Message6->CheckBox1->checked = false;
+    Message6->CheckBox1->enabled = false;
+    Message6->ShowModal();
+    Message6->CheckBox1->enabled = true;
+}
+
 // A key closes it with the box as the player left it.
 void TMessage6::FormKeyDown(int) {
     Close();

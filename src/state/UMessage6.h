@@ -1,6 +1,8 @@
 // The notice with a picture and the box that switches this kind of notice off.
 #pragma once
 
+#include <string>
+
 #include "ui/form.h"
 
 namespace corvanth {
@@ -19,5 +21,8 @@ class TMessage6 : public ui::Form {
 };
 
 extern TMessage6* Message6;
+
+// A notice the player cannot switch off: the box shows, unticked and disabled.
+void ShowFixedNotice(const std::string& text, const std::string& picture);
 
 }  // namespace corvanth

@@ -12,15 +12,6 @@
 
 namespace corvanth {
 
-void ShowFixedNotice(const std::string& text, const std::string& picture) {
-    if (!Message6) return;
-    Message6->Label1->caption = text;
-    Message6->Image2->LoadPicture(picture);
-    Message6->CheckBox1->enabled = false;
-    Message6->ShowModal();
-    Message6->CheckBox1->enabled = true;
-}
-
 void ShowSwitchableNotice(const std::string& text, const std::string& picture, int playerField) {
     if (!Message6) return;
     Message6->Label1->caption = text;

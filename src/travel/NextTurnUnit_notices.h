@@ -4,10 +4,9 @@
 #include <string>
 #include <vector>
 
-namespace corvanth {
+#include "state/UMessage6.h"
 
-// A notice the player cannot switch off: its "do not show" box is disabled while it shows.
-void ShowFixedNotice(const std::string& text, const std::string& picture);
+namespace corvanth {
 
 // A notice that can be switched off: the box opens unticked; ticked on closing, it sets the
 // captain's switch field to 1, which the caller tests before showing that kind again.
