@@ -70,12 +70,12 @@ void RestoreShuttlePlaces(GameRecord& attacker) {
 
 void ShowRecon(const GameRecord& defender) {
     const auto n = SquadByKind(defender);
-    ShowFixedNotice(
-        "The enemy has " + std::to_string(BoardingSquadSum(defender)) + " crewmen." +
-            " In detail:" + " " + std::to_string(n[1]) + " officers," + " " + std::to_string(n[2]) +
-            " droids," + " " + std::to_string(n[3]) + " mercenaries," + " " + std::to_string(n[4]) +
-            " adventurers," + " " + std::to_string(n[5]) + " scoundrels.",
-        "crewcombat.jpg");
+    ShowFixedNotice("The enemy has " + std::to_string(BoardingSquadSum(defender)) + " crewmen." +
+                        " In detail:" + " " + std::to_string(n[1]) + " officers," + " " +
+                        std::to_string(n[2]) + " droids," + " " + std::to_string(n[3]) +
+                        " mercenaries," + " " + std::to_string(n[4]) + " adventurers," + " " +
+                        std::to_string(n[5]) + " scoundrels.",
+                    "crewcombat.jpg");
 }
 
 void HideBoardingScreen() {

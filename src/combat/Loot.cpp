@@ -158,8 +158,8 @@ void TForm51::SpeedButton3Click() {
     if (amount < 1) {
         ShowMessage1("Your cargo bay is full so you need to leave the found goods behind.");
     } else {
-        ShowFixedNotice(
-            "You loot " + std::to_string(amount) + "E of " + GoodName(good) + ".", "container.jpg");
+        ShowFixedNotice("You loot " + std::to_string(amount) + "E of " + GoodName(good) + ".",
+                        "container.jpg");
     }
     Close();
 }
