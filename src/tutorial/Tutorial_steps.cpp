@@ -34,7 +34,7 @@ const std::array<TutorialStepRow, kTutorialSteps + 1> kRows = {{
      "SpeedButton4"},
     {"TForm2", nullptr, nullptr, nullptr, "TutorialPanel2", P{16, 64}, "SpeedButton19"},
     {"TForm2", nullptr, nullptr, nullptr, "TutorialPanel3", P{520, 240}, "SpeedButton18"},
-    {"TForm2", "Step 6: Open trading menu", "TutorialForm2Step6.txt", kRight, kPanel, P{16, 304},
+    {"TForm2", "Step 6: Open trading menu", "TutorialForm2Step6.txt", kUp, kPanel, P{16, 304},
      "SpeedButton11"},
     {"TForm2", "Step 7: Select a good", "TutorialForm2Step7.txt", kRight, kPanel, P{16, 304},
      "ListBox1", 0, 2},
