@@ -234,8 +234,8 @@ void ShowTutorialRow(int step) {
 }
 
 void HideTutorialPanels() {
-    ForEachTutorialScreen([](ui::Form& screen) { SetTimer(screen, false); });
     ForEachTutorialScreen([](ui::Form& screen) {
+        SetTimer(screen, false);
         // A screen in front of the player keeps its panel until the next step replaces it.
         if (screen.ClassName() == kTravelScreen || !screen.Visible()) ClearScreen(screen);
     });
