@@ -76,7 +76,7 @@ const std::array<TutorialStepRow, kTutorialSteps + 1> kRows = {{
      "SpeedButton2"},
     {"TForm3", "Step 26: Start", "TutorialForm3Step26.txt", kRight, kPanel, P{8, 8},
      "SpeedButton4"},
-    {"TForm2", "Step 27: Mission info", "TutorialForm2Step27.txt", kRight, kPanel, P{256, 32},
+    {"TForm2", "Step 27: Mission info", "TutorialForm2Step27.txt", kUp, kPanel, P{256, 32},
      "SpeedButton6"},
     {"TForm2", "Step 28: Objectives", "TutorialForm2Step28.txt", kLeft, kPanel, P{616, 400},
      nullptr, 6},
