@@ -33,16 +33,11 @@ constexpr int kTreasurePrizeBase = 5000000;
 constexpr int kTreasurePrizeSpread = 2500000;
 constexpr int kTreasureFame = 20000;
 
-GameRecord& RaidedPlanet() {
-    return LocationRecord(FleetSystem(), FleetLocation());
-}
 int PlanetOwner() {
     return RaidedPlanet()[Planet::Owner];
 }
-// The captain's faction's relation to an owner; 0 for no owner or one the tables do not know.
-int RelationTo(int owner) {
-    if (owner < FactionId::Federation || owner > FactionId::Pirates) return 0;
-    return FactionRecord(CaptainFaction())[Faction::RelationBase + owner];
+bool AtPeaceWithOwner() {
+    return AtPeace(CaptainFaction(), PlanetOwner());
 }
 
 void FailRaidMission() {
@@ -72,7 +67,7 @@ void DefencesSuppressed() {
     if (Form33) Form33->Hide();
     ShowMessage1("You suppressed the enemy defenses! Hurry up! Reinforcements are on their way!");
     GainFame(RaidReward(StarSystemRecord(FleetSystem())[StarSystem::SectorRating]));
-    bool occupy = RelationTo(PlanetOwner()) != 1;
+    bool occupy = !AtPeaceWithOwner();
     if (RaidIsMissionObjective()) {
         MissionSucceeded();
         occupy = true;
@@ -87,6 +82,16 @@ void DefencesSuppressed() {
 }
 
 }  // namespace
+
+GameRecord& RaidedPlanet() {
+    return LocationRecord(FleetSystem(), FleetLocation());
+}
+
+std::string RaidedPlanetPicture() {
+    const GameRecord& planet = RaidedPlanet();
+    return planet[Planet::CityPicture] >= 1 ? GetCityPictureName(planet[Planet::CityPicture])
+                                            : GetPlanetPictureNameR(planet[Planet::Picture]);
+}
 
 RaidDefence RaidDefenceFor(int index) {
     static constexpr RaidDefence kTable[kMostDefence + 1] = {{1, 2}, {2, 3}, {3, 4},
@@ -145,9 +150,7 @@ void ShowPlanetRaid() {
     TForm33& f = *Form33;
     const GameRecord& planet = RaidedPlanet();
     f.Label1->caption = "You raid \"" + LocationName(FleetLocation()) + "\"!";
-    f.Image1->LoadPicture(planet[Planet::CityPicture] >= 1
-                              ? GetCityPictureName(planet[Planet::CityPicture])
-                              : GetPlanetPictureNameR(planet[Planet::Picture]));
+    f.Image1->LoadPicture(RaidedPlanetPicture());
     f.Label2->caption =
         "The planet is defended by " + std::to_string(planet[Planet::RaidWavesLeft]) + " waves.";
 }
@@ -196,7 +199,7 @@ void TForm33::SpeedButton2Click() {
 }
 
 std::string RaidQuestion() {
-    std::string q = RelationTo(PlanetOwner()) != 1
+    std::string q = !AtPeaceWithOwner()
                         ? "Do you really wish to attack this planet?"
                         : "Do you really wish to attack this planet (we are at peace!)?";
     if (RaidIsMissionObjective())
@@ -219,7 +222,7 @@ void RaidFleetLocation() {
     // The raid a mission asks for is no crime; one raid is reported at most once.
     const bool objective = RaidIsMissionObjective();
     const bool crimeAgainstOwner = owner >= FactionId::Federation && owner <= FactionId::Pirates;
-    if (!objective && crimeAgainstOwner && (RelationTo(owner) == 1 || TreasureFleetHere()))
+    if (!objective && crimeAgainstOwner && (AtPeaceWithOwner() || TreasureFleetHere()))
         ReportCrime(owner);
     BeginPlanetRaid();
     ShowPlanetRaid();

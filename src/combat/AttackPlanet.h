@@ -1,6 +1,9 @@
 // The planet raid, TForm33: the planet's defence waves fought one battle at a time.
 #pragma once
 
+#include <string>
+
+#include "state/variables.h"
 #include "ui/form.h"
 
 namespace corvanth {
@@ -25,6 +28,9 @@ extern TForm33* Form33;
 // warning: waves (planet field 25) and their ship size (field 26).
 void BeginPlanetRaid();
 void ShowPlanetRaid();
+// The planet at the fleet's location, and its city picture (or, with no city, its own).
+GameRecord& RaidedPlanet();
+std::string RaidedPlanetPicture();
 // The defence index 0..5 gives the waves and their size.
 struct RaidDefence {
     int waves = 0;

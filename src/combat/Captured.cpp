@@ -2,6 +2,7 @@
 // make no click sound.
 #include "combat/Captured.h"
 
+#include "combat/Loot.h"
 #include "combat/combat2.h"
 #include "planet/Scanner.h"
 #include "state/UMessage1.h"
@@ -29,6 +30,12 @@ bool TakeFirstCapturedGood() {
         return true;
     }
     return false;
+}
+
+void OfferLootUnderLastHeadings() {
+    const std::string headline = Form51 ? Form51->Label1->caption : "";
+    const std::string leadIn = Form51 ? Form51->Label2->caption : "";
+    CurrentCombatCalls().ShowLoot(headline, leadIn);
 }
 
 int64_t ShipValue(int fleet, int ship) {

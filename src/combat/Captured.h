@@ -40,6 +40,8 @@ void PayCaptain(int64_t amount);
 // The first good of the captured hold (CapturedCargo) made the loot offer (LootItem) and taken
 // out of the hold; false when the hold is empty.
 bool TakeFirstCapturedGood();
+// LootItem offered on the loot screen under the headings it already shows.
+void OfferLootUnderLastHeadings();
 // Hull price plus the catalogue price of every used slot.
 int64_t ShipValue(int fleet, int ship);
 // Fills TForm32 for the ship just captured (ship 1 of fleet 0); the caller shows it.

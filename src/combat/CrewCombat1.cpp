@@ -17,10 +17,6 @@ namespace {
 // Whether the squad picked on the screen is still off the crew with no round fought.
 bool gSquadPicked = false;
 
-GameRecord& Attacker() {
-    return ShipRecord(PlayerIsBoarding, G().EnemyShip);
-}
-
 }  // namespace
 
 TForm30::TForm30() : ui::Form("TForm30") {
@@ -51,14 +47,6 @@ void TForm30::FormActivate() {
     if (Form14) Form14->Timer1->SetEnabled(false);
 }
 
-bool TForm30::CloseQuery() {
-    if (gSquadPicked) {
-        AbortBoarding();
-        gSquadPicked = false;
-    }
-    return true;
-}
-
 void TForm30::PlusClick(int kind) {
     PlayButtonSound();
     AddToBoardingSquad(kind);
@@ -78,7 +66,7 @@ void TForm30::SpeedButton2Click() {
 
 void TForm30::SpeedButton1Click() {
     PlayButtonSound();
-    if (BoardingSquadSum(Attacker()) < 1) {
+    if (BoardingSquadSum(BoardingAttacker()) < 1) {
         ShowMessage1("You did not select any crewmembers for your attack squad.");
         return;
     }
@@ -96,8 +84,8 @@ void TForm30::SpeedButton1Click() {
 void RefreshBoardingScreen() {
     if (!Form30) return;
     TForm30& f = *Form30;
-    const GameRecord& a = Attacker();
-    const GameRecord& d = ShipRecord(EnemyIsBoarding, G().EnemyShip);
+    const GameRecord& a = BoardingAttacker();
+    const GameRecord& d = BoardingDefender();
     const int places = a[Ship::ShuttleTransferRate];
     f.Label3->caption = "Shuttles transfer rate: " + std::to_string(places) + " left.";
     f.Label3->font.color = places == 0 ? ui::colors::Red : ui::colors::Black;

@@ -44,8 +44,6 @@ class TForm30 : public ui::Form {
     ui::SpeedButton* SpeedButton2;            // "Abort"
 
     void FormActivate() override;
-    // A close request is an abort: the squad goes back aboard.
-    bool CloseQuery() override;
     void PlusClick(int kind);
     void MinusClick(int kind);
     void SpeedButton1Click();
@@ -54,11 +52,17 @@ class TForm30 : public ui::Form {
 
 extern TForm30* Form30;
 
+// The two ships of the round: Ships[PlayerIsBoarding][EnemyShip] and
+// Ships[EnemyIsBoarding][EnemyShip].
+GameRecord& BoardingAttacker();
+GameRecord& BoardingDefender();
+
 // Opens a round for either side: the attacker's squad cleared and its shuttle places set, the
 // defender's whole crew in its squad.
 void InitBoarding();
 void RefreshBoardingScreen();
-// TForm30 modally, the combat radar stopped while it shows.
+// TForm30 modally, the combat radar stopped while it shows; however it closes without a round
+// (its "Abort", a close request), the squad goes back aboard.
 void ShowBoardingScreen();
 // The squad choice on TForm30: one man of crew kind 1..5 into the squad or back aboard.
 void AddToBoardingSquad(int kind);

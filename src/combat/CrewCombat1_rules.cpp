@@ -6,7 +6,6 @@
 #include "combat/Captured.h"
 #include "combat/CrewCombat1.h"
 #include "combat/CrewCombatReport.h"
-#include "combat/Loot.h"
 #include "combat/combat2.h"
 #include "combat/combat2_parts.h"
 #include "state/Sound.h"
@@ -28,13 +27,6 @@ namespace {
 
 constexpr int kChanceOutOf = 20;
 constexpr int kSureSuccess = 21;
-
-GameRecord& Attacker() {
-    return ShipRecord(PlayerIsBoarding, G().EnemyShip);
-}
-GameRecord& Defender() {
-    return ShipRecord(EnemyIsBoarding, G().EnemyShip);
-}
 
 std::array<int, 6> SquadByKind(const GameRecord& ship) {
     std::array<int, 6> n{};
@@ -92,6 +84,13 @@ void HideBoardingScreen() {
 
 }  // namespace
 
+GameRecord& BoardingAttacker() {
+    return ShipRecord(PlayerIsBoarding, G().EnemyShip);
+}
+GameRecord& BoardingDefender() {
+    return ShipRecord(EnemyIsBoarding, G().EnemyShip);
+}
+
 int BoardingSquadSum(const GameRecord& ship) {
     int64_t sum = 0;
     for (int k = CrewKind::First; k <= CrewKind::Last; ++k)
@@ -129,8 +128,8 @@ int BoardingRoundChance(bool playerAttacks, int rating, int a, int d, int missio
 
 void InitBoarding() {
     GameState& g = G();
-    GameRecord& attacker = Attacker();
-    GameRecord& defender = Defender();
+    GameRecord& attacker = BoardingAttacker();
+    GameRecord& defender = BoardingDefender();
     for (int k = CrewKind::First; k <= CrewKind::Last; ++k) {
         attacker[Ship::BoardingSquadBase + k] = 0;
         defender[Ship::BoardingSquadBase + k] = defender[Ship::CrewBase + k];
@@ -149,7 +148,7 @@ void InitBoarding() {
 
 void AddToBoardingSquad(int kind) {
     if (kind < CrewKind::First || kind > CrewKind::Last) return;
-    GameRecord& a = Attacker();
+    GameRecord& a = BoardingAttacker();
     if (a[Ship::CrewBase + kind] < 1 || a[Ship::ShuttleTransferRate] < 1) return;
     if (combat::CrewSum(a) - 1 < a[Ship::CrewMin]) {
         ShowMessage1("You need to leave a minimum amount of crew on board!");
@@ -162,7 +161,7 @@ void AddToBoardingSquad(int kind) {
 
 void RemoveFromBoardingSquad(int kind) {
     if (kind < CrewKind::First || kind > CrewKind::Last) return;
-    GameRecord& a = Attacker();
+    GameRecord& a = BoardingAttacker();
     if (a[Ship::BoardingSquadBase + kind] < 1) return;
     --a[Ship::BoardingSquadBase + kind];
     ++a[Ship::CrewBase + kind];
@@ -171,25 +170,23 @@ void RemoveFromBoardingSquad(int kind) {
 
 void AbortBoarding() {
     for (int k = CrewKind::First; k <= CrewKind::Last; ++k)
-        while (Attacker()[Ship::BoardingSquadBase + k] > 0) RemoveFromBoardingSquad(k);
+        while (BoardingAttacker()[Ship::BoardingSquadBase + k] > 0) RemoveFromBoardingSquad(k);
 }
 
 void ResolveBoardingCasualties() {
-    GameRecord& attacker = Attacker();
-    GameRecord& defender = Defender();
+    GameRecord& attacker = BoardingAttacker();
+    GameRecord& defender = BoardingDefender();
     const int64_t a = BoardingSquadSum(attacker), d = BoardingSquadSum(defender);
     const int64_t rA = BoardingSquadRating(attacker), rD = BoardingSquadRating(defender);
     const int h = Random(static_cast<int32_t>(std::min(rA * a / 2, 2 * d))) + 1;
     const int k = Random(static_cast<int32_t>(std::min(rD * d / 2, 2 * a))) + 1;
-    AttackerLosses = 0;
-    DefenderLosses = 0;
     DefenderLosses = ApplyHits(defender, h);
     AttackerLosses = ApplyHits(attacker, k);
 }
 
 void ReturnBoardingSquad() {
-    GameRecord& attacker = Attacker();
-    GameRecord& defender = Defender();
+    GameRecord& attacker = BoardingAttacker();
+    GameRecord& defender = BoardingDefender();
     for (int k = CrewKind::First; k <= CrewKind::Last; ++k) {
         attacker[Ship::CrewBase + k] += attacker[Ship::BoardingSquadBase + k];
         defender[Ship::CrewBase + k] = defender[Ship::BoardingSquadBase + k];
@@ -222,14 +219,15 @@ void PayVipRansom() {
 
 void ResolveBoardingRound() {
     GameState& g = G();
-    GameRecord& attacker = Attacker();
-    GameRecord& defender = Defender();
+    GameRecord& attacker = BoardingAttacker();
+    GameRecord& defender = BoardingDefender();
     BoardingReport report;
     report.before = SquadByKind(attacker);
     ResolveBoardingCasualties();
     const int a = BoardingSquadSum(attacker), d = BoardingSquadSum(defender);
-    int c = BoardingRoundChance(true, BoardingSquadRating(attacker), a, d, BoardingMission,
-                                EnemyIsBoarding == 0);
+    // A dead squad's chance is 0.
+    const int c = BoardingRoundChance(true, BoardingSquadRating(attacker), a, d, BoardingMission,
+                                      EnemyIsBoarding == 0);
     report.lost = Lost(report.before, attacker);
     report.casualties = "CASUALTIES: The enemy has lost " + std::to_string(DefenderLosses) +
                         " crewmembers. On your side " + std::to_string(AttackerLosses) +
@@ -238,10 +236,7 @@ void ResolveBoardingRound() {
     report.status =
         "STATUS: Your boarding crew has returned to your ship and is awaiting further "
         "orders.";
-    if (a == 0) {
-        report.status = "STATUS: Your boarding crew has been killed.";
-        c = 0;
-    }
+    if (a == 0) report.status = "STATUS: Your boarding crew has been killed.";
     bool returned = false;
     if (Random(kChanceOutOf) >= c) {
         PlayBadSound();
@@ -273,10 +268,7 @@ void ResolveBoardingRound() {
                 report.mission = "MISSION: Your crew is able to access their cargo bays!";
                 ShowBoardingReport(report);
                 if (TakeFirstCapturedGood()) {
-                    // The loot screen keeps the headings it had.
-                    const std::string headline = Form51 ? Form51->Label1->caption : "";
-                    const std::string leadIn = Form51 ? Form51->Label2->caption : "";
-                    CurrentCombatCalls().ShowLoot(headline, leadIn);
+                    OfferLootUnderLastHeadings();
                 } else {
                     ShowMessage1("The cargo bays are empty!");
                 }
@@ -286,8 +278,6 @@ void ResolveBoardingRound() {
                 ShowBoardingReport(report);
                 PayVipRansom();
                 g.Ships[0][g.EnemyShip][Ship::Present] = 0;
-                ReturnBoardingSquad();
-                returned = true;
                 HideBoardingScreen();
                 break;
             case BoardingMissionKind::Recon:
@@ -304,7 +294,7 @@ void ResolveBoardingRound() {
 }
 
 void ChooseEnemyBoardingSquad() {
-    GameRecord& a = Attacker();
+    GameRecord& a = BoardingAttacker();
     static constexpr int kOrder[5] = {CrewKind::Mercenaries, CrewKind::Droids, CrewKind::Scoundrels,
                                       CrewKind::Officers, CrewKind::Adventurers};
     const int times = std::max(1, a[Ship::ShuttleTransferRate]);
@@ -323,25 +313,21 @@ void ChooseEnemyBoardingSquad() {
 void ResolveEnemyBoarding() {
     GameState& g = G();
     if (PlayerIsBoarding == 0) ChooseEnemyBoardingSquad();
-    GameRecord& attacker = Attacker();
-    GameRecord& defender = Defender();
+    GameRecord& attacker = BoardingAttacker();
+    GameRecord& defender = BoardingDefender();
     BoardingReport report;
     report.before = SquadByKind(defender);
     ResolveBoardingCasualties();
     const int a = BoardingSquadSum(attacker), d = BoardingSquadSum(defender);
     const int rating = BoardingSquadRating(attacker);
-    int c = BoardingRoundChance(false, rating, a, d, BoardingMission, EnemyIsBoarding == 0);
+    const int c = BoardingRoundChance(false, rating, a, d, BoardingMission, EnemyIsBoarding == 0);
     report.lost = Lost(report.before, defender);
     report.casualties = "CASUALTIES: The enemy has lost " + std::to_string(AttackerLosses) +
                         " crewmembers. On your side " + std::to_string(DefenderLosses) +
                         " of your crewmembers are dead. The enemy resistance is" +
                         ResistanceWord(rating) + ".";
     report.status = "STATUS: The enemy attack squad has returned to their ship.";
-    if (a == 0) {
-        report.status = "STATUS: The enemy attack squad has been killed.";
-        c = 0;
-    }
-    bool returned = false;
+    if (a == 0) report.status = "STATUS: The enemy attack squad has been killed.";
     if (Random(kChanceOutOf) >= c) {
         PlayReward1Sound();
         report.headline = "Enemy raid failed!";
@@ -358,11 +344,9 @@ void ResolveEnemyBoarding() {
         report.status = "STATUS: The enemy squad is in control of the ship.";
         ShowBoardingReport(report);
         ShipRecord(g.CurrentFleet, 1)[Ship::Present] = 0;
-        ReturnBoardingSquad();
-        returned = true;
         HideBoardingScreen();
     }
-    if (!returned) ReturnBoardingSquad();
+    ReturnBoardingSquad();
     RestoreShuttlePlaces(attacker);
 }
 

@@ -7,9 +7,9 @@
 #include "state/UMessage1.h"
 #include "state/UMessage3.h"
 #include "state/pictures.h"
-#include "state/saturate.h"
 #include "state/tables.h"
 #include "travel/NextTurnUnit_notices.h"
+#include "travel/travel.h"
 
 namespace corvanth {
 
@@ -18,6 +18,10 @@ TForm61* Form61 = nullptr;
 namespace {
 
 constexpr int kMinimumRank[4] = {0, 2, 3, 4};
+
+// A round opened on the results screen is not opened again in the same turn: opening it resets
+// every health and open bet, and a bet settled meanwhile redraws this screen.
+bool gWatchedThisTurn[kLastTournament + 1] = {};
 
 int Phase(int t) {
     return TournamentRecord(t)[Tournament::Phase];
@@ -35,12 +39,6 @@ std::string StateLine(int t, int phase) {
     if (phase == 0) return "(Sign up phase)";
     if (phase >= 1 && phase <= 100) return t == 1 ? "(Tournament running)" : "(running)";
     return "";
-}
-
-// A bar from the last award threshold to the next.
-void SetBar(ui::ProgressBar& bar, int64_t value, int64_t previous, int64_t next) {
-    bar.SetRange(0, SaturateInt32(next - previous));
-    bar.SetPosition(SaturateInt32(value - previous));
 }
 
 // The captain's tournament is over for him, or the whole game is.
@@ -65,7 +63,7 @@ std::string SignUpRefusal(int t) {
 
 void RunPlayerTournament() {
     const int t = G().PlayerTournament;
-    if (!Form62 || t < kFirstTournament || t > kLastTournament) return;
+    if (!Form62 || !ValidTournament(t)) return;
     do {
         AdvanceTournaments();
         if (CaptainOut(t)) return;
@@ -87,12 +85,16 @@ void ShowArenaStatus() {
     f.MoneyLabel->caption = "$C: " + FormatThousands(captain[Player::Money]);
     f.FactionLogo->LoadPicture(own > 0 ? g.FactionPictures[own].str() : "");
     f.CaptainPicture->LoadPicture(GetHeroPictureName(g.CurrentPlayer) + "_sm2.jpg");
-    SetBar(*f.FameBar, captain[Player::Fame], faction[Faction::PreviousFameThreshold],
-           faction[Faction::NextFameThreshold]);
-    SetBar(*f.ReputationBar, faction[Faction::Reputation],
-           faction[Faction::PreviousReputationThreshold],
-           faction[Faction::NextReputationThreshold]);
+    SetAwardBar(*f.FameBar, captain[Player::Fame], faction[Faction::PreviousFameThreshold],
+                faction[Faction::NextFameThreshold]);
+    SetAwardBar(*f.ReputationBar, faction[Faction::Reputation],
+                faction[Faction::PreviousReputationThreshold],
+                faction[Faction::NextReputationThreshold]);
     f.SystemLabel->caption = SystemName(FleetSystem());
+}
+
+void ForgetWatchedRounds() {
+    for (bool& watched : gWatchedThisTurn) watched = false;
 }
 
 void RefreshArenaScreen() {
@@ -107,7 +109,7 @@ void RefreshArenaScreen() {
         c.state->caption = StateLine(t, phase);
         c.rank->caption = "Min. rank: " + RankAbbreviation(CaptainFaction(), kMinimumRank[t]);
         c.signUp->enabled = phase == 0;
-        c.watch->enabled = phase >= 1 && rec[Tournament::RoundDecided] != 1;
+        c.watch->enabled = phase >= 1 && rec[Tournament::RoundDecided] != 1 && !gWatchedThisTurn[t];
     }
     if (Captain()[Player::TournamentFightInProgress] != 0) Form61->SpeedButton4->enabled = false;
     ShowArenaStatus();
@@ -165,12 +167,15 @@ void TForm61::SpeedButton11Click() {
 
 void TForm61::Watch(int t) {
     const GameRecord& rec = TournamentRecord(t);
-    if (rec[Tournament::RoundDecided] != 0 || rec[Tournament::Phase] < 1 || !Form63) return;
+    if (rec[Tournament::RoundDecided] != 0 || rec[Tournament::Phase] < 1 || gWatchedThisTurn[t] ||
+        !Form63)
+        return;
     if (t == 1) PlayButtonSound();
     PlayGamesSound();
     GameState& g = G();
     g.PlayerTournament = t;
     if (t == 3) g.WatchedFight = 1;
+    gWatchedThisTurn[t] = true;
     columns[t].watch->enabled = false;
     Form63->TVPanel->visible = false;
     ShowRoundControls(t);
@@ -192,13 +197,11 @@ void TForm61::SpeedButton7Click() {
 }
 
 void TForm61::SignUp(int t) {
-    static const char* const kQuestions[] = {
-        "", "Do you really want to sign in to the Red Arrow Rookie Championship for $C",
-        "Do you really want to sign in to the Silver Eagle Super Championship for $C",
-        "Do you really want to sign in to the Golden Rapier Galaxy Cup for $C"};
     const int fee = TournamentRecord(t)[Tournament::StartFee];
     Message3Result = 0;
-    if (!AskYesNo(kQuestions[t] + FormatThousands(fee) + "?")) return;
+    if (!AskYesNo("Do you really want to sign in to the " + TournamentName(t) + " for $C" +
+                  FormatThousands(fee) + "?"))
+        return;
     if (const std::string refusal = SignUpRefusal(t); !refusal.empty()) {
         ShowMessage1(refusal);
         return;

@@ -12,7 +12,8 @@ inline constexpr int kFirstTournament = 1;
 inline constexpr int kLastTournament = 3;
 inline constexpr int kFirstGladiator = 1;
 inline constexpr int kLastGladiator = 55;
-inline constexpr int kCaptainGladiator = 1;  // the captain fights under gladiator 1
+inline constexpr int kCaptainGladiator = 1;   // the captain fights under gladiator 1
+inline constexpr int kTournamentPlaces = 16;  // eight pairs
 
 // Checked ways into the arena's tables: a scratch record out of range.
 bool ValidTournament(int t);
@@ -112,6 +113,8 @@ class TForm61 : public ui::Form {
 extern TForm61* Form61;
 
 void RefreshArenaScreen();
+// A new turn: every running round may be watched again.
+void ForgetWatchedRounds();
 void ShowArenaStatus();
 
 }  // namespace corvanth

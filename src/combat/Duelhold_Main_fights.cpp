@@ -15,7 +15,6 @@ namespace corvanth {
 
 namespace {
 
-constexpr int kPlaces = 16;
 constexpr int kSimulationExchanges = 101;
 // Simulated fights behind the odds, and the divisor of their difference.
 constexpr int kSimulations[4] = {0, 5, 10, 15};
@@ -134,12 +133,12 @@ int64_t BetPayout(int64_t bet, int ownOdds, int otherOdds) {
 
 int OccupiedPlaces(int t) {
     int n = 0;
-    for (int place = 1; place <= kPlaces; ++place) n += EntrantAt(t, place) != 0;
+    for (int place = 1; place <= kTournamentPlaces; ++place) n += EntrantAt(t, place) != 0;
     return n;
 }
 
 bool RoundIsDecided(int t) {
-    for (int place = 1; place < kPlaces; place += 2)
+    for (int place = 1; place < kTournamentPlaces; place += 2)
         if (EntrantAt(t, place) != 0 && EntrantAt(t, place + 1) != 0) return false;
     return true;
 }
@@ -148,7 +147,7 @@ void FightTournamentRound(int t) {
     GameRecord& rec = TournamentRecord(t);
     const int phase = rec[Tournament::Phase];
     if (phase < 1 || phase > 4 || rec[Tournament::RoundDecided] != 0) return;
-    for (int place = 1; place < kPlaces; place += 2) {
+    for (int place = 1; place < kTournamentPlaces; place += 2) {
         if (EntrantAt(t, place) != 0 && EntrantAt(t, place + 1) != 0) Exchange(t, place);
         ShowGladiatorHealth(t);
     }
@@ -161,7 +160,7 @@ void FightTournamentRound(int t) {
 
 void CalcTournamentOdds(int t) {
     if (!ValidTournament(t)) return;
-    for (int place = 1; place < kPlaces; place += 2) {
+    for (int place = 1; place < kTournamentPlaces; place += 2) {
         const int x = EntrantAt(t, place), y = EntrantAt(t, place + 1);
         if (x == 0 || y == 0) continue;
         const std::array<int, 2> wins = SimulateFights(x, y, kSimulations[t]);

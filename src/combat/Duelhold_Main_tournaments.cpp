@@ -21,7 +21,6 @@ namespace corvanth {
 
 namespace {
 
-constexpr int kPlaces = 16;
 constexpr int kFightCallsPerTurn = 10001;
 constexpr int kDrawAttempts = 1000;
 
@@ -89,7 +88,7 @@ void MoveWinners(int t, int pairs) {
     for (int k = 1; k <= pairs; ++k)
         winner[k] = std::max(EntrantAt(t, 2 * k - 1), EntrantAt(t, 2 * k));
     const bool firstKeepsPlace1 = EntrantAt(t, 1) != 0 || winner[1] == 0;
-    for (int place = 1; place <= kPlaces; ++place) e[place] = 0;
+    for (int place = 1; place <= kTournamentPlaces; ++place) e[place] = 0;
     if (winner[1] != 0) e[firstKeepsPlace1 ? 1 : 2] = winner[1];
     if (winner[2] != 0) e[e[1] == 0 ? 1 : 2] = winner[2];
     for (int k = 3; k <= pairs; ++k) e[k] = winner[k];
@@ -199,6 +198,7 @@ void InitGladiators() {
 }
 
 void AdvanceTournamentPhases() {
+    ForgetWatchedRounds();
     for (int t = kFirstTournament; t <= kLastTournament; ++t) {
         GameRecord& rec = G().Tournaments[t];
         ++rec[Tournament::Phase];
@@ -216,12 +216,13 @@ void DrawTournamentEntrants() {
         rec[Tournament::StartFee] = kTerms[t].fee;
         rec[Tournament::BetAmount] = kTerms[t].bet;
         GameRecord& e = G().TournamentEntrants[t];
-        for (int place = 1; place <= kPlaces; ++place) e[place] = 0;
-        for (int place = 1; place <= kPlaces; ++place) {
+        for (int place = 1; place <= kTournamentPlaces; ++place) e[place] = 0;
+        for (int place = 1; place <= kTournamentPlaces; ++place) {
             for (int draw = 0; draw < kDrawAttempts; ++draw) {
                 const int n = Random(kLastGladiator) + 1;
                 const GameRecord& gl = G().Gladiators[n];
-                const bool taken = std::find(&e[1], &e[kPlaces] + 1, n) != &e[kPlaces] + 1;
+                const bool taken =
+                    std::find(&e[1], &e[kTournamentPlaces] + 1, n) != &e[kTournamentPlaces] + 1;
                 if (taken || gl[Gladiator::Active] == 0 || gl[Gladiator::League] != t ||
                     n == kCaptainGladiator)
                     continue;
@@ -277,7 +278,6 @@ void AdvanceTournaments() {
         ~Clear() { G().NoEncounterThisTurn = 0; }
     } clear;
     NextTurn();
-    g.NoEncounterThisTurn = 0;
     RefreshStatusPanel();
     RefreshArenaScreen();
 }

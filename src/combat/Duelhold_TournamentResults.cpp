@@ -54,7 +54,7 @@ std::string GladiatorDescription(int n, bool fightDisplay) {
 
 void ShowRoundControls(int t) {
     if (!Form63) return;
-    for (int place = 1; place <= 16; ++place) {
+    for (int place = 1; place <= kTournamentPlaces; ++place) {
         GameRecord& g = GladiatorRecord(EntrantAt(t, place));
         g[Gladiator::Bet] = 0;
         g[Gladiator::Health] = 100;
@@ -68,7 +68,7 @@ void ShowTournamentResults(int t) {
     if (!Form63 || t != G().PlayerTournament) return;
     TForm63& f = *Form63;
     f.TitleLabel->caption = TournamentDisplayName(t);
-    for (int place = 1; place <= 16; ++place) {
+    for (int place = 1; place <= kTournamentPlaces; ++place) {
         const int n = EntrantAt(t, place);
         f.PlaceName[place]->caption = GladiatorName(n);
         const bool bet = n != 0 && GladiatorRecord(n)[Gladiator::Bet] > 0;
@@ -82,7 +82,7 @@ void ShowTournamentResults(int t) {
 
 void ShowGladiatorHealth(int t) {
     if (!Shown(t)) return;
-    for (int place = 1; place <= 16; ++place) {
+    for (int place = 1; place <= kTournamentPlaces; ++place) {
         const int n = EntrantAt(t, place);
         Form63->Health[place]->SetPosition(n ? GladiatorRecord(n)[Gladiator::Health] : 0);
     }
@@ -150,7 +150,7 @@ TForm63::TForm63() : ui::Form("TForm63") {
     Image7 = Bind<ui::Image>("Image7");
     TournamentImage = Bind<ui::Image>("TournamentImage");
     TitleLabel = Bind<ui::Label>("TitleLabel");
-    for (int place = 1; place <= 16; ++place) {
+    for (int place = 1; place <= kTournamentPlaces; ++place) {
         const std::string n = std::to_string(place);
         PlaceShape[place] = Bind<ui::Shape>("PlaceShape" + n);
         PlaceName[place] = Bind<ui::Label>("PlaceName" + n);

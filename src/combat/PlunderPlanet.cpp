@@ -31,10 +31,6 @@ constexpr int kSlaves = 19;
 constexpr int kFacilityGood[8] = {0, 2, 3, 7, 10, 14, 15, 18};
 constexpr int kUnitsPerFacility = 100;
 
-GameRecord& RaidedPlanet() {
-    return LocationRecord(FleetSystem(), FleetLocation());
-}
-
 void CloseScreen() {
     if (Form34 && Form34->Visible()) Form34->Close();
 }
@@ -92,10 +88,7 @@ TForm34::TForm34() : ui::Form("TForm34") {
 void ShowPlunderPlanet() {
     if (!Form34) return;
     TForm34& f = *Form34;
-    const GameRecord& planet = RaidedPlanet();
-    f.Image1->LoadPicture(planet[Planet::CityPicture] >= 1
-                              ? GetCityPictureName(planet[Planet::CityPicture])
-                              : GetPlanetPictureNameR(planet[Planet::Picture]));
+    f.Image1->LoadPicture(RaidedPlanetPicture());
     PlunderWarned = StarSystemRecord(FleetSystem())[StarSystem::Alerted] != 0 ? 1 : 0;
     f.Label2->caption = PlunderWarned
                             ? "The planet has been warned by your presence in this sector and "
@@ -117,9 +110,7 @@ void OccupyPlanet() {
 void PlunderAndLeave() {
     GameRecord& planet = RaidedPlanet();
     const int owner = planet[Planet::Owner];
-    if (owner >= FactionId::Federation && owner <= FactionId::Pirates &&
-        FactionRecord(CaptainFaction())[Faction::RelationBase + owner] == 1)
-        ReportSeriousCrime(owner);
+    if (AtPeace(CaptainFaction(), owner)) ReportSeriousCrime(owner);
     const int64_t money = PlunderMoney(planet[Planet::Economy], PlunderWarned != 0);
     PayCaptain(money);
     ShowMessage1("You plunder $C " + FormatThousands(money) + ".");
@@ -130,10 +121,7 @@ void PlunderAndLeave() {
         if (count <= 0) continue;
         g.LootItem[Loot::Amount] = count * kUnitsPerFacility;
         g.LootItem[Loot::Good] = kFacilityGood[k];
-        // The loot screen keeps the headings it had.
-        const std::string headline = Form51 ? Form51->Label1->caption : "";
-        const std::string leadIn = Form51 ? Form51->Label2->caption : "";
-        CurrentCombatCalls().ShowLoot(headline, leadIn);
+        OfferLootUnderLastHeadings();
     }
     planet[Planet::LastPlunderTurn] = g.TurnNumber;
     StarSystemRecord(FleetSystem())[StarSystem::Alerted] = 1;

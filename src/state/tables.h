@@ -128,6 +128,11 @@ inline bool AtWar(int a, int b) {
     return ValidFaction(a) && b >= FactionId::Federation && b <= FactionId::Pirates &&
            G().Factions[a][Faction::RelationBase + b] == 2;
 }
+// Whether faction a is at peace with faction b (relation 1), read in a's record.
+inline bool AtPeace(int a, int b) {
+    return ValidFaction(a) && b >= FactionId::Federation && b <= FactionId::Pirates &&
+           G().Factions[a][Faction::RelationBase + b] == 1;
+}
 
 // Names; "" for an index out of range.
 std::string SystemName(int s);

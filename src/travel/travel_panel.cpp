@@ -38,13 +38,12 @@ const char* EconomyText(int economy, bool wholeScreen) {
     }
 }
 
-// A bar from the last award threshold to the next: empty below it, full at the next one.
-void SetBar(ui::ProgressBar& bar, int64_t value, int64_t previous, int64_t next) {
+}  // namespace
+
+void SetAwardBar(ui::ProgressBar& bar, int64_t value, int64_t previous, int64_t next) {
     bar.SetRange(0, SaturateInt32(next - previous));
     bar.SetPosition(SaturateInt32(value - previous));
 }
-
-}  // namespace
 
 void RefreshStatusPanel() {
     if (!Form2) return;
@@ -58,11 +57,11 @@ void RefreshStatusPanel() {
     Form2->Label8->caption = ShipClassName(g.CurrentFleet, g.CurrentShip) + " class";
     Form2->Image6->LoadPicture(ValidFaction(f) ? g.FactionPictures[f].str() : "");
     Form2->Image21->LoadPicture(GetHeroPictureName(g.CurrentPlayer) + "_sm2.jpg");
-    SetBar(*Form2->ProgressBar2, captain[Player::Fame], faction[Faction::PreviousFameThreshold],
-           faction[Faction::NextFameThreshold]);
-    SetBar(*Form2->ProgressBar1, faction[Faction::Reputation],
-           faction[Faction::PreviousReputationThreshold],
-           faction[Faction::NextReputationThreshold]);
+    SetAwardBar(*Form2->ProgressBar2, captain[Player::Fame],
+                faction[Faction::PreviousFameThreshold], faction[Faction::NextFameThreshold]);
+    SetAwardBar(*Form2->ProgressBar1, faction[Faction::Reputation],
+                faction[Faction::PreviousReputationThreshold],
+                faction[Faction::NextReputationThreshold]);
     Form2->SpeedButton6->enabled = true;
 }
 

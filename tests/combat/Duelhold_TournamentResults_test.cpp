@@ -165,5 +165,24 @@ TEST_F(Arena, AWatchedRoundIsFoughtTickByTickAndSettlesTheBet) {
     EXPECT_EQ(g.Tournaments[1][Tournament::Phase], 3);
 }
 
+// A bet settled while watching redraws the arena screen; a round left unfinished stays shut
+// until the next turn, since opening it again resets every health and open bet.
+TEST_F(Arena, ARoundLeftUnfinishedOpensAgainOnlyNextTurn) {
+    auto watchOff = [](ui::Form&) {
+        RefreshArenaScreen();
+        EXPECT_FALSE(Form61->SpeedButton9->enabled);
+    };
+    player()
+        .Click("TForm61", "SpeedButton9")
+        .Do("TForm63", watchOff)
+        .Click("TForm63", "SpeedButton4")
+        .Do("TForm61", watchOff)
+        .Click("TForm61", "SpeedButton11")
+        .Do("TForm61", [](ui::Form&) { EXPECT_TRUE(Form61->SpeedButton9->enabled); })
+        .Click("TForm61", "SpeedButton5");
+    RefreshArenaScreen();
+    Form61->ShowModal();
+}
+
 }  // namespace
 }  // namespace corvanth
