@@ -20,12 +20,7 @@ TForm66* Form66 = nullptr;
 
 namespace {
 
-constexpr const char kQuote[] = "\"";
 constexpr int64_t kLeastGain = 150;
-
-std::string Quoted(const std::string& text) {
-    return kQuote + text + kQuote;
-}
 
 int32_t Turn() {
     return G().TurnNumber;
@@ -172,8 +167,7 @@ void FirstVisit() {
 // The blocks from D on need the senator met, at a step and with the mark passed (or any turn).
 bool Due(int step, bool anyTurn = false) {
     const GameRecord& s = StoryRecord();
-    return StoryUnderWay() && s[Faction::StoryStep] == step &&
-           (anyTurn || s[Faction::StoryTurn] <= Turn());
+    return AtStoryStep(step) && (anyTurn || s[Faction::StoryTurn] <= Turn());
 }
 
 void DonationAgain() {
@@ -222,7 +216,7 @@ void GiveGift() {
 void MissingPartner() {
     const GameRecord& s = StoryRecord();
     const int step = s[Faction::StoryStep];
-    if (!StoryUnderWay() || step < StoryStep::Abducted || step > 12 ||
+    if (!StoryUnderWay() || step < StoryStep::Abducted || step >= StoryStep::Married ||
         s[Faction::StoryTurn] > Turn())
         return;
     const bool male = MaleCaptain();

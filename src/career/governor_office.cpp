@@ -168,17 +168,14 @@ void RefreshGovernorScreen() {
     if (!Form27) return;
     TForm27& f = *Form27;
     const int owner = Owner();
-    f.Image5->LoadPicture(G().FactionPictures[ValidFaction(owner) ? owner : 0].str());
     f.Label15->caption = FactionName(owner);
     const bool senator = CaptainFaction() != 0 && SenatorReceivesHere();
     f.SpeedButton3->enabled = senator;
     f.Panel3->visible = f.Shape18->visible = f.Shape19->visible = senator;
-    if (senator) {
-        static const char* const kSenators[] = {"exp1_fedgov.jpg", "exp1_orgov.jpg",
-                                                "exp1_syndgov.jpg", "exp1_coalgov.jpg"};
-        // A capital's owner is a playable faction, unless the war gave it to the pirates.
-        if (PlayableFaction(owner)) f.Image5->LoadPicture(kSenators[owner - 1]);
-    }
+    // A capital's owner is a playable faction, unless the war gave it to the pirates.
+    f.Image5->LoadPicture(senator && PlayableFaction(owner)
+                              ? SenatorPictureOf(owner)
+                              : G().FactionPictures[ValidFaction(owner) ? owner : 0].str());
     const GovernorButtons b = GovernorButtonsNow();
     f.SpeedButton1->enabled = b.allegianceOrAmnesty;
     f.SpeedButton4->enabled = b.mission;

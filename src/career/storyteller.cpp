@@ -18,13 +18,8 @@ TForm45* Form45 = nullptr;
 
 namespace {
 
-constexpr const char kQuote[] = "\"";
 constexpr int kLetterRank = 3;  // the senator writes to captains above it
 constexpr int kChanceIn1000 = 100;
-
-bool AtStep(int step) {
-    return StoryUnderWay() && StoryRecord()[Faction::StoryStep] == step;
-}
 
 std::string LetterFirstLine(const Senator& s) {
     return std::string("One day you receive a letter from the senator ") + s.name + " from " +
@@ -123,7 +118,7 @@ void Letter() {
 
 void Abduction() {
     GameRecord& story = StoryRecord();
-    if (!AtStep(StoryStep::GiftGiven) || story[Faction::StoryTurn] > G().TurnNumber ||
+    if (!AtStoryStep(StoryStep::GiftGiven) || story[Faction::StoryTurn] > G().TurnNumber ||
         Random(1000) >= kChanceIn1000)
         return;
     ShowStoryNotice("An unexpected letter", MaleCaptain() ? SenatorPicture() : DaughterPicture(),
@@ -154,7 +149,7 @@ void Scans() {
                                       {7, Faction::TriangulationScan3, "New Wales"}};
     GameRecord& story = StoryRecord();
     for (const Scan& scan : kScans) {
-        if (!AtStep(StoryStep::Scanning) || FleetSystem() != scan.system ||
+        if (!AtStoryStep(StoryStep::Scanning) || FleetSystem() != scan.system ||
             story[scan.field] != 0 || StoryWaitsForTravel())
             continue;
         if (CarriesSurveillance()) {
@@ -204,7 +199,7 @@ void PlaceHiddenJumpPoint(int system, int location, int column, int row, const c
 
 void HiddenJumpPoint() {
     GameRecord& story = StoryRecord();
-    if (!AtStep(StoryStep::Scanning) || story[Faction::TriangulationScan1] != 1 ||
+    if (!AtStoryStep(StoryStep::Scanning) || story[Faction::TriangulationScan1] != 1 ||
         story[Faction::TriangulationScan2] != 1 || story[Faction::TriangulationScan3] != 1 ||
         StoryWaitsForTravel())
         return;
@@ -221,7 +216,7 @@ void HiddenJumpPoint() {
 }
 
 void AbandonedPirate() {
-    if (!AtStep(StoryStep::PartnerPoint) || FleetSystem() != kPartnerSystem ||
+    if (!AtStoryStep(StoryStep::PartnerPoint) || FleetSystem() != kPartnerSystem ||
         FleetLocation() != kPartnerLocation || StoryWaitsForTravel())
         return;
     PlayReward1Sound();

@@ -14,7 +14,6 @@
 namespace corvanth {
 namespace {
 
-constexpr const char kQuote[] = "\"";
 constexpr int64_t kLeastRansom = 20000000;
 constexpr int kBlackjack = 14;  // Dodurive's ship class
 
@@ -51,12 +50,11 @@ void Reunion() {
                          "beautiful companion. Congratulations! Do not forget to visit her "
                          "sailor!"});
     } else {
-        ShowStoryLine(std::string(kQuote) +
-                          "Thank you so much for rescuing me! I knew I could count on you! I had "
-                          "a lot of time to think about you and me...would you like to marry "
-                          "me?" +
-                          kQuote,
-                      SenatorPicture());
+        ShowStoryLine(
+            Quoted("Thank you so much for rescuing me! I knew I could count on you! I had "
+                   "a lot of time to think about you and me...would you like to marry "
+                   "me?"),
+            SenatorPicture());
         ShowStoryLine(
             "You bring your fiance home where both of you prepare everything for the "
             "wedding.",
@@ -79,18 +77,14 @@ void PayRansom(int64_t ransom) {
     int32_t& money = Captain()[Player::Money];
     if (ransom > money) {
         PlayBadSound();
-        ShowStoryLine(std::string(kQuote) +
-                          "Come back when you got the money. And remember: If you tell anyone "
-                          "about my base I am going to cut her throat!" +
-                          kQuote,
+        ShowStoryLine(Quoted("Come back when you got the money. And remember: If you tell anyone "
+                             "about my base I am going to cut her throat!"),
                       "pirate2.jpg");
         return;
     }
     money = CapValue(money - ransom);
-    ShowStoryLine(std::string(kQuote) +
-                      "A real pleasure to do business with you. I will arrange the transport "
-                      "immidiately." +
-                      kQuote,
+    ShowStoryLine(Quoted("A real pleasure to do business with you. I will arrange the transport "
+                         "immidiately."),
                   "pirate2.jpg");
     Reunion();
 }
@@ -116,8 +110,8 @@ void Fight() {
 }  // namespace
 
 void DodurivesBase() {
-    if (!StoryUnderWay() || StoryRecord()[Faction::StoryStep] != StoryStep::BasePoint ||
-        FleetSystem() != kBaseSystem || FleetLocation() != kBaseLocation)
+    if (!AtStoryStep(StoryStep::BasePoint) || FleetSystem() != kBaseSystem ||
+        FleetLocation() != kBaseLocation)
         return;
     if (StoryWaitsForTravel()) return;
     PlayReward1Sound();
@@ -133,12 +127,11 @@ void DodurivesBase() {
     const int64_t ransom = Ransom(Captain()[Player::Money]);
     const int answer = AskChoice(
         "Captain Dodurive", "pirate2.jpg",
-        {std::string(kQuote) +
+        {Quoted(
              "I do not know who you are or how you found my secret base, but basically you leave "
-             "me no choice." +
-             kQuote,
-         std::string("You answer calmly: ") + kQuote +
-             "Give the senators daughter free and I will leave the system." + kQuote,
+             "me no choice."),
+         "You answer calmly: " +
+             Quoted("Give the senators daughter free and I will leave the system."),
          std::string("*He laughs* ") + kQuote +
              "You got some guts. Finally a man worth killing. But you get one final chance. You "
              "may pay the ransom for my prisoner - that will be " +

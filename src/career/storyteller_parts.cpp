@@ -4,10 +4,14 @@
 namespace corvanth {
 namespace {
 
-// Picture name by the captain's faction: "exp1_" + prefix + role.
-std::string StoryPicture(const char* role) {
+// Picture name by faction: "exp1_" + prefix + role.
+std::string StoryPicture(int faction, const char* role) {
     static const char* const kPrefix[] = {"fed", "fed", "or", "synd", "coal"};
-    return std::string("exp1_") + kPrefix[CaptainFaction()] + role + ".jpg";
+    return std::string("exp1_") + kPrefix[PlayableFaction(faction) ? faction : 0] + role + ".jpg";
+}
+
+std::string StoryPicture(const char* role) {
+    return StoryPicture(CaptainFaction(), role);
 }
 
 }  // namespace
@@ -33,12 +37,23 @@ bool StoryUnderWay() {
     return story[Faction::SenatorLetterReceived] == 1 && story[Faction::SenatorMet] == 1;
 }
 
+bool AtStoryStep(int step) {
+    return StoryUnderWay() && StoryRecord()[Faction::StoryStep] == step;
+}
+
+std::string Quoted(const std::string& text) {
+    return kQuote + text + kQuote;
+}
+
 bool MaleCaptain() {
     return Captain()[Player::Gender] != 2;
 }
 
+std::string SenatorPictureOf(int faction) {
+    return StoryPicture(faction, "gov");
+}
 std::string SenatorPicture() {
-    return StoryPicture("gov");
+    return SenatorPictureOf(CaptainFaction());
 }
 std::string DaughterPicture() {
     return StoryPicture("girl2");

@@ -36,8 +36,16 @@ const Senator& SenatorOf(int faction);
 GameRecord& StoryRecord();
 // Letter received and senator met: the story is under way.
 bool StoryUnderWay();
+// The story is under way and at this step.
+bool AtStoryStep(int step);
 bool MaleCaptain();
 
+// Speech in the story's texts.
+inline constexpr char kQuote[] = "\"";
+std::string Quoted(const std::string& text);
+
+// The senator of a faction 1..4 in his office.
+std::string SenatorPictureOf(int faction);
 // The pictures of the captain's faction.
 std::string SenatorPicture();
 std::string DaughterPicture();

@@ -47,7 +47,8 @@ const TutorialStepRow* TutorialRow(int step);
 // The component a step points at on its screen, or nullptr when it is not there.
 ui::Component* TutorialTarget(int step);
 // Moves the screen's hand beside a component, on the side its picture points from; beside a
-// list's row when one is given.
+// list's row when one is given. Along that side it takes the spot nearest the middle that leaves
+// the other components' captions and the step's panel uncovered.
 void PointTutorialHand(ui::Form& screen, const ui::Component& target, int row = -1);
 
 // Hides every tutorial panel, sets step 1 and shows it on the main menu; restarts a running one.

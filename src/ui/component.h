@@ -445,4 +445,8 @@ class MediaPlayer : public Component {
     int handle_ = -1;  // the sound layer's handle of the loaded file
 };
 
+// Where a component's caption text stands on the screen, laid out as the painter draws it; an
+// empty rectangle when it shows none or no font can be found (ui/fonts.cpp).
+Rect CaptionRect(const Component& c);
+
 }  // namespace ui

@@ -5,6 +5,7 @@
 
 #include <fontconfig/fontconfig.h>
 
+#include <algorithm>
 #include <map>
 #include <string>
 #include <tuple>
@@ -39,6 +40,44 @@ bool IsMono(const Font& font) {
     const std::string& n = font.name;
     return n.find("Courier") != std::string::npos || n.find("Mono") != std::string::npos ||
            n.find("Fixedsys") != std::string::npos || n.find("Terminal") != std::string::npos;
+}
+
+std::vector<std::string> SplitLines(const std::string& text) {
+    std::vector<std::string> out;
+    std::string cur;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r') continue;
+        if (text[i] == '\n') {
+            out.push_back(cur);
+            cur.clear();
+        } else {
+            cur += text[i];
+        }
+    }
+    out.push_back(cur);
+    return out;
+}
+
+// The lines of a text in a box as DrawText places them: aligned, and centred top to bottom if
+// asked. The union of their boxes.
+Rect TextRect(const std::string& text, const Font& font, const Rect& box, Align align, bool wrap,
+              bool vcenter) {
+    TTF_Font* f = OpenFont(font);
+    if (!f || text.empty()) return {};
+    const std::vector<std::string> lines = TextLines(f, text, box.w, wrap);
+    const int lineHeight = TTF_FontLineSkip(f);
+    const int height = lineHeight * static_cast<int>(lines.size());
+    int width = 0;
+    for (const auto& line : lines) {
+        int w = 0, h = 0;
+        TTF_SizeUTF8(f, line.c_str(), &w, &h);
+        width = std::max(width, w);
+    }
+    if (width == 0) return {};
+    int x = box.x;
+    if (align == Align::Center) x += (box.w - width) / 2;
+    if (align == Align::Right) x += box.w - width;
+    return {x, vcenter ? box.y + (box.h - height) / 2 : box.y, width, height};
 }
 
 }  // namespace
@@ -83,6 +122,43 @@ std::vector<std::string> WrapText(TTF_Font* font, const std::string& para, int w
     }
     out.push_back(line);
     return out;
+}
+
+std::vector<std::string> TextLines(TTF_Font* font, const std::string& text, int width, bool wrap) {
+    std::vector<std::string> lines;
+    for (const auto& para : SplitLines(text)) {
+        if (wrap) {
+            for (auto& l : WrapText(font, para, width)) lines.push_back(std::move(l));
+        } else {
+            lines.push_back(para);
+        }
+    }
+    return lines;
+}
+
+Rect CaptionRect(const Component& c) {
+    const Rect b = c.ScreenRect();
+    switch (c.kind()) {
+        case Kind::Label: {
+            const auto& l = static_cast<const Label&>(c);
+            return TextRect(c.caption, c.font, b, l.alignment, l.wordWrap, l.centerVertically);
+        }
+        case Kind::SpeedButton:
+        case Kind::Button:
+            return TextRect(static_cast<const SpeedButton&>(c).DisplayCaption(), c.font,
+                            {b.x + 4, b.y, b.w - 8, b.h}, Align::Center, true, true);
+        case Kind::Panel:
+            return TextRect(c.caption, c.font, b, Align::Center, true, true);
+        case Kind::GroupBox:
+            return TextRect(c.caption, c.font, {b.x + 11, b.y, b.w - 11, b.h}, Align::Left, false,
+                            false);
+        case Kind::CheckBox:
+        case Kind::RadioButton:
+            return TextRect(c.caption, c.font, {b.x + 19, b.y, b.w - 19, b.h}, Align::Left, true,
+                            true);
+        default:
+            return {};
+    }
 }
 
 bool FontAvailable() {

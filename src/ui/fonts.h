@@ -16,5 +16,7 @@ TTF_Font* OpenFont(const Font& font);
 
 // Breaks a paragraph into lines that fit `width` pixels, at spaces where it can.
 std::vector<std::string> WrapText(TTF_Font* font, const std::string& para, int width);
+// The lines a text is drawn in: its own line breaks, each paragraph wrapped to `width` if asked.
+std::vector<std::string> TextLines(TTF_Font* font, const std::string& text, int width, bool wrap);
 
 }  // namespace ui

@@ -47,22 +47,6 @@ Color Darker(Color c, int amount) {
     return Color{d(c.r), d(c.g), d(c.b)};
 }
 
-std::vector<std::string> SplitLines(const std::string& text) {
-    std::vector<std::string> out;
-    std::string cur;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r') continue;
-        if (text[i] == '\n') {
-            out.push_back(cur);
-            cur.clear();
-        } else {
-            cur += text[i];
-        }
-    }
-    out.push_back(cur);
-    return out;
-}
-
 // `length` scaled by where `pos` lies between `min` and `max`, in 64 bits: a range of the whole
 // int span overflows 32.
 int Share(int length, int pos, int min, int max) {
@@ -178,14 +162,7 @@ void Painter::DrawText(const std::string& text, const Font& font, const SDL_Rect
                        bool wrap, bool vcenter, Color color) {
     TTF_Font* f = OpenFont(font);
     if (!f || text.empty()) return;
-    std::vector<std::string> lines;
-    for (const auto& para : SplitLines(text)) {
-        if (wrap) {
-            for (auto& l : WrapText(f, para, box.w)) lines.push_back(std::move(l));
-        } else {
-            lines.push_back(para);
-        }
-    }
+    const std::vector<std::string> lines = TextLines(f, text, box.w, wrap);
     const int lineHeight = TTF_FontLineSkip(f);
     int y = box.y;
     if (vcenter) y += (box.h - lineHeight * static_cast<int>(lines.size())) / 2;
