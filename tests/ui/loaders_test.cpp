@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "shell/background.h"
 #include "shell/options.h"
@@ -119,12 +120,19 @@ TEST(Loaders, TextFilesEndLinesOnCrLfAndLoneCrAndAreReadUpTo64Kilobytes) {
 
 class StartUp : public corvanth::test::GameTest {};
 
-TEST_F(StartUp, AFifoForTheSettingsFileNeitherHangsNorStaysAndBrokenLayoutsAreNamed) {
+TEST_F(StartUp, AFifoForTheSettingsFileNeitherHangsNorIsReplacedAndBrokenLayoutsAreNamed) {
     fs::remove(corvanth::kSettingsFile);
     ASSERT_EQ(mkfifo(corvanth::kSettingsFile, 0644), 0);
+    ClearFileProblems();
     EXPECT_FALSE(corvanth::ReadGameSettings());  // at once: a FIFO is no settings file
+    // The player's own pipe is left where it is, and said to be in the way.
+    EXPECT_FALSE(corvanth::WriteGameSettings({4, 1, 0}));
+    EXPECT_TRUE(fs::is_fifo(corvanth::kSettingsFile));
+    EXPECT_EQ(FileProblems(),
+              std::vector<std::string>{
+                  "GameSettings.sav is not a regular file; the game leaves it alone"});
+    fs::remove(corvanth::kSettingsFile);
     EXPECT_TRUE(corvanth::WriteGameSettings({4, 1, 0}));
-    EXPECT_TRUE(fs::is_regular_file(corvanth::kSettingsFile));
     EXPECT_EQ(corvanth::ReadGameSettings(), (corvanth::GameSettings{4, 1, 0}));
     fs::remove(corvanth::kSettingsFile);
 
