@@ -128,6 +128,14 @@ struct Decoder {
     }
 };
 
+// Every saved number within reach of the limit; the reserved value is nobody's and passes as it
+// is.
+struct Limiter {
+    int32_t limit;
+    void Int(int32_t& value) { value = std::clamp(value, -limit, limit); }
+    void Text(const ShortText&) {}
+};
+
 bool In(int32_t value, int32_t low, int32_t high) {
     return value >= low && value <= high;
 }
@@ -264,7 +272,15 @@ bool ReplaceGameFrom(std::string_view ints, std::string_view texts) {
     if (!DecodeSave(ints, texts, *stage)) return false;
     Decoder d{ints.data(), texts.data()};
     WalkSave(G(), d);
+    BringIntoRulesRanges(G());
     return true;
+}
+
+void LimitSavedNumbers(GameState& g, int32_t limit) {
+    const int32_t reserved = g.ReservedSaveValue;
+    Limiter limiter{limit};
+    WalkSave(g, limiter);
+    g.ReservedSaveValue = reserved;
 }
 
 bool ReadSavedGame(int slot) {
