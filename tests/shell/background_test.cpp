@@ -3,8 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <string>
+#include <vector>
 
+#include "shell/SaveLoad.h"
 #include "shell/options.h"
 #include "shell/start.h"
 #include "shell_fixture.h"
@@ -159,6 +163,42 @@ TEST_F(StartUp, AProtectedModeChosenOnTheOptionsScreenTakesEffectAtTheNextStart)
     Fbackground->ShowModal();
     EXPECT_EQ(player().TimesSeen("TForm59"), 0);
     EXPECT_EQ(test::CountSound("play:Intro.mp3"), 0);
+}
+
+// What killed runs left: the writers' temporary files go, a save with its commit mark is finished,
+// one without it is taken back; files of other names stay.
+TEST_F(StartUp, TheStartClearsWhatKilledRunsLeftAndFinishesACommittedSave) {
+    namespace fs = std::filesystem;
+    auto put = [](const std::string& name, const std::string& bytes) {
+        std::ofstream(name, std::ios::binary) << bytes;
+    };
+    const std::vector<std::string> leftovers = {
+        "GameSettings.sav.tmp-a1B2c3", "savegamedata.STR.tmp-Zz9Yy8", "Highscores.int.tmp-000000",
+        "Highscores.str.new", "Savegame05.int.new.tmp-q1w2e3"};
+    const std::vector<std::string> others = {"GameSettings.sav.tmp-longer1", "MyNotes.tmp-abcdef",
+                                             "Savegame05.int.old"};
+    for (const auto& name : leftovers) put(name, "half");
+    for (const auto& name : others) put(name, "mine");
+    // Slot 3 was killed before its commit, slot 4 after it: the old pair and the new pair.
+    for (const char* name : {"Savegame03.int", "Savegame03.str", "Savegame04.int"})
+        put(name, "old");
+    for (const char* name : {"Savegame03.int.new", "Savegame04.int.new", "Savegame04.str.new"})
+        put(name, "new");
+    put(SlotMarkName(4), "");
+    player().Click("TForm1", "SpeedButton7");
+    Fbackground->ShowModal();
+    for (const auto& name : leftovers) EXPECT_FALSE(fs::exists(name)) << name;
+    for (const auto& name : others) EXPECT_TRUE(fs::exists(name)) << name;
+    auto bytes = [](const std::string& name) {
+        std::ifstream in(name, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    EXPECT_EQ(bytes("Savegame03.int") + bytes("Savegame03.str"), "oldold");
+    EXPECT_EQ(bytes("Savegame04.int") + bytes("Savegame04.str"), "newnew");
+    for (const char* name :
+         {"Savegame03.int.new", "Savegame04.int.new", "Savegame04.str.new", "Savegame04.commit"})
+        EXPECT_FALSE(fs::exists(name)) << name;
+    for (const auto& name : others) fs::remove(name);
 }
 
 TEST_F(StartUp, AnUnwritableSettingsFileIsToldAndTheGameStillRuns) {
