@@ -47,9 +47,9 @@ bool ReplaceGameFrom(std::string_view ints, std::string_view texts);
 // Brings the saved tables of a loaded game into the ranges the rules keep them in, so that no
 // sum the rules make of them runs over: money, fame, reputation, loans and bonds within the
 // money cap, money, cargo and crew never below nothing, every other number within
-// kLoadedNumberLimit.
+// kLoadedNumberLimit, and the free room in the hold as its cargo leaves it.
 inline constexpr int32_t kLoadedNumberLimit = 100000000;
-void BringIntoRulesRanges(GameState& g);
+void BringIntoRulesRanges();
 // Every saved number of the tables within -limit..limit.
 void LimitSavedNumbers(GameState& g, int32_t limit);
 // LoadGame without a word to the player: true when the tables were replaced.

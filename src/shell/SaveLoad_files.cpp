@@ -272,7 +272,7 @@ bool ReplaceGameFrom(std::string_view ints, std::string_view texts) {
     if (!DecodeSave(ints, texts, *stage)) return false;
     Decoder d{ints.data(), texts.data()};
     WalkSave(G(), d);
-    BringIntoRulesRanges(G());
+    BringIntoRulesRanges();
     return true;
 }
 

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "shell/SaveLoad.h"
+#include "state/shipstats.h"
 #include "state/tables.h"
 
 namespace corvanth {
@@ -30,7 +31,8 @@ void NotBelowNothing(int32_t& value) {
 
 }  // namespace
 
-void BringIntoRulesRanges(GameState& g) {
+void BringIntoRulesRanges() {
+    GameState& g = G();
     // The money-like fields keep what the money cap allows; every other number is limited far
     // below it, so sums of a few stay within 32 bits.
     std::vector<int32_t*> moneyLike;
@@ -70,6 +72,8 @@ void BringIntoRulesRanges(GameState& g) {
             for (int k = CrewKind::First; k <= CrewKind::Last + 1; ++k)
                 NotBelowNothing(g.Planets[s][l][Planet::HireableCrewBase + k]);
     NotBelowNothing(g.TurnNumber);
+    // The free room follows from the hold and what is in it, whatever the file said.
+    RecountCargoRoom(1, 1);
 }
 
 }  // namespace corvanth

@@ -99,6 +99,18 @@ void RecalcStrength(int fleet, int ship, int battleRound) {
 
 }  // namespace
 
+void RecountCargoRoom(int fleet, int ship) {
+    if (!ValidShip(fleet, ship)) return;
+    GameState& g = G();
+    // The hold subtracted is always the player's, whatever fleet is passed.
+    const int64_t cargo = SumOfKind(fleet, ship, EquipmentKind::CargoBay);
+    g.Fleets[fleet][Fleet::CargoCapacity] = SaturateInt32(cargo);
+    g.Ships[fleet][ship][Ship::CargoCapacity] = SaturateInt32(cargo);
+    int64_t held = 0;
+    for (int good = Good::First; good <= Good::Last; ++good) held += g.Cargo[good];
+    g.Fleets[fleet][Fleet::FreeCargo] = SaturateInt32(cargo - held - MissionLoad(kLoadGoods));
+}
+
 void RecalcShipStats(int fleet, int ship, int skipArmour, int battleRound) {
     if (!ValidShip(fleet, ship)) return;
     GameState& g = G();
@@ -108,13 +120,7 @@ void RecalcShipStats(int fleet, int ship, int skipArmour, int battleRound) {
     rec[Ship::Speed] = DerivedSpeed(fleet, ship);
     rec[Ship::SpeedClass] = rec[Ship::Speed];
 
-    // The hold subtracted is always the player's, whatever fleet is passed.
-    const int64_t cargo = SumOfKind(fleet, ship, EquipmentKind::CargoBay);
-    fl[Fleet::CargoCapacity] = SaturateInt32(cargo);
-    rec[Ship::CargoCapacity] = SaturateInt32(cargo);
-    int64_t held = 0;
-    for (int good = Good::First; good <= Good::Last; ++good) held += g.Cargo[good];
-    fl[Fleet::FreeCargo] = SaturateInt32(cargo - held - MissionLoad(kLoadGoods));
+    RecountCargoRoom(fleet, ship);
 
     const int64_t places =
         SumOfKind(fleet, ship, EquipmentKind::PassengerCabin) - MissionLoad(kLoadPassengers);

@@ -8,6 +8,9 @@ namespace corvanth {
 // non-zero leaves the strength alone; battleRound 1 is the partial restore at the start of a
 // battle.
 void RecalcShipStats(int fleet, int ship, int skipArmour, int battleRound);
+// The part of it for the hold alone: the cargo capacity from the ship's cargo bays, and the
+// fleet's free room, that capacity less the cargo aboard and a transport mission's goods.
+void RecountCargoRoom(int fleet, int ship);
 
 // Crew abilities, rated 1 "Normal" .. 3 "Very good".
 inline constexpr int kAbilityNavigation = 1;
