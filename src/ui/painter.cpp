@@ -472,19 +472,20 @@ void Painter::DrawForm(const Form& form, int ox, int oy) {
     Fill(whole, form.color);
     for (const Component* c : form.Roots()) DrawComponent(*c, ox, oy, whole);
     // An open drop-down list lies over everything else on its screen.
-    for (const auto& c : form.Components()) {
-        if (c->kind() != Kind::ComboBox || !c->Showing()) continue;
-        const auto& cb = static_cast<const ComboBox&>(*c);
-        if (!cb.dropped) continue;
-        Rect d = cb.DropRect();
+    if (const ComboBox* cb = Application::OpenList(form)) {
+        Rect d = cb->DropRect();
         SDL_Rect box{ox + d.x, oy + d.y, d.w, d.h};
-        Fill(box, cb.color);
+        Fill(box, cb->color);
         Frame(box, kButtonEdge);
-        const int ih = cb.font.size * 4 / 3 + 4;
-        for (size_t i = 0; i < cb.items.size() && i < 8; ++i)
-            DrawText(cb.items[i], cb.font,
-                     SDL_Rect{box.x + 4, box.y + 2 + static_cast<int>(i) * ih, box.w - 8, ih},
-                     Align::Left, false, true, cb.font.color);
+        const int ih = cb->RowHeight();
+        for (int i = cb->listTop; i < cb->listTop + cb->ListRows(); ++i) {
+            SDL_Rect row{box.x + 2, box.y + 2 + (i - cb->listTop) * ih, box.w - 4, ih};
+            const bool hot = i == cb->listHot;
+            if (hot) Fill(row, colors::Navy);
+            DrawText(cb->items[static_cast<size_t>(i)], cb->font,
+                     SDL_Rect{row.x + 2, row.y, row.w - 4, ih}, Align::Left, false, true,
+                     hot ? colors::White : cb->font.color);
+        }
     }
     SDL_RenderSetClipRect(r_, nullptr);
 }
