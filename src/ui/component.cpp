@@ -506,22 +506,20 @@ void ScrollBar::PlayerSetPosition(int position) {
     if (Position() != before && OnChange) OnChange();
 }
 
-void ScrollBar::Click(int x, int y, int) {
-    int along = vertical ? y : x;
+int ScrollBar::PositionAt(int along) const {
     int length = vertical ? height : width;
     int arrow = std::min(16, length / 4);
-    if (along < arrow) {
-        PlayerSetPosition(Position() - smallChange);
-    } else if (along >= length - arrow) {
-        PlayerSetPosition(Position() + smallChange);
-    } else {
-        // A click on the track puts the thumb there.
-        int track = std::max(1, length - 2 * arrow);
-        int span = Max() - Min();
-        PlayerSetPosition(
-            Min() +
-            static_cast<int>((static_cast<int64_t>(along - arrow) * span + track / 2) / track));
-    }
+    if (along < arrow) return Position() - smallChange;
+    if (along >= length - arrow) return Position() + smallChange;
+    // A click on the track puts the thumb there.
+    int track = std::max(1, length - 2 * arrow);
+    int span = Max() - Min();
+    return Min() +
+           static_cast<int>((static_cast<int64_t>(along - arrow) * span + track / 2) / track);
+}
+
+void ScrollBar::Click(int x, int y, int) {
+    PlayerSetPosition(PositionAt(vertical ? y : x));
 }
 
 void ScrollBar::Wheel(int steps) {

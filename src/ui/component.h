@@ -416,6 +416,8 @@ class ScrollBar : public RangeBar {
     void PlayerSetPosition(int position);
     int smallChange = 1, largeChange = 1;
     std::function<void()> OnChange;
+    // Where a click `along` the bar puts it: a step at either arrow, else the track's point.
+    int PositionAt(int along) const;
     void Click(int x, int y, int clicks) override;
     void Wheel(int steps) override;
 };

@@ -239,14 +239,13 @@ TEST_F(Tutorial, ANewPlayerWalksAllThirtySevenSteps) {
     CheckStep(16, true).Click("TForm17", "SpeedButton2");
     CheckStep(17).Click("TForm3", "SpeedButton5");
     CheckStep(18).SelectRow("TForm18", "ListBox1", 1);
-    CheckStep(19, true).Do("TForm18", [](ui::Form&) {
+    CheckStep(19, true).Do("TForm18", [](ui::Form& f) {
         const auto& rows = Form18->ListBox2->items;
         const auto brute = std::find_if(rows.begin(), rows.end(), [](const std::string& r) {
             return r.find("Brute Missile") != std::string::npos;
         });
         ASSERT_NE(brute, rows.end());
-        Form18->ListBox2->SetItemIndex(static_cast<int>(brute - rows.begin()));
-        Form18->ListBox2Click();
+        ui::ClickRow(f, *Form18->ListBox2, static_cast<int>(brute - rows.begin()));
         // The hand moves on to "Buy".
         EXPECT_TRUE(Touches(*Form18->TutorialHand, *Form18->SpeedButton3));
         EXPECT_FALSE(
@@ -304,8 +303,7 @@ TEST_F(Tutorial, ANewPlayerWalksAllThirtySevenSteps) {
     CheckStep(30, true).Click("TForm14", "SpeedButton6");
     // Fire and ECM, each with the entry the lesson asks for, the hand following the choice.
     auto choose = [this](int entry) {
-        player().Do("TForm14", [entry](ui::Form&) {
-            Form14->ComboBox1->PlayerSelect(entry - 1);
+        player().SelectRow("TForm14", "ComboBox1", entry - 1).Do("TForm14", [](ui::Form&) {
             EXPECT_TRUE(Touches(*Form14->TutorialHand, *Form14->SpeedButton4));
         });
         return player().Click("TForm14", "SpeedButton4");
