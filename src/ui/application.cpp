@@ -223,6 +223,7 @@ uint64_t Application::Appearance() const {
             switch (c.kind()) {
                 case Kind::Image:
                     h.Text(static_cast<const Image&>(c).picture);
+                    h.Int(static_cast<const Image&>(c).transparent);
                     break;
                 case Kind::Shape: {
                     const auto& s = static_cast<const Shape&>(c);

@@ -142,6 +142,8 @@ class Image : public Component {
     std::string picture;  // JPEG file name in the working directory; empty shows nothing
     bool stretch = false;
     bool center = false;
+    // The colour of the picture's bottom-left pixel is left out: what lies below shows there.
+    bool transparent = false;
     void LoadPicture(const std::string& name) { picture = name; }
     std::string ShownText() const override { return {}; }
 };

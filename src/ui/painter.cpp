@@ -179,20 +179,27 @@ void Painter::DrawText(const std::string& text, const Font& font, const SDL_Rect
     }
 }
 
-void Painter::DrawPicture(const std::string& name, const SDL_Rect& box, bool stretch, bool center) {
-    auto it = pictures_.find(name);
+void Painter::DrawPicture(const std::string& name, const SDL_Rect& box, bool stretch, bool center,
+                          bool keyed) {
+    // A transparent picture is a texture of its own, with its background colour left out.
+    auto it = pictures_.find(keyed ? name + "\n" : name);
     if (it == pictures_.end()) {
         SDL_Texture* tex = nullptr;
         if (auto pic = LoadPicture(name)) {
-            SDL_Surface* s = SDL_CreateRGBSurfaceWithFormatFrom(
-                const_cast<uint8_t*>(pic->rgb.data()), pic->width, pic->height, 24, pic->width * 3,
-                SDL_PIXELFORMAT_RGB24);
+            std::vector<uint8_t> rgba = keyed ? KeyedRgba(*pic) : std::vector<uint8_t>();
+            SDL_Surface* s =
+                keyed ? SDL_CreateRGBSurfaceWithFormatFrom(rgba.data(), pic->width, pic->height, 32,
+                                                           pic->width * 4, SDL_PIXELFORMAT_RGBA32)
+                      : SDL_CreateRGBSurfaceWithFormatFrom(const_cast<uint8_t*>(pic->rgb.data()),
+                                                           pic->width, pic->height, 24,
+                                                           pic->width * 3, SDL_PIXELFORMAT_RGB24);
             if (s) {
                 tex = SDL_CreateTextureFromSurface(r_, s);
+                if (tex && keyed) SDL_SetTextureBlendMode(tex, SDL_BLENDMODE_BLEND);
                 SDL_FreeSurface(s);
             }
         }
-        it = pictures_.emplace(name, tex).first;
+        it = pictures_.emplace(keyed ? name + "\n" : name, tex).first;
     }
     if (!it->second) {
         // A missing picture: an unobtrusive dark frame where it would be.
@@ -281,7 +288,7 @@ void Painter::DrawComponent(const Component& c, int ox, int oy, const SDL_Rect& 
         }
         case Kind::Image: {
             const auto& i = static_cast<const Image&>(c);
-            if (!i.picture.empty()) DrawPicture(i.picture, box, i.stretch, i.center);
+            if (!i.picture.empty()) DrawPicture(i.picture, box, i.stretch, i.center, i.transparent);
             break;
         }
         case Kind::SpeedButton:

@@ -69,25 +69,162 @@ void ExpectNoTutorialShowing() {
     }
 }
 
-// A step's panel where the table puts it, inside its screen, leaving free what the step asks
-// for and the hand, which points at it with the table's picture.
-void ExpectStepPlaced(int step) {
+// The phrases a step's text puts between double quotes: what it names for the player to find.
+std::vector<std::string> QuotedIn(const char* textFile) {
+    std::vector<std::string> out;
+    if (!textFile) return out;
+    for (const std::string& line : FileLines(textFile))
+        for (size_t open = line.find('"'); open != std::string::npos;) {
+            const size_t close = line.find('"', open + 1);
+            if (close == std::string::npos) break;
+            out.push_back(line.substr(open + 1, close - open - 1));
+            open = line.find('"', close + 1);
+        }
+    return out;
+}
+
+// Part of the tutorial's own overlay: its panels, hand and the rings of step 4.
+bool TutorialPart(const ui::Component& c) {
+    for (const ui::Component* p = &c; p; p = p->Parent())
+        if (p->Name().rfind("Tutorial", 0) == 0) return true;
+    return false;
+}
+
+struct InSight {
+    std::string what;
+    ui::Rect rect;
+    bool fromPanel = false;  // what the step explains: the hand points into it
+};
+
+// What a step's panel and hand leave in sight: every caption the screen shows, the component
+// the hand points at, each component whose text holds a phrase the step's text names, and what
+// the step explains.
+std::vector<InSight> MustStayInSight(const ui::Form& f, int step,
+                                     const std::vector<std::string>& explained) {
+    const TutorialStepRow& row = *TutorialRow(step);
+    std::vector<InSight> out;
+    for (const auto& c : f.Components()) {
+        if (!c->Showing() || TutorialPart(*c)) continue;
+        const ui::Rect caption = ui::CaptionRect(*c);
+        if (caption.w > 0) out.push_back({c->Name() + " \"" + c->ShownText() + "\"", caption});
+    }
+    if (const ui::Component* target = TutorialTarget(step)) {
+        ui::Rect r = target->ScreenRect();
+        // In a list, the row to pick.
+        if (const auto* list = dynamic_cast<const ui::ListBox*>(target); list && row.targetRow >= 0)
+            r = {r.x, r.y + 2 + (row.targetRow - list->topIndex) * list->ItemHeight(), r.w,
+                 list->ItemHeight()};
+        if (!TutorialPart(*target)) out.push_back({"the target " + target->Name(), r});
+    }
+    for (const std::string& phrase : QuotedIn(row.textFile)) {
+        const ui::Component* named = nullptr;
+        for (const auto& c : f.Components())
+            if (c->Showing() && c->ShownText().find(phrase) != std::string::npos) named = c.get();
+        EXPECT_TRUE(named) << "step " << step << " names \"" << phrase << "\", not on "
+                           << row.screen;
+        // The panel's own "End tutorial" lies on it, in sight.
+        if (named && !TutorialPart(*named))
+            out.push_back({"\"" + phrase + "\" in " + named->Name(), named->ScreenRect()});
+    }
+    for (const std::string& name : explained) {
+        const ui::Component* c = f.Find(name);
+        EXPECT_TRUE(c && c->Showing()) << "step " << step << " explains " << name;
+        if (c) out.push_back({"what the step explains, " + name, c->ScreenRect(), true});
+    }
+    return out;
+}
+
+// A step's panel where the table puts it, inside its screen; its headline whole on one line;
+// the hand beside what the step asks for, with the table's picture. Neither the panel nor the
+// hand covers a caption of the screen, what the step names or what it explains.
+void ExpectStepPlaced(int step, const std::vector<std::string>& explained = {}) {
     const TutorialStepRow& row = *TutorialRow(step);
     const ui::Form& f = *ui::App().FindForm(row.screen);
     const ui::Component* target = TutorialTarget(step);
-    const ui::Component& hand = *f.Find("TutorialHand");
     ASSERT_TRUE(target && target->Showing()) << step;
-    EXPECT_TRUE(Touches(hand, *target)) << step;
-    EXPECT_EQ(dynamic_cast<const ui::Image*>(f.Find("TutorialHandPicture"))->picture, row.hand);
-    if (!row.panel) return;
-    const ui::Component& panel = *f.Find(row.panel);
-    const ui::Rect p = panel.ScreenRect();
-    EXPECT_TRUE(panel.visible) << step;
-    EXPECT_EQ(panel.left, row.panelAt ? row.panelAt->left : panel.left) << step;
-    EXPECT_EQ(panel.top, row.panelAt ? row.panelAt->top : panel.top) << step;
-    EXPECT_TRUE(p.x >= 0 && p.y >= 0 && p.x + p.w <= f.width && p.y + p.h <= f.height) << step;
-    EXPECT_FALSE(Overlap(p, target->ScreenRect())) << step;
-    EXPECT_FALSE(Overlap(p, hand.ScreenRect())) << step;
+    std::vector<std::pair<std::string, const ui::Component*>> cover;
+    if (row.hand) {
+        const ui::Component& hand = *f.Find("TutorialHand");
+        EXPECT_TRUE(Touches(hand, *target)) << step;
+        EXPECT_EQ(dynamic_cast<const ui::Image*>(f.Find("TutorialHandPicture"))->picture, row.hand);
+        cover.emplace_back("the hand", &hand);
+    }
+    if (row.panel) {
+        const ui::Component& panel = *f.Find(row.panel);
+        const ui::Rect p = panel.ScreenRect();
+        EXPECT_TRUE(panel.visible) << step;
+        EXPECT_EQ(panel.left, row.panelAt ? row.panelAt->left : panel.left) << step;
+        EXPECT_EQ(panel.top, row.panelAt ? row.panelAt->top : panel.top) << step;
+        EXPECT_TRUE(p.x >= 0 && p.y >= 0 && p.x + p.w <= f.width && p.y + p.h <= f.height) << step;
+        cover.emplace_back("the panel", &panel);
+        // Every label of the panel shows its text whole.
+        for (const auto& c : f.Components()) {
+            if (c->kind() != ui::Kind::Label || !c->Showing()) continue;
+            const ui::Component* p2 = c->Parent();
+            while (p2 && p2 != &panel) p2 = p2->Parent();
+            if (!p2) continue;
+            const ui::Rect text = ui::CaptionRect(*c), box = c->ScreenRect();
+            EXPECT_TRUE(text.x >= box.x && text.y >= box.y && text.x + text.w <= box.x + box.w &&
+                        text.y + text.h <= box.y + box.h)
+                << "step " << step << ": " << c->Name() << " \"" << c->caption
+                << "\" is cut: " << text.w << " x " << text.h << " pixels in " << box.w << " x "
+                << box.h;
+        }
+    }
+    std::vector<InSight> keep = MustStayInSight(f, step, explained);
+    if (row.panel && row.hand) keep.push_back({"the panel", f.Find(row.panel)->ScreenRect()});
+    for (const InSight& k : keep)
+        for (const auto& [what, part] : cover)
+            if (what != k.what && (what == "the panel" || !k.fromPanel)) {
+                EXPECT_FALSE(Overlap(part->ScreenRect(), k.rect))
+                    << "step " << step << ": " << what << " covers " << k.what;
+            }
+    // Nothing of the tutorial stays on a screen the step is not on, not even a strip of a panel
+    // around a smaller screen above it.
+    for (const char* cls : kScreens) {
+        if (cls == std::string(row.screen)) continue;
+        const ui::Form& other = *ui::App().FindForm(cls);
+        for (const char* part :
+             {"TutorialPanel", "TutorialPanel2", "TutorialPanel3", "TutorialHand"})
+            EXPECT_FALSE(other.Find(part) && other.Find(part)->visible)
+                << "step " << step << ": " << cls << "." << part;
+    }
+}
+
+// The step's screen drawn with its hand shown, alone and as the player sees it over the screens
+// below. The hand shows as a hand: the corners of its square show what lies under it, and the
+// glove covers part of the square, not all of it.
+void ExpectDrawn(ui::Form& f, int step, bool withHand) {
+    ui::Component& hand = *f.Find("TutorialHand");
+    const bool was = hand.visible;
+    ui::SoftwareCanvas drawn(f.width, f.height), under(f.width, f.height);
+    hand.visible = withHand;
+    drawn.DrawForm(f);
+    char name[40];
+    const std::string dir = std::string(CORVANTH_SCREENS_DIR) + "/tutorial/";
+    std::filesystem::create_directories(dir);
+    std::snprintf(name, sizeof name, "step%02d-%s.png", step, f.ClassName().c_str());
+    EXPECT_TRUE(drawn.SavePng(dir + name));
+    if (ui::App().ModalStack().size() > 1) {
+        ui::SoftwareCanvas stack(ui::kCanvasWidth, ui::kCanvasHeight);
+        stack.DrawStack();
+        std::snprintf(name, sizeof name, "step%02d-stack.png", step);
+        EXPECT_TRUE(stack.SavePng(dir + name));
+    }
+    hand.visible = false;
+    under.DrawForm(f);
+    hand.visible = was;
+    if (!withHand) return;
+    const ui::Rect h = hand.ScreenRect();
+    for (const auto& [x, y] :
+         {std::pair{h.x + 2, h.y + 2}, std::pair{h.x + h.w - 3, h.y + 2},
+          std::pair{h.x + 2, h.y + h.h - 3}, std::pair{h.x + h.w - 3, h.y + h.h - 3}})
+        EXPECT_EQ(drawn.PixelAt(x, y), under.PixelAt(x, y)) << "step " << step << " at " << x;
+    int glove = 0;
+    for (int y = h.y; y < h.y + h.h; ++y)
+        for (int x = h.x; x < h.x + h.w; ++x) glove += drawn.PixelAt(x, y) != under.PixelAt(x, y);
+    EXPECT_GT(glove, h.w * h.h / 8) << "step " << step;
+    EXPECT_LT(glove, h.w * h.h * 3 / 4) << "step " << step;
 }
 
 class Tutorial : public test::ShellTest {
@@ -101,38 +238,34 @@ class Tutorial : public test::ShellTest {
         ShellTest::TearDown();
     }
     // The step in front of the player: its headline and text, its panel placed, only its
-    // screen's timer running and the hand turning every 500 ms; with `picture` the screen is
-    // drawn with its step, the hand shown.
-    ui::ScriptedPlayer& CheckStep(int step, bool picture = false) {
+    // screen's timer running and the hand turning every 500 ms; the screen drawn with its step,
+    // the hand shown. `explained`: what the step speaks of, for the panel to leave in sight.
+    ui::ScriptedPlayer& CheckStep(int step, std::vector<std::string> explained = {}) {
         const TutorialStepRow& row = *TutorialRow(step);
         const bool fixed = row.hand == nullptr;  // steps 4 and 5: the travel screen's own panels
-        player().Do(row.screen, [step, &row, fixed, picture](ui::Form& f) {
+        player().Do(row.screen, [step, &row, fixed, explained](ui::Form& f) {
             EXPECT_EQ(TutorialStep, step);
             for (const char* cls : kScreens)
                 EXPECT_EQ(TimerOn(cls), !fixed && cls == std::string(row.screen)) << step << cls;
+            ExpectStepPlaced(step, explained);
             if (fixed) {
                 EXPECT_TRUE(f.Find(row.panel)->visible);
                 EXPECT_FALSE(f.Find("TutorialPanel")->visible);
-                return;
+            } else {
+                const ui::Component* label = f.Find("TutorialHeadline");
+                if (!label) label = f.Find("TutorialHeadLine");
+                if (row.headline) {
+                    EXPECT_EQ(label->caption, row.headline);
+                }
+                if (row.textFile) {
+                    const auto& memo = dynamic_cast<const ui::Memo&>(*f.Find("TutorialMemo"));
+                    EXPECT_EQ(memo.lines, FileLines(row.textFile));
+                    // The whole text in sight, no scrolling needed.
+                    EXPECT_EQ(memo.MaxTopLine(), 0)
+                        << "step " << step << ": " << memo.WrappedLines().size() << " lines";
+                }
             }
-            ExpectStepPlaced(step);
-            const ui::Component* label = f.Find("TutorialHeadline");
-            if (!label) label = f.Find("TutorialHeadLine");
-            if (row.headline) {
-                EXPECT_EQ(label->caption, row.headline);
-            }
-            if (row.textFile) {
-                EXPECT_EQ(dynamic_cast<const ui::Memo*>(f.Find("TutorialMemo"))->lines,
-                          FileLines(row.textFile));
-            }
-            if (!picture) return;
-            ui::Component* hand = f.Find("TutorialHand");
-            const bool was = hand->visible;
-            hand->visible = true;
-            const std::string dir = std::string(CORVANTH_SCREENS_DIR) + "/tutorial/";
-            std::filesystem::create_directories(dir);
-            EXPECT_TRUE(ui::RenderFormToPng(f, dir + f.ClassName() + ".png"));
-            hand->visible = was;
+            ExpectDrawn(f, step, !fixed);
         });
         if (fixed) return player();
         auto shown = std::make_shared<bool>();
@@ -175,18 +308,18 @@ TEST_F(Tutorial, ANewPlayerWalksAllThirtySevenSteps) {
     test::UseAnsweringBackend answering;
     int turnBought = 0, moneyBefore = 0;
     player().Click("TForm1", "SpeedButton13");
-    CheckStep(1, true).Click("TForm1", "SpeedButton1");
-    CheckStep(2, true).Type("TForm4", "Edit1", "Ada Quill");
-    CheckStep(3).Click("TForm4", "SpeedButton4");
+    CheckStep(1).Click("TForm1", "SpeedButton1");
+    CheckStep(2, {"Label3", "Image4", "Label4"}).Type("TForm4", "Edit1", "Ada Quill");
+    CheckStep(3, {"Label3", "Image4", "Label4"}).Click("TForm4", "SpeedButton4");
     // The opening story is read through by the answering player.
-    CheckStep(4)
+    CheckStep(4, {"Image23", "ProgressBar1", "ProgressBar2"})
         .Do("TForm2",
             [](ui::Form&) {
                 EXPECT_EQ(FleetSystem(), 4);  // Finis, the Federation's start
                 EXPECT_TRUE(Form2->Find("TutorialRingFame")->visible);
             })
         .Click("TForm2", "SpeedButton19");
-    CheckStep(5)
+    CheckStep(5, {"Image23"})
         .Do("TForm2",
             [](ui::Form&) {
                 // Firearms for 30 at Finis Prime and 80 at Sargoth; the drift holds each price
@@ -201,10 +334,12 @@ TEST_F(Tutorial, ANewPlayerWalksAllThirtySevenSteps) {
                 EXPECT_FALSE(Form2->Find("TutorialRingReputation")->visible);
             })
         .Click("TForm2", "SpeedButton18");
-    CheckStep(6, true).Click("TForm2", "SpeedButton11");
-    CheckStep(7).SelectRow("TForm2", "ListBox1", 2);
-    CheckStep(8).Type("TForm2", "SpinEdit1", "5").Click("TForm2", "SpeedButton7");
-    CheckStep(9)
+    CheckStep(6, {"Panel3"}).Click("TForm2", "SpeedButton11");
+    CheckStep(7, {"ListBox1"}).SelectRow("TForm2", "ListBox1", 2);
+    CheckStep(8, {"ListBox1", "SpinEdit1", "UpDown1"})
+        .Type("TForm2", "SpinEdit1", "5")
+        .Click("TForm2", "SpeedButton7");
+    CheckStep(9, {"ListBox1", "Image23", "Panel1"})
         .Do("TForm2",
             [&](ui::Form&) {
                 EXPECT_EQ(G().LastPricePaid[3], 30);
@@ -212,7 +347,7 @@ TEST_F(Tutorial, ANewPlayerWalksAllThirtySevenSteps) {
             })
         .Click("TForm2", "PlanetD2")
         .Click("TForm2", "SpeedButton5");
-    CheckStep(10)
+    CheckStep(10, {"ListBox1"})
         .Do("TForm2",
             [&](ui::Form&) {
                 EXPECT_EQ(FleetLocation(), 4);
@@ -233,18 +368,20 @@ TEST_F(Tutorial, ANewPlayerWalksAllThirtySevenSteps) {
             })
         .Click("TForm2", "SpeedButton10");
     CheckStep(12).Click("TForm2", "SpeedButton2");
-    CheckStep(13, true).Click("TForm3", "SpeedButton2");
-    CheckStep(14, true).Click("TForm9", "SpeedButton5");
+    CheckStep(13).Click("TForm3", "SpeedButton2");
+    CheckStep(14).Click("TForm9", "SpeedButton5");
     CheckStep(15).Click("TForm3", "SpeedButton3");
-    CheckStep(16, true).Click("TForm17", "SpeedButton2");
+    CheckStep(16, {"Label5", "Label6", "Label7", "Label12", "Memo1", "Label3", "Label20"})
+        .Click("TForm17", "SpeedButton2");
     CheckStep(17).Click("TForm3", "SpeedButton5");
-    CheckStep(18).SelectRow("TForm18", "ListBox1", 1);
-    CheckStep(19, true).Do("TForm18", [](ui::Form& f) {
+    CheckStep(18, {"ListBox1", "ListBox2"}).SelectRow("TForm18", "ListBox1", 1);
+    CheckStep(19, {"ListBox2", "OfferPanel"}).Do("TForm18", [](ui::Form& f) {
         const auto& rows = Form18->ListBox2->items;
         const auto brute = std::find_if(rows.begin(), rows.end(), [](const std::string& r) {
             return r.find("Brute Missile") != std::string::npos;
         });
         ASSERT_NE(brute, rows.end());
+        EXPECT_EQ(brute - rows.begin(), TutorialRow(19)->targetRow);  // where the hand points
         ui::ClickRow(f, *Form18->ListBox2, static_cast<int>(brute - rows.begin()));
         // The hand moves on to "Buy".
         EXPECT_TRUE(Touches(*Form18->TutorialHand, *Form18->SpeedButton3));
@@ -252,12 +389,12 @@ TEST_F(Tutorial, ANewPlayerWalksAllThirtySevenSteps) {
             Overlap(Form18->TutorialPanel->ScreenRect(), Form18->TutorialHand->ScreenRect()));
     });
     player().Click("TForm18", "SpeedButton3");
-    CheckStep(20)
+    CheckStep(20, {"ListBox1"})
         .Do("TForm18",
             [](ui::Form&) { EXPECT_EQ(G().ShipEquipment[1][1][2][Slot::EquipmentId], 27); })
         .Click("TForm18", "SpeedButton6");
     CheckStep(21).Click("TForm3", "SpeedButton7");
-    CheckStep(22, true).Do("TForm27", [](ui::Form&) {
+    CheckStep(22).Do("TForm27", [](ui::Form&) {
         // War both ways, and offer 4 the tutorial's ambush, whole.
         EXPECT_TRUE(AtWar(1, 2));
         EXPECT_TRUE(AtWar(2, 1));
@@ -273,7 +410,7 @@ TEST_F(Tutorial, ANewPlayerWalksAllThirtySevenSteps) {
         EXPECT_EQ(offer[Mission::Reward] % 3, 0);
     });
     player().Click("TForm27", "SpeedButton4");
-    CheckStep(23)
+    CheckStep(23, {"Shape2"})
         .Do("TForm8",
             [](ui::Form&) {
                 EXPECT_EQ(G().MissionListIndex[3], kTutorialOffer);  // the fourth row
@@ -283,8 +420,8 @@ TEST_F(Tutorial, ANewPlayerWalksAllThirtySevenSteps) {
         .SelectRow("TForm8", "ListBox1", 0)
         .Click("TForm8", "SpeedButton1")
         .Do("TForm8", [](ui::Form&) { EXPECT_EQ(CaptainMission()[Mission::Status], 0); });
-    CheckStep(23, true).SelectRow("TForm8", "ListBox1", 3);
-    CheckStep(24).Click("TForm8", "SpeedButton1");
+    CheckStep(23, {"Shape2"}).SelectRow("TForm8", "ListBox1", 3);
+    CheckStep(24, {"Shape2"}).Click("TForm8", "SpeedButton1");
     // Step 25 is passed over: the governor's office closes itself behind the mission screen.
     CheckStep(26)
         .Do("TForm3",
@@ -294,13 +431,15 @@ TEST_F(Tutorial, ANewPlayerWalksAllThirtySevenSteps) {
                 EXPECT_FALSE(Form27->Visible());
             })
         .Click("TForm3", "SpeedButton4");
-    CheckStep(27).Click("TForm2", "SpeedButton6");
-    CheckStep(28).Click("TForm2", "PlanetG1").Click("TForm2", "SpeedButton5");
-    CheckStep(29, true)
+    CheckStep(27, {"Image23"}).Click("TForm2", "SpeedButton6");
+    CheckStep(28, {"Image23", "MissionBox1"})
+        .Click("TForm2", "PlanetG1")
+        .Click("TForm2", "SpeedButton5");
+    CheckStep(29)
         .Click("TForm20", "SpeedButton1")
         .Click("TForm20", "SpeedButton1")
         .Click("TForm20", "SpeedButton1");
-    CheckStep(30, true).Click("TForm14", "SpeedButton6");
+    CheckStep(30, {"RadarBack", "RangePanel"}).Click("TForm14", "SpeedButton6");
     // Fire and ECM, each with the entry the lesson asks for, the hand following the choice.
     auto choose = [this](int entry) {
         player().SelectRow("TForm14", "ComboBox1", entry - 1).Do("TForm14", [](ui::Form&) {
@@ -310,16 +449,18 @@ TEST_F(Tutorial, ANewPlayerWalksAllThirtySevenSteps) {
     };
     CheckStep(31);
     choose(2);
-    CheckStep(32).Click("TForm14", "SpeedButton5");
-    CheckStep(33).Do("TForm14", [](ui::Form&) { EXPECT_EQ(G().CombatRange, 2); });
+    CheckStep(32, {"Shape4"}).Click("TForm14", "SpeedButton5");
+    CheckStep(33, {"Shape4", "ComboBox1"}).Do("TForm14", [](ui::Form&) {
+        EXPECT_EQ(G().CombatRange, 2);
+    });
     choose(2);
-    CheckStep(34);
+    CheckStep(34, {"ComboBox1"});
     choose(1);
     // From here the answering player fights the battle out.
     CheckStep(35);
     player().Click("TForm46", "SpeedButton1");
-    CheckStep(36).Click("TForm2", "SpeedButton12");
-    CheckStep(37, true)
+    CheckStep(36, {"ProgressBar1", "ProgressBar2"}).Click("TForm2", "SpeedButton12");
+    CheckStep(37, {"ProgressBar1", "ProgressBar2"})
         .Click("TForm28", "SpeedButton4")
         .Do("TMessage1",
             [](ui::Form& f) {
