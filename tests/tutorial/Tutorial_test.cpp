@@ -456,9 +456,17 @@ TEST_F(Tutorial, ANewPlayerWalksAllThirtySevenSteps) {
     choose(2);
     CheckStep(34, {"ComboBox1"});
     choose(1);
-    // From here the answering player fights the battle out.
+    // From here the answering player fights the battle out, and wins it: the enemy destroyed,
+    // the ambush reported done.
     CheckStep(35);
-    player().Click("TForm46", "SpeedButton1");
+    player()
+        .Do("TForm46",
+            [](ui::Form& f) {
+                EXPECT_EQ(G().Ships[0][1][Ship::Present], 0);
+                EXPECT_EQ(PlayerShip()[Ship::Present], 1);
+                EXPECT_EQ(f.Find("Label1")->caption, "Mission successful");
+            })
+        .Click("TForm46", "SpeedButton1");
     CheckStep(36, {"ProgressBar1", "ProgressBar2"}).Click("TForm2", "SpeedButton12");
     CheckStep(37, {"ProgressBar1", "ProgressBar2"})
         .Click("TForm28", "SpeedButton4")
