@@ -156,9 +156,14 @@ void TForm37::SpeedButton10Click() {
 
 void TForm37::SpeedButton11Click() {
     PlayButtonSound();
-    // Closes even when the descriptions cannot be written: the screen has no other way out.
-    SaveSlotDescriptions();
     Close();
+}
+
+// Every way out stores the typed descriptions, as "Back" does; the screen closes even when they
+// cannot be written, or the player could never leave it.
+bool TForm37::CloseQuery() {
+    SaveSlotDescriptions();
+    return true;
 }
 
 void TForm37::SpeedButton12Click() {

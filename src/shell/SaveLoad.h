@@ -98,6 +98,7 @@ class TForm37 : public ui::Form {
     void SpeedButton11Click();
     void SpeedButton12Click();
     void SpeedButton13Click();
+    bool CloseQuery() override;
 
     ui::Edit* DescriptionBox(int slot) const;
     ui::SpeedButton* SaveButton(int slot) const;

@@ -17,7 +17,8 @@ TForm38* Form38 = nullptr;
 
 namespace {
 
-constexpr ui::Color kHighlight = ui::Color{255, 230, 0};
+// The new row stands out in the yellow the other screens use.
+constexpr ui::Color kHighlight = ui::colors::Yellow;
 constexpr const char* kRankPrefix[] = {"", "Fed_Rank", "Or_Rank", "Synd_Rank", "coal_Rank"};
 
 // An empty name is a row whose name was never kept (rows 6..20 after a start): it is nobody's.

@@ -266,6 +266,7 @@ void Application::ResetInput() {
     pressed_ = nullptr;
     listChosen_ = false;
     hovered_ = nullptr;
+    hints_.Dismiss(Now());
     dirty_ = true;
     if (backend_) backend_->ResetInput();
 }
@@ -273,6 +274,8 @@ void Application::ResetInput() {
 void Application::MouseDown(int x, int y, int clicks) {
     Form* top = Top();
     if (!top) return;
+    // A hint goes with the click, which reaches what lies below it.
+    if (hints_.Dismiss(Now())) dirty_ = true;
     Component* c = HitTest(*top, x, y);
     // The second press of a double click on a list row would reach what lay under the list.
     if (clicks >= 2 && listChosen_) return;
@@ -337,6 +340,7 @@ void Application::MouseMove(int x, int y) {
         hovered_ = c;
         dirty_ = true;
     }
+    if (hints_.PointerMoved(x, y, c, Now())) dirty_ = true;
     // The row under the pointer lights up in an open list.
     if (ComboBox* list = top ? OpenList(*top) : nullptr) {
         const int row = list->ListRowAt(x - top->OriginX(), y - top->OriginY());
@@ -350,6 +354,7 @@ void Application::MouseMove(int x, int y) {
 void Application::MouseWheel(int x, int y, int steps) {
     Form* top = Top();
     if (!top) return;
+    if (hints_.Dismiss(Now())) dirty_ = true;
     if (Component* c = HitTest(*top, x, y); c && c->Usable()) {
         c->Wheel(steps);
         dirty_ = true;
@@ -359,6 +364,7 @@ void Application::MouseWheel(int x, int y, int steps) {
 void Application::KeyDown(int key) {
     Form* top = Top();
     if (!top) return;
+    if (hints_.Dismiss(Now())) dirty_ = true;
     // An open list takes its keys before the screen: Escape closes the list, not the screen.
     if (ComboBox* list = OpenList(*top); list && list->ListKey(key)) {
         dirty_ = true;
@@ -390,10 +396,13 @@ void Application::CloseRequest() {
 }
 
 std::optional<uint64_t> Application::NextRedrawDue() {
+    const uint64_t now = Now();
+    std::optional<uint64_t> due = hints_.DueAfter(now);
     Form* top = Top();
     auto* edit = top ? dynamic_cast<Edit*>(top->focused) : nullptr;
-    if (!edit || edit->readOnly || !edit->Showing() || !edit->Usable()) return std::nullopt;
-    return (Now() / kCaretBlinkMs + 1) * kCaretBlinkMs;
+    if (!edit || edit->readOnly || !edit->Showing() || !edit->Usable()) return due;
+    const uint64_t caret = (now / kCaretBlinkMs + 1) * kCaretBlinkMs;
+    return due ? std::min(*due, caret) : caret;
 }
 
 }  // namespace ui

@@ -230,6 +230,20 @@ TEST_F(SavedGames, TheScreenSavesAsksBeforeOverwritingAndLoadsOnlyWhatIsThere) {
     EXPECT_EQ(G().SlotDescriptions[1], "Before the raid on Pergor");
 }
 
+// Escape and the window's close button leave as "Back" does: what was typed is kept.
+TEST_F(SavedGames, EveryWayOutOfTheScreenKeepsTheTypedDescriptions) {
+    RefreshSaveLoadForm();
+    player().Type("TForm37", "Edit2", "left with Escape").Key("TForm37", ui::keys::Escape);
+    Form37->ShowModal();
+    RefreshSaveLoadForm();
+    player().Type("TForm37", "Edit4", "left by the close button").CloseRequest("TForm37");
+    Form37->ShowModal();
+    LoadSlotDescriptions();
+    EXPECT_EQ(G().SlotDescriptions[2], "left with Escape");
+    EXPECT_EQ(G().SlotDescriptions[4], "left by the close button");
+    EXPECT_EQ(G().SlotDescriptions[1], "Before the raid on Pergor");
+}
+
 TEST_F(SavedGames, FailedWritesKeepTheOldGameAndTheScreenStillCloses) {
     StartGame(5, "Old");
     ASSERT_TRUE(SaveGame(1));

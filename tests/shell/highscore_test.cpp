@@ -100,7 +100,11 @@ TEST_F(Highscores, TheFilesAreWrittenWholeOrNotAtAllAndTheMenuShowsThem) {
     EXPECT_EQ(ReadInt32(numbers, 4), 1234567);
     EXPECT_EQ(ReadInt32(numbers, 16), 21);
     EXPECT_EQ(names.substr(0, 10), std::string("\x08Zo\xeb Marr\0", 10));
-    EXPECT_EQ(Form38->rows[0].name->font.color, (ui::Color{255, 230, 0}));
+    // The new row's frame and labels in the game's yellow, the one the star map gives the
+    // Coalition: (255, 255, 0).
+    for (ui::Color c : {Form38->rows[0].name->font.color, Form38->rows[0].score->font.color,
+                        Form38->rows[0].frame->penColor})
+        EXPECT_EQ(c, (ui::Color{255, 255, 0}));
 
     // Nothing enters, the files stay byte for byte: a score below all twenty rows, then a
     // cheater's above them all, who is told why.
