@@ -75,7 +75,7 @@ TEST_F(SavedGames, ASlotHoldsTheSavedTablesInTheirOrderAndGivesThemBackBitForBit
     GameState& g = G();
     g.ReservedSaveValue = -77;
     g.PlanetDescriptions[3][2] = std::string(300, 'x');
-    g.Planets[26][35][100] = 0x7fffffff;
+    g.Planets[26][35][100] = kLoadedNumberLimit;  // the largest a load keeps
     g.Markets[26][35][20][3] = -5;
     ASSERT_TRUE(SaveGame(2));
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -81,6 +82,21 @@ TEST_F(Highscores, AScoreTakesItsSortedPlaceAndEachCaptainKeepsOneRow) {
     EXPECT_EQ(std::to_string(Score(8)) + " " + std::to_string(Score(20)), "1300 200");
 }
 
+// "Ł" is no letter of the files' code page: the name is kept, and compared, as the file keeps it
+// ("ukasz"), so the captain finds his row after a restart and keeps one.
+TEST_F(Highscores, ANameTheFileCannotHoldWholeStillKeepsOneRow) {
+    const std::string name = "\xc5\x81ukasz";
+    EXPECT_EQ(EnterHighscore(name, 500, 1, 1, 3), 1);
+    EXPECT_EQ(Name(1), "ukasz");
+    ASSERT_TRUE(SaveHighscores());
+    Clear();
+    LoadHighscores();
+    EXPECT_EQ(EnterHighscore(name, 400, 1, 2, 3), 1);
+    EXPECT_EQ(EnterHighscore("Bex", 450, 2, 1, 1), 1);
+    EXPECT_EQ(Name(1) + " " + Name(2) + " " + std::to_string(Score(2)) + " [" + Name(3) + "]",
+              "Bex ukasz 400 []");
+}
+
 TEST_F(Highscores, TheFilesAreWrittenWholeOrNotAtAllAndTheMenuShowsThem) {
     // No files: an empty list, whatever was in memory.
     G().Highscores[3][Highscore::Score] = 77;
@@ -120,6 +136,14 @@ TEST_F(Highscores, TheFilesAreWrittenWholeOrNotAtAllAndTheMenuShowsThem) {
               "You used a real cheat and cannot be added to the highscore list, sorry.");
     EXPECT_EQ(Bytes(kHighscoreNumbersFile), full);
     EXPECT_EQ(Bytes(kHighscoreNamesFile), fullNames);
+
+    // Files of 40 GB (sparse) are read no further than the table reaches, at once.
+    std::filesystem::resize_file(kHighscoreNumbersFile, 40ull << 30);
+    std::filesystem::resize_file(kHighscoreNamesFile, 40ull << 30);
+    const auto started = std::chrono::steady_clock::now();
+    LoadHighscores();
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(2));
+    EXPECT_EQ(Name(20) + " " + std::to_string(Score(20)), "N20 100");
 
     // A short file reads what it holds: one row and a field, one name.
     std::ofstream(kHighscoreNumbersFile, std::ios::binary) << full.substr(0, 404);
