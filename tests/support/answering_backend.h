@@ -22,7 +22,8 @@ namespace corvanth::test {
 // and questions, takes every second chance, looks at every award and reads the score through to the
 // end. Ships met on the way are approached and fought by a simple rule, and their wrecks looted;
 // a boarding party is called back before it leaves, and a captured ship is ransomed.
-// Any other screen is an error, as for the scripted player.
+// Any other screen is an error, as for the scripted player. It clicks as the scripted player
+// does, through the hit test.
 class AnsweringBackend : public ui::HeadlessBackend {
   public:
     void Pump(ui::Application& app) override {
@@ -115,8 +116,8 @@ class AnsweringBackend : public ui::HeadlessBackend {
         for (int position = 1; position <= s.actionCount; ++position)
             if (rank(position) > (best ? rank(best) : 0)) best = position;
         if (best == 0 || best == s.selected) return false;
-        auto* list = dynamic_cast<ui::ComboBox*>(ui::App().FindForm("TForm14")->Find("ComboBox1"));
-        list->PlayerSelect(best - 1);
+        ui::Form& screen = *ui::App().FindForm("TForm14");
+        ui::ClickRow(screen, *screen.Find("ComboBox1"), best - 1);
         return true;
     }
     static bool WorthFiring() {
@@ -139,7 +140,7 @@ class AnsweringBackend : public ui::HeadlessBackend {
         ui::Component* button = top.Find(name);
         if (!button || !button->OnClick)
             throw ui::ScriptError(top.ClassName() + " cannot be answered");
-        button->OnClick();
+        ui::ClickMiddle(top, *button);
     }
 };
 
