@@ -26,6 +26,7 @@
 #include "state/random.h"
 #include "ui/audio.h"
 #include "ui/files.h"
+#include "ui/picture.h"
 
 namespace corvanth {
 namespace {
@@ -394,6 +395,9 @@ TEST_F(FileFaults, APipeNamedLikeAnyFileTheGameReadsIsToldAndLeftAloneAndTheGame
     EXPECT_FALSE(SaveGame(1));
     AddHighscore(4000);
     EXPECT_EQ(player().LastSeen("TMessage1")->Text("Label1"), kHighscoresFailed);
+    // A picture is looked for once a run, whenever a screen first draws it: asked for here.
+    ui::ClearPictureCache();
+    EXPECT_EQ(ui::LoadPicture("exp1_logo.jpg"), nullptr);
     if (sound) {
         ui::audio::Unload(ui::audio::Load("button.wav"));
         ui::audio::Shutdown();

@@ -239,7 +239,7 @@ class RandomBackend : public ui::HeadlessBackend {
                 top.OriginX() + area.x + static_cast<int>(rng_() % std::max(1, area.w)),
                 top.OriginY() + area.y + static_cast<int>(rng_() % std::max(1, area.h))};
         };
-        if (auto* combo = dynamic_cast<ui::ComboBox*>(&c); combo && combo->dropped) {
+        if (auto* combo = dynamic_cast<ui::ComboBox*>(&c); combo && combo->Dropped()) {
             const auto [x, y] = point(combo->DropRect());
             ClickAt(app, x, y, 1);
             return;
