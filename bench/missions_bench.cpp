@@ -1,9 +1,7 @@
 // The day's mission offers: at a Federation planet, and where every search runs out its draws.
 #include <benchmark/benchmark.h>
 
-#include <memory>
-
-#include "../tests/support/answering_backend.h"
+#include "bench_game.h"
 #include "career/missions.h"
 #include "shell/retire.h"
 #include "shell/start.h"
@@ -15,11 +13,6 @@ namespace corvanth {
 namespace {
 
 void NewFederationGame() {
-    static bool answering = false;
-    if (!answering) {
-        ui::App().SetBackend(std::make_unique<test::AnsweringBackend>());
-        answering = true;
-    }
     Rng().SetSeed(4711);
     TutorialStep = 0;
     InitGameData();
@@ -38,7 +31,7 @@ void BM_MissionOffersFederation(benchmark::State& state) {
 }
 BENCHMARK(BM_MissionOffersFederation)
     ->Unit(benchmark::kMicrosecond)
-    ->Repetitions(10)
+    ->Repetitions(bench::Repetitions(10))
     ->ReportAggregatesOnly(true);
 
 // No other system exists and the fleet's own system has no other location: every search of
@@ -59,7 +52,7 @@ void BM_MissionOffersEverySearchFails(benchmark::State& state) {
 }
 BENCHMARK(BM_MissionOffersEverySearchFails)
     ->Unit(benchmark::kMicrosecond)
-    ->Repetitions(10)
+    ->Repetitions(bench::Repetitions(10))
     ->ReportAggregatesOnly(true);
 
 }  // namespace

@@ -2,8 +2,6 @@
 // whose target searches run out their draws.
 #include <benchmark/benchmark.h>
 
-#include <memory>
-
 #include "bench_game.h"
 #include "career/warstatus.h"
 #include "shell/retire.h"
@@ -47,7 +45,7 @@ BENCHMARK(BM_NextTurnAtWarOrPeace)
     ->Arg(1)
     ->Arg(2)
     ->Unit(benchmark::kMicrosecond)
-    ->Repetitions(10)
+    ->Repetitions(bench::Repetitions(10))
     ->ReportAggregatesOnly(true);
 
 // One pair at war whose target system holds no planet of the defender: the system is found, the
@@ -76,7 +74,9 @@ void BM_WarTurnStepSearchesFail(benchmark::State& state) {
     state.counters["draws"] =
         benchmark::Counter(static_cast<double>(draws), benchmark::Counter::kAvgIterations);
 }
-BENCHMARK(BM_WarTurnStepSearchesFail)->Unit(benchmark::kMicrosecond)->Repetitions(5);
+BENCHMARK(BM_WarTurnStepSearchesFail)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(bench::Repetitions(5));
 
 }  // namespace
 }  // namespace corvanth
