@@ -169,5 +169,45 @@ TEST_F(MissionOffers, RaidsWarsAndTheSameSeedGiveTheSameOffers) {
     }
 }
 
+// Nowhere to go: no other system exists and the fleet's system holds no other location, so every
+// search runs out its 10,000 draws. At rank 6 with the Federation the draws, by the table:
+// records 1..10 one band draw each; the searches 10,000 each, the Defends (3, 6) a timeframe after
+// every draw besides, the raid (12) two searches; one money draw each; the bounty (10) its
+// Random(40); record 13 Random(1800), records 13..15, 17..19 and 24 Random(100); record 25 three.
+//   1..4: 10002 + 10002 + 20002 + 10002      5..8: 10002 + 20002 + 10002 + 10002
+//   9..12: 10002 + 10003 + 10001 + 20001      13..16: 10003 + 10002 + 10002 + 10001
+//   17..20: 3 * 10002 + 10001                 21..25: 10001 * 3 + 10002 + 3
+// 270,046 draws, and 12 more at war: each of records 1..12 draws its opponent among one enemy.
+TEST_F(MissionOffers, SearchesThatCannotSucceedStillTakeAllTheirDraws) {
+    SetRank(6);
+    GameState& g = G();
+    const int home = FleetSystem(), here = FleetLocation();
+    for (int s = StarSystem::First; s <= StarSystem::Last; ++s) {
+        if (s != home) g.StarSystems[s][StarSystem::Exists] = 0;
+        for (int l = Planet::FirstLocation; l <= Planet::LastLocation; ++l)
+            if (s != home || l != here) g.Planets[s][l][Planet::Exists] = 0;
+    }
+    for (int war : {1, 2}) {
+        SetWar(1, 3, war);
+        const uint32_t start = 4711;
+        Rng().SetSeed(start);
+        GenerateMissionOffers();
+        RandomGenerator walk;
+        walk.SetSeed(start);
+        int draws = 0;
+        while (walk.Seed() != Rng().Seed() && draws < 400000) {
+            walk.Next(1);
+            ++draws;
+        }
+        EXPECT_EQ(draws, war == 1 ? 270046 : 270058);
+        // A Defend keeps the timeframe of its search's last draw: record 3's is the draw before
+        // its money, 10,002 + 10,002 (records 1, 2) + 1 (band) + 20,000 draws in (+ 3 opponents).
+        walk.SetSeed(start);
+        walk.Skip(40005 + (war == 2 ? 3 : 0) - 1);
+        EXPECT_EQ(Offer(3)[Mission::ObjectiveBase + 2], walk.Next(5) + 5);
+        for (int r = 1; r <= 24; ++r) EXPECT_EQ(Offer(r)[Mission::Status], 0) << r;
+    }
+}
+
 }  // namespace
 }  // namespace corvanth

@@ -34,5 +34,67 @@ TEST(Random, StaysInRangeAndNonPositiveBoundsYieldZero) {
     EXPECT_LT(rng.Next(2147483647), 2147483647);
 }
 
+// A jump of n draws lands where n single draws do. The sequence has the full period 2^32
+// (multiplier 1 modulo 4, odd increment), so a jump of 2^32 comes back to the seed it left.
+TEST(Random, SkipLandsWhereTheSameNumberOfDrawsDoes) {
+    for (uint32_t seed : {0u, 1u, 0xdeadbeefu, 0xffffffffu}) {
+        for (uint64_t n : {0ull, 1ull, 2ull, 3ull, 7ull, 64ull, 10000ull, 100001ull, 300003ull}) {
+            RandomGenerator stepped, jumped;
+            stepped.SetSeed(seed);
+            jumped.SetSeed(seed);
+            for (uint64_t i = 0; i < n; ++i) stepped.Next(100);
+            jumped.Skip(n);
+            EXPECT_EQ(jumped.Seed(), stepped.Seed()) << seed << " + " << n;
+        }
+        RandomGenerator full;
+        full.SetSeed(seed);
+        full.Skip(1ull << 32);
+        EXPECT_EQ(full.Seed(), seed);
+        RandomGenerator five, past;
+        five.SetSeed(seed);
+        past.SetSeed(seed);
+        for (int i = 0; i < 5; ++i) five.Next(1);
+        past.Skip((1ull << 32) + 5);
+        EXPECT_EQ(past.Seed(), five.Seed());
+    }
+}
+
+// The search stops at the first wanted value and leaves the generator where drawing one by one
+// would: found or not, wanted values in range, out of range, or none at all.
+TEST(Random, DrawUntilWantedTakesTheDrawsOfTheSearchItReplaces) {
+    struct Case {
+        int32_t range;
+        uint64_t wanted;
+        int64_t draws;
+    };
+    const Case cases[] = {
+        {26, 0, 100001},                       // nothing wanted: every draw made
+        {26, uint64_t{1} << 26, 100001},       // only a value the draws never give
+        {26, uint64_t{1} << 13, 100001},       // one system
+        {35, (uint64_t{1} << 35) - 2, 10000},  // every location but 0
+        {7, uint64_t{1} << 6, 3},              // too few draws to find it, mostly
+        {55, uint64_t{1} << 54, 1000},         // the last gladiator
+        {0, 1, 5},                             // a bound below 1 gives 0 at once
+        {0, 2, 5},                             // ... and never anything else
+    };
+    for (uint32_t seed = 1; seed <= 50; ++seed) {
+        for (const Case& c : cases) {
+            RandomGenerator one;
+            one.SetSeed(seed * 2654435761u);
+            int32_t expected = -1;
+            for (int64_t n = 0; n < c.draws; ++n) {
+                const int32_t v = one.Next(c.range);
+                if (v < 64 && ((c.wanted >> v) & 1)) {
+                    expected = v;
+                    break;
+                }
+            }
+            Rng().SetSeed(seed * 2654435761u);
+            EXPECT_EQ(DrawUntilWanted(c.range, c.wanted, c.draws), expected) << seed;
+            EXPECT_EQ(Rng().Seed(), one.Seed()) << seed << " range " << c.range;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace corvanth
