@@ -135,33 +135,4 @@ void SetSystemOwnerToPlanets(int system) {
     }
 }
 
-void KeepPriceInBand(GameRecord& market) {
-    struct Band {
-        int from, to, floorPercent, maxDrift;
-    };
-    static constexpr Band kBands[] = {
-        {0, 50, 10, 90},      {51, 100, 20, 80},     {101, 400, 50, 50},
-        {401, 950, 60, 40},   {951, 1499, 70, 30},   {1500, 2499, 73, 27},
-        {2500, 5000, 76, 24}, {5001, 10000, 85, 15}, {10001, 100000, 90, 10},
-    };
-    const int64_t base = market[Market::BasePrice];
-    for (const Band& band : kBands) {
-        if (base < band.from || base > band.to) continue;
-        const int64_t limit = base * band.maxDrift / 100;
-        if (base * band.floorPercent / 100 > market[Market::Price]) {
-            market[Market::Drift] = SaturateInt32(-limit);
-            market[Market::Price] = SaturateInt32(base - limit);
-        }
-        if (base + limit < market[Market::Price]) {
-            market[Market::Drift] = SaturateInt32(limit);
-            market[Market::Price] = SaturateInt32(base + limit);
-        }
-        break;
-    }
-    if (market[Market::Price] <= 0) {
-        market[Market::Price] = 1;
-        market[Market::Drift] = 1;
-    }
-}
-
 }  // namespace corvanth

@@ -18,9 +18,23 @@ class RandomGenerator {
     // computed bound of 0 keep the sequence in step without getting a meaningless value.
     int32_t Next(int32_t n) {
         seed_ = seed_ * kMultiplier + kIncrement;
+        return Scale(seed_, n);
+    }
+
+    // What a draw of bound n gives once the sequence stands at `seed`.
+    static int32_t Scale(uint32_t seed, int32_t n) {
         if (n <= 0) return 0;
-        return static_cast<int32_t>((static_cast<uint64_t>(static_cast<uint32_t>(n)) * seed_) >>
-                                    32);
+        return static_cast<int32_t>((static_cast<uint64_t>(static_cast<uint32_t>(n)) * seed) >> 32);
+    }
+    // The seed k draws ahead (k = 1..3), the sequence left where it is: a rule whose next draws
+    // hang on each other's values works them out side by side and then sets the seed it took.
+    uint32_t Peek(int k) const {
+        static constexpr uint32_t kMul[] = {1, kMultiplier, kMultiplier * kMultiplier,
+                                            kMultiplier * kMultiplier * kMultiplier};
+        static constexpr uint32_t kAdd[] = {
+            0, kIncrement, kIncrement * (kMultiplier + 1),
+            kIncrement * (kMultiplier * kMultiplier + kMultiplier + 1)};
+        return seed_ * kMul[k] + kAdd[k];
     }
 
     // Where n draws would leave the sequence, whatever their bounds, in O(log n): n steps of
@@ -42,6 +56,19 @@ class RandomGenerator {
   private:
     uint32_t seed_ = 0;
 };
+
+// All ones when c, else 0, hidden from the optimiser: a condition that follows the random
+// sequence would make the processor guess a jump wrong half of the time, and compilers turn a
+// plain choice back into a jump.
+inline uint32_t MaskIf(bool c) {
+    uint32_t mask = 0u - static_cast<uint32_t>(c);
+    asm("" : "+r"(mask));
+    return mask;
+}
+// a where the mask is set, else b.
+inline uint32_t Choose(uint32_t mask, uint32_t a, uint32_t b) {
+    return (a & mask) | (b & ~mask);
+}
 
 // The one instance; inline, so that a draw costs a multiply and an add.
 extern constinit RandomGenerator gRandom;
