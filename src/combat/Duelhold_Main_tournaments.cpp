@@ -135,23 +135,6 @@ void AwardCaptain(int t) {
 
 }  // namespace
 
-bool ValidTournament(int t) {
-    return t >= kFirstTournament && t <= kLastTournament;
-}
-int EntrantAt(int t, int place) {
-    const int n = EntrantsRecord(t)[place];
-    return n >= kFirstGladiator && n <= kLastGladiator ? n : 0;
-}
-
-GameRecord& TournamentRecord(int t) {
-    return ValidTournament(t) ? G().Tournaments[t] : ScratchRecord();
-}
-GameRecord& EntrantsRecord(int t) {
-    return ValidTournament(t) ? G().TournamentEntrants[t] : ScratchRecord();
-}
-GameRecord& GladiatorRecord(int n) {
-    return (n >= kFirstGladiator && n <= kLastGladiator) ? G().Gladiators[n] : ScratchRecord();
-}
 std::string GladiatorName(int n) {
     return (n >= kFirstGladiator && n <= kLastGladiator) ? G().GladiatorNames[n].str()
                                                          : std::string();

@@ -26,31 +26,37 @@ class RandomGenerator {
         if (n <= 0) return 0;
         return static_cast<int32_t>((static_cast<uint64_t>(static_cast<uint32_t>(n)) * seed) >> 32);
     }
-    // The seed k draws ahead (k = 1..3), the sequence left where it is: a rule whose next draws
+    // The seeds whose draw of bound n (n >= 1) gives less than v are exactly those below this:
+    // n * seed < v * 2^32. A rule can test a seed against it without the draw's multiply.
+    static uint64_t SeedsBelow(int32_t n, int32_t v) {
+        if (v <= 0) return 0;
+        if (v >= n) return uint64_t{1} << 32;
+        return ((static_cast<uint64_t>(v) << 32) + static_cast<uint64_t>(n) - 1) /
+               static_cast<uint64_t>(n);
+    }
+    // n draws as one step, whatever their bounds: n steps of seed * m + c are one step of
+    // seed * m^n + c * (m^(n-1) + ... + 1), built by squaring in O(log n).
+    struct Jump {
+        uint32_t mul, add;
+    };
+    static constexpr Jump JumpOf(uint64_t n) {
+        Jump total{1, 0}, step{kMultiplier, kIncrement};
+        for (; n > 0; n >>= 1) {
+            if (n & 1) total = {total.mul * step.mul, total.add * step.mul + step.add};
+            step = {step.mul * step.mul, (step.mul + 1) * step.add};
+        }
+        return total;
+    }
+    // Where n draws would leave the sequence.
+    void Skip(uint64_t n) {
+        const Jump j = JumpOf(n);
+        seed_ = seed_ * j.mul + j.add;
+    }
+    // The seed k draws ahead (k = 0..4), the sequence left where it is: a rule whose next draws
     // hang on each other's values works them out side by side and then sets the seed it took.
     uint32_t Peek(int k) const {
-        static constexpr uint32_t kMul[] = {1, kMultiplier, kMultiplier * kMultiplier,
-                                            kMultiplier * kMultiplier * kMultiplier};
-        static constexpr uint32_t kAdd[] = {
-            0, kIncrement, kIncrement * (kMultiplier + 1),
-            kIncrement * (kMultiplier * kMultiplier + kMultiplier + 1)};
-        return seed_ * kMul[k] + kAdd[k];
-    }
-
-    // Where n draws would leave the sequence, whatever their bounds, in O(log n): n steps of
-    // seed * m + c are one step of seed * m^n + c * (m^(n-1) + ... + 1), built by squaring.
-    void Skip(uint64_t n) {
-        uint32_t mul = 1, add = 0;
-        uint32_t stepMul = kMultiplier, stepAdd = kIncrement;
-        for (; n > 0; n >>= 1) {
-            if (n & 1) {
-                mul *= stepMul;
-                add = add * stepMul + stepAdd;
-            }
-            stepAdd = (stepMul + 1) * stepAdd;
-            stepMul *= stepMul;
-        }
-        seed_ = seed_ * mul + add;
+        static constexpr Jump kAhead[] = {JumpOf(0), JumpOf(1), JumpOf(2), JumpOf(3), JumpOf(4)};
+        return seed_ * kAhead[k].mul + kAhead[k].add;
     }
 
   private:
@@ -68,6 +74,19 @@ inline uint32_t MaskIf(bool c) {
 // a where the mask is set, else b.
 inline uint32_t Choose(uint32_t mask, uint32_t a, uint32_t b) {
     return (a & mask) | (b & ~mask);
+}
+// a when x < limit, else b, as a conditional move where the processor has one: the shortest way
+// from a seed to the next when a roll decides how many draws follow.
+inline uint32_t ChooseIfBelow(uint64_t x, uint64_t limit, uint32_t a, uint32_t b) {
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+    asm("cmpq %[limit], %[x]\n\tcmovbl %[a], %[b]"
+        : [b] "+r"(b)
+        : [x] "r"(x), [limit] "r"(limit), [a] "r"(a)
+        : "cc");
+    return b;
+#else
+    return Choose(MaskIf(x < limit), a, b);
+#endif
 }
 
 // The one instance; inline, so that a draw costs a multiply and an add.

@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <climits>
+#include <vector>
+
 namespace corvanth {
 namespace {
 
@@ -94,6 +98,44 @@ TEST(Random, DrawUntilWantedTakesTheDrawsOfTheSearchItReplaces) {
             EXPECT_EQ(Rng().Seed(), one.Seed()) << seed << " range " << c.range;
         }
     }
+}
+
+// What the rules that work out several draws side by side rely on: a look k draws ahead is where
+// k draws go; the seeds whose draw of bound n is below v are those below SeedsBelow(n, v) (so
+// n * seed < v * 2^32), checked at the seeds on both sides of that bound; and the choice by
+// seeds picks as its condition reads.
+TEST(Random, LookAheadAndSeedBoundsAgreeWithTheDraws) {
+    for (uint32_t seed : {0u, 7u, 0x80000000u, 0xfffffffeu}) {
+        RandomGenerator look, step;
+        look.SetSeed(seed);
+        step.SetSeed(seed);
+        for (int k = 0; k <= 4; ++k) {
+            EXPECT_EQ(look.Peek(k), step.Seed()) << seed << " + " << k;
+            step.Next(3);
+        }
+        EXPECT_EQ(look.Seed(), seed);
+    }
+    for (int32_t n : {1, 7, 10, 100, 101, 1000, 2147483647}) {
+        const auto above = static_cast<int32_t>(std::min<int64_t>(int64_t{n} + 5, INT32_MAX));
+        for (int32_t v : {-1, 0, 1, 2, n / 2, n - 1, n, above}) {
+            const uint64_t bound = RandomGenerator::SeedsBelow(n, v);
+            std::vector<uint64_t> seeds = {0, 1, 0xffffffffu, 0x7fffffffu};
+            for (int64_t d = -2; d <= 1; ++d) {
+                const int64_t s = static_cast<int64_t>(bound) + d;
+                if (s >= 0 && s <= 0xffffffffll) seeds.push_back(static_cast<uint64_t>(s));
+            }
+            for (uint64_t s : seeds) {
+                const bool below = RandomGenerator::Scale(static_cast<uint32_t>(s), n) < v;
+                EXPECT_EQ(s < bound, below) << n << " " << v << " seed " << s;
+            }
+        }
+    }
+    EXPECT_EQ(ChooseIfBelow(4, 5, 1u, 2u), 1u);
+    EXPECT_EQ(ChooseIfBelow(5, 5, 1u, 2u), 2u);
+    EXPECT_EQ(ChooseIfBelow(0xffffffffu, uint64_t{1} << 32, 1u, 2u), 1u);
+    EXPECT_EQ(ChooseIfBelow(0, 0, 1u, 2u), 2u);
+    EXPECT_EQ(Choose(MaskIf(true), 1u, 2u), 1u);
+    EXPECT_EQ(Choose(MaskIf(false), 1u, 2u), 2u);
 }
 
 }  // namespace
