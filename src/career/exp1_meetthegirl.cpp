@@ -81,7 +81,7 @@ void AskForDonation(const std::string& lead) {
         ShowMessage1("You do not have enough money to make such a donation.");
         return;
     }
-    captain[Player::Money] = CapValue(captain[Player::Money] - amount);
+    captain[Player::Money] = AfterPayment(captain[Player::Money], amount);
     ShowMessage1("You make a donation.");
     const int own = CaptainFaction();
     const int64_t fame = captain[Player::Fame];

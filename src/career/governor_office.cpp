@@ -5,12 +5,12 @@
 #include "career/governor.h"
 #include "career/missions.h"
 #include "career/storyteller_parts.h"
+#include "planet/planet.h"
 #include "state/Sound.h"
 #include "state/UMessage1.h"
 #include "state/UMessage3.h"
 #include "state/fortune.h"
 #include "state/pictures.h"
-#include "state/saturate.h"
 #include "state/tables.h"
 #include "state/uniform.h"
 #include "travel/travel.h"
@@ -93,6 +93,8 @@ void SwearAllegiance(int owner) {
     joined[Faction::Rank] = 1;
     joined[Faction::CampaignRibbons] = 1;
     if (Form2) RefreshTravelScreen();
+    // The planet's services follow the new standing at once, not at the next docking.
+    RefreshPlanetScreen();
     RefreshGovernorScreen();
 }
 
@@ -112,11 +114,14 @@ void AskForAmnesty(int owner) {
         ShowMessage1("You do not have enough money!");
         return;
     }
-    captain[Player::Money] = SaturateInt32(captain[Player::Money] - price);
+    captain[Player::Money] = AfterPayment(captain[Player::Money], price);
     f[Faction::Reputation] = 10;
     PlayButtonSound();
     ShowMessage1("You are no longer a criminal in the \"" + FactionName(owner) + "\".");
     RefreshGovernorScreen();
+    RefreshPlanetScreen();
+    // Opened from the travel screen's "Mission", the office lies over the status panel.
+    RefreshStatusPanel();
 }
 
 }  // namespace

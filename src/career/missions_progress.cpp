@@ -357,8 +357,7 @@ void MissionSucceeded() {
     const int pf = CaptainFaction();
     GameRecord& own = FactionRecord(pf);
     if (ShipRecord(G().CurrentFleet, 1)[Ship::Present] > 0) {
-        captain[Player::Money] =
-            SaturateInt32(int64_t(captain[Player::Money]) + m[Mission::Reward]);
+        captain[Player::Money] = CapValue(int64_t(captain[Player::Money]) + m[Mission::Reward]);
         PlayReward2Sound();
         captain[Player::Fame] = CapValue(int64_t(captain[Player::Fame]) + m[Mission::FameReward]);
         own[Faction::Reputation] =

@@ -82,7 +82,7 @@ void PayRansom(int64_t ransom) {
                       "pirate2.jpg");
         return;
     }
-    money = CapValue(money - ransom);
+    money = AfterPayment(money, ransom);
     ShowStoryLine(Quoted("A real pleasure to do business with you. I will arrange the transport "
                          "immidiately."),
                   "pirate2.jpg");

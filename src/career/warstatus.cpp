@@ -132,91 +132,13 @@ struct Raid {
     std::string A, D, S, P, F;
 };
 
-// Step 9's table: the news of the raid by z, and what it does.
+// Step 9's table: what the raid's news does besides being read.
 void RaidEvent(const Raid& r, int z) {
-    const std::string &A = r.A, &D = r.D, &S = r.S;
-    std::string text;
+    const std::string text = RaidNews({r.A, r.D, r.S, r.P, r.F}, z);
     int events = 0;
-    bool destroys = false;
-    if (z <= 5) {
-        text = "A high ranked officer of the " + D +
-               " has been killed in battle by forces of the " + A + ".";
-    } else if (z <= 10) {
-        text = "Yesterday a high ranked officer of the " + D +
-               " has been assassinated. The assassin could not be caught.";
-    } else if (z <= 15) {
-        text = "A few hours ago an important politician of the " + D +
-               " has found murdered in his office. Circumstances remain unclear.";
-    } else if (z <= 20) {
-        text = "A few hours ago a famous scientist of the " + D +
-               " has been reported missing. Circumstances remain unclear.";
-    } else if (z <= 25) {
-        text = "A espionage mission of " + A + " agents in territory of the " + D +
-               " has been successful.";
-    } else if (z <= 30) {
-        text = "The counter-intelligence service of the " + A + " has busted a " + D + " agent.";
-    } else if (z <= 35) {
-        text = "The attempt of a/an " + D + " agent to leak important information of the " + A +
-               " has been prevented.";
-    } else if (z <= 40) {
-        text = "A new fleet combat doctrine has improved the effectiveness of " + A + " forces.";
-    } else if (z <= 45) {
-        text = "The government of the " + A +
-               " has granted new investments for spaceships in their attempt to win the war "
-               "against the " +
-               D + ".";
-    } else if (z <= 50) {
-        text = "The " + A +
-               " has announced the forming of a new Marine division to be deployed at "
-               "the " +
-               D + " border.";
-    } else if (z <= 55) {
-        text = "The " + A + " revises their officer training.";
-    } else if (z <= 60) {
-        text = "The attack on supply convoys of the " + D +
-               " has increased in the last month. Officials blame " + A + " forces.";
-    } else if (z <= 65) {
-        text = "The " + A + " attempt to disturb the supply lines of the " + D +
-               " has been successful.";
-    } else if (z <= 70) {
-        text = "A high ranked " + D +
-               " officer is accused of war crimes and has been suspended until all evidence has "
-               "been has checked.";
-    } else if (z <= 75) {
-        text = "A major " + D + " convoi with supplies has been intercepted by " + A +
-               " forces in the " + S + " system.";
-        events = 1;
-    } else if (z <= 80) {
-        text = "The " + A + " fleet has won a major battle against " + D + " forces in the " + S +
-               " system.";
-        events = 4;
-    } else if (z <= 85) {
-        text = "Forces of the " + D + " have suffered a serious defeat against the " + A +
-               " in the " + S + " system.";
-        events = 4;
-    } else if (z <= 90) {
-        text = "Forces of the " + A + " and the " + D + " have clashed togeher in the " + S +
-               " system.";
-        events = 4;
-    } else {
-        destroys = true;
-        const std::string place = r.F + " on " + r.P + " in the " + S + " system.";
-        if (r.f == 0)
-            text = "A swift strike of " + A +
-                   " forces does significant damage to the defenders "
-                   "of the " +
-                   D + ".";
-        else if (z <= 95)
-            text = "During an attack of " + A + " forces all " + place +
-                   " were destroyed. It will take some time to build them up again.";
-        else if (z <= 100)
-            text = "An undercover mission of " + A + " agents leads to the destruction of all " +
-                   place + " It will take some time to build them up again.";
-        else
-            text = A + " forces have raided the " + place +
-                   " It will take some time to build them up again.";
-    }
-    if (destroys && r.f != 0) {
+    if (z >= 71 && z <= 75) events = 1;
+    if (z >= 76 && z <= 90) events = 4;
+    if (z >= 91 && r.f != 0) {
         GameRecord& p = G().Planets[r.s][r.l];
         p[Planet::DestroyedFacilityBase + r.f] += p[Planet::FacilityBase + r.f];
         p[Planet::FacilityBase + r.f] = 0;
@@ -281,6 +203,76 @@ void WarBetween(const JumpTable& jumps, int a, int d) {
 }
 
 }  // namespace
+
+std::string RaidNews(const RaidNames& n, int z) {
+    const std::string &A = n.attacker, &D = n.defender, &S = n.system;
+    if (z <= 5)
+        return "A high ranked officer of the " + D +
+               " has been killed in battle by forces of the " + A + ".";
+    if (z <= 10)
+        return "Yesterday a high ranked officer of the " + D +
+               " has been assassinated. The assassin could not be caught.";
+    if (z <= 15)
+        return "A few hours ago an important politician of the " + D +
+               " has found murdered in his office. Circumstances remain unclear.";
+    if (z <= 20)
+        return "A few hours ago a famous scientist of the " + D +
+               " has been reported missing. Circumstances remain unclear.";
+    if (z <= 25)
+        return "A espionage mission of " + A + " agents in territory of the " + D +
+               " has been successful.";
+    if (z <= 30)
+        return "The counter-intelligence service of the " + A + " has busted a " + D + " agent.";
+    if (z <= 35)
+        return "The attempt of a/an " + D + " agent to leak important information of the " + A +
+               " has been prevented.";
+    if (z <= 40)
+        return "A new fleet combat doctrine has improved the effectiveness of " + A + " forces.";
+    if (z <= 45)
+        return "The government of the " + A +
+               " has granted new investments for spaceships in their attempt to win the war "
+               "against the " +
+               D + ".";
+    if (z <= 50)
+        return "The " + A +
+               " has announced the forming of a new Marine division to be deployed at the " + D +
+               " border.";
+    if (z <= 55) return "The " + A + " revises their officer training.";
+    if (z <= 60)
+        return "The attack on supply convoys of the " + D +
+               " has increased in the last month. Officials blame " + A + " forces.";
+    if (z <= 65)
+        return "The " + A + " attempt to disturb the supply lines of the " + D +
+               " has been successful.";
+    if (z <= 70)
+        return "A high ranked " + D +
+               " officer is accused of war crimes and has been suspended until all evidence has "
+               "been has checked.";
+    if (z <= 75)
+        return "A major " + D + " convoi with supplies has been intercepted by " + A +
+               " forces in the " + S + " system.";
+    if (z <= 80)
+        return "The " + A + " fleet has won a major battle against " + D + " forces in the " + S +
+               " system.";
+    if (z <= 85)
+        return "Forces of the " + D + " have suffered a serious defeat against the " + A +
+               " in the " + S + " system.";
+    if (z <= 90)
+        return "Forces of the " + A + " and the " + D + " have clashed togeher in the " + S +
+               " system.";
+    // The facility news; without a facility found the strike falls on the defenders.
+    if (n.facility.empty())
+        return "A swift strike of " + A +
+               " forces does significant damage to the defenders of the " + D + ".";
+    const std::string place = n.facility + " on " + n.planet + " in the " + S + " system";
+    const std::string rebuild = " It will take some time to build them up again.";
+    if (z <= 95)
+        return "During an attack of " + A + " forces all " + place + " were destroyed." + rebuild;
+    if (z <= 100)
+        return "An undercover mission of " + A + " agents leads to the destruction of all " +
+               place + "." + rebuild;
+    return A + " forces have raided the " + place + "." + rebuild;
+}
 
 void RebuildFacilities() {
     GameState& g = G();

@@ -30,6 +30,13 @@ void RebuildFacilities();
 // One day of war: raids, conquests, cease-fires and the war news.
 void WarTurnStep();
 
+// The names a raid's news is told with; an empty facility when the raid found none.
+struct RaidNames {
+    std::string attacker, defender, system, planet, facility;
+};
+// The news of a raid for the draw z (0..105).
+std::string RaidNews(const RaidNames& names, int z);
+
 // Once per turn: hands a system to the captain's faction when it holds the last foreign planet
 // there, and gives the owner of a split system a small chance to recapture it.
 void CheckSystemConquests();

@@ -84,9 +84,13 @@ void ShowCaptureOffer() {
 // One search per capture, one good at most; what is left in the hold is lost.
 void TForm32::SpeedButton2Click() {
     GameState& g = G();
+    // The headings are the search's even when the hold is empty: a later offer under the last
+    // headings must not show an older loot's.
+    static const std::string kHeadline = "You plunder the ship...";
+    static const std::string kLeadIn = "Quickly searching the abandoned ship you find:";
+    SetLootHeadings(kHeadline, kLeadIn);
     if (TakeFirstCapturedGood()) {
-        CurrentCombatCalls().ShowLoot("You plunder the ship...",
-                                      "Quickly searching the abandoned ship you find:");
+        CurrentCombatCalls().ShowLoot(kHeadline, kLeadIn);
         for (int n = Good::First; n <= Good::Last; ++n) g.CapturedCargo[n] = 0;
     } else {
         ShowMessage1("The cargo bays are empty!");

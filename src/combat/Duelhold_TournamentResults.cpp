@@ -19,9 +19,6 @@ namespace {
 constexpr ui::Color kBidColor{200, 30, 30};
 constexpr ui::Color kNormalColor{150, 200, 240};
 
-bool Shown(int t) {
-    return Form63 && Form63->Visible() && t == G().PlayerTournament;
-}
 int Fighter(int side) {
     const int w = G().WatchedFight;
     return w >= 1 && w <= 8 ? EntrantAt(G().PlayerTournament, 2 * w - 2 + side) : 0;
@@ -80,8 +77,9 @@ void ShowTournamentResults(int t) {
     ShowTournamentPairings(t);
 }
 
+// Also before the screen shows: its first frame has the bars filled.
 void ShowGladiatorHealth(int t) {
-    if (!Shown(t)) return;
+    if (!Form63 || t != G().PlayerTournament) return;
     for (int place = 1; place <= kTournamentPlaces; ++place) {
         const int n = EntrantAt(t, place);
         Form63->Health[place]->SetPosition(n ? GladiatorRecord(n)[Gladiator::Health] : 0);

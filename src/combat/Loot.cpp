@@ -185,9 +185,14 @@ void ShowLoot() {
     f.Shape4->visible = illegal;
 }
 
-void OfferLootItem(const std::string& headline, const std::string& leadIn) {
+void SetLootHeadings(const std::string& headline, const std::string& leadIn) {
+    if (!Form51) return;
     Form51->Label1->caption = headline;
     Form51->Label2->caption = leadIn;
+}
+
+void OfferLootItem(const std::string& headline, const std::string& leadIn) {
+    SetLootHeadings(headline, leadIn);
     ShowLoot();
     Form51->ShowModal();
 }

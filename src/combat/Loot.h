@@ -36,6 +36,8 @@ extern TForm51* Form51;
 
 // Fills the screen for LootItem.
 void ShowLoot();
+// The loot screen's headline and lead-in, which later offers under the last headings reuse.
+void SetLootHeadings(const std::string& headline, const std::string& leadIn);
 // The caller's headings, ShowLoot and the screen modally: the combat's and the events' offer.
 void OfferLootItem(const std::string& headline, const std::string& leadIn);
 

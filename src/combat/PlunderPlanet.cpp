@@ -31,8 +31,11 @@ constexpr int kSlaves = 19;
 constexpr int kFacilityGood[8] = {0, 2, 3, 7, 10, 14, 15, 18};
 constexpr int kUnitsPerFacility = 100;
 
+// One of the three ends was chosen: the screen may close now.
 void CloseScreen() {
-    if (Form34 && Form34->Visible()) Form34->Close();
+    if (!Form34) return;
+    Form34->decided = true;
+    if (Form34->Visible()) Form34->Close();
 }
 
 }  // namespace
@@ -88,6 +91,7 @@ TForm34::TForm34() : ui::Form("TForm34") {
 void ShowPlunderPlanet() {
     if (!Form34) return;
     TForm34& f = *Form34;
+    f.decided = false;
     f.Image1->LoadPicture(RaidedPlanetPicture());
     PlunderWarned = StarSystemRecord(FleetSystem())[StarSystem::Alerted] != 0 ? 1 : 0;
     f.Label2->caption = PlunderWarned

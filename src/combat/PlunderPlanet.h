@@ -20,6 +20,9 @@ class TForm34 : public ui::Form {
     void SpeedButton1Click();
     void SpeedButton2Click();
     void SpeedButton5Click();
+    // Refuses until one of the three ends was chosen: the raid's fame is already paid.
+    bool CloseQuery() override { return decided; }
+    bool decided = false;
 };
 
 extern TForm34* Form34;

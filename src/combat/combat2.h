@@ -13,8 +13,7 @@ namespace corvanth {
 struct CombatCalls {
     // The combat screen TForm14 shown modally until the combat is decided.
     std::function<void()> ShowCombatScreen;
-    // The approach screens of a random encounter (nothing to show until it exists) and of a
-    // mission encounter (TForm20).
+    // The approach screens of a random encounter (TForm15) and of a mission encounter (TForm20).
     std::function<void()> ShowEncounterScreen;
     std::function<void()> ShowMissionEncounterScreen;
     // The loot offer of LootItem on TForm51, with its headline and lead-in line.

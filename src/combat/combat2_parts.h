@@ -39,6 +39,5 @@ void SpendAction(GameRecord& ship, GameRecord& slot, bool player);
 // TMessage2 with its navy frame, the combat's event notice.
 void ShowEvent(const std::string& headline, const std::string& text, const std::string& picture);
 void ShowOutOfAP();
-// TMessage6 with its box unticked and disabled while it shows.
 
 }  // namespace corvanth::combat

@@ -82,8 +82,10 @@ int64_t BarStake() {
     return std::clamp<int64_t>(int64_t(Random(money / 10)) * rank, 5000, 1000000);
 }
 
-void SetMoney(int64_t money) {
-    Captain()[Player::Money] = CapValue(money);
+// Winnings stop at the cap; a loss takes its amount and nothing else.
+void ChangeMoney(int64_t change) {
+    int32_t& money = Captain()[Player::Money];
+    money = change > 0 ? CapValue(int64_t{money} + change) : AfterPayment(money, -change);
     RefreshStatusPanel();
 }
 
@@ -178,7 +180,7 @@ void BarPokerEvent(int winBelow) {
     const int64_t money = Captain()[Player::Money];
     if (won) {
         PlayReward2Sound();
-        SetMoney(money + stake);
+        ChangeMoney(stake);
         ShowFixedNotice(
             "You won and stripped a couple of VERY ANGRY pirates of their money. You "
             "earn " +
@@ -190,7 +192,7 @@ void BarPokerEvent(int winBelow) {
     if (stake > money) stake = money / 2;
     // In debt there is nothing to take: the table must not pay a loser.
     stake = std::max<int64_t>(stake, 0);
-    SetMoney(money - stake);
+    ChangeMoney(-stake);
     ShowFixedNotice(
         "Oh no! You lost " + FormatThousands(stake) + " $C. The pirates must have been cheating!",
         "treasure_sm.jpg");
@@ -200,7 +202,7 @@ void BarRobberyEvent() {
     PlayBadSound();
     const int64_t money = Captain()[Player::Money];
     const int64_t amount = std::max<int64_t>(std::min(BarStake(), money / 5), 0);
-    SetMoney(money - amount);
+    ChangeMoney(-amount);
     ShowBarTalk("face5.jpg", "Some gangsters sneak up on you and rob " + FormatThousands(amount) +
                                  " $C. Do not blame the bartender, he has a wife to take of.");
 }

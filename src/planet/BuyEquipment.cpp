@@ -77,7 +77,7 @@ UpgradePurchase BuyUpgrade(int slot, int c) {
         result.refusal = "You do not have enough money!";
     }
     if (!result.refusal.empty() || !ValidSlot(slot) || s[Slot::Used] <= 0) return result;
-    money = CapValue(int64_t{money} - cost);
+    money = AfterPayment(money, cost);
     s[Slot::EquipmentId] = c;
     result.done = true;
     result.cost = cost;

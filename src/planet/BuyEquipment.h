@@ -28,7 +28,7 @@ struct UpgradePurchase {
     int64_t cost = 0;
 };
 // Replaces the item in a slot of the player's current ship by upgrade c; only the slot's id
-// changes, then the ship's values are recomputed.
+// changes. The ship's values are not recomputed here: the screen's "Buy" does that afterwards.
 UpgradePurchase BuyUpgrade(int slot, int c);
 
 class TForm18 : public ui::Form {

@@ -106,7 +106,7 @@ ShipPurchase BuyShip(int shipType) {
     }
     if (!result.refusal.empty()) return result;
 
-    money = CapValue(int64_t{money} - cost);
+    money = AfterPayment(money, cost);
     const int fleet = g.CurrentFleet;
     if (!ValidShip(fleet, 1)) return result;
     GameRecord& ship = g.Ships[fleet][1];

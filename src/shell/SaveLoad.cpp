@@ -16,8 +16,8 @@ constexpr const char* kAskSave =
     "Do you really want to SAVE the game in this slot (any saved games in this slot are lost)?";
 constexpr const char* kAskLoad =
     "Do you really want to LOAD this savegame (the current game will be lost)?";
-constexpr const char* kSaveFailed =
-    "Sorry, I cannot save the game in this slot. The game saved there before is kept.";
+constexpr const char* kSaveFailed = "Sorry, I cannot save the game in this slot.";
+constexpr const char* kOldGameKept = " The game saved there before is kept.";
 constexpr const char* kDescriptionsFailed =
     "Sorry, I cannot write the descriptions of the slots to Savegamedata.str.";
 
@@ -105,7 +105,8 @@ void TForm37::SaveInto(int slot) {
     if (used) PlayButtonSoundAgain();
     // The game first, for every slot: a failure of the descriptions never costs the game.
     if (!SaveGame(slot)) {
-        ShowMessage1(kSaveFailed);
+        // Only a slot that held a game before holds it still.
+        ShowMessage1(std::string(kSaveFailed) + (SlotHoldsGame(slot) ? kOldGameKept : ""));
         return;
     }
     ShowMessage1("Game saved!");
@@ -156,9 +157,14 @@ void TForm37::SpeedButton10Click() {
 
 void TForm37::SpeedButton11Click() {
     PlayButtonSound();
-    // Closes even when the descriptions cannot be written: the screen has no other way out.
-    SaveSlotDescriptions();
     Close();
+}
+
+// Every way out stores the typed descriptions, as "Back" does; the screen closes even when they
+// cannot be written, or the player could never leave it.
+bool TForm37::CloseQuery() {
+    SaveSlotDescriptions();
+    return true;
 }
 
 void TForm37::SpeedButton12Click() {

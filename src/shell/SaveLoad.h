@@ -35,8 +35,8 @@ bool DecodeSave(std::string_view ints, std::string_view texts, GameState& into);
 bool SavedIndicesValid(const GameState& g);
 
 // Writes both files of the slot from the tables; the slot holds the old game or the new one
-// whatever happens, never a mix. False when any step failed (the old game is then kept). Tells
-// the player nothing.
+// whatever happens, never a mix. True when the new game is what the slot holds, false when the
+// old one is kept. Tells the player nothing.
 bool SaveGame(int slot);
 // Reads both files of the slot and replaces the saved tables. On any failure the tables keep
 // every bit they had, the bad sound plays and "Sorry, I cannot load this file." is shown.
@@ -44,12 +44,25 @@ bool LoadGame(int slot);
 // The saved tables from a slot's two files, staged, checked and only then put in place; false
 // (and the tables untouched) when the bytes are not a game.
 bool ReplaceGameFrom(std::string_view ints, std::string_view texts);
+// Brings the saved tables of a loaded game into the ranges the rules keep them in, so that no
+// sum the rules make of them runs over: money, fame, reputation, loans and bonds within the
+// money cap, money, cargo and crew never below nothing, every other number within
+// kLoadedNumberLimit.
+inline constexpr int32_t kLoadedNumberLimit = 100000000;
+void BringIntoRulesRanges(GameState& g);
+// Every saved number of the tables within -limit..limit.
+void LimitSavedNumbers(GameState& g, int32_t limit);
 // LoadGame without a word to the player: true when the tables were replaced.
 bool ReadSavedGame(int slot);
 // Whether the slot's integer file is there to be read.
 bool SlotHoldsGame(int slot);
-// Finishes or undoes a save a kill interrupted, so the slot holds one whole game.
-void RecoverSlot(int slot);
+// Finishes or undoes a save a kill interrupted, so the slot holds one whole game; false when a
+// finished save could not be put in place yet (the slot still reads as the new game).
+bool RecoverSlot(int slot);
+// The mark a save leaves while its two files are being put in place: "Savegame01.commit".
+std::string SlotMarkName(int slot);
+// The file that holds the slot's integer or text records now.
+std::string SlotPathToRead(int slot, bool texts);
 
 // "Savegamedata.str" into SlotDescriptions[1..5]; a missing or short file gives empty texts.
 void LoadSlotDescriptions();
@@ -98,6 +111,7 @@ class TForm37 : public ui::Form {
     void SpeedButton11Click();
     void SpeedButton12Click();
     void SpeedButton13Click();
+    bool CloseQuery() override;
 
     ui::Edit* DescriptionBox(int slot) const;
     ui::SpeedButton* SaveButton(int slot) const;

@@ -1,10 +1,8 @@
 // The saved-game files: one walk over the saved tables that both the writer and the reader use.
-#include <strings.h>
-
 #include <algorithm>
-#include <filesystem>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "shell/SaveLoad.h"
 #include "state/Sound.h"
@@ -130,6 +128,14 @@ struct Decoder {
     }
 };
 
+// Every saved number within reach of the limit; the reserved value is nobody's and passes as it
+// is.
+struct Limiter {
+    int32_t limit;
+    void Int(int32_t& value) { value = std::clamp(value, -limit, limit); }
+    void Text(const ShortText&) {}
+};
+
 bool In(int32_t value, int32_t low, int32_t high) {
     return value >= low && value <= high;
 }
@@ -144,11 +150,6 @@ bool MissionValid(const GameRecord& m) {
 
 std::string PathFor(const std::string& name) {
     return ui::FindFile(name).value_or(name);
-}
-
-bool Exists(const std::string& path) {
-    std::error_code ec;
-    return std::filesystem::exists(std::filesystem::symlink_status(path, ec));
 }
 
 }  // namespace
@@ -233,46 +234,34 @@ bool DecodeSave(std::string_view ints, std::string_view texts, GameState& into) 
     return SavedIndicesValid(into);
 }
 
-void RecoverSlot(int slot) {
-    const std::string ints = PathFor(SlotFileName(slot, false));
-    const std::string texts = PathFor(SlotFileName(slot, true));
-    // A save writes both ".new" files whole, then renames the text file and then the integer
-    // file: a lone integer ".new" means the text file is already the new one.
-    // What a kill left of a file half written under its temporary name is no use to anyone.
-    std::error_code ec, ignored;
-    const std::string prefix = "Savegame0" + std::to_string(slot) + ".";
-    for (std::filesystem::directory_iterator it(".", ec), end; !ec && it != end; it.increment(ec)) {
-        const std::string name = it->path().filename().string();
-        if (name.size() > prefix.size() &&
-            strncasecmp(name.c_str(), prefix.c_str(), prefix.size()) == 0 &&
-            name.find(".new.tmp-") != std::string::npos)
-            std::filesystem::remove(it->path(), ignored);
-    }
-    if (Exists(texts + ".new")) {
-        std::remove((texts + ".new").c_str());
-        std::remove((ints + ".new").c_str());
-    } else if (Exists(ints + ".new")) {
-        ui::ReplaceFile(ints + ".new", ints);
-    }
+namespace {
+
+// The slot's two files as they are named on disk, the text file first: a set's first file is
+// the last one a clean-up removes.
+std::vector<std::string> SlotPaths(int slot) {
+    return {PathFor(SlotFileName(slot, true)), PathFor(SlotFileName(slot, false))};
+}
+
+std::string SlotMark(int slot) {
+    return PathFor(SlotMarkName(slot));
+}
+
+}  // namespace
+
+std::string SlotMarkName(int slot) {
+    return "Savegame0" + std::to_string(slot) + ".commit";
+}
+
+bool RecoverSlot(int slot) {
+    return ui::FinishFilesTogether(SlotPaths(slot), SlotMark(slot));
 }
 
 bool SaveGame(int slot) {
     if (slot < 1 || slot > kSaveSlots) return false;
-    RecoverSlot(slot);
     const SaveImage image = EncodeSave(G());
-    const std::string ints = PathFor(SlotFileName(slot, false));
-    const std::string texts = PathFor(SlotFileName(slot, true));
-    // The commit's rename flushes the directory, and the two new names with it.
-    if (!ui::WriteFileSafely(texts + ".new", image.texts, false) ||
-        !ui::WriteFileSafely(ints + ".new", image.ints, false) ||
-        !ui::ReplaceFile(texts + ".new", texts)) {
-        std::remove((texts + ".new").c_str());
-        std::remove((ints + ".new").c_str());
-        return false;
-    }
-    // The new game is committed with the text file; a failure here is finished by the next
-    // look at the slot.
-    return ui::ReplaceFile(ints + ".new", ints);
+    const auto paths = SlotPaths(slot);
+    return ui::WriteFilesTogether({{paths[0], image.texts}, {paths[1], image.ints}},
+                                  SlotMark(slot));
 }
 
 bool ReplaceGameFrom(std::string_view ints, std::string_view texts) {
@@ -283,17 +272,22 @@ bool ReplaceGameFrom(std::string_view ints, std::string_view texts) {
     if (!DecodeSave(ints, texts, *stage)) return false;
     Decoder d{ints.data(), texts.data()};
     WalkSave(G(), d);
+    BringIntoRulesRanges(G());
     return true;
+}
+
+void LimitSavedNumbers(GameState& g, int32_t limit) {
+    const int32_t reserved = g.ReservedSaveValue;
+    Limiter limiter{limit};
+    WalkSave(g, limiter);
+    g.ReservedSaveValue = reserved;
 }
 
 bool ReadSavedGame(int slot) {
     if (slot < 1 || slot > kSaveSlots) return false;
     RecoverSlot(slot);
-    const auto intPath = ui::FindFile(SlotFileName(slot, false));
-    const auto textPath = ui::FindFile(SlotFileName(slot, true));
-    if (!intPath || !textPath) return false;
-    const auto ints = ui::ReadRegularFile(*intPath, kSaveIntBytes);
-    const auto texts = ui::ReadRegularFile(*textPath, kSaveTextBytes);
+    const auto ints = ui::ReadRegularFile(SlotPathToRead(slot, false), kSaveIntBytes);
+    const auto texts = ui::ReadRegularFile(SlotPathToRead(slot, true), kSaveTextBytes);
     return ints && texts && ReplaceGameFrom(*ints, *texts);
 }
 
@@ -306,10 +300,13 @@ bool LoadGame(int slot) {
     return loaded;
 }
 
+std::string SlotPathToRead(int slot, bool texts) {
+    return ui::PathToRead(PathFor(SlotFileName(slot, texts)), SlotMark(slot));
+}
+
 bool SlotHoldsGame(int slot) {
     RecoverSlot(slot);
-    const auto path = ui::FindFile(SlotFileName(slot, false));
-    return path && ui::ReadRegularFile(*path, 0).has_value();
+    return ui::ReadRegularFile(SlotPathToRead(slot, false), 0).has_value();
 }
 
 std::string EncodeSlotDescriptions(const GameState& g) {

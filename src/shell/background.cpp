@@ -74,6 +74,7 @@
 #include "travel/travelscreen.h"
 #include "tutorial/Tutorial.h"
 #include "ui/application.h"
+#include "ui/files.h"
 #include "ui/window.h"
 
 namespace corvanth {
@@ -123,6 +124,22 @@ const std::vector<BackgroundSet> kBackgrounds = {
 };
 // clang-format on
 
+}  // namespace
+
+void CleanUpAfterKilledRuns() {
+    std::vector<std::string> names = {kSettingsFile, kSlotDescriptionsFile, kHighscoreNumbersFile,
+                                      kHighscoreNamesFile};
+    for (int slot = 1; slot <= kSaveSlots; ++slot) {
+        names.push_back(SlotFileName(slot, false));
+        names.push_back(SlotFileName(slot, true));
+    }
+    ui::RemoveLeftoverTemporaries(".", names);
+    for (int slot = 1; slot <= kSaveSlots; ++slot) RecoverSlot(slot);
+    FinishHighscoreFiles();
+}
+
+namespace {
+
 void OpenPlayer(ui::MediaPlayer* player, const char* file) {
     player->fileName = file;
     player->Open();
@@ -144,6 +161,7 @@ void ApplyAddonBackgrounds() {
 void TFbackground::FormActivate() {
     GameState& g = G();
     Randomize();
+    CleanUpAfterKilledRuns();
     // The desktop's warning beep is the player's own setting: the game leaves it as it is.
     LoadGameSettings();
     if (g.CleanExit == 0) {

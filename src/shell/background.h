@@ -42,6 +42,10 @@ std::vector<std::string> StartupProblems(const std::vector<ui::Form*>& screens);
 // the process's exit code.
 int ProgramBlock();
 
+// What a killed run left behind, cleared at start-up: the writers' temporary files, and a save or
+// a high-score table half put in place, finished or taken back.
+void CleanUpAfterKilledRuns();
+
 // The background pictures of the screens, over those of their layouts.
 void ApplyAddonBackgrounds();
 

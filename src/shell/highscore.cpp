@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <string_view>
+#include <vector>
 
 #include "state/Sound.h"
 #include "state/UMessage1.h"
@@ -17,12 +18,24 @@ TForm38* Form38 = nullptr;
 
 namespace {
 
-constexpr ui::Color kHighlight = ui::Color{255, 230, 0};
+// The new row stands out in the yellow the other screens use.
+constexpr ui::Color kHighlight = ui::colors::Yellow;
 constexpr const char* kRankPrefix[] = {"", "Fed_Rank", "Or_Rank", "Synd_Rank", "coal_Rank"};
 
-// An empty name is a row whose name was never kept (rows 6..20 after a start): it is nobody's.
+constexpr const char* kHighscoreMark = "Highscores.commit";
+constexpr size_t kNumbersBytes = size_t{Highscore::LastRow} * Highscore::FieldsOnDisk * 4;
+constexpr size_t kNamesBytes = size_t{Highscore::StoredNames} * kTextRecordSize;
+
+// Names are compared as the file holds them, so a name with a letter the file cannot keep still
+// finds its own row after a restart. An empty name is a row whose name was never kept (rows
+// 6..20 after a start): it is nobody's.
 bool SameCaptain(std::string_view a, std::string_view b) {
-    return !a.empty() && !b.empty() && a == b;
+    const std::string stored = StoredText(a);
+    return !stored.empty() && stored == StoredText(b);
+}
+
+std::vector<std::string> HighscorePaths() {
+    return {kHighscoreNumbersFile, kHighscoreNamesFile};
 }
 
 void CopyRow(int to, int from) {
@@ -61,8 +74,14 @@ void TForm38::SpeedButton11Click() {
 
 void LoadHighscores() {
     GameState& g = G();
-    const std::string numbers = ui::ReadRegularFile(kHighscoreNumbersFile).value_or("");
-    const std::string names = ui::ReadRegularFile(kHighscoreNamesFile).value_or("");
+    // The files are read no further than the table reaches.
+    FinishHighscoreFiles();
+    const std::string numbers =
+        ui::ReadRegularFile(ui::PathToRead(kHighscoreNumbersFile, kHighscoreMark), kNumbersBytes)
+            .value_or("");
+    const std::string names =
+        ui::ReadRegularFile(ui::PathToRead(kHighscoreNamesFile, kHighscoreMark), kNamesBytes)
+            .value_or("");
     size_t at = 0;
     for (int r = Highscore::FirstRow; r <= Highscore::LastRow; ++r)
         for (int f = 1; f <= Highscore::FieldsOnDisk; ++f, at += 4)
@@ -74,6 +93,10 @@ void LoadHighscores() {
     }
 }
 
+void FinishHighscoreFiles() {
+    ui::FinishFilesTogether(HighscorePaths(), kHighscoreMark);
+}
+
 bool SaveHighscores() {
     const GameState& g = G();
     std::string numbers, names;
@@ -81,8 +104,9 @@ bool SaveHighscores() {
         for (int f = 1; f <= Highscore::FieldsOnDisk; ++f) AppendInt32(numbers, g.Highscores[r][f]);
     for (int r = 1; r <= Highscore::StoredNames; ++r)
         AppendTextRecord(names, g.HighscoreNames[r].view());
-    if (ui::WriteFileSafely(kHighscoreNumbersFile, numbers) &&
-        ui::WriteFileSafely(kHighscoreNamesFile, names))
+    // Both files or neither: names never stand beside another table's scores.
+    if (ui::WriteFilesTogether({{kHighscoreNumbersFile, numbers}, {kHighscoreNamesFile, names}},
+                               kHighscoreMark))
         return true;
     ShowMessage1("Sorry, I cannot save the highscore list.");
     return false;
@@ -108,7 +132,7 @@ int EnterHighscore(const std::string& name, int32_t score, int faction, int rank
     }
 
     for (int r = Highscore::LastRow; r > position; --r) CopyRow(r, r - 1);
-    g.HighscoreNames[position] = name;
+    g.HighscoreNames[position] = StoredText(name);
     g.Highscores[position][Highscore::Used] = 1;
     g.Highscores[position][Highscore::Score] = score;
     g.Highscores[position][Highscore::Faction] = faction;

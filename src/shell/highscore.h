@@ -36,9 +36,11 @@ extern TForm38* Form38;
 // Rows 1..20 and names 1..5 from the files. A missing or short file reads as an empty table, and
 // whatever part of it could be read is kept.
 void LoadHighscores();
-// Both files whole from rows 1..20 and names 1..5, each replaced safely; false (the player is
-// told) when a file could not be written.
+// Both files whole from rows 1..20 and names 1..5, replaced together; false (the player is told)
+// when the old table is kept.
 bool SaveHighscores();
+// Finishes a table a kill left half put in place, or clears what an unfinished write staged.
+void FinishHighscoreFiles();
 
 // Enters a score into rows 1..20 by the table's rules: its sorted place, one row per captain,
 // the old row 20 dropping out. Returns the new row, or 0 when the score ranks below every row.

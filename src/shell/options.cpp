@@ -85,9 +85,16 @@ void LoadGameSettings() {
 }
 
 void SaveGameSettings() {
+    // Said once: a folder the game cannot write to would say it at every start-up step and at
+    // the shut-down again. Said again after a write has worked.
+    bool& told = Session().SettingsFailureTold;
     const GameState& g = G();
-    if (!WriteGameSettings({g.LaunchCount, g.ProtectedModeOn, g.CleanExit}))
+    if (WriteGameSettings({g.LaunchCount, g.ProtectedModeOn, g.CleanExit})) {
+        told = false;
+    } else if (!told) {
+        told = true;
         ShowMessage1(kWriteFailure);
+    }
 }
 
 void ResetGameSettings() {

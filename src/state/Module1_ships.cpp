@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "state/Module1.h"
+#include "state/saturate.h"
 #include "state/shipstats.h"
 #include "state/tables.h"
 #include "state/variables.h"
@@ -237,11 +238,14 @@ void LoadShipClass(int type) {
     }
 
     ship[Ship::HullPrice] = ship[Ship::TotalPrice];
+    // Summed in 64 bits: the catalogue's prices come from the saved game.
+    int64_t total = ship[Ship::TotalPrice];
     for (int s = Slot::First; s <= Slot::Last; ++s) {
         const GameRecord& slot = g.ShipEquipment[kTemplateFleet][kTemplateShip][s];
         int id = slot[Slot::EquipmentId];
-        if (slot[Slot::Used] > 0) ship[Ship::TotalPrice] += EquipmentType(id)[Equipment::Price];
+        if (slot[Slot::Used] > 0) total += EquipmentType(id)[Equipment::Price];
     }
+    ship[Ship::TotalPrice] = SaturateInt32(total);
 
     RecalcShipStats(kTemplateFleet, kTemplateShip, 0, 0);
 }

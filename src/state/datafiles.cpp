@@ -32,6 +32,12 @@ void PutTextRecord(char* record, std::string_view utf8) {
     std::copy_n(text.data(), length, record + 1);
 }
 
+std::string StoredText(std::string_view utf8) {
+    char record[kTextRecordSize] = {};
+    PutTextRecord(record, utf8);
+    return ReadTextRecord(std::string_view(record, kTextRecordSize), 0);
+}
+
 std::string ReadTextRecord(std::string_view bytes, size_t offset) {
     const size_t length = static_cast<unsigned char>(bytes[offset]);
     return ui::Cp1252ToUtf8(std::string(bytes.substr(offset + 1, length)));

@@ -17,6 +17,8 @@ inline constexpr size_t kTextRecordSize = 256;
 void AppendTextRecord(std::string& out, std::string_view utf8);
 // The same into the kTextRecordSize bytes at `record`, which are zero.
 void PutTextRecord(char* record, std::string_view utf8);
+// A text as a record gives it back: letters the code page lacks left out, cut to 255 letters.
+std::string StoredText(std::string_view utf8);
 // The text of the record at `offset`, as UTF-8; a length past the record's end is cut to it.
 std::string ReadTextRecord(std::string_view bytes, size_t offset);
 

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <string>
 
+#include "state/saturate.h"
 #include "state/variables.h"
 
 namespace corvanth {
@@ -151,6 +152,11 @@ inline constexpr int64_t kValueCap = 900000000;
 inline int32_t CapValue(int64_t value) {
     if (value > kValueCap) return static_cast<int32_t>(kValueCap);
     return value < INT32_MIN ? INT32_MIN : static_cast<int32_t>(value);
+}
+// Money after a payment: the amount comes off and nothing else. Money above the cap (a sale
+// earlier in the day) stays until the turn's clamp.
+inline int32_t AfterPayment(int64_t money, int64_t amount) {
+    return SaturateInt32(money - amount);
 }
 
 }  // namespace corvanth

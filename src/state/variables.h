@@ -671,7 +671,7 @@ void ResetGameState();
 
 // What a running session keeps beside the game tables and never saves: the end of the game, the
 // closing permissions of the guarded screens, the answers of the two question dialogs, the
-// tutorial's step and the turns of a combat.
+// tutorial's step, the turns of a combat and a failure already told.
 struct SessionState {
     bool GameEnded = false;            // from the end of a game until the next one starts
     int32_t TravelScreenMayClose = 0;  // 1: the travel screen closes without the quit question
@@ -681,6 +681,7 @@ struct SessionState {
     int32_t Message5Result = 0;        // accept/decline dialog: 1 first button, 2 second
     int32_t TutorialStep = 0;          // 0 when no tutorial runs, else the current step 1..37
     int32_t CombatTurnCount = 0;       // turns ended in the combat under way
+    bool SettingsFailureTold = false;  // the player was told the settings file cannot be written
 };
 extern constinit SessionState gSession;
 inline SessionState& Session() {

@@ -39,9 +39,9 @@ bool ScreenShowing(const char* screenClass) {
     return f && f->Visible();
 }
 
-int CrewTotal() {
+int64_t CrewTotal() {
     const GameRecord& ship = PlayerShip();
-    int total = 0;
+    int64_t total = 0;
     for (int k = Ship::CrewOfficers; k <= Ship::CrewScoundrels; ++k) total += ship[k];
     return total;
 }

@@ -75,11 +75,14 @@ void CloseStarmapMissionBox() {
     }
 }
 
-// Leaving the map: both boxes closed, and the travel screen gets back the good it showed.
+// Leaving the map: both boxes closed. The travel screen's open trade box shows the good chosen
+// on the map; a closed one (or an open one when the map leaves no good) gets back what it had,
+// or its map would show prices for a box nobody opened.
 void LeaveStarmap() {
     HideTradeBox();
     ShowStarmapTradeBox();
-    G().SelectedTradeGood = Form12->travelTradeGood;
+    const bool tradeBoxOpen = Form2 && Form2->TradeGroupBox->visible;
+    if (!tradeBoxOpen || G().SelectedTradeGood < 1) G().SelectedTradeGood = Form12->travelTradeGood;
     FillTradeList();
     ShowTradeGoodDetail();
 }

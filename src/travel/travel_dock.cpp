@@ -55,7 +55,7 @@ void OfferSenatorGift() {
     PlayReward1Sound();
     ShowMessage1(male ? "You buy the necklace. Now get back and give it to the senators daughter!"
                       : "You buy the sword. Now get back and give it to the senator!");
-    Money() = CapValue(Money() - price);
+    Money() = AfterPayment(Money(), price);
     FactionRecord(CaptainFaction())[Faction::StoryStep] = kGiftStep + 1;
 }
 
@@ -82,7 +82,7 @@ void OfferInformant() {
         ShowMessage1("You do not have enough money!");
         return;
     }
-    Money() = CapValue(Money() - price);
+    Money() = AfterPayment(Money(), price);
     ShowStoryNotice(
         "Triangular scan", "businessman.jpg",
         {std::string(kQuote) +
@@ -145,7 +145,7 @@ void OfferAgeDrug() {
         ShowFixedNotice(std::string(kQuote) + "Why do you waste my time?" + kQuote, "face5.jpg");
         return;
     }
-    Money() = CapValue(Money() - price);
+    Money() = AfterPayment(Money(), price);
     Captain()[Player::AgeDrugDoses] = n + 1;
     PlayBadSound();
     ShowFixedNotice(std::string("He counts the money and afterwards hands you over your dose. ") +

@@ -252,6 +252,7 @@ uint64_t Application::Appearance() const {
 void Application::ResetInput() {
     pressed_ = nullptr;
     hovered_ = nullptr;
+    hints_.Dismiss(Now());
     dirty_ = true;
     if (backend_) backend_->ResetInput();
 }
@@ -259,6 +260,8 @@ void Application::ResetInput() {
 void Application::MouseDown(int x, int y, int clicks) {
     Form* top = Top();
     if (!top) return;
+    // A hint goes with the click, which reaches what lies below it.
+    if (hints_.Dismiss(Now())) dirty_ = true;
     Component* c = HitTest(*top, x, y);
     // An open drop-down list closes on any click outside it.
     for (const auto& comp : top->Components())
@@ -308,11 +311,13 @@ void Application::MouseMove(int x, int y) {
         hovered_ = c;
         dirty_ = true;
     }
+    if (hints_.PointerMoved(x, y, c, Now())) dirty_ = true;
 }
 
 void Application::MouseWheel(int x, int y, int steps) {
     Form* top = Top();
     if (!top) return;
+    if (hints_.Dismiss(Now())) dirty_ = true;
     if (Component* c = HitTest(*top, x, y); c && c->Usable()) {
         c->Wheel(steps);
         dirty_ = true;
@@ -322,6 +327,7 @@ void Application::MouseWheel(int x, int y, int steps) {
 void Application::KeyDown(int key) {
     Form* top = Top();
     if (!top) return;
+    if (hints_.Dismiss(Now())) dirty_ = true;
     top->FormKeyDown(key);
     // A key that closed its screen is spent: it never reaches the screen below.
     if (Top() != top || top->closing_) return;
@@ -348,10 +354,13 @@ void Application::CloseRequest() {
 }
 
 std::optional<uint64_t> Application::NextRedrawDue() {
+    const uint64_t now = Now();
+    std::optional<uint64_t> due = hints_.DueAfter(now);
     Form* top = Top();
     auto* edit = top ? dynamic_cast<Edit*>(top->focused) : nullptr;
-    if (!edit || edit->readOnly || !edit->Showing() || !edit->Usable()) return std::nullopt;
-    return (Now() / kCaretBlinkMs + 1) * kCaretBlinkMs;
+    if (!edit || edit->readOnly || !edit->Showing() || !edit->Usable()) return due;
+    const uint64_t caret = (now / kCaretBlinkMs + 1) * kCaretBlinkMs;
+    return due ? std::min(*due, caret) : caret;
 }
 
 }  // namespace ui

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "ui/form.h"
+#include "ui/hint.h"
 
 namespace ui {
 
@@ -87,6 +88,8 @@ class Application {
     // The desktop asks to close the window: the top screen gets a close request.
     void CloseRequest();
     Component* Hovered() const { return hovered_; }
+    // The hint beside the resting pointer, if one shows now.
+    std::optional<ShownHint> HintShown() { return hints_.Shown(Now()); }
     Component* Pressed() const { return pressed_; }
     // The deepest showing component of the top screen at a canvas point.
     Component* HitTest(Form& form, int x, int y) const;
@@ -94,7 +97,8 @@ class Application {
     // The caret of the focused edit box blinks; a frame is due when it turns.
     static constexpr uint64_t kCaretBlinkMs = 500;
     bool CaretVisible() { return (Now() / kCaretBlinkMs) % 2 == 0; }
-    // When the window must draw again though nothing else happens: the caret's next turn.
+    // When the window must draw again though nothing else happens: the caret's next turn, or a
+    // hint coming up under the resting pointer.
     std::optional<uint64_t> NextRedrawDue();
 
     // Something changed that the window should redraw.
@@ -124,6 +128,7 @@ class Application {
     Component* hovered_ = nullptr;
     bool dirty_ = true;
     Form* gameHome_ = nullptr;
+    Hints hints_;
 };
 
 inline Application& App() {

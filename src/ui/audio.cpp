@@ -5,6 +5,8 @@
 #include <SDL_mixer.h>
 
 #include <map>
+#include <memory>
+#include <optional>
 
 #include "ui/files.h"
 
@@ -15,9 +17,13 @@ namespace {
 constexpr int kEffectChannel = 0;
 constexpr size_t kLogLimit = 512;
 
+// Sound files past this size are no sound of the game.
+constexpr size_t kMaxSoundFile = 64 << 20;
+
 struct Loaded {
     Mix_Chunk* chunk = nullptr;
     Mix_Music* music = nullptr;
+    std::shared_ptr<const std::string> musicBytes;  // music plays from memory as it goes
     int channel = -1;
 };
 
@@ -46,6 +52,20 @@ void Record(std::string entry) {
 
 bool IsMusic(const std::string& file) {
     return file.size() >= 4 && SDL_strcasecmp(file.c_str() + file.size() - 4, ".mp3") == 0;
+}
+
+// A sound file's bytes, read as every game file is: a regular file only, never blocking.
+std::shared_ptr<const std::string> SoundBytes(const std::string& file) {
+    const auto path = FindFile(file);
+    auto bytes = path ? ReadRegularFile(*path, kMaxSoundFile) : std::nullopt;
+    return bytes ? std::make_shared<const std::string>(std::move(*bytes)) : nullptr;
+}
+
+// The mixer copies a wave out of its bytes as it loads it.
+Mix_Chunk* LoadWave(const std::string& file) {
+    const auto bytes = SoundBytes(file);
+    if (!bytes) return nullptr;
+    return Mix_LoadWAV_RW(SDL_RWFromConstMem(bytes->data(), static_cast<int>(bytes->size())), 1);
 }
 
 }  // namespace
@@ -100,10 +120,7 @@ void PlayWave(const std::string& file) {
     auto& s = S();
     if (!s.open) return;
     auto it = s.waves.find(file);
-    if (it == s.waves.end()) {
-        auto path = FindFile(file);
-        it = s.waves.emplace(file, path ? Mix_LoadWAV(path->c_str()) : nullptr).first;
-    }
+    if (it == s.waves.end()) it = s.waves.emplace(file, LoadWave(file)).first;
     Mix_HaltChannel(kEffectChannel);
     if (it->second) Mix_PlayChannel(kEffectChannel, it->second, 0);
 }
@@ -112,15 +129,15 @@ int Load(const std::string& file) {
     auto& s = S();
     int handle = s.nextHandle++;
     Loaded l;
-    if (s.open) {
-        if (auto path = FindFile(file)) {
-            if (IsMusic(file)) {
-                l.music = Mix_LoadMUS(path->c_str());
-            } else {
-                l.chunk = Mix_LoadWAV(path->c_str());
-                l.channel = s.nextChannel < 15 ? s.nextChannel++ : 15;
-            }
-        }
+    if (s.open && IsMusic(file)) {
+        l.musicBytes = SoundBytes(file);
+        if (l.musicBytes)
+            l.music = Mix_LoadMUS_RW(
+                SDL_RWFromConstMem(l.musicBytes->data(), static_cast<int>(l.musicBytes->size())),
+                1);
+    } else if (s.open) {
+        l.chunk = LoadWave(file);
+        if (l.chunk) l.channel = s.nextChannel < 15 ? s.nextChannel++ : 15;
     }
     s.players[handle] = l;
     return handle;

@@ -86,6 +86,8 @@ class Component {
     bool visible = true;
     bool enabled = true;
     std::string caption;
+    // A short text shown beside the pointer when it rests on the component ("" for none).
+    std::string hint;
     Color color = colors::Black;
     Font font;
 

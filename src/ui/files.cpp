@@ -46,8 +46,10 @@ std::optional<std::string> FindFile(const std::string& name) {
         dir = *found;
     }
     std::error_code ec;
-    if (!fs::is_regular_file(dir, ec)) return std::nullopt;
-    return dir.string();
+    if (fs::is_regular_file(dir, ec)) return dir.string();
+    // A pipe or a device could block the game, a folder is no file: said, and passed over.
+    ReportFileProblem(dir.string(), "is not a regular file; the game leaves it alone");
+    return std::nullopt;
 }
 
 namespace {
@@ -119,7 +121,10 @@ std::optional<std::string> ReadRegularFile(const std::string& path, size_t limit
     if (fd < 0) return std::nullopt;
     struct stat st {};
     std::optional<std::string> result;
-    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
+    const bool stated = ::fstat(fd, &st) == 0;
+    if (stated && !S_ISREG(st.st_mode))
+        ReportFileProblem(path, "is not a regular file; the game leaves it alone");
+    if (stated && S_ISREG(st.st_mode)) {
         std::string bytes;
         bytes.resize(std::min<size_t>(limit, static_cast<size_t>(st.st_size)));
         size_t got = 0;
@@ -136,48 +141,6 @@ std::optional<std::string> ReadRegularFile(const std::string& path, size_t limit
     }
     ::close(fd);
     return result;
-}
-
-namespace {
-
-bool SyncDirectoryOf(const std::string& path) {
-    const fs::path parent = fs::path(path).parent_path();
-    const fs::path dir = parent.empty() ? fs::path(".") : parent;
-    const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return false;
-    const bool synced = ::fsync(fd) == 0;
-    return ::close(fd) == 0 && synced;
-}
-
-bool WriteAll(int fd, std::string_view bytes) {
-    size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        done += static_cast<size_t>(n);
-    }
-    return true;
-}
-
-}  // namespace
-
-bool WriteFileSafely(const std::string& path, std::string_view bytes, bool syncDirectory) {
-    std::string temp = path + ".tmp-XXXXXX";
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0) return false;
-    bool ok = ::fchmod(fd, 0644) == 0;
-    ok = ok && WriteAll(fd, bytes);
-    ok = ok && ::fsync(fd) == 0;
-    ok = (::close(fd) == 0) && ok;
-    ok =
-        ok && (syncDirectory ? ReplaceFile(temp, path) : ::rename(temp.c_str(), path.c_str()) == 0);
-    if (!ok) ::unlink(temp.c_str());
-    return ok;
-}
-
-bool ReplaceFile(const std::string& from, const std::string& to) {
-    return ::rename(from.c_str(), to.c_str()) == 0 && SyncDirectoryOf(to);
 }
 
 std::vector<std::string> ReadTextLines(const std::string& name) {

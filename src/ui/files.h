@@ -25,16 +25,57 @@ std::string Cp1252ToUtf8(const std::string& text);
 std::string Utf8ToCp1252(const std::string& text);
 
 // The whole content of a regular file (never a FIFO or a device, which could block the game),
-// read up to `limit` bytes; nullopt when it is missing or any read fails.
+// read up to `limit` bytes; nullopt when it is missing or any read fails. A file of another kind
+// is reported (ReportFileProblem) and left alone.
 std::optional<std::string> ReadRegularFile(const std::string& path, size_t limit = SIZE_MAX);
 
+// What went wrong with a file the player can mend: said once per file and problem on stderr, and
+// kept for a look by the tests.
+void ReportFileProblem(const std::string& path, const std::string& problem);
+const std::vector<std::string>& FileProblems();
+void ClearFileProblems();
+
 // Writes `bytes` under a temporary name beside `path`, flushes it to the disk and renames it
-// over `path`: a failure or a kill at any moment leaves the old file or the new one, whole.
-// False when any step failed; the old file is then untouched. Without `syncDirectory` the rename
-// reaches the disk with the directory's next flush (a caller renaming more files in a row).
-bool WriteFileSafely(const std::string& path, std::string_view bytes, bool syncDirectory = true);
-// Renames a file over another and flushes the directory, so the rename is on the disk before
-// the next step. False when it failed.
-bool ReplaceFile(const std::string& from, const std::string& to);
+// over `path`: a failure or a kill at any moment leaves the old file or the new one, whole. True
+// when `path` holds the new bytes afterwards, false when it holds what it held before (a path
+// that is no regular file is never replaced).
+bool WriteFileSafely(const std::string& path, std::string_view bytes);
+
+// Files that belong together, replaced together or not at all: each new file is written whole
+// beside its own (`path` + ".new"), then the commit mark is made, then the renames are done and
+// the mark removed. The mark is the moment the new set counts: readers and the next start finish
+// a set whose mark is still there and throw away staged files without one. True when the new
+// set is what the files hold, false when the old set is kept.
+struct FileBytes {
+    std::string path;
+    std::string_view bytes;
+};
+bool WriteFilesTogether(const std::vector<FileBytes>& files, const std::string& mark);
+// Finishes a committed set (renames what its mark left staged, then removes the mark) or clears
+// the staged files of one that never got its mark. False when a committed set stays unfinished;
+// PathToRead still gives the new set then.
+bool FinishFilesTogether(const std::vector<std::string>& paths, const std::string& mark);
+// The file that holds a member of the set now: its staged copy while the mark stands.
+std::string PathToRead(const std::string& path, const std::string& mark);
+
+// Removes what a kill left of the writers' temporary files beside the named files in `dir`.
+void RemoveLeftoverTemporaries(const std::string& dir, const std::vector<std::string>& names);
+
+// A test's way to make one call of the writers fail. Every open, write, fsync, close and rename
+// the writers make is counted from ArmFileFault on; the call numbered `at` fails with `error`
+// instead of doing its work, or with `endProcess` the process ends just before it, as a kill
+// would end it; with `onward` every call from `at` on fails, as on a disk gone read-only. `at` 0
+// only counts.
+struct FileFault {
+    int at = 0;
+    int error = 0;
+    bool endProcess = false;
+    bool onward = false;
+};
+inline constexpr int kEndedByFileFault = 86;  // the exit status of a process ended so
+void ArmFileFault(const FileFault& fault);
+void DisarmFileFault();
+// The calls counted since ArmFileFault, each as "<call> <file>" ("fsync Highscores.int.new").
+const std::vector<std::string>& FileCallsMade();
 
 }  // namespace ui

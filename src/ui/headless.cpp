@@ -165,6 +165,19 @@ ScriptedPlayer& ScriptedPlayer::Drag(const std::string& form, const std::string&
     });
 }
 
+ScriptedPlayer& ScriptedPlayer::Hover(const std::string& form, const std::string& component) {
+    return Add(form, "point at " + component, [component](Form& f) {
+        Component* c = f.Find(component);
+        Require(c != nullptr && c->Showing(),
+                component + " on " + f.ClassName() + " is missing or not visible");
+        const Point p = OnCanvas(f, *c, c->width / 2, c->height / 2);
+        Component* hit = App().HitTest(f, p.x, p.y);
+        Require(hit == c, "the pointer on " + component + " of " + f.ClassName() + " rests on " +
+                              (hit ? hit->Name() : std::string("nothing")));
+        App().MouseMove(p.x, p.y);
+    });
+}
+
 ScriptedPlayer& ScriptedPlayer::Key(const std::string& form, int key) {
     return Add(form, "press a key", [key](Form&) { App().KeyDown(key); });
 }

@@ -36,6 +36,9 @@ class ScriptedPlayer {
     // A press at one point of a component, the mouse moved with the button held, let go.
     ScriptedPlayer& Drag(const std::string& form, const std::string& component, int fromX,
                          int fromY, int toX, int toY);
+    // The pointer moved onto the middle of a component and left there (its hint comes up once
+    // the player waits).
+    ScriptedPlayer& Hover(const std::string& form, const std::string& component);
     ScriptedPlayer& Key(const std::string& form, int key);
     ScriptedPlayer& CloseRequest(const std::string& form);
     // A look at (or a free action on) the screen while it is on top.

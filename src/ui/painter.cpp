@@ -494,6 +494,18 @@ void Painter::DrawStack() {
     SDL_RenderClear(r_);
     for (const Form* f : App().ModalStack())
         if (f->Visible()) DrawForm(*f, f->OriginX(), f->OriginY());
+    if (auto hint = App().HintShown()) DrawHint(*hint);
+}
+
+void Painter::DrawHint(const ShownHint& hint) {
+    const SDL_Rect box{hint.box.x, hint.box.y, hint.box.w, hint.box.h};
+    Fill(box, kButtonBottom);
+    Frame(box, kButtonEdge);
+    const Font font = HintFont();
+    DrawText(hint.text, font,
+             SDL_Rect{box.x + kHintPadX, box.y + kHintPadY, box.w - 2 * kHintPadX,
+                      box.h - 2 * kHintPadY},
+             Align::Left, false, true, font.color);
 }
 
 }  // namespace ui

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "ui/form.h"
+#include "ui/hint.h"
 
 namespace ui {
 
@@ -28,6 +29,8 @@ class Painter {
     void DrawForm(const Form& form, int ox, int oy);
 
   private:
+    // The hint beside the resting pointer, over every screen.
+    void DrawHint(const ShownHint& hint);
     void DrawComponent(const Component& c, int ox, int oy, const SDL_Rect& clip);
     void DrawText(const std::string& text, const Font& font, const SDL_Rect& box, Align align,
                   bool wrap, bool vcenter, Color color);

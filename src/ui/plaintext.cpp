@@ -1,6 +1,9 @@
 // The built-in letters: ASCII 32..126, 8 pixels wide and 14 high, one byte per row.
 #include "ui/plaintext.h"
 
+#include <SDL.h>
+
+#include <algorithm>
 #include <cstdint>
 
 namespace ui {
@@ -129,10 +132,52 @@ void DrawPlainText(SDL_Renderer* renderer, const std::vector<std::string>& lines
     }
 }
 
+std::vector<std::string> FitPlainLines(const std::vector<std::string>& lines, int columns,
+                                       int rows) {
+    constexpr const char* kIndent = "  ";
+    const size_t width = static_cast<size_t>(std::max(columns, 8));
+    std::vector<std::string> out;
+    for (const std::string& line : lines) {
+        std::string rest = line;
+        bool first = true;
+        while (true) {
+            const std::string lead = first ? "" : kIndent;
+            if (lead.size() + rest.size() <= width) {
+                out.push_back(lead + rest);
+                break;
+            }
+            const size_t room = width - lead.size();
+            size_t cut = rest.find_last_of(" /", room - 1);
+            cut = (cut == std::string::npos || cut == 0) ? room : cut + 1;
+            out.push_back(lead + rest.substr(0, cut));
+            rest.erase(0, cut);
+            while (!rest.empty() && rest.front() == ' ') rest.erase(0, 1);
+            first = false;
+        }
+    }
+    const size_t height = static_cast<size_t>(std::max(rows, 3));
+    if (out.size() > height) {
+        const size_t kept = height - 2;
+        const std::string last = out.back();
+        const size_t dropped = out.size() - kept - 1;
+        out.resize(kept);
+        out.push_back("(" + std::to_string(dropped) + " more lines: see the terminal)");
+        out.push_back(last);
+    }
+    return out;
+}
+
 void DrawPlainNoticeOn(SDL_Renderer* renderer, const std::vector<std::string>& lines) {
+    constexpr int kMargin = 16;
+    int w = 0, h = 0;
+    SDL_RenderGetLogicalSize(renderer, &w, &h);
+    if (w == 0 || h == 0) SDL_GetRendererOutputSize(renderer, &w, &h);
     SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
     SDL_RenderClear(renderer);
-    DrawPlainText(renderer, lines, 16, 16, 1, colors::White);
+    DrawPlainText(renderer,
+                  FitPlainLines(lines, (w - 2 * kMargin) / kPlainLetterWidth,
+                                (h - 2 * kMargin) / kPlainLetterHeight),
+                  kMargin, kMargin, 1, colors::White);
 }
 
 }  // namespace ui

@@ -19,6 +19,7 @@
 #include "support/art.h"
 #include "support/game_test.h"
 #include "travel/travel.h"
+#include "ui/application.h"
 #include "ui/render.h"
 
 namespace corvanth {
@@ -187,6 +188,25 @@ TEST_F(PersonalInfo, OpenedFromTheTravelScreenAndDrawn) {
                 EXPECT_EQ(Form28->Label4->caption, "Rank: Commander");
                 EXPECT_TRUE(Form28->SpeedButton2->enabled);
                 ui::RenderFormToPng(f, kScreens + "/TForm28.png");
+            })
+        // Each bar says what it shows once the pointer rests on it.
+        .Hover("TForm28", "ProgressBar2")
+        .Wait("TForm28", 500)
+        .Do("TForm28",
+            [](ui::Form&) {
+                const auto hint = ui::App().HintShown();
+                ASSERT_TRUE(hint);
+                EXPECT_EQ(hint->text, "This bar displays your fame rating.");
+                ui::SoftwareCanvas canvas(ui::kCanvasWidth, ui::kCanvasHeight);
+                canvas.DrawStack();
+                canvas.SavePng(kScreens + "/TForm28_hint.png");
+            })
+        .Hover("TForm28", "ProgressBar1")
+        .Wait("TForm28", 500)
+        .Do("TForm28",
+            [](ui::Form&) {
+                ASSERT_TRUE(ui::App().HintShown());
+                EXPECT_EQ(ui::App().HintShown()->text, "This bar displays your reputation rating.");
             })
         .Click("TForm28", "SpeedButton2")  // the war status, and back
         .Do("TForm41",

@@ -7,7 +7,9 @@
 #include "career/governor.h"
 #include "career/mission_player.h"
 #include "career/missions.h"
+#include "planet/planet.h"
 #include "state/fortune.h"
+#include "state/pictures.h"
 #include "state/random.h"
 #include "state/tables.h"
 #include "support/art.h"
@@ -201,12 +203,19 @@ TEST_F(GovernorOffice, ButtonsAmnestyAllegianceAndCancel) {
     EXPECT_EQ(Faction(1)[Faction::Reputation], -2499);
     captain[Player::Money] = 10000000;
     const int price = CalcFortune() / 4;
+    // The planet screen below and the travel screen's status panel show the old standing and
+    // money until the amnesty: the dealers are closed to an outcast.
+    RefreshPlanetScreen();
+    RefreshStatusPanel();
+    EXPECT_FALSE(Form3->SpeedButton3->enabled);
     player->yes = 1;
     Form27->SpeedButton1Click();
     EXPECT_EQ(captain[Player::Money], 10000000 - price);
     EXPECT_EQ(Faction(1)[Faction::Reputation], 10);
     EXPECT_EQ(player->notices.back(),
               "You are no longer a criminal in the \"" + FactionName(1) + "\".");
+    EXPECT_TRUE(Form3->SpeedButton3->enabled);  // "Buy ships" at once
+    EXPECT_EQ(Form2->Label9->caption, "$C: " + FormatThousands(10000000 - price));
 
     // Allegiance to the Outer Rim: any no keeps everything as it was.
     Here()[Planet::Owner] = 2;
@@ -214,6 +223,8 @@ TEST_F(GovernorOffice, ButtonsAmnestyAllegianceAndCancel) {
     Faction(1)[Faction::SenatorMet] = 1;
     Faction(1)[Faction::StoryStep] = 5;
     const auto before = G().Factions;
+    RefreshPlanetScreen();
+    EXPECT_FALSE(Form3->SpeedButton3->enabled);  // at war with the Outer Rim
     for (int yes : {0, 1}) {
         player->yes = yes;
         Form27->SpeedButton1Click();
@@ -223,6 +234,9 @@ TEST_F(GovernorOffice, ButtonsAmnestyAllegianceAndCancel) {
     player->yes = 2;
     Form27->SpeedButton1Click();
     EXPECT_EQ(captain[Player::Faction], 2);
+    // The planet is the own faction's now: its services open without docking again.
+    for (ui::SpeedButton* b : {Form3->SpeedButton3, Form3->SpeedButton1, Form3->SpeedButton2})
+        EXPECT_TRUE(b->enabled) << b->caption;
     EXPECT_EQ(Faction(2)[Faction::Rank], 1);
     EXPECT_EQ(Faction(2)[Faction::CampaignRibbons], 1);
     EXPECT_EQ(Faction(2)[Faction::Reputation], 10);

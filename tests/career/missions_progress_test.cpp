@@ -144,6 +144,13 @@ TEST_F(MissionProgress, CombatKindsEndInTheirReports) {
     EXPECT_FALSE(Active());
     EXPECT_EQ(player->reports.back(), "Mission successful");
     EXPECT_GT(player->encounterClicks, 0);
+
+    // The reward stops at the game's one money cap: 899.995.000 + 10.000 gives 900.000.000.
+    Captain()[Player::Money] = 899995000;
+    Set(MissionKind::Patrol, 2, {0, 0, 0, 0});
+    MissionSucceeded();
+    EXPECT_EQ(Money(), 900000000);
+    EXPECT_EQ(Form46->Label4->caption, "(Total: $C: 900.000.000)");
 }
 
 TEST_F(MissionProgress, CargoIntelligenceGoodsDataAndRaids) {

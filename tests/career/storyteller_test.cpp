@@ -411,6 +411,12 @@ TEST_F(SenatorStory, AMaleCaptainCourtsTheDaughterRescuesHerAndMarries) {
     Line("You visit your wife");
     Office();
     EXPECT_EQ(Captain()[Player::LifePoints], lives + 2);
+
+    // The rescue scene's close box leaves it as "Propose marriage" does.
+    ShowRescueScene();
+    player().CloseRequest("TForm69");
+    Form69->ShowModal();
+    EXPECT_EQ(player().TimesSeen("TForm69"), 2);
 }
 
 // The widowed senator of the Syndicate, courted in New Moscow; the lead on Tortuga and Sirius

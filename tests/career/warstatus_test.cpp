@@ -371,6 +371,88 @@ TEST_F(WarRules, SearchesThatCannotFindTakeAllTheirDrawsAndTheOthersStopAtTheirF
     EXPECT_GT(checked, 60);
 }
 
+// The 21 news of a raid, each at both ends of its band of z, word for word as the war's table
+// gives them, for the Syndicate's mines raid on Mars in the Sol system of the Outer Rim Alliance.
+TEST(RaidNews, EveryNewsOfTheTableWordForWord) {
+    const RaidNames names{"Syndicate", "Outer Rim Alliance", "Sol", "Mars", "mines"};
+    struct Band {
+        int from, to;
+        const char* news;
+    };
+    const Band table[] = {
+        {0, 5,
+         "A high ranked officer of the Outer Rim Alliance has been killed in battle by forces of "
+         "the Syndicate."},
+        {6, 10,
+         "Yesterday a high ranked officer of the Outer Rim Alliance has been assassinated. The "
+         "assassin could not be caught."},
+        {11, 15,
+         "A few hours ago an important politician of the Outer Rim Alliance has found murdered in "
+         "his office. Circumstances remain unclear."},
+        {16, 20,
+         "A few hours ago a famous scientist of the Outer Rim Alliance has been reported missing. "
+         "Circumstances remain unclear."},
+        {21, 25,
+         "A espionage mission of Syndicate agents in territory of the Outer Rim Alliance has been "
+         "successful."},
+        {26, 30,
+         "The counter-intelligence service of the Syndicate has busted a Outer Rim Alliance "
+         "agent."},
+        {31, 35,
+         "The attempt of a/an Outer Rim Alliance agent to leak important information of the "
+         "Syndicate has been prevented."},
+        {36, 40, "A new fleet combat doctrine has improved the effectiveness of Syndicate forces."},
+        {41, 45,
+         "The government of the Syndicate has granted new investments for spaceships in their "
+         "attempt to win the war against the Outer Rim Alliance."},
+        {46, 50,
+         "The Syndicate has announced the forming of a new Marine division to be deployed at the "
+         "Outer Rim Alliance border."},
+        {51, 55, "The Syndicate revises their officer training."},
+        {56, 60,
+         "The attack on supply convoys of the Outer Rim Alliance has increased in the last month. "
+         "Officials blame Syndicate forces."},
+        {61, 65,
+         "The Syndicate attempt to disturb the supply lines of the Outer Rim Alliance has been "
+         "successful."},
+        {66, 70,
+         "A high ranked Outer Rim Alliance officer is accused of war crimes and has been "
+         "suspended until all evidence has been has checked."},
+        {71, 75,
+         "A major Outer Rim Alliance convoi with supplies has been intercepted by Syndicate forces "
+         "in the Sol system."},
+        {76, 80,
+         "The Syndicate fleet has won a major battle against Outer Rim Alliance forces in the Sol "
+         "system."},
+        {81, 85,
+         "Forces of the Outer Rim Alliance have suffered a serious defeat against the Syndicate "
+         "in the Sol system."},
+        {86, 90,
+         "Forces of the Syndicate and the Outer Rim Alliance have clashed togeher in the Sol "
+         "system."},
+        {91, 95,
+         "During an attack of Syndicate forces all mines on Mars in the Sol system were "
+         "destroyed. It will take some time to build them up again."},
+        {96, 100,
+         "An undercover mission of Syndicate agents leads to the destruction of all mines on Mars "
+         "in the Sol system. It will take some time to build them up again."},
+        {101, 105,
+         "Syndicate forces have raided the mines on Mars in the Sol system. It will take some "
+         "time to build them up again."},
+    };
+    ASSERT_EQ(std::size(table), 21u);
+    for (const Band& band : table)
+        for (int z : {band.from, band.to}) EXPECT_EQ(RaidNews(names, z), band.news) << "z " << z;
+    // No facility found: the three facility news become the swift strike.
+    RaidNames none = names;
+    none.facility.clear();
+    for (int z : {91, 95, 96, 100, 101, 105})
+        EXPECT_EQ(RaidNews(none, z),
+                  "A swift strike of Syndicate forces does significant damage to the defenders "
+                  "of the Outer Rim Alliance.")
+            << "z " << z;
+}
+
 TEST_F(WarRules, RebuildingBringsBackAtMostOneFacilityPerKindAndPlaceAndTouchesNothingElse) {
     GameRecord& p = g.Planets[target][1];
     for (int k = 1; k <= 7; ++k) p[Planet::DestroyedFacilityBase + k] = 5;
@@ -531,6 +613,10 @@ TEST_F(Diplomacy, TheWarStatusScreenShowsTheOtherThreeInOrder) {
     ShowWarStatus();
     Form41->ShowModal();
     EXPECT_EQ(test::CountSound("play:button.wav"), 1);
+    // The close box leaves as "Back" does.
+    player().CloseRequest("TForm41");
+    Form41->ShowModal();
+    EXPECT_EQ(player().TimesSeen("TForm41"), 2);
     EXPECT_EQ(WarStatusText(-3), "War status: Disasterous");
     EXPECT_EQ(WarStatusText(-2), "War status: Very bad");
     EXPECT_EQ(WarStatusText(2), "War status: Very good");

@@ -72,6 +72,8 @@ TEST_F(Arena, AWatchedRoundIsFoughtTickByTickAndSettlesTheBet) {
                 for (int place = 1; place <= 16; ++place) {
                     const int n = g.TournamentEntrants[1][place];
                     EXPECT_EQ(g.Gladiators[n][Gladiator::Health], 100);
+                    // The bars are full on the first frame, before the first 600 ms tick.
+                    EXPECT_EQ(Form63->Health[place]->Position(), 100) << place;
                     EXPECT_EQ(Form63->PlaceName[place]->caption, GladiatorName(n));
                 }
             })

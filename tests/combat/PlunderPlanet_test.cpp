@@ -112,5 +112,27 @@ TEST_F(Plunder, LeavingEnslavingAndOccupying) {
     EXPECT_EQ(G().TurnNumber, turn + 1);
 }
 
+// The raid's fame is paid before the screen shows: Escape, the close button and an enslaving
+// declined leave it open; only one of its ends closes it.
+TEST_F(Plunder, TheScreenRefusesToCloseUntilAnEndIsChosen) {
+    Relation(2);
+    planet[Planet::Economy] = 1;
+    alerted = 0;
+    ShowPlunderPlanet();
+    const int32_t before = money;
+    player()
+        .Key("TForm34", ui::keys::Escape)
+        .CloseRequest("TForm34")
+        .Click("TForm34", "SpeedButton2")
+        .Click("TMessage3", "SpeedButton2")
+        .CloseRequest("TForm34")
+        .Click("TForm34", "SpeedButton1");
+    Plunders("2.000.000");
+    Form34->ShowModal();
+    EXPECT_EQ(money, before + 2000000);
+    EXPECT_EQ(alerted, 1);
+    EXPECT_FALSE(Form34->Visible());
+}
+
 }  // namespace
 }  // namespace corvanth

@@ -152,6 +152,12 @@ TEST_F(Bar, PokerRobberyAndTheDataModuleTakeAndGiveWhatTheyShould) {
     log.SayYes(false);
     BarPokerEvent(100);
     EXPECT_EQ(Money(), 16000);
+    // Above the cap (a sale earlier in the day) a robbery takes its amount and nothing more: at
+    // rank 0 the least stake, 5.000.
+    G().Factions[FactionId::Federation][Faction::Rank] = 0;
+    Money() = 950000000;
+    BarRobberyEvent();
+    EXPECT_EQ(Money(), 949995000);
 
     // The data module: a new event in this system, and this location marked as searched.
     const int system = FleetSystem();

@@ -5,6 +5,7 @@
 
 #include "planet/planet_support.h"
 #include "state/UMessage1.h"
+#include "state/shipstats.h"
 
 namespace corvanth {
 namespace {
@@ -36,12 +37,23 @@ TEST_F(EquipmentDealer, TheSaleRuleAndTheRefusalsInTheirOrder) {
     EXPECT_EQ(BuyUpgrade(4, 47).refusal, "You do not have enough money!");
     EXPECT_EQ(Slot1(4)[Slot::EquipmentId], 11);
     Money() = 11667;  // 15.000 less a third of 10.000, into an empty hold
+    const int32_t capacity = Ship1()[Ship::CargoCapacity];
     EXPECT_TRUE(BuyUpgrade(4, 47).done);
     EXPECT_EQ(Money(), 0);
+    // Only the slot changed: the bigger bay counts once the ship is recomputed.
+    EXPECT_EQ(Ship1()[Ship::CargoCapacity], capacity);
+    RecalcShipStats(1, 1, 0, 0);
+    EXPECT_GT(Ship1()[Ship::CargoCapacity], capacity);
     // A bay replaced by another kind with goods aboard: a mine (1.000) pays 2.333 out.
     G().Cargo[2] = 30;
     EXPECT_TRUE(BuyUpgrade(5, 110).done);
     EXPECT_EQ(Money(), 2333);
+    // Money above the cap (a sale earlier in the day) pays the price and nothing more: the
+    // bay II over the mine is 15.000 less a third of 1.000, 14.667.
+    G().Cargo[2] = 0;
+    Money() = 950000000;
+    EXPECT_TRUE(BuyUpgrade(5, 47).done);
+    EXPECT_EQ(Money(), 949985333);
 }
 
 TEST_F(EquipmentDealer, RowsFollowTheListAsFilledAndAPurchaseKeepsTheSlotsState) {

@@ -55,6 +55,11 @@ TEST_F(ShipDealer, ThePurchasePaysTheDifferenceAndKeepsTheCrew) {
     EXPECT_EQ(Money(), 7500 + 118000 - 57000);
     EXPECT_TRUE(BuyShip(3).refusal.empty());  // not sold here: nothing happens, nothing is said
     EXPECT_EQ(Ship1()[Ship::Class], 1);
+    // Money above the cap (a sale earlier in the day) pays the same 71.000 - 28.500 and nothing
+    // more; the cap is the turn's business.
+    Money() = 950000000;
+    ASSERT_TRUE(BuyShip(2).done);
+    EXPECT_EQ(Money(), 950000000 - 42500);
 }
 
 TEST_F(ShipDealer, AnUnavailableClassIsGreyAndAFullHoldIsRefusedFirst) {

@@ -75,7 +75,7 @@ TEST_F(SavedGames, ASlotHoldsTheSavedTablesInTheirOrderAndGivesThemBackBitForBit
     GameState& g = G();
     g.ReservedSaveValue = -77;
     g.PlanetDescriptions[3][2] = std::string(300, 'x');
-    g.Planets[26][35][100] = 0x7fffffff;
+    g.Planets[26][35][100] = kLoadedNumberLimit;  // the largest a load keeps
     g.Markets[26][35][20][3] = -5;
     ASSERT_TRUE(SaveGame(2));
 
@@ -227,6 +227,20 @@ TEST_F(SavedGames, TheScreenSavesAsksBeforeOverwritingAndLoadsOnlyWhatIsThere) {
     LoadSlotDescriptions();
     EXPECT_EQ(G().SlotDescriptions[3], "Ada at Sargoth");
     EXPECT_EQ(G().SlotDescriptions[5], "typed, not saved");
+    EXPECT_EQ(G().SlotDescriptions[1], "Before the raid on Pergor");
+}
+
+// Escape and the window's close button leave as "Back" does: what was typed is kept.
+TEST_F(SavedGames, EveryWayOutOfTheScreenKeepsTheTypedDescriptions) {
+    RefreshSaveLoadForm();
+    player().Type("TForm37", "Edit2", "left with Escape").Key("TForm37", ui::keys::Escape);
+    Form37->ShowModal();
+    RefreshSaveLoadForm();
+    player().Type("TForm37", "Edit4", "left by the close button").CloseRequest("TForm37");
+    Form37->ShowModal();
+    LoadSlotDescriptions();
+    EXPECT_EQ(G().SlotDescriptions[2], "left with Escape");
+    EXPECT_EQ(G().SlotDescriptions[4], "left by the close button");
     EXPECT_EQ(G().SlotDescriptions[1], "Before the raid on Pergor");
 }
 

@@ -3,8 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <string>
+#include <vector>
 
+#include "shell/SaveLoad.h"
 #include "shell/options.h"
 #include "shell/start.h"
 #include "shell_fixture.h"
@@ -161,22 +165,59 @@ TEST_F(StartUp, AProtectedModeChosenOnTheOptionsScreenTakesEffectAtTheNextStart)
     EXPECT_EQ(test::CountSound("play:Intro.mp3"), 0);
 }
 
+// What killed runs left: the writers' temporary files go, a save with its commit mark is finished,
+// one without it is taken back; files of other names stay.
+TEST_F(StartUp, TheStartClearsWhatKilledRunsLeftAndFinishesACommittedSave) {
+    namespace fs = std::filesystem;
+    auto put = [](const std::string& name, const std::string& bytes) {
+        std::ofstream(name, std::ios::binary) << bytes;
+    };
+    const std::vector<std::string> leftovers = {
+        "GameSettings.sav.tmp-a1B2c3", "savegamedata.STR.tmp-Zz9Yy8", "Highscores.int.tmp-000000",
+        "Highscores.str.new", "Savegame05.int.new.tmp-q1w2e3"};
+    const std::vector<std::string> others = {"GameSettings.sav.tmp-longer1", "MyNotes.tmp-abcdef",
+                                             "Savegame05.int.old"};
+    for (const auto& name : leftovers) put(name, "half");
+    for (const auto& name : others) put(name, "mine");
+    // Slot 3 was killed before its commit, slot 4 after it: the old pair and the new pair.
+    for (const char* name : {"Savegame03.int", "Savegame03.str", "Savegame04.int"})
+        put(name, "old");
+    for (const char* name : {"Savegame03.int.new", "Savegame04.int.new", "Savegame04.str.new"})
+        put(name, "new");
+    put(SlotMarkName(4), "");
+    player().Click("TForm1", "SpeedButton7");
+    Fbackground->ShowModal();
+    for (const auto& name : leftovers) EXPECT_FALSE(fs::exists(name)) << name;
+    for (const auto& name : others) EXPECT_TRUE(fs::exists(name)) << name;
+    auto bytes = [](const std::string& name) {
+        std::ifstream in(name, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    EXPECT_EQ(bytes("Savegame03.int") + bytes("Savegame03.str"), "oldold");
+    EXPECT_EQ(bytes("Savegame04.int") + bytes("Savegame04.str"), "newnew");
+    for (const char* name :
+         {"Savegame03.int.new", "Savegame04.int.new", "Savegame04.str.new", "Savegame04.commit"})
+        EXPECT_FALSE(fs::exists(name)) << name;
+    for (const auto& name : others) fs::remove(name);
+}
+
 TEST_F(StartUp, AnUnwritableSettingsFileIsToldAndTheGameStillRuns) {
-    // A directory of that name: every write fails, every read fails.
+    // A directory of that name: every write fails, every read fails. The four failed writes
+    // (the defaults after the failed read, the clean-exit mark of the start, the defaults again
+    // and the count at the shut-down) are told once.
     std::filesystem::create_directory(kSettingsFile);
+    Session().SettingsFailureTold = false;
     player()
         .Do("TMessage1",
             [](ui::Form&) {
                 EXPECT_EQ(Message1->Label1->caption,
                           "Sorry, I cannot write the settings file GameSettings.sav.");
             })
-        .Click("TMessage1", "SpeedButton3")  // the defaults after the failed read
-        .Click("TMessage1", "SpeedButton3")  // the clean-exit mark of the start
-        .Click("TForm1", "SpeedButton7")
-        .Click("TMessage1", "SpeedButton3")  // the defaults again at the shut-down
-        .Click("TMessage1", "SpeedButton3");
+        .Click("TMessage1", "SpeedButton3")
+        .Click("TForm1", "SpeedButton7");
     Fbackground->ShowModal();
     EXPECT_EQ(G().LaunchCount, 1);
+    EXPECT_EQ(player().TimesSeen("TMessage1"), 1);
     std::filesystem::remove(kSettingsFile);
 }
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -81,6 +82,21 @@ TEST_F(Highscores, AScoreTakesItsSortedPlaceAndEachCaptainKeepsOneRow) {
     EXPECT_EQ(std::to_string(Score(8)) + " " + std::to_string(Score(20)), "1300 200");
 }
 
+// "Ł" is no letter of the files' code page: the name is kept, and compared, as the file keeps it
+// ("ukasz"), so the captain finds his row after a restart and keeps one.
+TEST_F(Highscores, ANameTheFileCannotHoldWholeStillKeepsOneRow) {
+    const std::string name = "\xc5\x81ukasz";
+    EXPECT_EQ(EnterHighscore(name, 500, 1, 1, 3), 1);
+    EXPECT_EQ(Name(1), "ukasz");
+    ASSERT_TRUE(SaveHighscores());
+    Clear();
+    LoadHighscores();
+    EXPECT_EQ(EnterHighscore(name, 400, 1, 2, 3), 1);
+    EXPECT_EQ(EnterHighscore("Bex", 450, 2, 1, 1), 1);
+    EXPECT_EQ(Name(1) + " " + Name(2) + " " + std::to_string(Score(2)) + " [" + Name(3) + "]",
+              "Bex ukasz 400 []");
+}
+
 TEST_F(Highscores, TheFilesAreWrittenWholeOrNotAtAllAndTheMenuShowsThem) {
     // No files: an empty list, whatever was in memory.
     G().Highscores[3][Highscore::Score] = 77;
@@ -100,7 +116,11 @@ TEST_F(Highscores, TheFilesAreWrittenWholeOrNotAtAllAndTheMenuShowsThem) {
     EXPECT_EQ(ReadInt32(numbers, 4), 1234567);
     EXPECT_EQ(ReadInt32(numbers, 16), 21);
     EXPECT_EQ(names.substr(0, 10), std::string("\x08Zo\xeb Marr\0", 10));
-    EXPECT_EQ(Form38->rows[0].name->font.color, (ui::Color{255, 230, 0}));
+    // The new row's frame and labels in the game's yellow, the one the star map gives the
+    // Coalition: (255, 255, 0).
+    for (ui::Color c : {Form38->rows[0].name->font.color, Form38->rows[0].score->font.color,
+                        Form38->rows[0].frame->penColor})
+        EXPECT_EQ(c, (ui::Color{255, 255, 0}));
 
     // Nothing enters, the files stay byte for byte: a score below all twenty rows, then a
     // cheater's above them all, who is told why.
@@ -116,6 +136,14 @@ TEST_F(Highscores, TheFilesAreWrittenWholeOrNotAtAllAndTheMenuShowsThem) {
               "You used a real cheat and cannot be added to the highscore list, sorry.");
     EXPECT_EQ(Bytes(kHighscoreNumbersFile), full);
     EXPECT_EQ(Bytes(kHighscoreNamesFile), fullNames);
+
+    // Files of 40 GB (sparse) are read no further than the table reaches, at once.
+    std::filesystem::resize_file(kHighscoreNumbersFile, 40ull << 30);
+    std::filesystem::resize_file(kHighscoreNamesFile, 40ull << 30);
+    const auto started = std::chrono::steady_clock::now();
+    LoadHighscores();
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(2));
+    EXPECT_EQ(Name(20) + " " + std::to_string(Score(20)), "N20 100");
 
     // A short file reads what it holds: one row and a field, one name.
     std::ofstream(kHighscoreNumbersFile, std::ios::binary) << full.substr(0, 404);

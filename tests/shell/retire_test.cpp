@@ -348,7 +348,7 @@ TEST_F(Retirement, EveryStepOnItsScreenThenTheTableAndNothingOfTheGameIsLeft) {
                 const auto& third = Form38->rows[2];
                 EXPECT_EQ(third.name->caption, "Oren Vask");
                 EXPECT_EQ(third.score->caption, "$C: 167.570");
-                EXPECT_EQ(third.name->font.color, (ui::Color{255, 230, 0}));
+                EXPECT_EQ(third.name->font.color, (ui::Color{255, 255, 0}));
                 EXPECT_EQ(third.rank->picture, "Fed_Rank5.jpg");
                 EXPECT_EQ(Form38->rows[0].name->font.color, ui::colors::White);
                 EXPECT_EQ(Form38->rows[4].name->caption, "Ivo Marr");

@@ -44,7 +44,7 @@ class Starmap : public test::TravelTest {
     }
 };
 
-TEST_F(Starmap, FromTheTravelScreenAndBackTheTradeBoxThereIsAsItWas) {
+TEST_F(Starmap, FromTheTravelScreenAndBackTheTradeBoxShowsTheMapsGood) {
     GameState& g = G();
     player()
         // The travel screen's trade box open on Synthetics: the map borrows the good.
@@ -97,14 +97,22 @@ TEST_F(Starmap, FromTheTravelScreenAndBackTheTradeBoxThereIsAsItWas) {
         .Do("TForm2",
             [&](ui::Form&) {
                 EXPECT_FALSE(Form12->TradeGroupBox->visible);
-                EXPECT_EQ(g.SelectedTradeGood, kSynthetics);
-                // Pergor in F2 shows its Synthetics price again.
+                // The map and the open trade box share the good: the box shows the map's choice,
+                // and Pergor in F2 its price of that good.
+                EXPECT_EQ(g.SelectedTradeGood, 3);
+                EXPECT_EQ(Form2->ListBox1->ItemIndex(), 2);
                 EXPECT_EQ(
                     Form2->Cell(6, 2).price->caption,
-                    "$C " + FormatThousands(
-                                g.Markets[kFinis][test::kPergor][kSynthetics][Market::Price]));
+                    "$C " + FormatThousands(g.Markets[kFinis][test::kPergor][3][Market::Price]));
                 EXPECT_TRUE(Form2->Cell(6, 2).price->visible);
             })
+        // The map's box closed again leaves no good: the open box keeps its own.
+        .SelectRow("TForm2", "ListBox1", kSynthetics - 1)
+        .Click("TForm2", "SpeedButton3")
+        .Click("TForm12", "SpeedButton3")
+        .Click("TForm12", "SpeedButton10")
+        .Click("TForm12", "SpeedButton2")
+        .Do("TForm2", [&](ui::Form&) { EXPECT_EQ(g.SelectedTradeGood, kSynthetics); })
         // With the travel screen's box closed, the map's good does not leak onto its map.
         .Click("TForm2", "SpeedButton10")
         .Click("TForm2", "SpeedButton3")

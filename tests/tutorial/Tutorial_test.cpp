@@ -170,6 +170,12 @@ TEST_F(Tutorial, ANewPlayerWalksAllThirtySevenSteps) {
         }
         EXPECT_TRUE(overlay) << cls;
         EXPECT_TRUE(screen.LayoutProblems().empty()) << cls;
+        // The hand's timer as the layout leaves it: enabled, 500 ms.
+        const ui::Form fresh(cls);
+        const auto* timer = dynamic_cast<const ui::Timer*>(fresh.Find("TutorialTimer"));
+        ASSERT_NE(timer, nullptr) << cls;
+        EXPECT_TRUE(timer->Enabled()) << cls;
+        EXPECT_EQ(timer->Interval(), 500) << cls;
     }
     test::LinkGameArt(std::filesystem::current_path());
     test::UseAnsweringBackend answering;

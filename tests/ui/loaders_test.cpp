@@ -7,12 +7,14 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "shell/background.h"
 #include "shell/options.h"
 #include "support/game_test.h"
 #include "ui/files.h"
 #include "ui/picture.h"
+#include "ui/plaintext.h"
 #include "ui/render.h"
 
 namespace ui {
@@ -119,12 +121,19 @@ TEST(Loaders, TextFilesEndLinesOnCrLfAndLoneCrAndAreReadUpTo64Kilobytes) {
 
 class StartUp : public corvanth::test::GameTest {};
 
-TEST_F(StartUp, AFifoForTheSettingsFileNeitherHangsNorStaysAndBrokenLayoutsAreNamed) {
+TEST_F(StartUp, AFifoForTheSettingsFileNeitherHangsNorIsReplacedAndBrokenLayoutsAreNamed) {
     fs::remove(corvanth::kSettingsFile);
     ASSERT_EQ(mkfifo(corvanth::kSettingsFile, 0644), 0);
+    ClearFileProblems();
     EXPECT_FALSE(corvanth::ReadGameSettings());  // at once: a FIFO is no settings file
+    // The player's own pipe is left where it is, and said to be in the way.
+    EXPECT_FALSE(corvanth::WriteGameSettings({4, 1, 0}));
+    EXPECT_TRUE(fs::is_fifo(corvanth::kSettingsFile));
+    EXPECT_EQ(FileProblems(),
+              std::vector<std::string>{
+                  "GameSettings.sav is not a regular file; the game leaves it alone"});
+    fs::remove(corvanth::kSettingsFile);
     EXPECT_TRUE(corvanth::WriteGameSettings({4, 1, 0}));
-    EXPECT_TRUE(fs::is_regular_file(corvanth::kSettingsFile));
     EXPECT_EQ(corvanth::ReadGameSettings(), (corvanth::GameSettings{4, 1, 0}));
     fs::remove(corvanth::kSettingsFile);
 
@@ -147,6 +156,34 @@ TEST_F(StartUp, AFifoForTheSettingsFileNeitherHangsNorStaysAndBrokenLayoutsAreNa
     int lit = 0;
     for (int x = 16; x < 400; ++x) lit += canvas.PixelAt(x, 24) != 0;
     EXPECT_GT(lit, 20);
+
+    // A folder deep down and every screen lost: 124 letters of 8 pixels fit between the 16-pixel
+    // margins of the 1024-pixel canvas, 52 lines of 14 pixels between those of its 768.
+    std::vector<std::string> many = {"The screen layouts in /" + std::string(290, 'd') +
+                                     "/forms are damaged or missing:"};
+    for (int i = 0; i < 80; ++i) many.push_back("  no layout file forms/TForm" + std::to_string(i));
+    many.push_back("Press a key or click to go on.");
+    const auto fitted = FitPlainLines(many, 124, 52);
+    ASSERT_EQ(fitted.size(), 52u);
+    for (const auto& line : fitted) EXPECT_LE(line.size(), 124u) << line;
+    // The path breaks at its slashes, goes on indented, and the way on is the last line.
+    EXPECT_EQ(fitted[0], "The screen layouts in /");
+    EXPECT_EQ(fitted[1].substr(0, 3), "  d");
+    // The first line's 343 letters take 4 lines (23, then 2 + 122, 2 + 122 and 2 + 76): 85 lines,
+    // of which 50 are shown, then the count of the 34 others and the last.
+    EXPECT_EQ(fitted[50], "(34 more lines: see the terminal)");
+    EXPECT_EQ(fitted[51], "Press a key or click to go on.");
+    canvas.DrawPlainNotice(many);
+    canvas.SavePng(std::string(CORVANTH_SCREENS_DIR) + "/startup-problems-many.png");
+    int outside = 0, inside = 0;
+    for (int y = 0; y < kCanvasHeight; ++y)
+        for (int x = 0; x < kCanvasWidth; ++x) {
+            const bool margin =
+                x < 16 || x >= kCanvasWidth - 16 || y < 16 || y >= kCanvasHeight - 16;
+            (margin ? outside : inside) += canvas.PixelAt(x, y) != 0;
+        }
+    EXPECT_EQ(outside, 0);
+    EXPECT_GT(inside, 10000);
 }
 
 }  // namespace

@@ -1,0 +1,75 @@
+// A loaded game's numbers brought into the ranges the rules keep them in.
+#include <algorithm>
+#include <vector>
+
+#include "shell/SaveLoad.h"
+#include "state/tables.h"
+
+namespace corvanth {
+
+namespace {
+
+// Numbers that grow with the captain's career up to the money cap, as the rules cap them.
+constexpr int kMoneyLikePlayerFields[] = {Player::Money, Player::CappedAsMoney, Player::Fame,
+                                          Player::NetWorthAtLastPay, Player::StartNetWorth};
+constexpr int kMoneyLikeFactionFields[] = {Faction::Reputation,
+                                           Faction::Loan,
+                                           Faction::WarBonds,
+                                           Faction::NextFameThreshold,
+                                           Faction::NextReputationThreshold,
+                                           Faction::PreviousFameThreshold,
+                                           Faction::PreviousReputationThreshold};
+constexpr int kMoneyLikeMissionFields[] = {Mission::Reward, Mission::ReputationReward,
+                                           Mission::FameReward};
+constexpr int kPlayersSaved = 2, kFactionsSaved = 4, kOffersSaved = 28;
+constexpr int kFleetsSaved = 5, kShipsSaved = 4;
+
+void NotBelowNothing(int32_t& value) {
+    value = std::max(value, 0);
+}
+
+}  // namespace
+
+void BringIntoRulesRanges(GameState& g) {
+    // The money-like fields keep what the money cap allows; every other number is limited far
+    // below it, so sums of a few stay within 32 bits.
+    std::vector<int32_t*> moneyLike;
+    for (int p = 1; p <= kPlayersSaved; ++p)
+        for (int f : kMoneyLikePlayerFields) moneyLike.push_back(&g.Players[p][f]);
+    for (int faction = 1; faction <= kFactionsSaved; ++faction)
+        for (int f : kMoneyLikeFactionFields) moneyLike.push_back(&g.Factions[faction][f]);
+    for (int f : kMoneyLikeMissionFields) {
+        for (int o = 1; o <= kOffersSaved; ++o) moneyLike.push_back(&g.MissionOffers[o][f]);
+        for (int p = 1; p <= kPlayersSaved; ++p) moneyLike.push_back(&g.Missions[p][f]);
+    }
+    std::vector<int32_t> kept;
+    for (const int32_t* value : moneyLike)
+        kept.push_back(static_cast<int32_t>(std::clamp<int64_t>(*value, -kValueCap, kValueCap)));
+    LimitSavedNumbers(g, kLoadedNumberLimit);
+    for (size_t i = 0; i < moneyLike.size(); ++i) *moneyLike[i] = kept[i];
+
+    // What the rules count never goes below nothing: money, the hold, the crews aboard, in the
+    // boarding squads and for hire, and the days.
+    for (int p = 1; p <= kPlayersSaved; ++p) NotBelowNothing(g.Players[p][Player::Money]);
+    for (int good = Good::First; good <= Good::Last; ++good) {
+        NotBelowNothing(g.Cargo[good]);
+        NotBelowNothing(g.LastPricePaid[good]);
+    }
+    for (int f = 1; f <= kFleetsSaved; ++f) {
+        for (int s = 1; s <= kShipsSaved; ++s) {
+            GameRecord& ship = g.Ships[f][s];
+            NotBelowNothing(ship[Ship::CrewTotal]);
+            for (int k = CrewKind::First; k <= CrewKind::Last; ++k) {
+                NotBelowNothing(ship[Ship::CrewBase + k]);
+                NotBelowNothing(ship[Ship::BoardingSquadBase + k]);
+            }
+        }
+    }
+    for (int s = StarSystem::First; s <= StarSystem::Last; ++s)
+        for (int l = Planet::FirstLocation; l <= Planet::LastLocation; ++l)
+            for (int k = CrewKind::First; k <= CrewKind::Last + 1; ++k)
+                NotBelowNothing(g.Planets[s][l][Planet::HireableCrewBase + k]);
+    NotBelowNothing(g.TurnNumber);
+}
+
+}  // namespace corvanth
