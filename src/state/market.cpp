@@ -25,10 +25,27 @@ bool IsLocation(const GameRecord& l, int kind) {
 // and jump path; nothing is kept between calls.
 class SupplyLevels {
   public:
-    explicit SupplyLevels(const GameState& g) : g_(g) {
+    explicit SupplyLevels(const GameState& g) {
         for (int a = 0; a < kOwners; ++a)
             for (int b = 0; b < kOwners; ++b)
                 friendly_[a][b] = a == b || g.Factions[a][Faction::RelationBase + b] < 2;
+        // The locations that count for anyone, read once: each owner's walk goes over these.
+        for (int s = StarSystem::First; s <= StarSystem::Last; ++s) {
+            for (int l = Planet::FirstLocation; l <= Planet::LastLocation; ++l) {
+                const GameRecord& p = g.Planets[s][l];
+                if (p[Planet::Exists] <= 0) continue;
+                const bool planet = p[Planet::Kind] == PlanetKind::Planet;
+                const bool jump =
+                    p[Planet::Kind] == PlanetKind::JumpPoint && ValidSystem(p[Planet::JumpTarget]);
+                if (!planet && !jump) continue;
+                Place& place = places_[placeCount_++];
+                place.system = s;
+                place.owner = p[Planet::Owner];
+                place.target = jump ? p[Planet::JumpTarget] : 0;
+                for (int k = 1; k <= kIndustryKinds; ++k)
+                    place.industry[k] = planet ? p[Planet::FacilityBase + k] : 0;
+            }
+        }
     }
 
     // Level 0..4 of category k for a planet of owner o in system s.
@@ -59,18 +76,14 @@ class SupplyLevels {
         Owner& w = owners_[o];
         if (w.ready) return w;
         w.ready = true;
-        for (int s = StarSystem::First; s <= StarSystem::Last; ++s) {
-            for (int l = Planet::FirstLocation; l <= Planet::LastLocation; ++l) {
-                const GameRecord& p = g_.Planets[s][l];
-                if (p[Planet::Exists] <= 0 || !Friendly(p[Planet::Owner], o)) continue;
-                if (p[Planet::Kind] == PlanetKind::Planet) {
-                    for (int k = 1; k <= kIndustryKinds; ++k)
-                        w.industry[s][k] += p[Planet::FacilityBase + k];
-                } else if (p[Planet::Kind] == PlanetKind::JumpPoint &&
-                           ValidSystem(p[Planet::JumpTarget])) {
-                    // A hostile jump point blocks what lies behind it.
-                    w.jumps[s][w.jumpCount[s]++] = static_cast<int8_t>(p[Planet::JumpTarget]);
-                }
+        for (int n = 0; n < placeCount_; ++n) {
+            const Place& p = places_[n];
+            if (!Friendly(p.owner, o)) continue;
+            if (p.target == 0) {
+                for (int k = 1; k <= kIndustryKinds; ++k) w.industry[p.system][k] += p.industry[k];
+            } else {
+                // A hostile jump point blocks what lies behind it.
+                w.jumps[p.system][w.jumpCount[p.system]++] = static_cast<int8_t>(p.target);
             }
         }
         return w;
@@ -92,7 +105,13 @@ class SupplyLevels {
         }
     }
 
-    const GameState& g_;
+    // A planet (target 0, its industries) or an open jump point (its target system).
+    struct Place {
+        int32_t system, owner, target;
+        std::array<int32_t, kIndustryKinds + 1> industry;
+    };
+    std::array<Place, StarSystem::Last * Planet::LastLocation> places_;
+    int placeCount_ = 0;
     std::array<std::array<bool, kOwners>, kOwners> friendly_{};
     std::array<Owner, kOwners> owners_{};
 };

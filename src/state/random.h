@@ -1,6 +1,7 @@
 // The game's one random generator: a 32-bit linear congruential sequence.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 namespace corvanth {
@@ -57,6 +58,22 @@ class RandomGenerator {
     uint32_t Peek(int k) const {
         static constexpr Jump kAhead[] = {JumpOf(0), JumpOf(1), JumpOf(2), JumpOf(3), JumpOf(4)};
         return seed_ * kAhead[k].mul + kAhead[k].add;
+    }
+
+    // count draws of bound n into `values`, as count calls of Next(n) would give them. For rules
+    // that use every draw of a known number: four seeds step side by side, four draws apart,
+    // so no draw waits for the one before it.
+    void Draws(int32_t n, int32_t* values, size_t count) {
+        static constexpr Jump kFour = JumpOf(4);
+        uint32_t lanes[4] = {Peek(1), Peek(2), Peek(3), Peek(4)};
+        size_t i = 0;
+        for (; i + 4 <= count; i += 4)
+            for (int j = 0; j < 4; ++j) {
+                values[i + j] = Scale(lanes[j], n);
+                lanes[j] = lanes[j] * kFour.mul + kFour.add;
+            }
+        for (size_t j = 0; j < 4 && i + j < count; ++j) values[i + j] = Scale(lanes[j], n);
+        Skip(count);
     }
 
   private:

@@ -101,9 +101,9 @@ TEST(Random, DrawUntilWantedTakesTheDrawsOfTheSearchItReplaces) {
 }
 
 // What the rules that work out several draws side by side rely on: a look k draws ahead is where
-// k draws go; the seeds whose draw of bound n is below v are those below SeedsBelow(n, v) (so
-// n * seed < v * 2^32), checked at the seeds on both sides of that bound; and the choice by
-// seeds picks as its condition reads.
+// k draws go, and a run of draws made four lanes at a time is the run one by one; the seeds whose
+// draw of bound n is below v are those below SeedsBelow(n, v) (so n * seed < v * 2^32), checked at
+// the seeds on both sides of that bound; and the choice by seeds picks as its condition reads.
 TEST(Random, LookAheadAndSeedBoundsAgreeWithTheDraws) {
     for (uint32_t seed : {0u, 7u, 0x80000000u, 0xfffffffeu}) {
         RandomGenerator look, step;
@@ -129,6 +129,16 @@ TEST(Random, LookAheadAndSeedBoundsAgreeWithTheDraws) {
                 EXPECT_EQ(s < bound, below) << n << " " << v << " seed " << s;
             }
         }
+    }
+    // Draws in one go are the draws one by one, whatever their number past the four lanes.
+    for (size_t count : {0u, 1u, 3u, 4u, 5u, 5460u}) {
+        RandomGenerator one, many;
+        one.SetSeed(99);
+        many.SetSeed(99);
+        std::vector<int32_t> got(count);
+        many.Draws(128, got.data(), count);
+        for (size_t i = 0; i < count; ++i) ASSERT_EQ(got[i], one.Next(128)) << count << " " << i;
+        EXPECT_EQ(many.Seed(), one.Seed()) << count;
     }
     EXPECT_EQ(ChooseIfBelow(4, 5, 1u, 2u), 1u);
     EXPECT_EQ(ChooseIfBelow(5, 5, 1u, 2u), 2u);
