@@ -105,16 +105,19 @@ uint64_t GameStateHash() {
     Table(h, g.EquipmentTypes);
     Table(h, g.LootItem);
     Table(h, g.Goods);
-    // The market table is 9 MB, of which a turn changes the price fields alone; the rest of it
-    // goes into MarketTableHash.
-    for (const auto& system : g.Markets)
-        for (const auto& location : system)
-            for (const GameRecord& m : location) {
+    // The market table is 9 MB, of which a turn changes the price fields of the planets' markets
+    // alone; all of it goes into MarketTableHash.
+    for (int s = StarSystem::First; s <= StarSystem::Last; ++s)
+        for (int l = Planet::FirstLocation; l <= Planet::LastLocation; ++l) {
+            const GameRecord& p = g.Planets[s][l];
+            if (p[Planet::Exists] < 1 || p[Planet::Kind] != PlanetKind::Planet) continue;
+            for (const GameRecord& m : g.Markets[s][l]) {
                 const auto price = static_cast<uint32_t>(m[Market::Price]);
                 const auto base = static_cast<uint32_t>(m[Market::BasePrice]);
                 h = Round(h, price | uint64_t{base} << 32);
                 h = Round(h, static_cast<uint32_t>(m[Market::Drift]));
             }
+        }
     Table(h, g.SpaceEvents);
     Texts(h, g.PlanetNames);
     Texts(h, g.PlanetDescriptions);

@@ -6,8 +6,9 @@
 namespace corvanth::test {
 
 // 64 bits over every table, text and scalar of G() and the random generator's seed; of the
-// market records only the three price fields. Built optimised and without the sanitizers whatever
-// the build, so that it can run after every turn of a long run.
+// market table only the price fields of the planets' markets, which the turns change. Built
+// optimised and without the sanitizers whatever the build, so that it can run after every turn of a
+// long run.
 uint64_t GameStateHash();
 // 64 bits over the whole market table, every field of every record.
 uint64_t MarketTableHash();
