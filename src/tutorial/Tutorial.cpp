@@ -234,11 +234,9 @@ void ShowTutorialRow(int step) {
 }
 
 void HideTutorialPanels() {
-    ForEachTutorialScreen([](ui::Form& screen) {
-        SetTimer(screen, false);
-        // A screen in front of the player keeps its panel until the next step replaces it.
-        if (screen.ClassName() == kTravelScreen || !screen.Visible()) ClearScreen(screen);
-    });
+    // Also on a screen that stays open under the next step's: a strip of its panel would show
+    // around a smaller screen above it.
+    ForEachTutorialScreen(ClearScreen);
 }
 
 void StartTutorial() {

@@ -61,8 +61,7 @@ void AskQuitTutorial();
 // The last step done: ends the tutorial with the closing words.
 void FinishTutorial();
 
-// Stops the hand timers of every screen; hides panels and hands of the screens not showing
-// (the travel screen's always).
+// Stops the hand timers of every screen and hides their panels and hands.
 void HideTutorialPanels();
 // HideTutorialPanels, then the panel and hand of the current step.
 void ShowCurrentTutorialStep();

@@ -156,18 +156,25 @@ bool Application::FireDueTimers() {
     return true;
 }
 
+ComboBox* Application::OpenList(const Form& form) {
+    for (const auto& c : form.Components())
+        if (c->kind() == Kind::ComboBox && c->Showing() &&
+            static_cast<ComboBox*>(c.get())->Dropped())
+            return static_cast<ComboBox*>(c.get());
+    return nullptr;
+}
+
 Component* Application::HitTest(Form& form, int x, int y) const {
     const int fx = x - form.OriginX(), fy = y - form.OriginY();
+    if (ComboBox* list = OpenList(form); list && list->DropRect().Contains(fx, fy)) return list;
     // Later components lie on top; a hidden parent hides its children.
     const auto& all = form.Components();
     Component* decoration = nullptr;
     for (auto it = all.rbegin(); it != all.rend(); ++it) {
         Component* c = it->get();
         if (c->kind() == Kind::Timer || c->kind() == Kind::MediaPlayer || !c->Showing()) continue;
-        const bool dropped = c->kind() == Kind::ComboBox && static_cast<ComboBox*>(c)->dropped &&
-                             static_cast<ComboBox*>(c)->DropRect().Contains(fx, fy);
-        if (!dropped && !c->ScreenRect().Contains(fx, fy)) continue;
-        if (!decoration && !dropped && c->Decorative()) {
+        if (!c->ScreenRect().Contains(fx, fy)) continue;
+        if (!decoration && c->Decorative()) {
             // A frame or picture over a text box lets the text box have the mouse.
             decoration = c;
             continue;
@@ -216,6 +223,7 @@ uint64_t Application::Appearance() const {
             switch (c.kind()) {
                 case Kind::Image:
                     h.Text(static_cast<const Image&>(c).picture);
+                    h.Int(static_cast<const Image&>(c).transparent);
                     break;
                 case Kind::Shape: {
                     const auto& s = static_cast<const Shape&>(c);
@@ -228,9 +236,14 @@ uint64_t Application::Appearance() const {
                     h.Int(static_cast<const ListBox&>(c).topIndex);
                     h.Int(static_cast<const ListBox&>(c).ItemIndex());
                     break;
-                case Kind::ComboBox:
-                    h.Int(static_cast<const ComboBox&>(c).dropped);
+                case Kind::ComboBox: {
+                    const auto& cb = static_cast<const ComboBox&>(c);
+                    h.Int(cb.Dropped());
+                    h.Int(cb.listTop);
+                    h.Int(cb.listHot);
+                    h.Int(cb.ItemIndex());
                     break;
+                }
                 case Kind::Memo:
                     h.Int(static_cast<const Memo&>(c).topLine);
                     break;
@@ -251,6 +264,7 @@ uint64_t Application::Appearance() const {
 
 void Application::ResetInput() {
     pressed_ = nullptr;
+    listChosen_ = false;
     hovered_ = nullptr;
     hints_.Dismiss(Now());
     dirty_ = true;
@@ -263,10 +277,25 @@ void Application::MouseDown(int x, int y, int clicks) {
     // A hint goes with the click, which reaches what lies below it.
     if (hints_.Dismiss(Now())) dirty_ = true;
     Component* c = HitTest(*top, x, y);
+    // The second press of a double click on a list row would reach what lay under the list.
+    if (clicks >= 2 && listChosen_) return;
+    listChosen_ = false;
+    // A press on the open list chooses the row under it.
+    if (ComboBox* list = OpenList(*top);
+        list && list->DropRect().Contains(x - top->OriginX(), y - top->OriginY())) {
+        pressed_ = nullptr;
+        dirty_ = true;
+        const int row = list->ListRowAt(x - top->OriginX(), y - top->OriginY());
+        if (row < 0) return;  // its frame
+        listChosen_ = true;
+        list->PlayerSelect(row);
+        return;
+    }
     // An open drop-down list closes on any click outside it.
-    for (const auto& comp : top->Components())
-        if (comp->kind() == Kind::ComboBox && comp.get() != c)
-            static_cast<ComboBox*>(comp.get())->dropped = false;
+    if (ComboBox* list = OpenList(*top); list && list != c) {
+        list->CloseList();
+        dirty_ = true;
+    }
     if (!c || !c->Usable()) {
         pressed_ = nullptr;
         return;
@@ -312,6 +341,14 @@ void Application::MouseMove(int x, int y) {
         dirty_ = true;
     }
     if (hints_.PointerMoved(x, y, c, Now())) dirty_ = true;
+    // The row under the pointer lights up in an open list.
+    if (ComboBox* list = top ? OpenList(*top) : nullptr) {
+        const int row = list->ListRowAt(x - top->OriginX(), y - top->OriginY());
+        if (row >= 0 && row != list->listHot) {
+            list->listHot = row;
+            dirty_ = true;
+        }
+    }
 }
 
 void Application::MouseWheel(int x, int y, int steps) {
@@ -328,6 +365,11 @@ void Application::KeyDown(int key) {
     Form* top = Top();
     if (!top) return;
     if (hints_.Dismiss(Now())) dirty_ = true;
+    // An open list takes its keys before the screen: Escape closes the list, not the screen.
+    if (ComboBox* list = OpenList(*top); list && list->ListKey(key)) {
+        dirty_ = true;
+        return;
+    }
     top->FormKeyDown(key);
     // A key that closed its screen is spent: it never reaches the screen below.
     if (Top() != top || top->closing_) return;

@@ -91,8 +91,11 @@ class Application {
     // The hint beside the resting pointer, if one shows now.
     std::optional<ShownHint> HintShown() { return hints_.Shown(Now()); }
     Component* Pressed() const { return pressed_; }
-    // The deepest showing component of the top screen at a canvas point.
+    // The deepest showing component of the top screen at a canvas point; an open drop-down
+    // list lies over everything else.
     Component* HitTest(Form& form, int x, int y) const;
+    // The screen's open drop-down list, or nullptr.
+    static ComboBox* OpenList(const Form& form);
 
     // The caret of the focused edit box blinks; a frame is due when it turns.
     static constexpr uint64_t kCaretBlinkMs = 500;
@@ -127,6 +130,7 @@ class Application {
     Component* pressed_ = nullptr;
     Component* hovered_ = nullptr;
     bool dirty_ = true;
+    bool listChosen_ = false;  // the last press chose a row of an open list
     Form* gameHome_ = nullptr;
     Hints hints_;
 };

@@ -284,36 +284,6 @@ std::string ListBox::ShownText() const {
     return out;
 }
 
-void ComboBox::SetItemIndex(int index) {
-    itemIndex_ = (index >= 0 && index < static_cast<int>(items.size())) ? index : -1;
-}
-
-Rect ComboBox::DropRect() const {
-    Rect r = ScreenRect();
-    int rows = std::min<int>(8, static_cast<int>(items.size()));
-    return Rect{r.x, r.y + r.h, r.w, rows * (font.size * 4 / 3 + 4) + 4};
-}
-
-void ComboBox::Click(int x, int y, int clicks) {
-    if (dropped && y >= height) {
-        int row = (y - height - 2) / (font.size * 4 / 3 + 4);
-        dropped = false;
-        if (row >= 0 && row < static_cast<int>(items.size())) PlayerSelect(row);
-        return;
-    }
-    dropped = !dropped && !items.empty();
-    Component::Click(x, y, clicks);
-}
-
-void ComboBox::PlayerSelect(int index) {
-    SetItemIndex(index);
-    if (OnChange) OnChange();
-}
-
-std::string ComboBox::ShownText() const {
-    return itemIndex_ >= 0 ? items[static_cast<size_t>(itemIndex_)] : std::string();
-}
-
 void Memo::LoadFromFile(const std::string& name) {
     lines = ReadTextLines(name);
     topLine = 0;
@@ -426,22 +396,20 @@ void ScrollBar::PlayerSetPosition(int position) {
     if (Position() != before && OnChange) OnChange();
 }
 
-void ScrollBar::Click(int x, int y, int) {
-    int along = vertical ? y : x;
+int ScrollBar::PositionAt(int along) const {
     int length = vertical ? height : width;
     int arrow = std::min(16, length / 4);
-    if (along < arrow) {
-        PlayerSetPosition(Position() - smallChange);
-    } else if (along >= length - arrow) {
-        PlayerSetPosition(Position() + smallChange);
-    } else {
-        // A click on the track puts the thumb there.
-        int track = std::max(1, length - 2 * arrow);
-        int span = Max() - Min();
-        PlayerSetPosition(
-            Min() +
-            static_cast<int>((static_cast<int64_t>(along - arrow) * span + track / 2) / track));
-    }
+    if (along < arrow) return Position() - smallChange;
+    if (along >= length - arrow) return Position() + smallChange;
+    // A click on the track puts the thumb there.
+    int track = std::max(1, length - 2 * arrow);
+    int span = Max() - Min();
+    return Min() +
+           static_cast<int>((static_cast<int64_t>(along - arrow) * span + track / 2) / track);
+}
+
+void ScrollBar::Click(int x, int y, int) {
+    PlayerSetPosition(PositionAt(vertical ? y : x));
 }
 
 void ScrollBar::Wheel(int steps) {

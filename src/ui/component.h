@@ -144,6 +144,8 @@ class Image : public Component {
     std::string picture;  // JPEG file name in the working directory; empty shows nothing
     bool stretch = false;
     bool center = false;
+    // The colour of the picture's bottom-left pixel is left out: what lies below shows there.
+    bool transparent = false;
     void LoadPicture(const std::string& name) { picture = name; }
     std::string ShownText() const override { return {}; }
 };
@@ -298,18 +300,42 @@ class ComboBox : public Component {
     void Clear() {
         items.clear();
         itemIndex_ = -1;
+        CloseList();
     }
-    bool dropped = false;
     std::function<void()> OnChange;
-    // The open list lies below the box; a click on a row chooses it.
+
+    // The open list lies over everything else on its screen: below the box, or above it where
+    // the screen ends first. It shows up to kListRows rows from `listTop`; `listHot` is the row
+    // under the pointer or the arrow keys.
+    static constexpr int kListRows = 8;
+    bool Dropped() const { return dropped_; }
+    void OpenList();
+    void CloseList();
+    int listTop = 0;
+    int listHot = -1;
+    int RowHeight() const;
+    int ListRows() const;
+    // The open list on its screen.
     Rect DropRect() const;
+    // The row at a point of the screen inside the open list; -1 for none.
+    int ListRowAt(int x, int y) const;
+    // Where a row stands on the screen while the list is open (scrolled into view first).
+    Rect ListRowRect(int row);
+    // The keys of the open list: Up and Down move, Return chooses, Escape closes it; true when
+    // the list took the key.
+    bool ListKey(int key);
+    // A click on the box opens or closes the list.
     void Click(int x, int y, int clicks) override;
-    // The player's choice of a row: the change event follows.
+    // The wheel scrolls the open list.
+    void Wheel(int steps) override;
+    // The player's choice of a row: the list closes and the change event follows.
     void PlayerSelect(int index);
     std::string ShownText() const override;
 
   private:
+    void ShowRow(int row);
     int itemIndex_ = -1;
+    bool dropped_ = false;
 };
 
 enum class ScrollBars { None, Vertical, Horizontal, Both };
@@ -394,6 +420,8 @@ class ScrollBar : public RangeBar {
     void PlayerSetPosition(int position);
     int smallChange = 1, largeChange = 1;
     std::function<void()> OnChange;
+    // Where a click `along` the bar puts it: a step at either arrow, else the track's point.
+    int PositionAt(int along) const;
     void Click(int x, int y, int clicks) override;
     void Wheel(int steps) override;
 };

@@ -151,6 +151,7 @@ void ReadProperties(Component& c, Reader& r) {
             r.Get("picture", i.picture);
             r.Get("stretch", i.stretch);
             r.Get("center", i.center);
+            r.Get("transparent", i.transparent);
             break;
         }
         case Kind::SpeedButton:

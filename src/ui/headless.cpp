@@ -66,18 +66,58 @@ Point OnCanvas(const Form& form, const Component& c, int lx, int ly) {
     return Point{form.OriginX() + r.x + lx, form.OriginY() + r.y + ly};
 }
 
+std::string Named(const Component* c) {
+    return c ? c->Name() : std::string("nothing");
+}
+
+}  // namespace
+
 // A real click: through hit testing, so a component lying on top takes it as it would.
-void ClickComponent(Form& form, Component& c, int lx, int ly, int clicks) {
+void ClickThrough(Form& form, Component& c, int lx, int ly, int clicks) {
+    Require(App().Top() == &form, form.ClassName() + " is not the top screen");
+    Require(c.Showing(), c.Name() + " on " + form.ClassName() + " is not visible");
+    Require(c.Usable(), c.Name() + " on " + form.ClassName() + " is disabled");
     const auto [x, y] = OnCanvas(form, c, lx, ly);
     Component* hit = App().HitTest(form, x, y);
-    Require(hit == &c, "a click on " + c.Name() + " of " + form.ClassName() + " lands on " +
-                           (hit ? hit->Name() : std::string("nothing")));
+    Require(hit == &c,
+            "a click on " + c.Name() + " of " + form.ClassName() + " lands on " + Named(hit));
     App().MouseDown(x, y, 1);
     App().MouseUp(x, y);
     if (clicks >= 2 && App().Top() == &form) App().MouseDown(x, y, 2);
 }
 
-}  // namespace
+void ClickMiddle(Form& form, Component& c) {
+    ClickThrough(form, c, c.width / 2, c.height / 2, 1);
+}
+
+void ClickRow(Form& form, Component& c, int row) {
+    if (auto* box = dynamic_cast<ListBox*>(&c)) {
+        Require(row >= 0 && row < static_cast<int>(box->items.size()),
+                c.Name() + " on " + form.ClassName() + " has no row " + std::to_string(row));
+        // The player scrolls the row into view first.
+        if (row < box->topIndex || row >= box->topIndex + box->VisibleRows())
+            box->topIndex = std::max(0, row - box->VisibleRows() + 1);
+        int y = 2 + (row - box->topIndex) * box->ItemHeight() + box->ItemHeight() / 2;
+        ClickThrough(form, *box, box->width / 2, y, 1);
+        return;
+    }
+    auto* combo = dynamic_cast<ComboBox*>(&c);
+    Require(combo != nullptr, c.Name() + " on " + form.ClassName() + " is no list");
+    Require(row >= 0 && row < static_cast<int>(combo->items.size()),
+            c.Name() + " on " + form.ClassName() + " has no row " + std::to_string(row));
+    if (!combo->Dropped()) ClickMiddle(form, *combo);
+    Require(combo->Dropped(),
+            "the list of " + c.Name() + " on " + form.ClassName() + " did not open");
+    // Scrolled into view as the wheel would, then a press on the row's middle.
+    const Rect r = combo->ListRowRect(row);
+    const int x = form.OriginX() + r.x + r.w / 2, y = form.OriginY() + r.y + r.h / 2;
+    Component* hit = App().HitTest(form, x, y);
+    Require(hit == combo && combo->ListRowAt(x - form.OriginX(), y - form.OriginY()) == row,
+            "a click on row " + std::to_string(row) + " of " + c.Name() + " of " +
+                form.ClassName() + " lands on " + Named(hit));
+    App().MouseDown(x, y, 1);
+    App().MouseUp(x, y);
+}
 
 ScriptedPlayer& ScriptedPlayer::Add(std::string form, std::string what,
                                     std::function<void(Form&)> act) {
@@ -86,38 +126,27 @@ ScriptedPlayer& ScriptedPlayer::Add(std::string form, std::string what,
 }
 
 ScriptedPlayer& ScriptedPlayer::Click(const std::string& form, const std::string& component) {
-    return Add(form, "click " + component, [component](Form& f) {
-        Component& c = Usable(f, component);
-        ClickComponent(f, c, c.width / 2, c.height / 2, 1);
-    });
+    return Add(form, "click " + component,
+               [component](Form& f) { ClickMiddle(f, Usable(f, component)); });
 }
 
 ScriptedPlayer& ScriptedPlayer::DoubleClick(const std::string& form, const std::string& component) {
     return Add(form, "double-click " + component, [component](Form& f) {
         Component& c = Usable(f, component);
-        ClickComponent(f, c, c.width / 2, c.height / 2, 2);
+        ClickThrough(f, c, c.width / 2, c.height / 2, 2);
     });
 }
 
 ScriptedPlayer& ScriptedPlayer::ClickAt(const std::string& form, const std::string& component,
                                         int x, int y) {
     return Add(form, "click " + component + " at a point",
-               [component, x, y](Form& f) { ClickComponent(f, Usable(f, component), x, y, 1); });
+               [component, x, y](Form& f) { ClickThrough(f, Usable(f, component), x, y, 1); });
 }
 
 ScriptedPlayer& ScriptedPlayer::SelectRow(const std::string& form, const std::string& list,
                                           int row) {
-    return Add(form, "select row " + std::to_string(row) + " of " + list, [list, row](Form& f) {
-        auto* box = dynamic_cast<ListBox*>(&Usable(f, list));
-        Require(box != nullptr, list + " on " + f.ClassName() + " is no list box");
-        Require(row >= 0 && row < static_cast<int>(box->items.size()),
-                list + " on " + f.ClassName() + " has no row " + std::to_string(row));
-        // The player scrolls the row into view first.
-        if (row < box->topIndex || row >= box->topIndex + box->VisibleRows())
-            box->topIndex = std::max(0, row - box->VisibleRows() + 1);
-        int y = 2 + (row - box->topIndex) * box->ItemHeight() + box->ItemHeight() / 2;
-        ClickComponent(f, *box, box->width / 2, y, 1);
-    });
+    return Add(form, "select row " + std::to_string(row) + " of " + list,
+               [list, row](Form& f) { ClickRow(f, Usable(f, list), row); });
 }
 
 ScriptedPlayer& ScriptedPlayer::Type(const std::string& form, const std::string& edit,
@@ -126,7 +155,9 @@ ScriptedPlayer& ScriptedPlayer::Type(const std::string& form, const std::string&
         auto* box = dynamic_cast<Edit*>(&Usable(f, edit));
         Require(box != nullptr, edit + " on " + f.ClassName() + " is no edit box");
         Require(!box->readOnly, edit + " on " + f.ClassName() + " is read-only");
-        f.focused = box;
+        // Into the box through a click on it, as the player puts the caret there.
+        ClickThrough(f, *box, std::min(box->width / 2, Edit::kMargin + 4), box->height / 2, 1);
+        Require(f.focused == box, edit + " on " + f.ClassName() + " did not take the caret");
         box->PlayerSetText(text);
     });
 }
@@ -136,7 +167,7 @@ ScriptedPlayer& ScriptedPlayer::Tick(const std::string& form, const std::string&
     return Add(form, "tick " + checkBox, [checkBox, ticked](Form& f) {
         auto* box = dynamic_cast<CheckBox*>(&Usable(f, checkBox));
         Require(box != nullptr, checkBox + " on " + f.ClassName() + " is no check box");
-        if (box->checked != ticked) ClickComponent(f, *box, 6, box->height / 2, 1);
+        if (box->checked != ticked) ClickThrough(f, *box, 6, box->height / 2, 1);
     });
 }
 
@@ -145,6 +176,9 @@ ScriptedPlayer& ScriptedPlayer::Wheel(const std::string& form, const std::string
     return Add(form, "turn the wheel over " + component, [component, steps](Form& f) {
         Component& c = Usable(f, component);
         const Point p = OnCanvas(f, c, c.width / 2, c.height / 2);
+        Component* hit = App().HitTest(f, p.x, p.y);
+        Require(hit == &c,
+                "the wheel over " + c.Name() + " of " + f.ClassName() + " turns " + Named(hit));
         App().MouseWheel(p.x, p.y, steps);
     });
 }
@@ -155,8 +189,8 @@ ScriptedPlayer& ScriptedPlayer::Drag(const std::string& form, const std::string&
         Component& c = Usable(f, component);
         const Point from = OnCanvas(f, c, fromX, fromY), to = OnCanvas(f, c, toX, toY);
         Component* hit = App().HitTest(f, from.x, from.y);
-        Require(hit == &c, "a press on " + c.Name() + " of " + f.ClassName() + " lands on " +
-                               (hit ? hit->Name() : std::string("nothing")));
+        Require(hit == &c,
+                "a press on " + c.Name() + " of " + f.ClassName() + " lands on " + Named(hit));
         App().MouseDown(from.x, from.y, 1);
         // In a few steps, as a hand moves.
         for (int i = 1; i <= 4; ++i)

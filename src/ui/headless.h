@@ -28,6 +28,7 @@ class ScriptedPlayer {
     ScriptedPlayer& Click(const std::string& form, const std::string& component);
     ScriptedPlayer& DoubleClick(const std::string& form, const std::string& component);
     ScriptedPlayer& ClickAt(const std::string& form, const std::string& component, int x, int y);
+    // A row of a list box, or of a combo box's list: opened by a click on the box first.
     ScriptedPlayer& SelectRow(const std::string& form, const std::string& list, int row);
     ScriptedPlayer& Type(const std::string& form, const std::string& edit, const std::string& text);
     ScriptedPlayer& Tick(const std::string& form, const std::string& checkBox, bool ticked);
@@ -106,5 +107,15 @@ HeadlessBackend& Headless();
 
 // What a screen shows now, as the player's records keep it.
 Snapshot TakeSnapshot(const Form& form);
+
+// The player's hand, for players of their own (tests/support): a press and release at a point
+// of a component of the top screen, through the hit test a mouse click goes through. Raises
+// ScriptError naming what takes the click instead when the component is hidden, disabled or
+// covered there.
+void ClickThrough(Form& form, Component& c, int x, int y, int clicks = 1);
+// The same in the middle of the component.
+void ClickMiddle(Form& form, Component& c);
+// A row of a list box, or of a combo box's list, opened by a click first.
+void ClickRow(Form& form, Component& list, int row);
 
 }  // namespace ui

@@ -179,20 +179,27 @@ void Painter::DrawText(const std::string& text, const Font& font, const SDL_Rect
     }
 }
 
-void Painter::DrawPicture(const std::string& name, const SDL_Rect& box, bool stretch, bool center) {
-    auto it = pictures_.find(name);
+void Painter::DrawPicture(const std::string& name, const SDL_Rect& box, bool stretch, bool center,
+                          bool keyed) {
+    // A transparent picture is a texture of its own, with its background colour left out.
+    auto it = pictures_.find(keyed ? name + "\n" : name);
     if (it == pictures_.end()) {
         SDL_Texture* tex = nullptr;
         if (auto pic = LoadPicture(name)) {
-            SDL_Surface* s = SDL_CreateRGBSurfaceWithFormatFrom(
-                const_cast<uint8_t*>(pic->rgb.data()), pic->width, pic->height, 24, pic->width * 3,
-                SDL_PIXELFORMAT_RGB24);
+            std::vector<uint8_t> rgba = keyed ? KeyedRgba(*pic) : std::vector<uint8_t>();
+            SDL_Surface* s =
+                keyed ? SDL_CreateRGBSurfaceWithFormatFrom(rgba.data(), pic->width, pic->height, 32,
+                                                           pic->width * 4, SDL_PIXELFORMAT_RGBA32)
+                      : SDL_CreateRGBSurfaceWithFormatFrom(const_cast<uint8_t*>(pic->rgb.data()),
+                                                           pic->width, pic->height, 24,
+                                                           pic->width * 3, SDL_PIXELFORMAT_RGB24);
             if (s) {
                 tex = SDL_CreateTextureFromSurface(r_, s);
+                if (tex && keyed) SDL_SetTextureBlendMode(tex, SDL_BLENDMODE_BLEND);
                 SDL_FreeSurface(s);
             }
         }
-        it = pictures_.emplace(name, tex).first;
+        it = pictures_.emplace(keyed ? name + "\n" : name, tex).first;
     }
     if (!it->second) {
         // A missing picture: an unobtrusive dark frame where it would be.
@@ -281,7 +288,7 @@ void Painter::DrawComponent(const Component& c, int ox, int oy, const SDL_Rect& 
         }
         case Kind::Image: {
             const auto& i = static_cast<const Image&>(c);
-            if (!i.picture.empty()) DrawPicture(i.picture, box, i.stretch, i.center);
+            if (!i.picture.empty()) DrawPicture(i.picture, box, i.stretch, i.center, i.transparent);
             break;
         }
         case Kind::SpeedButton:
@@ -472,19 +479,20 @@ void Painter::DrawForm(const Form& form, int ox, int oy) {
     Fill(whole, form.color);
     for (const Component* c : form.Roots()) DrawComponent(*c, ox, oy, whole);
     // An open drop-down list lies over everything else on its screen.
-    for (const auto& c : form.Components()) {
-        if (c->kind() != Kind::ComboBox || !c->Showing()) continue;
-        const auto& cb = static_cast<const ComboBox&>(*c);
-        if (!cb.dropped) continue;
-        Rect d = cb.DropRect();
+    if (const ComboBox* cb = Application::OpenList(form)) {
+        Rect d = cb->DropRect();
         SDL_Rect box{ox + d.x, oy + d.y, d.w, d.h};
-        Fill(box, cb.color);
+        Fill(box, cb->color);
         Frame(box, kButtonEdge);
-        const int ih = cb.font.size * 4 / 3 + 4;
-        for (size_t i = 0; i < cb.items.size() && i < 8; ++i)
-            DrawText(cb.items[i], cb.font,
-                     SDL_Rect{box.x + 4, box.y + 2 + static_cast<int>(i) * ih, box.w - 8, ih},
-                     Align::Left, false, true, cb.font.color);
+        const int ih = cb->RowHeight();
+        for (int i = cb->listTop; i < cb->listTop + cb->ListRows(); ++i) {
+            SDL_Rect row{box.x + 2, box.y + 2 + (i - cb->listTop) * ih, box.w - 4, ih};
+            const bool hot = i == cb->listHot;
+            if (hot) Fill(row, colors::Navy);
+            DrawText(cb->items[static_cast<size_t>(i)], cb->font,
+                     SDL_Rect{row.x + 2, row.y, row.w - 4, ih}, Align::Left, false, true,
+                     hot ? colors::White : cb->font.color);
+        }
     }
     SDL_RenderSetClipRect(r_, nullptr);
 }

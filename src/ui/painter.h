@@ -35,7 +35,8 @@ class Painter {
     void DrawText(const std::string& text, const Font& font, const SDL_Rect& box, Align align,
                   bool wrap, bool vcenter, Color color);
     void DrawButton(const Component& c, const SDL_Rect& box);
-    void DrawPicture(const std::string& name, const SDL_Rect& box, bool stretch, bool center);
+    void DrawPicture(const std::string& name, const SDL_Rect& box, bool stretch, bool center,
+                     bool keyed = false);
     void DrawArrows(const SDL_Rect& box, bool usable);
     void DrawScrollBar(const SDL_Rect& box, bool vertical, int pos, int min, int max);
     SDL_Texture* TextTexture(const std::string& text, const Font& font, Color color, int& w,

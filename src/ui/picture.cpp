@@ -3,6 +3,7 @@
 
 #include <csetjmp>
 #include <cstdio>
+#include <cstdlib>
 #include <map>
 
 #include "ui/files.h"
@@ -104,6 +105,24 @@ std::shared_ptr<const Picture> LoadPicture(const std::string& name) {
 
 void ClearPictureCache() {
     Cache().clear();
+}
+
+std::vector<uint8_t> KeyedRgba(const Picture& picture) {
+    constexpr int kNear = 24;  // per channel
+    const size_t pixels = static_cast<size_t>(picture.width) * picture.height;
+    std::vector<uint8_t> out(pixels * 4);
+    if (pixels == 0 || picture.rgb.size() < pixels * 3) return out;
+    const uint8_t* key = &picture.rgb[(pixels - static_cast<size_t>(picture.width)) * 3];
+    for (size_t i = 0; i < pixels; ++i) {
+        const uint8_t* p = &picture.rgb[i * 3];
+        bool near = true;
+        for (int c = 0; c < 3; ++c) near = near && std::abs(p[c] - key[c]) <= kNear;
+        out[i * 4] = p[0];
+        out[i * 4 + 1] = p[1];
+        out[i * 4 + 2] = p[2];
+        out[i * 4 + 3] = near ? 0 : 255;
+    }
+    return out;
 }
 
 }  // namespace ui

@@ -19,4 +19,8 @@ std::shared_ptr<const Picture> LoadPicture(const std::string& name);
 std::shared_ptr<Picture> DecodeJpeg(const uint8_t* data, size_t size);
 void ClearPictureCache();
 
+// The picture as RGBA rows with the colour of its bottom-left pixel see-through, and the colours
+// within a few steps of it: a JPEG never keeps a plain background exactly plain.
+std::vector<uint8_t> KeyedRgba(const Picture& picture);
+
 }  // namespace ui

@@ -107,8 +107,7 @@ TEST_F(GovernorOffice, InTheGameTheCaptainAsksForAMissionAndAcceptsOne) {
                 }
                 EXPECT_TRUE(f.RadioButton1->enabled);
                 const int restricted = seen[1], other = seen[1] + seen[2];
-                f.ListBox1->SetItemIndex(restricted);
-                f.ListBox1Click();
+                ui::ClickRow(f, *f.ListBox1, restricted);
                 const int rank =
                     G().MissionOffers[G().MissionListIndex[restricted]][Mission::RequiredRank];
                 EXPECT_EQ(f.Label12->caption, "You need to have the rank of " +
@@ -116,14 +115,13 @@ TEST_F(GovernorOffice, InTheGameTheCaptainAsksForAMissionAndAcceptsOne) {
                                                   " within this faction.");
                 EXPECT_EQ(f.Label11->font.color, ui::colors::Blue);
                 EXPECT_FALSE(f.SpeedButton1->enabled);
-                f.ListBox1->SetItemIndex(other);
-                f.ListBox1Click();
+                ui::ClickRow(f, *f.ListBox1, other);
                 EXPECT_EQ(f.Label11->caption, "Other faction");
                 EXPECT_EQ(f.Label11->font.color, ui::colors::Red);
                 // Only the available ones, then all again.
-                f.RadioButton1Click();
+                ui::ClickMiddle(f, *f.RadioButton1);
                 EXPECT_EQ(int(f.ListBox1->items.size()), seen[1]);
-                f.RadioButton2Click();
+                ui::ClickMiddle(f, *f.RadioButton2);
                 EXPECT_EQ(f.ListBox1->ItemIndex(), 0);
                 EXPECT_EQ(f.Label11->caption, "Mission available.");
                 EXPECT_TRUE(f.SpeedButton1->enabled);

@@ -24,18 +24,18 @@ class MissionBackend : public AnsweringBackend {
             if (name == "TForm20") {
                 Picture(*top);
                 ++encounterClicks;
-                top->Find(encounterButton)->OnClick();
+                ui::ClickMiddle(*top, *top->Find(encounterButton));
                 return;
             }
             if (name == "TForm46") {
                 Picture(*top);
                 reports.push_back(Form46->Label1->caption);
-                Form46->SpeedButton1->OnClick();
+                ui::ClickMiddle(*top, *Form46->SpeedButton1);
                 return;
             }
             if (name == "TMessage3" && yes > 0) {
                 --yes;
-                top->Find("SpeedButton1")->OnClick();
+                ui::ClickMiddle(*top, *top->Find("SpeedButton1"));
                 return;
             }
             if (name == "TMessage1") notices.push_back(Message1->Label1->caption);

@@ -301,7 +301,7 @@ TEST_F(SenatorStory, AMaleCaptainCourtsTheDaughterRescuesHerAndMarries) {
             .Do("TForm68",
                 [this](ui::Form&) {
                     while (Step() == 7 && Captain()[Player::Drunkenness] < 95)
-                        Form68->SpeedButton4->OnClick();
+                        ui::ClickMiddle(*Form68, *Form68->SpeedButton4);
                 })
             .Click("TForm21", "SpeedButton3")
             .Click("TForm3", "SpeedButton4");

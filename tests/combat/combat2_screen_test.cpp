@@ -11,6 +11,7 @@
 #include "planet/Scanner.h"
 #include "state/UMessage1.h"
 #include "state/tables.h"
+#include "support/answering_backend.h"
 #include "support/art.h"
 #include "ui/audio.h"
 #include "ui/render.h"
@@ -96,13 +97,29 @@ TEST_F(CombatScreen, ShowsAFightAndSweepsTheRadarUntilTheCombatIsDecided) {
     EXPECT_TRUE(f.EMines_Warning2->visible);
     ui::RenderFormToPng(f, std::string(CORVANTH_SCREENS_DIR) + "/TForm14.png");
 
-    // Choosing the unloaded missile turns Fire off; choosing the laser again turns it on.
-    f.ComboBox1->PlayerSelect(1);
-    EXPECT_FALSE(f.SpeedButton4->enabled);
-    // A missile has no verb: the caption starts with the blank.
-    EXPECT_TRUE(f.SpeedButton4->caption.starts_with(" " + EquipmentName(missile) + " ("));
-    f.ComboBox1->PlayerSelect(0);
-    EXPECT_TRUE(f.SpeedButton4->enabled);
+    // Choosing the unloaded missile in the list turns Fire off; choosing the laser again turns
+    // it on. The open list lies over Fire: its rows take the clicks.
+    player()
+        .SelectRow("TForm14", "ComboBox1", 1)
+        .Do("TForm14",
+            [&](ui::Form&) {
+                EXPECT_FALSE(f.SpeedButton4->enabled);
+                // A missile has no verb: the caption starts with the blank.
+                EXPECT_TRUE(
+                    f.SpeedButton4->caption.starts_with(" " + EquipmentName(missile) + " ("));
+            })
+        .Click("TForm14", "ComboBox1")
+        .Do("TForm14",
+            [&](ui::Form& screen) {
+                const ui::Rect fire = f.SpeedButton4->ScreenRect();
+                EXPECT_EQ(ui::App().HitTest(screen, screen.OriginX() + fire.x + fire.w / 2,
+                                            screen.OriginY() + fire.y + 10),
+                          f.ComboBox1);
+                ui::RenderFormToPng(screen,
+                                    std::string(CORVANTH_SCREENS_DIR) + "/TForm14_list.png");
+            })
+        .SelectRow("TForm14", "ComboBox1", 0)
+        .Do("TForm14", [&](ui::Form&) { EXPECT_TRUE(f.SpeedButton4->enabled); });
 
     // On the screen: the radar runs at medium range, back to 364 with one sonar a sweep (from
     // 364 in steps of 4 it passes below 155 after 53 ticks); the close box is refused; then the
@@ -158,6 +175,42 @@ TEST_F(CombatScreen, ShowsAFightAndSweepsTheRadarUntilTheCombatIsDecided) {
     EXPECT_FALSE(f.Visible());
     EXPECT_FALSE(f.Timer1->Enabled());
     EXPECT_EQ(G().CombatMayClose, 1);
+}
+
+// A battle won by clicks alone: the missile chosen from the action list and fired, then the
+// turns ended until it strikes the enemy down; the laser, chosen when the battle opens, is never
+// fired. A missile flies once: its rack is empty afterwards and leaves the list.
+TEST_F(CombatScreen, ABattleIsWonWithAMissileChosenFromTheList) {
+    GiveShip(1, 3);
+    GiveShip(0, 1);
+    const int laser = Find(EquipmentKind::LaserGun), missile = Find(EquipmentKind::Missile);
+    Fit(1, {laser, missile});
+    Fit(0, {});
+    StartCombat();
+    Enemy()[Ship::Strength] = 1;
+    test::UseAnsweringBackend answering;
+    int turns = 0;
+    player()
+        .Do("TForm14",
+            [&](ui::Form&) {
+                ASSERT_EQ(Form14->ComboBox1->items.size(), 2u);
+                EXPECT_EQ(Form14->ComboBox1->items[1], EquipmentName(missile));
+                EXPECT_EQ(Form14->ComboBox1->ItemIndex(), 0);
+            })
+        .SelectRow("TForm14", "ComboBox1", 1)
+        .Click("TForm14", "SpeedButton4")
+        .Do("TForm14", [&](ui::Form& f) {
+            EXPECT_EQ(Form14->ComboBox1->items, std::vector<std::string>{EquipmentName(laser)});
+            EXPECT_EQ(G().Projectiles[1][Projectile::EquipmentId], missile);
+            while (G().CombatMayClose == 0 && turns < 10) {
+                ui::ClickMiddle(f, *Form14->SpeedButton5);
+                ++turns;
+            }
+        });
+    ShowCombatScreen();
+    EXPECT_EQ(Enemy()[Ship::Present], 0) << turns << " turns";
+    EXPECT_EQ(Own()[Ship::Present], 1);
+    EXPECT_EQ(G().ShipEquipment[1][1][1][Slot::Loaded], 1);  // the laser kept its charge
 }
 
 }  // namespace

@@ -64,7 +64,7 @@ TEST_F(CargoTransfer, TransfersAreCutToTheRoomAndNeverRunBackwards) {
                 EXPECT_EQ(f.Label7->caption, "Free cargo space: 0");
                 EXPECT_EQ(f.Listbox1->ItemIndex(), -1);
                 // No row chosen after the refresh: the button still shows, and does nothing.
-                f.SpeedButton1Click();
+                ui::ClickMiddle(f, *f.SpeedButton1);
                 EXPECT_EQ(G().Cargo[3], 6);
             })
         // Back to the captured ship, whose room is 12 - 2 = 10: 3 of the 4 units of good 5.

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 
 #include "crew_support.h"
@@ -36,7 +38,19 @@ class CrewScreens : public CrewTest {
     static GameRecord& Here() { return LocationRecord(FleetSystem(), FleetLocation()); }
     static auto Bar(int k) {
         return [k](int position) {
-            return [k, position](ui::Form&) { Form24->bars[k]->PlayerSetPosition(position); };
+            // A click on the bar's track where it comes nearest the position wanted.
+            return [k, position](ui::Form& f) {
+                ui::ScrollBar& bar = *Form24->bars[k];
+                const int length = bar.vertical ? bar.height : bar.width;
+                const int arrow = std::min(16, length / 4);
+                int best = arrow;
+                for (int along = arrow; along < length - arrow; ++along)
+                    if (std::abs(bar.PositionAt(along) - position) <
+                        std::abs(bar.PositionAt(best) - position))
+                        best = along;
+                ui::ClickThrough(f, bar, bar.vertical ? bar.width / 2 : best,
+                                 bar.vertical ? best : bar.height / 2);
+            };
         };
     }
     static std::string Label(ui::Label* l) { return l->caption; }

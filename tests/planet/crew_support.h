@@ -32,7 +32,7 @@ class LoggingBackend : public AnsweringBackend {
             if (top == exp1_Message2) notices.push_back(exp1_Message2->Label1->caption);
             if (top == Message1) notices.push_back(Message1->Label1->caption);
             if (top == Message3 && sayYes) {
-                Message3->SpeedButton1->OnClick();
+                ui::ClickMiddle(*top, *Message3->SpeedButton1);
                 return;
             }
         }

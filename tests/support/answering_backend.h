@@ -23,6 +23,7 @@ namespace corvanth::test {
 // end. Ships met on the way are approached and fought by a simple rule, and their wrecks looted;
 // a boarding party is called back before it leaves, and a captured ship is ransomed.
 // Any other screen is an error, as for the scripted player, unless `answerEveryScreen` is set.
+// It clicks as the scripted player does, through the hit test.
 class AnsweringBackend : public ui::HeadlessBackend {
   public:
     // A careful captain leaves behind the loot the ruler of the system marks "ILLEGAL!", which
@@ -131,8 +132,8 @@ class AnsweringBackend : public ui::HeadlessBackend {
         for (int position = 1; position <= s.actionCount; ++position)
             if (rank(position) > (best ? rank(best) : 0)) best = position;
         if (best == 0 || best == s.selected) return false;
-        auto* list = dynamic_cast<ui::ComboBox*>(ui::App().FindForm("TForm14")->Find("ComboBox1"));
-        list->PlayerSelect(best - 1);
+        ui::Form& screen = *ui::App().FindForm("TForm14");
+        ui::ClickRow(screen, *screen.Find("ComboBox1"), best - 1);
         return true;
     }
     static bool WorthFiring() {
@@ -154,11 +155,17 @@ class AnsweringBackend : public ui::HeadlessBackend {
         anyhowForm_ = &top;
         anyhowShow_ = top.ShowCount();
         if (++anyhowTries_ > 100) throw ui::ScriptError(top.ClassName() + " cannot be answered");
+        // The last usable button a click reaches: one under another component takes none.
         const ui::Component* last = nullptr;
-        for (const auto& c : top.Components())
-            if ((c->kind() == ui::Kind::SpeedButton || c->kind() == ui::Kind::Button) &&
-                c->Showing() && c->Usable() && c->OnClick)
-                last = c.get();
+        for (const auto& c : top.Components()) {
+            if ((c->kind() != ui::Kind::SpeedButton && c->kind() != ui::Kind::Button) ||
+                !c->Showing() || !c->Usable() || !c->OnClick)
+                continue;
+            const ui::Rect r = c->ScreenRect();
+            const int x = top.OriginX() + r.x + c->width / 2,
+                      y = top.OriginY() + r.y + c->height / 2;
+            if (ui::App().HitTest(top, x, y) == c.get()) last = c.get();
+        }
         if (last) {
             Press(top, last->Name());
             return;
@@ -179,7 +186,7 @@ class AnsweringBackend : public ui::HeadlessBackend {
         ui::Component* button = top.Find(name);
         if (!button || !button->OnClick)
             throw ui::ScriptError(top.ClassName() + " cannot be answered");
-        button->OnClick();
+        ui::ClickMiddle(top, *button);
     }
 };
 

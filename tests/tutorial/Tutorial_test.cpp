@@ -27,68 +27,21 @@
 #include "travel/NextTurnUnit_calls.h"
 #include "travel/quiet_turns.h"
 #include "travel/travel.h"
+#include "tutorial_checks.h"
 #include "ui/application.h"
 #include "ui/render.h"
 
 namespace corvanth {
 namespace {
 
-constexpr const char* kScreens[] = {"TForm1", "TForm4",  "TForm2",  "TForm3",
-                                    "TForm9", "TForm17", "TForm18", "TForm27",
-                                    "TForm8", "TForm20", "TForm14", "TForm28"};
-
-std::vector<std::string> FileLines(const std::string& name) {
-    std::ifstream in(name);
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-}
-
-bool Overlap(const ui::Rect& a, const ui::Rect& b) {
-    return a.x < b.x + b.w && b.x < a.x + a.w && a.y < b.y + b.h && b.y < a.y + a.h;
-}
-
-// The hand lies beside the component, touching it.
-bool Touches(const ui::Component& hand, const ui::Component& c) {
-    const ui::Rect h = hand.ScreenRect();
-    return Overlap({h.x - 1, h.y - 1, h.w + 2, h.h + 2}, c.ScreenRect());
-}
-
-bool TimerOn(const char* cls) {
-    return dynamic_cast<ui::Timer*>(ui::App().FindForm(cls)->Find("TutorialTimer"))->Enabled();
-}
-
-// Nothing of the tutorial left on any of the twelve screens.
-void ExpectNoTutorialShowing() {
-    for (const char* cls : kScreens) {
-        const ui::Form& f = *ui::App().FindForm(cls);
-        for (const char* part :
-             {"TutorialPanel", "TutorialPanel2", "TutorialPanel3", "TutorialHand"})
-            EXPECT_FALSE(f.Find(part) && f.Find(part)->visible) << cls << "." << part;
-        EXPECT_FALSE(TimerOn(cls)) << cls;
-    }
-}
-
-// A step's panel where the table puts it, inside its screen, leaving free what the step asks
-// for and the hand, which points at it with the table's picture.
-void ExpectStepPlaced(int step) {
-    const TutorialStepRow& row = *TutorialRow(step);
-    const ui::Form& f = *ui::App().FindForm(row.screen);
-    const ui::Component* target = TutorialTarget(step);
-    const ui::Component& hand = *f.Find("TutorialHand");
-    ASSERT_TRUE(target && target->Showing()) << step;
-    EXPECT_TRUE(Touches(hand, *target)) << step;
-    EXPECT_EQ(dynamic_cast<const ui::Image*>(f.Find("TutorialHandPicture"))->picture, row.hand);
-    if (!row.panel) return;
-    const ui::Component& panel = *f.Find(row.panel);
-    const ui::Rect p = panel.ScreenRect();
-    EXPECT_TRUE(panel.visible) << step;
-    EXPECT_EQ(panel.left, row.panelAt ? row.panelAt->left : panel.left) << step;
-    EXPECT_EQ(panel.top, row.panelAt ? row.panelAt->top : panel.top) << step;
-    EXPECT_TRUE(p.x >= 0 && p.y >= 0 && p.x + p.w <= f.width && p.y + p.h <= f.height) << step;
-    EXPECT_FALSE(Overlap(p, target->ScreenRect())) << step;
-    EXPECT_FALSE(Overlap(p, hand.ScreenRect())) << step;
-}
+using test::ExpectDrawn;
+using test::ExpectNoTutorialShowing;
+using test::ExpectStepPlaced;
+using test::FileLines;
+using test::kScreens;
+using test::Overlap;
+using test::TimerOn;
+using test::Touches;
 
 class Tutorial : public test::ShellTest {
   protected:
@@ -101,38 +54,34 @@ class Tutorial : public test::ShellTest {
         ShellTest::TearDown();
     }
     // The step in front of the player: its headline and text, its panel placed, only its
-    // screen's timer running and the hand turning every 500 ms; with `picture` the screen is
-    // drawn with its step, the hand shown.
-    ui::ScriptedPlayer& CheckStep(int step, bool picture = false) {
+    // screen's timer running and the hand turning every 500 ms; the screen drawn with its step,
+    // the hand shown. `explained`: what the step speaks of, for the panel to leave in sight.
+    ui::ScriptedPlayer& CheckStep(int step, std::vector<std::string> explained = {}) {
         const TutorialStepRow& row = *TutorialRow(step);
         const bool fixed = row.hand == nullptr;  // steps 4 and 5: the travel screen's own panels
-        player().Do(row.screen, [step, &row, fixed, picture](ui::Form& f) {
+        player().Do(row.screen, [step, &row, fixed, explained](ui::Form& f) {
             EXPECT_EQ(TutorialStep, step);
             for (const char* cls : kScreens)
                 EXPECT_EQ(TimerOn(cls), !fixed && cls == std::string(row.screen)) << step << cls;
+            ExpectStepPlaced(step, explained);
             if (fixed) {
                 EXPECT_TRUE(f.Find(row.panel)->visible);
                 EXPECT_FALSE(f.Find("TutorialPanel")->visible);
-                return;
+            } else {
+                const ui::Component* label = f.Find("TutorialHeadline");
+                if (!label) label = f.Find("TutorialHeadLine");
+                if (row.headline) {
+                    EXPECT_EQ(label->caption, row.headline);
+                }
+                if (row.textFile) {
+                    const auto& memo = dynamic_cast<const ui::Memo&>(*f.Find("TutorialMemo"));
+                    EXPECT_EQ(memo.lines, FileLines(row.textFile));
+                    // The whole text in sight, no scrolling needed.
+                    EXPECT_EQ(memo.MaxTopLine(), 0)
+                        << "step " << step << ": " << memo.WrappedLines().size() << " lines";
+                }
             }
-            ExpectStepPlaced(step);
-            const ui::Component* label = f.Find("TutorialHeadline");
-            if (!label) label = f.Find("TutorialHeadLine");
-            if (row.headline) {
-                EXPECT_EQ(label->caption, row.headline);
-            }
-            if (row.textFile) {
-                EXPECT_EQ(dynamic_cast<const ui::Memo*>(f.Find("TutorialMemo"))->lines,
-                          FileLines(row.textFile));
-            }
-            if (!picture) return;
-            ui::Component* hand = f.Find("TutorialHand");
-            const bool was = hand->visible;
-            hand->visible = true;
-            const std::string dir = std::string(CORVANTH_SCREENS_DIR) + "/tutorial/";
-            std::filesystem::create_directories(dir);
-            EXPECT_TRUE(ui::RenderFormToPng(f, dir + f.ClassName() + ".png"));
-            hand->visible = was;
+            ExpectDrawn(f, step, !fixed);
         });
         if (fixed) return player();
         auto shown = std::make_shared<bool>();
@@ -181,18 +130,18 @@ TEST_F(Tutorial, ANewPlayerWalksAllThirtySevenSteps) {
     test::UseAnsweringBackend answering;
     int turnBought = 0, moneyBefore = 0;
     player().Click("TForm1", "SpeedButton13");
-    CheckStep(1, true).Click("TForm1", "SpeedButton1");
-    CheckStep(2, true).Type("TForm4", "Edit1", "Ada Quill");
-    CheckStep(3).Click("TForm4", "SpeedButton4");
+    CheckStep(1).Click("TForm1", "SpeedButton1");
+    CheckStep(2, {"Label3", "Image4", "Label4"}).Type("TForm4", "Edit1", "Ada Quill");
+    CheckStep(3, {"Label3", "Image4", "Label4"}).Click("TForm4", "SpeedButton4");
     // The opening story is read through by the answering player.
-    CheckStep(4)
+    CheckStep(4, {"Image23", "ProgressBar1", "ProgressBar2"})
         .Do("TForm2",
             [](ui::Form&) {
                 EXPECT_EQ(FleetSystem(), 4);  // Finis, the Federation's start
                 EXPECT_TRUE(Form2->Find("TutorialRingFame")->visible);
             })
         .Click("TForm2", "SpeedButton19");
-    CheckStep(5)
+    CheckStep(5, {"Image23"})
         .Do("TForm2",
             [](ui::Form&) {
                 // Firearms for 30 at Finis Prime and 80 at Sargoth; the drift holds each price
@@ -207,10 +156,12 @@ TEST_F(Tutorial, ANewPlayerWalksAllThirtySevenSteps) {
                 EXPECT_FALSE(Form2->Find("TutorialRingReputation")->visible);
             })
         .Click("TForm2", "SpeedButton18");
-    CheckStep(6, true).Click("TForm2", "SpeedButton11");
-    CheckStep(7).SelectRow("TForm2", "ListBox1", 2);
-    CheckStep(8).Type("TForm2", "SpinEdit1", "5").Click("TForm2", "SpeedButton7");
-    CheckStep(9)
+    CheckStep(6, {"Panel3"}).Click("TForm2", "SpeedButton11");
+    CheckStep(7, {"ListBox1"}).SelectRow("TForm2", "ListBox1", 2);
+    CheckStep(8, {"ListBox1", "SpinEdit1", "UpDown1"})
+        .Type("TForm2", "SpinEdit1", "5")
+        .Click("TForm2", "SpeedButton7");
+    CheckStep(9, {"ListBox1", "Image23", "Panel1"})
         .Do("TForm2",
             [&](ui::Form&) {
                 EXPECT_EQ(G().LastPricePaid[3], 30);
@@ -218,7 +169,7 @@ TEST_F(Tutorial, ANewPlayerWalksAllThirtySevenSteps) {
             })
         .Click("TForm2", "PlanetD2")
         .Click("TForm2", "SpeedButton5");
-    CheckStep(10)
+    CheckStep(10, {"ListBox1"})
         .Do("TForm2",
             [&](ui::Form&) {
                 EXPECT_EQ(FleetLocation(), 4);
@@ -239,32 +190,33 @@ TEST_F(Tutorial, ANewPlayerWalksAllThirtySevenSteps) {
             })
         .Click("TForm2", "SpeedButton10");
     CheckStep(12).Click("TForm2", "SpeedButton2");
-    CheckStep(13, true).Click("TForm3", "SpeedButton2");
-    CheckStep(14, true).Click("TForm9", "SpeedButton5");
+    CheckStep(13).Click("TForm3", "SpeedButton2");
+    CheckStep(14).Click("TForm9", "SpeedButton5");
     CheckStep(15).Click("TForm3", "SpeedButton3");
-    CheckStep(16, true).Click("TForm17", "SpeedButton2");
+    CheckStep(16, {"Label5", "Label6", "Label7", "Label12", "Memo1", "Label3", "Label20"})
+        .Click("TForm17", "SpeedButton2");
     CheckStep(17).Click("TForm3", "SpeedButton5");
-    CheckStep(18).SelectRow("TForm18", "ListBox1", 1);
-    CheckStep(19, true).Do("TForm18", [](ui::Form&) {
+    CheckStep(18, {"ListBox1", "ListBox2"}).SelectRow("TForm18", "ListBox1", 1);
+    CheckStep(19, {"ListBox2", "OfferPanel"}).Do("TForm18", [](ui::Form& f) {
         const auto& rows = Form18->ListBox2->items;
         const auto brute = std::find_if(rows.begin(), rows.end(), [](const std::string& r) {
             return r.find("Brute Missile") != std::string::npos;
         });
         ASSERT_NE(brute, rows.end());
-        Form18->ListBox2->SetItemIndex(static_cast<int>(brute - rows.begin()));
-        Form18->ListBox2Click();
+        EXPECT_EQ(brute - rows.begin(), TutorialRow(19)->targetRow);  // where the hand points
+        ui::ClickRow(f, *Form18->ListBox2, static_cast<int>(brute - rows.begin()));
         // The hand moves on to "Buy".
         EXPECT_TRUE(Touches(*Form18->TutorialHand, *Form18->SpeedButton3));
         EXPECT_FALSE(
             Overlap(Form18->TutorialPanel->ScreenRect(), Form18->TutorialHand->ScreenRect()));
     });
     player().Click("TForm18", "SpeedButton3");
-    CheckStep(20)
+    CheckStep(20, {"ListBox1"})
         .Do("TForm18",
             [](ui::Form&) { EXPECT_EQ(G().ShipEquipment[1][1][2][Slot::EquipmentId], 27); })
         .Click("TForm18", "SpeedButton6");
     CheckStep(21).Click("TForm3", "SpeedButton7");
-    CheckStep(22, true).Do("TForm27", [](ui::Form&) {
+    CheckStep(22).Do("TForm27", [](ui::Form&) {
         // War both ways, and offer 4 the tutorial's ambush, whole.
         EXPECT_TRUE(AtWar(1, 2));
         EXPECT_TRUE(AtWar(2, 1));
@@ -280,7 +232,7 @@ TEST_F(Tutorial, ANewPlayerWalksAllThirtySevenSteps) {
         EXPECT_EQ(offer[Mission::Reward] % 3, 0);
     });
     player().Click("TForm27", "SpeedButton4");
-    CheckStep(23)
+    CheckStep(23, {"Shape2"})
         .Do("TForm8",
             [](ui::Form&) {
                 EXPECT_EQ(G().MissionListIndex[3], kTutorialOffer);  // the fourth row
@@ -290,8 +242,8 @@ TEST_F(Tutorial, ANewPlayerWalksAllThirtySevenSteps) {
         .SelectRow("TForm8", "ListBox1", 0)
         .Click("TForm8", "SpeedButton1")
         .Do("TForm8", [](ui::Form&) { EXPECT_EQ(CaptainMission()[Mission::Status], 0); });
-    CheckStep(23, true).SelectRow("TForm8", "ListBox1", 3);
-    CheckStep(24).Click("TForm8", "SpeedButton1");
+    CheckStep(23, {"Shape2"}).SelectRow("TForm8", "ListBox1", 3);
+    CheckStep(24, {"Shape2"}).Click("TForm8", "SpeedButton1");
     // Step 25 is passed over: the governor's office closes itself behind the mission screen.
     CheckStep(26)
         .Do("TForm3",
@@ -301,33 +253,44 @@ TEST_F(Tutorial, ANewPlayerWalksAllThirtySevenSteps) {
                 EXPECT_FALSE(Form27->Visible());
             })
         .Click("TForm3", "SpeedButton4");
-    CheckStep(27).Click("TForm2", "SpeedButton6");
-    CheckStep(28).Click("TForm2", "PlanetG1").Click("TForm2", "SpeedButton5");
-    CheckStep(29, true)
+    CheckStep(27, {"Image23"}).Click("TForm2", "SpeedButton6");
+    CheckStep(28, {"Image23", "MissionBox1"})
+        .Click("TForm2", "PlanetG1")
+        .Click("TForm2", "SpeedButton5");
+    CheckStep(29)
         .Click("TForm20", "SpeedButton1")
         .Click("TForm20", "SpeedButton1")
         .Click("TForm20", "SpeedButton1");
-    CheckStep(30, true).Click("TForm14", "SpeedButton6");
+    CheckStep(30, {"RadarBack", "RangePanel"}).Click("TForm14", "SpeedButton6");
     // Fire and ECM, each with the entry the lesson asks for, the hand following the choice.
     auto choose = [this](int entry) {
-        player().Do("TForm14", [entry](ui::Form&) {
-            Form14->ComboBox1->PlayerSelect(entry - 1);
+        player().SelectRow("TForm14", "ComboBox1", entry - 1).Do("TForm14", [](ui::Form&) {
             EXPECT_TRUE(Touches(*Form14->TutorialHand, *Form14->SpeedButton4));
         });
         return player().Click("TForm14", "SpeedButton4");
     };
     CheckStep(31);
     choose(2);
-    CheckStep(32).Click("TForm14", "SpeedButton5");
-    CheckStep(33).Do("TForm14", [](ui::Form&) { EXPECT_EQ(G().CombatRange, 2); });
+    CheckStep(32, {"Shape4"}).Click("TForm14", "SpeedButton5");
+    CheckStep(33, {"Shape4", "ComboBox1"}).Do("TForm14", [](ui::Form&) {
+        EXPECT_EQ(G().CombatRange, 2);
+    });
     choose(2);
-    CheckStep(34);
+    CheckStep(34, {"ComboBox1"});
     choose(1);
-    // From here the answering player fights the battle out.
+    // From here the answering player fights the battle out, and wins it: the enemy destroyed,
+    // the ambush reported done.
     CheckStep(35);
-    player().Click("TForm46", "SpeedButton1");
-    CheckStep(36).Click("TForm2", "SpeedButton12");
-    CheckStep(37, true)
+    player()
+        .Do("TForm46",
+            [](ui::Form& f) {
+                EXPECT_EQ(G().Ships[0][1][Ship::Present], 0);
+                EXPECT_EQ(PlayerShip()[Ship::Present], 1);
+                EXPECT_EQ(f.Find("Label1")->caption, "Mission successful");
+            })
+        .Click("TForm46", "SpeedButton1");
+    CheckStep(36, {"ProgressBar1", "ProgressBar2"}).Click("TForm2", "SpeedButton12");
+    CheckStep(37, {"ProgressBar1", "ProgressBar2"})
         .Click("TForm28", "SpeedButton4")
         .Do("TMessage1",
             [](ui::Form& f) {

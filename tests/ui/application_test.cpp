@@ -235,5 +235,90 @@ TEST_F(ModalTest, TypingAndListClicks) {
     p.a->ListBox1->OnClick = nullptr;
 }
 
+// An open drop-down list lies over everything else on its screen: its rows take the press, the
+// wheel and the arrow keys, and Escape closes the list, not the screen. The scripted player
+// chooses a row as a player does, and names the list when it covers what it is asked to click.
+TEST_F(ModalTest, AnOpenListIsOnTopOfItsScreen) {
+    auto* combo = static_cast<ComboBox*>(p.a->Find("ComboBox1"));
+    Component* under = p.a->Find("Button3");
+    std::vector<int> chosen;
+    combo->OnChange = [&] { chosen.push_back(combo->ItemIndex()); };
+    int underClicks = 0;
+    under->OnClick = [&] { ++underClicks; };
+    combo->SetItemIndex(0);
+    player()
+        .Click("TProbeA", "Button3")  // the list is closed: the button has the click
+        .Click("TProbeA", "ComboBox1")
+        .Do("TProbeA",
+            [&](Form& f) {
+                ASSERT_TRUE(combo->Dropped());
+                const int x = f.OriginX() + 310, y = f.OriginY() + 180;
+                // Rows of 10 x 4 / 3 + 4 = 17 pixels from 60 + 24 + 2 = 86 down: the button's
+                // middle (310, 180) lies on row (180 - 86) / 17 = 5.
+                EXPECT_EQ(App().HitTest(f, x, y), combo);
+                App().MouseDown(x, y, 1);
+                EXPECT_EQ(chosen, std::vector<int>{5});  // chosen on the press
+                EXPECT_FALSE(combo->Dropped());
+                App().MouseUp(x, y);
+                App().MouseDown(x, y, 2);  // the rest of a double click
+                App().MouseUp(x, y);
+                EXPECT_EQ(underClicks, 1);
+                EXPECT_FALSE(combo->Dropped());
+            })
+        // Row 9 lies past the eight rows shown: the list scrolls to it.
+        .SelectRow("TProbeA", "ComboBox1", 9)
+        .Click("TProbeA", "ComboBox1")
+        .Do("TProbeA",
+            [&](Form& f) {
+                const int x = f.OriginX() + 310, y = f.OriginY() + 180;
+                EXPECT_EQ(combo->listTop, 2);  // opened on the chosen row, the last of 10
+                App().MouseWheel(x, y, 1);
+                EXPECT_EQ(combo->listTop, 0);
+                App().MouseWheel(x, y, -1);
+                EXPECT_EQ(combo->listTop, 2);
+            })
+        .Key("TProbeA", keys::Up)
+        .Key("TProbeA", keys::Up)
+        .Key("TProbeA", keys::Enter)
+        .Click("TProbeA", "ComboBox1")
+        .Key("TProbeA", keys::Down)
+        .Key("TProbeA", keys::Escape)
+        .Do("TProbeA",
+            [&](Form&) {
+                EXPECT_FALSE(combo->Dropped());
+                EXPECT_TRUE(p.a->keys.empty()) << "the screen saw the list's keys";
+            })
+        .Click("TProbeA", "Button2");
+    p.a->ShowModal();
+    EXPECT_EQ(chosen, (std::vector<int>{5, 9, 7}));
+    EXPECT_EQ(underClicks, 1);
+
+    // A button under the open list, and a list that cannot open: each named.
+    auto failure = [&](const std::function<void(ScriptedPlayer&)>& script) {
+        player().Reset();
+        script(player());
+        try {
+            p.a->ShowModal();
+        } catch (const ScriptError& e) {
+            player().Reset();
+            return std::string(e.what());
+        }
+        return std::string("no failure");
+    };
+    EXPECT_EQ(failure([](ScriptedPlayer& s) {
+                  s.Click("TProbeA", "ComboBox1").Click("TProbeA", "Button3");
+              }),
+              "a click on Button3 of TProbeA lands on ComboBox1");
+    combo->CloseList();
+    const std::vector<std::string> rows = combo->items;
+    combo->Clear();
+    EXPECT_EQ(failure([](ScriptedPlayer& s) { s.SelectRow("TProbeA", "ComboBox1", 0); }),
+              "ComboBox1 on TProbeA has no row 0");
+    combo->items = rows;
+    EXPECT_EQ(underClicks, 1);
+    combo->OnChange = nullptr;
+    under->OnClick = nullptr;
+}
+
 }  // namespace
 }  // namespace ui

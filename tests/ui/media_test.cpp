@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "state/UMessage1.h"
 #include "support/game_test.h"
@@ -69,6 +70,15 @@ TEST(Pictures, DecodeByAnyLetterCaseAndFailQuietly) {
     EXPECT_LT(top[2], 60);
     EXPECT_GT(bottom[2], 200);  // blue
     EXPECT_LT(bottom[0], 60);
+    // Drawn transparent, the blue of its bottom-left pixel is left out: the bottom row is
+    // see-through, the red top row is not.
+    const std::vector<uint8_t> keyed = KeyedRgba(*pic);
+    ASSERT_EQ(keyed.size(), 16u * 8 * 4);
+    for (int x = 0; x < 16; ++x) {
+        EXPECT_EQ(keyed[static_cast<size_t>((7 * 16 + x) * 4 + 3)], 0) << x;
+        EXPECT_EQ(keyed[static_cast<size_t>(x * 4 + 3)], 255) << x;
+        EXPECT_EQ(keyed[static_cast<size_t>(x * 4)], pic->rgb[static_cast<size_t>(x * 3)]);
+    }
 
     EXPECT_EQ(LoadPicture("missing.jpg"), nullptr);
     const char junk[] = "this is no picture";

@@ -1,0 +1,30 @@
+// What every step of the tutorial walk checks on its screen.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "ui/form.h"
+
+namespace corvanth::test {
+
+// The twelve screens that carry the tutorial.
+extern const char* const kScreens[12];
+
+std::vector<std::string> FileLines(const std::string& name);
+bool Overlap(const ui::Rect& a, const ui::Rect& b);
+// The hand lies beside the component, touching it.
+bool Touches(const ui::Component& hand, const ui::Component& c);
+bool TimerOn(const char* cls);
+// Nothing of the tutorial left on any of the twelve screens.
+void ExpectNoTutorialShowing();
+// A step's panel where the table puts it, inside its screen; its labels whole; the hand beside
+// what the step asks for, with the table's picture. Neither covers a caption of the screen, what
+// the step's text names, nor (the panel) the components `explained`. No other screen keeps a
+// panel or hand.
+void ExpectStepPlaced(int step, const std::vector<std::string>& explained = {});
+// The step's screen drawn to build/screens/tutorial/ (with the stack below it when there is one);
+// with `withHand`, the hand drawn as a hand: see-through corners, a glove on part of its square.
+void ExpectDrawn(ui::Form& f, int step, bool withHand);
+
+}  // namespace corvanth::test
