@@ -1,6 +1,7 @@
 // The day's mission offers: at a Federation planet, and where every search runs out its draws.
 #include <benchmark/benchmark.h>
 
+#include "../tests/support/running_game.h"
 #include "bench_game.h"
 #include "career/missions.h"
 #include "shell/retire.h"
@@ -38,13 +39,7 @@ BENCHMARK(BM_MissionOffersFederation)
 // every record makes its 10,000 draws and finds nothing.
 void BM_MissionOffersEverySearchFails(benchmark::State& state) {
     NewFederationGame();
-    GameState& g = G();
-    const int home = FleetSystem(), here = FleetLocation();
-    for (int s = StarSystem::First; s <= StarSystem::Last; ++s) {
-        if (s != home) g.StarSystems[s][StarSystem::Exists] = 0;
-        for (int l = Planet::FirstLocation; l <= Planet::LastLocation; ++l)
-            if (s != home || l != here) g.Planets[s][l][Planet::Exists] = 0;
-    }
+    test::OnlyTheFleetsLocation();
     for (auto _ : state) {
         GenerateMissionOffers();
         benchmark::DoNotOptimize(G().MissionOffers);

@@ -2,6 +2,7 @@
 // whose target searches run out their draws.
 #include <benchmark/benchmark.h>
 
+#include "../tests/support/draws.h"
 #include "bench_game.h"
 #include "career/warstatus.h"
 #include "shell/retire.h"
@@ -64,11 +65,10 @@ void BM_WarTurnStepSearchesFail(benchmark::State& state) {
     for (int l = 1; l <= 35; ++l) g.Planets[target][l][Planet::Owner] = 3;
     int64_t draws = 0;
     for (auto _ : state) {
-        RandomGenerator r;
-        r.SetSeed(Rng().Seed());
+        const uint32_t before = Rng().Seed();
         WarTurnStep();
         state.PauseTiming();
-        while (r.Seed() != Rng().Seed()) r.Next(1), ++draws;
+        draws += test::DrawsBetween(before, Rng().Seed(), 1000000);
         state.ResumeTiming();
     }
     state.counters["draws"] =

@@ -7,7 +7,9 @@
 
 #include "state/random.h"
 #include "state/tables.h"
+#include "support/draws.h"
 #include "support/game_test.h"
+#include "support/running_game.h"
 
 namespace corvanth {
 namespace {
@@ -180,28 +182,16 @@ TEST_F(MissionOffers, RaidsWarsAndTheSameSeedGiveTheSameOffers) {
 // 270,046 draws, and 12 more at war: each of records 1..12 draws its opponent among one enemy.
 TEST_F(MissionOffers, SearchesThatCannotSucceedStillTakeAllTheirDraws) {
     SetRank(6);
-    GameState& g = G();
-    const int home = FleetSystem(), here = FleetLocation();
-    for (int s = StarSystem::First; s <= StarSystem::Last; ++s) {
-        if (s != home) g.StarSystems[s][StarSystem::Exists] = 0;
-        for (int l = Planet::FirstLocation; l <= Planet::LastLocation; ++l)
-            if (s != home || l != here) g.Planets[s][l][Planet::Exists] = 0;
-    }
+    test::OnlyTheFleetsLocation();
     for (int war : {1, 2}) {
         SetWar(1, 3, war);
         const uint32_t start = 4711;
         Rng().SetSeed(start);
         GenerateMissionOffers();
-        RandomGenerator walk;
-        walk.SetSeed(start);
-        int draws = 0;
-        while (walk.Seed() != Rng().Seed() && draws < 400000) {
-            walk.Next(1);
-            ++draws;
-        }
-        EXPECT_EQ(draws, war == 1 ? 270046 : 270058);
+        EXPECT_EQ(test::DrawsBetween(start, Rng().Seed(), 400000), war == 1 ? 270046 : 270058);
         // A Defend keeps the timeframe of its search's last draw: record 3's is the draw before
         // its money, 10,002 + 10,002 (records 1, 2) + 1 (band) + 20,000 draws in (+ 3 opponents).
+        RandomGenerator walk;
         walk.SetSeed(start);
         walk.Skip(40005 + (war == 2 ? 3 : 0) - 1);
         EXPECT_EQ(Offer(3)[Mission::ObjectiveBase + 2], walk.Next(5) + 5);

@@ -23,6 +23,7 @@
 #include "state/variables.h"
 #include "support/answering_backend.h"
 #include "support/art.h"
+#include "support/draws.h"
 #include "support/game_test.h"
 #include "travel/NextTurnUnit.h"
 #include "travel/NextTurnUnit_calls.h"
@@ -51,13 +52,7 @@ class SystemConquests : public test::GameTest {
     }
     // How many draws the generator took since it stood at `from`.
     static int DrawsSince(uint32_t from) {
-        RandomGenerator r;
-        r.SetSeed(from);
-        for (int n = 0; n < 1000; ++n) {
-            if (r.Seed() == Rng().Seed()) return n;
-            r.Next(1);
-        }
-        return -1;
+        return static_cast<int>(test::DrawsBetween(from, Rng().Seed(), 1000));
     }
     GameState& g = G();
 };
@@ -312,14 +307,7 @@ TEST_F(WarRules, SearchesThatCannotFindTakeAllTheirDrawsAndTheOthersStopAtTheirF
     auto drawsOfTheDay = [&](uint32_t seed) {
         Rng().SetSeed(seed);
         WarTurnStep();
-        RandomGenerator walk;
-        walk.SetSeed(seed);
-        int64_t n = 0;
-        while (walk.Seed() != Rng().Seed() && n < 1000000) {
-            walk.Next(1);
-            ++n;
-        }
-        return n;
+        return test::DrawsBetween(seed, Rng().Seed(), 1000000);
     };
     // Until `wanted` comes up, from the draw after `walk`'s seed; the draws taken.
     auto until = [](RandomGenerator& walk, int range, auto wanted) {

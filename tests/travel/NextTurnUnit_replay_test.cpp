@@ -22,6 +22,7 @@
 #include "support/game_test.h"
 #include "support/state_hash.h"
 #include "travel/NextTurnUnit.h"
+#include "travel/travel_support.h"
 #include "tutorial/Tutorial.h"
 
 namespace corvanth {
@@ -136,22 +137,6 @@ class Replay : public test::GameTest, public ::testing::WithParamInterface<World
                 if (f != o) G().Factions[f][Faction::RelationBase + o] = 2;
     }
 
-    // A trip's end somewhere in the galaxy, at times still on the way: the offers, the scans and
-    // the encounters of every kind of place.
-    static void Wander(std::mt19937& rng) {
-        GameState& g = G();
-        const int s = 1 + static_cast<int>(rng() % 25);
-        std::vector<int> locations;
-        for (int l = 1; l <= 35; ++l)
-            if (g.Planets[s][l][Planet::Exists]) locations.push_back(l);
-        if (locations.empty()) return;
-        GameRecord& fleet = g.Fleets[1];
-        fleet[Fleet::System] = s;
-        fleet[Fleet::Location] = locations[rng() % locations.size()];
-        fleet[Fleet::DaysLeft] = static_cast<int>(rng() % 3);
-        fleet[Fleet::Destination] = locations[rng() % locations.size()];
-    }
-
   private:
     std::filesystem::path home_, scratch_;
 };
@@ -172,7 +157,7 @@ TEST_P(Replay, EveryTurnLeavesTheTablesAndTheSeedAsRecorded) {
             NewLife(w);
             ++lives;
         }
-        if (wander() % 7 == 0) Wander(wander);
+        if (wander() % 7 == 0) test::WanderSomewhere(wander);
         if (w.war) DeclareWarEverywhere();
         G().NoEncounterThisTurn = turn % 5 == 0 ? 1 : 0;
         NextTurn();
