@@ -11,6 +11,7 @@
 #include "combat/Encounter.h"
 #include "combat/combat2.h"
 #include "combat/combat2_screen.h"
+#include "shell/background.h"
 #include "shell/retire.h"
 #include "shell/start.h"
 #include "state/newgame.h"
@@ -31,11 +32,11 @@ void NewCombatGame() {
     ApplyNewGameStart();
     GameRecord& c = G().Players[G().CurrentPlayer];
     c[Player::HideFameGainNotices] = c[Player::HideReputationGainNotices] = 1;
-    CombatCalls calls = StandardCombatCalls();
+    Upcalls calls = StandardUpcalls();
     calls.KillCaptain = [] {};
     calls.RefreshTravelScreen = [] {};
     calls.RefreshStatusPanel = [] {};
-    CurrentCombatCalls() = calls;
+    GameUpcalls() = calls;
 }
 
 // The player's ship whole again before the next battle.
@@ -64,7 +65,7 @@ void BM_SeededBattles(benchmark::State& state) {
         for (int i = 0; i < 1000; ++i) {
             RepairPlayerShip();
             test::SeededCombatPlayer player(static_cast<uint32_t>(i) * 2654435761u);
-            CurrentCombatCalls().ShowCombatScreen = [&] { player.Fight(); };
+            GameUpcalls().ShowCombatScreen = [&] { player.Fight(); };
             Rng().SetSeed(1000 + i);
             const auto t0 = std::chrono::steady_clock::now();
             StartShipBattle(1 + (i / 5) % 5, 1 + i % 5, 0);
@@ -108,7 +109,7 @@ BENCHMARK(BM_EnemyBuild)
 // pictures, the tracks and the radar drawn. The median of ten runs is the figure to read.
 void BM_DrawCombatScreen(benchmark::State& state) {
     NewCombatGame();
-    CurrentCombatCalls().ShowCombatScreen = [] {};
+    GameUpcalls().ShowCombatScreen = [] {};
     StartShipBattle(2, FactionId::Pirates, 0);
     ui::SoftwareCanvas canvas(1024, 768);
     canvas.DrawForm(*Form14);  // pictures and texts are loaded once, as in the game
@@ -116,7 +117,7 @@ void BM_DrawCombatScreen(benchmark::State& state) {
         canvas.DrawForm(*Form14);
         benchmark::DoNotOptimize(canvas.PixelAt(512, 384));
     }
-    CurrentCombatCalls() = StandardCombatCalls();
+    GameUpcalls() = StandardUpcalls();
 }
 BENCHMARK(BM_DrawCombatScreen)
     ->Unit(benchmark::kMillisecond)

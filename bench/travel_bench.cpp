@@ -3,13 +3,13 @@
 
 #include "../tests/travel/quiet_turns.h"
 #include "bench_game.h"
+#include "shell/background.h"
 #include "shell/retire.h"
 #include "shell/start.h"
 #include "state/newgame.h"
 #include "state/random.h"
 #include "state/variables.h"
 #include "travel/NextTurnUnit.h"
-#include "travel/NextTurnUnit_calls.h"
 #include "travel/travel.h"
 #include "tutorial/Tutorial.h"
 #include "ui/render.h"
@@ -20,7 +20,7 @@ namespace {
 // A Federation captain's first day: Sargoth selected, the trade box open on the synthetics, so
 // that the map shows its prices. Turns bring no encounter or news, which would wait for input.
 void TravelScreenOfANewGame() {
-    CurrentTurnCalls() = test::QuietTurnCalls();
+    GameUpcalls() = test::QuietUpcalls();
     Rng().SetSeed(2213);
     TutorialStep = 0;
     InitGameData();
@@ -61,7 +61,7 @@ void BM_RefreshAfterATurn(benchmark::State& state) {
         state.ResumeTiming();
         RefreshTravelScreen();
     }
-    CurrentTurnCalls() = StandardTurnCalls();
+    GameUpcalls() = StandardUpcalls();
 }
 BENCHMARK(BM_RefreshAfterATurn)
     ->Unit(benchmark::kMicrosecond)

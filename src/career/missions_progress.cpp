@@ -397,7 +397,7 @@ void MissionSucceeded() {
                     "efforts.");
                 Message4->ShowModal();
             }
-            CallCheckPromotion();
+            GameUpcalls().CheckPromotion();
         }
     }
     TravelCleanUp();

@@ -73,7 +73,7 @@ void Defeat(int f) {
     GameRecord& captain = Captain();
     captain[Player::GameRunning] = 0;
     captain[Player::CivilWarOver] = kWarLost;
-    CallRetireAndScore();
+    GameUpcalls().RetireAndScore();
 }
 
 void Victory(int pf) {
@@ -102,7 +102,7 @@ void Victory(int pf) {
     }
     UpdateMarketPrices();
     if (AskYesNo("Do you wish to retire now? (Recommended, you really earned it!)"))
-        CallRetireAndScore();
+        GameUpcalls().RetireAndScore();
 }
 
 }  // namespace

@@ -20,6 +20,7 @@
 #include "state/random.h"
 #include "state/reputation.h"
 #include "state/tables.h"
+#include "state/upcalls.h"
 
 namespace corvanth {
 
@@ -192,7 +193,7 @@ void TForm33::SpeedButton5Click() {
 
 void TForm33::SpeedButton2Click() {
     PlayButtonSound();
-    CurrentCombatCalls().RefreshTravelScreen();
+    GameUpcalls().RefreshTravelScreen();
     Close();
     ShowMessage1("You break off the attack");
     FailRaidMission();

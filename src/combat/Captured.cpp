@@ -9,6 +9,7 @@
 #include "state/pictures.h"
 #include "state/shipstats.h"
 #include "state/tables.h"
+#include "state/upcalls.h"
 
 namespace corvanth {
 
@@ -17,7 +18,7 @@ TForm32* Form32 = nullptr;
 void PayCaptain(int64_t amount) {
     int32_t& money = Captain()[Player::Money];
     money = CapValue(int64_t{money} + amount);
-    CurrentCombatCalls().RefreshStatusPanel();
+    GameUpcalls().RefreshStatusPanel();
 }
 
 bool TakeFirstCapturedGood() {
@@ -35,7 +36,7 @@ bool TakeFirstCapturedGood() {
 void OfferLootUnderLastHeadings() {
     const std::string headline = Form51 ? Form51->Label1->caption : "";
     const std::string leadIn = Form51 ? Form51->Label2->caption : "";
-    CurrentCombatCalls().ShowLoot(headline, leadIn);
+    GameUpcalls().ShowLoot(headline, leadIn);
 }
 
 int64_t ShipValue(int fleet, int ship) {
@@ -90,7 +91,7 @@ void TForm32::SpeedButton2Click() {
     static const std::string kLeadIn = "Quickly searching the abandoned ship you find:";
     SetLootHeadings(kHeadline, kLeadIn);
     if (TakeFirstCapturedGood()) {
-        CurrentCombatCalls().ShowLoot(kHeadline, kLeadIn);
+        GameUpcalls().ShowLoot(kHeadline, kLeadIn);
         for (int n = Good::First; n <= Good::Last; ++n) g.CapturedCargo[n] = 0;
     } else {
         ShowMessage1("The cargo bays are empty!");

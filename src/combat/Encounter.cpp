@@ -9,6 +9,7 @@
 #include "state/random.h"
 #include "state/shipstats.h"
 #include "state/tables.h"
+#include "state/upcalls.h"
 #include "state/variables.h"
 
 namespace corvanth {
@@ -167,7 +168,7 @@ void StartRandomEncounter() {
     PrepareShips(false);
     // A far larger ship is not bothered: no screen, no sound.
     if (ShipRecord(g.CurrentFleet, 1)[Ship::SizeClass] > g.Ships[0][1][Ship::SizeClass] + 2) return;
-    CurrentCombatCalls().ShowEncounterScreen();
+    GameUpcalls().ShowEncounterScreen();
 }
 
 void StartMissionEncounter(int sizeClass, int faction, int shipType) {
@@ -180,7 +181,7 @@ void StartMissionEncounter(int sizeClass, int faction, int shipType) {
         OutfitShipForFaction(faction);
     PrepareShips(false);
     SetupCombatScreen();
-    CurrentCombatCalls().ShowMissionEncounterScreen();
+    GameUpcalls().ShowMissionEncounterScreen();
 }
 
 void StartShipBattle(int sizeClass, int faction, int shipType) {
@@ -194,7 +195,7 @@ void StartShipBattle(int sizeClass, int faction, int shipType) {
     PrepareShips(true);
     StartCombat();
     SetupCombatScreen();
-    CurrentCombatCalls().ShowCombatScreen();
+    GameUpcalls().ShowCombatScreen();
 }
 
 }  // namespace corvanth

@@ -13,6 +13,7 @@
 #include "state/random.h"
 #include "state/reputation.h"
 #include "state/tables.h"
+#include "state/upcalls.h"
 #include "travel/UEvents.h"
 
 namespace corvanth {
@@ -64,7 +65,7 @@ void EndEncounter() {
 
 void Fight() {
     StartCombat();
-    CurrentCombatCalls().ShowCombatScreen();
+    GameUpcalls().ShowCombatScreen();
 }
 
 void Praise(const std::string& text, const std::string& picture) {
@@ -92,7 +93,7 @@ void Communicate() {
         const int m =
             std::clamp(Random(captain[Player::Money] / 10), kRewardAtLeast, kRewardAtMost);
         captain[Player::Money] = CapValue(int64_t{captain[Player::Money]} + m);
-        CurrentCombatCalls().RefreshStatusPanel();
+        GameUpcalls().RefreshStatusPanel();
         Praise(
             "The foreign captain praises you for your good services for your country. You are "
             "rewarded with " +
@@ -108,7 +109,7 @@ void Communicate() {
             G().FactionSmallPictures[f].str());
         GainFame(fame);
         GainReputation(f, reputation);
-        CurrentCombatCalls().RefreshStatusPanel();
+        GameUpcalls().RefreshStatusPanel();
     }
 }
 

@@ -10,6 +10,7 @@
 #include "state/pictures.h"
 #include "state/random.h"
 #include "state/tables.h"
+#include "state/upcalls.h"
 #include "tutorial/Tutorial.h"
 
 namespace corvanth {
@@ -46,7 +47,7 @@ bool EnemyFaster() {
 }
 
 void Fight() {
-    CurrentCombatCalls().ShowCombatScreen();
+    GameUpcalls().ShowCombatScreen();
 }
 
 }  // namespace

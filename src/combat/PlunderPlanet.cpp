@@ -17,6 +17,7 @@
 #include "state/random.h"
 #include "state/reputation.h"
 #include "state/tables.h"
+#include "state/upcalls.h"
 
 namespace corvanth {
 
@@ -106,7 +107,7 @@ void OccupyPlanet() {
     const int f = CaptainFaction();
     RaidedPlanet()[Planet::Owner] = Captain()[Player::Faction];
     GainReputation(f, RaidReward(StarSystemRecord(s)[StarSystem::SectorRating]));
-    CurrentCombatCalls().RefreshTravelScreen();
+    GameUpcalls().RefreshTravelScreen();
     CloseScreen();
     NewsPlanetCaptured(s, l);
 }
@@ -129,7 +130,7 @@ void PlunderAndLeave() {
     }
     planet[Planet::LastPlunderTurn] = g.TurnNumber;
     StarSystemRecord(FleetSystem())[StarSystem::Alerted] = 1;
-    CurrentCombatCalls().RefreshTravelScreen();
+    GameUpcalls().RefreshTravelScreen();
     CloseScreen();
 }
 
@@ -161,7 +162,7 @@ void PlunderAndEnslave() {
         RefreshCargoTransfer();
         Form7->ShowModal();
     }
-    CurrentCombatCalls().RefreshTravelScreen();
+    GameUpcalls().RefreshTravelScreen();
     CloseScreen();
 }
 

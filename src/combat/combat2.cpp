@@ -1,14 +1,10 @@
 // Combat state and set-up: the entry into a combat, the action list and the exit.
 #include "combat/combat2.h"
 
-#include "combat/EncounterScreen.h"
-#include "combat/EncounterScreen2.h"
-#include "combat/Loot.h"
 #include "combat/combat2_parts.h"
 #include "combat/combat2_screen.h"
-#include "shell/Dead.h"
 #include "state/tables.h"
-#include "travel/travel.h"
+#include "state/upcalls.h"
 #include "tutorial/Tutorial.h"
 
 namespace corvanth {
@@ -41,29 +37,6 @@ bool IsAction(int kind) {
 
 }  // namespace
 
-CombatCalls StandardCombatCalls() {
-    CombatCalls c;
-    c.ShowCombatScreen = [] {
-        if (G().CombatMayClose == 0) ShowCombatScreen();
-    };
-    c.ShowEncounterScreen = ShowEncounterScreen;
-    c.ShowMissionEncounterScreen = ShowMissionEncounterScreen;
-    c.ShowLoot = OfferLootItem;
-    c.KillCaptain = KillCaptain;
-    c.RefreshTravelScreen = [] {
-        if (Form2) RefreshTravelScreen();
-    };
-    c.RefreshStatusPanel = [] {
-        if (Form2) RefreshStatusPanel();
-    };
-    return c;
-}
-
-CombatCalls& CurrentCombatCalls() {
-    static CombatCalls calls = StandardCombatCalls();
-    return calls;
-}
-
 CombatSession& Combat() {
     static CombatSession session;
     return session;
@@ -93,7 +66,7 @@ void EndCombat() {
         AdvanceTutorialStep35();
     }
     g.CombatMayClose = 1;
-    CurrentCombatCalls().RefreshTravelScreen();
+    GameUpcalls().RefreshTravelScreen();
     if (Form14 && Form14->Visible()) Form14->Close();
 }
 

@@ -3,29 +3,9 @@
 
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <string>
 
 namespace corvanth {
-
-// What the combat opens or calls outside its own rules, gathered so that a screen, a test or a
-// benchmark can take their place (like the turn engine's calls).
-struct CombatCalls {
-    // The combat screen TForm14 shown modally until the combat is decided.
-    std::function<void()> ShowCombatScreen;
-    // The approach screens of a random encounter (TForm15) and of a mission encounter (TForm20).
-    std::function<void()> ShowEncounterScreen;
-    std::function<void()> ShowMissionEncounterScreen;
-    // The loot offer of LootItem on TForm51, with its headline and lead-in line.
-    std::function<void(const std::string& headline, const std::string& leadIn)> ShowLoot;
-    // The captain's death: the death screen's second chance makes ship 1 present again,
-    // otherwise the game ends with the score.
-    std::function<void()> KillCaptain;
-    std::function<void()> RefreshTravelScreen;
-    std::function<void()> RefreshStatusPanel;
-};
-CombatCalls StandardCombatCalls();
-CombatCalls& CurrentCombatCalls();
 
 // What the combat screen shows of the action list and its Fire/Use button, kept by the rules.
 // The turns of a combat are counted in the session's CombatTurnCount.

@@ -17,6 +17,7 @@
 #include "state/pictures.h"
 #include "state/random.h"
 #include "state/saturate.h"
+#include "state/upcalls.h"
 #include "tutorial/Tutorial.h"
 
 namespace corvanth {
@@ -112,7 +113,7 @@ void PayPirateBounty() {
     const int64_t bounty = std::clamp(drawn, kBountyAtLeast, kBountyAtMost);
     captain[Player::Money] = CapValue(int64_t{captain[Player::Money]} + bounty);
     PlayReward2Sound();
-    CurrentCombatCalls().RefreshStatusPanel();
+    GameUpcalls().RefreshStatusPanel();
     ShowFixedNotice("For destruction of this pirate vessel you receive a bounty of $C " +
                         FormatThousands(bounty) + "!",
                     "face5_sm.jpg");
@@ -124,8 +125,8 @@ void OfferLoot() {
         if (g.CapturedCargo[good] <= 0) continue;
         g.LootItem[Loot::Amount] = std::max(1, g.CapturedCargo[good] / 4);
         g.LootItem[Loot::Good] = good;
-        CurrentCombatCalls().ShowLoot("You scan the explosion...",
-                                      "In the remnants of the destroyed ship you find:");
+        GameUpcalls().ShowLoot("You scan the explosion...",
+                               "In the remnants of the destroyed ship you find:");
     }
 }
 
@@ -300,7 +301,7 @@ void CheckCombatOutcome() {
     }
     EndCombat();
     // A second chance leaves the active mission as it is.
-    CurrentCombatCalls().KillCaptain();
+    GameUpcalls().KillCaptain();
 }
 
 }  // namespace corvanth

@@ -7,13 +7,13 @@
 #include "planet/Bar3.h"
 #include "planet/Crew2.h"
 #include "planet/CrewPay.h"
-#include "shell/retire.h"
 #include "state/Sound.h"
 #include "state/UMessage1.h"
 #include "state/UMessage3.h"
 #include "state/fortune.h"
 #include "state/random.h"
 #include "state/tables.h"
+#include "state/upcalls.h"
 
 namespace corvanth {
 
@@ -142,7 +142,7 @@ void TForm21::SpeedButton4Click() {
 
 void TForm21::SpeedButton5Click() {
     PlayButtonSound();
-    if (AskYesNo("Do you really wish to retire and quit the game?")) RetireAndScore();
+    if (AskYesNo("Do you really wish to retire and quit the game?")) GameUpcalls().RetireAndScore();
 }
 
 void TForm21::SpeedButton3Click() {

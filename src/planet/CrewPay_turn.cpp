@@ -8,7 +8,7 @@
 #include "state/random.h"
 #include "state/shipstats.h"
 #include "state/tables.h"
-#include "travel/NextTurnUnit_calls.h"
+#include "state/upcalls.h"
 #include "travel/NextTurnUnit_notices.h"
 
 namespace corvanth {
@@ -98,7 +98,7 @@ void Mutiny() {
         "you to pieces.",
         "crewcombat.jpg");
     // The death screen with its second chance; without one the game ends there.
-    if (CurrentTurnCalls().KillCaptain) CurrentTurnCalls().KillCaptain();
+    GameUpcalls().KillCaptain();
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <array>
 
-#include "shell/Cheats.h"
 #include "state/Sound.h"
 #include "state/UMessage1.h"
 #include "state/pictures.h"
@@ -242,7 +241,7 @@ void TForm9::SpeedButton3Click() {
     ShowMessage1("Word spreads about you and your generosity.");
     GainFame(reward.fame);
     GainReputation(CaptainFaction(), reward.reputation);
-    CallCheckPromotion();
+    GameUpcalls().CheckPromotion();
     RefreshStatusPanel();
 }
 
@@ -269,8 +268,7 @@ void TForm9::TutorialTimerTimer() {
 }
 
 void TForm9::Image3DblClick() {
-    RefreshCheatForm();
-    if (Form40) Form40->ShowModal();
+    GameUpcalls().ShowCheatPanel();
     // The panel may have changed the money: the bank shows what is there.
     RefreshBankForm();
 }

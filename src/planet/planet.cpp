@@ -14,6 +14,7 @@
 #include "state/UMessage1.h"
 #include "state/pictures.h"
 #include "state/tables.h"
+#include "state/upcalls.h"
 #include "travel/NextTurnUnit.h"
 #include "travel/NextTurnUnit_notices.h"
 #include "travel/travel.h"
@@ -144,8 +145,7 @@ TForm3::TForm3() : ui::Form("TForm3") {
 
 void TForm3::SpeedButton6Click() {
     PlayButtonSound();
-    RefreshSaveLoadForm();
-    Form37->ShowModal();
+    GameUpcalls().ShowSaveLoad();
     PlayButtonSoundAgain();
     if (GameEnded() || !GameRunning()) {
         LeaveEndedGame();

@@ -116,7 +116,7 @@ void TForm40::SpeedButton2Click() {
     CheatFameAndReputation(*amount);
     RefreshStatusPanel();
     ShowMessage1("CHEAT: You gain fame and reputation.");
-    for (int i = 0; i < kPromotionChecks; ++i) CallCheckPromotion();
+    for (int i = 0; i < kPromotionChecks; ++i) GameUpcalls().CheckPromotion();
 }
 
 void TForm40::SpeedButton3Click() {

@@ -66,7 +66,6 @@
 #include "state/exp1_UMessage1.h"
 #include "state/exp1_UMessage2.h"
 #include "state/random.h"
-#include "state/upcalls.h"
 #include "state/variables.h"
 #include "travel/PlanetInfo.h"
 #include "travel/jumpscreen.h"
@@ -232,10 +231,7 @@ void CreateScreens() {
     Fbackground = app.Create<TFbackground>();
     Form1 = app.Create<TForm1>();
     app.SetGameHome(Form1);
-    GameUpcalls().CheckPromotion = CheckPromotion;
-    GameUpcalls().RetireAndScore = RetireAndScore;
-    GameUpcalls().ShowOldAgeInfo = ShowOldAgeInfo;
-    GameUpcalls().KillCaptain = KillCaptain;
+    GameUpcalls() = StandardUpcalls();
     Form2 = app.Create<TForm2>();
     Form3 = app.Create<TForm3>();
     Form4 = app.Create<TForm4>();

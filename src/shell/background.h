@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "state/upcalls.h"
 #include "ui/form.h"
 
 namespace corvanth {
@@ -33,8 +34,12 @@ class TForm59 : public ui::Form {
 
 extern TForm59* Form59;
 
-// Creates every screen once, the background screen first (it is the main window).
+// Creates every screen once, the background screen first (it is the main window), and fills the
+// table of upward calls with the game's own routines.
 void CreateScreens();
+// The game's own routine for every entry of the upcall table (upcalls.cpp); a test puts it back
+// after replacing entries.
+Upcalls StandardUpcalls();
 // What keeps the screens from showing their words: damaged or missing layouts and no font, each
 // with where the game looks for it; empty when all is well.
 std::vector<std::string> StartupProblems(const std::vector<ui::Form*>& screens);

@@ -61,7 +61,7 @@ void GainReputation(int faction, int64_t points) {
         ShowSwitchableNotice(text, g.FactionSmallPictures[faction].str(),
                              Player::HideReputationGainNotices);
     }
-    CallCheckPromotion();
+    GameUpcalls().CheckPromotion();
 }
 
 void GainFame(int64_t points) {
@@ -77,7 +77,7 @@ void GainFame(int64_t points) {
                              GetHeroPictureName(G().CurrentPlayer) + "_sm.jpg",
                              Player::HideFameGainNotices);
     }
-    CallCheckPromotion();
+    GameUpcalls().CheckPromotion();
 }
 
 void LoseReputation(int faction, int64_t points) {

@@ -1,32 +1,70 @@
-// Routines of the subsystems above the game state that its rules and the turn engine call upward.
+// The one table of routines that code in a lower folder calls in a higher one.
 #pragma once
 
 #include <functional>
+#include <string>
 
 namespace corvanth {
 
-// A gain of fame or reputation checks for a promotion, a death ends the game: the rules that do
-// so live below the subsystems that own those routines, so they reach them through this table.
-// The start-up (CreateScreens) fills it; an entry left empty does nothing.
+// The game state's rules live below every screen, the turn engine and the combat below the
+// subsystems they drive, and everything below the shell: they reach upward only through this
+// table. The start-up fills it once (StandardUpcalls in shell/background.h); a test or a benchmark
+// replaces the entries it wants to record or silence. An entry never filled does nothing.
 struct Upcalls {
-    std::function<void()> CheckPromotion;  // career/Promotion
-    std::function<void()> RetireAndScore;  // shell/retire
-    std::function<void()> ShowOldAgeInfo;  // shell/Info_Retiring
-    std::function<void()> KillCaptain;     // shell/Dead: the death screen, then maybe the end
+    // One day of the turn engine (travel/NextTurnUnit.cpp), in the order it calls them.
+    std::function<void()> EndTutorial = [] {};            // tutorial
+    std::function<void()> ClampPlayerValues = [] {};      // state/newgame
+    std::function<void()> UpdateDiplomacy = [] {};        // career/warstatus
+    std::function<void()> GenerateMissionOffers = [] {};  // career/missions
+    std::function<void()> UpdateSpaceEvents = [] {};      // travel/UEvents
+    std::function<void()> UpdateMarketPrices = [] {};     // state/market
+    std::function<void()> RebuildFacilities = [] {};      // career/warstatus
+    std::function<void()> WarTurnStep = [] {};            // career/warstatus
+    std::function<void()> MoveTreasureFleet = [] {};      // travel/UEvents
+    std::function<void()> ShowTreasureFleetNotice = [] {};
+    std::function<void()> CheckSystemConquests = [] {};  // career/warstatus
+    std::function<void()> CheckEndOfWar = [] {};
+    // A customs scan by the planet's owner; true when contraband was found.
+    std::function<bool(int faction)> ScanForContraband = [](int) { return false; };
+    // Also after every gain of fame or reputation, a bank payment and a mission's success.
+    std::function<void()> CheckPromotion = [] {};          // career/Promotion
+    std::function<void()> StartRandomEncounter = [] {};    // combat/Encounter
+    std::function<void()> CheckMissionProgress = [] {};    // career/missions
+    std::function<void()> RegenerateHireableCrew = [] {};  // planet/Crew2
+    std::function<void(int fleet, int ship, int skipArmour, int battleRound)> RecalcShipStats =
+        [](int, int, int, int) {};                     // state/shipstats
+    std::function<void()> CrewTurnStep = [] {};        // planet/CrewPay
+    std::function<void()> AdvanceTournaments = [] {};  // combat/Duelhold_Main
+    std::function<void()> UpdateSenatorStory = [] {};  // career/storyteller
+
+    // The screens of a fight (combat/), opened by the encounters, the raids, the missions and
+    // the space events.
+    std::function<void()> ShowCombatScreen = [] {};  // TForm14, modal until the combat is decided
+    std::function<void()> ShowEncounterScreen = [] {};         // TForm15: a random encounter
+    std::function<void()> ShowMissionEncounterScreen = [] {};  // TForm20: a mission's encounter
+    // The loot offer of LootItem on TForm51, with its headline and lead-in line.
+    std::function<void(const std::string& headline, const std::string& leadIn)> ShowLoot =
+        [](const std::string&, const std::string&) {};
+    // The travel screen (travel/) redrawn after a fight or a raid, and its status panel alone.
+    std::function<void()> RefreshTravelScreen = [] {};
+    std::function<void()> RefreshStatusPanel = [] {};
+
+    // The end of a captain (shell/).
+    // The death screen (TForm43): its second chance makes ship 1 present again, otherwise the
+    // game ends with the score.
+    std::function<void()> KillCaptain = [] {};
+    // The score, the high-score table and the end of the game.
+    std::function<void()> RetireAndScore = [] {};
+    // The words on retiring in time, before the fatal heart attack.
+    std::function<void()> ShowOldAgeInfo = [] {};
+
+    // The shell's screens that the game's screens open (shell/).
+    std::function<void()> ShowOptions = [] {};     // TForm58, from the travel screen
+    std::function<void()> ShowSaveLoad = [] {};    // TForm37, from the planet screen
+    std::function<void()> ShowCheatPanel = [] {};  // TForm40, from the bank's hidden picture
+    // The new-captain screen's two faction buttons, held while the tutorial runs.
+    std::function<void(bool enabled)> SetFactionButtons = [](bool) {};
 };
 Upcalls& GameUpcalls();
-
-inline void CallCheckPromotion() {
-    if (GameUpcalls().CheckPromotion) GameUpcalls().CheckPromotion();
-}
-inline void CallRetireAndScore() {
-    if (GameUpcalls().RetireAndScore) GameUpcalls().RetireAndScore();
-}
-inline void CallShowOldAgeInfo() {
-    if (GameUpcalls().ShowOldAgeInfo) GameUpcalls().ShowOldAgeInfo();
-}
-inline void CallKillCaptain() {
-    if (GameUpcalls().KillCaptain) GameUpcalls().KillCaptain();
-}
 
 }  // namespace corvanth

@@ -8,6 +8,7 @@
 #include "state/pictures.h"
 #include "state/random.h"
 #include "state/shipstats.h"
+#include "state/upcalls.h"
 #include "travel/NextTurnUnit_notices.h"
 #include "travel/NextTurnUnit_steps.h"
 #include "tutorial/Tutorial.h"
@@ -52,7 +53,7 @@ void AdvanceTurnCounter() {
 
 void EndTutorialInTime() {
     if (TutorialStep > 0 && G().TurnNumber > kTutorialTurns) {
-        Calls().EndTutorial();
+        GameUpcalls().EndTutorial();
         TutorialStep = 0;
     }
 }
@@ -61,7 +62,7 @@ void ScanForContrabandAtPlanet() {
     const GameRecord& here = LocationRecord(FleetLocation());
     if (!FleetLocationKnown() || here[Planet::Kind] != PlanetKind::Planet) return;
     if (PlayerFleet()[Fleet::DaysLeft] != 0) return;
-    if (Random(20) < kContrabandScanBelow) Calls().ScanForContraband(here[Planet::Owner]);
+    if (Random(20) < kContrabandScanBelow) GameUpcalls().ScanForContraband(here[Planet::Owner]);
 }
 
 void GuardTutorialTrips() {
@@ -79,11 +80,11 @@ void RollEncounter() {
         (FleetSystemKnown() && system[StarSystem::Alerted] == 1))
         threshold = kHostileEncounterBelow;
     if (Random(100) < threshold) {
-        Calls().StartRandomEncounter();
+        GameUpcalls().StartRandomEncounter();
         if (GameEnded()) return;
     }
     if (G().NoEncounterThisTurn == 0 && PlayerShip()[Ship::Present] > 0)
-        Calls().CheckMissionProgress();
+        GameUpcalls().CheckMissionProgress();
 }
 
 void GatherIntelligence() {
@@ -155,7 +156,7 @@ void SpotWantedCaptain() {
 }
 
 void CrewDay() {
-    if (CrewTotal() > 0) Calls().CrewTurnStep();
+    if (CrewTotal() > 0) GameUpcalls().CrewTurnStep();
 }
 
 void SecondNoCrewCheck() {
@@ -166,7 +167,7 @@ void SecondNoCrewCheck() {
 }
 
 void Tournaments() {
-    if (!ScreenShowing("TForm61")) Calls().AdvanceTournaments();
+    if (!ScreenShowing("TForm61")) GameUpcalls().AdvanceTournaments();
 }
 
 using Step = void (*)();
@@ -175,35 +176,35 @@ using Step = void (*)();
 const Step kSteps[] = {
     AdvanceTurnCounter,
     EndTutorialInTime,
-    [] { Calls().ClampPlayerValues(); },
-    [] { Calls().UpdateDiplomacy(); },
-    [] { Calls().GenerateMissionOffers(); },
-    [] { Calls().UpdateSpaceEvents(); },
+    [] { GameUpcalls().ClampPlayerValues(); },
+    [] { GameUpcalls().UpdateDiplomacy(); },
+    [] { GameUpcalls().GenerateMissionOffers(); },
+    [] { GameUpcalls().UpdateSpaceEvents(); },
     CollectLoan,
     ChangeWarBonds,
-    [] { Calls().UpdateMarketPrices(); },
+    [] { GameUpcalls().UpdateMarketPrices(); },
     DriftMarketPrices,
-    [] { Calls().RebuildFacilities(); },
-    [] { Calls().WarTurnStep(); },
-    [] { Calls().MoveTreasureFleet(); },
-    [] { Calls().ShowTreasureFleetNotice(); },
-    [] { Calls().CheckSystemConquests(); },
-    [] { Calls().CheckEndOfWar(); },
+    [] { GameUpcalls().RebuildFacilities(); },
+    [] { GameUpcalls().WarTurnStep(); },
+    [] { GameUpcalls().MoveTreasureFleet(); },
+    [] { GameUpcalls().ShowTreasureFleetNotice(); },
+    [] { GameUpcalls().CheckSystemConquests(); },
+    [] { GameUpcalls().CheckEndOfWar(); },
     ScanForContrabandAtPlanet,
-    [] { Calls().CheckPromotion(); },
+    [] { GameUpcalls().CheckPromotion(); },
     GuardTutorialTrips,
     RollEncounter,
-    [] { Calls().RegenerateHireableCrew(); },
+    [] { GameUpcalls().RegenerateHireableCrew(); },
     GatherIntelligence,
     FirstNoCrewCheck,
     CalmAlertedSystems,
     SpotWantedCaptain,
-    [] { Calls().RecalcShipStats(G().CurrentFleet, G().CurrentShip, 0, 0); },
+    [] { GameUpcalls().RecalcShipStats(G().CurrentFleet, G().CurrentShip, 0, 0); },
     CrewDay,
     SecondNoCrewCheck,
     AgeCaptain,
     Tournaments,
-    [] { Calls().UpdateSenatorStory(); },
+    [] { GameUpcalls().UpdateSenatorStory(); },
 };
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "state/pictures.h"
 #include "state/random.h"
 #include "state/tables.h"
+#include "state/upcalls.h"
 #include "travel/NextTurnUnit.h"
 #include "travel/NextTurnUnit_notices.h"
 #include "travel/NextTurnUnit_steps.h"
@@ -104,9 +105,9 @@ void RiskHeartAttack(int64_t age) {
         "You finally suffer a fatal heart attack. Before you fade out the ship doctor tells you "
         "that you should have retired in time. Oh well...",
         GetHeroPictureName(G().CurrentPlayer) + "_sm.jpg");
-    Calls().ShowOldAgeInfo();
+    GameUpcalls().ShowOldAgeInfo();
     // The death screen offers a second chance while a life point is left.
-    Calls().KillCaptain();
+    GameUpcalls().KillCaptain();
 }
 
 }  // namespace

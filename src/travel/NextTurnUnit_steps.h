@@ -4,13 +4,9 @@
 #include <cstdint>
 
 #include "state/tables.h"
-#include "travel/NextTurnUnit_calls.h"
+#include "state/upcalls.h"
 
 namespace corvanth::turn {
-
-inline TurnCalls& Calls() {
-    return CurrentTurnCalls();
-}
 
 // Money: the loan falls due, war bonds change value (NextTurnUnit_market.cpp).
 void CollectLoan();

@@ -13,6 +13,7 @@
 #include "state/reputation.h"
 #include "state/shipstats.h"
 #include "state/tables.h"
+#include "state/upcalls.h"
 #include "travel/NextTurnUnit_notices.h"
 #include "travel/UEvents_visit.h"
 #include "travel/travel.h"
@@ -41,7 +42,7 @@ void ShowFoundGoods(const char* headline, const char* leadIn, int good, int amou
     GameState& g = G();
     g.LootItem[Loot::Amount] = amount;
     g.LootItem[Loot::Good] = good;
-    CurrentCombatCalls().ShowLoot(headline, leadIn);
+    GameUpcalls().ShowLoot(headline, leadIn);
 }
 
 }  // namespace

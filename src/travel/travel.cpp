@@ -5,9 +5,9 @@
 
 #include "career/PersonalInfo.h"
 #include "planet/Scanner.h"
-#include "shell/options.h"
 #include "state/Sound.h"
 #include "state/UMessage3.h"
+#include "state/upcalls.h"
 #include "state/variables.h"
 #include "travel/NextTurnUnit.h"
 #include "travel/PlanetInfo.h"
@@ -217,8 +217,7 @@ void TForm2::SpeedButton3Click() {
 
 void TForm2::SpeedButton14Click() {
     PlayButtonSound();
-    LoadOptionsForm();
-    Form58->ShowModal();
+    GameUpcalls().ShowOptions();
 }
 
 void TForm2::SpeedButton12Click() {

@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "shell/name.h"
 #include "state/Sound.h"
 #include "state/UMessage1.h"
 #include "state/UMessage3.h"
 #include "state/tables.h"
+#include "state/upcalls.h"
 #include "travel/travel.h"
 #include "tutorial/Tutorial_engine.h"
 #include "ui/application.h"
@@ -143,8 +143,7 @@ TutorialOverlay BindTutorialOverlay(ui::Form& screen) {
 }
 
 void SetTutorialFactionButtons(bool enabled) {
-    Form4->SpeedButton1->enabled = enabled;
-    Form4->SpeedButton2->enabled = enabled;
+    GameUpcalls().SetFactionButtons(enabled);
 }
 
 ui::Component* TutorialTarget(int step) {

@@ -9,6 +9,7 @@
 #include "career/missions.h"
 #include "combat/Encounter.h"
 #include "combat/combat2.h"
+#include "shell/background.h"
 #include "state/random.h"
 #include "state/shipstats.h"
 #include "state/tables.h"
@@ -33,14 +34,14 @@ class MissionProgress : public test::GameTest {
             for (int b = 1; b <= 4; ++b) G().Factions[a][Faction::RelationBase + b] = 1;
         Rng().SetSeed(2024);
         // The battle itself: won, or lost at the cost of a life point.
-        CurrentCombatCalls().ShowCombatScreen = [this] {
+        GameUpcalls().ShowCombatScreen = [this] {
             ++fights;
             if (hurt) --Captain()[Player::LifePoints];
             EndCombat();
         };
     }
     void TearDown() override {
-        CurrentCombatCalls() = StandardCombatCalls();
+        GameUpcalls() = StandardUpcalls();
         GameTest::TearDown();
     }
     // A mission from the Federation against the Syndicate: $C 10.000, 400 fame, 200 reputation.
@@ -267,9 +268,9 @@ TEST_F(MissionProgress, WarEffectByRankAndNoReportAfterAFinalDeath) {
 
     // A final death in the ambush: the score ends the game, and no mission report follows.
     Captain()[Player::LifePoints] = 0;
-    CurrentCombatCalls().ShowCombatScreen = [] {
+    GameUpcalls().ShowCombatScreen = [] {
         EndCombat();
-        CurrentCombatCalls().KillCaptain();
+        GameUpcalls().KillCaptain();
     };
     const size_t reports = player->reports.size();
     Set(MissionKind::Ambush, 2, {6, 0, 0, 0});

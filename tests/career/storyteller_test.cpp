@@ -12,6 +12,7 @@
 #include "career/governor.h"
 #include "combat/combat2.h"
 #include "planet/Bar3.h"
+#include "shell/background.h"
 #include "shell/retire.h"
 #include "state/UMessage1.h"
 #include "state/UMessage5.h"
@@ -45,15 +46,14 @@ class SenatorStory : public test::GameTest {
     void SetUp() override {
         GameTest::SetUp();
         test::LinkGameArt(std::filesystem::current_path());
-        TurnCalls calls = test::QuietTurnCalls();
+        Upcalls calls = test::QuietUpcalls();
         calls.UpdateSenatorStory = UpdateSenatorStory;
         calls.UpdateSpaceEvents = [] {};  // the event tables stay as the test lays them
-        CurrentTurnCalls() = calls;
+        GameUpcalls() = calls;
         Rng().SetSeed(2525);
     }
     void TearDown() override {
-        CurrentTurnCalls() = StandardTurnCalls();
-        CurrentCombatCalls() = StandardCombatCalls();
+        GameUpcalls() = StandardUpcalls();
         GameTest::TearDown();
     }
     void NewGame(int faction, int gender) {
@@ -165,7 +165,7 @@ class SenatorStory : public test::GameTest {
                     ransom_ = std::stoll(digits);
                 })
             .Click("TMessage5", button);
-        CurrentCombatCalls().ShowCombatScreen = [=] {
+        GameUpcalls().ShowCombatScreen = [=] {
             ShipRecord(0, 1)[Ship::Strength] = enemyHull;
             PlayerShip()[Ship::Strength] = ownHull;
             if (death) EndGame();

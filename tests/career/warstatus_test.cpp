@@ -11,6 +11,7 @@
 #include "career/Promotion.h"
 #include "career/UMessage7.h"
 #include "career/news.h"
+#include "shell/background.h"
 #include "shell/highscore.h"
 #include "shell/retire.h"
 #include "shell/shell_fixture.h"
@@ -26,7 +27,6 @@
 #include "support/draws.h"
 #include "support/game_test.h"
 #include "travel/NextTurnUnit.h"
-#include "travel/NextTurnUnit_calls.h"
 #include "travel/quiet_turns.h"
 #include "travel/turn_fixture.h"
 #include "ui/render.h"
@@ -150,7 +150,7 @@ TEST_F(SystemConquests, SplitSystemDrawsOncePerHeldPlanetUntilARecapture) {
 }
 
 TEST_F(SystemConquests, ACapturedPlanetIsNewsMovesTheScoreAtTimesAndRunsOneTurn) {
-    CurrentTurnCalls() = test::QuietTurnCalls();
+    GameUpcalls() = test::QuietUpcalls();
     g.Players[1][Player::Faction] = kFed;
     g.Planets[9][1][Planet::Owner] = kFed;
     const int turn = g.TurnNumber;
@@ -158,7 +158,7 @@ TEST_F(SystemConquests, ACapturedPlanetIsNewsMovesTheScoreAtTimesAndRunsOneTurn)
         g.RankNames[kFed][g.Factions[kFed][Faction::Rank]].str() + " " + g.CaptainNames[1].str();
     player().Click("TMessage4", "SpeedButton1");
     NewsPlanetCaptured(9, 1);
-    CurrentTurnCalls() = StandardTurnCalls();
+    GameUpcalls() = StandardUpcalls();
     EXPECT_EQ(player().LastSeen("TMessage4")->Text("Memo1"),
               "A expedition force of the " + g.FactionNames[kFed].str() + " under the command of " +
                   hero + " captured " + g.PlanetNames[9][1].str() + " in the New Arabia system.");
@@ -614,7 +614,7 @@ TEST_F(Diplomacy, TheWarStatusScreenShowsTheOtherThreeInOrder) {
 class WarSoak : public test::GameTest, public ::testing::WithParamInterface<int> {
   protected:
     void TearDown() override {
-        CurrentTurnCalls() = StandardTurnCalls();
+        GameUpcalls() = StandardUpcalls();
         ClearGameEnded();
         GameTest::TearDown();
     }
@@ -643,7 +643,7 @@ TEST_P(WarSoak, RelationsStayInPairsScoresMirrorAndTheWarEndsAtMostOnce) {
     TutorialStep = 0;
     Rng().SetSeed(9000 + GetParam());
     int ends = 0;
-    TurnCalls calls = StandardTurnCalls();
+    Upcalls calls = StandardUpcalls();
     auto guard = [&](std::function<void()> routine, bool mayEnd) {
         return [&, routine, mayEnd] {
             const int overBefore = Captain()[Player::CivilWarOver];
@@ -657,7 +657,7 @@ TEST_P(WarSoak, RelationsStayInPairsScoresMirrorAndTheWarEndsAtMostOnce) {
     calls.RebuildFacilities = guard(calls.RebuildFacilities, false);
     calls.WarTurnStep = guard(calls.WarTurnStep, false);
     calls.CheckEndOfWar = guard(calls.CheckEndOfWar, true);
-    CurrentTurnCalls() = calls;
+    GameUpcalls() = calls;
     const GameState& g = G();
     for (int turn = 1; turn <= 2000 && !GameEnded(); ++turn) {
         // Ships met on the way and their outcomes are not the war's business here.
@@ -687,13 +687,13 @@ class WarEnd : public test::ShellTest {
   protected:
     void SetUp() override {
         ShellTest::SetUp();
-        CurrentTurnCalls() = test::QuietTurnCalls();
+        GameUpcalls() = test::QuietUpcalls();
         player().SetScreenDir("");
         test::StartNewGame(kFed, "Oren Vask");
         G().Players[1][Player::GameRunning] = 1;
     }
     void TearDown() override {
-        CurrentTurnCalls() = StandardTurnCalls();
+        GameUpcalls() = StandardUpcalls();
         ClearGameEnded();
         player().SetScreenDir(CORVANTH_SCREENS_DIR);
         ShellTest::TearDown();

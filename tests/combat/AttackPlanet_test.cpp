@@ -13,6 +13,7 @@
 #include "planet/planet_support.h"
 #include "shell/retire.h"
 #include "state/UMessage3.h"
+#include "state/upcalls.h"
 #include "support/answering_backend.h"
 #include "support/art.h"
 #include "travel/travel.h"
@@ -97,7 +98,7 @@ class Raid : public test::CombatTest {
         g.Factions[1][Faction::RelationBase + 2] = g.Factions[2][Faction::RelationBase + 1] = 1;
         Captain()[Player::HideFameGainNotices] = 1;
         Captain()[Player::TreasureFleetSystem] = 0;
-        CurrentCombatCalls().ShowCombatScreen = [this] {
+        GameUpcalls().ShowCombatScreen = [this] {
             const char outcome = outcomes.front();
             outcomes.erase(0, 1);
             if (outcome == 'W') {

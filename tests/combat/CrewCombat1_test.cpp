@@ -12,6 +12,7 @@
 #include "combat/combat2_screen.h"
 #include "combat/combat_fixture.h"
 #include "combat/crewcombatchoose.h"
+#include "shell/background.h"
 #include "state/UMessage6.h"
 #include "state/pictures.h"
 #include "support/art.h"
@@ -29,8 +30,8 @@ class Boarding : public test::CombatTest {
     void SetUp() override {
         CombatTest::SetUp();
         test::LinkGameArt(std::filesystem::current_path());
-        CurrentCombatCalls() = StandardCombatCalls();
-        CurrentCombatCalls().KillCaptain = [] {};
+        GameUpcalls() = StandardUpcalls();
+        GameUpcalls().KillCaptain = [] {};
         player().LeavePicture("TForm30");  // drawn with the squad picked
         GiveShip(1, 7);
         Fit(1, {kBoardingShuttle});
@@ -177,7 +178,7 @@ TEST_F(Boarding, StealTakesTheLowestGoodReconCountsTheCrewAbductionNeedsTheVip) 
         EXPECT_EQ(Own()[Ship::ShuttleTransferRate], Own()[Ship::BoardingShuttles]);
     };
     std::vector<int> looted;
-    CurrentCombatCalls().ShowLoot = [&](const std::string&, const std::string&) {
+    GameUpcalls().ShowLoot = [&](const std::string&, const std::string&) {
         looted.push_back(g().LootItem[Loot::Good]);
     };
     player().Click("TForm47", "SpeedButton1");

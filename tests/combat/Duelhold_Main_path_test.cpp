@@ -8,11 +8,11 @@
 #include "combat/Duelhold_Main.h"
 #include "planet/new_game_path.h"
 #include "planet/planet.h"
+#include "shell/background.h"
 #include "shell/shell_fixture.h"
 #include "state/exp1_UMessage1.h"
 #include "state/tables.h"
 #include "support/art.h"
-#include "travel/NextTurnUnit_calls.h"
 #include "travel/quiet_turns.h"
 #include "travel/travel.h"
 #include "ui/render.h"
@@ -25,11 +25,11 @@ class ArenaPath : public test::ShellTest {
     void SetUp() override {
         ShellTest::SetUp();
         test::LinkGameArt(std::filesystem::current_path());
-        CurrentTurnCalls() = test::QuietTurnCalls();
-        CurrentTurnCalls().AdvanceTournaments = AdvanceTournaments;
+        GameUpcalls() = test::QuietUpcalls();
+        GameUpcalls().AdvanceTournaments = AdvanceTournaments;
     }
     void TearDown() override {
-        CurrentTurnCalls() = StandardTurnCalls();
+        GameUpcalls() = StandardUpcalls();
         ClearGameEnded();
         ShellTest::TearDown();
     }

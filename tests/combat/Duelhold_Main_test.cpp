@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "shell/background.h"
 #include "shell/start.h"
 #include "state/UMessage6.h"
 #include "state/newgame.h"
@@ -34,11 +35,11 @@ class Tournaments : public test::GameTest {
         ClearGameEnded();
         G().Players[1][Player::Faction] = FactionId::Federation;
         ApplyNewGameStart();
-        CurrentTurnCalls() = test::QuietTurnCalls();
-        CurrentTurnCalls().AdvanceTournaments = AdvanceTournaments;
+        GameUpcalls() = test::QuietUpcalls();
+        GameUpcalls().AdvanceTournaments = AdvanceTournaments;
     }
     void TearDown() override {
-        CurrentTurnCalls() = StandardTurnCalls();
+        GameUpcalls() = StandardUpcalls();
         GameTest::TearDown();
     }
     static std::vector<int> Places(int t) {

@@ -11,12 +11,12 @@
 #include "combat/Duelhold_Main.h"
 #include "combat/Duelhold_Winner.h"
 #include "combat/combat2.h"
+#include "shell/background.h"
 #include "state/random.h"
 #include "state/tables.h"
 #include "support/answering_backend.h"
 #include "support/art.h"
 #include "support/game_test.h"
-#include "travel/NextTurnUnit_calls.h"
 #include "travel/quiet_turns.h"
 #include "ui/render.h"
 
@@ -29,7 +29,7 @@ class CaptainInTheArena : public test::GameTest {
         GameTest::SetUp();
         test::LinkGameArt(std::filesystem::current_path());
         Rng().SetSeed(6262);
-        CurrentTurnCalls() = test::QuietTurnCalls();
+        GameUpcalls() = test::QuietUpcalls();
         test::StartNewGame(FactionId::Federation, "Avery");
         InitGladiators();
         GameState& g = G();
@@ -40,7 +40,7 @@ class CaptainInTheArena : public test::GameTest {
         OpenSignUp();
     }
     void TearDown() override {
-        CurrentTurnCalls() = StandardTurnCalls();
+        GameUpcalls() = StandardUpcalls();
         GameTest::TearDown();
     }
     static void OpenSignUp() {

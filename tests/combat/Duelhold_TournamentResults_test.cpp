@@ -7,13 +7,13 @@
 #include <string>
 
 #include "combat/Duelhold_Main.h"
+#include "shell/background.h"
 #include "state/UMessage3.h"
 #include "state/UMessage6.h"
 #include "state/random.h"
 #include "state/tables.h"
 #include "support/art.h"
 #include "support/game_test.h"
-#include "travel/NextTurnUnit_calls.h"
 #include "travel/quiet_turns.h"
 #include "ui/render.h"
 
@@ -26,7 +26,7 @@ class Arena : public test::GameTest {
         GameTest::SetUp();
         test::LinkGameArt(std::filesystem::current_path());
         Rng().SetSeed(6363);
-        CurrentTurnCalls() = test::QuietTurnCalls();
+        GameUpcalls() = test::QuietUpcalls();
         test::StartNewGame(FactionId::Federation, "Avery");
         InitGladiators();
         GameState& g = G();
@@ -37,7 +37,7 @@ class Arena : public test::GameTest {
         Captain()[Player::Money] = 50000;
     }
     void TearDown() override {
-        CurrentTurnCalls() = StandardTurnCalls();
+        GameUpcalls() = StandardUpcalls();
         GameTest::TearDown();
     }
 };

@@ -15,6 +15,7 @@
 #include "combat/combat2.h"
 #include "combat/combat2_screen.h"
 #include "shell/Dead.h"
+#include "shell/background.h"
 #include "shell/highscore.h"
 #include "shell/start.h"
 #include "state/UMessage6.h"
@@ -43,11 +44,10 @@ class Encounters : public test::GameTest {
         GameTest::SetUp();
         TutorialStep = 0;
         test::StartNewGame(FactionId::Federation, "Mara Kellan");
-        CurrentTurnCalls() = test::QuietTurnCalls();
+        GameUpcalls() = test::QuietUpcalls();
     }
     void TearDown() override {
-        CurrentTurnCalls() = StandardTurnCalls();
-        CurrentCombatCalls() = StandardCombatCalls();
+        GameUpcalls() = StandardUpcalls();
         ClearGameEnded();
         GameTest::TearDown();
     }
@@ -191,7 +191,7 @@ TEST_F(Encounters, TheContrabandScanAtStageThreeInTheOwnersSystem) {
 TEST_F(Encounters, OddsOfTurningAwayAndOfTheCrimeRoll) {
     test::UseAnsweringBackend answering;
     int fights = 0;
-    CurrentCombatCalls().ShowCombatScreen = [&] { ++fights; };
+    GameUpcalls().ShowCombatScreen = [&] { ++fights; };
     Rng().SetSeed(99);
     const int n = 4000;
     int escaped[4] = {};
@@ -291,7 +291,7 @@ TEST_F(Encounters, AWholeEncounterFromTheTravelScreenToTheLoot) {
     const int target = OneDayTrip();
     ASSERT_NE(target, 0);
     G().SelectedPlanet = target;
-    CurrentTurnCalls().StartRandomEncounter = StartRandomEncounter;
+    GameUpcalls().StartRandomEncounter = StartRandomEncounter;
     // The captain has bought the heaviest laser of the catalogue.
     int gun = 0;
     for (int id = 1; id <= 113; ++id) {

@@ -8,6 +8,7 @@
 #include <set>
 
 #include "combat/combat_fixture.h"
+#include "shell/background.h"
 #include "support/answering_backend.h"
 #include "travel/NextTurnUnit.h"
 #include "travel/quiet_turns.h"
@@ -245,8 +246,8 @@ TEST_F(EnemyGeneration, EveryEncounterRollOfTheTurnEngineBuildsARealEnemy) {
     GameState& g = G();
     PlayerIn(3);
     int rolls = 0, shown = 0;
-    CurrentTurnCalls() = test::QuietTurnCalls();
-    CurrentTurnCalls().StartRandomEncounter = [&] {
+    GameUpcalls() = test::QuietUpcalls();
+    GameUpcalls().StartRandomEncounter = [&] {
         ++rolls;
         g.Ships[0][1].fill(0);
         StartRandomEncounter();
@@ -261,9 +262,9 @@ TEST_F(EnemyGeneration, EveryEncounterRollOfTheTurnEngineBuildsARealEnemy) {
             EXPECT_GT(CargoLot(), 0);
         }
     };
-    CurrentCombatCalls().ShowEncounterScreen = [&] { ++shown; };
+    GameUpcalls().ShowEncounterScreen = [&] { ++shown; };
     for (int turn = 0; turn < 600; ++turn) NextTurn();
-    CurrentTurnCalls() = StandardTurnCalls();
+    GameUpcalls() = StandardUpcalls();
     // About 6 in 100 turns meet a ship; a fighter is never too large to be met.
     EXPECT_GT(rolls, 15);
     EXPECT_EQ(shown, rolls);

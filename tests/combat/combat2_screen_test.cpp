@@ -9,6 +9,7 @@
 #include "combat/combat2.h"
 #include "combat_fixture.h"
 #include "planet/Scanner.h"
+#include "shell/background.h"
 #include "state/UMessage1.h"
 #include "state/tables.h"
 #include "support/answering_backend.h"
@@ -24,8 +25,8 @@ class CombatScreen : public test::CombatTest {
     void SetUp() override {
         CombatTest::SetUp();
         test::LinkGameArt(std::filesystem::current_path());
-        CurrentCombatCalls() = StandardCombatCalls();
-        CurrentCombatCalls().KillCaptain = [] {};
+        GameUpcalls() = StandardUpcalls();
+        GameUpcalls().KillCaptain = [] {};
         player().LeavePicture("TForm14");
     }
     int Find(int kind) {

@@ -7,6 +7,7 @@
 #include <random>
 
 #include "combat/combat_fixture.h"
+#include "state/upcalls.h"
 #include "support/answering_backend.h"
 #include "support/combat_player.h"
 
@@ -88,11 +89,11 @@ TEST_F(CombatSweep, TwoThousandSeededBattlesKeepEveryInvariantAndEndWithOneResul
             Fit(1, {8});
             SetupCombatScreen();
         };
-        CurrentCombatCalls().ShowCombatScreen = [&] {
+        GameUpcalls().ShowCombatScreen = [&] {
             disarm();
             player.Fight();
         };
-        CurrentCombatCalls().ShowMissionEncounterScreen = [&] {
+        GameUpcalls().ShowMissionEncounterScreen = [&] {
             disarm();
             StartCombatEnemyFirst();
             player.afterEach();

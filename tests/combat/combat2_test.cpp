@@ -7,6 +7,7 @@
 #include "career/governor.h"
 #include "combat/combat_fixture.h"
 #include "shell/Dead.h"
+#include "state/upcalls.h"
 #include "support/answering_backend.h"
 
 namespace corvanth {
@@ -279,7 +280,7 @@ TEST_F(CombatRules, TheOutcomeDestroysAtZeroPaysPiratesAndEndsTheCombatOnce) {
 
     // Both at 0: the enemy falls, then the player's ship. The game's death protocol: its death
     // screen gives the second chance for the life point, the combat ends once, the game goes on.
-    CurrentCombatCalls().KillCaptain = KillCaptain;
+    GameUpcalls().KillCaptain = KillCaptain;
     std::map<std::string, int>& answered = answering.backend().answered;
     Captain()[Player::LifePoints] = 1;
     Enemy()[Ship::Strength] = 0;

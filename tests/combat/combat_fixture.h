@@ -6,6 +6,7 @@
 
 #include "combat/Encounter.h"
 #include "combat/combat2.h"
+#include "shell/background.h"
 #include "shell/retire.h"
 #include "state/Module1.h"
 #include "state/random.h"
@@ -24,15 +25,16 @@ class CombatTest : public TurnTest {
         TurnTest::SetUp();
         G().EarlyGameTurns = 100;
         G().TurnNumber = 500;
-        CurrentCombatCalls() = Counters();
+        UseCounters();
     }
     void TearDown() override {
-        CurrentCombatCalls() = StandardCombatCalls();
+        GameUpcalls() = StandardUpcalls();
         TurnTest::TearDown();
     }
 
-    CombatCalls Counters() {
-        CombatCalls c;
+    // Over the turn tests' recorders: the fight's own screens and calls counted.
+    void UseCounters() {
+        Upcalls& c = GameUpcalls();
         c.ShowCombatScreen = [this] { ++combatScreens; };
         c.ShowEncounterScreen = [this] { ++encounterScreens; };
         c.ShowMissionEncounterScreen = [this] { ++missionScreens; };
@@ -45,7 +47,6 @@ class CombatTest : public TurnTest {
         c.KillCaptain = [] {};
         c.RefreshTravelScreen = [this] { ++combatEnds; };
         c.RefreshStatusPanel = [] {};
-        return c;
     }
 
     // Ship `type` for the player (fleet 1) or as the enemy (fleet 0), crewed to its minimum with

@@ -10,11 +10,11 @@
 #include "planet/Scanner.h"
 #include "planet/new_game_path.h"
 #include "planet/planet.h"
+#include "shell/background.h"
 #include "shell/highscore.h"
 #include "shell/shell_fixture.h"
 #include "state/UMessage1.h"
 #include "state/tables.h"
-#include "travel/NextTurnUnit_calls.h"
 #include "travel/quiet_turns.h"
 #include "ui/application.h"
 
@@ -25,12 +25,12 @@ class BarPath : public test::ShellTest {
   protected:
     void SetUp() override {
         ShellTest::SetUp();
-        CurrentTurnCalls() = test::QuietTurnCalls();
+        GameUpcalls() = test::QuietUpcalls();
         std::filesystem::remove(kHighscoreNumbersFile);
         std::filesystem::remove(kHighscoreNamesFile);
     }
     void TearDown() override {
-        CurrentTurnCalls() = StandardTurnCalls();
+        GameUpcalls() = StandardUpcalls();
         ClearGameEnded();
         PlanetScreenMayClose = 0;
         ShellTest::TearDown();

@@ -9,6 +9,7 @@
 #include "crew_support.h"
 #include "shell/highscore.h"
 #include "state/shipstats.h"
+#include "state/upcalls.h"
 #include "travel/NextTurnUnit.h"
 
 namespace corvanth {
@@ -32,7 +33,7 @@ class CrewTurn : public test::CrewTest {
 // turn, so the countdown runs down from the pay's 200.
 TEST_F(CrewTurn, AnUnpaidCrewIsRemindedThenTurnsNervousThenAngryOnTheDay) {
     test::UseLoggingBackend log;
-    CurrentTurnCalls().KillCaptain = [] {};  // two unlucky falls can bring a mutiny early
+    GameUpcalls().KillCaptain = [] {};  // two unlucky falls can bring a mutiny early
     const auto start = std::make_unique<GameState>(G());
     int angryOnTime = 0;
     for (uint32_t seed = 1; seed <= 200; ++seed) {
@@ -147,7 +148,7 @@ TEST_F(CrewTurn, AMutinyTakesALifePointThenEndsTheGameOnceAndTheTurnStopsThere) 
     Fleet1()[Fleet::CrewPayCountdown] = -1000;
     Fleet1()[Fleet::Morale] = -3;
     int laterSteps = 0;
-    CurrentTurnCalls().AdvanceTournaments = [&] { ++laterSteps; };
+    GameUpcalls().AdvanceTournaments = [&] { ++laterSteps; };
     const std::string death =
         "You cannot keep your crew calm anymore. One night they overwhelm you and literally cut "
         "you to pieces.";
@@ -172,7 +173,7 @@ TEST_F(CrewTurn, AMutinyTakesALifePointThenEndsTheGameOnceAndTheTurnStopsThere) 
 // Whole turns with random crews, pay and cargo; the crew's state stays in its bounds every turn.
 TEST_F(CrewTurn, TwentyThousandTurnsKeepMoraleFlagsCrewAndHoldInBounds) {
     test::UseLoggingBackend log;
-    CurrentTurnCalls().KillCaptain = [] {};
+    GameUpcalls().KillCaptain = [] {};
     std::mt19937 rng(19);
     Money() = 5000000;
     for (int t = 0; t < 20000; ++t) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "planet/CrewPay.h"
+#include "shell/background.h"
 #include "shell/start.h"
 #include "state/UMessage1.h"
 #include "state/UMessage3.h"
@@ -15,7 +16,6 @@
 #include "state/tables.h"
 #include "support/answering_backend.h"
 #include "support/game_test.h"
-#include "travel/NextTurnUnit_calls.h"
 #include "travel/quiet_turns.h"
 
 namespace corvanth::test {
@@ -68,14 +68,14 @@ class CrewTest : public GameTest {
     void SetUp() override {
         GameTest::SetUp();
         Rng().SetSeed(1919);
-        CurrentTurnCalls() = QuietTurnCalls();
-        CurrentTurnCalls().CrewTurnStep = CrewTurnStep;
+        GameUpcalls() = QuietUpcalls();
+        GameUpcalls().CrewTurnStep = CrewTurnStep;
         ui::UseHeadless().SetScreenDir("");
         StartNewGame(FactionId::Federation, "Ira Vell");
         TutorialStep = 0;
     }
     void TearDown() override {
-        CurrentTurnCalls() = StandardTurnCalls();
+        GameUpcalls() = StandardUpcalls();
         ClearGameEnded();
         ui::UseHeadless().SetScreenDir(CORVANTH_SCREENS_DIR);
         GameTest::TearDown();

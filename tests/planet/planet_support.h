@@ -3,13 +3,13 @@
 
 #include <filesystem>
 
+#include "shell/background.h"
 #include "shell/start.h"
 #include "state/newgame.h"
 #include "state/random.h"
 #include "state/tables.h"
 #include "support/art.h"
 #include "support/game_test.h"
-#include "travel/NextTurnUnit_calls.h"
 #include "travel/quiet_turns.h"
 #include "ui/headless.h"
 
@@ -24,7 +24,7 @@ class PlanetTest : public GameTest {
     void SetUp() override {
         GameTest::SetUp();
         Rng().SetSeed(1818);
-        CurrentTurnCalls() = QuietTurnCalls();
+        GameUpcalls() = QuietUpcalls();
         ui::UseHeadless().SetScreenDir("");
         InitGameData();
         ClearGameEnded();
@@ -33,7 +33,7 @@ class PlanetTest : public GameTest {
         ApplyNewGameStart();
     }
     void TearDown() override {
-        CurrentTurnCalls() = StandardTurnCalls();
+        GameUpcalls() = StandardUpcalls();
         ui::UseHeadless().SetScreenDir(CORVANTH_SCREENS_DIR);
         GameTest::TearDown();
     }

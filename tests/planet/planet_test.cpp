@@ -12,13 +12,13 @@
 
 #include "career/governor.h"
 #include "shell/SaveLoad.h"
+#include "shell/background.h"
 #include "shell/shell_fixture.h"
 #include "state/UMessage1.h"
 #include "state/UMessage6.h"
 #include "state/newgame.h"
 #include "state/tables.h"
 #include "support/art.h"
-#include "travel/NextTurnUnit_calls.h"
 #include "travel/quiet_turns.h"
 #include "travel/travel.h"
 #include "ui/application.h"
@@ -32,13 +32,13 @@ class PlanetScreen : public test::ShellTest {
   protected:
     void SetUp() override {
         ShellTest::SetUp();
-        CurrentTurnCalls() = test::QuietTurnCalls();
+        GameUpcalls() = test::QuietUpcalls();
         // The two things a planet turn must skip, recorded.
-        CurrentTurnCalls().StartRandomEncounter = [this] { calls.push_back("encounter"); };
-        CurrentTurnCalls().CheckMissionProgress = [this] { calls.push_back("mission"); };
+        GameUpcalls().StartRandomEncounter = [this] { calls.push_back("encounter"); };
+        GameUpcalls().CheckMissionProgress = [this] { calls.push_back("mission"); };
     }
     void TearDown() override {
-        CurrentTurnCalls() = StandardTurnCalls();
+        GameUpcalls() = StandardUpcalls();
         ClearGameEnded();
         PlanetScreenMayClose = 0;
         ShellTest::TearDown();
@@ -245,12 +245,12 @@ TEST_F(PlanetScreen, AnEndWhileDockedUnwindsToTheMenu) {
     int ends = 0, turnsAfter = 0, endTurn = 0;
     StartSyndicateGame().Click("TForm2", "SpeedButton2").Do("TForm3", [&](ui::Form&) {
         // The death protocol of a heart attack, with no life point left for a second chance.
-        CurrentTurnCalls().WarTurnStep = [&] {
+        GameUpcalls().WarTurnStep = [&] {
             ++ends;
             Captain()[Player::LifePoints] = 0;
-            CurrentTurnCalls().KillCaptain();
+            GameUpcalls().KillCaptain();
         };
-        CurrentTurnCalls().UpdateSenatorStory = [&] { ++turnsAfter; };
+        GameUpcalls().UpdateSenatorStory = [&] { ++turnsAfter; };
     });
     player().Click("TForm3", "SpeedButton8").Click("TForm43", "SpeedButton1");
     // The score, read through: six step screens, the uniform and the table.

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "planet/bank.h"
+#include "shell/background.h"
 #include "shell/retire.h"
 #include "shell_fixture.h"
 #include "state/UMessage1.h"
@@ -14,7 +15,6 @@
 #include "state/tables.h"
 #include "state/upcalls.h"
 #include "support/art.h"
-#include "travel/NextTurnUnit_calls.h"
 #include "travel/quiet_turns.h"
 #include "travel/travel.h"
 
@@ -25,7 +25,7 @@ class CheatPanel : public test::ShellTest {
   protected:
     void SetUp() override {
         ShellTest::SetUp();
-        CurrentTurnCalls() = test::QuietTurnCalls();
+        GameUpcalls() = test::QuietUpcalls();
         keep_ = GameUpcalls().CheckPromotion;
         GameUpcalls().CheckPromotion = [this] { ++promotionChecks; };
         ui::UseHeadless().SetScreenDir("");
@@ -38,7 +38,7 @@ class CheatPanel : public test::ShellTest {
     }
     void TearDown() override {
         GameUpcalls().CheckPromotion = keep_;
-        CurrentTurnCalls() = StandardTurnCalls();
+        GameUpcalls() = StandardUpcalls();
         ClearGameEnded();
         ui::UseHeadless().SetScreenDir(CORVANTH_SCREENS_DIR);
         ShellTest::TearDown();
@@ -103,7 +103,7 @@ TEST_F(CheatPanel, TurnsComeWithOneQuietTurnAndFameWithAHundredPromotionChecks) 
     test::LinkGameArt(std::filesystem::current_path());
     ui::UseHeadless().SetScreenDir(CORVANTH_SCREENS_DIR);
     int turns = 0, rolledTurns = 0;
-    CurrentTurnCalls().RegenerateHireableCrew = [&] {
+    GameUpcalls().RegenerateHireableCrew = [&] {
         ++turns;
         if (G().NoEncounterThisTurn == 0) ++rolledTurns;
     };
@@ -163,17 +163,17 @@ TEST_F(CheatPanel, ACheatTurnThatEndsTheGameEndsItOnceFromUnderTheBank) {
     int ends = 0, turnsAfterTheEnd = 0, turn = 0;
     // Seeded just before the ageing step: from seed 0 the next draw of 500 is 0, below the 40
     // chances of a captain past 91.
-    CurrentTurnCalls().RecalcShipStats = [](int fleet, int ship, int skip, int round) {
+    GameUpcalls().RecalcShipStats = [](int fleet, int ship, int skip, int round) {
         RecalcShipStats(fleet, ship, skip, round);
         Rng().SetSeed(0);
     };
     // The death itself, its screens and the score have tests of their own: here the end only.
-    CurrentTurnCalls().ShowOldAgeInfo = [] {};
-    CurrentTurnCalls().KillCaptain = [&] {
+    GameUpcalls().ShowOldAgeInfo = [] {};
+    GameUpcalls().KillCaptain = [&] {
         ++ends;
         EndGame();
     };
-    CurrentTurnCalls().RegenerateHireableCrew = [&] {
+    GameUpcalls().RegenerateHireableCrew = [&] {
         if (GameEnded()) ++turnsAfterTheEnd;
     };
     bool afterBank = false;

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "shell/Info_Retiring.h"
+#include "shell/background.h"
 #include "shell/highscore.h"
 #include "shell/retire.h"
 #include "shell_fixture.h"
@@ -33,11 +34,11 @@ class Death : public test::ShellTest {
         ShellTest::SetUp();
         std::filesystem::remove(kHighscoreNumbersFile);
         std::filesystem::remove(kHighscoreNamesFile);
-        CurrentTurnCalls() = test::QuietTurnCalls();
+        GameUpcalls() = test::QuietUpcalls();
         OldCaptainOnATrip();
     }
     void TearDown() override {
-        CurrentTurnCalls() = StandardTurnCalls();
+        GameUpcalls() = StandardUpcalls();
         ClearGameEnded();
         player().SetScreenDir(CORVANTH_SCREENS_DIR);
         ShellTest::TearDown();
@@ -64,14 +65,14 @@ class Death : public test::ShellTest {
     // days to go. Found by playing the trip with a stand-in death that kills nobody.
     uint32_t SeedWithOneDeathMidTrip() {
         const auto start = std::make_unique<GameState>(G());
-        TurnCalls calls = CurrentTurnCalls();
+        Upcalls calls = GameUpcalls();
         uint32_t found = 0;
         {
             test::UseAnsweringBackend answering(CORVANTH_SCREENS_DIR);
             for (uint32_t seed = 1; seed < 500 && found == 0; ++seed) {
                 G() = *start;
                 int deaths = 0, daysLeft = 0;
-                CurrentTurnCalls().KillCaptain = [&] {
+                GameUpcalls().KillCaptain = [&] {
                     ++deaths;
                     daysLeft = G().Fleets[1][Fleet::DaysLeft];
                 };
@@ -81,7 +82,7 @@ class Death : public test::ShellTest {
             }
         }
         G() = *start;
-        CurrentTurnCalls() = calls;
+        GameUpcalls() = calls;
         return found;
     }
 };

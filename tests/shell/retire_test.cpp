@@ -7,6 +7,7 @@
 
 #include <filesystem>
 
+#include "shell/background.h"
 #include "shell/highscore.h"
 #include "shell/retire2.h"
 #include "shell_fixture.h"
@@ -16,7 +17,6 @@
 #include "state/tables.h"
 #include "state/variables.h"
 #include "support/art.h"
-#include "travel/NextTurnUnit_calls.h"
 #include "travel/quiet_turns.h"
 #include "travel/travel.h"
 #include "travel/travelscreen.h"
@@ -43,12 +43,12 @@ class GameEnd : public test::ShellTest {
   protected:
     void SetUp() override {
         ShellTest::SetUp();
-        CurrentTurnCalls() = test::QuietTurnCalls();
+        GameUpcalls() = test::QuietUpcalls();
         // The score screens of a new captain: their pictures come from the worked example.
         player().SetScreenDir("");
     }
     void TearDown() override {
-        CurrentTurnCalls() = StandardTurnCalls();
+        GameUpcalls() = StandardUpcalls();
         ClearGameEnded();
         player().SetScreenDir(CORVANTH_SCREENS_DIR);
         ShellTest::TearDown();
@@ -84,10 +84,10 @@ class GameEnd : public test::ShellTest {
 TEST_F(GameEnd, ADeathInATurnOfATripUnwindsToTheMenuAndNoTurnRunsAfterIt) {
     int turn = 0, stepsAfterTheEnd = 0;
     // The third day of the trip ends the game in the middle of its turn.
-    CurrentTurnCalls().WarTurnStep = [&] {
-        if (++turn == 3) CurrentTurnCalls().RetireAndScore();
+    GameUpcalls().WarTurnStep = [&] {
+        if (++turn == 3) GameUpcalls().RetireAndScore();
     };
-    CurrentTurnCalls().UpdateSenatorStory = [&] {
+    GameUpcalls().UpdateSenatorStory = [&] {
         if (GameEnded()) ++stepsAfterTheEnd;
     };
     int endTurn = 0;

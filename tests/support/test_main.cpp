@@ -11,6 +11,17 @@
 #include "ui/form.h"
 #include "ui/headless.h"
 
+namespace {
+
+// Every test starts from the game's own upward calls, whatever the one before it replaced.
+class FreshUpcalls : public testing::EmptyTestEventListener {
+    void OnTestStart(const testing::TestInfo&) override {
+        corvanth::GameUpcalls() = corvanth::StandardUpcalls();
+    }
+};
+
+}  // namespace
+
 int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
     // Saves and settings written by a test land in a directory of its own.
@@ -28,6 +39,7 @@ int main(int argc, char** argv) {
     // Start-up always opens the click and sonar players.
     corvanth::Form1->MediaPlayer3->Open();
     corvanth::Form1->MediaPlayer4->Open();
+    testing::UnitTest::GetInstance()->listeners().Append(new FreshUpcalls);
     int result = RUN_ALL_TESTS();
     std::error_code ec;
     std::filesystem::current_path(std::filesystem::temp_directory_path(), ec);

@@ -6,6 +6,7 @@
 #include "state/UMessage4.h"
 #include "state/UMessage6.h"
 #include "state/pictures.h"
+#include "state/upcalls.h"
 #include "travel/turn_fixture.h"
 #include "ui/application.h"
 
@@ -25,7 +26,7 @@ class Ageing : public TurnTest {
     // death, or 0. The game does not end: he is revived at once.
     int FirstDeathAge(int age) {
         int death = 0;
-        CurrentTurnCalls().RetireAndScore = [&] {
+        GameUpcalls().RetireAndScore = [&] {
             death = 20 + G().TurnNumber * 4 / 360;
             Ship1()[Ship::Present] = 1;
         };
@@ -175,7 +176,7 @@ TEST_F(Ageing, ADeathDuringATripEndsTheGameOnceAndNothingRunsAfterIt) {
     static CarelessTrip* trip = ui::App().Create<CarelessTrip>();
     trip->ticks = 0;
     int ends = 0;
-    CurrentTurnCalls().RetireAndScore = [&] {
+    GameUpcalls().RetireAndScore = [&] {
         ++ends;
         EndGame();
     };

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "state/UMessage6.h"
+#include "state/upcalls.h"
 #include "travel/turn_fixture.h"
 
 namespace corvanth {
@@ -114,7 +115,7 @@ TEST_F(TurnEngine, WithoutEncounterATurnSkipsExactlyTheRollAndTheMissionCheck) {
 
     // A ship lost in the encounter has no mission to check.
     G() = *start;
-    CurrentTurnCalls().StartRandomEncounter = [this] {
+    GameUpcalls().StartRandomEncounter = [this] {
         calls.push_back("StartRandomEncounter");
         Ship1()[Ship::Present] = 0;
     };
@@ -133,16 +134,16 @@ TEST_F(TurnEngine, AGameThatEndsInATurnStopsItAndNoFurtherTurnRuns) {
     for (const char* killer : {"CheckEndOfWar", "StartRandomEncounter", "CrewTurnStep"}) {
         G() = *start;
         ClearGameEnded();
-        TurnCalls c = Recorders();
+        Upcalls c = Recorders();
         auto end = [this, killer] {
             calls.push_back(killer);
             Ship1()[Ship::Present] = 0;
-            CurrentTurnCalls().RetireAndScore();
+            GameUpcalls().RetireAndScore();
         };
         if (std::string(killer) == "CheckEndOfWar") c.CheckEndOfWar = end;
         if (std::string(killer) == "StartRandomEncounter") c.StartRandomEncounter = end;
         if (std::string(killer) == "CrewTurnStep") c.CrewTurnStep = end;
-        CurrentTurnCalls() = c;
+        GameUpcalls() = c;
         calls.clear();
         Rng().SetSeed(seed);
         NextTurn();
@@ -183,7 +184,7 @@ TEST_F(TurnEngine, NoCrewNoticesComeOnceAndTheSecondCheckCatchesACrewThatLeftTod
 
     // Crew hired: the latch clears; the crew walks out during the day: the second notice.
     Ship1()[Ship::CrewOfficers] = 2;
-    CurrentTurnCalls().CrewTurnStep = [this] { Ship1()[Ship::CrewOfficers] = 0; };
+    GameUpcalls().CrewTurnStep = [this] { Ship1()[Ship::CrewOfficers] = 0; };
     player().Click("TMessage6", "SpeedButton3");
     NextTurn();
     EXPECT_EQ(player().LastSeen("TMessage6")->Text("Label1"),

@@ -5,15 +5,16 @@
 #include <memory>
 #include <string>
 
+#include "career/Promotion.h"
 #include "career/governor.h"
 #include "combat/Loot.h"
 #include "combat/combat2.h"
+#include "shell/background.h"
 #include "state/UMessage1.h"
 #include "state/UMessage5.h"
 #include "state/UMessage6.h"
 #include "state/random.h"
 #include "state/tables.h"
-#include "travel/NextTurnUnit_calls.h"
 #include "travel/UEvents.h"
 #include "travel/UEvents_visit.h"
 #include "travel/travel.h"
@@ -31,10 +32,10 @@ class Visits : public test::TravelTest {
         NewFederationGame();
         G().TurnNumber = 1;
         // The world stands still around the visit: no events come or go, no prices move.
-        CurrentTurnCalls().UpdateSpaceEvents = [] {};
-        CurrentTurnCalls().UpdateMarketPrices = [] {};
-        CurrentTurnCalls().RegenerateHireableCrew = [] {};
-        CurrentTurnCalls().RecalcShipStats = [](int, int, int, int) {};
+        GameUpcalls().UpdateSpaceEvents = [] {};
+        GameUpcalls().UpdateMarketPrices = [] {};
+        GameUpcalls().RegenerateHireableCrew = [] {};
+        GameUpcalls().RecalcShipStats = [](int, int, int, int) {};
         for (int s = 1; s <= 26; ++s)
             for (int e = 1; e <= 4; ++e) G().SpaceEvents[s][e][SpaceEvent::Active] = 0;
     }
@@ -236,7 +237,7 @@ class VisitFights : public Visits {
     enum class Outcome { Victory, Flight, GameOver };
     void SetUp() override {
         Visits::SetUp();
-        CombatCalls c = StandardCombatCalls();
+        Upcalls& c = GameUpcalls();
         c.ShowCombatScreen = [this] {
             ++battles;
             vipDuringBattle = G().VipEventBattle;
@@ -252,7 +253,6 @@ class VisitFights : public Visits {
             lootAmount = G().LootItem[Loot::Amount];
         };
         c.RefreshTravelScreen = [] {};
-        CurrentCombatCalls() = c;
         GameRecord& captain = G().Players[1];
         captain[Player::HideFameGainNotices] = 1;
         captain[Player::HideReputationGainNotices] = 1;
@@ -261,7 +261,7 @@ class VisitFights : public Visits {
         Own()[Faction::Reputation] = 0;
     }
     void TearDown() override {
-        CurrentCombatCalls() = StandardCombatCalls();
+        GameUpcalls() = StandardUpcalls();
         ClearGameEnded();
         Visits::TearDown();
     }
@@ -355,6 +355,7 @@ TEST_F(VisitFights, TheSpyShipNeedsSurveillanceAndAVictory) {
 
     outcome = Outcome::Victory;
     slot = PlaceEvent(SpaceEventKind::SpyShip);
+    GameUpcalls().CheckPromotion = CheckPromotion;  // the fame of a victory may bring an award
     ExpectNotice(found, "cockpit.jpg");
     ExpectMessage("Word spreads about you and your selfless engagement.");
     player().Click("TForm42", "SpeedButton2");  // the fame brings the first ribbon
@@ -485,7 +486,7 @@ TEST_F(VisitFights, TheVipRetreatRansomAndBattle) {
 
 // On the game's own loot screen the container's goods go into the hold.
 TEST_F(VisitFights, AContainersGoodsGoIntoTheHold) {
-    CurrentCombatCalls().ShowLoot = StandardCombatCalls().ShowLoot;
+    GameUpcalls().ShowLoot = StandardUpcalls().ShowLoot;
     G().Cargo.fill(0);
     G().Fleets[1][Fleet::FreeCargo] = 10000;
     PlaceEvent(SpaceEventKind::Container);

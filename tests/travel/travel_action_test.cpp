@@ -10,8 +10,8 @@
 #include "state/UMessage6.h"
 #include "state/random.h"
 #include "state/shipstats.h"
+#include "state/upcalls.h"
 #include "state/variables.h"
-#include "travel/NextTurnUnit_calls.h"
 #include "travel/UEvents.h"
 #include "travel/travel.h"
 #include "travel/travel_support.h"
@@ -36,11 +36,11 @@ class Actions : public test::TravelTest {
         NewFederationGame();
         G().TurnNumber = 1;
         // Each turn notes where the fleet is and whether the encounter roll was barred.
-        CurrentTurnCalls().UpdateSpaceEvents = [this] {
+        GameUpcalls().UpdateSpaceEvents = [this] {
             const GameRecord& f = G().Fleets[1];
             turns.push_back({f[Fleet::System], f[Fleet::Location], G().NoEncounterThisTurn});
         };
-        CurrentTurnCalls().StartRandomEncounter = [this] { ++encounters; };
+        GameUpcalls().StartRandomEncounter = [this] { ++encounters; };
     }
     // The jump engines given, one a slot from slot 1; no other item.
     void FitJumpEngines(std::vector<int> ids) {

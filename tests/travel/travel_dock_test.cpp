@@ -12,9 +12,9 @@
 #include "state/exp1_UMessage1.h"
 #include "state/exp1_UMessage2.h"
 #include "state/random.h"
+#include "state/upcalls.h"
 #include "state/variables.h"
 #include "travel/NextTurnUnit.h"
-#include "travel/NextTurnUnit_calls.h"
 #include "travel/travel.h"
 #include "travel/travel_support.h"
 
@@ -208,8 +208,8 @@ TEST_F(Docking, TheDealerSellsFiveDosesAndTheTurnEngineHonoursThem) {
     // At 89 (turn 69 * 90) five doses keep the heart going; four do not for long (20 in 500 a
     // turn).
     int deaths = 0;
-    CurrentTurnCalls().ShowOldAgeInfo = [] {};
-    CurrentTurnCalls().KillCaptain = [&] { ++deaths; };
+    GameUpcalls().ShowOldAgeInfo = [] {};
+    GameUpcalls().KillCaptain = [&] { ++deaths; };
     auto diesWithin = [&](int doses, int tries) {
         captain[Player::AgeDrugDoses] = doses;
         deaths = 0;

@@ -3,12 +3,12 @@
 
 #include <vector>
 
+#include "shell/background.h"
 #include "shell/retire.h"
 #include "shell/start.h"
 #include "state/newgame.h"
 #include "state/random.h"
 #include "state/variables.h"
-#include "travel/NextTurnUnit_calls.h"
 #include "travel/quiet_turns.h"
 #include "travel/travel.h"
 #include "ui/headless.h"
@@ -20,12 +20,12 @@ void TravelTest::SetUp() {
     Rng().SetSeed(6006);
     // A turn here moves markets, events and crew, but brings no encounter, news or award:
     // those belong to the tests of their own screens.
-    CurrentTurnCalls() = QuietTurnCalls();
+    GameUpcalls() = QuietUpcalls();
     ui::UseHeadless().SetScreenDir("");
 }
 
 void TravelTest::TearDown() {
-    CurrentTurnCalls() = StandardTurnCalls();
+    GameUpcalls() = StandardUpcalls();
     // The screen lives on between tests: close its trade box and reset its radio buttons.
     Form2->TradeGroupBox->visible = Form2->Shape34->visible = Form2->Shape35->visible = false;
     Form2->RadioButton1->SetChecked(true);

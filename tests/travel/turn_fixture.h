@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "shell/background.h"
 #include "shell/retire.h"
 #include "state/Module1.h"
 #include "state/newgame.h"
@@ -14,7 +15,6 @@
 #include "state/variables.h"
 #include "support/game_test.h"
 #include "travel/NextTurnUnit.h"
-#include "travel/NextTurnUnit_calls.h"
 #include "tutorial/Tutorial.h"
 
 namespace corvanth::test {
@@ -42,10 +42,10 @@ class TurnTest : public GameTest {
         ClearGameEnded();
         TutorialStep = 0;
         Rng().SetSeed(20260611);
-        CurrentTurnCalls() = Recorders();
+        GameUpcalls() = Recorders();
     }
     void TearDown() override {
-        CurrentTurnCalls() = StandardTurnCalls();
+        GameUpcalls() = StandardUpcalls();
         ClearGameEnded();
         TutorialStep = 0;
         GameTest::TearDown();
@@ -53,8 +53,8 @@ class TurnTest : public GameTest {
 
     // Every call appends its name; none changes the game, except that the end of a game is the
     // real one without the score (it only marks the end and unwinds the screens).
-    TurnCalls Recorders() {
-        TurnCalls c;
+    Upcalls Recorders() {
+        Upcalls c;
         auto rec = [this](const char* name) { return [this, name] { calls.push_back(name); }; };
         c.EndTutorial = rec("EndTutorial");
         c.ClampPlayerValues = rec("ClampPlayerValues");
@@ -91,7 +91,7 @@ class TurnTest : public GameTest {
         c.KillCaptain = [this] {
             calls.push_back("KillCaptain");
             Ship1()[Ship::Present] = 0;
-            CurrentTurnCalls().RetireAndScore();
+            GameUpcalls().RetireAndScore();
         };
         c.AdvanceTournaments = rec("AdvanceTournaments");
         c.UpdateSenatorStory = rec("UpdateSenatorStory");

@@ -16,6 +16,7 @@
 #include "planet/BuyEquipment.h"
 #include "planet/bank.h"
 #include "planet/planet.h"
+#include "shell/background.h"
 #include "shell/name.h"
 #include "shell/shell_fixture.h"
 #include "state/UMessage1.h"
@@ -24,7 +25,6 @@
 #include "support/answering_backend.h"
 #include "support/art.h"
 #include "travel/NextTurnUnit.h"
-#include "travel/NextTurnUnit_calls.h"
 #include "travel/quiet_turns.h"
 #include "travel/travel.h"
 #include "tutorial_checks.h"
@@ -314,7 +314,7 @@ TEST_F(Tutorial, ANewPlayerWalksAllThirtySevenSteps) {
 // The ways out: "End tutorial" answered no changes nothing and yes clears every screen with a
 // word; the turn after turn 50 clears them without one.
 TEST_F(Tutorial, EndTutorialAsksAndTheFiftyFirstTurnEndsItSilently) {
-    CurrentTurnCalls() = test::QuietTurnCalls();
+    GameUpcalls() = test::QuietUpcalls();
     test::StartNewGame(FactionId::Federation, "Ada Quill");
     G().TurnNumber = 1;  // past the opening story
     TutorialStep = 12;
@@ -362,7 +362,7 @@ TEST_F(Tutorial, EndTutorialAsksAndTheFiftyFirstTurnEndsItSilently) {
         .CloseRequest("TForm2");
     Form2->ShowModal();
     EXPECT_EQ(player().TimesSeen("TMessage1"), 1);
-    CurrentTurnCalls() = StandardTurnCalls();
+    GameUpcalls() = StandardUpcalls();
 }
 
 // A new game in the middle of the tour starts it again at the name; the bonus for the missile

@@ -1,0 +1,96 @@
+// The game's own routines in the table of upward calls, as the start-up installs them.
+#include "state/upcalls.h"
+
+#include "career/Promotion.h"
+#include "career/governor.h"
+#include "career/missions.h"
+#include "career/storyteller.h"
+#include "career/warstatus.h"
+#include "combat/Duelhold_Main.h"
+#include "combat/Encounter.h"
+#include "combat/EncounterScreen.h"
+#include "combat/EncounterScreen2.h"
+#include "combat/Loot.h"
+#include "combat/combat2_screen.h"
+#include "planet/Crew2.h"
+#include "planet/CrewPay.h"
+#include "shell/Cheats.h"
+#include "shell/Dead.h"
+#include "shell/Info_Retiring.h"
+#include "shell/SaveLoad.h"
+#include "shell/background.h"
+#include "shell/name.h"
+#include "shell/options.h"
+#include "shell/retire.h"
+#include "state/market.h"
+#include "state/newgame.h"
+#include "state/shipstats.h"
+#include "state/variables.h"
+#include "travel/UEvents.h"
+#include "travel/travel.h"
+#include "tutorial/Tutorial.h"
+
+namespace corvanth {
+
+Upcalls StandardUpcalls() {
+    Upcalls c;
+    c.EndTutorial = EndTutorial;
+    c.ClampPlayerValues = ClampPlayerValues;
+    c.UpdateDiplomacy = UpdateDiplomacy;
+    c.GenerateMissionOffers = GenerateMissionOffers;
+    c.UpdateSpaceEvents = UpdateSpaceEvents;
+    c.UpdateMarketPrices = UpdateMarketPrices;
+    c.RebuildFacilities = RebuildFacilities;
+    c.WarTurnStep = WarTurnStep;
+    c.MoveTreasureFleet = MoveTreasureFleet;
+    c.ShowTreasureFleetNotice = ShowTreasureFleetNotice;
+    c.CheckSystemConquests = CheckSystemConquests;
+    c.CheckEndOfWar = CheckEndOfWar;
+    c.ScanForContraband = ScanForContraband;
+    c.CheckPromotion = CheckPromotion;
+    c.StartRandomEncounter = StartRandomEncounter;
+    c.CheckMissionProgress = CheckMissionProgress;
+    c.RegenerateHireableCrew = RegenerateHireableCrew;
+    c.RecalcShipStats = RecalcShipStats;
+    c.CrewTurnStep = CrewTurnStep;
+    c.AdvanceTournaments = AdvanceTournaments;
+    c.UpdateSenatorStory = UpdateSenatorStory;
+
+    // A combat already under way is not opened a second time.
+    c.ShowCombatScreen = [] {
+        if (G().CombatMayClose == 0) ShowCombatScreen();
+    };
+    c.ShowEncounterScreen = ShowEncounterScreen;
+    c.ShowMissionEncounterScreen = ShowMissionEncounterScreen;
+    c.ShowLoot = OfferLootItem;
+    c.RefreshTravelScreen = [] {
+        if (Form2) RefreshTravelScreen();
+    };
+    c.RefreshStatusPanel = [] {
+        if (Form2) RefreshStatusPanel();
+    };
+
+    c.KillCaptain = KillCaptain;
+    c.RetireAndScore = RetireAndScore;
+    c.ShowOldAgeInfo = ShowOldAgeInfo;
+
+    c.ShowOptions = [] {
+        LoadOptionsForm();
+        Form58->ShowModal();
+    };
+    c.ShowSaveLoad = [] {
+        RefreshSaveLoadForm();
+        Form37->ShowModal();
+    };
+    c.ShowCheatPanel = [] {
+        RefreshCheatForm();
+        if (Form40) Form40->ShowModal();
+    };
+    c.SetFactionButtons = [](bool enabled) {
+        Form4->SpeedButton1->enabled = enabled;
+        Form4->SpeedButton2->enabled = enabled;
+    };
+    return c;
+}
+
+}  // namespace corvanth
