@@ -2,9 +2,7 @@
 // and the crew's step alone.
 #include <benchmark/benchmark.h>
 
-#include <memory>
-
-#include "../tests/support/answering_backend.h"
+#include "bench_game.h"
 #include "planet/CrewPay.h"
 #include "shell/retire.h"
 #include "shell/start.h"
@@ -19,7 +17,6 @@ namespace {
 
 // A Federation captain in a Ferendar (crew 4..12), every notice answered at once.
 void NewGame(int mercenaries) {
-    ui::App().SetBackend(std::make_unique<test::AnsweringBackend>());
     Rng().SetSeed(1919);
     TutorialStep = 0;
     InitGameData();
@@ -49,7 +46,7 @@ void BM_NextTurnNoCrew(benchmark::State& state) {
 }
 BENCHMARK(BM_NextTurnNoCrew)
     ->Unit(benchmark::kMicrosecond)
-    ->Repetitions(10)
+    ->Repetitions(bench::Repetitions(10))
     ->ReportAggregatesOnly(true);
 
 void BM_NextTurnTenMercenaries(benchmark::State& state) {
@@ -62,7 +59,7 @@ void BM_NextTurnTenMercenaries(benchmark::State& state) {
 }
 BENCHMARK(BM_NextTurnTenMercenaries)
     ->Unit(benchmark::kMicrosecond)
-    ->Repetitions(10)
+    ->Repetitions(bench::Repetitions(10))
     ->ReportAggregatesOnly(true);
 
 void BM_CrewTurnStep(benchmark::State& state) {
@@ -74,7 +71,7 @@ void BM_CrewTurnStep(benchmark::State& state) {
 }
 BENCHMARK(BM_CrewTurnStep)
     ->Unit(benchmark::kMicrosecond)
-    ->Repetitions(10)
+    ->Repetitions(bench::Repetitions(10))
     ->ReportAggregatesOnly(true);
 
 }  // namespace

@@ -50,7 +50,7 @@ void BM_AdvanceTournaments(benchmark::State& state) {
 }
 BENCHMARK(BM_AdvanceTournaments)
     ->Unit(benchmark::kMicrosecond)
-    ->Repetitions(10)
+    ->Repetitions(bench::Repetitions(10))
     ->ReportAggregatesOnly(true);
 
 void BM_NextTurnWithCupsInTheirRounds(benchmark::State& state) {
@@ -65,7 +65,7 @@ void BM_NextTurnWithCupsInTheirRounds(benchmark::State& state) {
 }
 BENCHMARK(BM_NextTurnWithCupsInTheirRounds)
     ->Unit(benchmark::kMicrosecond)
-    ->Repetitions(10)
+    ->Repetitions(bench::Repetitions(10))
     ->ReportAggregatesOnly(true);
 
 }  // namespace

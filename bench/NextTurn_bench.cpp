@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <memory>
 #include <vector>
 
 #include "bench_game.h"
@@ -39,7 +38,10 @@ void BM_NextTurn(benchmark::State& state) {
         KeepAlive(state);
     }
 }
-BENCHMARK(BM_NextTurn)->Unit(benchmark::kMicrosecond)->Repetitions(10)->ReportAggregatesOnly(true);
+BENCHMARK(BM_NextTurn)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(bench::Repetitions(10))
+    ->ReportAggregatesOnly(true);
 
 // 10,000 turns from a new game; the counters give the spread of single turns.
 void BM_TenThousandTurns(benchmark::State& state) {
@@ -67,7 +69,10 @@ void BM_TenThousandTurns(benchmark::State& state) {
     state.counters["turn_p99_us"] = at(0.99);
     state.counters["turn_max_us"] = us.back();
 }
-BENCHMARK(BM_TenThousandTurns)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3);
+BENCHMARK(BM_TenThousandTurns)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(bench::Repetitions(3));
 
 // The market rules of a turn: the repricing from supply, and the daily drift.
 void BM_UpdateMarketPrices(benchmark::State& state) {
@@ -76,7 +81,7 @@ void BM_UpdateMarketPrices(benchmark::State& state) {
 }
 BENCHMARK(BM_UpdateMarketPrices)
     ->Unit(benchmark::kMicrosecond)
-    ->Repetitions(10)
+    ->Repetitions(bench::Repetitions(10))
     ->ReportAggregatesOnly(true);
 
 void BM_DriftMarketPrices(benchmark::State& state) {
@@ -85,7 +90,7 @@ void BM_DriftMarketPrices(benchmark::State& state) {
 }
 BENCHMARK(BM_DriftMarketPrices)
     ->Unit(benchmark::kMicrosecond)
-    ->Repetitions(10)
+    ->Repetitions(bench::Repetitions(10))
     ->ReportAggregatesOnly(true);
 
 }  // namespace

@@ -4,11 +4,10 @@
 
 #include <algorithm>
 #include <chrono>
-#include <memory>
 #include <vector>
 
-#include "../tests/support/answering_backend.h"
 #include "../tests/support/combat_player.h"
+#include "bench_game.h"
 #include "combat/Encounter.h"
 #include "combat/combat2.h"
 #include "combat/combat2_screen.h"
@@ -26,7 +25,6 @@ namespace {
 
 // A new Federation captain whose battles leave the game running: no death screen, no score.
 void NewCombatGame() {
-    ui::App().SetBackend(std::make_unique<test::AnsweringBackend>());
     Rng().SetSeed(2213);
     TutorialStep = 0;
     InitGameData();
@@ -86,7 +84,10 @@ void BM_SeededBattles(benchmark::State& state) {
     state.counters["turn_p10_us"] = turn.p10;
     state.counters["turn_p90_us"] = turn.p90;
 }
-BENCHMARK(BM_SeededBattles)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3);
+BENCHMARK(BM_SeededBattles)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(bench::Repetitions(3));
 
 // The build of one enemy ship: its class, its faction's outfit and its cargo.
 void BM_EnemyBuild(benchmark::State& state) {
@@ -101,7 +102,7 @@ void BM_EnemyBuild(benchmark::State& state) {
 }
 BENCHMARK(BM_EnemyBuild)
     ->Unit(benchmark::kMicrosecond)
-    ->Repetitions(10)
+    ->Repetitions(bench::Repetitions(10))
     ->ReportAggregatesOnly(true);
 
 // One frame of the combat screen by the software renderer, mid-fight against a pirate: both
@@ -120,7 +121,7 @@ void BM_DrawCombatScreen(benchmark::State& state) {
 }
 BENCHMARK(BM_DrawCombatScreen)
     ->Unit(benchmark::kMillisecond)
-    ->Repetitions(10)
+    ->Repetitions(bench::Repetitions(10))
     ->ReportAggregatesOnly(true);
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "bench_game.h"
 #include "shell/background.h"
 #include "ui/form.h"
 #include "ui/headless.h"
@@ -13,6 +14,7 @@ int main(int argc, char** argv) {
     ui::SetLayoutDir(std::string(CORVANTH_SOURCE_DIR) + "/forms");
     ui::UseHeadless();
     corvanth::CreateScreens();
+    corvanth::bench::AnswerEveryScreen();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     benchmark::RunSpecifiedBenchmarks();

@@ -1,9 +1,8 @@
 // The day's mission offers: at a Federation planet, and where every search runs out its draws.
 #include <benchmark/benchmark.h>
 
-#include <memory>
-
-#include "../tests/support/answering_backend.h"
+#include "../tests/support/running_game.h"
+#include "bench_game.h"
 #include "career/missions.h"
 #include "shell/retire.h"
 #include "shell/start.h"
@@ -15,11 +14,6 @@ namespace corvanth {
 namespace {
 
 void NewFederationGame() {
-    static bool answering = false;
-    if (!answering) {
-        ui::App().SetBackend(std::make_unique<test::AnsweringBackend>());
-        answering = true;
-    }
     Rng().SetSeed(4711);
     TutorialStep = 0;
     InitGameData();
@@ -38,20 +32,14 @@ void BM_MissionOffersFederation(benchmark::State& state) {
 }
 BENCHMARK(BM_MissionOffersFederation)
     ->Unit(benchmark::kMicrosecond)
-    ->Repetitions(10)
+    ->Repetitions(bench::Repetitions(10))
     ->ReportAggregatesOnly(true);
 
 // No other system exists and the fleet's own system has no other location: every search of
 // every record makes its 10,000 draws and finds nothing.
 void BM_MissionOffersEverySearchFails(benchmark::State& state) {
     NewFederationGame();
-    GameState& g = G();
-    const int home = FleetSystem(), here = FleetLocation();
-    for (int s = StarSystem::First; s <= StarSystem::Last; ++s) {
-        if (s != home) g.StarSystems[s][StarSystem::Exists] = 0;
-        for (int l = Planet::FirstLocation; l <= Planet::LastLocation; ++l)
-            if (s != home || l != here) g.Planets[s][l][Planet::Exists] = 0;
-    }
+    test::OnlyTheFleetsLocation();
     for (auto _ : state) {
         GenerateMissionOffers();
         benchmark::DoNotOptimize(G().MissionOffers);
@@ -59,7 +47,7 @@ void BM_MissionOffersEverySearchFails(benchmark::State& state) {
 }
 BENCHMARK(BM_MissionOffersEverySearchFails)
     ->Unit(benchmark::kMicrosecond)
-    ->Repetitions(10)
+    ->Repetitions(bench::Repetitions(10))
     ->ReportAggregatesOnly(true);
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include <benchmark/benchmark.h>
 
 #include "../tests/travel/quiet_turns.h"
+#include "bench_game.h"
 #include "shell/background.h"
 #include "shell/retire.h"
 #include "shell/start.h"
@@ -46,7 +47,7 @@ void BM_DrawTravelScreen(benchmark::State& state) {
 }
 BENCHMARK(BM_DrawTravelScreen)
     ->Unit(benchmark::kMillisecond)
-    ->Repetitions(10)
+    ->Repetitions(bench::Repetitions(10))
     ->ReportAggregatesOnly(true);
 
 // What the screen does after every day: all of it rebuilt from the tables, the turn off the clock.
@@ -64,8 +65,8 @@ void BM_RefreshAfterATurn(benchmark::State& state) {
 }
 BENCHMARK(BM_RefreshAfterATurn)
     ->Unit(benchmark::kMicrosecond)
-    ->Iterations(2000)
-    ->Repetitions(10)
+    ->Iterations(bench::Iterations(2000))
+    ->Repetitions(bench::Repetitions(10))
     ->ReportAggregatesOnly(true);
 
 }  // namespace

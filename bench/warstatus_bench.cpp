@@ -2,8 +2,7 @@
 // whose target searches run out their draws.
 #include <benchmark/benchmark.h>
 
-#include <memory>
-
+#include "../tests/support/draws.h"
 #include "bench_game.h"
 #include "career/warstatus.h"
 #include "shell/retire.h"
@@ -47,7 +46,7 @@ BENCHMARK(BM_NextTurnAtWarOrPeace)
     ->Arg(1)
     ->Arg(2)
     ->Unit(benchmark::kMicrosecond)
-    ->Repetitions(10)
+    ->Repetitions(bench::Repetitions(10))
     ->ReportAggregatesOnly(true);
 
 // One pair at war whose target system holds no planet of the defender: the system is found, the
@@ -66,17 +65,18 @@ void BM_WarTurnStepSearchesFail(benchmark::State& state) {
     for (int l = 1; l <= 35; ++l) g.Planets[target][l][Planet::Owner] = 3;
     int64_t draws = 0;
     for (auto _ : state) {
-        RandomGenerator r;
-        r.SetSeed(Rng().Seed());
+        const uint32_t before = Rng().Seed();
         WarTurnStep();
         state.PauseTiming();
-        while (r.Seed() != Rng().Seed()) r.Next(1), ++draws;
+        draws += test::DrawsBetween(before, Rng().Seed(), 1000000);
         state.ResumeTiming();
     }
     state.counters["draws"] =
         benchmark::Counter(static_cast<double>(draws), benchmark::Counter::kAvgIterations);
 }
-BENCHMARK(BM_WarTurnStepSearchesFail)->Unit(benchmark::kMicrosecond)->Repetitions(5);
+BENCHMARK(BM_WarTurnStepSearchesFail)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(bench::Repetitions(5));
 
 }  // namespace
 }  // namespace corvanth

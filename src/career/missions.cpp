@@ -2,7 +2,8 @@
 #include "career/missions.h"
 
 #include <algorithm>
-#include <functional>
+#include <array>
+#include <cstdint>
 #include <vector>
 
 #include "state/random.h"
@@ -108,43 +109,91 @@ void Place(GameRecord& r, int candidate) {
         }
 }
 
-// Up to 10,000 draws of `draw`, each accepted candidate placed, until `count` objectives are set.
-// `perDraw` runs on every draw (the Defend timeframe).
-void Search(GameRecord& r, int count, const std::function<int()>& draw,
-            const std::function<bool(int)>& accept, const std::function<void()>& perDraw = {}) {
+// The candidates of a search, bit c for candidate c (locations 0..34, systems 0..25).
+using Candidates = uint64_t;
+
+// What the searches of one day's offers test their draws against, read once: which locations of
+// the fleet's system and which systems exist, of which kind and owner.
+struct Atlas {
+    Candidates anyLocation = 0;  // kind below 3, not the fleet's own location
+    Candidates planets = 0;      // kind 1, not the fleet's own location
+    std::array<int, 26> owner{};
+    Candidates otherSystems = 0;  // existing systems other than the fleet's
+};
+
+Atlas ReadAtlas(const Office& o) {
+    Atlas a;
+    for (int l = 0; l < 35; ++l) {
+        const GameRecord& p = LocationRecord(o.system, l);
+        if (p[Planet::Exists] < 1 || l == o.location) continue;
+        if (p[Planet::Kind] < 3) a.anyLocation |= Candidates{1} << l;
+        if (p[Planet::Kind] == PlanetKind::Planet) a.planets |= Candidates{1} << l;
+    }
+    for (int s = 0; s < 26; ++s) {
+        const GameRecord& sys = StarSystemRecord(s);
+        a.owner[s] = sys[StarSystem::Owner];
+        if (sys[StarSystem::Exists] >= 1 && s != o.system) a.otherSystems |= Candidates{1} << s;
+    }
+    return a;
+}
+
+// The systems of `among` whose owner passes `owner`.
+template <class OwnerTest>
+Candidates SystemsWhere(const Atlas& a, Candidates among, OwnerTest owner) {
+    Candidates c = 0;
+    for (int s = 0; s < 26; ++s)
+        if (((among >> s) & 1) && owner(a.owner[s])) c |= Candidates{1} << s;
+    return c;
+}
+
+// Whether a candidate is one of the objectives; with `timeframe` objective 2 holds the Defend
+// timeframe of the draw, not an objective.
+bool IsObjective(const GameRecord& r, int candidate, bool timeframe) {
+    for (int n = 1; n <= 4; ++n)
+        if ((n != 2 || !timeframe) && r[Mission::ObjectiveBase + n] == candidate) return true;
+    return false;
+}
+
+// Up to 10,000 draws of Random(range), each accepted candidate placed, until `count` objectives
+// are set. With `timeframe` (a search for one objective) every draw is followed by the Defend
+// timeframe's own draw into objective 2. Once no accepted candidate is left to place, the rest of
+// the draws can change nothing but the timeframe: the generator jumps past them at once.
+void Search(GameRecord& r, int count, int range, Candidates accept, bool timeframe = false) {
+    Candidates open = 0;
+    for (int c = 0; c < range; ++c)
+        if (((accept >> c) & 1) && !IsObjective(r, c, timeframe)) open |= Candidates{1} << c;
     for (int i = 0; i < kSearchDraws && !AllSet(r, count); ++i) {
-        const int candidate = draw();
-        if (perDraw) perDraw();
-        if (accept(candidate)) Place(r, candidate);
+        if (open == 0) {
+            const int left = kSearchDraws - i;
+            if (!timeframe) {
+                Rng().Skip(left);
+            } else {
+                Rng().Skip(2 * left - 1);
+                Objective(r, 2) = Random(5) + 5;
+            }
+            return;
+        }
+        const int candidate = Random(range);
+        if (timeframe) Objective(r, 2) = Random(5) + 5;
+        if (!((open >> candidate) & 1)) continue;
+        Place(r, candidate);
+        // Placed, or refused as equal to this draw's timeframe: only the first leaves the set.
+        if (!timeframe || Objective(r, 1) == candidate) open &= ~(Candidates{1} << candidate);
     }
 }
 
 // Scope 1: locations of the fleet's system other than its own.
-void LocationSearch(GameRecord& r, const Office& o, int count, bool planetsOnly,
-                    const std::function<void()>& perDraw = {}) {
+void LocationSearch(GameRecord& r, const Office& o, const Atlas& a, int count, bool planetsOnly,
+                    bool timeframe = false) {
     r[Mission::TargetSystem] = o.system;
-    Search(
-        r, count, [] { return Random(35); },
-        [&](int l) {
-            const GameRecord& p = LocationRecord(o.system, l);
-            const int kind = p[Planet::Kind];
-            return p[Planet::Exists] >= 1 && l != o.location &&
-                   (planetsOnly ? kind == PlanetKind::Planet : kind < 3);
-        },
-        perDraw);
+    Search(r, count, 35, planetsOnly ? a.planets : a.anyLocation, timeframe);
 }
 
 // Scope 2: existing systems other than the fleet's, whose owner passes `owner`.
-void SystemSearch(GameRecord& r, const Office& o, int count,
-                  const std::function<bool(int owner)>& owner,
-                  const std::function<void()>& perDraw = {}) {
-    Search(
-        r, count, [] { return Random(26); },
-        [&](int s) {
-            const GameRecord& sys = StarSystemRecord(s);
-            return sys[StarSystem::Exists] >= 1 && s != o.system && owner(sys[StarSystem::Owner]);
-        },
-        perDraw);
+template <class OwnerTest>
+void SystemSearch(GameRecord& r, const Atlas& a, int count, OwnerTest owner,
+                  bool timeframe = false) {
+    Search(r, count, 26, SystemsWhere(a, a.otherSystems, owner), timeframe);
 }
 
 bool AnyOwner(int) {
@@ -162,7 +211,7 @@ void Drop(GameRecord& r) {
 }
 
 // Records 1..12: the combat kinds and their wars.
-void BuildCombatOffer(int rec, GameRecord& r, const Office& o) {
+void BuildCombatOffer(int rec, GameRecord& r, const Office& o, const Atlas& a) {
     static constexpr int kKinds[] = {0, 5, 6, 7, 8, 8, 7, 6, 5, 1, 4, 3, 9};
     static constexpr int kRanks[] = {0, 1, 1, 1, 1, 2, 2, 2, 2, 4, 5, 3, 6};
     r[Mission::Kind] = kKinds[rec];
@@ -186,80 +235,78 @@ void BuildCombatOffer(int rec, GameRecord& r, const Office& o) {
     const int opponent = r[Mission::Opponent];
     const int systemOwner = StarSystemRecord(o.system)[StarSystem::Owner];
     auto ownSide = [systemOwner](int owner) { return owner == systemOwner; };
-    auto timeframe = [&r] { Objective(r, 2) = Random(5) + 5; };
 
     switch (rec) {
         case 1:
-            LocationSearch(r, o, 4, false);
+            LocationSearch(r, o, a, 4, false);
             SetRewards(r, 10 * d, 5 * d, (Random(2000) + 1000) * d);
             break;
         case 2:
-            LocationSearch(r, o, 2, false);
+            LocationSearch(r, o, a, 2, false);
             SetRewards(r, 16 * d, 6 * d, (Random(1300) + 750) * d * 2);
             break;
         case 3:
-            LocationSearch(r, o, 1, false, timeframe);
+            LocationSearch(r, o, a, 1, false, true);
             SetRewards(r, 16 * d, 6 * d, (Random(1300) + 750) * d * 2);
             break;
         case 4:
-            LocationSearch(r, o, 1, false);
+            LocationSearch(r, o, a, 1, false);
             SetRewards(r, 24 * d, 9 * d, (Random(1300) + 750) * d * 3);
             break;
         case 5:
-            SystemSearch(r, o, 1, AnyOwner);
+            SystemSearch(r, a, 1, AnyOwner);
             SetRewards(r, 360 * d, 240 * d, (Random(15000) + 10000) * d * 3);
             break;
         case 6:
         case 7: {
             if (rec == 6)
-                SystemSearch(r, o, 1, ownSide, timeframe);
+                SystemSearch(r, a, 1, ownSide, true);
             else
-                SystemSearch(r, o, 2, AnyOwner);
+                SystemSearch(r, a, 2, AnyOwner);
             int reputation = 160 * d, fame = 80 * d, money = (Random(10000) + 6000) * d * 2;
             SetRewards(r, reputation + reputation / 4, fame + fame / 4, money + money / 4);
             break;
         }
         case 8:
-            SystemSearch(r, o, 4, ownSide);
+            SystemSearch(r, a, 4, ownSide);
             SetRewards(r, 100 * d * 3, 60 * d * 3, (Random(12000) + 12000) * d * 3);
             break;
         case 9:
-            SystemSearch(r, o, 4, AnyOwner);
+            SystemSearch(r, a, 4, AnyOwner);
             SetRewards(r, 280 * d, 240 * d, (Random(30000) + 80000) * d * 2);
             break;
         case 10:
             Objective(r, 2) = G().TurnNumber;
             Objective(r, 3) = G().TurnNumber + Random(40) + 10;
-            SystemSearch(r, o, 1, [&](int owner) {
+            SystemSearch(r, a, 1, [&](int owner) {
                 return opponent != FactionId::Syndicate || owner == client;
             });
             SetRewards(r, 300 * d, 280 * d, (Random(20000) + 70000) * d * 2);
             break;
         case 11:
-            SystemSearch(r, o, 4, [opponent](int owner) { return owner == opponent; });
+            SystemSearch(r, a, 4, [opponent](int owner) { return owner == opponent; });
             SetRewards(r, 720, 640, (Random(10000) + 40000) * 8);
             if (!AllSet(r, 4)) Drop(r);
             break;
         case 12: {
             // The system search, with the capitals and the home sectors left out.
-            int t = 0;
-            for (int i = 0; i < kSearchDraws && t == 0; ++i) {
-                const int s = Random(26);
-                const GameRecord& sys = StarSystemRecord(s);
-                if (sys[StarSystem::Exists] >= 1 && s != o.system &&
-                    sys[StarSystem::Owner] == opponent && s != 1 && s != 15 && s < 23)
-                    t = s;
-            }
+            constexpr Candidates kHomeSectors =
+                Candidates{1} << 1 | Candidates{1} << 15 | Candidates{7} << 23;
+            const Candidates targets =
+                SystemsWhere(a, a.otherSystems & ~kHomeSectors,
+                             [opponent](int owner) { return owner == opponent; });
+            const int t = std::max(0, DrawUntilWanted(26, targets, kSearchDraws));
             r[Mission::TargetSystem] = t;
             Objective(r, 1) = 0;
             d = StarSystemRecord(t)[StarSystem::SectorRating];
-            Search(
-                r, 2, [] { return Random(35); },
-                [&](int l) {
-                    const GameRecord& p = LocationRecord(t, l);
-                    return p[Planet::Exists] >= 1 && p[Planet::Kind] == PlanetKind::Planet &&
-                           p[Planet::Owner] == opponent;
-                });
+            Candidates planets = 0;
+            for (int l = 0; l < 35; ++l) {
+                const GameRecord& p = LocationRecord(t, l);
+                if (p[Planet::Exists] >= 1 && p[Planet::Kind] == PlanetKind::Planet &&
+                    p[Planet::Owner] == opponent)
+                    planets |= Candidates{1} << l;
+            }
+            Search(r, 2, 35, planets);
             SetRewards(r, 1000 * d, 800 * d, (Random(20000) + 70000) * d * 12);
             if (t == 0 || Objective(r, 1) == 0) Drop(r);
             break;
@@ -273,7 +320,7 @@ void BuildCombatOffer(int rec, GameRecord& r, const Office& o) {
 }
 
 // Records 13..24: transports and smuggling runs, which need no war.
-void BuildCargoOffer(int rec, GameRecord& r, const Office& o) {
+void BuildCargoOffer(int rec, GameRecord& r, const Office& o, const Atlas& a) {
     struct Row {
         int kind, rank, scope, amount, load, reputation, fame;
         bool extraDraw;
@@ -297,11 +344,11 @@ void BuildCargoOffer(int rec, GameRecord& r, const Office& o) {
     if (rec == 13) Random(1800);
     if (row.extraDraw) Random(100);
     if (row.scope == 1)
-        LocationSearch(r, o, 2, true);
+        LocationSearch(r, o, a, 2, true);
     else if (row.kind == MissionKind::Smuggling)
-        SystemSearch(r, o, 2, [](int owner) { return owner != FactionId::Syndicate; });
+        SystemSearch(r, a, 2, [](int owner) { return owner != FactionId::Syndicate; });
     else
-        SystemSearch(r, o, 2, AnyOwner);
+        SystemSearch(r, a, 2, AnyOwner);
     int money = 0;
     switch (rec) {
         case 13:
@@ -379,14 +426,16 @@ void GenerateMissionOffers() {
     for (int r = 1; r <= kOffers; ++r)
         std::fill(g.MissionOffers[r].begin() + kFirstField,
                   g.MissionOffers[r].begin() + kLastField + 1, 0);
+    // Building the offers changes no location, system or owner: one reading serves them all.
+    const Office o = HereNow();
+    const Atlas a = ReadAtlas(o);
     for (int rec = 1; rec <= 25; ++rec) {
-        const Office o = HereNow();
         GameRecord& r = g.MissionOffers[rec];
         r[Mission::Status] = 1;
         if (rec <= 12)
-            BuildCombatOffer(rec, r, o);
+            BuildCombatOffer(rec, r, o, a);
         else if (rec <= 24)
-            BuildCargoOffer(rec, r, o);
+            BuildCargoOffer(rec, r, o, a);
         else
             BuildGoodsDataOffer(r);
     }

@@ -1,6 +1,10 @@
 // The civil war between the factions: the daily raids and conquests, rebuilt facilities.
 #include "career/warstatus.h"
 
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cstdint>
 #include <string>
 
 #include "career/UMessage7.h"
@@ -51,48 +55,63 @@ int RaidDrawRange(int held) {
     return 5000;  // 13 and more alike
 }
 
-bool JumpPointToward(int system, int owner) {
-    for (int l = Planet::FirstLocation; l <= Planet::LastLocation; ++l) {
-        const GameRecord& p = G().Planets[system][l];
-        if (p[Planet::Exists] >= 1 && p[Planet::Kind] == PlanetKind::JumpPoint &&
-            StarSystemRecord(p[Planet::JumpTarget])[StarSystem::Owner] == owner)
-            return true;
-    }
-    return false;
+// The systems each system's jump points lead to (bit t for system t), read once per turn: the
+// war's searches test their draws against it. Raids and conquests change owners, not jump points.
+using SystemSet = uint32_t;
+using JumpTable = std::array<SystemSet, SystemBound>;
+
+JumpTable ReadJumps() {
+    JumpTable jumps{};
+    for (int s = StarSystem::First; s <= StarSystem::Last; ++s)
+        for (int l = Planet::FirstLocation; l <= Planet::LastLocation; ++l) {
+            const GameRecord& p = G().Planets[s][l];
+            if (p[Planet::Exists] >= 1 && p[Planet::Kind] == PlanetKind::JumpPoint &&
+                ValidSystem(p[Planet::JumpTarget]))
+                jumps[s] |= SystemSet{1} << p[Planet::JumpTarget];
+        }
+    return jumps;
 }
 
-// A system of d, not its capital, with a jump point from a's space; 0 when none was drawn.
-int FindTargetSystem(int a, int d) {
+SystemSet SystemsOf(int owner) {
+    SystemSet held = 0;
+    for (int s = StarSystem::First; s <= StarSystem::Last; ++s)
+        if (G().StarSystems[s][StarSystem::Owner] == owner) held |= SystemSet{1} << s;
+    return held;
+}
+
+// A system of d, not its capital, with a jump point from a's space; 0 when none was drawn. The
+// draws are those of Random(26), so system 26 never comes up.
+int FindTargetSystem(const JumpTable& jumps, int a, int d) {
     const int capital = G().Factions[d][Faction::CapitalSystem];
-    for (int n = 0; n < kSearchDraws; ++n) {
-        const int s = Random(26);
-        if (!ValidSystem(s)) continue;
+    const SystemSet front = SystemsOf(a);
+    uint64_t wanted = 0;
+    for (int s = StarSystem::First; s <= StarSystem::Last; ++s) {
         const GameRecord& sys = G().StarSystems[s];
         if (sys[StarSystem::Exists] >= 1 && sys[StarSystem::Owner] == d && s != capital &&
-            JumpPointToward(s, a))
-            return s;
+            (jumps[s] & front) != 0)
+            wanted |= uint64_t{1} << s;
     }
-    return 0;
+    return std::max(0, DrawUntilWanted(26, wanted, kSearchDraws));
 }
 
 int FindTargetPlanet(int s, int d) {
-    for (int n = 0; n < kSearchDraws; ++n) {
-        const int l = Random(35);
+    uint64_t wanted = 0;
+    for (int l = Planet::FirstLocation; l <= Planet::LastLocation; ++l) {
         const GameRecord& p = LocationRecord(s, l);
-        if (ValidLocation(l) && p[Planet::Exists] >= 1 && p[Planet::Kind] == PlanetKind::Planet &&
+        if (p[Planet::Exists] >= 1 && p[Planet::Kind] == PlanetKind::Planet &&
             p[Planet::Owner] == d)
-            return l;
+            wanted |= uint64_t{1} << l;
     }
-    return 0;
+    return std::max(0, DrawUntilWanted(35, wanted, kSearchDraws));
 }
 
+// Kinds 1..7 are drawn as Random(7) + 1.
 int FindTargetFacility(int s, int l) {
-    const GameRecord& p = LocationRecord(s, l);
-    for (int n = 0; n < kSearchDraws; ++n) {
-        const int f = Random(kFacilityKinds) + 1;
-        if (ValidSystem(s) && ValidLocation(l) && p[Planet::FacilityBase + f] > 0) return f;
-    }
-    return 0;
+    uint64_t wanted = 0;
+    if (ValidSystem(s) && ValidLocation(l))
+        for (int f = 1; f <= kFacilityKinds; ++f)
+            if (G().Planets[s][l][Planet::FacilityBase + f] > 0) wanted |= uint64_t{1} << (f - 1);
+    return DrawUntilWanted(kFacilityKinds, wanted, kSearchDraws) + 1;
 }
 
 void AddScore(int a, int d, int points) {
@@ -130,14 +149,12 @@ void RaidEvent(const Raid& r, int z) {
     ShowWarNews(text, WarNewsKind::WarEvent);
 }
 
-void WarBetween(int a, int d) {
+void WarBetween(const JumpTable& jumps, int a, int d) {
     GameState& g = G();
-    int held = 0;
-    for (int s = StarSystem::First; s <= StarSystem::Last; ++s)
-        if (g.StarSystems[s][StarSystem::Owner] == a) ++held;
+    const int held = std::popcount(SystemsOf(a));
     const int x = Random(RaidDrawRange(held));
     // The searches draw whether or not the raid happens.
-    Raid r{a, d, FindTargetSystem(a, d), 0, 0, {}, {}, {}, {}, {}};
+    Raid r{a, d, FindTargetSystem(jumps, a, d), 0, 0, {}, {}, {}, {}, {}};
     if (r.s == 0) return;
     r.l = FindTargetPlanet(r.s, d);
     r.f = FindTargetFacility(r.s, r.l);
@@ -263,6 +280,11 @@ void RebuildFacilities() {
     for (int s = StarSystem::First; s <= StarSystem::Last; ++s) {
         for (int l = Planet::FirstLocation; l <= Planet::LastLocation; ++l) {
             GameRecord& p = g.Planets[s][l];
+            // Most places have nothing destroyed: one look at the seven counts passes them.
+            const auto destroyed = p.begin() + Planet::DestroyedFacilityBase + 1;
+            if (std::none_of(destroyed, destroyed + kFacilityKinds,
+                             [](int32_t n) { return n > 0; }))
+                continue;
             for (int k = 1; k <= kFacilityKinds; ++k) {
                 // The draw only for a kind that has something to rebuild.
                 if (p[Planet::DestroyedFacilityBase + k] <= 0 || Random(100) >= kRebuildChance)
@@ -307,11 +329,12 @@ void CheckSystemConquests() {
 }
 
 void WarTurnStep() {
+    const JumpTable jumps = ReadJumps();
     for (int a = FactionId::Federation; a <= FactionId::Coalition; ++a) {
         for (int d = FactionId::Federation; d <= FactionId::Coalition; ++d) {
             if (!Active(a) || !Active(d) || G().Factions[a][Faction::RelationBase + d] != kWar)
                 continue;
-            WarBetween(a, d);
+            WarBetween(jumps, a, d);
             if (GameEnded()) return;
         }
     }

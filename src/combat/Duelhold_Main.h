@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "state/tables.h"
 #include "state/variables.h"
 #include "ui/form.h"
 
@@ -15,13 +16,25 @@ inline constexpr int kLastGladiator = 55;
 inline constexpr int kCaptainGladiator = 1;   // the captain fights under gladiator 1
 inline constexpr int kTournamentPlaces = 16;  // eight pairs
 
-// Checked ways into the arena's tables: a scratch record out of range.
-bool ValidTournament(int t);
+// Checked ways into the arena's tables: a scratch record out of range. Inline: the fights of a
+// round read them for every exchange.
+inline bool ValidTournament(int t) {
+    return t >= kFirstTournament && t <= kLastTournament;
+}
+inline GameRecord& TournamentRecord(int t) {
+    return ValidTournament(t) ? G().Tournaments[t] : ScratchRecord();
+}
+inline GameRecord& EntrantsRecord(int t) {
+    return ValidTournament(t) ? G().TournamentEntrants[t] : ScratchRecord();
+}
+inline GameRecord& GladiatorRecord(int n) {
+    return (n >= kFirstGladiator && n <= kLastGladiator) ? G().Gladiators[n] : ScratchRecord();
+}
 // The gladiator at a place 1..16 of tournament t, 0 for an empty place.
-int EntrantAt(int t, int place);
-GameRecord& TournamentRecord(int t);
-GameRecord& EntrantsRecord(int t);
-GameRecord& GladiatorRecord(int n);
+inline int EntrantAt(int t, int place) {
+    const int n = EntrantsRecord(t)[place];
+    return n >= kFirstGladiator && n <= kLastGladiator ? n : 0;
+}
 std::string GladiatorName(int n);
 
 // The titles: the sign-up question's, and the display screens'.

@@ -135,23 +135,6 @@ void AwardCaptain(int t) {
 
 }  // namespace
 
-bool ValidTournament(int t) {
-    return t >= kFirstTournament && t <= kLastTournament;
-}
-int EntrantAt(int t, int place) {
-    const int n = EntrantsRecord(t)[place];
-    return n >= kFirstGladiator && n <= kLastGladiator ? n : 0;
-}
-
-GameRecord& TournamentRecord(int t) {
-    return ValidTournament(t) ? G().Tournaments[t] : ScratchRecord();
-}
-GameRecord& EntrantsRecord(int t) {
-    return ValidTournament(t) ? G().TournamentEntrants[t] : ScratchRecord();
-}
-GameRecord& GladiatorRecord(int n) {
-    return (n >= kFirstGladiator && n <= kLastGladiator) ? G().Gladiators[n] : ScratchRecord();
-}
 std::string GladiatorName(int n) {
     return (n >= kFirstGladiator && n <= kLastGladiator) ? G().GladiatorNames[n].str()
                                                          : std::string();
@@ -217,18 +200,17 @@ void DrawTournamentEntrants() {
         rec[Tournament::BetAmount] = kTerms[t].bet;
         GameRecord& e = G().TournamentEntrants[t];
         for (int place = 1; place <= kTournamentPlaces; ++place) e[place] = 0;
+        // Gladiator n is drawn as Random(55) + 1: bit n - 1 of the set of those a place takes.
+        uint64_t open = 0;
+        for (int n = kFirstGladiator; n <= kLastGladiator; ++n) {
+            const GameRecord& gl = G().Gladiators[n];
+            if (gl[Gladiator::Active] != 0 && gl[Gladiator::League] == t && n != kCaptainGladiator)
+                open |= uint64_t{1} << (n - 1);
+        }
         for (int place = 1; place <= kTournamentPlaces; ++place) {
-            for (int draw = 0; draw < kDrawAttempts; ++draw) {
-                const int n = Random(kLastGladiator) + 1;
-                const GameRecord& gl = G().Gladiators[n];
-                const bool taken =
-                    std::find(&e[1], &e[kTournamentPlaces] + 1, n) != &e[kTournamentPlaces] + 1;
-                if (taken || gl[Gladiator::Active] == 0 || gl[Gladiator::League] != t ||
-                    n == kCaptainGladiator)
-                    continue;
-                e[place] = n;
-                break;
-            }
+            const int n = DrawUntilWanted(kLastGladiator, open, kDrawAttempts) + 1;
+            e[place] = n;
+            if (n > 0) open &= ~(uint64_t{1} << (n - 1));
         }
     }
 }

@@ -2,6 +2,7 @@
 #include "planet/Crew2.h"
 
 #include <algorithm>
+#include <array>
 
 #include "planet/CrewPay.h"
 #include "state/fortune.h"
@@ -18,20 +19,24 @@ namespace {
 
 constexpr int kCrewKinds = 6;
 
-// One location's count of one kind: a higher rank opens the doors to more and better men.
-int DrawByRank(int rank) {
-    if (rank <= 1) return Random(4);
+// One location's count of one kind is Random(range) + base: a higher rank opens the doors to
+// more and better men.
+struct CrewDraw {
+    int32_t range, base;
+};
+CrewDraw DrawByRank(int rank) {
+    if (rank <= 1) return {4, 0};
     switch (rank) {
         case 2:
-            return Random(8) + 2;
+            return {8, 2};
         case 3:
-            return Random(16) + 4;
+            return {16, 4};
         case 4:
-            return Random(32) + 8;
+            return {32, 8};
         case 5:
-            return Random(64) + 16;
+            return {64, 16};
         default:
-            return Random(128) + 32;
+            return {128, 32};
     }
 }
 
@@ -42,11 +47,18 @@ void RegenerateHireableCrew() {
     const int faction = Captain()[Player::Faction];
     const bool ownFaction = PlayableFaction(faction);
     const int rank = ownFaction ? g.Factions[faction][Faction::Rank] : 0;
+    // Every location of every system draws every kind, all with the same range: the day's
+    // draws in one go.
+    constexpr size_t kDraws = size_t{StarSystem::Last} * Planet::LastLocation * kCrewKinds;
+    std::array<int32_t, kDraws> draws;
+    const CrewDraw d = DrawByRank(rank);
+    Rng().Draws(d.range, draws.data(), kDraws);
+    size_t next = 0;
     for (int s = StarSystem::First; s <= StarSystem::Last; ++s) {
         for (int l = Planet::FirstLocation; l <= Planet::LastLocation; ++l) {
             GameRecord& p = g.Planets[s][l];
             for (int k = 1; k <= kCrewKinds; ++k) {
-                int n = DrawByRank(rank);
+                int n = draws[next++] + d.base;
                 // Officers flock to the Federation and shun the Syndicate; scoundrels love it.
                 if (k == 1 && faction == FactionId::Federation) n += n / 2;
                 if (k == 1 && faction == FactionId::Syndicate) n -= n / 2;

@@ -44,14 +44,21 @@ bool LoadGame(int slot);
 // The saved tables from a slot's two files, staged, checked and only then put in place; false
 // (and the tables untouched) when the bytes are not a game.
 bool ReplaceGameFrom(std::string_view ints, std::string_view texts);
-// Brings the saved tables of a loaded game into the ranges the rules keep them in, so that no
-// sum the rules make of them runs over: money, fame, reputation, loans and bonds within the
-// money cap, money, cargo and crew never below nothing, every other number within
-// kLoadedNumberLimit, and the free room in the hold as its cargo leaves it.
+// A loaded game's saved tables are brought into the ranges the rules keep them in, so that no
+// sum the rules make of them runs over: every number within kLoadedNumberLimit as it is loaded,
+// then money, fame, reputation, loans and bonds within the money cap as the file had them, and
+// money, cargo and crew never below nothing; the free room is what the hold leaves.
 inline constexpr int32_t kLoadedNumberLimit = 100000000;
-void BringIntoRulesRanges();
-// Every saved number of the tables within -limit..limit.
-void LimitSavedNumbers(GameState& g, int32_t limit);
+// The file's own values of the tables that hold money-like numbers.
+struct MoneyLikeTables {
+    const decltype(GameState::Players)& players;
+    const decltype(GameState::Factions)& factions;
+    const decltype(GameState::MissionOffers)& offers;
+    const decltype(GameState::Missions)& missions;
+};
+// After every number was limited: the money-like ones from `file` within the money cap, and
+// what the rules count never below nothing.
+void FinishRulesRanges(GameState& g, const MoneyLikeTables& file);
 // LoadGame without a word to the player: true when the tables were replaced.
 bool ReadSavedGame(int slot);
 // Whether the slot's integer file is there to be read.

@@ -1,140 +1,22 @@
-// The saved-game files: one walk over the saved tables that both the writer and the reader use.
-#include <algorithm>
+// The saved-game files: the slots written and read whole, checked before a load replaces a thing.
 #include <memory>
 #include <optional>
 #include <vector>
 
 #include "shell/SaveLoad.h"
+#include "shell/SaveLoad_codec.h"
 #include "state/Sound.h"
 #include "state/UMessage1.h"
 #include "state/datafiles.h"
+#include "state/shipstats.h"
 #include "state/tables.h"
 #include "ui/files.h"
 
 namespace corvanth {
 
+using namespace savefile;
+
 namespace {
-
-constexpr int kFields = 100;
-constexpr int kPlayersSaved = 2, kFleetsSaved = 5, kShipsSaved = 4, kOffersSaved = 28;
-constexpr int kFactionsSaved = 4, kRanksSaved = 10, kEquipmentSaved = 200, kMarketFields = 3;
-constexpr int kSystems = StarSystem::Last, kLocations = Planet::LastLocation;
-constexpr int kGoods = Good::Last;
-
-// The saved tables in the order the game has always written them, both files side by side:
-// each file gets its own tables in this order. `State` is const for the writer.
-template <class State, class Visitor>
-void WalkSave(State& g, Visitor& v) {
-    auto record = [&v](auto& r, int fields = kFields) {
-        for (int f = 1; f <= fields; ++f) v.Int(r[f]);
-    };
-    for (int s = 1; s <= kSystems; ++s)
-        for (int l = 1; l <= kLocations; ++l) record(g.Planets[s][l]);
-    for (int s = 1; s <= kSystems; ++s)
-        for (int l = 1; l <= kLocations; ++l) v.Text(g.PlanetNames[s][l]);
-    for (int s = 1; s <= kSystems; ++s)
-        for (int l = 1; l <= kLocations; ++l) v.Text(g.PlanetDescriptions[s][l]);
-    for (int s = 1; s <= kSystems; ++s) record(g.StarSystems[s]);
-    for (int s = 1; s <= kSystems; ++s) v.Text(g.SystemNames[s]);
-    for (int s = 1; s <= kSystems; ++s) v.Text(g.SystemCodes[s]);
-    for (int s = 1; s <= kSystems; ++s) v.Text(g.SystemDescriptions[s]);
-    for (int o = 1; o <= kOffersSaved; ++o) record(g.MissionOffers[o]);
-    for (int p = 1; p <= kPlayersSaved; ++p) record(g.Missions[p]);
-    for (int o = 1; o <= kOffersSaved; ++o) v.Int(g.MissionListIndex[o]);
-    for (int f = 1; f <= kFactionsSaved; ++f) record(g.Factions[f]);
-    for (int f = 1; f <= kFactionsSaved; ++f) v.Text(g.FactionNames[f]);
-    for (int f = 1; f <= kFactionsSaved; ++f) v.Text(g.FactionPictures[f]);
-    for (int f = 1; f <= kFactionsSaved; ++f) v.Text(g.FactionSmallPictures[f]);
-    for (int f = 1; f <= kFactionsSaved; ++f)
-        for (int r = 1; r <= kRanksSaved; ++r) v.Text(g.RankNames[f][r]);
-    for (int f = 1; f <= kFactionsSaved; ++f)
-        for (int r = 1; r <= kRanksSaved; ++r) v.Text(g.RankAbbreviations[f][r]);
-    for (int p = 1; p <= kPlayersSaved; ++p) record(g.Players[p]);
-    for (int p = 1; p <= kPlayersSaved; ++p) v.Text(g.CaptainNames[p]);
-    for (int f = 1; f <= kFleetsSaved; ++f) record(g.Fleets[f]);
-    for (int f = 1; f <= kFleetsSaved; ++f)
-        for (int s = 1; s <= kShipsSaved; ++s) record(g.Ships[f][s]);
-    for (int f = 1; f <= kFleetsSaved; ++f)
-        for (int s = 1; s <= kShipsSaved; ++s) v.Text(g.ShipClassNames[f][s]);
-    for (int f = 1; f <= kFleetsSaved; ++f)
-        for (int s = 1; s <= kShipsSaved; ++s) v.Text(g.ShipDescriptions[f][s]);
-    for (int f = 1; f <= kFleetsSaved; ++f)
-        for (int s = 1; s <= kShipsSaved; ++s)
-            for (int slot = Slot::First; slot <= Slot::Last; ++slot)
-                record(g.ShipEquipment[f][s][slot]);
-    for (int e = 1; e <= kEquipmentSaved; ++e) v.Text(g.EquipmentNames[e]);
-    for (int e = 1; e <= kEquipmentSaved; ++e) v.Text(g.EquipmentDescriptions[e]);
-    for (int e = 1; e <= kEquipmentSaved; ++e) record(g.EquipmentTypes[e]);
-    for (int good = 1; good <= kGoods; ++good) v.Int(g.Cargo[good]);
-    for (int good = 1; good <= kGoods; ++good) v.Int(g.LastPricePaid[good]);
-    for (int good = 1; good <= kGoods; ++good) record(g.Goods[good]);
-    for (int good = 1; good <= kGoods; ++good) v.Text(g.GoodNames[good]);
-    for (int s = 1; s <= kSystems; ++s)
-        for (int l = 1; l <= kLocations; ++l)
-            for (int good = 1; good <= kGoods; ++good) record(g.Markets[s][l][good], kMarketFields);
-    for (int s = 1; s <= kSystems; ++s)
-        for (int e = SpaceEvent::FirstSlot; e <= SpaceEvent::LastSlot; ++e)
-            record(g.SpaceEvents[s][e]);
-    v.Int(g.TurnNumber);
-    v.Int(g.GameDay);
-    v.Int(g.GameMonth);
-    v.Int(g.GameYear);
-    v.Int(g.ReservedSaveValue);
-}
-
-// One text record into the 256 bytes at `record`, which are zero.
-void PutText(char* record, const ShortText& text) {
-    PutTextRecord(record, text.view());
-}
-
-ShortText GetText(const char* record) {
-    const auto length = static_cast<unsigned char>(record[0]);
-    return ShortText(ui::Cp1252ToUtf8(std::string(record + 1, length)));
-}
-
-// Writes into buffers sized for the format once, not byte by byte; they grow only if the walk
-// ever held more than the format says, which the sizes test would catch.
-struct Encoder {
-    std::string ints = std::string(kSaveIntBytes, '\0');
-    std::string texts = std::string(kSaveTextBytes, '\0');
-    size_t intAt = 0, textAt = 0;
-    void Int(const int32_t& value) {
-        if (intAt + 4 > ints.size()) ints.resize(intAt + 4);
-        const auto v = static_cast<uint32_t>(value);
-        for (int i = 0; i < 4; ++i) ints[intAt + i] = static_cast<char>(v >> (8 * i));
-        intAt += 4;
-    }
-    void Text(const ShortText& text) {
-        if (textAt + kTextRecordBytes > texts.size()) texts.resize(textAt + kTextRecordBytes);
-        PutText(texts.data() + textAt, text);
-        textAt += kTextRecordBytes;
-    }
-};
-
-// Reads in walk order; the caller has checked both files are long enough.
-struct Decoder {
-    const char* ints;
-    const char* texts;
-    void Int(int32_t& value) {
-        const auto* b = reinterpret_cast<const unsigned char*>(ints);
-        value = static_cast<int32_t>(
-            static_cast<uint32_t>(b[0]) | static_cast<uint32_t>(b[1]) << 8 |
-            static_cast<uint32_t>(b[2]) << 16 | static_cast<uint32_t>(b[3]) << 24);
-        ints += 4;
-    }
-    void Text(ShortText& text) {
-        text = GetText(texts);
-        texts += kTextRecordBytes;
-    }
-};
-
-// Every saved number within reach of the limit; the reserved value is nobody's and passes as it
-// is.
-struct Limiter {
-    int32_t limit;
-    void Int(int32_t& value) { value = std::clamp(value, -limit, limit); }
-    void Text(const ShortText&) {}
-};
 
 bool In(int32_t value, int32_t low, int32_t high) {
     return value >= low && value <= high;
@@ -164,7 +46,11 @@ SaveImage EncodeSave(const GameState& g) {
     return {std::move(e.ints), std::move(e.texts)};
 }
 
-bool SavedIndicesValid(const GameState& g) {
+namespace {
+
+// The index fields of the saved tables, of the game or of a check's stage.
+template <class Tables>
+bool IndicesValid(const Tables& g) {
     const GameRecord& captain = g.Players[1];
     if (captain[Player::GameRunning] < 1 || !PlayableFaction(captain[Player::Faction]) ||
         !In(captain[Player::Portrait], 0, 2) ||
@@ -227,6 +113,12 @@ bool SavedIndicesValid(const GameState& g) {
     return true;
 }
 
+}  // namespace
+
+bool SavedIndicesValid(const GameState& g) {
+    return IndicesValid(g);
+}
+
 bool DecodeSave(std::string_view ints, std::string_view texts, GameState& into) {
     if (ints.size() < kSaveIntBytes || texts.size() < kSaveTextBytes) return false;
     Decoder d{ints.data(), texts.data()};
@@ -265,22 +157,23 @@ bool SaveGame(int slot) {
 }
 
 bool ReplaceGameFrom(std::string_view ints, std::string_view texts) {
-    // Decoded and checked on a stage first, so a bad file changes nothing; the check reads only
-    // saved fields, so the stage needs no copy of the rest. Only then is the game overwritten,
-    // by the same walk, and what a save does not hold keeps its value.
-    static const std::unique_ptr<GameState> stage = std::make_unique<GameState>();
-    if (!DecodeSave(ints, texts, *stage)) return false;
-    Decoder d{ints.data(), texts.data()};
-    WalkSave(G(), d);
-    BringIntoRulesRanges();
+    if (ints.size() < kSaveIntBytes || texts.size() < kSaveTextBytes) return false;
+    // Checked on a stage of the records the check reads first, so a bad file changes nothing.
+    // Only then is the game overwritten, in one walk that limits every number as it goes, and
+    // what a save does not hold keeps its value.
+    static const std::unique_ptr<CheckedTables> stage = std::make_unique<CheckedTables>();
+    Decoder check{ints.data(), texts.data()};
+    WalkSave(*stage, check);
+    if (!IndicesValid(*stage)) return false;
+    Decoder apply{ints.data(), texts.data(), kLoadedNumberLimit};
+    GameState& g = G();
+    WalkSave(g, apply);
+    // The reserved value is nobody's and passes as it is.
+    g.ReservedSaveValue = stage->ReservedSaveValue;
+    FinishRulesRanges(g, {stage->Players, stage->Factions, stage->MissionOffers, stage->Missions});
+    // The free room follows from the hold and what is in it, whatever the file said.
+    RecountCargoRoom(1, 1);
     return true;
-}
-
-void LimitSavedNumbers(GameState& g, int32_t limit) {
-    const int32_t reserved = g.ReservedSaveValue;
-    Limiter limiter{limit};
-    WalkSave(g, limiter);
-    g.ReservedSaveValue = reserved;
 }
 
 bool ReadSavedGame(int slot) {

@@ -1,9 +1,8 @@
 // A loaded game's numbers brought into the ranges the rules keep them in.
 #include <algorithm>
-#include <vector>
+#include <cstdint>
 
 #include "shell/SaveLoad.h"
-#include "state/shipstats.h"
 #include "state/tables.h"
 
 namespace corvanth {
@@ -31,24 +30,21 @@ void NotBelowNothing(int32_t& value) {
 
 }  // namespace
 
-void BringIntoRulesRanges() {
-    GameState& g = G();
-    // The money-like fields keep what the money cap allows; every other number is limited far
+void FinishRulesRanges(GameState& g, const MoneyLikeTables& file) {
+    // The money-like fields keep what the money cap allows; every other number was limited far
     // below it, so sums of a few stay within 32 bits.
-    std::vector<int32_t*> moneyLike;
+    auto cap = [](int32_t value) {
+        return static_cast<int32_t>(std::clamp<int64_t>(value, -kValueCap, kValueCap));
+    };
     for (int p = 1; p <= kPlayersSaved; ++p)
-        for (int f : kMoneyLikePlayerFields) moneyLike.push_back(&g.Players[p][f]);
+        for (int f : kMoneyLikePlayerFields) g.Players[p][f] = cap(file.players[p][f]);
     for (int faction = 1; faction <= kFactionsSaved; ++faction)
-        for (int f : kMoneyLikeFactionFields) moneyLike.push_back(&g.Factions[faction][f]);
+        for (int f : kMoneyLikeFactionFields)
+            g.Factions[faction][f] = cap(file.factions[faction][f]);
     for (int f : kMoneyLikeMissionFields) {
-        for (int o = 1; o <= kOffersSaved; ++o) moneyLike.push_back(&g.MissionOffers[o][f]);
-        for (int p = 1; p <= kPlayersSaved; ++p) moneyLike.push_back(&g.Missions[p][f]);
+        for (int o = 1; o <= kOffersSaved; ++o) g.MissionOffers[o][f] = cap(file.offers[o][f]);
+        for (int p = 1; p <= kPlayersSaved; ++p) g.Missions[p][f] = cap(file.missions[p][f]);
     }
-    std::vector<int32_t> kept;
-    for (const int32_t* value : moneyLike)
-        kept.push_back(static_cast<int32_t>(std::clamp<int64_t>(*value, -kValueCap, kValueCap)));
-    LimitSavedNumbers(g, kLoadedNumberLimit);
-    for (size_t i = 0; i < moneyLike.size(); ++i) *moneyLike[i] = kept[i];
 
     // What the rules count never goes below nothing: money, the hold, the crews aboard, in the
     // boarding squads and for hire, and the days.
@@ -72,8 +68,6 @@ void BringIntoRulesRanges() {
             for (int k = CrewKind::First; k <= CrewKind::Last + 1; ++k)
                 NotBelowNothing(g.Planets[s][l][Planet::HireableCrewBase + k]);
     NotBelowNothing(g.TurnNumber);
-    // The free room follows from the hold and what is in it, whatever the file said.
-    RecountCargoRoom(1, 1);
 }
 
 }  // namespace corvanth

@@ -25,10 +25,27 @@ bool IsLocation(const GameRecord& l, int kind) {
 // and jump path; nothing is kept between calls.
 class SupplyLevels {
   public:
-    explicit SupplyLevels(const GameState& g) : g_(g) {
+    explicit SupplyLevels(const GameState& g) {
         for (int a = 0; a < kOwners; ++a)
             for (int b = 0; b < kOwners; ++b)
                 friendly_[a][b] = a == b || g.Factions[a][Faction::RelationBase + b] < 2;
+        // The locations that count for anyone, read once: each owner's walk goes over these.
+        for (int s = StarSystem::First; s <= StarSystem::Last; ++s) {
+            for (int l = Planet::FirstLocation; l <= Planet::LastLocation; ++l) {
+                const GameRecord& p = g.Planets[s][l];
+                if (p[Planet::Exists] <= 0) continue;
+                const bool planet = p[Planet::Kind] == PlanetKind::Planet;
+                const bool jump =
+                    p[Planet::Kind] == PlanetKind::JumpPoint && ValidSystem(p[Planet::JumpTarget]);
+                if (!planet && !jump) continue;
+                Place& place = places_[placeCount_++];
+                place.system = s;
+                place.owner = p[Planet::Owner];
+                place.target = jump ? p[Planet::JumpTarget] : 0;
+                for (int k = 1; k <= kIndustryKinds; ++k)
+                    place.industry[k] = planet ? p[Planet::FacilityBase + k] : 0;
+            }
+        }
     }
 
     // Level 0..4 of category k for a planet of owner o in system s.
@@ -59,18 +76,14 @@ class SupplyLevels {
         Owner& w = owners_[o];
         if (w.ready) return w;
         w.ready = true;
-        for (int s = StarSystem::First; s <= StarSystem::Last; ++s) {
-            for (int l = Planet::FirstLocation; l <= Planet::LastLocation; ++l) {
-                const GameRecord& p = g_.Planets[s][l];
-                if (p[Planet::Exists] <= 0 || !Friendly(p[Planet::Owner], o)) continue;
-                if (p[Planet::Kind] == PlanetKind::Planet) {
-                    for (int k = 1; k <= kIndustryKinds; ++k)
-                        w.industry[s][k] += p[Planet::FacilityBase + k];
-                } else if (p[Planet::Kind] == PlanetKind::JumpPoint &&
-                           ValidSystem(p[Planet::JumpTarget])) {
-                    // A hostile jump point blocks what lies behind it.
-                    w.jumps[s][w.jumpCount[s]++] = static_cast<int8_t>(p[Planet::JumpTarget]);
-                }
+        for (int n = 0; n < placeCount_; ++n) {
+            const Place& p = places_[n];
+            if (!Friendly(p.owner, o)) continue;
+            if (p.target == 0) {
+                for (int k = 1; k <= kIndustryKinds; ++k) w.industry[p.system][k] += p.industry[k];
+            } else {
+                // A hostile jump point blocks what lies behind it.
+                w.jumps[p.system][w.jumpCount[p.system]++] = static_cast<int8_t>(p.target);
             }
         }
         return w;
@@ -92,7 +105,13 @@ class SupplyLevels {
         }
     }
 
-    const GameState& g_;
+    // A planet (target 0, its industries) or an open jump point (its target system).
+    struct Place {
+        int32_t system, owner, target;
+        std::array<int32_t, kIndustryKinds + 1> industry;
+    };
+    std::array<Place, StarSystem::Last * Planet::LastLocation> places_;
+    int placeCount_ = 0;
     std::array<std::array<bool, kOwners>, kOwners> friendly_{};
     std::array<Owner, kOwners> owners_{};
 };
@@ -132,35 +151,6 @@ void SetSystemOwnerToPlanets(int system) {
         GameRecord& p = g.Planets[system][l];
         if (p[Planet::Exists] >= 1 && p[Planet::Owner] != s[StarSystem::Owner])
             p[Planet::Owner] = s[StarSystem::Owner];
-    }
-}
-
-void KeepPriceInBand(GameRecord& market) {
-    struct Band {
-        int from, to, floorPercent, maxDrift;
-    };
-    static constexpr Band kBands[] = {
-        {0, 50, 10, 90},      {51, 100, 20, 80},     {101, 400, 50, 50},
-        {401, 950, 60, 40},   {951, 1499, 70, 30},   {1500, 2499, 73, 27},
-        {2500, 5000, 76, 24}, {5001, 10000, 85, 15}, {10001, 100000, 90, 10},
-    };
-    const int64_t base = market[Market::BasePrice];
-    for (const Band& band : kBands) {
-        if (base < band.from || base > band.to) continue;
-        const int64_t limit = base * band.maxDrift / 100;
-        if (base * band.floorPercent / 100 > market[Market::Price]) {
-            market[Market::Drift] = SaturateInt32(-limit);
-            market[Market::Price] = SaturateInt32(base - limit);
-        }
-        if (base + limit < market[Market::Price]) {
-            market[Market::Drift] = SaturateInt32(limit);
-            market[Market::Price] = SaturateInt32(base + limit);
-        }
-        break;
-    }
-    if (market[Market::Price] <= 0) {
-        market[Market::Price] = 1;
-        market[Market::Drift] = 1;
     }
 }
 

@@ -1,6 +1,8 @@
 // Market prices from the industries in reach, and the owners of a system's planets.
 #pragma once
 
+#include <cstdint>
+
 #include "state/variables.h"
 
 namespace corvanth {
@@ -9,10 +11,45 @@ namespace corvanth {
 // and of the systems one and two jumps away that are friendly to its owner.
 void UpdateMarketPrices();
 
-// Holds a market's drifted price inside its band: a floor and a largest drift, both in per cent
-// of the base price, by price class; never below 1. A base price outside every class keeps its
-// drift unbounded. The daily drift and the warm-up of a new game share it.
-void KeepPriceInBand(GameRecord& market);
+// Holds a drifted price inside its band: a floor and a largest drift, both in per cent of the
+// base price, by price class; never below 1. A base price outside every class keeps its drift
+// unbounded. Inline, and on values: the daily drift runs it for every good of every planet.
+inline void KeepInBand(int64_t base, int32_t& price, int32_t& drift) {
+    struct Band {
+        uint32_t from, to, floorPercent, maxDrift;
+    };
+    static constexpr Band kBands[] = {
+        {0, 50, 10, 90},      {51, 100, 20, 80},     {101, 400, 50, 50},
+        {401, 950, 60, 40},   {951, 1499, 70, 30},   {1500, 2499, 73, 27},
+        {2500, 5000, 76, 24}, {5001, 10000, 85, 15}, {10001, 100000, 90, 10},
+    };
+    // Within the classes, base 0..100,000, every bound fits 32 bits unsigned.
+    if (base >= 0 && base <= 100000) {
+        const auto b = static_cast<uint32_t>(base);
+        for (const Band& band : kBands) {
+            if (b < band.from || b > band.to) continue;
+            const auto limit = static_cast<int32_t>(b * band.maxDrift / 100);
+            if (static_cast<int32_t>(b * band.floorPercent / 100) > price) {
+                drift = -limit;
+                price = static_cast<int32_t>(b) - limit;
+            }
+            if (static_cast<int32_t>(b) + limit < price) {
+                drift = limit;
+                price = static_cast<int32_t>(b) + limit;
+            }
+            break;
+        }
+    }
+    if (price <= 0) {
+        price = 1;
+        drift = 1;
+    }
+}
+
+// The same on a market record; the warm-up of a new game and the tutorial's lesson price use it.
+inline void KeepPriceInBand(GameRecord& market) {
+    KeepInBand(market[Market::BasePrice], market[Market::Price], market[Market::Drift]);
+}
 
 // Gives every existing location of the system the system's owner.
 void SetSystemOwnerToPlanets(int system);

@@ -94,6 +94,14 @@ int SpawnSpaceEvent(int system, int /*column*/, int /*row*/) {
         if (g.SpaceEvents[system][e][SpaceEvent::Active] == 0) slot = e;
     if (slot == 0 || site == 0) return 0;
 
+    // A full map: every draw would find its cell taken, so the generator jumps past them all.
+    bool full = true;
+    for (int c = 1; c <= 5; ++c)
+        for (int r = 1; r <= 7; ++r) full = full && occupied[c][r];
+    if (full) {
+        Rng().Skip(2 * kMaxCellDraws);
+        return 0;
+    }
     int column = 0, row = 0;
     for (int draw = 0; draw < kMaxCellDraws; ++draw) {
         column = 1 + Random(5);

@@ -7,7 +7,9 @@
 
 #include "state/random.h"
 #include "state/tables.h"
+#include "support/draws.h"
 #include "support/game_test.h"
+#include "support/running_game.h"
 
 namespace corvanth {
 namespace {
@@ -166,6 +168,34 @@ TEST_F(MissionOffers, RaidsWarsAndTheSameSeedGiveTheSameOffers) {
         GenerateMissionOffers();
         EXPECT_EQ(Offer(10)[Mission::Difficulty], 1);
         EXPECT_GT(Offer(10)[Mission::Reward], 0);
+    }
+}
+
+// Nowhere to go: no other system exists and the fleet's system holds no other location, so every
+// search runs out its 10,000 draws. At rank 6 with the Federation the draws, by the table:
+// records 1..10 one band draw each; the searches 10,000 each, the Defends (3, 6) a timeframe after
+// every draw besides, the raid (12) two searches; one money draw each; the bounty (10) its
+// Random(40); record 13 Random(1800), records 13..15, 17..19 and 24 Random(100); record 25 three.
+//   1..4: 10002 + 10002 + 20002 + 10002      5..8: 10002 + 20002 + 10002 + 10002
+//   9..12: 10002 + 10003 + 10001 + 20001      13..16: 10003 + 10002 + 10002 + 10001
+//   17..20: 3 * 10002 + 10001                 21..25: 10001 * 3 + 10002 + 3
+// 270,046 draws, and 12 more at war: each of records 1..12 draws its opponent among one enemy.
+TEST_F(MissionOffers, SearchesThatCannotSucceedStillTakeAllTheirDraws) {
+    SetRank(6);
+    test::OnlyTheFleetsLocation();
+    for (int war : {1, 2}) {
+        SetWar(1, 3, war);
+        const uint32_t start = 4711;
+        Rng().SetSeed(start);
+        GenerateMissionOffers();
+        EXPECT_EQ(test::DrawsBetween(start, Rng().Seed(), 400000), war == 1 ? 270046 : 270058);
+        // A Defend keeps the timeframe of its search's last draw: record 3's is the draw before
+        // its money, 10,002 + 10,002 (records 1, 2) + 1 (band) + 20,000 draws in (+ 3 opponents).
+        RandomGenerator walk;
+        walk.SetSeed(start);
+        walk.Skip(40005 + (war == 2 ? 3 : 0) - 1);
+        EXPECT_EQ(Offer(3)[Mission::ObjectiveBase + 2], walk.Next(5) + 5);
+        for (int r = 1; r <= 24; ++r) EXPECT_EQ(Offer(r)[Mission::Status], 0) << r;
     }
 }
 

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -23,6 +24,7 @@
 #include "state/variables.h"
 #include "support/answering_backend.h"
 #include "support/art.h"
+#include "support/draws.h"
 #include "support/game_test.h"
 #include "travel/NextTurnUnit.h"
 #include "travel/quiet_turns.h"
@@ -50,13 +52,7 @@ class SystemConquests : public test::GameTest {
     }
     // How many draws the generator took since it stood at `from`.
     static int DrawsSince(uint32_t from) {
-        RandomGenerator r;
-        r.SetSeed(from);
-        for (int n = 0; n < 1000; ++n) {
-            if (r.Seed() == Rng().Seed()) return n;
-            r.Next(1);
-        }
-        return -1;
+        return static_cast<int>(test::DrawsBetween(from, Rng().Seed(), 1000));
     }
     GameState& g = G();
 };
@@ -178,6 +174,8 @@ class WarRules : public test::GameTest {
   protected:
     void SetUp() override {
         GameTest::SetUp();
+        // A seed of its own: what a case sees does not hang on the cases run before it.
+        Rng().SetSeed(20260101);
         InitGameData();
         g.Players[1][Player::Faction] = kSyn;
         for (int f = 1; f <= 4; ++f)
@@ -297,6 +295,68 @@ TEST_F(WarRules, APlanetWithoutFacilitiesGivesConvoyOrSwiftStrikeNewsAndLosesNot
     for (int l = 1; l <= 35; ++l)
         for (int k = 1; k <= 7; ++k)
             EXPECT_EQ(g.Planets[target][l][Planet::DestroyedFacilityBase + k], 0);
+}
+
+// A search that cannot find makes all of its 100,001 draws, one that can stops at its find: the
+// day of one warring pair, counted draw by draw from the rules. x = Random(200) (the Federation
+// holds one system), then Random(26) until the target, Random(35) until a planet of the Outer
+// Rim there, Random(7) + 1 until a kind it has; a raid (x below 5) would draw on, so seeds whose
+// x is below 5 are passed over.
+TEST_F(WarRules, SearchesThatCannotFindTakeAllTheirDrawsAndTheOthersStopAtTheirFind) {
+    g.Players[1][Player::HideWarNews] = 1;
+    auto drawsOfTheDay = [&](uint32_t seed) {
+        Rng().SetSeed(seed);
+        WarTurnStep();
+        return test::DrawsBetween(seed, Rng().Seed(), 1000000);
+    };
+    // Until `wanted` comes up, from the draw after `walk`'s seed; the draws taken.
+    auto until = [](RandomGenerator& walk, int range, auto wanted) {
+        int64_t n = 1;
+        while (!wanted(walk.Next(range))) ++n;
+        return n;
+    };
+    // No system of the Outer Rim lies on the front: x and one failed search.
+    for (uint32_t seed = 1; seed <= 5; ++seed) EXPECT_EQ(drawsOfTheDay(seed), 1 + 100001);
+
+    for (int t : JumpTargets(target))
+        if (t != capital) {
+            Give(t, kFed);
+            break;
+        }
+    // The target's planets all belong to the Syndicate: the planet search fails, and the
+    // facility search with no planet after it.
+    std::vector<int> planets;
+    for (int l = 1; l <= 35; ++l)
+        if (g.Planets[target][l][Planet::Exists] >= 1 && g.Planets[target][l][Planet::Kind] == 1)
+            planets.push_back(l);
+    ASSERT_FALSE(planets.empty());
+    for (int l : planets) g.Planets[target][l][Planet::Owner] = kSyn;
+    int checked = 0;
+    for (uint32_t seed = 1; seed <= 40; ++seed) {
+        RandomGenerator walk;
+        walk.SetSeed(seed);
+        if (walk.Next(200) < 5) continue;
+        const int64_t k = until(walk, 26, [&](int s) { return s == target; });
+        EXPECT_EQ(drawsOfTheDay(seed), 1 + k + 100001 + 100001) << seed;
+        ++checked;
+    }
+    // The planets are the Outer Rim's again but have no facilities: only the last search fails.
+    for (int l : planets) {
+        g.Planets[target][l][Planet::Owner] = kRim;
+        for (int f = 1; f <= 7; ++f) g.Planets[target][l][Planet::FacilityBase + f] = 0;
+    }
+    for (uint32_t seed = 1; seed <= 40; ++seed) {
+        RandomGenerator walk;
+        walk.SetSeed(seed);
+        if (walk.Next(200) < 5) continue;
+        const int64_t k = until(walk, 26, [&](int s) { return s == target; });
+        const int64_t j = until(walk, 35, [&](int l) {
+            return std::find(planets.begin(), planets.end(), l) != planets.end();
+        });
+        EXPECT_EQ(drawsOfTheDay(seed), 1 + k + j + 100001) << seed;
+        ++checked;
+    }
+    EXPECT_GT(checked, 60);
 }
 
 // The 21 news of a raid, each at both ends of its band of z, word for word as the war's table

@@ -3,10 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
 #include <map>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "shell/background.h"
@@ -105,6 +108,65 @@ TEST_F(Tournaments, FifteenHundredTurnsKeepEveryCupInItsCycle) {
     for (int t = 1; t <= 3; ++t) {
         EXPECT_GE(champions[t], 10);  // a cycle takes 65..124 turns
         std::printf("%s:%s\n", TournamentName(t).c_str(), timeline[t].c_str());
+    }
+}
+
+// The odds as the rule reads them, fight by fight and draw by draw on a generator of its own: N
+// simulated fights per pair (5, 10, 15 by cup) from the healths now, the difference of wins
+// divided by 1, 2 or 3, then the table. Skills 1..4 hit on 10..40 of 100; healths from below 0
+// (a fight that is over at once) to 100, and both at 0 for the double knock-out.
+TEST_F(Tournaments, OddsFollowTheSimulatedFightsDrawForDraw) {
+    GameState& g = G();
+    InitGladiators();
+    RandomGenerator rule;
+    auto simulate = [&rule](const GameRecord& x, const GameRecord& y, int fights) {
+        int wins[2] = {};
+        for (int f = 0; f < fights; ++f) {
+            int hx = x[Gladiator::Health], hy = y[Gladiator::Health];
+            for (int e = 0; e < 101 && hx >= 0 && hy >= 0; ++e) {
+                const int bx = hx, by = hy;
+                if (x[Gladiator::Skill] * 10 > rule.Next(100)) hy -= rule.Next(10);
+                if (y[Gladiator::Skill] * 10 > rule.Next(100)) hx -= rule.Next(10);
+                if (hx <= 0 && hy <= 0) {
+                    if (rule.Next(100) < 50)
+                        hy = by;
+                    else
+                        hx = bx;
+                }
+            }
+            ++wins[hx < 0 ? 1 : 0];
+        }
+        return std::pair{wins[0], wins[1]};
+    };
+    const int healths[] = {100, 35, 7, 1, 0, -3};
+    for (uint32_t seed = 1; seed <= 30; ++seed) {
+        const int t = 1 + seed % 3;
+        g.Tournaments[t][Tournament::Phase] = 1;
+        for (int place = 1; place <= 16; ++place) {
+            const int n = 1 + place + 16 * (seed % 2);
+            g.TournamentEntrants[t][place] = seed % 7 == 0 && place == 5 ? 0 : n;
+            GameRecord& gl = g.Gladiators[n];
+            gl[Gladiator::Skill] = 1 + (place * 7 + seed) % 4;
+            gl[Gladiator::Health] = healths[(place + seed) % std::size(healths)];
+            gl[Gladiator::Odds] = 0;
+        }
+        if (seed % 5 == 0)
+            g.Gladiators[2][Gladiator::Health] = g.Gladiators[3][Gladiator::Health] = 0;
+        Rng().SetSeed(seed * 7919);
+        rule.SetSeed(seed * 7919);
+        CalcTournamentOdds(t);
+        for (int place = 1; place < 16; place += 2) {
+            const int x = EntrantAt(t, place), y = EntrantAt(t, place + 1);
+            if (x == 0 || y == 0) continue;
+            const auto [xWins, yWins] = simulate(g.Gladiators[x], g.Gladiators[y], 5 * t);
+            const int d = (yWins - xWins) / t;
+            static const int kX[] = {4, 3, 2, 3, 4, 1, 3, 2, 1, 1, 1};
+            static const int kY[] = {1, 1, 1, 2, 3, 1, 4, 3, 2, 3, 4};
+            const int row = std::clamp(d, -5, 5) + 5;
+            EXPECT_EQ(g.Gladiators[x][Gladiator::Odds], kX[row]) << seed << " place " << place;
+            EXPECT_EQ(g.Gladiators[y][Gladiator::Odds], kY[row]) << seed << " place " << place;
+        }
+        EXPECT_EQ(Rng().Seed(), rule.Seed()) << seed;
     }
 }
 

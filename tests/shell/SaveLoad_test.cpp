@@ -149,6 +149,10 @@ TEST_F(SavedGames, AFailedLoadSaysSoAndLeavesTheRunningGameAsItWas) {
 
     std::string damaged = ints;
     damaged[97228 * 4 + 10 * 4] = 99;  // Fleets [1] field 11, the system: 99 of 26
+    // Behind the market prices (records 161,768..216,367, three fields each), SpaceEvents [1][1]
+    // field 2, the kind: 99 of 9. The check must pass over the prices to find it.
+    std::string event = ints;
+    event[(216368 + 1) * 4] = 99;
     struct Case {
         const char* what;
         std::string ints, texts;
@@ -159,6 +163,7 @@ TEST_F(SavedGames, AFailedLoadSaysSoAndLeavesTheRunningGameAsItWas) {
         {"integer file cut to 907,088 bytes", ints.substr(0, 907088), texts},
         {"text file cut", ints, texts.substr(0, 627712 - 100)},
         {"a fleet in system 99", damaged, texts},
+        {"an event of kind 99", event, texts},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -171,7 +176,7 @@ TEST_F(SavedGames, AFailedLoadSaysSoAndLeavesTheRunningGameAsItWas) {
                   "Sorry, I cannot load this file.");
         EXPECT_TRUE(Same(G(), *before));
     }
-    EXPECT_EQ(test::CountSound("wave:bad1.wav"), 4);
+    EXPECT_EQ(test::CountSound("wave:bad1.wav"), 5);
 }
 
 TEST_F(SavedGames, TheScreenSavesAsksBeforeOverwritingAndLoadsOnlyWhatIsThere) {

@@ -1,7 +1,12 @@
 // The turn's money and markets: the loan falls due, war bonds by the war's course, price drift.
 #include <gtest/gtest.h>
 
+#include <array>
+#include <iterator>
+#include <memory>
+
 #include "state/UMessage6.h"
+#include "travel/NextTurnUnit_steps.h"
 #include "travel/turn_fixture.h"
 
 namespace corvanth {
@@ -120,6 +125,79 @@ TEST_F(TurnMoney, PricesDriftWithinTheirBandsAndABaseChangeIsBroughtBackAtOnce) 
         NextTurn();
         EXPECT_EQ(food[Market::Price], 1);
         EXPECT_EQ(G().Markets[4][1][2][Market::Price], 5);
+    }
+}
+
+// The day's drift as the rule reads, step by step, on its own generator: the chance roll, the
+// step by the base price's class, its direction, the band and the floor of 1.
+void DriftAsTheRuleReads(RandomGenerator& rng, int chance, GameRecord& m) {
+    const int b = m[Market::BasePrice];
+    if (rng.Next(100) < chance) {
+        int p = 0;
+        if (b >= 0 && b <= 150)
+            p = rng.Next(20);
+        else if (b >= 151 && b <= 400)
+            p = rng.Next(15);
+        else if (b >= 401 && b <= 2499)
+            p = rng.Next(10);
+        else if (b >= 2500 && b <= 100000)
+            p = rng.Next(5);
+        if (p > 0) m[Market::Drift] += (rng.Next(101) < 50 ? 1 : -1) * (b * p / 100);
+    }
+    m[Market::Price] = b + m[Market::Drift];
+    const int bands[][4] = {{0, 50, 10, 90},      {51, 100, 20, 80},     {101, 400, 50, 50},
+                            {401, 950, 60, 40},   {951, 1499, 70, 30},   {1500, 2499, 73, 27},
+                            {2500, 5000, 76, 24}, {5001, 10000, 85, 15}, {10001, 100000, 90, 10}};
+    for (const auto& band : bands) {
+        if (b < band[0] || b > band[1]) continue;
+        const int q = b * band[3] / 100;
+        if (b * band[2] / 100 > m[Market::Price]) {
+            m[Market::Drift] = -q;
+            m[Market::Price] = b - q;
+        }
+        if (b + q < m[Market::Price]) {
+            m[Market::Drift] = q;
+            m[Market::Price] = b + q;
+        }
+    }
+    if (m[Market::Price] <= 0) m[Market::Price] = m[Market::Drift] = 1;
+}
+
+// Every planet's goods over many days, with base prices on both sides of every class edge and
+// outside all classes, drifts far outside their bands and every kind of chance: the same prices,
+// drifts and draws as the rule read step by step.
+TEST_F(TurnMoney, TheDriftDrawsAndPricesAsTheRuleReadsGoodByGood) {
+    const int edges[] = {-5,   0,    1,     5,     50,    51,     100,    101,    150,
+                         151,  400,  401,   950,   951,   1499,   1500,   2499,   2500,
+                         5000, 5001, 10000, 10001, 99999, 100000, 100001, 2000000};
+    GameState& g = G();
+    int n = 0;
+    for (int s = 1; s <= 26; ++s)
+        for (int l = 1; l <= 35; ++l)
+            for (int good = 1; good <= 20; ++good, ++n) {
+                GameRecord& m = g.Markets[s][l][good];
+                m[Market::BasePrice] = edges[n % std::size(edges)];
+                m[Market::Drift] = (n % 7 - 3) * m[Market::BasePrice];
+            }
+    auto markets = std::make_unique<decltype(g.Markets)>(g.Markets);
+    RandomGenerator rule;
+    rule.SetSeed(99);
+    Rng().SetSeed(99);
+    for (int day = 0; day < 300; ++day) {
+        const int chance = std::array{80, 0, 1, 50, 99, 100, 101, -1}[day % 8];
+        g.MarketChangeChance = chance;
+        turn::DriftMarketPrices();
+        for (int s = 1; s <= 26; ++s) {
+            if (g.StarSystems[s][StarSystem::Exists] != 1) continue;
+            for (int l = 1; l <= 35; ++l) {
+                const GameRecord& p = g.Planets[s][l];
+                if (p[Planet::Exists] != 1 || p[Planet::Kind] != PlanetKind::Planet) continue;
+                for (int good = 1; good <= 20; ++good)
+                    DriftAsTheRuleReads(rule, chance, (*markets)[s][l][good]);
+            }
+        }
+        ASSERT_EQ(Rng().Seed(), rule.Seed()) << day;
+        ASSERT_TRUE(*markets == g.Markets) << day;
     }
 }
 

@@ -6,6 +6,7 @@
 
 #include "shell/SaveLoad.h"
 #include "support/answering_backend.h"
+#include "travel/travel_support.h"
 #include "travel/turn_fixture.h"
 
 namespace corvanth {
@@ -51,22 +52,6 @@ class Soak : public test::GameTest {
         g.Players[1][Player::CheatMoreEvents] = moreEvents ? 1 : 0;
         g.Factions[1][Faction::WarBonds] = 50000;
         ClearGameEnded();
-    }
-
-    // A trip's end, as the travel screen would leave it: a random location of a random system,
-    // at times still on the way.
-    void Wander(std::mt19937& rng) {
-        GameState& g = G();
-        const int s = 1 + static_cast<int>(rng() % 25);
-        std::vector<int> locations;
-        for (int l = 1; l <= 35; ++l)
-            if (g.Planets[s][l][Planet::Exists]) locations.push_back(l);
-        if (locations.empty()) return;
-        GameRecord& fleet = g.Fleets[1];
-        fleet[Fleet::System] = s;
-        fleet[Fleet::Location] = locations[rng() % locations.size()];
-        fleet[Fleet::DaysLeft] = static_cast<int>(rng() % 3);
-        fleet[Fleet::Destination] = locations[rng() % locations.size()];
     }
 
     // What the markets are priced from besides the drift: relations, owners and facilities. The
@@ -175,7 +160,7 @@ TEST_P(SoakPart, FiveThousandTurnsKeepPricesEventsTheTreasureFleetAndTheCapsSoun
     std::vector<int32_t> bases(26 * 35 * 20);
     for (int turn = 1; turn <= 5000; ++turn) {
         if (GameEnded()) NewCaptain(++lives % 2 == 0);
-        if (wander() % 8 == 0) Wander(wander);
+        if (wander() % 8 == 0) test::WanderSomewhere(wander);
         int b = 0;
         for (int s = 1; s <= 26; ++s)
             for (int l = 1; l <= 35; ++l)

@@ -1,6 +1,8 @@
 // The travel tests' new game and their quiet turns.
 #include "travel/travel_support.h"
 
+#include <vector>
+
 #include "shell/background.h"
 #include "shell/retire.h"
 #include "shell/start.h"
@@ -78,6 +80,20 @@ GameRecord& SetMission(int kind, int scope, std::array<int, 4> objectives, int t
 
 int TravelTest::Money() const {
     return G().Players[1][Player::Money];
+}
+
+void WanderSomewhere(std::mt19937& rng) {
+    GameState& g = G();
+    const int s = 1 + static_cast<int>(rng() % 25);
+    std::vector<int> locations;
+    for (int l = 1; l <= 35; ++l)
+        if (g.Planets[s][l][Planet::Exists]) locations.push_back(l);
+    if (locations.empty()) return;
+    GameRecord& fleet = g.Fleets[1];
+    fleet[Fleet::System] = s;
+    fleet[Fleet::Location] = locations[rng() % locations.size()];
+    fleet[Fleet::DaysLeft] = static_cast<int>(rng() % 3);
+    fleet[Fleet::Destination] = locations[rng() % locations.size()];
 }
 
 }  // namespace corvanth::test

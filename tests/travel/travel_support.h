@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <random>
 #include <string>
 
 #include "state/variables.h"
@@ -19,6 +20,10 @@ inline constexpr int kFinisSun = 9;        // E3, a special location
 // An active mission for the captain: kind, scope, the objective fields 8..11 and the target
 // system; a reward of $C 12.500 from the Federation at difficulty 2.
 GameRecord& SetMission(int kind, int scope, std::array<int, 4> objectives, int target);
+
+// A trip's end, as the travel screen would leave it: a random location of a random system, at
+// times still on the way. For the long runs of turns.
+void WanderSomewhere(std::mt19937& rng);
 
 class TravelTest : public GameTest {
   protected:
