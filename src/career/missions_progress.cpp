@@ -3,7 +3,6 @@
 
 #include "career/Missionreport.h"
 #include "career/missions.h"
-#include "combat/Encounter.h"
 #include "state/Sound.h"
 #include "state/UMessage1.h"
 #include "state/UMessage4.h"
@@ -57,7 +56,7 @@ void RedrawMarkers() {
 // and the mission is still on (a retreat has failed it).
 bool MissionEncounter(int shipType = 0) {
     const int lifePoints = Captain()[Player::LifePoints];
-    StartMissionEncounter(M()[Mission::Difficulty], M()[Mission::Opponent], shipType);
+    GameUpcalls().StartMissionEncounter(M()[Mission::Difficulty], M()[Mission::Opponent], shipType);
     return Captain()[Player::LifePoints] >= lifePoints && Active();
 }
 

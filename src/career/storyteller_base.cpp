@@ -4,10 +4,10 @@
 
 #include "career/exp1_meetthegirl2.h"
 #include "career/storyteller_parts.h"
-#include "combat/Encounter.h"
 #include "state/Sound.h"
 #include "state/pictures.h"
 #include "state/random.h"
+#include "state/upcalls.h"
 #include "travel/NextTurnUnit_notices.h"
 #include "travel/travel.h"
 
@@ -90,7 +90,7 @@ void PayRansom(int64_t ransom) {
 }
 
 void Fight() {
-    StartShipBattle(1, FactionId::Federation, kBlackjack);
+    GameUpcalls().StartShipBattle(1, FactionId::Federation, kBlackjack);
     // A final death ended the game inside the combat: there is no captain left to tell.
     if (GameEnded()) return;
     const int enemyHull = ShipRecord(0, 1)[Ship::Strength];

@@ -3,13 +3,10 @@
 
 #include <string>
 
-#include "career/governor.h"
-#include "combat/Duelhold_Main.h"
 #include "planet/Bar.h"
 #include "planet/BuyEquipment.h"
 #include "planet/BuyShips.h"
 #include "planet/bank.h"
-#include "shell/SaveLoad.h"
 #include "state/Sound.h"
 #include "state/UMessage1.h"
 #include "state/pictures.h"
@@ -28,6 +25,7 @@ TForm3* Form3 = nullptr;
 namespace {
 
 constexpr int kArenaSystem = 24;
+constexpr const char kArenaScreen[] = "TForm61";
 constexpr int kArenaLocation = 9;
 constexpr const char* kArenaName = "Gameris";
 
@@ -94,7 +92,7 @@ void RefreshPlanetScreen() {
     const PlanetScreenButtons b = PlanetScreenButtonsFor(s, p);
     offer(*form.SpeedButton7, b.governor);
     offer(*form.SpeedButton2, b.bank);
-    offer(*form.SpeedButton1, b.bar && (!b.arena || Form61));
+    offer(*form.SpeedButton1, b.bar && (!b.arena || ui::App().FindForm(kArenaScreen)));
     offer(*form.SpeedButton3, b.ships);
     offer(*form.SpeedButton5, b.equipment);
     offer(*form.SpeedButton6, b.saveLoad);
@@ -161,8 +159,7 @@ void TForm3::SpeedButton6Click() {
 void TForm3::SpeedButton7Click() {
     if (TutorialStep == 21) AdvanceTutorialStep21();
     PlayButtonSound();
-    RefreshGovernorScreen();
-    Form27->ShowModal();
+    GameUpcalls().ShowGovernorScreen();
 }
 
 void TForm3::SpeedButton2Click() {
@@ -193,7 +190,7 @@ void TForm3::SpeedButton1Click() {
         if (Form21) Form21->ShowModal();
         return;
     }
-    if (!Form61) return;
+    if (!ui::App().FindForm(kArenaScreen)) return;
     ShowStoryNotice(
         "Duelhold - The Game World", "barr.jpg",
         {"Welcome to Duelhold! On this world fearless gladiators fight and kill each other for "
@@ -206,8 +203,7 @@ void TForm3::SpeedButton1Click() {
          "fighters and fighter equipment available in the galaxy. Unfortunately the arena traders "
          "are the most expensive in the galaxy too..."});
     PlayGamesSound();
-    RefreshArenaScreen();
-    Form61->ShowModal();
+    GameUpcalls().ShowArenaScreen();
 }
 
 void TForm3::SpeedButton8Click() {

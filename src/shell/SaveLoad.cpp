@@ -5,6 +5,7 @@
 #include "state/Sound.h"
 #include "state/UMessage1.h"
 #include "state/UMessage3.h"
+#include "state/tables.h"
 
 namespace corvanth {
 

@@ -79,9 +79,6 @@ bool WriteSlotDescriptions();
 std::string EncodeSlotDescriptions(const GameState& g);
 void DecodeSlotDescriptions(std::string_view bytes, GameState& g);
 
-// Whether a game runs: the captain record's first field, which a successful load sets.
-bool GameRunning();
-
 class TForm37 : public ui::Form {
   public:
     TForm37();

@@ -228,8 +228,4 @@ bool WriteSlotDescriptions() {
     return ui::WriteFileSafely(PathFor(kSlotDescriptionsFile), EncodeSlotDescriptions(G()));
 }
 
-bool GameRunning() {
-    return G().Players[1][Player::GameRunning] >= 1;
-}
-
 }  // namespace corvanth

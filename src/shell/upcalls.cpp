@@ -1,11 +1,13 @@
 // The game's own routines in the table of upward calls, as the start-up installs them.
 #include "state/upcalls.h"
 
+#include "career/PersonalInfo.h"
 #include "career/Promotion.h"
 #include "career/governor.h"
 #include "career/missions.h"
 #include "career/storyteller.h"
 #include "career/warstatus.h"
+#include "combat/AttackPlanet.h"
 #include "combat/Duelhold_Main.h"
 #include "combat/Encounter.h"
 #include "combat/EncounterScreen.h"
@@ -14,6 +16,8 @@
 #include "combat/combat2_screen.h"
 #include "planet/Crew2.h"
 #include "planet/CrewPay.h"
+#include "planet/Scanner.h"
+#include "planet/planet.h"
 #include "shell/Cheats.h"
 #include "shell/Dead.h"
 #include "shell/Info_Retiring.h"
@@ -90,6 +94,40 @@ Upcalls StandardUpcalls() {
         Form4->SpeedButton1->enabled = enabled;
         Form4->SpeedButton2->enabled = enabled;
     };
+
+    c.TravelMapCell = [](int row, int column) -> ui::Component* {
+        if (!Form2 || row < 1 || row > kMapRows || column < 1 || column > kMapColumns)
+            return nullptr;
+        return Form2->Find("PanelPlanet" + CellName(row, column));
+    };
+    c.RefreshPlanetPanel = RefreshPlanetPanel;
+    c.ShowPlanetScreen = [] {
+        RefreshPlanetScreen();
+        Form3->ShowModal();
+    };
+    c.ShowShipScanner = [] {
+        ShowOwnShipScan(G().CurrentFleet, G().CurrentShip);
+        Form6->ShowModal();
+    };
+    c.ShowPersonalInfo = [] {
+        ShowPersonalInfo();
+        Form28->ShowModal();
+    };
+    c.ShowGovernorScreen = [] {
+        if (!Form27) return;
+        RefreshGovernorScreen();
+        Form27->ShowModal();
+    };
+    c.RaidFleetLocation = RaidFleetLocation;
+    c.PlanetsLeftToRecord = PlanetsLeftToRecord;
+    c.ReportCrimeSectorWarned = ReportCrimeSectorWarned;
+    c.SetupShipOfType = SetupShipOfType;
+    c.StartShipBattle = StartShipBattle;
+    c.ShowArenaScreen = [] {
+        RefreshArenaScreen();
+        Form61->ShowModal();
+    };
+    c.StartMissionEncounter = StartMissionEncounter;
     return c;
 }
 

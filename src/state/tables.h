@@ -106,6 +106,10 @@ inline int CaptainFaction() {
     const int f = Captain()[Player::Faction];
     return PlayableFaction(f) ? f : 0;
 }
+// Whether a game runs: the captain record's first field, which a successful load sets.
+inline bool GameRunning() {
+    return G().Players[1][Player::GameRunning] >= 1;
+}
 // Where the player's fleet is.
 inline int FleetSystem() {
     return PlayerFleet()[Fleet::System];

@@ -4,6 +4,10 @@
 #include <functional>
 #include <string>
 
+namespace ui {
+class Component;
+}
+
 namespace corvanth {
 
 // The game state's rules live below every screen, the turn engine and the combat below the
@@ -64,6 +68,32 @@ struct Upcalls {
     std::function<void()> ShowCheatPanel = [] {};  // TForm40, from the bank's hidden picture
     // The new-captain screen's two faction buttons, held while the tutorial runs.
     std::function<void(bool enabled)> SetFactionButtons = [](bool) {};
+
+    // The game folders stand in the order tutorial, travel, planet, career, combat (the build's
+    // libraries): these are the calls of each into one above it.
+    // The travel screen's map cell at row 1..7, column 1..5, for the tutorial's hand; none
+    // outside the map.
+    std::function<ui::Component*(int row, int column)> TravelMapCell =
+        [](int, int) -> ui::Component* { return nullptr; };
+    std::function<void()> RefreshPlanetPanel = [] {};  // travel, for the tutorial
+    // The travel screen's buttons and the space events.
+    std::function<void()> ShowPlanetScreen = [] {};    // TForm3, docked at the fleet's location
+    std::function<void()> ShowShipScanner = [] {};     // TForm6 on the captain's own ship
+    std::function<void()> ShowPersonalInfo = [] {};    // TForm28
+    std::function<void()> ShowGovernorScreen = [] {};  // TForm27, also from the planet screen
+    std::function<void()> RaidFleetLocation = [] {};   // combat/AttackPlanet
+    std::function<int()> PlanetsLeftToRecord = [] { return 0; };            // career/missions
+    std::function<void(int faction)> ReportCrimeSectorWarned = [](int) {};  // career/governor
+    // Ship class 1..27 set up as ship `slot` of the other side (combat/Encounter).
+    std::function<void(int type, int slot)> SetupShipOfType = [](int, int) {};
+    // A fight at once, from the space events and the story (combat/Encounter).
+    std::function<void(int sizeClass, int faction, int shipType)> StartShipBattle = [](int, int,
+                                                                                       int) {};
+    // The planet screen's arena (combat/Duelhold_Main), TForm61.
+    std::function<void()> ShowArenaScreen = [] {};
+    // The meeting an active mission asks for (combat/Encounter).
+    std::function<void(int sizeClass, int faction, int shipType)> StartMissionEncounter =
+        [](int, int, int) {};
 };
 Upcalls& GameUpcalls();
 

@@ -2,9 +2,6 @@
 // container and the VIP.
 #include <string>
 
-#include "career/governor.h"
-#include "combat/Encounter.h"
-#include "combat/combat2.h"
 #include "state/Sound.h"
 #include "state/UMessage1.h"
 #include "state/UMessage6.h"
@@ -26,6 +23,12 @@ constexpr int kAmbushFrom = 80;  // in 100: a ghost ship is a pirate ambush
 constexpr int kCrimeReportBelow = 41;
 constexpr int kLegalGoodDraws = 1000;
 constexpr const char kQuote[] = "\"";
+// The ship classes the visits set up for the other side.
+constexpr int kFerendar = 5;
+constexpr int kArdent = 8;
+constexpr int kBehemoth = 10;
+constexpr int kTitanic = 11;
+constexpr int kMarauder = 12;
 
 int SizeClass() {
     return PlayerShip()[Ship::SizeClass];
@@ -33,7 +36,7 @@ int SizeClass() {
 
 // The battle of a visit; false when the game ended in it, so nothing more is shown or given.
 bool Battle(int faction, int shipType) {
-    StartShipBattle(SizeClass(), faction, shipType);
+    GameUpcalls().StartShipBattle(SizeClass(), faction, shipType);
     return !GameEnded();
 }
 
@@ -79,7 +82,7 @@ void VisitGhostShip() {
         "You approach the ghostship. There is a reactor breach. You may plunder it, but hurry "
         "up!",
         "ghostshipr.jpg");
-    SetupShipTitanic(1);
+    GameUpcalls().SetupShipOfType(kTitanic, 1);
     RecalcShipStats(kTemplateFleet, 1, 0, 0);
     GameState& g = G();
     g.CapturedCargo.fill(0);
@@ -132,7 +135,7 @@ void VisitContainer() {
     PlayReward2Sound();
     ShowFixedNotice("You have found a hidden cargo container. Inside you find some goods...",
                     "container.jpg");
-    SetupShipFerendar(1);
+    GameUpcalls().SetupShipOfType(kFerendar, 1);
     RecalcShipStats(kTemplateFleet, 1, 0, 0);
     GameState& g = G();
     g.CapturedCargo.fill(0);
@@ -160,11 +163,11 @@ void VisitVip(int system, int slot, int siteOwner) {
     PlayAlertSound();
     const int size = SizeClass();
     if (size <= 2) {
-        SetupShipArdent(1);
+        GameUpcalls().SetupShipOfType(kArdent, 1);
     } else if (size == 3) {
-        SetupShipBehemoth(1);
+        GameUpcalls().SetupShipOfType(kBehemoth, 1);
     } else {
-        SetupShipMarauder(1);
+        GameUpcalls().SetupShipOfType(kMarauder, 1);
     }
     const int owner = EventOwnerFaction(siteOwner);
     const GameState& g = G();
@@ -188,7 +191,7 @@ void VisitVip(int system, int slot, int siteOwner) {
         return;
     }
     PlayButtonSound();
-    if (VipCrimeReported()) ReportCrimeSectorWarned(owner);
+    if (VipCrimeReported()) GameUpcalls().ReportCrimeSectorWarned(owner);
     if (const int64_t y = VipRansomOffer(size)) {
         const int deal = AskChoice(
             "Comlink", "VIP.jpg",

@@ -3,8 +3,6 @@
 
 #include <functional>
 
-#include "career/PersonalInfo.h"
-#include "planet/Scanner.h"
 #include "state/Sound.h"
 #include "state/UMessage3.h"
 #include "state/upcalls.h"
@@ -206,8 +204,7 @@ void TForm2::SpeedButton15Click() {
 
 void TForm2::SpeedButton13Click() {
     PlayButtonSound();
-    ShowOwnShipScan(G().CurrentFleet, G().CurrentShip);
-    Form6->ShowModal();
+    GameUpcalls().ShowShipScanner();
 }
 
 void TForm2::SpeedButton3Click() {
@@ -223,8 +220,7 @@ void TForm2::SpeedButton14Click() {
 void TForm2::SpeedButton12Click() {
     if (TutorialStep == 36) AdvanceTutorialStep36();
     PlayButtonSound();
-    ShowPersonalInfo();
-    Form28->ShowModal();
+    GameUpcalls().ShowPersonalInfo();
 }
 
 void TForm2::PlanetCellClick(int row, int column) {

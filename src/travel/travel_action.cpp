@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <string>
 
-#include "career/missions.h"
 #include "state/Sound.h"
 #include "state/UMessage1.h"
 #include "state/pictures.h"
@@ -11,6 +10,7 @@
 #include "state/saturate.h"
 #include "state/shipstats.h"
 #include "state/tables.h"
+#include "state/upcalls.h"
 #include "travel/NextTurnUnit.h"
 #include "travel/NextTurnUnit_notices.h"
 #include "travel/UEvents.h"
@@ -103,7 +103,7 @@ void Jump(int target) {
     RefreshPlanetPanel();
     RefreshSystemMap();
     RefreshStatusPanel();
-    CheckMissionProgress();
+    GameUpcalls().CheckMissionProgress();
 }
 
 void Search(int location) {

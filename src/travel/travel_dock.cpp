@@ -1,13 +1,13 @@
 // Docking at a planet: the story's deals and the age-drug dealer before the planet screen opens.
 #include <string>
 
-#include "planet/planet.h"
 #include "state/Sound.h"
 #include "state/UMessage1.h"
 #include "state/UMessage3.h"
 #include "state/pictures.h"
 #include "state/random.h"
 #include "state/tables.h"
+#include "state/upcalls.h"
 #include "travel/NextTurnUnit.h"
 #include "travel/NextTurnUnit_notices.h"
 #include "travel/travel.h"
@@ -179,8 +179,7 @@ void DockAtPlanet() {
     if (FleetSystem() == kDealerSystem && FleetLocation() == 1 &&
         Captain()[Player::AgeDrugOffered] == 1)
         OfferAgeDrug();
-    RefreshPlanetScreen();
-    Form3->ShowModal();
+    GameUpcalls().ShowPlanetScreen();
 }
 
 }  // namespace corvanth

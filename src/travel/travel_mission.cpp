@@ -1,12 +1,11 @@
 // The mission box: what the captain's mission asks, and its objectives blinking on the system map.
 #include <string>
 
-#include "career/governor.h"
-#include "career/missions.h"
 #include "state/Sound.h"
 #include "state/UMessage1.h"
 #include "state/pictures.h"
 #include "state/tables.h"
+#include "state/upcalls.h"
 #include "travel/travel.h"
 #include "tutorial/Tutorial.h"
 
@@ -64,7 +63,8 @@ std::array<std::string, 4> ObjectiveLines(const GameRecord& m) {
             lines[1] = "Planet: " + LocationName(target, objective(1));
             return lines;
         case MissionKind::GoodsData:
-            lines[0] = "Planets left to check: " + std::to_string(PlanetsLeftToRecord());
+            lines[0] =
+                "Planets left to check: " + std::to_string(GameUpcalls().PlanetsLeftToRecord());
             return lines;
         case MissionKind::Scavenge:
             lines[0] = "Objective 1: " + SystemName(objective(1));
@@ -176,9 +176,7 @@ void TForm2::SpeedButton6Click() {
     PlayButtonSound();
     switch (MissionButtonActionNow()) {
         case MissionButtonAction::Governor:
-            if (!Form27) return;
-            RefreshGovernorScreen();
-            Form27->ShowModal();
+            GameUpcalls().ShowGovernorScreen();
             return;
         case MissionButtonAction::NoMissionMessage:
             ShowMessage1(

@@ -1,12 +1,12 @@
 // The travel screen's "Raid": the raid of the planet at the fleet's location.
-#include "combat/AttackPlanet.h"
+#include "state/upcalls.h"
 #include "travel/travel.h"
 
 namespace corvanth {
 
 // No click before the captain has answered the raid's question.
 void TForm2::SpeedButton1Click() {
-    RaidFleetLocation();
+    GameUpcalls().RaidFleetLocation();
     RefreshTravelScreen();
 }
 

@@ -2,8 +2,6 @@
 #include <algorithm>
 #include <string>
 
-#include "career/missions.h"
-#include "planet/Crew2.h"
 #include "state/UMessage4.h"
 #include "state/market.h"
 #include "state/pictures.h"
@@ -11,6 +9,7 @@
 #include "state/saturate.h"
 #include "state/shipstats.h"
 #include "state/tables.h"
+#include "state/upcalls.h"
 #include "travel/travel.h"
 
 namespace corvanth {
@@ -84,10 +83,10 @@ void ShowAdventureStart() {
     GameState& g = G();
     ++g.TurnNumber;
     for (int pass = 0; pass < kWarmUpPasses; ++pass) {
-        GenerateMissionOffers();
+        GameUpcalls().GenerateMissionOffers();
         UpdateMarketPrices();
         WarmUpDrift();
-        RegenerateHireableCrew();
+        GameUpcalls().RegenerateHireableCrew();
         GrantPilotWings();
         RecalcShipStats(1, 1, 0, 0);
     }

@@ -5,13 +5,13 @@
 #include <cstdlib>
 #include <string>
 
-#include "career/missions.h"
 #include "state/Sound.h"
 #include "state/pictures.h"
 #include "state/random.h"
 #include "state/saturate.h"
 #include "state/shipstats.h"
 #include "state/tables.h"
+#include "state/upcalls.h"
 #include "travel/NextTurnUnit.h"
 #include "travel/NextTurnUnit_notices.h"
 #include "travel/travel.h"
@@ -140,7 +140,7 @@ void TravelToSelectedPlanet() {
     RefreshPlanetPanel();
     RefreshSystemMap();
     RefreshStatusPanel();
-    CheckMissionProgress();
+    GameUpcalls().CheckMissionProgress();
 }
 
 TForm13::TForm13() : ui::Form("TForm13") {

@@ -10,7 +10,6 @@
 #include "state/UMessage3.h"
 #include "state/tables.h"
 #include "state/upcalls.h"
-#include "travel/travel.h"
 #include "tutorial/Tutorial_engine.h"
 #include "ui/application.h"
 
@@ -66,11 +65,9 @@ void MoveTo(ui::Component& c, int left, int top) {
 
 // The map cell that shows a location of the fleet's system.
 ui::Component* MapCellOf(int location) {
-    if (!Form2 || !ValidLocation(location)) return nullptr;
+    if (!ValidLocation(location)) return nullptr;
     const GameRecord& p = LocationRecord(location);
-    const int row = p[Planet::MapRow], column = p[Planet::MapColumn];
-    if (row < 1 || row > kMapRows || column < 1 || column > kMapColumns) return nullptr;
-    return Form2->Find("PanelPlanet" + CellName(row, column));
+    return GameUpcalls().TravelMapCell(p[Planet::MapRow], p[Planet::MapColumn]);
 }
 
 // A step's fixed panel of the travel screen: its texts are in the layout, it has no hand and

@@ -2,12 +2,11 @@
 // that prepare the game for the next lesson.
 #include <array>
 
-#include "career/missions.h"
 #include "state/UMessage1.h"
 #include "state/market.h"
 #include "state/random.h"
 #include "state/tables.h"
-#include "travel/travel.h"
+#include "state/upcalls.h"
 #include "tutorial/Tutorial.h"
 #include "tutorial/Tutorial_engine.h"
 #include "ui/application.h"
@@ -276,7 +275,7 @@ void AdvanceTutorialStep4() {
     SetLessonPrice(kDearAt, kDearPrice);
     Advance();
     G().SelectedPlanet = kLessonPlanet;
-    RefreshPlanetPanel();
+    GameUpcalls().RefreshPlanetPanel();
 }
 void AdvanceTutorialStep5() {
     Advance();
@@ -341,7 +340,7 @@ void AdvanceTutorialStep21() {
         FactionRecord(kOpponent)[Faction::RelationBase + own] = 2;
         UpdateMarketPrices();
     }
-    GenerateMissionOffers();
+    GameUpcalls().GenerateMissionOffers();
     WriteTutorialOffer();
     Advance();
 }
