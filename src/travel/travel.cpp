@@ -1,4 +1,4 @@
-// The travel screen: its components, the map cells' clicks and the bridge buttons.
+// Travel screen: binding; map cells, SpeedButton3-5, 12-15, Image5/6/21, FormActivate, CloseQuery.
 #include "travel/travel.h"
 
 #include <functional>

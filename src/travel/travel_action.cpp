@@ -1,5 +1,6 @@
-// The travel screen's action button: dock at a planet, jump to another system, search or visit a
-// special location; whatever it does, one turn without an encounter follows.
+// Travel screen's SpeedButton2 ("Dock here" / "Jump" / "Investigate") and its rules: dock at a
+// planet, jump to another system, search or visit a special location; one turn without an
+// encounter follows.
 #include <cstdint>
 #include <string>
 

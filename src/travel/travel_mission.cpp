@@ -1,4 +1,5 @@
-// The mission box: what the captain's mission asks, and its objectives blinking on the system map.
+// Travel screen's mission box: SpeedButton6 ("Mission"), SpeedButton8 ("Close"), Timer1 (blinking).
+// What the captain's mission asks, and its objectives blinking on the system map.
 #include <string>
 
 #include "state/Sound.h"

@@ -1,4 +1,4 @@
-// The travel screen's "Raid": the raid of the planet at the fleet's location.
+// Travel screen's SpeedButton1 ("Raid"): the raid of the planet at the fleet's location.
 #include "state/upcalls.h"
 #include "travel/travel.h"
 

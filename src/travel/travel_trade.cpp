@@ -1,4 +1,5 @@
-// The trade box: the goods of the fleet's market, buying, selling and the map's price labels.
+// Travel screen's trade box: SpeedButton7/9/10/11, ListBox1, RadioButton1/2, SpinEdit1, UpDown1.
+// The goods of the fleet's market, buying, selling and the map's price labels.
 #include <algorithm>
 #include <charconv>
 #include <string>

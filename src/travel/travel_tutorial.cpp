@@ -1,4 +1,4 @@
-// The travel screen's part in the tutorial: its panels and their buttons.
+// Travel screen's tutorial: SpeedButton18 and SpeedButton19 ("Continue"), the overlay's parts.
 #include "travel/travel.h"
 #include "tutorial/Tutorial.h"
 
