@@ -25,9 +25,9 @@ TForm3* Form3 = nullptr;
 namespace {
 
 constexpr int kArenaSystem = 24;
-constexpr const char kArenaScreen[] = "TForm61";
 constexpr int kArenaLocation = 9;
 constexpr const char* kArenaName = "Gameris";
+constexpr const char kArenaScreen[] = "TForm61";
 
 bool AtArena(int system, int location) {
     return system == kArenaSystem && location == kArenaLocation &&

@@ -10,10 +10,11 @@ class Component;
 
 namespace corvanth {
 
-// The game state's rules live below every screen, the turn engine and the combat below the
-// subsystems they drive, and everything below the shell: they reach upward only through this
-// table. The start-up fills it once (StandardUpcalls in shell/background.h); a test or a benchmark
-// replaces the entries it wants to record or silence. An entry never filled does nothing.
+// The game's folders stand in layers, each a library that links only the one below it: ui, state,
+// tutorial, travel, planet, career, combat, shell. A folder reaches one above it only through this
+// table; the turn engine takes its steps in lower folders from it as well, so that a test can
+// replace any step. The start-up fills it once (StandardUpcalls in shell/background.h); a test or a
+// benchmark replaces the entries it wants to record or silence. An entry never filled does nothing.
 struct Upcalls {
     // One day of the turn engine (travel/NextTurnUnit.cpp), in the order it calls them.
     std::function<void()> EndTutorial = [] {};            // tutorial
@@ -69,8 +70,9 @@ struct Upcalls {
     // The new-captain screen's two faction buttons, held while the tutorial runs.
     std::function<void(bool enabled)> SetFactionButtons = [](bool) {};
 
-    // The game folders stand in the order tutorial, travel, planet, career, combat (the build's
-    // libraries): these are the calls of each into one above it.
+    // The tutorial's calls into the travel screen; the travel screen's and the space events' into
+    // the planet, career and combat folders; the planet screen's into career and combat; the
+    // missions' and the story's into combat.
     // The travel screen's map cell at row 1..7, column 1..5, for the tutorial's hand; none
     // outside the map.
     std::function<ui::Component*(int row, int column)> TravelMapCell =
