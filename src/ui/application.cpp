@@ -6,7 +6,9 @@
 namespace ui {
 
 Application& Application::Get() {
-    static Application app;
+    // Never destroyed at exit: a lost display makes the X library end the program from inside an
+    // event read, and tearing the window down then would wait on the dead connection for ever.
+    static Application& app = *new Application;
     return app;
 }
 

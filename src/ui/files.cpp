@@ -116,8 +116,9 @@ std::string Utf8ToCp1252(const std::string& text) {
 }
 
 std::optional<std::string> ReadRegularFile(const std::string& path, size_t limit) {
-    // Non-blocking, so a FIFO of that name cannot hang the open; it is refused just after.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    // Non-blocking, so a FIFO of that name cannot hang the open, and never taking a terminal for
+    // the game's own; anything but a regular file is refused just after.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) return std::nullopt;
     struct stat st {};
     std::optional<std::string> result;

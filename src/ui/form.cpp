@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <map>
@@ -341,7 +342,10 @@ void Form::LoadLayout() {
     const std::string file = LayoutDir() + "/" + className_ + ".json";
     auto path = FindFile(file);
     if (!path) {
-        problems_.push_back("no layout file " + file);
+        // A pipe, a folder or a device of that name is said to be there, but not read.
+        std::error_code ec;
+        const bool other = std::filesystem::exists(file, ec);
+        problems_.push_back(other ? file + " is not a regular file" : "no layout file " + file);
         return;
     }
     // A layout larger than this is no screen of the game.

@@ -135,9 +135,15 @@ TEST_F(SavedGames, ASlotHoldsTheSavedTablesInTheirOrderAndGivesThemBackBitForBit
     EXPECT_EQ(Bytes("Savegame05.int"), ints);
     EXPECT_EQ(Bytes("Savegame05.str"), texts);
 
-    // A longer file loads; the rest is ignored.
+    // A longer file loads; the rest is ignored, and never read: files of 40 GB (sparse) load
+    // as the first bytes do.
     Put("Savegame05.int", ints + "trailing bytes");
     EXPECT_TRUE(ReadSavedGame(5));
+    fs::resize_file("Savegame05.int", 40ull << 30);
+    fs::resize_file("Savegame05.str", 40ull << 30);
+    G().CaptainNames[1] = "Running";
+    EXPECT_TRUE(ReadSavedGame(5));
+    EXPECT_EQ(G().CaptainNames[1], "Zoë Quill");
 }
 
 TEST_F(SavedGames, AFailedLoadSaysSoAndLeavesTheRunningGameAsItWas) {

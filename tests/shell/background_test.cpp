@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -18,6 +19,7 @@
 #include "tutorial/Tutorial.h"
 #include "ui/application.h"
 #include "ui/audio.h"
+#include "ui/files.h"
 #include "ui/render.h"
 
 namespace corvanth {
@@ -219,6 +221,24 @@ TEST_F(StartUp, AnUnwritableSettingsFileIsToldAndTheGameStillRuns) {
     EXPECT_EQ(G().LaunchCount, 1);
     EXPECT_EQ(player().TimesSeen("TMessage1"), 1);
     std::filesystem::remove(kSettingsFile);
+
+    // A folder gone read-only: the file reads, and neither the clean-exit mark of the start nor
+    // the count at the shut-down can be written. Said once, and the file keeps its 5, 0, 1.
+    player().Reset();
+    WriteSettingsBytes(SettingsBytes(5, 0, 1));
+    Session().SettingsFailureTold = false;
+    ui::ArmFileFault({1, EROFS, false, true});
+    player().Click("TMessage1", "SpeedButton3").Click("TForm1", "SpeedButton7");
+    Fbackground->ShowModal();
+    const size_t writerCalls = ui::FileCallsMade().size();
+    ui::DisarmFileFault();
+    EXPECT_EQ(G().LaunchCount, 6);
+    EXPECT_EQ(player().TimesSeen("TMessage1"), 1);
+    EXPECT_EQ(player().LastSeen("TMessage1")->Text("Label1"),
+              "Sorry, I cannot write the settings file GameSettings.sav.");
+    // Each of the two writes failed at its first call, the open of its temporary file.
+    EXPECT_EQ(writerCalls, 2u);
+    EXPECT_EQ(ReadSettingsBytes(), SettingsBytes(5, 0, 1));
 }
 
 }  // namespace

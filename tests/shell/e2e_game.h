@@ -119,11 +119,14 @@ class XServer {
         close(fds[0]);
         if (!number.empty()) display_ = ":" + number;
     }
-    ~XServer() {
+    ~XServer() { Stop(); }
+    // The display goes away, as at the end of the player's desktop session.
+    void Stop() {
         if (pid_ > 0) {
             kill(pid_, SIGTERM);
             waitpid(pid_, nullptr, 0);
         }
+        pid_ = -1;
     }
     const std::string& Name() const { return display_; }
     std::string Env() const { return "DISPLAY=" + display_ + " "; }

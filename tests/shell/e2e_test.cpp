@@ -165,5 +165,19 @@ TEST_F(EndToEnd, AKilledRunBringsTheProtectedModePromptAtTheNextStart) {
     EXPECT_EQ(Settings(), test::SettingsBytes(1, 1, 1));
 }
 
+// The X library ends a program whose display is gone; the game then must not wait on the dead
+// connection while it tears its window down.
+TEST_F(EndToEnd, TheGameEndsWhenItsDisplayGoesAway) {
+    Game game(*x_, dir_);
+    game.Start();
+    ASSERT_TRUE(game.WaitFor("TForm1"));
+    x_->Stop();
+    const std::optional<int> status = game.Wait(kPatience);
+    ASSERT_NE(status, std::nullopt) << "the game ran on without its display";
+    EXPECT_EQ(*status, 1);
+    // Not an orderly end: the next start asks about the protected mode.
+    EXPECT_EQ(Settings(), test::SettingsBytes(0, 0, 0));
+}
+
 }  // namespace
 }  // namespace corvanth

@@ -358,61 +358,83 @@ TEST_F(FileFaults, TheHighScoreFilesNeverHoldNamesBesideAnotherTablesScores) {
     FailEachCall(w);
 }
 
-// Pipes in place of every kind of file the game reads and writes: each is named on stderr once,
-// passed over without a wait, left where it is, and the player is told what could not be saved.
-TEST_F(FileFaults, APipeNamedLikeAnyFileTheGameReadsIsToldAndLeftAloneAndTheGameGoesOn) {
-    const std::vector<std::string> pipes = {
+// A pipe, a folder or a device in place of every kind of file the game reads and writes: each is
+// named on stderr once, passed over without a wait, left where it is, and the player is told what
+// could not be saved. A plain open of the pipe would wait for a writer; /dev/zero never ends.
+TEST_F(FileFaults, AnythingButARegularFileNamedLikeAGameFileIsToldAndLeftAloneAndTheGameGoesOn) {
+    const std::vector<std::string> names = {
         kSettingsFile,         "Savegamedata.str",  "Savegame01.int",         "Savegame01.str",
         kHighscoreNumbersFile, kHighscoreNamesFile, "TutorialForm1Step1.txt", "exp1_logo.jpg",
         "button.wav"};
-    for (const std::string& name : pipes) {
-        fs::remove(name);
-        ASSERT_EQ(mkfifo(name.c_str(), 0644), 0) << name;
-    }
-    ui::ClearFileProblems();
-    const bool sound = ui::audio::Init();
-    // A read that waited on a pipe would wait for ever: the test ends itself first.
-    alarm(120);
-    player()
-        .Click("TMessage1", "SpeedButton3")  // the settings cannot be written, said once
-        .Click("TForm1", "SpeedButton9")     // an empty list
-        .Click("TForm38", "SpeedButton11")
-        .Click("TForm1", "SpeedButton15")  // no descriptions, no game in slot 1
-        .Do("TForm37", [](ui::Form&) { EXPECT_FALSE(Form37->LoadButton(1)->enabled); })
-        .Click("TForm37", "SpeedButton11")
-        .Click("TMessage1", "SpeedButton3")  // the descriptions cannot be written
-        .Click("TForm1", "SpeedButton7");
-    Fbackground->ShowModal();
-    std::vector<std::string> told;
-    for (const auto& seen : player().Seen())
-        if (seen.form == "TMessage1") told.push_back(seen.Text("Label1"));
-    EXPECT_EQ(told, (std::vector<std::string>{kSettingsFailed, kDescriptionsFailed}));
+    enum class Kind { Pipe, Folder, Device };
+    for (const Kind kind : {Kind::Pipe, Kind::Folder, Kind::Device}) {
+        const char* what = kind == Kind::Pipe ? "pipe" : kind == Kind::Folder ? "folder" : "device";
+        SCOPED_TRACE(what);
+        for (const std::string& name : names) {
+            fs::remove_all(name);
+            if (kind == Kind::Pipe) {
+                ASSERT_EQ(mkfifo(name.c_str(), 0644), 0) << name;
+            } else if (kind == Kind::Folder) {
+                fs::create_directory(name);
+            } else {
+                fs::create_symlink("/dev/zero", name);
+            }
+        }
+        ui::ClearFileProblems();
+        Session().SettingsFailureTold = false;
+        TutorialStep = 0;
+        EndTutorial();
+        const bool sound = ui::audio::Init();
+        // A read that waited on the pipe or read the device to its end would never return: the
+        // test ends itself first.
+        alarm(120);
+        player()
+            .Click("TMessage1", "SpeedButton3")  // the settings cannot be written, said once
+            .Click("TForm1", "SpeedButton9")     // an empty list
+            .Click("TForm38", "SpeedButton11")
+            .Click("TForm1", "SpeedButton15")  // no descriptions, no game in slot 1
+            .Do("TForm37", [](ui::Form&) { EXPECT_FALSE(Form37->LoadButton(1)->enabled); })
+            .Click("TForm37", "SpeedButton11")
+            .Click("TMessage1", "SpeedButton3")  // the descriptions cannot be written
+            .Click("TForm1", "SpeedButton7");
+        Fbackground->ShowModal();
+        std::vector<std::string> told;
+        for (const auto& seen : player().Seen())
+            if (seen.form == "TMessage1") told.push_back(seen.Text("Label1"));
+        EXPECT_EQ(told, (std::vector<std::string>{kSettingsFailed, kDescriptionsFailed}));
+        player().Reset();
 
-    // A running game neither loads from nor saves into the pipes, nor enters its score there.
-    StartGame(40, "Piper");
-    player().Click("TMessage1", "SpeedButton3").Click("TMessage1", "SpeedButton3");
-    EXPECT_FALSE(LoadGame(1));
-    EXPECT_FALSE(SaveGame(1));
-    AddHighscore(4000);
-    EXPECT_EQ(player().LastSeen("TMessage1")->Text("Label1"), kHighscoresFailed);
-    // A picture is looked for once a run, whenever a screen first draws it: asked for here.
-    ui::ClearPictureCache();
-    EXPECT_EQ(ui::LoadPicture("exp1_logo.jpg"), nullptr);
-    if (sound) {
-        ui::audio::Unload(ui::audio::Load("button.wav"));
-        ui::audio::Shutdown();
-    }
-    alarm(0);
+        // A running game neither loads from nor saves into them, nor enters its score there.
+        StartGame(40, "Piper");
+        player().Click("TMessage1", "SpeedButton3").Click("TMessage1", "SpeedButton3");
+        EXPECT_FALSE(LoadGame(1));
+        EXPECT_FALSE(SaveGame(1));
+        AddHighscore(4000);
+        EXPECT_EQ(player().LastSeen("TMessage1")->Text("Label1"), kHighscoresFailed);
+        player().Reset();
+        // A picture is looked for once a run, whenever a screen first draws it: asked for here.
+        ui::ClearPictureCache();
+        EXPECT_EQ(ui::LoadPicture("exp1_logo.jpg"), nullptr);
+        if (sound) {
+            ui::audio::Unload(ui::audio::Load("button.wav"));
+            ui::audio::Shutdown();
+        }
+        alarm(0);
 
-    for (const std::string& name : pipes) {
-        if (name == "button.wav" && !sound) continue;
-        EXPECT_TRUE(fs::is_fifo(name)) << name;
-        EXPECT_EQ(std::count(ui::FileProblems().begin(), ui::FileProblems().end(),
-                             name + " is not a regular file; the game leaves it alone"),
-                  1)
-            << name;
-        fs::remove(name);
+        for (const std::string& name : names) {
+            if (name == "button.wav" && !sound) continue;
+            EXPECT_TRUE(kind == Kind::Pipe ? fs::is_fifo(name)
+                        : kind == Kind::Folder
+                            ? fs::is_directory(name)
+                            : fs::is_symlink(name) && fs::is_character_file(name))
+                << name;
+            EXPECT_EQ(std::count(ui::FileProblems().begin(), ui::FileProblems().end(),
+                                 name + " is not a regular file; the game leaves it alone"),
+                      1)
+                << name;
+        }
     }
+    for (const std::string& name : names) fs::remove_all(name);
 }
 
 }  // namespace

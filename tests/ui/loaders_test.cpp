@@ -148,6 +148,15 @@ TEST_F(StartUp, AFifoForTheSettingsFileNeitherHangsNorIsReplacedAndBrokenLayouts
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_NE(lines[0].find(fs::absolute("no-such-folder").string()), std::string::npos);
     EXPECT_NE(lines[1].find("no layout file no-such-folder/THostile.json"), std::string::npos);
+    // A pipe in a layout's place is said to be one, at once, and left where it is.
+    fs::create_directories("piped");
+    ASSERT_EQ(mkfifo("piped/THostile.json", 0644), 0);
+    SetLayoutDir("piped");
+    Hostile piped;
+    SetLayoutDir(dir);
+    EXPECT_EQ(piped.LayoutProblems(),
+              std::vector<std::string>{"piped/THostile.json is not a regular file"});
+    EXPECT_TRUE(fs::is_fifo("piped/THostile.json"));
     // What the window shows then, in letters that need no font file.
     SoftwareCanvas canvas(kCanvasWidth, kCanvasHeight);
     canvas.DrawPlainNotice(lines);
