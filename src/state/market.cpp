@@ -48,24 +48,25 @@ class SupplyLevels {
         }
     }
 
-    // Level 0..4 of category k for a planet of owner o in system s.
-    int Level(int s, int o, int k) {
-        if (!ValidFaction(o)) return 0;  // an owner outside the tables finds no friend
+    // Levels 0..4 of categories 1..7 (index k) for a planet of owner o in system s.
+    const std::array<int8_t, kIndustryKinds + 1>& Levels(int s, int o) {
+        static constexpr std::array<int8_t, kIndustryKinds + 1> kNone{};
+        if (!ValidFaction(o)) return kNone;  // an owner outside the tables finds no friend
         Owner& w = ForOwner(o);
         if (!w.levelsDone[s]) ComputeLevels(w, s, o);
-        return w.level[s][k];
+        return w.level[s];
     }
 
   private:
+    // Cleared when an owner is first asked for, not for every owner: most calls ask for few.
     struct Owner {
-        bool ready = false;
         // Industry of kind k on the planets of system s that count for this owner.
-        std::array<std::array<int64_t, kIndustryKinds + 1>, SystemBound> industry{};
+        std::array<std::array<int64_t, kIndustryKinds + 1>, SystemBound> industry;
         // The targets of the system's open jump points, in location order.
-        std::array<std::array<int8_t, LocationBound>, SystemBound> jumps{};
-        std::array<int8_t, SystemBound> jumpCount{};
-        std::array<std::array<int8_t, kIndustryKinds + 1>, SystemBound> level{};
-        std::array<bool, SystemBound> levelsDone{};
+        std::array<std::array<int8_t, LocationBound>, SystemBound> jumps;
+        std::array<int8_t, SystemBound> jumpCount;
+        std::array<std::array<int8_t, kIndustryKinds + 1>, SystemBound> level;
+        std::array<bool, SystemBound> levelsDone;
     };
 
     // Whether a location of owner `other` counts for owner o: the same owner, or `other` is not
@@ -74,8 +75,11 @@ class SupplyLevels {
 
     Owner& ForOwner(int o) {
         Owner& w = owners_[o];
-        if (w.ready) return w;
-        w.ready = true;
+        if (ready_[o]) return w;
+        ready_[o] = true;
+        w.industry = {};
+        w.jumpCount = {};
+        w.levelsDone = {};
         for (int n = 0; n < placeCount_; ++n) {
             const Place& p = places_[n];
             if (!Friendly(p.owner, o)) continue;
@@ -113,30 +117,47 @@ class SupplyLevels {
     std::array<Place, StarSystem::Last * Planet::LastLocation> places_;
     int placeCount_ = 0;
     std::array<std::array<bool, kOwners>, kOwners> friendly_{};
-    std::array<Owner, kOwners> owners_{};
+    std::array<bool, kOwners> ready_{};
+    std::array<Owner, kOwners> owners_;
 };
 
 }  // namespace
 
 void UpdateMarketPrices() {
     GameState& g = G();
+    // The goods that are priced, and their prices by level, read once: the same for every planet.
+    struct Priced {
+        int good, category;
+        std::array<int32_t, kHighestLevel + 1> price;
+    };
+    std::array<Priced, Good::Last> priced;
+    int pricedCount = 0;
+    for (int good = Good::First; good <= Good::Last; ++good) {
+        const GameRecord& gd = g.Goods[good];
+        const int k = gd[Good::Category];
+        if (gd[Good::Defined] <= 0 || k < 1 || k > kIndustryKinds) continue;
+        Priced& p = priced[pricedCount++];
+        p.good = good;
+        p.category = k;
+        for (int level = 0; level <= kHighestLevel; ++level)
+            p.price[level] = gd[Good::PriceAtLevelBase + level];
+    }
     // Several KB of working tables: on the heap, once per call.
     auto levels = std::make_unique<SupplyLevels>(g);
     for (int s = StarSystem::First; s <= StarSystem::Last; ++s) {
         for (int l = Planet::FirstLocation; l <= Planet::LastLocation; ++l) {
             const GameRecord& p = g.Planets[s][l];
             if (!IsLocation(p, PlanetKind::Planet)) continue;
-            for (int good = Good::First; good <= Good::Last; ++good) {
-                const GameRecord& gd = g.Goods[good];
-                const int k = gd[Good::Category];
-                if (gd[Good::Defined] <= 0 || k < 1 || k > kIndustryKinds) continue;
-                GameRecord& m = g.Markets[s][l][good];
-                m[Market::BasePrice] =
-                    gd[Good::PriceAtLevelBase + levels->Level(s, p[Planet::Owner], k)];
-                m[Market::Price] = SaturateInt32(int64_t{m[Market::BasePrice]} + m[Market::Drift]);
+            const auto& level = levels->Levels(s, p[Planet::Owner]);
+            auto& market = g.Markets[s][l];
+            for (int i = 0; i < pricedCount; ++i) {
+                const Priced& gd = priced[i];
+                GameRecord& m = market[gd.good];
+                const int32_t base = gd.price[level[gd.category]];
+                m[Market::BasePrice] = base;
                 // A drift made on a dearer base can outweigh a cheaper one (a raid or a conquest
                 // in the middle of a turn): a good is never given away or paid for taking.
-                if (m[Market::Price] < 1) m[Market::Price] = 1;
+                m[Market::Price] = std::max(SaturateInt32(int64_t{base} + m[Market::Drift]), 1);
             }
         }
     }
