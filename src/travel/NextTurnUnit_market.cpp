@@ -54,8 +54,9 @@ void DriftOne(RandomGenerator& rng, uint64_t rolled, GameRecord& market) {
     // more, so the product stays unsigned.
     const uint32_t change = static_cast<uint32_t>(base) * p / 100;
     const auto drift = static_cast<uint32_t>(market[Market::Drift]);
-    int32_t moved = static_cast<int32_t>(
-        Choose(MaskIf(RandomGenerator::Scale(side, 101) < 50), drift + change, drift - change));
+    static constexpr uint64_t kRising = RandomGenerator::SeedsBelow(101, 50);
+    int32_t moved =
+        static_cast<int32_t>(Choose(MaskIf(side < kRising), drift + change, drift - change));
     // The band holds for every good, drifted today or not: a base price that changed with the
     // supply keeps the old drift, which may lie far outside the new band or even below 1.
     int32_t price = base + moved;
