@@ -3,9 +3,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <memory>
 
-#include "state/saturate.h"
 #include "state/tables.h"
 #include "state/variables.h"
 
@@ -15,10 +15,6 @@ namespace {
 constexpr int kHighestLevel = 4;
 constexpr int kIndustryKinds = 7;                // industry kind k feeds goods category k
 constexpr int kOwners = FactionId::Pirates + 1;  // 0 none .. 5 pirates
-
-bool IsLocation(const GameRecord& l, int kind) {
-    return l[Planet::Exists] > 0 && l[Planet::Kind] == kind;
-}
 
 // What one call of UpdateMarketPrices works from. A planet's supply level depends only on its
 // system, its owner and the category, so each is worked out once per call, not once per planet
@@ -40,6 +36,7 @@ class SupplyLevels {
                 if (!planet && !jump) continue;
                 Place& place = places_[placeCount_++];
                 place.system = s;
+                place.location = l;
                 place.owner = p[Planet::Owner];
                 place.target = jump ? p[Planet::JumpTarget] : 0;
                 for (int k = 1; k <= kIndustryKinds; ++k)
@@ -55,6 +52,15 @@ class SupplyLevels {
         Owner& w = ForOwner(o);
         if (!w.levelsDone[s]) ComputeLevels(w, s, o);
         return w.level[s];
+    }
+
+    // Each planet, in system and location order, with the levels for its owner.
+    template <class Visit>
+    void ForEachPlanet(Visit visit) {
+        for (int n = 0; n < placeCount_; ++n) {
+            const Place& p = places_[n];
+            if (p.target == 0) visit(p.system, p.location, Levels(p.system, p.owner));
+        }
     }
 
   private:
@@ -95,15 +101,19 @@ class SupplyLevels {
 
     void ComputeLevels(Owner& w, int s, int o) {
         w.levelsDone[s] = true;
-        for (int k = 1; k <= kIndustryKinds; ++k) {
-            int64_t near = 0, far = 0;
-            for (int j = 0; j < w.jumpCount[s]; ++j) {
-                const int t = w.jumps[s][j];
-                near += w.industry[t][k];
-                // Two jumps away; the way back to s counts it again.
-                for (int i = 0; i < w.jumpCount[t]; ++i) far += w.industry[w.jumps[t][i]][k];
+        // Every kind at once (slot 0 stays empty): one walk over the jump points, not one a kind.
+        std::array<int64_t, kIndustryKinds + 1> near{}, far{};
+        for (int j = 0; j < w.jumpCount[s]; ++j) {
+            const int t = w.jumps[s][j];
+            for (int k = 0; k <= kIndustryKinds; ++k) near[k] += w.industry[t][k];
+            // Two jumps away; the way back to s counts it again.
+            for (int i = 0; i < w.jumpCount[t]; ++i) {
+                const auto& beyond = w.industry[w.jumps[t][i]];
+                for (int k = 0; k <= kIndustryKinds; ++k) far[k] += beyond[k];
             }
-            int64_t level = w.industry[s][k] + near / 2 + far / 4;
+        }
+        for (int k = 1; k <= kIndustryKinds; ++k) {
+            int64_t level = w.industry[s][k] + near[k] / 2 + far[k] / 4;
             if (o == FactionId::Coalition) ++level;
             w.level[s][k] = static_cast<int8_t>(std::clamp<int64_t>(level, 0, kHighestLevel));
         }
@@ -111,7 +121,7 @@ class SupplyLevels {
 
     // A planet (target 0, its industries) or an open jump point (its target system).
     struct Place {
-        int32_t system, owner, target;
+        int32_t system, location, owner, target;
         std::array<int32_t, kIndustryKinds + 1> industry;
     };
     std::array<Place, StarSystem::Last * Planet::LastLocation> places_;
@@ -144,23 +154,19 @@ void UpdateMarketPrices() {
     }
     // Several KB of working tables: on the heap, once per call.
     auto levels = std::make_unique<SupplyLevels>(g);
-    for (int s = StarSystem::First; s <= StarSystem::Last; ++s) {
-        for (int l = Planet::FirstLocation; l <= Planet::LastLocation; ++l) {
-            const GameRecord& p = g.Planets[s][l];
-            if (!IsLocation(p, PlanetKind::Planet)) continue;
-            const auto& level = levels->Levels(s, p[Planet::Owner]);
-            auto& market = g.Markets[s][l];
-            for (int i = 0; i < pricedCount; ++i) {
-                const Priced& gd = priced[i];
-                GameRecord& m = market[gd.good];
-                const int32_t base = gd.price[level[gd.category]];
-                m[Market::BasePrice] = base;
-                // A drift made on a dearer base can outweigh a cheaper one (a raid or a conquest
-                // in the middle of a turn): a good is never given away or paid for taking.
-                m[Market::Price] = std::max(SaturateInt32(int64_t{base} + m[Market::Drift]), 1);
-            }
+    levels->ForEachPlanet([&](int s, int l, const std::array<int8_t, kIndustryKinds + 1>& level) {
+        auto& market = g.Markets[s][l];
+        for (int i = 0; i < pricedCount; ++i) {
+            const Priced& gd = priced[i];
+            GameRecord& m = market[gd.good];
+            const int32_t base = gd.price[level[gd.category]];
+            m[Market::BasePrice] = base;
+            // A drift made on a dearer base can outweigh a cheaper one (a raid or a conquest in
+            // the middle of a turn): a good is never given away or paid for taking.
+            m[Market::Price] = static_cast<int32_t>(
+                std::clamp<int64_t>(int64_t{base} + m[Market::Drift], 1, INT32_MAX));
         }
-    }
+    });
 }
 
 void SetSystemOwnerToPlanets(int system) {
