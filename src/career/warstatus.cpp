@@ -280,11 +280,12 @@ void RebuildFacilities() {
     for (int s = StarSystem::First; s <= StarSystem::Last; ++s) {
         for (int l = Planet::FirstLocation; l <= Planet::LastLocation; ++l) {
             GameRecord& p = g.Planets[s][l];
-            // Most places have nothing destroyed: one look at the seven counts passes them.
-            const auto destroyed = p.begin() + Planet::DestroyedFacilityBase + 1;
-            if (std::none_of(destroyed, destroyed + kFacilityKinds,
-                             [](int32_t n) { return n > 0; }))
-                continue;
+            // Most places have nothing destroyed: one look at the seven counts, their largest
+            // taken without a jump per count, passes them.
+            int32_t most = 0;
+            for (int k = 1; k <= kFacilityKinds; ++k)
+                most = std::max(most, p[Planet::DestroyedFacilityBase + k]);
+            if (most <= 0) continue;
             for (int k = 1; k <= kFacilityKinds; ++k) {
                 // The draw only for a kind that has something to rebuild.
                 if (p[Planet::DestroyedFacilityBase + k] <= 0 || Random(100) >= kRebuildChance)

@@ -74,10 +74,14 @@ struct Blows {
 };
 Blows SimulatedExchange(RandomGenerator& rng, uint64_t xHitting, uint64_t yHitting) {
     const uint32_t s1 = rng.Peek(1), s2 = rng.Peek(2), s3 = rng.Peek(3), s4 = rng.Peek(4);
+    // Where the exchange stops when x missed (y rolls on the second draw) and when x hit (on the
+    // third), both worked out before x's roll picks one: the seed waits for one choice, not two.
+    const uint32_t afterMiss = ChooseIfBelow(s2, yHitting, s3, s2);
+    const uint32_t afterHit = ChooseIfBelow(s3, yHitting, s4, s3);
+    rng.SetSeed(ChooseIfBelow(s1, xHitting, afterHit, afterMiss));
     // y rolls on the draw after x's blow: the second when x missed, the third when x hit.
     const uint32_t yRoll = ChooseIfBelow(s1, xHitting, s3, s2);
     const uint32_t yDamage = ChooseIfBelow(s1, xHitting, s4, s3);
-    rng.SetSeed(ChooseIfBelow(yRoll, yHitting, yDamage, yRoll));
     const auto toY = ChooseIfBelow(s1, xHitting, RandomGenerator::Scale(s2, 10), 0);
     const auto toX = ChooseIfBelow(yRoll, yHitting, RandomGenerator::Scale(yDamage, 10), 0);
     return {static_cast<int32_t>(toY), static_cast<int32_t>(toX)};

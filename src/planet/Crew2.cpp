@@ -53,17 +53,20 @@ void RegenerateHireableCrew() {
     std::array<int32_t, kDraws> draws;
     const CrewDraw d = DrawByRank(rank);
     Rng().Draws(d.range, draws.data(), kDraws);
-    size_t next = 0;
+    const int32_t* next = draws.data();
     for (int s = StarSystem::First; s <= StarSystem::Last; ++s) {
-        for (int l = Planet::FirstLocation; l <= Planet::LastLocation; ++l) {
+        for (int l = Planet::FirstLocation; l <= Planet::LastLocation; ++l, next += kCrewKinds) {
             GameRecord& p = g.Planets[s][l];
-            for (int k = 1; k <= kCrewKinds; ++k) {
-                int n = draws[next++] + d.base;
-                // Officers flock to the Federation and shun the Syndicate; scoundrels love it.
-                if (k == 1 && faction == FactionId::Federation) n += n / 2;
-                if (k == 1 && faction == FactionId::Syndicate) n -= n / 2;
-                if (k == 5 && faction == FactionId::Syndicate) n *= 2;
-                p[Planet::HireableCrewBase + k] = n;
+            for (int k = 1; k <= kCrewKinds; ++k)
+                p[Planet::HireableCrewBase + k] = next[k - 1] + d.base;
+            // Officers flock to the Federation and shun the Syndicate; scoundrels love it.
+            int32_t& officers = p[Planet::HireableCrewBase + 1];
+            int32_t& scoundrels = p[Planet::HireableCrewBase + 5];
+            if (faction == FactionId::Federation) {
+                officers += officers / 2;
+            } else if (faction == FactionId::Syndicate) {
+                officers -= officers / 2;
+                scoundrels *= 2;
             }
         }
     }

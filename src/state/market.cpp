@@ -3,9 +3,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <memory>
 
-#include "state/saturate.h"
 #include "state/tables.h"
 #include "state/variables.h"
 
@@ -15,10 +15,6 @@ namespace {
 constexpr int kHighestLevel = 4;
 constexpr int kIndustryKinds = 7;                // industry kind k feeds goods category k
 constexpr int kOwners = FactionId::Pirates + 1;  // 0 none .. 5 pirates
-
-bool IsLocation(const GameRecord& l, int kind) {
-    return l[Planet::Exists] > 0 && l[Planet::Kind] == kind;
-}
 
 // What one call of UpdateMarketPrices works from. A planet's supply level depends only on its
 // system, its owner and the category, so each is worked out once per call, not once per planet
@@ -40,6 +36,7 @@ class SupplyLevels {
                 if (!planet && !jump) continue;
                 Place& place = places_[placeCount_++];
                 place.system = s;
+                place.location = l;
                 place.owner = p[Planet::Owner];
                 place.target = jump ? p[Planet::JumpTarget] : 0;
                 for (int k = 1; k <= kIndustryKinds; ++k)
@@ -48,24 +45,34 @@ class SupplyLevels {
         }
     }
 
-    // Level 0..4 of category k for a planet of owner o in system s.
-    int Level(int s, int o, int k) {
-        if (!ValidFaction(o)) return 0;  // an owner outside the tables finds no friend
+    // Levels 0..4 of categories 1..7 (index k) for a planet of owner o in system s.
+    const std::array<int8_t, kIndustryKinds + 1>& Levels(int s, int o) {
+        static constexpr std::array<int8_t, kIndustryKinds + 1> kNone{};
+        if (!ValidFaction(o)) return kNone;  // an owner outside the tables finds no friend
         Owner& w = ForOwner(o);
         if (!w.levelsDone[s]) ComputeLevels(w, s, o);
-        return w.level[s][k];
+        return w.level[s];
+    }
+
+    // Each planet, in system and location order, with the levels for its owner.
+    template <class Visit>
+    void ForEachPlanet(Visit visit) {
+        for (int n = 0; n < placeCount_; ++n) {
+            const Place& p = places_[n];
+            if (p.target == 0) visit(p.system, p.location, Levels(p.system, p.owner));
+        }
     }
 
   private:
+    // Cleared when an owner is first asked for, not for every owner: most calls ask for few.
     struct Owner {
-        bool ready = false;
         // Industry of kind k on the planets of system s that count for this owner.
-        std::array<std::array<int64_t, kIndustryKinds + 1>, SystemBound> industry{};
+        std::array<std::array<int64_t, kIndustryKinds + 1>, SystemBound> industry;
         // The targets of the system's open jump points, in location order.
-        std::array<std::array<int8_t, LocationBound>, SystemBound> jumps{};
-        std::array<int8_t, SystemBound> jumpCount{};
-        std::array<std::array<int8_t, kIndustryKinds + 1>, SystemBound> level{};
-        std::array<bool, SystemBound> levelsDone{};
+        std::array<std::array<int8_t, LocationBound>, SystemBound> jumps;
+        std::array<int8_t, SystemBound> jumpCount;
+        std::array<std::array<int8_t, kIndustryKinds + 1>, SystemBound> level;
+        std::array<bool, SystemBound> levelsDone;
     };
 
     // Whether a location of owner `other` counts for owner o: the same owner, or `other` is not
@@ -74,8 +81,11 @@ class SupplyLevels {
 
     Owner& ForOwner(int o) {
         Owner& w = owners_[o];
-        if (w.ready) return w;
-        w.ready = true;
+        if (ready_[o]) return w;
+        ready_[o] = true;
+        w.industry = {};
+        w.jumpCount = {};
+        w.levelsDone = {};
         for (int n = 0; n < placeCount_; ++n) {
             const Place& p = places_[n];
             if (!Friendly(p.owner, o)) continue;
@@ -91,15 +101,19 @@ class SupplyLevels {
 
     void ComputeLevels(Owner& w, int s, int o) {
         w.levelsDone[s] = true;
-        for (int k = 1; k <= kIndustryKinds; ++k) {
-            int64_t near = 0, far = 0;
-            for (int j = 0; j < w.jumpCount[s]; ++j) {
-                const int t = w.jumps[s][j];
-                near += w.industry[t][k];
-                // Two jumps away; the way back to s counts it again.
-                for (int i = 0; i < w.jumpCount[t]; ++i) far += w.industry[w.jumps[t][i]][k];
+        // Every kind at once (slot 0 stays empty): one walk over the jump points, not one a kind.
+        std::array<int64_t, kIndustryKinds + 1> near{}, far{};
+        for (int j = 0; j < w.jumpCount[s]; ++j) {
+            const int t = w.jumps[s][j];
+            for (int k = 0; k <= kIndustryKinds; ++k) near[k] += w.industry[t][k];
+            // Two jumps away; the way back to s counts it again.
+            for (int i = 0; i < w.jumpCount[t]; ++i) {
+                const auto& beyond = w.industry[w.jumps[t][i]];
+                for (int k = 0; k <= kIndustryKinds; ++k) far[k] += beyond[k];
             }
-            int64_t level = w.industry[s][k] + near / 2 + far / 4;
+        }
+        for (int k = 1; k <= kIndustryKinds; ++k) {
+            int64_t level = w.industry[s][k] + near[k] / 2 + far[k] / 4;
             if (o == FactionId::Coalition) ++level;
             w.level[s][k] = static_cast<int8_t>(std::clamp<int64_t>(level, 0, kHighestLevel));
         }
@@ -107,39 +121,52 @@ class SupplyLevels {
 
     // A planet (target 0, its industries) or an open jump point (its target system).
     struct Place {
-        int32_t system, owner, target;
+        int32_t system, location, owner, target;
         std::array<int32_t, kIndustryKinds + 1> industry;
     };
     std::array<Place, StarSystem::Last * Planet::LastLocation> places_;
     int placeCount_ = 0;
     std::array<std::array<bool, kOwners>, kOwners> friendly_{};
-    std::array<Owner, kOwners> owners_{};
+    std::array<bool, kOwners> ready_{};
+    std::array<Owner, kOwners> owners_;
 };
 
 }  // namespace
 
 void UpdateMarketPrices() {
     GameState& g = G();
+    // The goods that are priced, and their prices by level, read once: the same for every planet.
+    struct Priced {
+        int good, category;
+        std::array<int32_t, kHighestLevel + 1> price;
+    };
+    std::array<Priced, Good::Last> priced;
+    int pricedCount = 0;
+    for (int good = Good::First; good <= Good::Last; ++good) {
+        const GameRecord& gd = g.Goods[good];
+        const int k = gd[Good::Category];
+        if (gd[Good::Defined] <= 0 || k < 1 || k > kIndustryKinds) continue;
+        Priced& p = priced[pricedCount++];
+        p.good = good;
+        p.category = k;
+        for (int level = 0; level <= kHighestLevel; ++level)
+            p.price[level] = gd[Good::PriceAtLevelBase + level];
+    }
     // Several KB of working tables: on the heap, once per call.
     auto levels = std::make_unique<SupplyLevels>(g);
-    for (int s = StarSystem::First; s <= StarSystem::Last; ++s) {
-        for (int l = Planet::FirstLocation; l <= Planet::LastLocation; ++l) {
-            const GameRecord& p = g.Planets[s][l];
-            if (!IsLocation(p, PlanetKind::Planet)) continue;
-            for (int good = Good::First; good <= Good::Last; ++good) {
-                const GameRecord& gd = g.Goods[good];
-                const int k = gd[Good::Category];
-                if (gd[Good::Defined] <= 0 || k < 1 || k > kIndustryKinds) continue;
-                GameRecord& m = g.Markets[s][l][good];
-                m[Market::BasePrice] =
-                    gd[Good::PriceAtLevelBase + levels->Level(s, p[Planet::Owner], k)];
-                m[Market::Price] = SaturateInt32(int64_t{m[Market::BasePrice]} + m[Market::Drift]);
-                // A drift made on a dearer base can outweigh a cheaper one (a raid or a conquest
-                // in the middle of a turn): a good is never given away or paid for taking.
-                if (m[Market::Price] < 1) m[Market::Price] = 1;
-            }
+    levels->ForEachPlanet([&](int s, int l, const std::array<int8_t, kIndustryKinds + 1>& level) {
+        auto& market = g.Markets[s][l];
+        for (int i = 0; i < pricedCount; ++i) {
+            const Priced& gd = priced[i];
+            GameRecord& m = market[gd.good];
+            const int32_t base = gd.price[level[gd.category]];
+            m[Market::BasePrice] = base;
+            // A drift made on a dearer base can outweigh a cheaper one (a raid or a conquest in
+            // the middle of a turn): a good is never given away or paid for taking.
+            m[Market::Price] = static_cast<int32_t>(
+                std::clamp<int64_t>(int64_t{base} + m[Market::Drift], 1, INT32_MAX));
         }
-    }
+    });
 }
 
 void SetSystemOwnerToPlanets(int system) {

@@ -23,13 +23,13 @@ class RandomGenerator {
     }
 
     // What a draw of bound n gives once the sequence stands at `seed`.
-    static int32_t Scale(uint32_t seed, int32_t n) {
+    static constexpr int32_t Scale(uint32_t seed, int32_t n) {
         if (n <= 0) return 0;
         return static_cast<int32_t>((static_cast<uint64_t>(static_cast<uint32_t>(n)) * seed) >> 32);
     }
     // The seeds whose draw of bound n (n >= 1) gives less than v are exactly those below this:
     // n * seed < v * 2^32. A rule can test a seed against it without the draw's multiply.
-    static uint64_t SeedsBelow(int32_t n, int32_t v) {
+    static constexpr uint64_t SeedsBelow(int32_t n, int32_t v) {
         if (v <= 0) return 0;
         if (v >= n) return uint64_t{1} << 32;
         return ((static_cast<uint64_t>(v) << 32) + static_cast<uint64_t>(n) - 1) /

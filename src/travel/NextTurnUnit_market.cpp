@@ -15,33 +15,48 @@ namespace {
 
 constexpr int kLoanExtension = 100;  // turns granted after a confiscation
 
-// The largest step of a drift, in per cent of the base price: cheap goods swing wildly. 0 for a
-// base outside every class, which draws no step.
-int32_t DriftStepRange(int base) {
-    if (base >= 0 && base <= 150) return 20;
-    if (base >= 151 && base <= 400) return 15;
-    if (base >= 401 && base <= 2499) return 10;
-    if (base >= 2500 && base <= 100000) return 5;
-    return 0;
+// The largest step of a drift, in per cent of the base price (cheap goods swing wildly), and the
+// seeds whose step draw of that range gives 0. A base outside every class draws no step.
+struct StepRange {
+    int32_t range;
+    uint32_t zeroBelow;
+};
+constexpr StepRange StepOf(int32_t range) {
+    return {range, static_cast<uint32_t>(RandomGenerator::SeedsBelow(range, 1))};
+}
+StepRange DriftStepRange(int base) {
+    static constexpr StepRange kNone{0, 0};
+    static constexpr StepRange k20 = StepOf(20), k15 = StepOf(15), k10 = StepOf(10), k5 = StepOf(5);
+    if (base >= 0 && base <= 150) return k20;
+    if (base >= 151 && base <= 400) return k15;
+    if (base >= 401 && base <= 2499) return k10;
+    if (base >= 2500 && base <= 100000) return k5;
+    return kNone;
 }
 
 // One good's day, drawing from `rng`: the game's generator, held apart while the drift runs. How
 // many draws a good takes hangs on their values (the chance roll, then the step, then its
 // direction), so all three are worked out side by side and the seed set to where the day stops,
-// chosen by masks: a jump on the chance roll would be guessed wrong one day in five.
-void DriftOne(RandomGenerator& rng, int chance, GameRecord& market) {
+// chosen by conditional moves on the seeds themselves: a jump on the chance roll would be guessed
+// wrong one day in five, and a draw's multiply on the way would make every good wait longer for
+// the one before. `rolled` holds the seeds whose chance roll is below the chance.
+void DriftOne(RandomGenerator& rng, uint64_t rolled, GameRecord& market) {
     const uint32_t roll = rng.Peek(1), size = rng.Peek(2), side = rng.Peek(3);
     const int base = market[Market::BasePrice];
-    const int32_t range = DriftStepRange(base);
-    const uint32_t sized = MaskIf(RandomGenerator::Scale(roll, 100) < chance) & MaskIf(range > 0);
-    const uint32_t p = static_cast<uint32_t>(RandomGenerator::Scale(size, range)) & sized;
-    rng.SetSeed(Choose(MaskIf(p > 0), side, Choose(sized, size, roll)));
+    const StepRange step = DriftStepRange(base);
+    // Without a step range the chance roll is all the day draws.
+    const uint64_t sizedBelow = step.range > 0 ? rolled : 0;
+    rng.SetSeed(
+        ChooseIfBelow(roll, sizedBelow, ChooseIfBelow(size, step.zeroBelow, size, side), roll));
+    const uint32_t p =
+        static_cast<uint32_t>(RandomGenerator::Scale(size, step.range)) & MaskIf(roll < sizedBelow);
     // 50 of 101 rise, 51 fall: prices creep downwards. A step is drawn only for a base of 0 and
     // more, so the product stays unsigned.
     const uint32_t change = static_cast<uint32_t>(base) * p / 100;
     const auto drift = static_cast<uint32_t>(market[Market::Drift]);
-    int32_t moved = static_cast<int32_t>(
-        Choose(MaskIf(RandomGenerator::Scale(side, 101) < 50), drift + change, drift - change));
+    static constexpr uint64_t kRising = RandomGenerator::SeedsBelow(101, 50);
+    int32_t moved =
+        static_cast<int32_t>(Choose(MaskIf(side < kRising), drift + change, drift - change));
     // The band holds for every good, drifted today or not: a base price that changed with the
     // supply keeps the old drift, which may lie far outside the new band or even below 1.
     int32_t price = base + moved;
@@ -90,7 +105,7 @@ void ChangeWarBonds() {
 
 void DriftMarketPrices() {
     GameState& g = G();
-    const int chance = g.MarketChangeChance;
+    const uint64_t rolled = RandomGenerator::SeedsBelow(100, g.MarketChangeChance);
     // A copy of the generator keeps the seed in a register: the market writes cannot touch it.
     RandomGenerator rng = Rng();
     for (int s = StarSystem::First; s <= StarSystem::Last; ++s) {
@@ -99,7 +114,7 @@ void DriftMarketPrices() {
             const GameRecord& p = g.Planets[s][l];
             if (p[Planet::Exists] != 1 || p[Planet::Kind] != PlanetKind::Planet) continue;
             for (int good = Good::First; good <= Good::Last; ++good)
-                DriftOne(rng, chance, g.Markets[s][l][good]);
+                DriftOne(rng, rolled, g.Markets[s][l][good]);
         }
     }
     Rng() = rng;
