@@ -225,6 +225,8 @@ TEST_F(CrewTurn, EveryBandOfTheDayOnEitherSideOfItsEdge) {
         int moraleAfter, countdownAfter;
         std::string notice;  // the first of the day, "" for none
         int killed;
+        CrewCounts crew = {0, 0, 10, 0, 0};
+        int contraband = 0;  // a good in the hold besides the legal Firearms (3)
     };
     using test::SeedWhere;
     auto seedOf = [](auto wanted) { return SeedWhere(wanted); };
@@ -272,14 +274,36 @@ TEST_F(CrewTurn, EveryBandOfTheDayOnEitherSideOfItsEdge) {
         {fed, 0, 0, incident(0, 25), -1, -1 - 10, low, 0},
         {fed, 0, 0, incident(0, 26), -1, -1 - 5, low, 0},
         {fed, 0, 0, incident(0, 50), -1, -1 - 5, low, 0},
+        // Scoundrels at half the other crew make it nervous, one fewer does not, nor a
+        // Syndicate crew; Weapons (16, banned) or Uranium (17, illegal) in a Federation hold
+        // while the scoundrels are fewer than a quarter of the others; more crew than the
+        // Ferendar's 12 places.
+        {fed, 100, 0, quiet, -1, 99, low, 0, {0, 0, 4, 0, 2}},
+        {fed, 100, 0, quiet, 0, 99, "", 0, {0, 0, 4, 0, 1}},
+        {synd, 100, 0, quiet, 0, 99, "", 0, {0, 0, 4, 0, 2}},
+        {fed, 100, 0, quiet, -1, 99, low, 0, {0, 0, 8, 0, 1}, 16},
+        {fed, 100, 0, quiet, -1, 99, low, 0, {0, 0, 8, 0, 1}, 17},
+        {fed, 100, 0, quiet, 0, 99, "", 0, {0, 0, 8, 0, 2}, 16},
+        {fed,
+         100,
+         0,
+         quiet,
+         -2,
+         99,
+         "You have too many crewmembers and some of your men need to sleep on the floor.",
+         0,
+         {0, 0, 13, 0, 0}},
+        {fed, 100, 0, quiet, 0, 99, "", 0, {0, 0, 12, 0, 0}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "countdown " << c.countdown << " morale " << c.morale
                                         << " seed " << c.seed);
-        Crew({0, 0, 10, 0, 0});
+        Crew(c.crew);
         G().Cargo = {};
         G().Cargo[3] = 20;  // something to steal
+        if (c.contraband) G().Cargo[c.contraband] = 1;
         Captain()[Player::Faction] = c.faction;
+        Fleet1()[Fleet::TooManyCrewWarningShown] = 0;
         Fleet1()[Fleet::CrewPayCountdown] = c.countdown;
         Fleet1()[Fleet::Morale] = c.morale;
         Fleet1()[Fleet::PayReminderShown] = 1;
