@@ -331,6 +331,8 @@ TEST_F(CombatRules, TheOutcomeDestroysAtZeroPaysPiratesAndEndsTheCombatOnce) {
     EXPECT_EQ(combatEnds, 3);
 }
 
+// What the captain is told in a fight, each message with the state that brings it, and the
+// draws of boarding and flight on either side of their edges.
 TEST_F(CombatRules, EveryMessageOfTheFightWordForWord) {
     GameState& g = G();
     const std::string noAP =
@@ -353,7 +355,7 @@ TEST_F(CombatRules, EveryMessageOfTheFightWordForWord) {
                      "You reload the weapon/item and it is now ready to be used again."}));
     EXPECT_EQ(Own()[Ship::ActionPointsLeft], 0);
     EXPECT_EQ(g.ShipEquipment[1][1][2][Slot::Loaded], 1);
-    // The flight's refusal and its two ends.
+    // The flight's refusal (its two ends come last).
     Own()[Ship::ActionPointsLeft] = 9;
     CombatFlee();
     EXPECT_EQ(Told(), Lines{noAP});
