@@ -68,12 +68,16 @@ const BandRow kBandC[9] = {{},
                            {},
                            {}};
 
-int Difficulty(const BandRow (&bands)[9], int rank) {
-    if (rank < 0 || rank > 8 || bands[rank].empty()) return 1;
-    const int x = Random(100);
-    for (const Band& band : bands[rank])
+int Lookup(const BandRow& row, int x) {
+    for (const Band& band : row)
         if (x <= band.upTo) return band.d;
     return 1;
+}
+
+// A rank without a row draws nothing.
+int Difficulty(const BandRow (&bands)[9], int rank) {
+    if (rank < 0 || rank > 8 || bands[rank].empty()) return 1;
+    return Lookup(bands[rank], Random(100));
 }
 
 // Band A, with new captains in a fighter not sent against frigates.
@@ -83,6 +87,15 @@ int BandA(const Office& o) {
         d = 1;
     return d;
 }
+
+}  // namespace
+
+int BandDifficulty(char band, int rank, int x) {
+    if (rank < 0 || rank > 8) return 1;
+    return Lookup((band == 'A' ? kBandA : band == 'B' ? kBandB : kBandC)[rank], x);
+}
+
+namespace {
 
 int CoalitionToFederation(int owner) {
     return owner == FactionId::Coalition ? FactionId::Federation : owner;

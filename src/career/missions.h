@@ -9,6 +9,9 @@ namespace corvanth {
 
 // Clears the offer records 1..28 and fills records 1..25 with the day's offers.
 void GenerateMissionOffers();
+// The difficulty band 'A' (records 1..4), 'B' (5..8) or 'C' (9, 10) gives a captain of rank
+// 0..8 for the draw x of Random(100); 1 for a rank the band has no row for.
+int BandDifficulty(char band, int rank, int x);
 // The war of offer 1..25's client: one enemy drawn into its opposing faction, or the offer
 // dropped when the client is at war with nobody.
 void PickMissionOpponent(int offer);

@@ -46,15 +46,6 @@ bool Active(int f) {
     return G().Factions[f][Faction::Active] > 0;
 }
 
-// The draw range that decides whether an attacker holding `held` systems raids today: the
-// bigger the realm, the rarer the raid.
-int RaidDrawRange(int held) {
-    if (held < 5) return 200;
-    if (held <= 8) return 300;
-    if (held <= 12) return 500;
-    return 5000;  // 13 and more alike
-}
-
 // The systems each system's jump points lead to (bit t for system t), read once per turn: the
 // war's searches test their draws against it. Raids and conquests change owners, not jump points.
 using SystemSet = uint32_t;
@@ -135,17 +126,13 @@ struct Raid {
 // Step 9's table: what the raid's news does besides being read.
 void RaidEvent(const Raid& r, int z) {
     const std::string text = RaidNews({r.A, r.D, r.S, r.P, r.F}, z);
-    int events = 0;
-    if (z >= 71 && z <= 75) events = 1;
-    if (z >= 76 && z <= 90) events = 4;
     if (z >= 91 && r.f != 0) {
         GameRecord& p = G().Planets[r.s][r.l];
         p[Planet::DestroyedFacilityBase + r.f] += p[Planet::FacilityBase + r.f];
         p[Planet::FacilityBase + r.f] = 0;
         UpdateMarketPrices();
-        events = 1;
     }
-    SpaceEvents(r.s, events);
+    SpaceEvents(r.s, RaidSpaceEvents(z, r.f != 0));
     ShowWarNews(text, WarNewsKind::WarEvent);
 }
 
@@ -203,6 +190,19 @@ void WarBetween(const JumpTable& jumps, int a, int d) {
 }
 
 }  // namespace
+
+int RaidSpaceEvents(int z, bool facility) {
+    if (z >= 71 && z <= 75) return 1;
+    if (z >= 76 && z <= 90) return 4;
+    return z >= 91 && facility ? 1 : 0;
+}
+
+int RaidDrawRange(int held) {
+    if (held < 5) return 200;
+    if (held <= 8) return 300;
+    if (held <= 12) return 500;
+    return 5000;  // 13 and more alike
+}
 
 std::string RaidNews(const RaidNames& n, int z) {
     const std::string &A = n.attacker, &D = n.defender, &S = n.system;

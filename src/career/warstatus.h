@@ -29,6 +29,9 @@ void RebuildFacilities();
 
 // One day of war: raids, conquests, cease-fires and the war news.
 void WarTurnStep();
+// The bound of the draw that decides whether an attacker holding `held` systems raids today:
+// the bigger the realm, the rarer the raid.
+int RaidDrawRange(int held);
 
 // The names a raid's news is told with; an empty facility when the raid found none.
 struct RaidNames {
@@ -36,6 +39,9 @@ struct RaidNames {
 };
 // The news of a raid for the draw z (0..105).
 std::string RaidNews(const RaidNames& names, int z);
+// The space events a raid's news places in the raided system: one for a captured convoy, four
+// for a battle, one where a facility was found and destroyed.
+int RaidSpaceEvents(int z, bool facility);
 
 // Once per turn: hands a system to the captain's faction when it holds the last foreign planet
 // there, and gives the owner of a split system a small chance to recapture it.

@@ -58,6 +58,11 @@ void AwardTournamentPrize(int t);
 void RunPlayerTournament();
 void DisqualifyForFleeing();
 
+// A new gladiator's skill by its league, its style, and its ship type by its skill, each for a
+// draw r of Random(100).
+int GladiatorSkillFor(int league, int r);
+int GladiatorStyleFor(int r);
+int GladiatorShipFor(int skill, int r);
 // The rules of one exchange, for the fights and their tests.
 int TournamentHitChance(int attacker, int defender);
 // The damage bonus of the attacker's ship: the first fighter of a pair reads more types.

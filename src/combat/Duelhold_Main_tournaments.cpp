@@ -52,7 +52,9 @@ int FromBands(std::initializer_list<Band> bands, int r) {
     return 0;
 }
 
-int SkillFor(int league, int r) {
+}  // namespace
+
+int GladiatorSkillFor(int league, int r) {
     switch (league) {
         case 1:
             return FromBands({{35, 1}, {75, 2}, {99, 3}}, r);
@@ -63,7 +65,11 @@ int SkillFor(int league, int r) {
     }
 }
 
-int ShipFor(int skill, int r) {
+int GladiatorStyleFor(int r) {
+    return FromBands({{70, 1}, {85, 2}, {99, 3}}, r);
+}
+
+int GladiatorShipFor(int skill, int r) {
     switch (skill) {
         case 1:
             return FromBands({{40, 1}, {70, 2}, {80, 20}, {90, 25}, {99, 3}}, r);
@@ -75,6 +81,8 @@ int ShipFor(int skill, int r) {
             return FromBands({{30, 20}, {70, 25}, {99, 3}}, r);
     }
 }
+
+namespace {
 
 bool ArenaScreenShowing() {
     return Form61 && Form61->Visible();
@@ -171,12 +179,12 @@ void InitGladiators() {
         g.GladiatorNames[n] = kGladiatorNames[n - 2];
         gl[Gladiator::Active] = 1;
         gl[Gladiator::League] = n <= 17 ? 1 : n <= 33 ? 2 : n <= 49 ? 3 : Random(3) + 1;
-        gl[Gladiator::Skill] = SkillFor(gl[Gladiator::League], Random(100));
+        gl[Gladiator::Skill] = GladiatorSkillFor(gl[Gladiator::League], Random(100));
         gl[Gladiator::Portrait] = Random(3) + 1;
         gl[5] = 0;
-        gl[Gladiator::FightingStyle] = FromBands({{70, 1}, {85, 2}, {99, 3}}, Random(100));
+        gl[Gladiator::FightingStyle] = GladiatorStyleFor(Random(100));
         gl[Gladiator::Bet] = 0;
-        gl[Gladiator::ShipType] = ShipFor(gl[Gladiator::Skill], Random(100));
+        gl[Gladiator::ShipType] = GladiatorShipFor(gl[Gladiator::Skill], Random(100));
     }
 }
 

@@ -142,23 +142,26 @@ int EncounterShipType(int faction, int sizeClass, int t, bool battle) {
     return FromBands(kShipTypes[faction - 1][sizeClass - 1], t);
 }
 
+EncounterSide RandomEncounterSide(int rating, int owner, int a, int b, int c) {
+    if (rating < 0 || rating > 5) return {};
+    if (a < kOwnerBelow[rating]) return {owner, FromBands(kOwnerSizes[rating], b)};
+    return {FromBands(kVisitorFactions, c),
+            FromBands(rating <= 2 ? kVisitorSizesLow : kVisitorSizesHigh, b)};
+}
+
 void StartRandomEncounter() {
     GameState& g = G();
     ClearOtherSide();
-    int faction = 0, sizeClass = 0;
+    EncounterSide side;
     const int s = FleetSystem(), l = FleetLocation();
     const int rating =
         ValidSystem(s) && ValidLocation(l) ? StarSystemRecord(s)[StarSystem::SectorRating] : -1;
     if (rating >= 0 && rating <= 5) {
         const int a = Random(100), b = Random(100), c = Random(100);
-        if (a < kOwnerBelow[rating]) {
-            faction = LocationRecord(s, l)[Planet::Owner];
-            sizeClass = FromBands(kOwnerSizes[rating], b);
-        } else {
-            faction = FromBands(kVisitorFactions, c);
-            sizeClass = FromBands(rating <= 2 ? kVisitorSizesLow : kVisitorSizesHigh, b);
-        }
+        side = RandomEncounterSide(rating, LocationRecord(s, l)[Planet::Owner], a, b, c);
     }
+    int faction = side.faction;
+    const int sizeClass = side.sizeClass;
     if (Random(100) < kPirateBelow) faction = FactionId::Pirates;
     const int type = DrawType(faction, sizeClass, false);
     // A meeting that builds no ship ends here, as silently as one the skip rule ends.

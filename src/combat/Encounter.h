@@ -18,6 +18,16 @@ void StartShipBattle(int sizeClass, int faction, int shipType);
 // table's size-5 rows); 0 when the faction or size is outside 1..5.
 int EncounterShipType(int faction, int sizeClass, int t, bool battle);
 
+// The other side of a random encounter, before the pirates' draw: by the sector's rating 0..5,
+// the owner of the fleet's location and the draws a, b, c (0..99), the location's owner with a
+// size by the owner's bands, or a visitor's faction with a size by the visitors' bands. Both 0
+// for a rating outside 0..5.
+struct EncounterSide {
+    int faction = 0;
+    int sizeClass = 0;
+};
+EncounterSide RandomEncounterSide(int rating, int owner, int a, int b, int c);
+
 // Ship class `type` 1..27 copied from the template into ship `slot` of fleet 0; any other type
 // or slot changes nothing.
 void SetupShipOfType(int type, int slot);
@@ -48,6 +58,16 @@ void SetupShipQuasimodo(int slot);
 void SetupShipStormcrow(int slot);
 void SetupShipCarriage(int slot);
 void SetupShipOrbitalTurrets(int slot);
+
+// One cell of the outfit's passes: pass 1..20 as the outfitting faction's column reads it.
+struct OutfitPassCell {
+    int id = 0;                 // the item the pass looks for
+    int item = 0;               // what the draw d makes of it (the item itself where it stays)
+    int weakBelow = 0;          // the redraw's bound when the outfit is weakened, 0 for none
+    int holdBelow = 0;          // the redraw's bound on a ship with a small hold, 0 for none
+    bool keptOnClass1 = false;  // left as it is on ships whose retreat range is 1
+};
+OutfitPassCell OutfitPass(int pass, int faction, int d);
 
 // The outfits of enemy ship 1: crew, better equipment by draws, and one lot of cargo.
 void OutfitFederationShip();

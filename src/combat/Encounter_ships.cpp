@@ -1,4 +1,5 @@
 // The enemy ship's build: a ship class copied into the other side, and the faction's outfit.
+#include <iterator>
 #include <vector>
 
 #include "combat/Encounter.h"
@@ -112,10 +113,14 @@ int Draw(const Column& column) {
     return d;
 }
 
+const Column& ColumnOf(const Pass& pass, int faction) {
+    return faction == FactionId::Federation ? pass.federation
+           : faction == FactionId::Pirates  ? pass.pirates
+                                            : pass.others;
+}
+
 void RunPass(const Pass& pass, int faction) {
-    const Column& column = faction == FactionId::Federation ? pass.federation
-                           : faction == FactionId::Pirates  ? pass.pirates
-                                                            : pass.others;
+    const Column& column = ColumnOf(pass, faction);
     for (int slot = Slot::First; slot <= Slot::Last; ++slot) {
         if (EnemySlot(slot)[Slot::EquipmentId] != pass.id) continue;
         const int id = FromBands(column.bands, Draw(column));
@@ -192,6 +197,15 @@ void Outfit(int faction) {
 }
 
 }  // namespace
+
+OutfitPassCell OutfitPass(int pass, int faction, int d) {
+    if (pass < 1 || pass > static_cast<int>(std::size(kPasses))) return {};
+    const Pass& p = kPasses[pass - 1];
+    const Column& column = ColumnOf(p, faction);
+    const int item = FromBands(column.bands, d);
+    return {p.id, item == kKeep ? p.id : item, column.redraw == Redraw::Weak ? column.below : 0,
+            column.redraw == Redraw::Cargo ? column.below : 0, p.notRetreatClass1};
+}
 
 void SetupShipOfType(int type, int slot) {
     if (type < 1 || type > 27 || slot < 1 || slot >= ShipBound) return;

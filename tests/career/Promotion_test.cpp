@@ -204,7 +204,63 @@ TEST_F(Promotion, WhatTheAwardsSayAndWhenAStoryFollows) {
     EXPECT_EQ(player().LastSeen("TForm45")->Text("Memo1"), "");
 }
 
-TEST_F(Promotion, AHundredChecksAfterALargeGainClimbAsFarAsTheThresholdsAllow) {
+TEST_F(Promotion, EveryRowFallsDueAtItsThresholdAndAHundredChecksClimbAsFarAsTheyAllow) {
+    // The ladder: what fame and reputation must reach, the award (a ribbon count, a rank or
+    // the own planet), its fanfares and the threshold it leaves for the next row.
+    struct Row {
+        int32_t due;
+        char award;  // 'r' ribbons, 'k' rank, 'p' the own planet
+        int value;
+        std::vector<std::string> sounds;
+        int32_t next;
+    };
+    const std::vector<std::string> award = {"award"}, promotion = {"promotion"};
+    const Row ladder[] = {
+        {0, '-', 0, {}, 150},
+        {150, 'r', 2, award, 500},
+        {500, 'r', 3, award, 900},
+        {900, 'k', 2, promotion, 1600},
+        {1600, 'r', 4, award, 3000},
+        {3000, 'r', 5, award, 5000},
+        {5000, 'k', 3, promotion, 8000},
+        {8000, 'r', 6, award, 12000},
+        {12000, 'r', 7, award, 18000},
+        {18000, 'k', 4, promotion, 25000},
+        {25000, 'r', 8, award, 35000},
+        {35000, 'r', 9, award, 45000},
+        {45000, 'k', 5, promotion, 55000},
+        {55000, 'r', 10, award, 80000},
+        {80000, 'k', 6, promotion, 200000},
+        {200000, 'r', 11, award, 1000000},
+        {1000000, 'k', 7, promotion, 1500000},
+        {1500000, 'r', 12, award, 2000000},
+        {2000000, 'p', 1, award, 3000000},
+        {3000000, 'k', 8, {"promotion", "highestrank"}, 3000001},
+    };
+    for (int s = 1; s <= 19; ++s) {
+        SCOPED_TRACE(s);
+        test::UseAnsweringBackend answering;
+        const Row& row = ladder[s];
+        // Fame at the threshold and reputation a point short: nothing; both at it: the row.
+        GameRecord& fed = Captain(kFed, row.due - 1, s, row.due);
+        G().Players[1][Player::Fame] = row.due;
+        const int life = Life();
+        CheckPromotion();
+        EXPECT_EQ(fed[Faction::AwardStep], s);
+        ui::audio::ClearLog();
+        fed[Faction::Reputation] = row.due;
+        CheckPromotion();
+        EXPECT_EQ(fed[Faction::AwardStep], s + 1);
+        EXPECT_EQ(fed[Faction::NextFameThreshold], row.next);
+        EXPECT_EQ(fed[Faction::NextReputationThreshold], row.next);
+        EXPECT_EQ(fed[Faction::PreviousReputationThreshold], row.due);
+        EXPECT_EQ(Life(), life + 1);
+        EXPECT_EQ(Fanfares(), row.sounds);
+        EXPECT_EQ(fed[Faction::CampaignRibbons], row.award == 'r' ? row.value : 1);
+        EXPECT_EQ(fed[Faction::Rank], row.award == 'k' ? row.value : 1);
+        EXPECT_EQ(G().Players[1][Player::OwnPlanet], row.award == 'p' ? 1 : 0);
+    }
+
     // 60000 passes the thresholds of rows 1..13 (150 .. 55000) but not row 14's 80000.
     GameRecord& fed = Captain(kFed, 60000);
     const int life = Life();

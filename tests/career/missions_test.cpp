@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <utility>
+#include <vector>
 
 #include "state/random.h"
 #include "state/tables.h"
@@ -197,6 +199,45 @@ TEST_F(MissionOffers, SearchesThatCannotSucceedStillTakeAllTheirDraws) {
         EXPECT_EQ(Offer(3)[Mission::ObjectiveBase + 2], walk.Next(5) + 5);
         for (int r = 1; r <= 24; ++r) EXPECT_EQ(Offer(r)[Mission::Status], 0) << r;
     }
+}
+
+// Bands A, B and C whole: every rank 0..8 and every draw 0..99 against the bands as the offers'
+// rules give them, each row a list of (first draw of the next step, difficulty). A rank without
+// a row takes 1.
+TEST_F(MissionOffers, TheDifficultyBandsRowByRowAndDrawByDraw) {
+    using Row = std::vector<std::pair<int, int>>;
+    const Row none{}, low{{61, 1}, {100, 2}}, mid{{11, 1}, {81, 2}, {100, 3}};
+    const std::vector<Row> a{none, low, low, mid, mid, mid, mid, mid, mid};
+    const std::vector<Row> b{none,
+                             low,
+                             low,
+                             mid,
+                             {{21, 2}, {91, 3}, {100, 4}},
+                             {{21, 3}, {91, 4}, {100, 5}},
+                             {{61, 4}, {100, 5}},
+                             none,
+                             none};
+    const std::vector<Row> c{none,
+                             low,
+                             low,
+                             {{11, 2}, {81, 3}, {100, 4}},
+                             {{21, 3}, {91, 4}, {100, 5}},
+                             {{21, 3}, {71, 4}, {100, 5}},
+                             {{31, 4}, {100, 5}},
+                             none,
+                             none};
+    for (const auto& [band, rows] : {std::pair{'A', a}, std::pair{'B', b}, std::pair{'C', c}})
+        for (int rank = 0; rank <= 8; ++rank)
+            for (int x = 0; x < 100; ++x) {
+                int d = 1;
+                for (const auto& [below, value] : rows[rank])
+                    if (x < below) {
+                        d = value;
+                        break;
+                    }
+                EXPECT_EQ(BandDifficulty(band, rank, x), d)
+                    << band << " rank " << rank << " x " << x;
+            }
 }
 
 }  // namespace

@@ -110,13 +110,14 @@ TEST_F(SystemConquests, SystemLostToAnotherFactionPassesToNoOne) {
 }
 
 TEST_F(SystemConquests, SplitSystemDrawsOncePerHeldPlanetUntilARecapture) {
-    // Three planets still held, one taken: three draws of Random(20000), none below 2 here.
+    // Three planets still held, one taken: three draws of Random(20000), none below 2 here,
+    // the first just at 2.
     g.Planets[9][1][Planet::Owner] = kFed;
     uint32_t quiet = 1;
     for (;; ++quiet) {
         RandomGenerator r;
         r.SetSeed(quiet);
-        if (r.Next(20000) >= 2 && r.Next(20000) >= 2 && r.Next(20000) >= 2) break;
+        if (r.Next(20000) == 2 && r.Next(20000) >= 2 && r.Next(20000) >= 2) break;
     }
     Rng().SetSeed(quiet);
     CheckSystemConquests();
@@ -124,12 +125,12 @@ TEST_F(SystemConquests, SplitSystemDrawsOncePerHeldPlanetUntilARecapture) {
     EXPECT_EQ(g.Planets[9][1][Planet::Owner], kFed);
     EXPECT_EQ(player().TimesSeen("TMessage4"), 0);
 
-    // A seed whose second draw is below 2: the system is recaptured and the draws stop there.
+    // A seed whose second draw is 1: the system is recaptured and the draws stop there.
     uint32_t lucky = 1;
     for (;; ++lucky) {
         RandomGenerator r;
         r.SetSeed(lucky);
-        if (r.Next(20000) >= 2 && r.Next(20000) < 2) break;
+        if (r.Next(20000) >= 2 && r.Next(20000) == 1) break;
     }
     Rng().SetSeed(lucky);
     player().Click("TMessage4", "SpeedButton1");
@@ -357,6 +358,26 @@ TEST_F(WarRules, SearchesThatCannotFindTakeAllTheirDrawsAndTheOthersStopAtTheirF
         ++checked;
     }
     EXPECT_GT(checked, 60);
+    // x is drawn below 200 while the attacker holds up to 4 systems, 300 up to 8, 500 up to 12,
+    // then 5000; 5 ends the day with its searches, 4 goes on to the raid's draws.
+    const int ranges[][2] = {{0, 200}, {4, 200},  {5, 300},   {8, 300},
+                             {9, 500}, {12, 500}, {13, 5000}, {20, 5000}};
+    for (const auto& [held, bound] : ranges) EXPECT_EQ(RaidDrawRange(held), bound) << held;
+    for (int x : {5, 4}) {
+        const uint32_t seed = test::SeedWhere([x](RandomGenerator& r) { return r.Next(200) == x; });
+        RandomGenerator walk;
+        walk.SetSeed(seed);
+        walk.Next(200);
+        const int64_t k = until(walk, 26, [&](int s) { return s == target; });
+        const int64_t j = until(walk, 35, [&](int l) {
+            return std::find(planets.begin(), planets.end(), l) != planets.end();
+        });
+        if (x == 5) {
+            EXPECT_EQ(drawsOfTheDay(seed), 1 + k + j + 100001);
+        } else {
+            EXPECT_GT(drawsOfTheDay(seed), 1 + k + j + 100001);
+        }
+    }
 }
 
 // The 21 news of a raid, each at both ends of its band of z, word for word as the war's table
@@ -439,6 +460,14 @@ TEST(RaidNews, EveryNewsOfTheTableWordForWord) {
                   "A swift strike of Syndicate forces does significant damage to the defenders "
                   "of the Outer Rim Alliance.")
             << "z " << z;
+    // The space events each news places, with a facility destroyed and without one: a convoy
+    // (71..75) one, a battle (76..90) four, a destroyed facility (91..105) one.
+    const int events[][3] = {{0, 0, 0},  {70, 0, 0}, {71, 1, 1}, {75, 1, 1}, {76, 4, 4},
+                             {90, 4, 4}, {91, 1, 0}, {95, 1, 0}, {105, 1, 0}};
+    for (const auto& [z, destroyed, nothing] : events) {
+        EXPECT_EQ(RaidSpaceEvents(z, true), destroyed) << "z " << z;
+        EXPECT_EQ(RaidSpaceEvents(z, false), nothing) << "z " << z;
+    }
 }
 
 TEST_F(WarRules, RebuildingBringsBackAtMostOneFacilityPerKindAndPlaceAndTouchesNothingElse) {
@@ -462,6 +491,15 @@ TEST_F(WarRules, RebuildingBringsBackAtMostOneFacilityPerKindAndPlaceAndTouchesN
     // 400 turns at 5 in 100: all five of each kind are back.
     for (int k = 1; k <= 7; ++k) EXPECT_EQ(p[Planet::DestroyedFacilityBase + k], 0) << k;
     EXPECT_EQ(p[Planet::DestroyedFacilityBase + 8], 5);
+    // One destroyed facility left in the galaxy, one draw: 4 brings it back, 5 does not.
+    p[Planet::DestroyedFacilityBase + 8] = 0;
+    for (int r : {4, 5}) {
+        p[Planet::DestroyedFacilityBase + 3] = 1;
+        p[Planet::FacilityBase + 3] = 0;
+        Rng().SetSeed(test::SeedWhere([r](RandomGenerator& w) { return w.Next(100) == r; }));
+        RebuildFacilities();
+        EXPECT_EQ(p[Planet::FacilityBase + 3], r == 4 ? 1 : 0) << r;
+    }
 }
 
 // Diplomacy over the catalogue world, with the news switched off unless a case looks at them.

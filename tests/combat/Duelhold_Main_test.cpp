@@ -302,5 +302,38 @@ TEST_F(Tournaments, RosterDrawFightsOddsAndBets) {
     }
 }
 
+// The roster's bands and the odds table whole, each edge from both sides.
+TEST(TournamentTables, TheRostersBandsAndTheOddsRowByRow) {
+    auto pair = [](OddsPair o) { return o.x * 10 + o.y; };
+    // The roster's bands row by row, each edge from both sides, as the arena's rules give them:
+    // skill by league, style, and ship type by skill, for the draw r = Random(100).
+    struct Edge {
+        int row, r, value;
+    };
+    const Edge skills[] = {{1, 0, 1}, {1, 35, 1}, {1, 36, 2}, {1, 75, 2}, {1, 76, 3}, {1, 99, 3},
+                           {2, 0, 2}, {2, 75, 2}, {2, 76, 3}, {2, 95, 3}, {2, 96, 4}, {2, 99, 4},
+                           {3, 0, 3}, {3, 65, 3}, {3, 66, 4}, {3, 99, 4}};
+    for (const Edge& e : skills)
+        EXPECT_EQ(GladiatorSkillFor(e.row, e.r), e.value) << e.row << " " << e.r;
+    for (const Edge& e :
+         {Edge{0, 0, 1}, {0, 70, 1}, {0, 71, 2}, {0, 85, 2}, {0, 86, 3}, {0, 99, 3}})
+        EXPECT_EQ(GladiatorStyleFor(e.r), e.value) << e.r;
+    const Edge ships[] = {
+        {1, 0, 1},   {1, 40, 1},  {1, 41, 2},  {1, 70, 2},  {1, 71, 20}, {1, 80, 20},
+        {1, 81, 25}, {1, 90, 25}, {1, 91, 3},  {1, 99, 3},  {2, 0, 1},   {2, 20, 1},
+        {2, 21, 2},  {2, 40, 2},  {2, 41, 20}, {2, 60, 20}, {2, 61, 25}, {2, 80, 25},
+        {2, 81, 3},  {2, 99, 3},  {3, 0, 1},   {3, 5, 1},   {3, 6, 2},   {3, 10, 2},
+        {3, 11, 20}, {3, 40, 20}, {3, 41, 25}, {3, 70, 25}, {3, 71, 3},  {3, 99, 3},
+        {4, 0, 20},  {4, 30, 20}, {4, 31, 25}, {4, 70, 25}, {4, 71, 3},  {4, 99, 3}};
+    for (const Edge& e : ships)
+        EXPECT_EQ(GladiatorShipFor(e.row, e.r), e.value) << e.row << " " << e.r;
+    // The odds table whole, x:y as xy: d = 0 1:1; 1 3:4; 2 2:3; 3 1:2; 4 1:3; 5 and more 1:4;
+    // -1 4:3; -2 3:2; -3 2:1; -4 3:1; -5 and less 4:1.
+    const int odds[][2] = {{-9, 41}, {-6, 41}, {-5, 41}, {-4, 31}, {-3, 21},
+                           {-2, 32}, {-1, 43}, {0, 11},  {1, 34},  {2, 23},
+                           {3, 12},  {4, 13},  {5, 14},  {6, 14},  {9, 14}};
+    for (const auto& [d, xy] : odds) EXPECT_EQ(pair(OddsForDifference(d)), xy) << "d " << d;
+}
+
 }  // namespace
 }  // namespace corvanth

@@ -6,10 +6,13 @@
 
 #include <numeric>
 #include <set>
+#include <utility>
+#include <vector>
 
 #include "combat/combat_fixture.h"
 #include "shell/background.h"
 #include "support/answering_backend.h"
+#include "support/draws.h"
 #include "travel/NextTurnUnit.h"
 #include "travel/quiet_turns.h"
 
@@ -33,30 +36,106 @@ class EnemyGeneration : public CombatTest {
     }
 };
 
-TEST_F(EnemyGeneration, TablesDrawTheirBandsAndTheBattleTableKeepsTurretsForBattles) {
-    // Band edges of the Federation's size-1 row: 0..5 Starwolf, 6..10 Stargun, 11..99 Avenger.
-    EXPECT_EQ(EncounterShipType(1, 1, 5, false), 1);
-    EXPECT_EQ(EncounterShipType(1, 1, 6, false), 2);
-    EXPECT_EQ(EncounterShipType(1, 1, 11, false), 3);
-    // Outer Rim size 5: 56..70 Gladiator, 71..99 Anaconda; Syndicate size 3: from 61 the Werewolf.
-    EXPECT_EQ(EncounterShipType(2, 5, 70, false), 15);
-    EXPECT_EQ(EncounterShipType(2, 5, 71, false), 23);
-    EXPECT_EQ(EncounterShipType(3, 3, 61, false), 21);
-    // The battle table's size-5 rows: Federation 16..40 Blackjack, 41.. turrets; the
-    // Coalition's row is the common one.
-    EXPECT_EQ(EncounterShipType(1, 5, 40, true), 14);
-    EXPECT_EQ(EncounterShipType(1, 5, 41, true), 27);
-    EXPECT_EQ(EncounterShipType(4, 5, 99, true), 15);
-    EXPECT_EQ(EncounterShipType(0, 1, 50, false), 0);
-    EXPECT_EQ(EncounterShipType(1, 6, 50, false), 0);
-    // The Buccaneer (6) is never drawn; orbital turrets (27) only in battles.
+// A table of draws: the last value of each band and what the band gives.
+using Bands = std::vector<std::pair<int, int>>;
+int Banded(const Bands& bands, int d) {
+    for (const auto& [last, value] : bands)
+        if (d <= last) return value;
+    return 0;
+}
+
+TEST_F(EnemyGeneration, TheSectorRatingsAndTheShipTypeTablesRowByRow) {
+    // Each sector rating: the owner's share (a below it), the owner's and a visitor's size
+    // bands by b, and the visitor's faction by c.
+    struct Rating {
+        int ownerBelow;
+        Bands owner, visitor;
+    };
+    const Bands low = {{40, 1}, {65, 2}, {85, 3}, {95, 4}, {99, 5}};
+    const Bands high = {{40, 1}, {60, 2}, {80, 3}, {95, 4}, {99, 5}};
+    const Rating ratings[6] = {
+        {31, {{60, 1}, {90, 2}, {99, 3}}, low},
+        {31, {{60, 1}, {90, 2}, {99, 3}}, low},
+        {51, low, low},
+        {66, {{10, 1}, {35, 2}, {55, 3}, {85, 4}, {99, 5}}, high},
+        {71, {{5, 1}, {20, 2}, {40, 3}, {70, 4}, {99, 5}}, high},
+        {91, {{1, 1}, {5, 2}, {40, 3}, {70, 4}, {99, 5}}, high},
+    };
+    const Bands visitors = {{25, 1}, {50, 2}, {75, 3}, {99, 4}};
+    const int owner = 7;  // any owner, passed through
+    for (int rating = 0; rating <= 5; ++rating) {
+        const Rating& row = ratings[rating];
+        for (int a : {0, row.ownerBelow - 1, row.ownerBelow, 99})
+            for (int b = 0; b < 100; ++b)
+                for (int c = 0; c < 100; ++c) {
+                    const EncounterSide side = RandomEncounterSide(rating, owner, a, b, c);
+                    const bool own = a < row.ownerBelow;
+                    ASSERT_EQ(side.faction, own ? owner : Banded(visitors, c))
+                        << rating << " " << a << " " << b << " " << c;
+                    ASSERT_EQ(side.sizeClass, Banded(own ? row.owner : row.visitor, b))
+                        << rating << " " << a << " " << b;
+                }
+    }
+    for (int rating : {-1, 6}) {
+        EXPECT_EQ(RandomEncounterSide(rating, owner, 0, 0, 0).faction, 0);
+        EXPECT_EQ(RandomEncounterSide(rating, owner, 0, 0, 0).sizeClass, 0);
+    }
+
+    // The ship types by faction and size class, and the battles' own size-5 rows.
+    const Bands types[5][5] = {
+        {{{5, 1}, {10, 2}, {99, 3}},
+         {{2, 4}, {5, 17}, {99, 5}},
+         {{5, 7}, {10, 16}, {20, 26}, {99, 8}},
+         {{40, 9}, {50, 19}, {55, 18}, {60, 24}, {80, 11}, {99, 10}},
+         {{35, 12}, {90, 14}, {99, 15}}},
+        {{{5, 1}, {30, 2}, {95, 25}, {99, 3}},
+         {{50, 4}, {80, 17}, {95, 5}, {99, 13}},
+         {{50, 7}, {70, 16}, {80, 26}, {99, 8}},
+         {{30, 9}, {40, 19}, {60, 18}, {90, 11}, {99, 10}},
+         {{45, 12}, {55, 14}, {70, 15}, {99, 23}}},
+        {{{30, 1}, {90, 20}, {95, 2}, {99, 3}},
+         {{30, 4}, {70, 17}, {99, 5}},
+         {{10, 7}, {60, 16}, {99, 21}},
+         {{20, 9}, {40, 19}, {80, 22}, {99, 18}},
+         {{45, 12}, {55, 14}, {99, 15}}},
+        {{{90, 1}, {99, 2}},
+         {{5, 4}, {60, 17}, {95, 5}, {99, 13}},
+         {{60, 7}, {90, 26}, {99, 16}},
+         {{40, 24}, {45, 19}, {50, 18}, {80, 11}, {99, 10}},
+         {{45, 12}, {55, 14}, {99, 15}}},
+        {{{90, 1}, {95, 2}, {99, 3}},
+         {{30, 4}, {70, 17}, {99, 5}},
+         {{30, 7}, {70, 16}, {99, 8}},
+         {{20, 9}, {80, 19}, {99, 18}},
+         {{45, 12}, {55, 14}, {99, 15}}},
+    };
+    const Bands battle5[5] = {{{15, 12}, {40, 14}, {99, 27}},
+                              {{10, 12}, {20, 15}, {50, 23}, {99, 27}},
+                              {{45, 12}, {65, 27}, {99, 15}},
+                              {{45, 12}, {55, 14}, {99, 15}},
+                              {{45, 12}, {55, 14}, {99, 27}}};
     for (int f = 1; f <= 5; ++f)
         for (int z = 1; z <= 5; ++z)
             for (int t = 0; t < 100; ++t) {
-                EXPECT_NE(EncounterShipType(f, z, t, true), 6);
-                EXPECT_NE(EncounterShipType(f, z, t, false), 27);
-                EXPECT_GE(EncounterShipType(f, z, t, false), 1);
+                const int common = Banded(types[f - 1][z - 1], t);
+                ASSERT_EQ(EncounterShipType(f, z, t, false), common) << f << " " << z << " " << t;
+                ASSERT_EQ(EncounterShipType(f, z, t, true),
+                          z == 5 ? Banded(battle5[f - 1], t) : common)
+                    << f << " " << z << " " << t;
             }
+    EXPECT_EQ(EncounterShipType(0, 1, 50, false), 0);
+    EXPECT_EQ(EncounterShipType(1, 6, 50, false), 0);
+
+    // The pirates' draw comes fourth: 11 makes the ship a pirate, 12 leaves it to the others.
+    PlayerIn(1);
+    for (int p : {11, 12}) {
+        Rng().SetSeed(test::SeedWhere([p](RandomGenerator& r) {
+            for (int i = 0; i < 3; ++i) r.Next(100);
+            return r.Next(100) == p;
+        }));
+        StartRandomEncounter();
+        EXPECT_EQ(Enemy()[Ship::Faction] == FactionId::Pirates, p == 11) << p;
+    }
 }
 
 TEST_F(EnemyGeneration, BattlesFallBackToTheStarwolfAndTypeMinusOneNeverBuildsTurrets) {
@@ -173,6 +252,101 @@ TEST_F(EnemyGeneration, EverySetUpCopiesItsClassIntoTheOtherSide) {
 }
 
 TEST_F(EnemyGeneration, OutfitsFollowTheirFactionsDrawsAndCarryOneLegalLot) {
+    // The passes, each band's last draw and the item it gives (the pass's own item where it
+    // stays), for the Federation, for the Outer Rim, Syndicate and Coalition, and for pirates;
+    // the weakening redraws of the three columns, the small-hold redraw of Random(40), and
+    // the passes that leave ships of retreat range 1 alone.
+    struct PartPass {
+        int id;
+        Bands fed, others, pirates;
+        int weak[3];
+        bool hold, notRange1;
+    };
+    const Bands missiles = {{20, 41}, {40, 27}, {80, 28}, {99, 29}};
+    const Bands torpedoes = {{30, 42}, {99, 31}};
+    const Bands engines = {{10, 13}, {40, 14}, {80, 15}, {99, 16}};
+    const Bands duals = {{10, 32}, {40, 33}, {80, 34}, {99, 35}};
+    const Bands quads = {{10, 36}, {40, 37}, {80, 38}, {99, 39}};
+    const Bands hawks = {{20, 4}, {94, 5}, {99, 92}};
+    const Bands jump1 = {{60, 17}, {70, 18}, {99, 58}}, jump2 = {{60, 59}, {70, 60}, {99, 61}};
+    const Bands jump4 = {{60, 62}, {70, 63}, {99, 64}};
+    const Bands shield1 = {{60, 82}, {90, 83}, {99, 84}}, shield2 = {{60, 85}, {90, 86}, {99, 87}};
+    const Bands shield4 = {{60, 88}, {90, 89}, {99, 90}};
+    const PartPass passes[] = {
+        {3, missiles, missiles, missiles, {40, 0, 30}, false, false},
+        {30, torpedoes, torpedoes, torpedoes, {40, 0, 30}, false, false},
+        {8,
+         {{30, 8}, {80, 20}, {99, 21}},
+         {{30, 8}, {80, 20}, {99, 21}},
+         {{30, 8}, {80, 20}, {99, 21}},
+         {0, 0, 0},
+         true,
+         false},
+        {11,
+         {{30, 11}, {99, 110}},
+         {{30, 11}, {99, 110}},
+         {{30, 11}, {99, 110}},
+         {0, 0, 0},
+         true,
+         true},
+        {8,
+         {{30, 8}, {99, 111}},
+         {{30, 8}, {99, 111}},
+         {{30, 8}, {99, 111}},
+         {0, 0, 0},
+         true,
+         true},
+        {11,
+         {{30, 11}, {99, 112}},
+         {{30, 11}, {99, 112}},
+         {{30, 11}, {99, 112}},
+         {0, 0, 0},
+         true,
+         false},
+        {8,
+         {{30, 8}, {99, 113}},
+         {{30, 8}, {99, 113}},
+         {{30, 8}, {99, 113}},
+         {0, 0, 0},
+         true,
+         false},
+        {1, {{30, 1}, {99, 2}}, {{30, 1}, {99, 2}}, {{30, 1}, {99, 2}}, {30, 0, 30}, false, false},
+        {4, {{20, 4}, {70, 5}, {99, 92}}, hawks, hawks, {30, 30, 30}, false, false},
+        {13, engines, engines, engines, {30, 0, 30}, false, false},
+        {23,
+         {{30, 23}, {99, 24}},
+         {{30, 23}, {99, 24}},
+         {{30, 23}, {99, 24}},
+         {30, 0, 30},
+         false,
+         false},
+        {32, duals, duals, duals, {30, 0, 30}, false, false},
+        {32, duals, duals, duals, {30, 0, 30}, false, false},
+        {32, quads, quads, quads, {30, 0, 30}, false, false},
+        {17, {{20, 17}, {99, 18}}, jump1, jump1, {30, 0, 30}, false, false},
+        {59, {{20, 59}, {99, 60}}, jump2, jump2, {30, 0, 30}, false, false},
+        {62, {{20, 62}, {99, 63}}, jump4, jump4, {30, 0, 30}, false, false},
+        {82, {{20, 82}, {70, 83}, {99, 84}}, shield1, shield1, {30, 0, 30}, false, false},
+        {85, {{20, 85}, {70, 86}, {99, 87}}, shield2, shield2, {30, 0, 30}, false, false},
+        {88, {{20, 88}, {70, 89}, {99, 90}}, shield4, shield4, {30, 0, 30}, false, false},
+    };
+    for (int pass = 1; pass <= 20; ++pass) {
+        const PartPass& row = passes[pass - 1];
+        for (int faction = 1; faction <= 5; ++faction) {
+            const int column = faction == 1 ? 0 : faction == 5 ? 2 : 1;
+            const Bands& bands = column == 0 ? row.fed : column == 1 ? row.others : row.pirates;
+            for (int d = 0; d < 100; ++d) {
+                const OutfitPassCell cell = OutfitPass(pass, faction, d);
+                ASSERT_EQ(cell.id, row.id) << pass;
+                ASSERT_EQ(cell.item, Banded(bands, d)) << pass << " " << faction << " " << d;
+                ASSERT_EQ(cell.weakBelow, row.weak[column]) << pass << " " << faction;
+                ASSERT_EQ(cell.holdBelow, row.hold ? 40 : 0) << pass;
+                ASSERT_EQ(cell.keptOnClass1, row.notRange1) << pass;
+            }
+        }
+    }
+    EXPECT_EQ(OutfitPass(21, 1, 0).id, 0);
+
     GameState& g = G();
     std::set<int> easyRacks, fullRacks;
     for (uint32_t seed = 1; seed <= 300; ++seed) {

@@ -5,10 +5,13 @@
 #include <gtest/gtest.h>
 
 #include "career/governor.h"
+#include "combat/CrewCombat1.h"
 #include "combat/combat_fixture.h"
 #include "shell/Dead.h"
+#include "state/pictures.h"
 #include "state/upcalls.h"
 #include "support/answering_backend.h"
+#include "support/draws.h"
 
 namespace corvanth {
 namespace {
@@ -31,6 +34,27 @@ class CombatRules : public CombatTest {
         for (int k = Ship::CrewOfficers; k <= Ship::CrewScoundrels; ++k) ship[k] = 0;
         ship[Ship::CrewDroids] = 2;
         ship[Ship::CrewMercenaries] = 1;
+    }
+    // What the captain was told since the last call, one line a message: a combat event's
+    // headline, text and picture, a notice's text and picture, a plain message's text.
+    std::vector<std::string> Told() {
+        std::vector<std::string> out;
+        for (const ui::Snapshot& s : answering.backend().seen) {
+            if (s.form == "TMessage2")
+                out.push_back(s.Text("Label2") + " | " + s.Text("Label1") + " | " +
+                              s.Picture("Image1"));
+            else if (s.form == "TMessage6")
+                out.push_back(s.Text("Label1") + " | " + s.Picture("Image2"));
+            else if (s.form == "TMessage1")
+                out.push_back(s.Text("Label1"));
+        }
+        answering.backend().seen.clear();
+        return out;
+    }
+    using Lines = std::vector<std::string>;
+    // The seed from which the next draw of Random(n) is `value`.
+    static uint32_t NextDraw(int n, int value) {
+        return test::SeedWhere([&](RandomGenerator& r) { return r.Next(n) == value; });
     }
     test::UseAnsweringBackend answering;
 };
@@ -305,6 +329,197 @@ TEST_F(CombatRules, TheOutcomeDestroysAtZeroPaysPiratesAndEndsTheCombatOnce) {
     EXPECT_TRUE(GameEnded());
     EXPECT_EQ(answered["TForm38"], 1);  // the high-score list, shown once
     EXPECT_EQ(combatEnds, 3);
+}
+
+// What the captain is told in a fight, each message with the state that brings it, and the
+// draws of boarding and flight on either side of their edges.
+TEST_F(CombatRules, EveryMessageOfTheFightWordForWord) {
+    GameState& g = G();
+    const std::string noAP =
+        "You do not have enough action points (AP). Click on \"End turn\" to get new AP.";
+    Told();
+    // Reload: a missile is no gun; a loaded gun needs nothing; 4 AP buy a reload.
+    Fit(1, {41, 1});
+    SetupCombatScreen();
+    CombatReload();
+    ChooseCombatAction(2);
+    CombatReload();
+    g.ShipEquipment[1][1][2][Slot::Loaded] = 0;
+    Own()[Ship::ActionPointsLeft] = 3;
+    CombatReload();
+    Own()[Ship::ActionPointsLeft] = 4;
+    CombatReload();
+    EXPECT_EQ(Told(),
+              (Lines{"You can only reload guns!",
+                     "This weapon is ready to be used and does not need to be reloaded.", noAP,
+                     "You reload the weapon/item and it is now ready to be used again."}));
+    EXPECT_EQ(Own()[Ship::ActionPointsLeft], 0);
+    EXPECT_EQ(g.ShipEquipment[1][1][2][Slot::Loaded], 1);
+    // The flight's refusal (its two ends come last).
+    Own()[Ship::ActionPointsLeft] = 9;
+    CombatFlee();
+    EXPECT_EQ(Told(), Lines{noAP});
+
+    // A Phaser cannon S (range class 2, 8 AP) at long range; then with 7 AP.
+    Fit(1, {6});
+    SetupCombatScreen();
+    g.CombatRange = 3;
+    Own()[Ship::ActionPointsLeft] = 8;
+    PlayerFireGun();
+    EXPECT_EQ(Own()[Ship::ActionPointsLeft], 8);  // given back
+    g.ShipEquipment[1][1][1][Slot::Loaded] = 1;
+    Own()[Ship::ActionPointsLeft] = 7;
+    PlayerFireGun();
+    EXPECT_EQ(Told(), (Lines{"You are out of range! (Distance: 3, Maximum range: 2",
+                             "Out of AP! | You do not have enough action points (AP). After "
+                             "finishing your turn click on \"END TURN\" to refresh the AP of all "
+                             "your ships. | combat_AP_help.jpg"}));
+
+    // Mines of both sides: a Mine (15 damage, hit factor 20) and a SuperMine (50).
+    Fit(1, {110, 111});
+    SetupCombatScreen();
+    Own()[Ship::ActionPointsLeft] = 20;
+    PlayerDropMine();
+    ChooseCombatAction(1);  // the SuperMine is now the list's only entry
+    PlayerDropMine();
+    Fit(0, {110});
+    Enemy()[Ship::SelectedWeaponSlot] = 1;
+    Enemy()[Ship::ActionPointsLeft] = 20;
+    EnemyDropMine();
+    const std::string mine =
+        ". There is a chance it will explode if the enemy closes the distance. The more you fire, "
+        "the higher the chance. | ";
+    EXPECT_EQ(Told(), (Lines{"Mines ahead! | You fire a Mine" + mine + "exp1_mine.jpg",
+                             "Mines ahead! | You fire a SuperMine" + mine + "exp1_supermine.jpg",
+                             "Mines ahead! | Enemy Fang fire a Mine. There is a chance it will "
+                             "explode if you close the distance. The more he fires, the higher is "
+                             "the chance. Use ECM to counter them. | exp1_mine.jpg"}));
+    // Five laid mines of each kind blow at 5 x 20 = 100 > any Random(100) when a side closes
+    // in: the enemy's step first (the enemy idle in a tutorial step, both wishing close, range
+    // 2, so both closing steps run at 20 in 20), then the player's at range 1 finds nothing to
+    // close.
+    TutorialStep = 5;
+    Own()[Ship::MinesDeployed] = Own()[Ship::SuperminesDeployed] = 5;
+    Enemy()[Ship::MinesDeployed] = Enemy()[Ship::SuperminesDeployed] = 5;
+    Enemy()[Ship::Strength] = Own()[Ship::Strength] = 200;
+    Enemy()[Ship::CombatRange] = Own()[Ship::CombatRange] = 1;
+    g.CombatRange = 2;
+    CombatTurnCount = 1;
+    EndCombatTurn();
+    EXPECT_EQ(Told(), (Lines{"Hit! | A Mine of you hits the enemy Fang causing 15 pts of damage. | "
+                             "exp1_mine.jpg",
+                             "Hit! | A Mine of you hits the enemy Fang causing 50 pts of damage. | "
+                             "exp1_supermine.jpg"}));
+    EXPECT_EQ(Enemy()[Ship::Strength], 200 - 15 - 50);
+    // The player closing in from medium range meets the enemy's mines: the enemy's step away
+    // (7 in 20 on equal speeds) must fail, the player's closing step (12 in 20) come.
+    Enemy()[Ship::CombatRange] = 3;
+    g.CombatRange = 2;
+    Rng().SetSeed(test::SeedWhere([](RandomGenerator& r) {
+        r.Next(20);
+        return r.Next(20) >= 7 && r.Next(20) < 12;
+    }));
+    EndCombatTurn();
+    EXPECT_EQ(Told(), (Lines{"Hit! | You are hit by an enemy Mine causing 15 pts of damage. | "
+                             "exp1_mine.jpg",
+                             "Hit! | You are hit by an enemy SuperMine causing 50 pts of damage. | "
+                             "exp1_mine.jpg"}));
+    EXPECT_EQ(g.CombatRange, 1);
+    TutorialStep = 0;
+    Own()[Ship::MinesDeployed] = Own()[Ship::SuperminesDeployed] = 0;
+    Enemy()[Ship::MinesDeployed] = Enemy()[Ship::SuperminesDeployed] = 0;
+
+    // Boarding with a Boarding Shuttle (20): a fighter, orbital turrets, a crew at its minimum
+    // (10 officers of the Fang), then at medium range; at close range D = 100 for crews of
+    // officers alone: Random(100) of 40 fails, 39 boards.
+    Fit(1, {20});
+    SetupCombatScreen();
+    PlayerIsBoarding = EnemyIsBoarding = 0;  // the round of an earlier fight is over
+    Own()[Ship::ActionPointsLeft] = 20;
+    Enemy()[Ship::SizeClass] = 1;
+    PlayerBoard();
+    Enemy()[Ship::SizeClass] = 3;
+    Enemy()[Ship::OrbitalTurrets] = 1;
+    PlayerBoard();
+    Enemy()[Ship::OrbitalTurrets] = 0;
+    PlayerBoard();
+    Own()[Ship::CrewOfficers] = 11;
+    g.CombatRange = 2;
+    PlayerBoard();
+    EXPECT_EQ(Own()[Ship::ActionPointsLeft], 20);
+    g.ShipEquipment[1][1][1][Slot::Loaded] = 1;
+    g.CombatRange = 1;
+    Rng().SetSeed(NextDraw(100, 40));
+    PlayerBoard();
+    EXPECT_EQ(Told(), (Lines{"You cannot board fighters (of course not)!",
+                             "You cannot board this kind of vessel!",
+                             "You cannot spare any crewmembers for such an attack!",
+                             "You are out of range! (Close range required).",
+                             " | The evasive manouvers of the enemy ship let your boarding "
+                             "attempt fail. | "}));
+    EXPECT_EQ(PlayerIsBoarding, 0);
+    g.ShipEquipment[1][1][1][Slot::Loaded] = 1;
+    Rng().SetSeed(NextDraw(100, 39));
+    PlayerBoard();
+    EXPECT_EQ(PlayerIsBoarding, 1);
+    PlayerIsBoarding = 0;
+    Told();
+    // The enemy's attempt, D = 100 against a crew of officers: 30 fails (29 boards, below).
+    Enemy()[Ship::CrewOfficers] = 10;  // whatever the party left of it
+    Fit(0, {20});
+    Enemy()[Ship::SelectedWeaponSlot] = 1;
+    Enemy()[Ship::ActionPointsLeft] = 20;
+    Rng().SetSeed(NextDraw(100, 30));
+    EnemyBoardingAttempt();
+    EXPECT_EQ(Told(), Lines{" | Your evasive manouvers let the enemy boarding attempt fail. | "});
+    EXPECT_EQ(EnemyIsBoarding, 0);
+
+    // The notices: the range help once, the boarding warning once a combat, the slower ship on
+    // the first turn only.
+    Captain()[Player::RangeHelpShown] = 0;
+    CombatWishRange(2);
+    CombatWishRange(3);
+    Enemy()[Ship::Strength] = Enemy()[Ship::BaseStrength] / 4 - 1;  // 150 to board, 0 to stay
+    Enemy()[Ship::BoardingWarningShown] = 0;
+    g.CombatRange = 3;
+    EnemyCombatTurn();
+    EnemyCombatTurn();
+    Captain()[Player::HideSlowerShipNotice] = 0;
+    Enemy()[Ship::Speed] = Own()[Ship::Speed] + 1;
+    CombatTurnCount = 0;
+    TutorialStep = 5;
+    EndCombatTurn();
+    EndCombatTurn();
+    TutorialStep = 0;
+    const std::string fang = GetShipPictureName(7);
+    EXPECT_EQ(
+        Told(),
+        (Lines{"HELP INFO: You selected, which range you want to keep to the enemy ship. "
+               "Every new turn the range is calculated. The faster ship usually can keep "
+               "its preferred range. To see any results you need to \"End turn\". | " +
+                   fang,
+               "WARNING: The enemy ship tries to get close enough to board your ship! | " + fang,
+               "Your ship is slower than the enemy ship. It will be difficult to keep a "
+               "range against the will of the enemy pilot. | " +
+                   fang}));
+
+    // A flight from a faster enemy at long range: c = 6 against Random(20).
+    g.CombatRange = 3;
+    Own()[Ship::ActionPointsLeft] = 20;
+    Rng().SetSeed(NextDraw(20, 6));
+    EXPECT_FALSE(CombatFlee());
+    Rng().SetSeed(NextDraw(20, 5));
+    EXPECT_TRUE(CombatFlee());
+    EXPECT_EQ(Told(),
+              (Lines{"Your attempt to flee failed!", "You successfully flee from combat!"}));
+
+    // The enemy's boarding party that gets through: Random(100) of 29.
+    answering.backend().answerEveryScreen = true;
+    g.CombatRange = 1;
+    Enemy()[Ship::ActionPointsLeft] = 20;
+    Rng().SetSeed(NextDraw(100, 29));
+    EnemyBoardingAttempt();
+    EXPECT_EQ(EnemyIsBoarding, 1);
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "planet/Bar3.h"
 #include "state/exp1_UMessage1.h"
 #include "support/art.h"
+#include "support/draws.h"
 #include "ui/render.h"
 
 namespace corvanth {
@@ -113,6 +114,140 @@ TEST_F(Bar, DrinksAddByTheToleranceAndTalkFollowsTheMeter) {
     EXPECT_EQ(Drunk(), 95);
     EXPECT_EQ(log.notices(),
               std::vector<std::string>{"You are almost dead and lie in a big puddle of beer!"});
+
+    // The talk table, every draw of every level (the level's lowest meter value): the line and
+    // its speaker, or the event: 'S' the story line, 'D' the data module, 'K' poker (won below
+    // `odds`), 'R' the robbery, 'W' a patron's song.
+    struct Row {
+        int last;
+        char what;
+        const char* speaker;
+        const char* line;
+        int odds = 0;
+    };
+    const char *bartender = "bartender.jpg", *patron = "pirate1.jpg";
+    const std::vector<Row> levels[7] = {
+        {{99, 'T', bartender,
+          "You are a stranger and nobody seems to find any interest in dealing with you - except "
+          "the bartender of course."}},
+        {{19, 'T', bartender,
+          "\"I always tell my customers to talk to the other people here. You will be amazed "
+          "what valuable information you can get.\""},
+         {39, 'T', bartender,
+          "\"Have you already participated in the gladiator games on Gameris in the New Moscow "
+          "system? Really amazing opportunities.\""},
+         {59, 'T', bartender,
+          "\"There are rumors that they are working on a new weapon that would allow heavy "
+          "fighters and corvettes to destroy cruisers.\""},
+         {79, 'T', bartender,
+          "\"Have you seen the new Syndicate fighter class nicknamed \"Widowmaker\"? I heard it "
+          "can take it up with the Federation Avenger fighter.\""},
+         {99, 'T', patron, "\"Can you spend me a drink? Thanks man...\""}},
+        {{15, 'T', patron, "\"Where are you from? ... Really, how interesting.\""},
+         {35, 'T', patron, "\"Leave me alone!\""},
+         {70, 'T', bartender,
+          "\"I offer different kinds of drinks. Beer is the weakest and the dreaded Sirius wodka "
+          "ist the strongest, but less predictable drink.\""},
+         {80, 'T', patron,
+          "\"I know the position of a treasure in this system, but I am not drunk enough to tell "
+          "you about it. I will get it myself one day."},
+         {90, 'S', patron, kStoryLine},
+         {99, 'D', patron, ""}},
+        {{35, 'T', patron, "\"Yadda, yadda, yadda (blurb). Ahh I have drunk too much.\""},
+         {50, 'T', patron,
+          "I do not like travelling anymore. I would like a lovely small bar...just like this "
+          "one.\""},
+         {69, 'S', patron, kStoryLine},
+         {99, 'D', patron, ""}},
+        {{35, 'T', bartender, "\"Do not drink too much. You can be robbed or worse.\""},
+         {40, 'W', patron, ""},
+         {50, 'T', patron,
+          "\"If you are alone in your ship and sometimes do not see someone else than droids for "
+          "months...you really got nuts.\""},
+         {60, 'W', patron, ""},
+         {80, 'K', "", "", 35},
+         {99, 'D', patron, ""}},
+        {{10, 'T', bartender,
+          "\"The toilet is right over there and you better stop drinking now! Its disgusting!\""},
+         {20, 'T', patron, "\"(caughs). Oh my god...too many drinks...\""},
+         {30, 'T', patron, "\"(caughs)...my stomach...hurts...much.\""},
+         {40, 'T', patron, "\"I cannot walk anymore, everything is turning, what has happened?\""},
+         {60, 'K', "", "", 50},
+         {99, 'D', patron, ""}},
+        {{10, 'T', bartender,
+          "He is bending over you. You are on the floor. \"Hello,\" he says, \"can you hear "
+          "me?\""},
+         {20, 'T', patron, "(Sleeps)"},
+         {30, 'T', patron, "\"I tell you...I...you...tell...\""},
+         {60, 'R', "face5.jpg", ""},
+         {80, 'K', "", "", 50},
+         {99, 'D', patron, ""}},
+    };
+    const int lowest[7] = {0, 10, 25, 50, 71, 85, 97};
+    const int system = FleetSystem();
+    const auto events = G().SpaceEvents[system];
+    const auto places = G().Planets[system];
+    G().Factions[FactionId::Federation][Faction::Rank] = 1;
+    auto draws = [](int r, int w) {
+        return test::SeedWhere(
+            [=](RandomGenerator& g) { return g.Next(100) == r && (w < 0 || g.Next(100) == w); });
+    };
+    for (int level = 0; level <= 6; ++level) {
+        for (int r = 0; r < 100; ++r) {
+            SCOPED_TRACE(testing::Message() << "level " << level << " draw " << r);
+            const Row& row = *std::find_if(levels[level].begin(), levels[level].end(),
+                                           [r](const Row& x) { return r <= x.last; });
+            G().SpaceEvents[system] = events;  // room for the data module's event
+            G().Planets[system] = places;
+            Money() = 100000;
+            Drunk() = lowest[level];
+            log.notices().clear();
+            log.pictures().clear();
+            log.questions().clear();
+            Rng().SetSeed(draws(r, -1));
+            BarTalkEvent();
+            const std::string said = log.notices().empty() ? "" : log.notices().front();
+            const std::string by = log.pictures().empty() ? "" : log.pictures().front();
+            switch (row.what) {
+                case 'T':
+                case 'S':
+                    EXPECT_EQ(said, row.line);
+                    EXPECT_EQ(by, row.speaker);
+                    break;
+                case 'W':
+                    ASSERT_GE(said.size(), 7u);
+                    EXPECT_EQ(said.substr(said.size() - 7), "(sings)");
+                    EXPECT_EQ(by, row.speaker);
+                    break;
+                case 'D':
+                    EXPECT_NE(said.find("hands you a small datamodule"), std::string::npos);
+                    EXPECT_EQ(by, row.speaker);
+                    break;
+                case 'K':
+                    EXPECT_EQ(
+                        log.questions(),
+                        std::vector<std::string>{
+                            "Someone asks you if you want to play poker? ... You up for it?"});
+                    EXPECT_TRUE(log.notices().empty());
+                    break;
+                case 'R':
+                    EXPECT_EQ(said.rfind("Some gangsters sneak up on you and rob ", 0), 0u);
+                    EXPECT_EQ(by, row.speaker);
+                    EXPECT_LT(Money(), 100000);
+                    break;
+            }
+            // A game of poker played: won on the draw below the level's odds, lost on it.
+            if (row.what != 'K' || (r != 61 && r != 41)) continue;
+            log.SayYes(true);
+            for (int w : {row.odds - 1, row.odds}) {
+                Money() = 100000;
+                Rng().SetSeed(draws(r, w));
+                BarTalkEvent();
+                EXPECT_EQ(Money() > 100000, w < row.odds) << w;
+            }
+            log.SayYes(false);
+        }
+    }
 }
 
 TEST_F(Bar, PokerRobberyAndTheDataModuleTakeAndGiveWhatTheyShould) {

@@ -248,6 +248,34 @@ TEST_F(CrewScreens, HireDismissAndTheirRefusalsLeaveCrewSupplyAndMoneyRight) {
         .Click("TForm24", "SpeedButton4")
         .Click("TForm21", "SpeedButton3");
     Form21->ShowModal();
+
+    // The next day's supply at every place of the galaxy, by the captain's rank in his own
+    // faction: Random(4) at ranks 0 and 1, then Random(8) + 2, Random(16) + 4, Random(32) + 8,
+    // Random(64) + 16 and from rank 6 on Random(128) + 32; half as many officers again for a
+    // Federation captain, half of them for a Syndicate one, who finds twice the scoundrels.
+    const int bound[9] = {4, 4, 8, 16, 32, 64, 128, 128, 128};
+    const int offset[9] = {0, 0, 2, 4, 8, 16, 32, 32, 32};
+    for (int f = FactionId::Federation; f <= FactionId::Coalition; ++f) {
+        for (int rank = 0; rank <= 8; ++rank) {
+            SCOPED_TRACE(testing::Message() << "faction " << f << " rank " << rank);
+            Captain()[Player::Faction] = f;
+            G().Factions[f][Faction::Rank] = rank;
+            Rng().SetSeed(static_cast<uint32_t>(rank * 10 + f));
+            RandomGenerator rule = Rng();
+            RegenerateHireableCrew();
+            for (int s = 1; s <= 26; ++s)
+                for (int l = 1; l <= 35; ++l)
+                    for (int k = 1; k <= 6; ++k) {
+                        int n = rule.Next(bound[rank]) + offset[rank];
+                        if (f == FactionId::Federation && k == 1) n += n / 2;
+                        if (f == FactionId::Syndicate && k == 1) n -= n / 2;
+                        if (f == FactionId::Syndicate && k == 5) n *= 2;
+                        ASSERT_EQ(G().Planets[s][l][Planet::HireableCrewBase + k], n)
+                            << s << " " << l << " " << k;
+                    }
+            EXPECT_EQ(Rng().Seed(), rule.Seed());
+        }
+    }
 }
 
 }  // namespace

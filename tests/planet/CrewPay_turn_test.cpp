@@ -10,6 +10,7 @@
 #include "shell/highscore.h"
 #include "state/shipstats.h"
 #include "state/upcalls.h"
+#include "support/draws.h"
 #include "travel/NextTurnUnit.h"
 
 namespace corvanth {
@@ -197,6 +198,123 @@ TEST_F(CrewTurn, TwentyThousandTurnsKeepMoraleFlagsCrewAndHoldInBounds) {
         const int32_t freeRoom = fleet[Fleet::FreeCargo];
         RecalcShipStats(1, 1, 0, 0);
         ASSERT_EQ(Fleet1()[Fleet::FreeCargo], freeRoom) << "turn " << t;
+    }
+}
+
+// Each band of the crew's day with a worked example on either side of its edge. The countdown
+// is lowered by one before it is read: 0 becomes -1, the first day of "low"; -100 becomes -101,
+// "angry"; -300 becomes -301, "about to mutinee". The draws are set by the seed: a calm-down
+// comes on Random(100) <= 5, the mutiny on Random(100) < 5, a further fall on Random(100) = 0,
+// an incident on Random(2000) below 20 at "low" (40 at "angry"; the Syndicate halves it, the
+// Coalition adds half), and its kind on Random(100): up to 25 a murder, up to 50 a theft, else
+// a dispute, told apart by the countdown's penalty of 10, 5 or 30.
+TEST_F(CrewTurn, EveryBandOfTheDayOnEitherSideOfItsEdge) {
+    test::UseLoggingBackend log;
+    int killed = 0;
+    GameUpcalls().KillCaptain = [&] { ++killed; };
+    const std::string low = "Your crew is nervous (Morale dropped to \"low\")!";
+    const std::string angry = "Your crew is angry (Morale dropped to \"angry\")!";
+    const std::string mutinee = "Your crew is about to mutinee!";
+    const std::string calmed = "Your crew has calmed down!";
+    const std::string mutiny =
+        "You cannot keep your crew calm anymore. One night they overwhelm you and literally cut "
+        "you to pieces.";
+    struct Case {
+        int faction, countdown, morale;
+        uint32_t seed;
+        int moraleAfter, countdownAfter;
+        std::string notice;  // the first of the day, "" for none
+        int killed;
+        CrewCounts crew = {0, 0, 10, 0, 0};
+        int contraband = 0;  // a good in the hold besides the legal Firearms (3)
+    };
+    using test::SeedWhere;
+    auto seedOf = [](auto wanted) { return SeedWhere(wanted); };
+    // Seeds whose first draws are those named; a quiet seed makes no incident and no mutiny.
+    const uint32_t quiet = seedOf([](RandomGenerator& r) { return r.Next(2000) >= 60; });
+    auto first100 = [&](int v) {
+        return seedOf([v](RandomGenerator& r) { return r.Next(100) == v; });
+    };
+    auto incident = [&](int chance, int kind) {
+        return seedOf(
+            [=](RandomGenerator& r) { return r.Next(2000) == chance && r.Next(100) == kind; });
+    };
+    const int fed = FactionId::Federation, synd = FactionId::Syndicate, coal = FactionId::Coalition;
+    const Case cases[] = {
+        // The countdown's bands: after the day's step 0 is calm, -1 low, -101 angry, -301 worse.
+        {fed, 1, 0, quiet, 0, 0, "", 0},
+        {fed, 0, 0, quiet, -1, -1, low, 0},
+        {fed, -99, 0, quiet, -1, -100, low, 0},
+        {fed, -100, 0, quiet, -2, -101, angry, 0},
+        {fed, -299, 0, quiet, -2, -300, angry, 0},
+        {fed, -300, 0,
+         seedOf([](RandomGenerator& r) { return r.Next(2000) >= 60 && r.Next(100) >= 5; }), -3,
+         -301, mutinee, 0},
+        // A calm-down to the target 0: draws 5 and 6.
+        {fed, 100, -2, first100(5), 0, 99, calmed, 0},
+        {fed, 100, -2, first100(6), -2, 99, "", 0},
+        // The mutiny at -3: draws 4 and 5.
+        {fed, -400, -3, first100(4), -3, -401, mutiny, 1},
+        {fed, -400, -3, first100(5), -3, -401, "", 0},
+        // A further fall from "low" at its target: draw 0 falls, 1 holds.
+        {fed, -50, -1,
+         seedOf([](RandomGenerator& r) { return r.Next(100) == 0 && r.Next(2000) >= 60; }), -2, -51,
+         angry, 0},
+        {fed, -50, -1, first100(1), -1, -51, "", 0},
+        // Incidents at "low" (20 in 2000), "angry" (40), for the Syndicate (10) and the
+        // Coalition (30); the kind's edges 25/26 and 50/51.
+        {fed, 0, 0, incident(19, 51), -1, -1 - 30, low, 0},
+        {fed, 0, 0, incident(20, 51), -1, -1, low, 0},
+        {fed, -100, 0, incident(39, 51), -2, -101 - 30, angry, 0},
+        {fed, -100, 0, incident(40, 51), -2, -101, angry, 0},
+        {synd, 0, 0, incident(9, 51), -1, -1 - 30, low, 0},
+        {synd, 0, 0, incident(10, 51), -1, -1, low, 0},
+        {coal, 0, 0, incident(29, 51), -1, -1 - 30, low, 0},
+        {coal, 0, 0, incident(30, 51), -1, -1, low, 0},
+        {fed, 0, 0, incident(0, 25), -1, -1 - 10, low, 0},
+        {fed, 0, 0, incident(0, 26), -1, -1 - 5, low, 0},
+        {fed, 0, 0, incident(0, 50), -1, -1 - 5, low, 0},
+        // Scoundrels at half the other crew make it nervous, one fewer does not, nor a
+        // Syndicate crew; Weapons (16, banned) or Uranium (17, illegal) in a Federation hold
+        // while the scoundrels are fewer than a quarter of the others; more crew than the
+        // Ferendar's 12 places.
+        {fed, 100, 0, quiet, -1, 99, low, 0, {0, 0, 4, 0, 2}},
+        {fed, 100, 0, quiet, 0, 99, "", 0, {0, 0, 4, 0, 1}},
+        {synd, 100, 0, quiet, 0, 99, "", 0, {0, 0, 4, 0, 2}},
+        {fed, 100, 0, quiet, -1, 99, low, 0, {0, 0, 8, 0, 1}, 16},
+        {fed, 100, 0, quiet, -1, 99, low, 0, {0, 0, 8, 0, 1}, 17},
+        {fed, 100, 0, quiet, 0, 99, "", 0, {0, 0, 8, 0, 2}, 16},
+        {fed,
+         100,
+         0,
+         quiet,
+         -2,
+         99,
+         "You have too many crewmembers and some of your men need to sleep on the floor.",
+         0,
+         {0, 0, 13, 0, 0}},
+        {fed, 100, 0, quiet, 0, 99, "", 0, {0, 0, 12, 0, 0}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "countdown " << c.countdown << " morale " << c.morale
+                                        << " seed " << c.seed);
+        Crew(c.crew);
+        G().Cargo = {};
+        G().Cargo[3] = 20;  // something to steal
+        if (c.contraband) G().Cargo[c.contraband] = 1;
+        Captain()[Player::Faction] = c.faction;
+        Fleet1()[Fleet::TooManyCrewWarningShown] = 0;
+        Fleet1()[Fleet::CrewPayCountdown] = c.countdown;
+        Fleet1()[Fleet::Morale] = c.morale;
+        Fleet1()[Fleet::PayReminderShown] = 1;
+        log.notices().clear();
+        killed = 0;
+        Rng().SetSeed(c.seed);
+        Day();
+        EXPECT_EQ(Fleet1()[Fleet::Morale], c.moraleAfter);
+        EXPECT_EQ(Fleet1()[Fleet::CrewPayCountdown], c.countdownAfter);
+        EXPECT_EQ(log.notices().empty() ? "" : log.notices().front(), c.notice);
+        EXPECT_EQ(killed, c.killed);
     }
 }
 

@@ -28,9 +28,11 @@ class LoggingBackend : public AnsweringBackend {
     void Pump(ui::Application& app) override {
         ui::Form* top = app.Top();
         if (top && Player().Pending() == 0) {
-            if (top == Message6) notices.push_back(Message6->Label1->caption);
-            if (top == exp1_Message2) notices.push_back(exp1_Message2->Label1->caption);
-            if (top == Message1) notices.push_back(Message1->Label1->caption);
+            if (top == Message6) Note(Message6->Label1->caption, Message6->Image2->picture);
+            if (top == exp1_Message2)
+                Note(exp1_Message2->Label1->caption, exp1_Message2->Image2->picture);
+            if (top == Message1) Note(Message1->Label1->caption, "");
+            if (top == Message3) questions.push_back(Message3->Label1->caption);
             if (top == Message3 && sayYes) {
                 ui::ClickMiddle(*top, *Message3->SpeedButton1);
                 return;
@@ -39,7 +41,15 @@ class LoggingBackend : public AnsweringBackend {
         AnsweringBackend::Pump(app);
     }
     std::vector<std::string> notices;
-    bool sayYes = false;  // to the yes/no question
+    std::vector<std::string> pictures;   // beside each notice, "" for none
+    std::vector<std::string> questions;  // of the yes/no dialog
+    bool sayYes = false;                 // to the yes/no question
+
+  private:
+    void Note(const std::string& text, const std::string& picture) {
+        notices.push_back(text);
+        pictures.push_back(picture);
+    }
 };
 
 class UseLoggingBackend {
@@ -56,6 +66,8 @@ class UseLoggingBackend {
     UseLoggingBackend(const UseLoggingBackend&) = delete;
     UseLoggingBackend& operator=(const UseLoggingBackend&) = delete;
     std::vector<std::string>& notices() { return backend_->notices; }
+    std::vector<std::string>& pictures() { return backend_->pictures; }
+    std::vector<std::string>& questions() { return backend_->questions; }
     void SayYes(bool yes) { backend_->sayYes = yes; }
     int answered(const std::string& screen) { return backend_->answered[screen]; }
 

@@ -1,4 +1,5 @@
-// Test entry point: every test program runs the game headless, in a scratch working directory.
+// Test entry point: every test program runs the game headless, each test in a scratch folder of
+// its own.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -13,22 +14,39 @@
 
 namespace {
 
-// Every test starts from the game's own upward calls, whatever the one before it replaced.
-class FreshUpcalls : public testing::EmptyTestEventListener {
+namespace fs = std::filesystem;
+
+// Every test starts from the game's own upward calls, whatever the one before it replaced, and
+// in an empty working folder: what one test writes there (saves, settings, high scores, links to
+// the art) no other test reads, in whatever order they run. The folder goes with the test.
+class EachTestAlone : public testing::EmptyTestEventListener {
+  public:
+    explicit EachTestAlone(fs::path root) : root_(std::move(root)) {}
+
+  private:
     void OnTestStart(const testing::TestInfo&) override {
         corvanth::GameUpcalls() = corvanth::StandardUpcalls();
+        folder_ = root_ / std::to_string(++count_);
+        fs::create_directory(folder_);
+        fs::current_path(folder_);
     }
+    void OnTestEnd(const testing::TestInfo&) override {
+        std::error_code ec;
+        fs::current_path(root_, ec);
+        fs::remove_all(folder_, ec);
+    }
+
+    fs::path root_, folder_;
+    int count_ = 0;
 };
 
 }  // namespace
 
 int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
-    // Saves and settings written by a test land in a directory of its own.
-    std::string scratch =
-        (std::filesystem::temp_directory_path() / "corvanth-test-XXXXXX").string();
+    std::string scratch = (fs::temp_directory_path() / "corvanth-test-XXXXXX").string();
     if (!mkdtemp(scratch.data())) return 2;
-    std::filesystem::current_path(scratch);
+    fs::current_path(scratch);
     ui::UseHeadless().SetScreenDir(CORVANTH_SCREENS_DIR);
     // The mission box test draws the travel screen with its box and a marker showing.
     ui::UseHeadless().LeavePicture("TForm2");
@@ -39,10 +57,10 @@ int main(int argc, char** argv) {
     // Start-up always opens the click and sonar players.
     corvanth::Form1->MediaPlayer3->Open();
     corvanth::Form1->MediaPlayer4->Open();
-    testing::UnitTest::GetInstance()->listeners().Append(new FreshUpcalls);
+    testing::UnitTest::GetInstance()->listeners().Append(new EachTestAlone(scratch));
     int result = RUN_ALL_TESTS();
     std::error_code ec;
-    std::filesystem::current_path(std::filesystem::temp_directory_path(), ec);
-    std::filesystem::remove_all(scratch, ec);
+    fs::current_path(fs::temp_directory_path(), ec);
+    fs::remove_all(scratch, ec);
     return result;
 }

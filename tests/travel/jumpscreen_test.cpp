@@ -229,6 +229,13 @@ TEST_F(Starmap, MissionTargetsInOtherSystemsBlinkAndGetTheirColoursBack) {
         Form12->Timer1Timer();
     }
     Form12->SpeedButton8Click();
+
+    // Without a mission there is only the word.
+    G().Missions[1].fill(0);
+    player().Click("TMessage1", "SpeedButton3");
+    Form12->SpeedButton4Click();
+    EXPECT_EQ(player().LastSeen("TMessage1")->Text("Label1"), "You do not have a mission yet.");
+    EXPECT_FALSE(Form12->MissionBox1->visible);
 }
 
 }  // namespace

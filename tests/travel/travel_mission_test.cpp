@@ -6,6 +6,7 @@
 
 #include "shell/options.h"
 #include "shell/start.h"
+#include "state/tables.h"
 #include "state/variables.h"
 #include "travel/jumpscreen.h"
 #include "travel/travel.h"
@@ -119,6 +120,15 @@ TEST_F(MissionBox, MarkersBlinkOnTheirCellsWhileTheBoxIsOpen) {
     g.Missions[1].fill(0);
     RefreshStatusPanel();
     EXPECT_TRUE(Form2->SpeedButton6->enabled);
+    int32_t& owner = LocationRecord(FleetLocation())[Planet::Owner];
+    const int32_t own = owner;
+    owner = FactionId::Syndicate;
+    player().Click("TMessage1", "SpeedButton3");
+    Form2->SpeedButton6Click();
+    EXPECT_EQ(player().LastSeen("TMessage1")->Text("Label1"),
+              "You do not have a mission yet. Visit a governor at a friendly planet to get one.");
+    EXPECT_FALSE(Form2->MissionBox1->visible);
+    owner = own;
     test::SetMission(MissionKind::Defend, 1, {test::kSargoth, test::kPergor, 0, 0}, kFinis);
     RefreshStatusPanel();
     EXPECT_TRUE(Form2->SpeedButton6->enabled);
