@@ -474,7 +474,12 @@ void Painter::DrawComponent(const Component& c, int ox, int oy, const SDL_Rect& 
 }
 
 void Painter::DrawForm(const Form& form, int ox, int oy) {
-    SDL_Rect whole{ox, oy, form.width, form.height};
+    DrawFormIn(form, ox, oy, SDL_Rect{ox, oy, form.width, form.height});
+}
+
+void Painter::DrawFormIn(const Form& form, int ox, int oy, const SDL_Rect& area) {
+    SDL_Rect whole = Intersect(SDL_Rect{ox, oy, form.width, form.height}, area);
+    if (whole.w <= 0 || whole.h <= 0) return;
     SDL_RenderSetClipRect(r_, &whole);
     Fill(whole, form.color);
     for (const Component* c : form.Roots()) DrawComponent(*c, ox, oy, whole);
@@ -503,6 +508,23 @@ void Painter::DrawStack() {
     for (const Form* f : App().ModalStack())
         if (f->Visible()) DrawForm(*f, f->OriginX(), f->OriginY());
     if (auto hint = App().HintShown()) DrawHint(*hint);
+}
+
+void Painter::DrawAreas(const std::vector<Rect>& areas) {
+    const auto hint = App().HintShown();
+    for (const Rect& a : areas) {
+        const SDL_Rect area{a.x, a.y, a.w, a.h};
+        // Drawn afresh from the black below every screen, as a whole frame would.
+        SDL_RenderSetClipRect(r_, &area);
+        Fill(area, colors::Black);
+        for (const Form* f : App().ModalStack())
+            if (f->Visible()) DrawFormIn(*f, f->OriginX(), f->OriginY(), area);
+        if (hint) {
+            SDL_RenderSetClipRect(r_, &area);
+            DrawHint(*hint);
+        }
+        SDL_RenderSetClipRect(r_, nullptr);
+    }
 }
 
 void Painter::DrawHint(const ShownHint& hint) {

@@ -25,10 +25,14 @@ class Painter {
 
     // Every shown screen, bottom to top, on the 1024 x 768 canvas.
     void DrawStack();
+    // Only these parts of the canvas, each as DrawStack would leave it; the rest stays.
+    void DrawAreas(const std::vector<Rect>& areas);
     // One screen with its top-left corner at (ox, oy).
     void DrawForm(const Form& form, int ox, int oy);
 
   private:
+    // The part of a screen that falls inside `area` of the canvas.
+    void DrawFormIn(const Form& form, int ox, int oy, const SDL_Rect& area);
     // The hint beside the resting pointer, over every screen.
     void DrawHint(const ShownHint& hint);
     void DrawComponent(const Component& c, int ox, int oy, const SDL_Rect& clip);

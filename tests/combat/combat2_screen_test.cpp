@@ -15,6 +15,7 @@
 #include "support/answering_backend.h"
 #include "support/art.h"
 #include "ui/audio.h"
+#include "ui/damage.h"
 #include "ui/render.h"
 
 namespace corvanth {
@@ -127,7 +128,39 @@ TEST_F(CombatScreen, ShowsAFightAndSweepsTheRadarUntilTheCombatIsDecided) {
     // fight is ended and the screen closes, its radar stopped.
     ui::audio::ClearLog();
     int sweepsAt[4] = {};
+    // A tick of the radar changes the canvas where the line was and where it is now, nothing
+    // else: drawn there only, the frame is the one a whole drawing of the screen makes.
+    ui::SoftwareCanvas kept(ui::kCanvasWidth, ui::kCanvasHeight);
+    ui::Damage damage;
     player()
+        .Do("TForm14",
+            [&](ui::Form& screen) {
+                kept.DrawChanges(damage.Take());
+                ui::Rect was = f.RadarLine->ScreenRect();
+                f.Timer1Timer();
+                ui::Rect is = f.RadarLine->ScreenRect();
+                ASSERT_NE(was.y, is.y);
+                const ui::Areas areas = damage.Take();
+                EXPECT_FALSE(areas.whole);
+                // The line's old and new places, 4 pixels apart, as one box on the canvas.
+                ASSERT_EQ(areas.rects.size(), 1u);
+                const ui::Rect r = areas.rects[0];
+                EXPECT_EQ(r.x, screen.OriginX() + is.x);
+                EXPECT_EQ(r.y, screen.OriginY() + is.y);
+                EXPECT_EQ(r.w, is.w);
+                EXPECT_EQ(r.h, was.y + was.h - is.y);
+                kept.DrawChanges(areas);
+                ui::SoftwareCanvas fresh(ui::kCanvasWidth, ui::kCanvasHeight);
+                fresh.DrawStack();
+                int differ = 0;
+                for (int y = 0; y < ui::kCanvasHeight; ++y)
+                    for (int x = 0; x < ui::kCanvasWidth; ++x)
+                        differ += kept.PixelAt(x, y) != fresh.PixelAt(x, y);
+                EXPECT_EQ(differ, 0);
+                EXPECT_TRUE(damage.Take().Empty());
+                // The tick above is not one of the sweep counted below: back to its start.
+                f.RadarLine->top = 364;
+            })
         .Wait("TForm14", 53 * 40)
         .Do("TForm14",
             [&](ui::Form&) {
