@@ -56,7 +56,7 @@ class Visits : public test::TravelTest {
     }
     void Investigate() {
         const int turn = G().TurnNumber;
-        test::ClickOnTravelScreen("SpeedButton2");
+        Form2->SpeedButton2Click();
         EXPECT_EQ(G().TurnNumber, turn + 1);
     }
     bool Active(int slot) const { return G().SpaceEvents[kFinis][slot][SpaceEvent::Active] == 1; }
@@ -369,9 +369,7 @@ TEST_F(VisitFights, TheSpyShipNeedsSurveillanceAndAVictory) {
     PlaceEvent(SpaceEventKind::SpyShip);
     ExpectNotice(found, "cockpit.jpg");
     const int turn = G().TurnNumber;
-    // The game's end closes the travel screen itself.
-    player().ClickFirst("TForm2", "SpeedButton2");
-    Form2->ShowModal();
+    Form2->SpeedButton2Click();
     EXPECT_TRUE(GameEnded());
     EXPECT_EQ(captain[Player::Fame], 0);
     EXPECT_EQ(G().TurnNumber, turn);

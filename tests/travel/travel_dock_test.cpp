@@ -38,12 +38,8 @@ class Docking : public test::TravelTest {
         G().Fleets[1][Fleet::Location] = 1;
         G().SelectedPlanet = 1;
         RefreshTravelScreen();
-        player()
-            .ClickFirst("TForm2", "SpeedButton2")
-            .Click("TForm3", "SpeedButton4")
-            .CloseRequest("TForm2")
-            .Click("TMessage3", "SpeedButton1");
-        Form2->ShowModal();
+        player().Click("TForm3", "SpeedButton4");
+        Form2->SpeedButton2Click();
     }
     GameRecord& Story() { return G().Factions[FactionId::Federation]; }
     void StoryStep(int step) {

@@ -186,7 +186,7 @@ TEST_F(TravelScreen, TheMapShowsOnlyTheFleetsSystem) {
     EXPECT_EQ(Form2->Cell(4, 2).name->font.color, ui::colors::White);
     // The arrow lies in the lower edge of the cell above: a click there is a click on that cell.
     Select(8);  // Jump Warfield, F5, under New Cairo
-    test::ClickOnTravelScreen("Image14");
+    Form2->Image14->OnClick();
     EXPECT_EQ(g.SelectedPlanet, 5);
 }
 
