@@ -97,7 +97,7 @@ uint64_t LookOf(const Component& c) {
         case Kind::Image: {
             const auto& i = static_cast<const Image&>(c);
             h.Text(i.picture);
-            h.Int(i.transparent * 4 + i.stretch * 2 + i.center);
+            h.Int(i.proportional * 8 + i.transparent * 4 + i.stretch * 2 + i.center);
             break;
         }
         case Kind::Panel: {
