@@ -1,6 +1,7 @@
 // The governor's office and its mission screen: the way to a mission, amnesty and allegiance.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 
@@ -158,6 +159,32 @@ TEST_F(GovernorOffice, EmptyListsRejectionsAndTheMissionScreensGuards) {
     // A press that reaches the button anyway takes nothing.
     Form8->SpeedButton1Click();
     EXPECT_EQ(G().Missions[1][Mission::Status], 0);
+
+    // The longest rows the offer rules can make fit the list whole: another faction's offer of
+    // every kind and scope, against the longest faction name, very difficult, 160 E of goods,
+    // with the largest reward of any rule, (19.999 + 70.000) x 216 for the goods data.
+    auto width = [](const std::string& text) { return ui::TextWidth(text, Form8->ListBox1->font); };
+    int longest = 1;
+    for (int f = 2; f <= FactionId::Pirates; ++f)
+        if (width(FactionName(f)) > width(FactionName(longest))) longest = f;
+    int widest = 0;
+    for (int kind = MissionKind::SearchAndDestroy; kind <= MissionKind::Smuggling; ++kind)
+        for (int scope : {1, 2}) {
+            GameRecord& o = G().MissionOffers[1];
+            o.fill(0);
+            o[Mission::Status] = 1;
+            o[Mission::Kind] = kind;
+            o[Mission::Client] = 2;
+            o[Mission::Scope] = scope;
+            const bool cargo = kind == MissionKind::Transport || kind == MissionKind::Smuggling;
+            o[Mission::Difficulty] = cargo ? 160 : 5;
+            o[Mission::Opponent] = cargo ? 1 : longest;
+            o[Mission::Reward] = 19439784;
+            FillMissionList();
+            ASSERT_EQ(Form8->ListBox1->items.size(), 1u);
+            widest = std::max(widest, width(Form8->ListBox1->items[0]));
+        }
+    EXPECT_LE(widest, Form8->ListBox1->width - 8);  // the text's room inside the frame
 }
 
 TEST_F(GovernorOffice, ButtonsAmnestyAllegianceAndCancel) {

@@ -219,7 +219,8 @@ TEST_F(Visits, ALifepodsSlotReusedElsewhereIsNotVisitedFromTheOldSite) {
 
     g.SpaceEvents[kFinis][slot][SpaceEvent::Kind] = SpaceEventKind::Treasure;
     RefreshPlanetPanel();
-    ASSERT_TRUE(Form2->SpeedButton2->enabled);
+    // The old site offers nothing; were it pressed all the same, nothing is visited.
+    EXPECT_FALSE(Form2->SpeedButton2->enabled);
     auto before = std::make_unique<GameState>(g);
     Investigate();
     auto after = std::make_unique<GameState>(g);
@@ -228,6 +229,30 @@ TEST_F(Visits, ALifepodsSlotReusedElsewhereIsNotVisitedFromTheOldSite) {
     EXPECT_TRUE(after->Players == before->Players);
     EXPECT_TRUE(after->Planets == before->Planets);
     EXPECT_EQ(player().TimesSeen("TMessage6"), 1);
+}
+
+// A turn that takes the event under the panel away refreshes it: the fleet standing on the site
+// is offered no visit; a site only selected gives the panel back to the fleet's location.
+TEST_F(Visits, ASiteThatVanishesUnderThePanelOffersNothing) {
+    GameState& g = G();
+    for (const bool standing : {true, false}) {
+        const int slot = PlaceEvent(SpaceEventKind::Treasure);
+        g.Fleets[1][Fleet::Destination] = 0;  // not on its way there: the event may go
+        if (!standing) {
+            g.Fleets[1][Fleet::Location] = 1;
+            RefreshTravelScreen();
+            g.SelectedPlanet = site;
+            RefreshPlanetPanel();
+            ASSERT_TRUE(Form2->SpeedButton5->enabled);
+        }
+        for (int turn = 0; turn < 5000 && Active(slot); ++turn) UpdateSpaceEvents();
+        ASSERT_FALSE(Active(slot));
+        EXPECT_EQ(g.SelectedPlanet, standing ? site : 1);
+        EXPECT_EQ(Form2->Label4->caption, LocationName(g.SelectedPlanet));
+        EXPECT_EQ(Form2->SpeedButton2->enabled, !standing);  // "Dock here" at Finis Prime
+        EXPECT_FALSE(Form2->SpeedButton5->enabled);
+        for (int e = 1; e <= 4; ++e) g.SpaceEvents[kFinis][e][SpaceEvent::Active] = 0;
+    }
 }
 
 // Fights and finds, with the combat screen and the loot screen replaced: a battle ends as the
