@@ -227,31 +227,48 @@ TEST_F(Starmap, MissionTargetsInOtherSystemsBlinkAndGetTheirColoursBack) {
     const ui::Color green = ui::colors::Green;
     // A patrol of four systems elsewhere; objective 99 is no system and is skipped.
     test::SetMission(MissionKind::Patrol, 2, {kSol, kNewScotland, kNewMoscow, 99}, kSol);
-    Form12->SpeedButton4Click();
-    EXPECT_TRUE(Form12->Timer1->Enabled());
-    for (int s : {kSol, kNewScotland, kNewMoscow}) EXPECT_EQ(NameColour(s), green) << s;
-    Form12->Timer1Timer();
-    EXPECT_EQ(NameColour(kSol), kFederationBlue);
-    EXPECT_EQ(NameColour(kNewScotland), ui::colors::White);
-    EXPECT_EQ(NameColour(kNewMoscow), ui::colors::Red);
-    Form12->Timer1Timer();
-    EXPECT_EQ(NameColour(kNewMoscow), green);
-    // Closing while they are green gives them back their owners' colours.
-    Form12->SpeedButton8Click();
-    EXPECT_FALSE(Form12->Timer1->Enabled());
-    EXPECT_EQ(NameColour(kSol), kFederationBlue);
-    EXPECT_EQ(NameColour(kNewMoscow), ui::colors::Red);
-
-    // A mission in this system never blinks on the star map.
-    OpenForTest();
-    test::SetMission(MissionKind::Patrol, 1, {1, 2, 3, 4}, kSol);
-    Form12->SpeedButton4Click();
-    for (int tick = 0; tick < 3; ++tick) {
-        EXPECT_EQ(NameColour(kSol), kFederationBlue);
-        EXPECT_EQ(NameColour(kFinis), green);
-        Form12->Timer1Timer();
-    }
-    Form12->SpeedButton8Click();
+    // The markers turn every 1000 ms: each wait of that long is one turn of them.
+    player()
+        .Click("TForm12", "SpeedButton4")
+        .Do("TForm12",
+            [&](ui::Form&) {
+                EXPECT_TRUE(Form12->Timer1->Enabled());
+                for (int s : {kSol, kNewScotland, kNewMoscow}) EXPECT_EQ(NameColour(s), green) << s;
+            })
+        .Wait("TForm12", 1000)
+        .Do("TForm12",
+            [](ui::Form&) {
+                EXPECT_EQ(NameColour(kSol), kFederationBlue);
+                EXPECT_EQ(NameColour(kNewScotland), ui::colors::White);
+                EXPECT_EQ(NameColour(kNewMoscow), ui::colors::Red);
+            })
+        .Wait("TForm12", 1000)
+        .Do("TForm12", [&](ui::Form&) { EXPECT_EQ(NameColour(kNewMoscow), green); })
+        // Closing while they are green gives them back their owners' colours.
+        .Click("TForm12", "SpeedButton8")
+        .Do("TForm12",
+            [](ui::Form&) {
+                EXPECT_FALSE(Form12->Timer1->Enabled());
+                EXPECT_EQ(NameColour(kSol), kFederationBlue);
+                EXPECT_EQ(NameColour(kNewMoscow), ui::colors::Red);
+            })
+        // A mission in this system never blinks on the star map.
+        .Do("TForm12",
+            [](ui::Form&) {
+                OpenForTest();
+                test::SetMission(MissionKind::Patrol, 1, {1, 2, 3, 4}, kSol);
+            })
+        .Click("TForm12", "SpeedButton4");
+    for (int tick = 0; tick < 3; ++tick)
+        player()
+            .Do("TForm12",
+                [&](ui::Form&) {
+                    EXPECT_EQ(NameColour(kSol), kFederationBlue);
+                    EXPECT_EQ(NameColour(kFinis), green);
+                })
+            .Wait("TForm12", 1000);
+    player().Click("TForm12", "SpeedButton8").Click("TForm12", "SpeedButton2");
+    Form12->ShowModal();
 }
 
 }  // namespace
