@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <filesystem>
+#include <functional>
 #include <memory>
 
 #include "combat/Encounter.h"
@@ -66,6 +67,23 @@ class Encounters : public test::GameTest {
         G().Factions[f][Faction::RelationBase + 1] = relation;
     }
     int FleetSystemOwner() { return G().StarSystems[FleetSystem()][StarSystem::Owner]; }
+    // The encounter screen shown once for many meetings: `meetings` sets each up and clicks its
+    // buttons through the hit test; the screen closes when they are done.
+    void OnEncounterScreen(std::function<void(ui::Form&)> meetings) {
+        player().Do("TForm15", [meetings](ui::Form& f) {
+            meetings(f);
+            EncounterResolved = 1;
+            f.Close();
+        });
+        Meet(kAvenger, FactionId::Pirates);
+        EncounterResolved = 0;
+        Form15->ShowModal();
+    }
+    // One meeting's click: the screen as the player sees it, then the button.
+    static void Press(ui::Form& f, ui::SpeedButton& button) {
+        RefreshEncounterScreen();
+        ui::ClickMiddle(f, button);
+    }
     // On the travel screen: the destination chosen, "Travel to the planet".
     ui::ScriptedPlayer& Depart(int target) {
         return player()
@@ -194,49 +212,50 @@ TEST_F(Encounters, OddsOfTurningAwayAndOfTheCrimeRoll) {
     GameUpcalls().ShowCombatScreen = [&] { ++fights; };
     Rng().SetSeed(99);
     const int n = 4000;
-    int escaped[4] = {};
-    for (int stage = 1; stage <= 3; ++stage) {
-        for (int i = 0; i < n; ++i) {
-            GameRecord& enemy = Meet(kAvenger, FactionId::Pirates);
-            enemy[Ship::Speed] = PlayerShip()[Ship::Speed];
-            EncounterStage = stage;
-            EncounterResolved = 0;
-            const int fightsBefore = fights;
-            Form15->SpeedButton2Click();
-            if (stage < 3) {
-                ASSERT_EQ(EncounterResolved == 0, EncounterStage == stage + 1);
-                escaped[stage] += EncounterResolved;
-            } else {
-                ASSERT_EQ(EncounterResolved, 1);
-                escaped[stage] += fights == fightsBefore;
+    int escaped[4] = {}, crimes = 0;
+    OnEncounterScreen([&](ui::Form& f) {
+        for (int stage = 1; stage <= 3; ++stage) {
+            for (int i = 0; i < n; ++i) {
+                GameRecord& enemy = Meet(kAvenger, FactionId::Pirates);
+                enemy[Ship::Speed] = PlayerShip()[Ship::Speed];
+                EncounterStage = stage;
+                EncounterResolved = 0;
+                const int fightsBefore = fights;
+                Press(f, *Form15->SpeedButton2);
+                if (stage < 3) {
+                    ASSERT_EQ(EncounterResolved == 0, EncounterStage == stage + 1);
+                    escaped[stage] += EncounterResolved;
+                } else {
+                    ASSERT_EQ(EncounterResolved, 1);
+                    escaped[stage] += fights == fightsBefore;
+                }
             }
         }
-    }
+        // A slower ship never catches the captain.
+        GameRecord& slow = Meet(kAvenger, FactionId::Pirates);
+        slow[Ship::Speed] = PlayerShip()[Ship::Speed] - 1;
+        EncounterStage = 3;
+        EncounterResolved = 0;
+        const int fightsBefore = fights;
+        Press(f, *Form15->SpeedButton2);
+        EXPECT_EQ(fights, fightsBefore);
+        EXPECT_EQ(EncounterResolved, 1);
+
+        const int friendly = FactionId::Syndicate;
+        Relation(friendly, 1);
+        fights = 0;
+        for (int i = 0; i < n; ++i) {
+            Meet(kAvenger, friendly);
+            G().Factions[friendly][Faction::Reputation] = 5000;
+            EncounterStage = 3;
+            EncounterResolved = 0;
+            Press(f, *Form15->SpeedButton1);
+            crimes += G().Factions[friendly][Faction::Reputation] < 5000;
+        }
+    });
     EXPECT_NEAR(escaped[1] * 100.0 / n, 11, 1.6);
     EXPECT_NEAR(escaped[2] * 100.0 / n, 11, 1.6);
     EXPECT_NEAR(escaped[3] * 100.0 / n, 6, 1.2);
-
-    // A slower ship never catches the captain.
-    GameRecord& slow = Meet(kAvenger, FactionId::Pirates);
-    slow[Ship::Speed] = PlayerShip()[Ship::Speed] - 1;
-    EncounterStage = 3;
-    EncounterResolved = 0;
-    fights = 0;
-    Form15->SpeedButton2Click();
-    EXPECT_EQ(fights, 0);
-    EXPECT_EQ(EncounterResolved, 1);
-
-    const int friendly = FactionId::Syndicate;
-    Relation(friendly, 1);
-    int crimes = 0;
-    for (int i = 0; i < n; ++i) {
-        Meet(kAvenger, friendly);
-        G().Factions[friendly][Faction::Reputation] = 5000;
-        EncounterStage = 3;
-        EncounterResolved = 0;
-        Form15->SpeedButton1Click();
-        crimes += G().Factions[friendly][Faction::Reputation] < 5000;
-    }
     EXPECT_NEAR(crimes * 100.0 / n, 41, 2.5);
     EXPECT_EQ(fights, n);
 }
@@ -247,39 +266,44 @@ TEST_F(Encounters, CommunicateRewardsStayInTheirBounds) {
     test::UseAnsweringBackend answering;
     Rng().SetSeed(321);
     int money = 0, praise = 0, secrets = 0;
-    for (int i = 0; i < 300; ++i) {
-        GameRecord& captain = G().Players[1];
-        captain[Player::Money] = i % 2 == 0 ? 100 : 800000000;  // rewards of 0.. and ..80 million
-        captain[Player::Fame] = 0;
-        G().Factions[1][Faction::Reputation] = 0;
-        captain[Player::HideFameGainNotices] = captain[Player::HideReputationGainNotices] = 1;
-        Meet(kAvenger, FactionId::Federation);
-        EncounterStage = 3;
-        EncounterResolved = 0;
-        RefreshEncounterScreen();
-        const int before = captain[Player::Money];
-        Form15->SpeedButton3Click();
-        EXPECT_FALSE(Form15->SpeedButton3->enabled);
-        EXPECT_EQ(EncounterResolved, 1);
-        const int gain = captain[Player::Money] - before;
-        if (gain != 0) {
-            ++money;
-            EXPECT_GE(gain, 500);
-            EXPECT_LE(gain, 1000000);
-        } else if (captain[Player::Fame] > 0) {
-            ++praise;
-            EXPECT_GE(captain[Player::Fame], 40);
-            EXPECT_GE(G().Factions[1][Faction::Reputation], 40);
-        } else {
-            ++secrets;
+    OnEncounterScreen([&](ui::Form& f) {
+        for (int i = 0; i < 300; ++i) {
+            GameRecord& captain = G().Players[1];
+            captain[Player::Money] =
+                i % 2 == 0 ? 100 : 800000000;  // rewards of 0.. and ..80 million
+            captain[Player::Fame] = 0;
+            G().Factions[1][Faction::Reputation] = 0;
+            captain[Player::HideFameGainNotices] = captain[Player::HideReputationGainNotices] = 1;
+            Meet(kAvenger, FactionId::Federation);
+            EncounterStage = 3;
+            EncounterResolved = 0;
+            const int before = captain[Player::Money];
+            Press(f, *Form15->SpeedButton3);
+            EXPECT_FALSE(Form15->SpeedButton3->enabled);
+            EXPECT_EQ(EncounterResolved, 1);
+            const int gain = captain[Player::Money] - before;
+            if (gain != 0) {
+                ++money;
+                EXPECT_GE(gain, 500);
+                EXPECT_LE(gain, 1000000);
+            } else if (captain[Player::Fame] > 0) {
+                ++praise;
+                EXPECT_GE(captain[Player::Fame], 40);
+                EXPECT_GE(G().Factions[1][Faction::Reputation], 40);
+            } else {
+                ++secrets;
+            }
         }
-    }
+    });
     EXPECT_GT(money, 100);
     EXPECT_GT(praise, 50);
     EXPECT_GT(secrets, 30);
-    // Another faction's ship does not answer, and the screen stays.
+    // Another faction's ship is not offered the words; a press that reached the button anyway
+    // gets no answer, and the screen stays.
     Meet(kAvenger, FactionId::Syndicate);
     EncounterResolved = 0;
+    RefreshEncounterScreen();
+    EXPECT_FALSE(Form15->SpeedButton3->enabled);
     Form15->SpeedButton3Click();
     EXPECT_EQ(EncounterResolved, 0);
 }
