@@ -7,6 +7,7 @@
 #include "state/pictures.h"
 #include "state/shipstats.h"
 #include "state/tables.h"
+#include "travel/travel.h"
 #include "tutorial/Tutorial.h"
 
 namespace corvanth {
@@ -228,6 +229,8 @@ void TForm18::SpeedButton3Click() {
     ListBox2->SetItemIndex(0);
     ShowUpgradeOffer();
     RecalcShipStats(G().CurrentFleet, G().CurrentShip, 0, 0);
+    // The money behind the planet screen shows what is left.
+    RefreshStatusPanel();
     ShowMessage1("You buy the item!");
 }
 

@@ -223,6 +223,7 @@ void TForm17::SpeedButton1Click() {
         return;
     }
     RefreshTravelScreen();
+    Label8->caption = "Your money: " + FormatThousands(Captain()[Player::Money]);
     ShowMessage1("You buy the ship!");
     Close();
 }

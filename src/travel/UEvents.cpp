@@ -171,6 +171,9 @@ void UpdateSpaceEvents() {
             if (ownSite) {
                 g.Planets[s][site][Planet::Exists] = 0;
                 Redraw(s, site);
+                // The panel showing the site would offer a visit to nothing.
+                if (s == PlayerFleet()[Fleet::System] && site == g.SelectedPlanet)
+                    RefreshPlanetPanel();
             }
         }
     }

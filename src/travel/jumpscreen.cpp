@@ -25,7 +25,7 @@ int OwnerOf(int s) {
 ui::Color OwnerColour(int s) {
     switch (OwnerOf(s)) {
         case FactionId::Federation:
-            return ui::colors::Blue;
+            return kFederationBlue;
         case FactionId::OuterRimAlliance:
             return ui::colors::White;
         case FactionId::Syndicate:

@@ -10,6 +10,8 @@
 namespace corvanth {
 
 inline constexpr int kStarmapSystems = 25;
+// The Federation's blue, light enough to read on the dark map.
+inline constexpr ui::Color kFederationBlue{64, 128, 255};
 
 // The selected system and the fleet's system when the map was opened.
 extern int32_t GalaxyMapSystem;

@@ -91,7 +91,7 @@ PlanetPanelButtons PlanetPanelButtonsFor(int p) {
     PlanetPanelButtons b;
     b.actionCaption = nullptr;
     b.travel = p != f;
-    b.action = p == f;
+    b.action = p == f && L[Planet::Exists] > 0;
     b.info = kind == PlanetKind::Planet;
     if (kind == PlanetKind::Planet && p == f) {
         b.actionCaption = "Dock here";
@@ -108,6 +108,10 @@ PlanetPanelButtons PlanetPanelButtonsFor(int p) {
 void RefreshPlanetPanel() {
     if (!Form2) return;
     TForm2& form = *Form2;
+    // A selected event site that has vanished leaves the panel to the fleet's own location.
+    int& selected = G().SelectedPlanet;
+    if (LocationRecord(selected)[Planet::Kind] == PlanetKind::Special && !LocationExists(selected))
+        selected = FleetLocation();
     const int p = G().SelectedPlanet, f = FleetLocation();
     const GameRecord& L = LocationRecord(p);
 

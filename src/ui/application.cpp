@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "ui/damage.h"
+
 namespace ui {
 
 Application& Application::Get() {
@@ -187,79 +189,13 @@ Component* Application::HitTest(Form& form, int x, int y) const {
     return decoration;
 }
 
-namespace {
-
-struct Hasher {
-    uint64_t h = 1469598103934665603ull;
-    void Bytes(const void* p, size_t n) {
-        for (size_t i = 0; i < n; ++i)
-            h = (h ^ static_cast<const uint8_t*>(p)[i]) * 1099511628211ull;
-    }
-    void Int(int64_t v) { Bytes(&v, sizeof v); }
-    void Text(const std::string& t) {
-        Int(static_cast<int64_t>(t.size()));
-        Bytes(t.data(), t.size());
-    }
-    void Paint(Color c) { Int(c.r << 16 | c.g << 8 | c.b); }
-};
-
-}  // namespace
-
 uint64_t Application::Appearance() const {
     Hasher h;
     for (const Form* f : stack_) {
         h.Int(f->visible_);
         h.Text(f->caption);
         h.Paint(f->color);
-        for (const auto& comp : f->Components()) {
-            const Component& c = *comp;
-            h.Int(c.left);
-            h.Int(c.top);
-            h.Int(c.width);
-            h.Int(c.height);
-            h.Int(c.visible * 2 + c.enabled);
-            h.Text(c.caption);
-            h.Paint(c.color);
-            h.Paint(c.font.color);
-            h.Text(c.ShownText());
-            switch (c.kind()) {
-                case Kind::Image:
-                    h.Text(static_cast<const Image&>(c).picture);
-                    h.Int(static_cast<const Image&>(c).transparent);
-                    break;
-                case Kind::Shape: {
-                    const auto& s = static_cast<const Shape&>(c);
-                    h.Paint(s.brushColor);
-                    h.Paint(s.penColor);
-                    h.Int(s.brushClear);
-                    break;
-                }
-                case Kind::ListBox:
-                    h.Int(static_cast<const ListBox&>(c).topIndex);
-                    h.Int(static_cast<const ListBox&>(c).ItemIndex());
-                    break;
-                case Kind::ComboBox: {
-                    const auto& cb = static_cast<const ComboBox&>(c);
-                    h.Int(cb.Dropped());
-                    h.Int(cb.listTop);
-                    h.Int(cb.listHot);
-                    h.Int(cb.ItemIndex());
-                    break;
-                }
-                case Kind::Memo:
-                    h.Int(static_cast<const Memo&>(c).topLine);
-                    break;
-                case Kind::ProgressBar:
-                case Kind::ScrollBar: {
-                    const auto& r = static_cast<const RangeBar&>(c);
-                    h.Int(r.Min());
-                    h.Int(r.Max());
-                    break;
-                }
-                default:
-                    break;
-            }
-        }
+        for (const auto& c : f->Components()) h.Int(static_cast<int64_t>(LookOf(*c)));
     }
     return h.h;
 }

@@ -146,6 +146,8 @@ class Image : public Component {
     bool center = false;
     // The colour of the picture's bottom-left pixel is left out: what lies below shows there.
     bool transparent = false;
+    // Stretched into a box of another shape: whole, not cut to the box.
+    bool proportional = false;
     void LoadPicture(const std::string& name) { picture = name; }
     std::string ShownText() const override { return {}; }
 };
@@ -478,5 +480,9 @@ class MediaPlayer : public Component {
 // Where a component's caption text stands on the screen, laid out as the painter draws it; an
 // empty rectangle when it shows none or no font can be found (ui/fonts.cpp).
 Rect CaptionRect(const Component& c);
+// A label's caption in the lines the painter draws it in.
+std::vector<std::string> CaptionLines(const Label& label);
+// How wide a text is drawn in a font, in pixels (0 without a font).
+int TextWidth(const std::string& text, const Font& font);
 
 }  // namespace ui

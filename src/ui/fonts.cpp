@@ -107,6 +107,9 @@ std::vector<std::string> WrapText(TTF_Font* font, const std::string& para, int w
     size_t i = 0;
     while (i <= para.size()) {
         size_t sp = para.find(' ', i);
+        // The currency sign stays on the line of its amount.
+        if (sp != std::string::npos && para.compare(i, sp - i, "$C") == 0)
+            sp = para.find(' ', sp + 1);
         std::string word = para.substr(i, sp == std::string::npos ? std::string::npos : sp - i);
         std::string trial = line.empty() ? word : line + " " + word;
         int w = 0, h = 0;
@@ -134,6 +137,19 @@ std::vector<std::string> TextLines(TTF_Font* font, const std::string& text, int 
         }
     }
     return lines;
+}
+
+std::vector<std::string> CaptionLines(const Label& label) {
+    TTF_Font* f = OpenFont(label.font);
+    if (!f) return {};
+    return TextLines(f, label.caption, label.width, label.wordWrap);
+}
+
+int TextWidth(const std::string& text, const Font& font) {
+    TTF_Font* f = OpenFont(font);
+    int w = 0, h = 0;
+    if (f) TTF_SizeUTF8(f, text.c_str(), &w, &h);
+    return w;
 }
 
 Rect CaptionRect(const Component& c) {

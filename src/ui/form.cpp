@@ -153,6 +153,7 @@ void ReadProperties(Component& c, Reader& r) {
             r.Get("stretch", i.stretch);
             r.Get("center", i.center);
             r.Get("transparent", i.transparent);
+            r.Get("proportional", i.proportional);
             break;
         }
         case Kind::SpeedButton:

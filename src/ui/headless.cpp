@@ -130,6 +130,12 @@ ScriptedPlayer& ScriptedPlayer::Click(const std::string& form, const std::string
                [component](Form& f) { ClickMiddle(f, Usable(f, component)); });
 }
 
+ScriptedPlayer& ScriptedPlayer::ClickFirst(const std::string& form, const std::string& component) {
+    Click(form, component);
+    std::rotate(steps_.begin(), steps_.end() - 1, steps_.end());
+    return *this;
+}
+
 ScriptedPlayer& ScriptedPlayer::DoubleClick(const std::string& form, const std::string& component) {
     return Add(form, "double-click " + component, [component](Form& f) {
         Component& c = Usable(f, component);

@@ -26,6 +26,8 @@ class ScriptedPlayer {
   public:
     // Each step answers the screen named: it waits until that screen is on top.
     ScriptedPlayer& Click(const std::string& form, const std::string& component);
+    // A click before every step scripted so far: the one that opens the screens they answer.
+    ScriptedPlayer& ClickFirst(const std::string& form, const std::string& component);
     ScriptedPlayer& DoubleClick(const std::string& form, const std::string& component);
     ScriptedPlayer& ClickAt(const std::string& form, const std::string& component, int x, int y);
     // A row of a list box, or of a combo box's list: opened by a click on the box first.

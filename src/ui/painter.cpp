@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <vector>
 
 #include "ui/application.h"
@@ -68,8 +69,8 @@ std::pair<int, int> VisibleRows(const SDL_Rect& box) {
 Painter::~Painter() {
     for (auto& [k, e] : text_)
         if (e.texture) SDL_DestroyTexture(e.texture);
-    for (auto& [k, t] : pictures_)
-        if (t) SDL_DestroyTexture(t);
+    for (auto& [k, e] : pictures_)
+        if (e.texture) SDL_DestroyTexture(e.texture);
 }
 
 void Painter::Fill(const SDL_Rect& box, Color c, uint8_t alpha) {
@@ -180,11 +181,11 @@ void Painter::DrawText(const std::string& text, const Font& font, const SDL_Rect
 }
 
 void Painter::DrawPicture(const std::string& name, const SDL_Rect& box, bool stretch, bool center,
-                          bool keyed) {
+                          bool keyed, bool proportional) {
     // A transparent picture is a texture of its own, with its background colour left out.
     auto it = pictures_.find(keyed ? name + "\n" : name);
     if (it == pictures_.end()) {
-        SDL_Texture* tex = nullptr;
+        PictureEntry entry;
         if (auto pic = LoadPicture(name)) {
             std::vector<uint8_t> rgba = keyed ? KeyedRgba(*pic) : std::vector<uint8_t>();
             SDL_Surface* s =
@@ -194,22 +195,25 @@ void Painter::DrawPicture(const std::string& name, const SDL_Rect& box, bool str
                                                            pic->width, pic->height, 24,
                                                            pic->width * 3, SDL_PIXELFORMAT_RGB24);
             if (s) {
-                tex = SDL_CreateTextureFromSurface(r_, s);
-                if (tex && keyed) SDL_SetTextureBlendMode(tex, SDL_BLENDMODE_BLEND);
+                entry.texture = SDL_CreateTextureFromSurface(r_, s);
+                if (entry.texture && keyed)
+                    SDL_SetTextureBlendMode(entry.texture, SDL_BLENDMODE_BLEND);
                 SDL_FreeSurface(s);
             }
+            if (!pic->rgb.empty()) entry.ground = Color{pic->rgb[0], pic->rgb[1], pic->rgb[2]};
         }
-        it = pictures_.emplace(keyed ? name + "\n" : name, tex).first;
+        it = pictures_.emplace(keyed ? name + "\n" : name, entry).first;
     }
-    if (!it->second) {
+    const PictureEntry& pic = it->second;
+    if (!pic.texture) {
         // A missing picture: an unobtrusive dark frame where it would be.
         Fill(box, kMissingFill);
         Frame(box, kMissingEdge);
         return;
     }
     int w = 0, h = 0;
-    SDL_QueryTexture(it->second, nullptr, nullptr, &w, &h);
-    SDL_Rect dst = box;
+    SDL_QueryTexture(pic.texture, nullptr, nullptr, &w, &h);
+    SDL_Rect dst = box, src{0, 0, w, h};
     if (!stretch) {
         dst.w = w;
         dst.h = h;
@@ -217,8 +221,30 @@ void Painter::DrawPicture(const std::string& name, const SDL_Rect& box, bool str
             dst.x = box.x + (box.w - w) / 2;
             dst.y = box.y + (box.h - h) / 2;
         }
+    } else if (w > 0 && h > 0 && box.w > 0 && box.h > 0) {
+        // A picture keeps its shape in a box of another: cut to the box around its middle, or,
+        // proportional, whole in the middle of the box on its own ground colour.
+        const int64_t wide = int64_t{w} * box.h, boxWide = int64_t{box.w} * h;
+        if (std::abs(wide - boxWide) * 50 > std::max(wide, boxWide)) {
+            if (proportional) {
+                if (!keyed) Fill(box, pic.ground);
+                if (wide > boxWide) {
+                    dst.h = static_cast<int>(int64_t{box.w} * h / w);
+                    dst.y += (box.h - dst.h) / 2;
+                } else {
+                    dst.w = static_cast<int>(int64_t{box.h} * w / h);
+                    dst.x += (box.w - dst.w) / 2;
+                }
+            } else if (wide > boxWide) {
+                src.w = static_cast<int>(boxWide / box.h);
+                src.x = (w - src.w) / 2;
+            } else {
+                src.h = static_cast<int>(wide / box.w);
+                src.y = (h - src.h) / 2;
+            }
+        }
     }
-    SDL_RenderCopy(r_, it->second, nullptr, &dst);
+    SDL_RenderCopy(r_, pic.texture, &src, &dst);
 }
 
 void Painter::DrawButton(const Component& c, const SDL_Rect& box) {
@@ -288,7 +314,8 @@ void Painter::DrawComponent(const Component& c, int ox, int oy, const SDL_Rect& 
         }
         case Kind::Image: {
             const auto& i = static_cast<const Image&>(c);
-            if (!i.picture.empty()) DrawPicture(i.picture, box, i.stretch, i.center, i.transparent);
+            if (!i.picture.empty())
+                DrawPicture(i.picture, box, i.stretch, i.center, i.transparent, i.proportional);
             break;
         }
         case Kind::SpeedButton:
@@ -474,7 +501,12 @@ void Painter::DrawComponent(const Component& c, int ox, int oy, const SDL_Rect& 
 }
 
 void Painter::DrawForm(const Form& form, int ox, int oy) {
-    SDL_Rect whole{ox, oy, form.width, form.height};
+    DrawFormIn(form, ox, oy, SDL_Rect{ox, oy, form.width, form.height});
+}
+
+void Painter::DrawFormIn(const Form& form, int ox, int oy, const SDL_Rect& area) {
+    SDL_Rect whole = Intersect(SDL_Rect{ox, oy, form.width, form.height}, area);
+    if (whole.w <= 0 || whole.h <= 0) return;
     SDL_RenderSetClipRect(r_, &whole);
     Fill(whole, form.color);
     for (const Component* c : form.Roots()) DrawComponent(*c, ox, oy, whole);
@@ -503,6 +535,23 @@ void Painter::DrawStack() {
     for (const Form* f : App().ModalStack())
         if (f->Visible()) DrawForm(*f, f->OriginX(), f->OriginY());
     if (auto hint = App().HintShown()) DrawHint(*hint);
+}
+
+void Painter::DrawAreas(const std::vector<Rect>& areas) {
+    const auto hint = App().HintShown();
+    for (const Rect& a : areas) {
+        const SDL_Rect area{a.x, a.y, a.w, a.h};
+        // Drawn afresh from the black below every screen, as a whole frame would.
+        SDL_RenderSetClipRect(r_, &area);
+        Fill(area, colors::Black);
+        for (const Form* f : App().ModalStack())
+            if (f->Visible()) DrawFormIn(*f, f->OriginX(), f->OriginY(), area);
+        if (hint) {
+            SDL_RenderSetClipRect(r_, &area);
+            DrawHint(*hint);
+        }
+        SDL_RenderSetClipRect(r_, nullptr);
+    }
 }
 
 void Painter::DrawHint(const ShownHint& hint) {

@@ -25,10 +25,14 @@ class Painter {
 
     // Every shown screen, bottom to top, on the 1024 x 768 canvas.
     void DrawStack();
+    // Only these parts of the canvas, each as DrawStack would leave it; the rest stays.
+    void DrawAreas(const std::vector<Rect>& areas);
     // One screen with its top-left corner at (ox, oy).
     void DrawForm(const Form& form, int ox, int oy);
 
   private:
+    // The part of a screen that falls inside `area` of the canvas.
+    void DrawFormIn(const Form& form, int ox, int oy, const SDL_Rect& area);
     // The hint beside the resting pointer, over every screen.
     void DrawHint(const ShownHint& hint);
     void DrawComponent(const Component& c, int ox, int oy, const SDL_Rect& clip);
@@ -36,7 +40,7 @@ class Painter {
                   bool wrap, bool vcenter, Color color);
     void DrawButton(const Component& c, const SDL_Rect& box);
     void DrawPicture(const std::string& name, const SDL_Rect& box, bool stretch, bool center,
-                     bool keyed = false);
+                     bool keyed, bool proportional);
     void DrawArrows(const SDL_Rect& box, bool usable);
     void DrawScrollBar(const SDL_Rect& box, bool vertical, int pos, int min, int max);
     SDL_Texture* TextTexture(const std::string& text, const Font& font, Color color, int& w,
@@ -51,9 +55,13 @@ class Painter {
         SDL_Texture* texture = nullptr;
         int w = 0, h = 0;
     };
+    struct PictureEntry {
+        SDL_Texture* texture = nullptr;
+        Color ground;  // the top-left pixel's: the margins of a proportional picture
+    };
     SDL_Renderer* r_;
     std::unordered_map<std::string, TextEntry> text_;
-    std::map<std::string, SDL_Texture*> pictures_;
+    std::map<std::string, PictureEntry> pictures_;
 };
 
 }  // namespace ui

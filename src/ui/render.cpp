@@ -42,6 +42,15 @@ void SoftwareCanvas::DrawStack() {
     SDL_RenderPresent(impl_->renderer);
 }
 
+void SoftwareCanvas::DrawChanges(const Areas& areas) {
+    if (!impl_->painter) return;
+    if (areas.whole)
+        impl_->painter->DrawStack();
+    else
+        impl_->painter->DrawAreas(areas.rects);
+    SDL_RenderPresent(impl_->renderer);
+}
+
 void SoftwareCanvas::DrawPlainNotice(const std::vector<std::string>& lines) {
     if (!impl_->renderer) return;
     DrawPlainNoticeOn(impl_->renderer, lines);

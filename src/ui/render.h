@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/damage.h"
 #include "ui/form.h"
 
 namespace ui {
@@ -20,6 +21,8 @@ class SoftwareCanvas {
 
     void DrawForm(const Form& form);  // at the canvas' top-left corner
     void DrawStack();                 // every shown screen, as the window would show them
+    // The window's frame: only the changed places of the stack, over the canvas' last frame.
+    void DrawChanges(const Areas& areas);
     // The notice of broken files in the built-in letters, as the window would show it.
     void DrawPlainNotice(const std::vector<std::string>& lines);
     // The pixel at (x, y) as 0xRRGGBB.

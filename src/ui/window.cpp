@@ -13,6 +13,7 @@
 
 #include "ui/application.h"
 #include "ui/audio.h"
+#include "ui/damage.h"
 #include "ui/painter.h"
 #include "ui/plaintext.h"
 
@@ -92,6 +93,7 @@ class WindowBackend : public Backend {
     WindowBackend(SDL_Window* w, SDL_Renderer* r)
         : window_(w), renderer_(r), painter_(r), ready_(ReadyDescriptor()) {}
     ~WindowBackend() override {
+        if (canvas_) SDL_DestroyTexture(canvas_);
         SDL_DestroyRenderer(renderer_);
         SDL_DestroyWindow(window_);
     }
@@ -114,9 +116,8 @@ class WindowBackend : public Backend {
         }
         // A frame only when something changed: a turn-based game rests while nobody plays.
         const uint64_t now = Now();
-        if (app.TakeDirty() || (caretDue_ && now >= *caretDue_)) {
-            painter_.DrawStack();
-            SDL_RenderPresent(renderer_);
+        if (app.TakeDirty() || (caretDue_ && now >= *caretDue_) || exposed_) {
+            Frame();
             drawnTop_ = top;
             drawnShow_ = top ? top->ShowCount() : 0;
         }
@@ -143,6 +144,35 @@ class WindowBackend : public Backend {
     }
 
   private:
+    // The screens are drawn on a canvas kept from frame to frame, where only what changed is
+    // drawn again; the window gets the whole canvas. Without such a canvas, all is drawn.
+    void Frame() {
+        if (!canvas_ && !noCanvas_) {
+            canvas_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_TARGET,
+                                        kCanvasWidth, kCanvasHeight);
+            noCanvas_ = canvas_ == nullptr;
+            if (canvas_) SDL_SetTextureBlendMode(canvas_, SDL_BLENDMODE_NONE);
+        }
+        if (!canvas_ || SDL_SetRenderTarget(renderer_, canvas_) != 0) {
+            painter_.DrawStack();
+            SDL_RenderPresent(renderer_);
+            exposed_ = false;
+            return;
+        }
+        const Areas areas = damage_.Take();
+        if (areas.whole)
+            painter_.DrawStack();
+        else
+            painter_.DrawAreas(areas.rects);
+        SDL_SetRenderTarget(renderer_, nullptr);
+        if (areas.Empty() && !exposed_) return;
+        exposed_ = false;
+        SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+        SDL_RenderClear(renderer_);
+        SDL_RenderCopy(renderer_, canvas_, nullptr, nullptr);
+        SDL_RenderPresent(renderer_);
+    }
+
     void Dispatch(Application& app, const SDL_Event& e) {
         switch (e.type) {
             case SDL_QUIT:
@@ -186,7 +216,13 @@ class WindowBackend : public Backend {
                     e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED ||
                     e.window.event == SDL_WINDOWEVENT_RESTORED ||
                     e.window.event == SDL_WINDOWEVENT_SHOWN)
-                    app.MarkDirty();
+                    exposed_ = true;
+                break;
+            case SDL_RENDER_TARGETS_RESET:
+            case SDL_RENDER_DEVICE_RESET:
+                // The canvas lost what it held: everything is drawn again.
+                damage_.Forget();
+                exposed_ = true;
                 break;
             default:
                 break;
@@ -196,6 +232,10 @@ class WindowBackend : public Backend {
     SDL_Window* window_;
     SDL_Renderer* renderer_;
     Painter painter_;
+    Damage damage_;
+    SDL_Texture* canvas_ = nullptr;
+    bool noCanvas_ = false;
+    bool exposed_ = true;
     std::string title_;
     std::optional<uint64_t> caretDue_;
     bool ignoreUp_ = false;
@@ -215,6 +255,9 @@ bool UseWindow(std::string* error) {
         return false;
     }
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
+    // A software renderer's frame goes to the window as it is: through a texture of a software
+    // GL, as SDL would send it, the frame costs more than drawing what changed on it.
+    SDL_SetHintWithPriority(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0", SDL_HINT_DEFAULT);
     SDL_Window* w = SDL_CreateWindow(kScreenCaption, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                                      kCanvasWidth, kCanvasHeight, SDL_WINDOW_RESIZABLE);
     if (!w) {

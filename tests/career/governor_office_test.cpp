@@ -1,6 +1,7 @@
 // The governor's office and its mission screen: the way to a mission, amnesty and allegiance.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 
@@ -36,6 +37,16 @@ class GovernorOffice : public test::GameTest {
         G().Factions[b][Faction::RelationBase + a] = 2;
     }
     GameRecord& Here() { return LocationRecord(FleetLocation()); }
+    // A press of an office button as the player makes it: the office opened as it stands, the
+    // button clicked, then "Back".
+    void Press(ui::SpeedButton* TForm27::*button) {
+        player().Do("TForm27", [button](ui::Form& f) {
+            RefreshGovernorScreen();
+            ui::ClickMiddle(f, *(Form27->*button));
+            ui::ClickMiddle(f, *Form27->SpeedButton2);
+        });
+        Form27->ShowModal();
+    }
     GameRecord& Faction(int f) { return G().Factions[f]; }
 };
 
@@ -148,16 +159,48 @@ TEST_F(GovernorOffice, EmptyListsRejectionsAndTheMissionScreensGuards) {
     // No offer at all: nothing to select, nothing read from row -1, Accept stays off.
     for (auto& offer : G().MissionOffers) offer.fill(0);
     FillMissionList();
-    Form8->ListBox1->SetItemIndex(0);
     ShowMissionDetails();
-    EXPECT_TRUE(Form8->ListBox1->items.empty());
-    EXPECT_FALSE(Form8->RadioButton1->enabled);
-    EXPECT_TRUE(Form8->RadioButton2->Checked());
-    EXPECT_FALSE(Form8->SpeedButton1->enabled);
-    EXPECT_EQ(Form8->Label1->caption, "");
-    // A press that reaches the button anyway takes nothing.
-    Form8->SpeedButton1Click();
-    EXPECT_EQ(G().Missions[1][Mission::Status], 0);
+    player()
+        .Do("TForm8",
+            [](ui::Form& f) {
+                ui::ClickMiddle(f, *Form8->ListBox1);  // a click on the empty list
+                EXPECT_TRUE(Form8->ListBox1->items.empty());
+                EXPECT_FALSE(Form8->RadioButton1->enabled);
+                EXPECT_TRUE(Form8->RadioButton2->Checked());
+                EXPECT_FALSE(Form8->SpeedButton1->enabled);
+                EXPECT_EQ(Form8->Label1->caption, "");
+                // A press that reaches the button anyway takes nothing.
+                Form8->SpeedButton1Click();
+                EXPECT_EQ(G().Missions[1][Mission::Status], 0);
+            })
+        .CloseRequest("TForm8");
+    Form8->ShowModal();
+
+    // The longest rows the offer rules can make fit the list whole: another faction's offer of
+    // every kind and scope, against the longest faction name, very difficult, 160 E of goods,
+    // with the largest reward of any rule, (19.999 + 70.000) x 216 for the goods data.
+    auto width = [](const std::string& text) { return ui::TextWidth(text, Form8->ListBox1->font); };
+    int longest = 1;
+    for (int f = 2; f <= FactionId::Pirates; ++f)
+        if (width(FactionName(f)) > width(FactionName(longest))) longest = f;
+    int widest = 0;
+    for (int kind = MissionKind::SearchAndDestroy; kind <= MissionKind::Smuggling; ++kind)
+        for (int scope : {1, 2}) {
+            GameRecord& o = G().MissionOffers[1];
+            o.fill(0);
+            o[Mission::Status] = 1;
+            o[Mission::Kind] = kind;
+            o[Mission::Client] = 2;
+            o[Mission::Scope] = scope;
+            const bool cargo = kind == MissionKind::Transport || kind == MissionKind::Smuggling;
+            o[Mission::Difficulty] = cargo ? 160 : 5;
+            o[Mission::Opponent] = cargo ? 1 : longest;
+            o[Mission::Reward] = 19439784;
+            FillMissionList();
+            ASSERT_EQ(Form8->ListBox1->items.size(), 1u);
+            widest = std::max(widest, width(Form8->ListBox1->items[0]));
+        }
+    EXPECT_LE(widest, Form8->ListBox1->width - 8);  // the text's room inside the frame
 }
 
 TEST_F(GovernorOffice, ButtonsAmnestyAllegianceAndCancel) {
@@ -191,12 +234,12 @@ TEST_F(GovernorOffice, ButtonsAmnestyAllegianceAndCancel) {
     EXPECT_EQ(AmnestyPrice(-1, 4), 1);
     GameRecord& captain = Captain();
     Faction(1)[Faction::Reputation] = -2500;
-    Form27->SpeedButton1Click();
+    Press(&TForm27::SpeedButton1);
     EXPECT_EQ(player->notices.back(), "The governor screams that he will hang you instead!");
     Faction(1)[Faction::Reputation] = -2499;
     captain[Player::Money] = 0;
     player->yes = 1;
-    Form27->SpeedButton1Click();
+    Press(&TForm27::SpeedButton1);
     EXPECT_EQ(player->notices.back(), "You do not have enough money!");
     EXPECT_EQ(Faction(1)[Faction::Reputation], -2499);
     captain[Player::Money] = 10000000;
@@ -207,7 +250,7 @@ TEST_F(GovernorOffice, ButtonsAmnestyAllegianceAndCancel) {
     RefreshStatusPanel();
     EXPECT_FALSE(Form3->SpeedButton3->enabled);
     player->yes = 1;
-    Form27->SpeedButton1Click();
+    Press(&TForm27::SpeedButton1);
     EXPECT_EQ(captain[Player::Money], 10000000 - price);
     EXPECT_EQ(Faction(1)[Faction::Reputation], 10);
     EXPECT_EQ(player->notices.back(),
@@ -225,12 +268,12 @@ TEST_F(GovernorOffice, ButtonsAmnestyAllegianceAndCancel) {
     EXPECT_FALSE(Form3->SpeedButton3->enabled);  // at war with the Outer Rim
     for (int yes : {0, 1}) {
         player->yes = yes;
-        Form27->SpeedButton1Click();
+        Press(&TForm27::SpeedButton1);
         EXPECT_EQ(G().Factions, before);
         EXPECT_EQ(captain[Player::Faction], 1);
     }
     player->yes = 2;
-    Form27->SpeedButton1Click();
+    Press(&TForm27::SpeedButton1);
     EXPECT_EQ(captain[Player::Faction], 2);
     // The planet is the own faction's now: its services open without docking again.
     for (ui::SpeedButton* b : {Form3->SpeedButton3, Form3->SpeedButton1, Form3->SpeedButton2})
@@ -250,7 +293,7 @@ TEST_F(GovernorOffice, ButtonsAmnestyAllegianceAndCancel) {
     m[Mission::FameReward] = 400;
     const int fame = captain[Player::Fame];
     player->yes = 1;
-    Form27->SpeedButton4Click();
+    Press(&TForm27::SpeedButton4);
     EXPECT_EQ(m[Mission::Status], 0);
     EXPECT_EQ(captain[Player::Fame], fame - 100);
     EXPECT_EQ(player->reports.back(), "Mission failed");

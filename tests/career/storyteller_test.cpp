@@ -118,7 +118,7 @@ class SenatorStory : public test::GameTest {
     void Dock(int system) {
         MoveTo(system, 1);
         RefreshTravelScreen();
-        Form2->SpeedButton2Click();
+        test::ClickOnTravelScreen("SpeedButton2");
     }
     void BuyGift(const std::string& bought) {
         player().Click("TMessage3", "SpeedButton1");

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <filesystem>
+#include <functional>
 #include <memory>
 
 #include "combat/Encounter.h"
@@ -67,6 +68,23 @@ class Encounters : public test::GameTest {
         G().Factions[f][Faction::RelationBase + 1] = relation;
     }
     int FleetSystemOwner() { return G().StarSystems[FleetSystem()][StarSystem::Owner]; }
+    // The encounter screen shown once for many meetings: `meetings` sets each up and clicks its
+    // buttons through the hit test; the screen closes when they are done.
+    void OnEncounterScreen(std::function<void(ui::Form&)> meetings) {
+        player().Do("TForm15", [meetings](ui::Form& f) {
+            meetings(f);
+            EncounterResolved = 1;
+            f.Close();
+        });
+        Meet(kAvenger, FactionId::Pirates);
+        EncounterResolved = 0;
+        Form15->ShowModal();
+    }
+    // One meeting's click: the screen as the player sees it, then the button.
+    static void Press(ui::Form& f, ui::SpeedButton& button) {
+        RefreshEncounterScreen();
+        ui::ClickMiddle(f, button);
+    }
     // On the travel screen: the destination chosen, "Travel to the planet".
     ui::ScriptedPlayer& Depart(int target) {
         return player()
@@ -249,63 +267,65 @@ TEST_F(Encounters, OddsOfTurningAwayAndOfTheCrimeRoll) {
     using Lines = std::vector<std::string>;
     const std::string closing = "The other ship is faster than your ship and is closing in.";
     const std::string retreat = "You retreat.", attack = "You attack the enemy Avenger ship!";
-    struct Case {
-        int stage, r;
-        bool escapes;
-    };
-    for (const Case& c : {Case{1, 10, true}, Case{1, 11, false}, Case{2, 10, true},
-                          Case{2, 11, false}, Case{3, 5, true}, Case{3, 6, false}}) {
-        SCOPED_TRACE(testing::Message() << "stage " << c.stage << " draw " << c.r);
-        GameRecord& enemy = Meet(kAvenger, FactionId::Pirates);
-        enemy[Ship::Speed] = PlayerShip()[Ship::Speed];
-        EncounterStage = c.stage;
+    OnEncounterScreen([&](ui::Form& f) {
+        struct Case {
+            int stage, r;
+            bool escapes;
+        };
+        for (const Case& c : {Case{1, 10, true}, Case{1, 11, false}, Case{2, 10, true},
+                              Case{2, 11, false}, Case{3, 5, true}, Case{3, 6, false}}) {
+            SCOPED_TRACE(testing::Message() << "stage " << c.stage << " draw " << c.r);
+            GameRecord& enemy = Meet(kAvenger, FactionId::Pirates);
+            enemy[Ship::Speed] = PlayerShip()[Ship::Speed];
+            EncounterStage = c.stage;
+            EncounterResolved = 0;
+            fights = 0;
+            Rng().SetSeed(nextDraw(c.r));
+            Press(f, *Form15->SpeedButton2);
+            EXPECT_EQ(told(), Lines{c.escapes ? retreat : closing});
+            if (c.stage < 3) {
+                EXPECT_EQ(EncounterResolved, c.escapes ? 1 : 0);
+                EXPECT_EQ(EncounterStage, c.escapes ? c.stage : c.stage + 1);
+            } else {
+                EXPECT_EQ(EncounterResolved, 1);
+                EXPECT_EQ(fights, c.escapes ? 0 : 1);
+            }
+        }
+
+        // A slower ship never catches the captain.
+        GameRecord& slow = Meet(kAvenger, FactionId::Pirates);
+        slow[Ship::Speed] = PlayerShip()[Ship::Speed] - 1;
+        EncounterStage = 3;
         EncounterResolved = 0;
         fights = 0;
-        Rng().SetSeed(nextDraw(c.r));
-        Form15->SpeedButton2Click();
-        EXPECT_EQ(told(), Lines{c.escapes ? retreat : closing});
-        if (c.stage < 3) {
-            EXPECT_EQ(EncounterResolved, c.escapes ? 1 : 0);
-            EXPECT_EQ(EncounterStage, c.escapes ? c.stage : c.stage + 1);
-        } else {
-            EXPECT_EQ(EncounterResolved, 1);
-            EXPECT_EQ(fights, c.escapes ? 0 : 1);
+        Press(f, *Form15->SpeedButton2);
+        EXPECT_EQ(fights, 0);
+        EXPECT_EQ(EncounterResolved, 1);
+        EXPECT_EQ(told(), Lines{retreat});
+
+        // Closing for battle with a pirate: 50 has it close in, 51 is the captain's attack.
+        for (int r : {50, 51}) {
+            Meet(kAvenger, FactionId::Pirates);
+            EncounterStage = 3;
+            Rng().SetSeed(nextDraw(r));
+            Press(f, *Form15->SpeedButton1);
+            EXPECT_EQ(told(), Lines{r == 50 ? closing : attack});
         }
-    }
-
-    // A slower ship never catches the captain.
-    GameRecord& slow = Meet(kAvenger, FactionId::Pirates);
-    slow[Ship::Speed] = PlayerShip()[Ship::Speed] - 1;
-    EncounterStage = 3;
-    EncounterResolved = 0;
-    fights = 0;
-    Form15->SpeedButton2Click();
-    EXPECT_EQ(fights, 0);
-    EXPECT_EQ(EncounterResolved, 1);
-    EXPECT_EQ(told(), Lines{retreat});
-
-    // Closing for battle with a pirate: 50 has it close in, 51 is the captain's attack.
-    for (int r : {50, 51}) {
-        Meet(kAvenger, FactionId::Pirates);
-        EncounterStage = 3;
-        Rng().SetSeed(nextDraw(r));
-        Form15->SpeedButton1Click();
-        EXPECT_EQ(told(), Lines{r == 50 ? closing : attack});
-    }
-    // With a ship at peace: 40 reports the crime, 41 does not; it is attacked either way.
-    const int friendly = FactionId::Syndicate;
-    Relation(friendly, 1);
-    fights = 0;
-    for (int r : {40, 41}) {
-        Meet(kAvenger, friendly);
-        G().Factions[friendly][Faction::Reputation] = 5000;
-        EncounterStage = 3;
-        EncounterResolved = 0;
-        Rng().SetSeed(nextDraw(r));
-        Form15->SpeedButton1Click();
-        EXPECT_EQ(G().Factions[friendly][Faction::Reputation] < 5000, r == 40) << r;
-        EXPECT_EQ(told().back(), attack);
-    }
+        // With a ship at peace: 40 reports the crime, 41 does not; it is attacked either way.
+        const int friendly = FactionId::Syndicate;
+        Relation(friendly, 1);
+        fights = 0;
+        for (int r : {40, 41}) {
+            Meet(kAvenger, friendly);
+            G().Factions[friendly][Faction::Reputation] = 5000;
+            EncounterStage = 3;
+            EncounterResolved = 0;
+            Rng().SetSeed(nextDraw(r));
+            Press(f, *Form15->SpeedButton1);
+            EXPECT_EQ(G().Factions[friendly][Faction::Reputation] < 5000, r == 40) << r;
+            EXPECT_EQ(told().back(), attack);
+        }
+    });
     EXPECT_EQ(fights, 2);
 }
 
@@ -315,39 +335,44 @@ TEST_F(Encounters, CommunicateRewardsStayInTheirBounds) {
     test::UseAnsweringBackend answering;
     Rng().SetSeed(321);
     int money = 0, praise = 0, secrets = 0;
-    for (int i = 0; i < 300; ++i) {
-        GameRecord& captain = G().Players[1];
-        captain[Player::Money] = i % 2 == 0 ? 100 : 800000000;  // rewards of 0.. and ..80 million
-        captain[Player::Fame] = 0;
-        G().Factions[1][Faction::Reputation] = 0;
-        captain[Player::HideFameGainNotices] = captain[Player::HideReputationGainNotices] = 1;
-        Meet(kAvenger, FactionId::Federation);
-        EncounterStage = 3;
-        EncounterResolved = 0;
-        RefreshEncounterScreen();
-        const int before = captain[Player::Money];
-        Form15->SpeedButton3Click();
-        EXPECT_FALSE(Form15->SpeedButton3->enabled);
-        EXPECT_EQ(EncounterResolved, 1);
-        const int gain = captain[Player::Money] - before;
-        if (gain != 0) {
-            ++money;
-            EXPECT_GE(gain, 500);
-            EXPECT_LE(gain, 1000000);
-        } else if (captain[Player::Fame] > 0) {
-            ++praise;
-            EXPECT_GE(captain[Player::Fame], 40);
-            EXPECT_GE(G().Factions[1][Faction::Reputation], 40);
-        } else {
-            ++secrets;
+    OnEncounterScreen([&](ui::Form& f) {
+        for (int i = 0; i < 300; ++i) {
+            GameRecord& captain = G().Players[1];
+            captain[Player::Money] =
+                i % 2 == 0 ? 100 : 800000000;  // rewards of 0.. and ..80 million
+            captain[Player::Fame] = 0;
+            G().Factions[1][Faction::Reputation] = 0;
+            captain[Player::HideFameGainNotices] = captain[Player::HideReputationGainNotices] = 1;
+            Meet(kAvenger, FactionId::Federation);
+            EncounterStage = 3;
+            EncounterResolved = 0;
+            const int before = captain[Player::Money];
+            Press(f, *Form15->SpeedButton3);
+            EXPECT_FALSE(Form15->SpeedButton3->enabled);
+            EXPECT_EQ(EncounterResolved, 1);
+            const int gain = captain[Player::Money] - before;
+            if (gain != 0) {
+                ++money;
+                EXPECT_GE(gain, 500);
+                EXPECT_LE(gain, 1000000);
+            } else if (captain[Player::Fame] > 0) {
+                ++praise;
+                EXPECT_GE(captain[Player::Fame], 40);
+                EXPECT_GE(G().Factions[1][Faction::Reputation], 40);
+            } else {
+                ++secrets;
+            }
         }
-    }
+    });
     EXPECT_GT(money, 100);
     EXPECT_GT(praise, 50);
     EXPECT_GT(secrets, 30);
-    // Another faction's ship does not answer, and the screen stays.
+    // Another faction's ship is not offered the words; a press that reached the button anyway
+    // gets no answer, and the screen stays.
     Meet(kAvenger, FactionId::Syndicate);
     EncounterResolved = 0;
+    RefreshEncounterScreen();
+    EXPECT_FALSE(Form15->SpeedButton3->enabled);
     Form15->SpeedButton3Click();
     EXPECT_EQ(EncounterResolved, 0);
 }

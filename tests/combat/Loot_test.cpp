@@ -64,6 +64,7 @@ TEST_F(LootScreen, TheLotIsCutToTheRoomDropsMakeMoreAndIllegalGoodsStillCome) {
 
     // Loot && Continue: 2 in the hold, r - 2 left, the notice with the container.
     player()
+        .Click("TForm51", "SpeedButton3")
         .Do("TMessage6",
             [&](ui::Form&) {
                 EXPECT_EQ(Message6->Label1->caption, "You loot 2E of " + GoodName(legal) + ".");
@@ -71,7 +72,7 @@ TEST_F(LootScreen, TheLotIsCutToTheRoomDropsMakeMoreAndIllegalGoodsStillCome) {
                 EXPECT_FALSE(Message6->CheckBox1->enabled);
             })
         .Click("TMessage6", "SpeedButton3");
-    f.SpeedButton3Click();
+    f.ShowModal();
     EXPECT_EQ(G().Cargo[legal], 2);
     EXPECT_EQ(Free(), r - 2);
     EXPECT_TRUE(Message6->CheckBox1->enabled);
@@ -85,30 +86,40 @@ TEST_F(LootScreen, TheLotIsCutToTheRoomDropsMakeMoreAndIllegalGoodsStillCome) {
     EXPECT_TRUE(f.Label4->caption.starts_with("Unfortunately your cargo bay is full."));
     EXPECT_TRUE(f.SpeedButton2->enabled);
     ui::RenderFormToPng(f, std::string(CORVANTH_SCREENS_DIR) + "/TForm51.png");
-    f.SpeedButton2Click();  // no row chosen: nothing
-    EXPECT_EQ(G().Cargo[legal], 2);
-    f.ListBox1->SetItemIndex(illegal - 1);
-    f.SpeedButton1Click();  // a row of a good the hold has none of: nothing
-    EXPECT_EQ(Free(), r - 2);
-    f.ListBox1->SetItemIndex(legal - 1);
-    f.SpeedButton2Click();
-    EXPECT_EQ(G().Cargo[legal], 1);
-    EXPECT_EQ(Free(), r - 1);
-    EXPECT_EQ(f.ListBox1->ItemIndex(), legal - 1);
-    EXPECT_EQ(f.Label5->caption, "Free cargo space: " + std::to_string(r - 1));
-    player().Click("TMessage6", "SpeedButton3");
-    f.SpeedButton3Click();
+    player()
+        .Click("TForm51", "SpeedButton2")  // no row chosen: nothing
+        .Do("TForm51", [&](ui::Form&) { EXPECT_EQ(G().Cargo[legal], 2); })
+        .SelectRow("TForm51", "ListBox1", illegal - 1)
+        .Click("TForm51", "SpeedButton1")  // a row of a good the hold has none of: nothing
+        .Do("TForm51", [&](ui::Form&) { EXPECT_EQ(Free(), r - 2); })
+        .SelectRow("TForm51", "ListBox1", legal - 1)
+        .Click("TForm51", "SpeedButton2")
+        .Do("TForm51",
+            [&](ui::Form&) {
+                EXPECT_EQ(G().Cargo[legal], 1);
+                EXPECT_EQ(Free(), r - 1);
+                EXPECT_EQ(f.ListBox1->ItemIndex(), legal - 1);
+                EXPECT_EQ(f.Label5->caption, "Free cargo space: " + std::to_string(r - 1));
+            })
+        .Click("TForm51", "SpeedButton3")
+        .Click("TMessage6", "SpeedButton3");
+    f.ShowModal();
     EXPECT_EQ(G().Cargo[illegal], r - 1);
     EXPECT_EQ(Free(), 0);
 
     // Full: "Drop all" of the 1 legal unit, then a lot of 5 takes 1.
     Offer(legal, 5);
-    f.ListBox1->SetItemIndex(legal - 1);
-    f.SpeedButton1Click();
-    EXPECT_EQ(G().Cargo[legal], 0);
-    EXPECT_EQ(Free(), 1);
-    player().Click("TMessage6", "SpeedButton3");
-    f.SpeedButton3Click();
+    player()
+        .SelectRow("TForm51", "ListBox1", legal - 1)
+        .Click("TForm51", "SpeedButton1")
+        .Do("TForm51",
+            [&](ui::Form&) {
+                EXPECT_EQ(G().Cargo[legal], 0);
+                EXPECT_EQ(Free(), 1);
+            })
+        .Click("TForm51", "SpeedButton3")
+        .Click("TMessage6", "SpeedButton3");
+    f.ShowModal();
     EXPECT_EQ(G().Cargo[legal], 1);
     EXPECT_EQ(Free(), 0);
 
@@ -117,13 +128,14 @@ TEST_F(LootScreen, TheLotIsCutToTheRoomDropsMakeMoreAndIllegalGoodsStillCome) {
     EXPECT_EQ(LootThatFits(5, -2), 0);
     Offer(legal, 5);
     player()
+        .Click("TForm51", "SpeedButton3")
         .Do("TMessage1",
             [](ui::Form&) {
                 EXPECT_EQ(Message1->Label1->caption,
                           "Your cargo bay is full so you need to leave the found goods behind.");
             })
         .Click("TMessage1", "SpeedButton3");
-    f.SpeedButton3Click();
+    f.ShowModal();
     EXPECT_EQ(G().Cargo[legal], 1);
     EXPECT_EQ(G().Cargo[illegal], r - 1);
 }

@@ -15,6 +15,7 @@
 #include "support/answering_backend.h"
 #include "support/art.h"
 #include "ui/audio.h"
+#include "ui/damage.h"
 #include "ui/render.h"
 
 namespace corvanth {
@@ -127,7 +128,41 @@ TEST_F(CombatScreen, ShowsAFightAndSweepsTheRadarUntilTheCombatIsDecided) {
     // fight is ended and the screen closes, its radar stopped.
     ui::audio::ClearLog();
     int sweepsAt[4] = {};
+    // A tick of the radar changes the canvas where the line was and where it is now, nothing
+    // else: drawn there only, the frame is the one a whole drawing of the screen makes.
+    ui::SoftwareCanvas kept(ui::kCanvasWidth, ui::kCanvasHeight);
+    ui::Damage damage;
     player()
+        .Do("TForm14",
+            [&](ui::Form& screen) {
+                kept.DrawChanges(damage.Take());
+                const ui::Rect was = f.RadarLine->ScreenRect();
+                f.Timer1Timer();
+                const ui::Rect is = f.RadarLine->ScreenRect();
+                ASSERT_NE(was.y, is.y);
+                const ui::Areas areas = damage.Take();
+                EXPECT_FALSE(areas.whole);
+                // The line's old and new places, 4 pixels apart: two boxes on the canvas.
+                ASSERT_EQ(areas.rects.size(), 2u);
+                for (int k = 0; k < 2; ++k) {
+                    const ui::Rect place = k == 0 ? was : is, r = areas.rects[k];
+                    EXPECT_EQ(r.x, screen.OriginX() + place.x) << k;
+                    EXPECT_EQ(r.y, screen.OriginY() + place.y) << k;
+                    EXPECT_EQ(r.w, place.w) << k;
+                    EXPECT_EQ(r.h, place.h) << k;
+                }
+                kept.DrawChanges(areas);
+                ui::SoftwareCanvas fresh(ui::kCanvasWidth, ui::kCanvasHeight);
+                fresh.DrawStack();
+                int differ = 0;
+                for (int y = 0; y < ui::kCanvasHeight; ++y)
+                    for (int x = 0; x < ui::kCanvasWidth; ++x)
+                        differ += kept.PixelAt(x, y) != fresh.PixelAt(x, y);
+                EXPECT_EQ(differ, 0);
+                EXPECT_TRUE(damage.Take().Empty());
+                // The tick above is not one of the sweep counted below: the line goes back.
+                f.RadarLine->top += was.y - is.y;
+            })
         .Wait("TForm14", 53 * 40)
         .Do("TForm14",
             [&](ui::Form&) {

@@ -90,30 +90,35 @@ TEST_F(Bar, DrinksAddByTheToleranceAndTalkFollowsTheMeter) {
     EXPECT_EQ(DrinkStep(101, Drink::Wodka, true), 15);
 
     test::UseLoggingBackend log;
-    // A beer at tolerance 35: 15 + 0..14.
-    for (uint32_t seed = 1; seed <= 60; ++seed) {
-        Rng().SetSeed(seed);
-        Tolerance() = 35;
-        Drunk() = 0;
+    // No step may follow: the log keeps only what comes while the script is done.
+    player().Do("TForm67", [&](ui::Form& f) {
+        // A beer at tolerance 35: 15 + 0..14.
+        for (uint32_t seed = 1; seed <= 60; ++seed) {
+            Rng().SetSeed(seed);
+            Tolerance() = 35;
+            Drunk() = 0;
+            log.notices().clear();
+            ui::ClickMiddle(f, *Form67->SpeedButton4);
+            ASSERT_TRUE(Drunk() >= 15 && Drunk() <= 29) << Drunk();
+            ASSERT_EQ(Form67->ProgressBar1->Position(), Drunk());
+            // The lit sign is the level's, in red; the others black.
+            const int level = DrunkLevel(Drunk());
+            for (int k = 0; k < 6; ++k)
+                ASSERT_EQ(Form67->signs.shapes[k]->brushColor,
+                          k + 1 == level ? ui::colors::Red : ui::colors::Black);
+            // The barkeeper's line, then one line of talk or an event.
+            ASSERT_GE(log.notices().size(), 2u);
+        }
+        // Nothing more at 95.
+        Drunk() = 95;
         log.notices().clear();
-        Form67->SpeedButton4Click();
-        ASSERT_TRUE(Drunk() >= 15 && Drunk() <= 29) << Drunk();
-        ASSERT_EQ(Form67->ProgressBar1->Position(), Drunk());
-        // The lit sign is the level's, in red; the others black.
-        const int level = DrunkLevel(Drunk());
-        for (int k = 0; k < 6; ++k)
-            ASSERT_EQ(Form67->signs.shapes[k]->brushColor,
-                      k + 1 == level ? ui::colors::Red : ui::colors::Black);
-        // The barkeeper's line, then one line of talk or an event.
-        ASSERT_GE(log.notices().size(), 2u);
-    }
-    // Nothing more at 95.
-    Drunk() = 95;
-    log.notices().clear();
-    Form67->SpeedButton6Click();
-    EXPECT_EQ(Drunk(), 95);
-    EXPECT_EQ(log.notices(),
-              std::vector<std::string>{"You are almost dead and lie in a big puddle of beer!"});
+        ui::ClickMiddle(f, *Form67->SpeedButton6);
+        EXPECT_EQ(Drunk(), 95);
+        EXPECT_EQ(log.notices(),
+                  std::vector<std::string>{"You are almost dead and lie in a big puddle of beer!"});
+        ui::ClickMiddle(f, *Form67->SpeedButton3);
+    });
+    Form67->ShowModal();
 
     // The talk table, every draw of every level (the level's lowest meter value): the line and
     // its speaker, or the event: 'S' the story line, 'D' the data module, 'K' poker (won below
@@ -387,14 +392,16 @@ TEST_F(Contest, WodkaAtLowToleranceLosesAtNinetyFiveAndBeerPastAHundredWins) {
         Drunk() = 0;
         Captain()[Player::OpponentDrunkenness] = 0;
         log.notices().clear();
-        Form68->FormShow();
-        while (!Form68->CloseQuery()) {
-            Form68->SpeedButton6Click();
-            const bool lost = Saw(log,
-                                  "You have drunk too much and drop to the floor. You lost "
-                                  "the competition...");
-            ASSERT_EQ(lost, Drunk() >= 95) << "seed " << seed << " at " << Drunk();
-        }
+        player().Do("TForm68", [&](ui::Form& f) {
+            while (!Form68->CloseQuery()) {
+                ui::ClickMiddle(f, *Form68->SpeedButton6);
+                const bool lost = Saw(log,
+                                      "You have drunk too much and drop to the floor. You lost "
+                                      "the competition...");
+                ASSERT_EQ(lost, Drunk() >= 95) << "seed " << seed << " at " << Drunk();
+            }
+        });
+        Form68->ShowModal();
         ASSERT_EQ(G().Factions[1][Faction::StoryStep], 7);
     }
     // Past 100 a beer adds 5..9 to the captain and 7..13 to the pirate: he drops first.
@@ -402,16 +409,16 @@ TEST_F(Contest, WodkaAtLowToleranceLosesAtNinetyFiveAndBeerPastAHundredWins) {
     Tolerance() = 150;
     Drunk() = 0;
     Captain()[Player::OpponentDrunkenness] = 0;
-    Form68->FormShow();
-    int drinks = 0;
-    while (!Form68->CloseQuery() && drinks < 30) {
-        const int d = Drunk(), g = Captain()[Player::OpponentDrunkenness];
-        Form68->SpeedButton4Click();
-        ++drinks;
-        ASSERT_TRUE(Drunk() - d >= 5 && Drunk() - d <= 9);
-        const int pirate = Captain()[Player::OpponentDrunkenness] - g;
-        ASSERT_TRUE(pirate >= 7 && pirate <= 13);
-    }
+    player().Do("TForm68", [&](ui::Form& f) {
+        for (int drinks = 0; !Form68->CloseQuery() && drinks < 30; ++drinks) {
+            const int d = Drunk(), g = Captain()[Player::OpponentDrunkenness];
+            ui::ClickMiddle(f, *Form68->SpeedButton4);
+            ASSERT_TRUE(Drunk() - d >= 5 && Drunk() - d <= 9);
+            const int pirate = Captain()[Player::OpponentDrunkenness] - g;
+            ASSERT_TRUE(pirate >= 7 && pirate <= 13);
+        }
+    });
+    Form68->ShowModal();
     EXPECT_LT(Drunk(), 95);
     EXPECT_EQ(G().Factions[1][Faction::StoryStep], 8);
     EXPECT_EQ(exp1_message1->Memo1->lines.at(0),

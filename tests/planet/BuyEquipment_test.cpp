@@ -6,6 +6,7 @@
 #include "planet/planet_support.h"
 #include "state/UMessage1.h"
 #include "state/shipstats.h"
+#include "travel/travel.h"
 
 namespace corvanth {
 namespace {
@@ -80,6 +81,11 @@ TEST_F(EquipmentDealer, RowsFollowTheListAsFilledAndAPurchaseKeepsTheSlotsState)
             [](ui::Form&) {
                 EXPECT_EQ(Form18->ListBox1->items[0], "Hawk Missile ECM");
                 EXPECT_EQ(Form18->Label8->caption, "$C: 6.666");  // 20.000 - (15.000 - 1.666)
+                EXPECT_EQ(Form2->Label9->caption, "$C: 6.666");   // behind the planet screen
+                // The Hawk's refund, a third of 15.000, with its sign on the line of its own.
+                const ui::Label& refund = *Form18->Label20;
+                EXPECT_EQ(ui::CaptionLines(refund).back(), "$C 5.000") << refund.caption;
+                EXPECT_LE(ui::CaptionRect(refund).h, refund.height);
             })
         .SelectRow("TForm18", "ListBox1", 3)
         .Do("TForm18", [](ui::Form&) { EXPECT_EQ(Form18->SelectedSlot(), 6); })

@@ -62,7 +62,7 @@ TEST_F(ShipDealer, ThePurchasePaysTheDifferenceAndKeepsTheCrew) {
     EXPECT_EQ(Money(), 950000000 - 42500);
 }
 
-TEST_F(ShipDealer, AnUnavailableClassIsGreyAndAFullHoldIsRefusedFirst) {
+TEST_F(ShipDealer, AnUnavailableClassIsGreyARefusalBuysNothingAndAPurchaseShowsWhatIsLeft) {
     WriteScreens();
     Money() = 100;
     G().Cargo[4] = 1;
@@ -95,11 +95,20 @@ TEST_F(ShipDealer, AnUnavailableClassIsGreyAndAFullHoldIsRefusedFirst) {
         .Do("TMessage1",
             refused("You do not have the necessary rank in your faction to buy this ship!"))
         .Click("TMessage1", "SpeedButton3")
-        .Click("TForm17", "SpeedButton2");
+        .Do("TForm17", [](ui::Form&) { FactionRecord(FactionId::Syndicate)[Faction::Rank] = 1; })
+        .Click("TForm17", "SpeedButton1")
+        .Do("TMessage1",
+            [](ui::Form&) {
+                EXPECT_EQ(Message1->Label1->caption, "You buy the ship!");
+                // The dealer behind the word shows what is left: 1.000.000 less the Stargun's
+                // 71.000 and less the Starwolf's 28.500 trade-in.
+                EXPECT_EQ(Form17->Label8->caption, "Your money: 957.500");
+            })
+        .Click("TMessage1", "SpeedButton3");
     RefreshShipDealer();
     Form17->ShowModal();
-    EXPECT_EQ(Ship1()[Ship::Class], 1);
-    EXPECT_EQ(Money(), 1000000);
+    EXPECT_EQ(Ship1()[Ship::Class], 2);
+    EXPECT_EQ(Money(), 957500);
 }
 
 }  // namespace

@@ -23,25 +23,6 @@ class ShoppingDay : public test::PlanetTest {
     }
 };
 
-// The planet screen's three buttons, as they fill their screens before showing them.
-void VisitBank(ui::Form&) {
-    RefreshBankForm();
-    Form9->ShowModal();
-}
-void BuyEquipment(ui::Form&) {
-    RefreshEquipmentDealer();
-    Form18->ListBox1->SetItemIndex(0);
-    ListSlotUpgrades();
-    Form18->ListBox2->SetItemIndex(0);
-    ShowUpgradeOffer();
-    Form18->ShowModal();
-}
-void BuyShips(ui::Form&) {
-    RefreshShipDealer();
-    ShowShipOffer(1);
-    Form17->ShowModal();
-}
-
 TEST_F(ShoppingDay, CheatMoneyAnUpgradeAndANewShipFromTheMainMenu) {
     int officers = 0, mercenaries = 0;
     player()
@@ -53,15 +34,17 @@ TEST_F(ShoppingDay, CheatMoneyAnUpgradeAndANewShipFromTheMainMenu) {
         .Click("TMessage4", "SpeedButton1")
         .Click("TMessage4", "SpeedButton1")
         .Do("TForm2",
-            [&](ui::Form& f) {
+            [&](ui::Form&) {
                 EXPECT_EQ(CaptainFaction(), FactionId::Syndicate);
                 EXPECT_EQ(LocationName(FleetLocation()), "Moscow Prime");
                 EXPECT_EQ(ShipClassName(1, 1), "Starwolf");
                 EXPECT_EQ(Money(), 3000);
                 Ship1()[Ship::CrewOfficers] = officers = 2;
                 Ship1()[Ship::CrewMercenaries] = mercenaries = 5;
-                VisitBank(f);
             })
+        // Docked at the start: the planet screen's services.
+        .Click("TForm2", "SpeedButton2")
+        .Click("TForm3", "SpeedButton2")
         .DoubleClick("TForm9", "Image3")
         .Type("TForm40", "Edit1", "50000")
         .Click("TForm40", "SpeedButton1")
@@ -74,7 +57,7 @@ TEST_F(ShoppingDay, CheatMoneyAnUpgradeAndANewShipFromTheMainMenu) {
         .Click("TForm40", "SpeedButton4")
         .Do("TForm9", [](ui::Form&) { EXPECT_EQ(Form9->Label18->caption, "Your money: 53.000"); })
         .Click("TForm9", "SpeedButton5")
-        .Do("TForm2", BuyEquipment)
+        .Click("TForm3", "SpeedButton5")
         .SelectRow("TForm18", "ListBox1", 2)
         .Do("TForm18",
             [](ui::Form&) {
@@ -91,7 +74,7 @@ TEST_F(ShoppingDay, CheatMoneyAnUpgradeAndANewShipFromTheMainMenu) {
             })
         .Click("TMessage1", "SpeedButton3")
         .Click("TForm18", "SpeedButton6")
-        .Do("TForm2", BuyShips)
+        .Click("TForm3", "SpeedButton3")
         .SelectRow("TForm17", "ListBox1", 1)
         .Do("TForm17",
             [](ui::Form&) {
@@ -105,7 +88,7 @@ TEST_F(ShoppingDay, CheatMoneyAnUpgradeAndANewShipFromTheMainMenu) {
         .Do("TMessage1",
             [](ui::Form&) { EXPECT_EQ(Message1->Label1->caption, "You buy the ship!"); })
         .Click("TMessage1", "SpeedButton3")
-        .Do("TForm2",
+        .Do("TForm3",
             [&](ui::Form&) {
                 EXPECT_FALSE(Form17->Visible());
                 EXPECT_EQ(Money(), 39666 - 37500);
@@ -114,6 +97,7 @@ TEST_F(ShoppingDay, CheatMoneyAnUpgradeAndANewShipFromTheMainMenu) {
                 EXPECT_EQ(Ship1()[Ship::CrewMercenaries], mercenaries);
                 EXPECT_EQ(Form2->Label8->caption, "Stargun class");
             })
+        .Click("TForm3", "SpeedButton4")
         .CloseRequest("TForm2")
         .Click("TMessage3", "SpeedButton1")
         .Click("TForm1", "SpeedButton7");

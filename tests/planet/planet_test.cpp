@@ -167,11 +167,8 @@ TEST_F(PlanetScreen, ACaptainDocksWaitsAndGoesBackToSpace) {
                 Message1->Label1->caption = "On top";
                 Message1->ShowModal();
             })
-        .Do("TMessage1",
-            [](ui::Form& f) {
-                EXPECT_FALSE(Form3->SpeedButton8->enabled);
-                f.Close();
-            })
+        .Do("TMessage1", [](ui::Form&) { EXPECT_FALSE(Form3->SpeedButton8->enabled); })
+        .Click("TMessage1", "SpeedButton3")
         .Do("TForm3", [](ui::Form&) { EXPECT_TRUE(Form3->SpeedButton8->enabled); })
         .Click("TForm3", "SpeedButton4")
         .Do("TForm2", [&](ui::Form&) {
@@ -201,19 +198,19 @@ TEST_F(PlanetScreen, TheCloseGuardAndTheNoCrewNotice) {
         .Click("TForm2", "SpeedButton2")
         .CloseRequest("TForm3")
         .Do("TMessage1",
-            [](ui::Form& f) {
+            [](ui::Form&) {
                 EXPECT_EQ(Message1->Label1->caption,
                           "Please exit the planet window by using the \"Go back to space\" "
                           "button.");
-                f.Close();
             })
+        .Click("TMessage1", "SpeedButton3")
         .Click("TForm3", "SpeedButton4")
         .Do("TMessage6",
-            [&](ui::Form& f) {
+            [&](ui::Form&) {
                 EXPECT_EQ(Message6->Label1->caption, noCrew);
                 EXPECT_FALSE(Message6->CheckBox1->enabled);
-                f.Close();
             })
+        .Click("TMessage6", "SpeedButton3")
         // Docked again without crew: no second notice.
         .Click("TForm2", "SpeedButton2")
         .Click("TForm3", "SpeedButton4")
@@ -230,11 +227,12 @@ TEST_F(PlanetScreen, TheCloseGuardAndTheNoCrewNotice) {
         .Do("TForm2", [&](ui::Form&) { crew(0, 1); })  // a new episode
         .Click("TForm2", "SpeedButton2")
         .Click("TForm3", "SpeedButton4")
-        .Do("TMessage6", [&](ui::Form& f) {
-            EXPECT_EQ(Message6->Label1->caption, noCrew);
-            EXPECT_EQ(player().TimesSeen("TMessage6"), 2);
-            f.Close();
-        });
+        .Do("TMessage6",
+            [&](ui::Form&) {
+                EXPECT_EQ(Message6->Label1->caption, noCrew);
+                EXPECT_EQ(player().TimesSeen("TMessage6"), 2);
+            })
+        .Click("TMessage6", "SpeedButton3");
     QuitGame();
     Form1->ShowModal();
 }
@@ -320,10 +318,10 @@ TEST_F(PlanetScreen, SaveLoadAndOptionsCostOneTurnAndShowTheGamesLocation) {
         .Click("TForm37", "SpeedButton4")
         .Click("TMessage3", "SpeedButton1")
         .Do("TMessage1",
-            [](ui::Form& f) {
+            [](ui::Form&) {
                 EXPECT_EQ(Message1->Label1->caption, "Sorry, I cannot load this file.");
-                f.Close();
             })
+        .Click("TMessage1", "SpeedButton3")
         .Click("TForm37", "SpeedButton11")
         .Do("TForm3",
             [&](ui::Form&) {

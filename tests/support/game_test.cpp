@@ -40,6 +40,14 @@ void StartNewGame(int faction, const std::string& name) {
     g.SelectedPlanet = g.Fleets[1][Fleet::Location];
 }
 
+void ClickOnTravelScreen(const std::string& button, const std::function<void()>& then) {
+    auto& player = ui::UseHeadless();
+    player.ClickFirst("TForm2", button);
+    if (then) then();
+    player.CloseRequest("TForm2").Click("TMessage3", "SpeedButton1");
+    Form2->ShowModal();
+}
+
 int CountSound(const std::string& entry) {
     const auto& log = ui::audio::Log();
     return static_cast<int>(std::count(log.begin(), log.end(), entry));

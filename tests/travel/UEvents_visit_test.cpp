@@ -56,24 +56,25 @@ class Visits : public test::TravelTest {
     }
     void Investigate() {
         const int turn = G().TurnNumber;
-        Form2->SpeedButton2Click();
+        test::ClickOnTravelScreen("SpeedButton2");
         EXPECT_EQ(G().TurnNumber, turn + 1);
     }
     bool Active(int slot) const { return G().SpaceEvents[kFinis][slot][SpaceEvent::Active] == 1; }
     bool SiteExists() const { return G().Planets[kFinis][site][Planet::Exists] == 1; }
     ui::ScriptedPlayer& ExpectMessage(const std::string& text) {
-        return player().Do("TMessage1", [text](ui::Form& f) {
-            EXPECT_EQ(Message1->Label1->caption, text);
-            f.Close();
-        });
+        return player()
+            .Do("TMessage1", [text](ui::Form&) { EXPECT_EQ(Message1->Label1->caption, text); })
+            .Click("TMessage1", "SpeedButton3");
     }
     ui::ScriptedPlayer& ExpectNotice(const std::string& text, const std::string& picture) {
-        return player().Do("TMessage6", [text, picture](ui::Form& f) {
-            EXPECT_EQ(Message6->Label1->caption, text);
-            EXPECT_FALSE(Message6->CheckBox1->enabled);
-            EXPECT_EQ(ui::TakeSnapshot(f).Picture("Image2"), picture);
-            f.Close();
-        });
+        return player()
+            .Do("TMessage6",
+                [text, picture](ui::Form& f) {
+                    EXPECT_EQ(Message6->Label1->caption, text);
+                    EXPECT_FALSE(Message6->CheckBox1->enabled);
+                    EXPECT_EQ(ui::TakeSnapshot(f).Picture("Image2"), picture);
+                })
+            .Click("TMessage6", "SpeedButton3");
     }
     void SetMoney(int money) { G().Players[1][Player::Money] = money; }
     int Money() const { return G().Players[1][Player::Money]; }
@@ -129,11 +130,9 @@ TEST_F(Visits, TheArtefactIsSoldOrHandedOver) {
                 EXPECT_EQ(Message5->Memo1->lines.size(), 2u);
             })
         .Click("TMessage5", "SpeedButton1")
-        .Do("TMessage1", [](ui::Form& f) {
-            const std::string& text = Message1->Label1->caption;
-            EXPECT_EQ(text.substr(0, 8), "You get ");
-            f.Close();
-        });
+        .Do("TMessage1",
+            [](ui::Form&) { EXPECT_EQ(Message1->Label1->caption.substr(0, 8), "You get "); })
+        .Click("TMessage1", "SpeedButton3");
     Investigate();
     EXPECT_GE(Money(), 90000);
     EXPECT_LE(Money(), 92665);
@@ -219,15 +218,40 @@ TEST_F(Visits, ALifepodsSlotReusedElsewhereIsNotVisitedFromTheOldSite) {
 
     g.SpaceEvents[kFinis][slot][SpaceEvent::Kind] = SpaceEventKind::Treasure;
     RefreshPlanetPanel();
-    ASSERT_TRUE(Form2->SpeedButton2->enabled);
+    // The old site offers nothing; were it pressed all the same, nothing is visited.
+    EXPECT_FALSE(Form2->SpeedButton2->enabled);
     auto before = std::make_unique<GameState>(g);
-    Investigate();
+    Form2->SpeedButton2Click();
     auto after = std::make_unique<GameState>(g);
     after->TurnNumber = before->TurnNumber;
     EXPECT_TRUE(after->SpaceEvents == before->SpaceEvents);
     EXPECT_TRUE(after->Players == before->Players);
     EXPECT_TRUE(after->Planets == before->Planets);
     EXPECT_EQ(player().TimesSeen("TMessage6"), 1);
+}
+
+// A turn that takes the event under the panel away refreshes it: the fleet standing on the site
+// is offered no visit; a site only selected gives the panel back to the fleet's location.
+TEST_F(Visits, ASiteThatVanishesUnderThePanelOffersNothing) {
+    GameState& g = G();
+    for (const bool standing : {true, false}) {
+        const int slot = PlaceEvent(SpaceEventKind::Treasure);
+        g.Fleets[1][Fleet::Destination] = 0;  // not on its way there: the event may go
+        if (!standing) {
+            g.Fleets[1][Fleet::Location] = 1;
+            RefreshTravelScreen();
+            g.SelectedPlanet = site;
+            RefreshPlanetPanel();
+            ASSERT_TRUE(Form2->SpeedButton5->enabled);
+        }
+        for (int turn = 0; turn < 5000 && Active(slot); ++turn) UpdateSpaceEvents();
+        ASSERT_FALSE(Active(slot));
+        EXPECT_EQ(g.SelectedPlanet, standing ? site : 1);
+        EXPECT_EQ(Form2->Label4->caption, LocationName(g.SelectedPlanet));
+        EXPECT_EQ(Form2->SpeedButton2->enabled, !standing);  // "Dock here" at Finis Prime
+        EXPECT_FALSE(Form2->SpeedButton5->enabled);
+        for (int e = 1; e <= 4; ++e) g.SpaceEvents[kFinis][e][SpaceEvent::Active] = 0;
+    }
 }
 
 // Fights and finds, with the combat screen and the loot screen replaced: a battle ends as the
@@ -369,7 +393,7 @@ TEST_F(VisitFights, TheSpyShipNeedsSurveillanceAndAVictory) {
     PlaceEvent(SpaceEventKind::SpyShip);
     ExpectNotice(found, "cockpit.jpg");
     const int turn = G().TurnNumber;
-    Form2->SpeedButton2Click();
+    test::ClickOnTravelScreen("SpeedButton2");
     EXPECT_TRUE(GameEnded());
     EXPECT_EQ(captain[Player::Fame], 0);
     EXPECT_EQ(G().TurnNumber, turn);
@@ -462,11 +486,11 @@ TEST_F(VisitFights, TheVipRetreatRansomAndBattle) {
     player()
         .Click("TMessage5", "SpeedButton1")
         .Do("TMessage1",
-            [](ui::Form& f) {
+            [](ui::Form&) {
                 EXPECT_EQ(Message1->Label1->caption,
                           "Word about your crime has spread (this sector has been warned).");
-                f.Close();
             })
+        .Click("TMessage1", "SpeedButton3")
         .Do("TMessage5",
             [](ui::Form&) {
                 EXPECT_EQ(Message5->Label2->caption, "Comlink");

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <set>
 #include <string>
@@ -21,6 +23,25 @@ namespace {
 constexpr int kSol = 1, kFinis = 4, kDarkLight = 23, kLandsEnd = 16, kHyraxan = 15;
 constexpr int kNewScotland = 14, kNewMoscow = 24, kNewFrance = 25;
 constexpr int kSynthetics = 5;
+
+// Relative luminance, 0 for black to 1 for white, as the web's contrast rule defines it.
+double Luminance(ui::Color c) {
+    auto channel = [](uint8_t v) {
+        const double x = v / 255.0;
+        return x <= 0.03928 ? x / 12.92 : std::pow((x + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(c.r) + 0.7152 * channel(c.g) + 0.0722 * channel(c.b);
+}
+
+// Every name reads on its box: a contrast of 3 to 1 at least (pure blue on the map's
+// #050a16 gives 2.3).
+void ExpectNamesReadable() {
+    for (int s = 1; s <= kStarmapSystems; ++s) {
+        const ui::Label& name = *Form12->System(s).name;
+        const double a = Luminance(name.font.color) + 0.05, b = Luminance(name.color) + 0.05;
+        EXPECT_GE(std::max(a, b) / std::min(a, b), 3.0) << name.caption;
+    }
+}
 
 class Starmap : public test::TravelTest {
   protected:
@@ -55,8 +76,9 @@ TEST_F(Starmap, FromTheTravelScreenAndBackTheTradeBoxShowsTheMapsGood) {
             [](ui::Form&) {
                 // The own system is current and selected: green wins over olive.
                 EXPECT_EQ(NameColour(kFinis), ui::colors::Green);
-                EXPECT_EQ(NameColour(kSol), ui::colors::Blue);
+                EXPECT_EQ(NameColour(kSol), kFederationBlue);
                 EXPECT_EQ(NameColour(kNewFrance), ui::colors::Yellow);
+                ExpectNamesReadable();
                 EXPECT_EQ(Form12->Label3->caption, "Finis");
                 ASSERT_EQ(Form12->Memo1->lines.size(), 1u);
                 EXPECT_EQ(Form12->Memo1->lines[0].rfind("Finis is a normal industrial", 0), 0u);
@@ -67,6 +89,7 @@ TEST_F(Starmap, FromTheTravelScreenAndBackTheTradeBoxShowsTheMapsGood) {
                 EXPECT_EQ(GalaxyMapSystem, kSol);
                 EXPECT_EQ(NameColour(kFinis), ui::colors::Olive);
                 EXPECT_EQ(NameColour(kSol), ui::colors::Green);
+                ExpectNamesReadable();
             })
         // Dark Light's name and the asteroid field beside Lands End answer clicks too.
         .Click("TForm12", "S23_Text")
@@ -204,38 +227,60 @@ TEST_F(Starmap, MissionTargetsInOtherSystemsBlinkAndGetTheirColoursBack) {
     const ui::Color green = ui::colors::Green;
     // A patrol of four systems elsewhere; objective 99 is no system and is skipped.
     test::SetMission(MissionKind::Patrol, 2, {kSol, kNewScotland, kNewMoscow, 99}, kSol);
-    Form12->SpeedButton4Click();
-    EXPECT_TRUE(Form12->Timer1->Enabled());
-    for (int s : {kSol, kNewScotland, kNewMoscow}) EXPECT_EQ(NameColour(s), green) << s;
-    Form12->Timer1Timer();
-    EXPECT_EQ(NameColour(kSol), ui::colors::Blue);
-    EXPECT_EQ(NameColour(kNewScotland), ui::colors::White);
-    EXPECT_EQ(NameColour(kNewMoscow), ui::colors::Red);
-    Form12->Timer1Timer();
-    EXPECT_EQ(NameColour(kNewMoscow), green);
-    // Closing while they are green gives them back their owners' colours.
-    Form12->SpeedButton8Click();
-    EXPECT_FALSE(Form12->Timer1->Enabled());
-    EXPECT_EQ(NameColour(kSol), ui::colors::Blue);
-    EXPECT_EQ(NameColour(kNewMoscow), ui::colors::Red);
-
-    // A mission in this system never blinks on the star map.
-    OpenForTest();
-    test::SetMission(MissionKind::Patrol, 1, {1, 2, 3, 4}, kSol);
-    Form12->SpeedButton4Click();
-    for (int tick = 0; tick < 3; ++tick) {
-        EXPECT_EQ(NameColour(kSol), ui::colors::Blue);
-        EXPECT_EQ(NameColour(kFinis), green);
-        Form12->Timer1Timer();
-    }
-    Form12->SpeedButton8Click();
-
-    // Without a mission there is only the word.
-    G().Missions[1].fill(0);
-    player().Click("TMessage1", "SpeedButton3");
-    Form12->SpeedButton4Click();
-    EXPECT_EQ(player().LastSeen("TMessage1")->Text("Label1"), "You do not have a mission yet.");
-    EXPECT_FALSE(Form12->MissionBox1->visible);
+    // The markers turn every 1000 ms: each wait of that long is one turn of them.
+    player()
+        .Click("TForm12", "SpeedButton4")
+        .Do("TForm12",
+            [&](ui::Form&) {
+                EXPECT_TRUE(Form12->Timer1->Enabled());
+                for (int s : {kSol, kNewScotland, kNewMoscow}) EXPECT_EQ(NameColour(s), green) << s;
+            })
+        .Wait("TForm12", 1000)
+        .Do("TForm12",
+            [](ui::Form&) {
+                EXPECT_EQ(NameColour(kSol), kFederationBlue);
+                EXPECT_EQ(NameColour(kNewScotland), ui::colors::White);
+                EXPECT_EQ(NameColour(kNewMoscow), ui::colors::Red);
+            })
+        .Wait("TForm12", 1000)
+        .Do("TForm12", [&](ui::Form&) { EXPECT_EQ(NameColour(kNewMoscow), green); })
+        // Closing while they are green gives them back their owners' colours.
+        .Click("TForm12", "SpeedButton8")
+        .Do("TForm12",
+            [](ui::Form&) {
+                EXPECT_FALSE(Form12->Timer1->Enabled());
+                EXPECT_EQ(NameColour(kSol), kFederationBlue);
+                EXPECT_EQ(NameColour(kNewMoscow), ui::colors::Red);
+            })
+        // A mission in this system never blinks on the star map.
+        .Do("TForm12",
+            [](ui::Form&) {
+                OpenForTest();
+                test::SetMission(MissionKind::Patrol, 1, {1, 2, 3, 4}, kSol);
+            })
+        .Click("TForm12", "SpeedButton4");
+    for (int tick = 0; tick < 3; ++tick)
+        player()
+            .Do("TForm12",
+                [&](ui::Form&) {
+                    EXPECT_EQ(NameColour(kSol), kFederationBlue);
+                    EXPECT_EQ(NameColour(kFinis), green);
+                })
+            .Wait("TForm12", 1000);
+    player()
+        .Click("TForm12", "SpeedButton8")
+        // Without a mission there is only the word.
+        .Do("TForm12", [](ui::Form&) { G().Missions[1].fill(0); })
+        .Click("TForm12", "SpeedButton4")
+        .Click("TMessage1", "SpeedButton3")
+        .Do("TForm12",
+            [&](ui::Form&) {
+                EXPECT_EQ(player().LastSeen("TMessage1")->Text("Label1"),
+                          "You do not have a mission yet.");
+                EXPECT_FALSE(Form12->MissionBox1->visible);
+            })
+        .Click("TForm12", "SpeedButton2");
+    Form12->ShowModal();
 }
 
 }  // namespace

@@ -128,8 +128,9 @@ TEST_F(Actions, AJumpSpendsItsDaysAtTheArrivalPointOfTheTargetSystem) {
     StandOn(kFinis, kFinisJumpToSirius);
     ASSERT_EQ(Form2->SpeedButton2->caption, "Jump");
     const int turn = g.TurnNumber;
-    player().Do("TForm13", [](ui::Form&) { EXPECT_EQ(Form13->Label2->caption, "7"); });
-    Form2->SpeedButton2Click();
+    test::ClickOnTravelScreen("SpeedButton2", [&] {
+        player().Do("TForm13", [](ui::Form&) { EXPECT_EQ(Form13->Label2->caption, "7"); });
+    });
     EXPECT_EQ(g.TurnNumber, turn + 8);
     ASSERT_EQ(turns.size(), 8u);
     for (const Turn& t : turns) {
@@ -150,13 +151,16 @@ TEST_F(Actions, JumpsThatCannotBeMadeOnlyPassTheTurn) {
     FitJumpEngines({});
     StandOn(kFinis, kFinisJumpToSirius);
     int turn = g.TurnNumber;
-    player().Do("TMessage1", [](ui::Form& f) {
-        EXPECT_EQ(Message1->Label1->caption,
-                  "You have no jump-engines. You need to buy a bigger ship to leave this star "
-                  "system.");
-        f.Close();
+    test::ClickOnTravelScreen("SpeedButton2", [&] {
+        player()
+            .Do("TMessage1",
+                [](ui::Form&) {
+                    EXPECT_EQ(Message1->Label1->caption,
+                              "You have no jump-engines. You need to buy a bigger ship to leave "
+                              "this star system.");
+                })
+            .Click("TMessage1", "SpeedButton3");
     });
-    Form2->SpeedButton2Click();
     EXPECT_EQ(g.TurnNumber, turn + 1);
     EXPECT_EQ(g.Fleets[1][Fleet::System], kFinis);
 
@@ -166,7 +170,7 @@ TEST_F(Actions, JumpsThatCannotBeMadeOnlyPassTheTurn) {
         g.Planets[kFinis][kFinisJumpToSirius][Planet::JumpTarget] = target;
         StandOn(kFinis, kFinisJumpToSirius);
         turn = g.TurnNumber;
-        Form2->SpeedButton2Click();
+        test::ClickOnTravelScreen("SpeedButton2");
         EXPECT_EQ(g.TurnNumber, turn + 1) << target;
         EXPECT_EQ(g.Fleets[1][Fleet::System], kFinis) << target;
         EXPECT_EQ(g.Fleets[1][Fleet::Location], kFinisJumpToSirius) << target;
@@ -177,8 +181,7 @@ TEST_F(Actions, JumpsThatCannotBeMadeOnlyPassTheTurn) {
     g.Planets[kSirius][kSiriusJumpToFinis][Planet::JumpTarget] = 2;
     StandOn(kFinis, kFinisJumpToSirius);
     turns.clear();
-    player().Do("TForm13", [](ui::Form&) {});
-    Form2->SpeedButton2Click();
+    test::ClickOnTravelScreen("SpeedButton2", [&] { player().Do("TForm13", [](ui::Form&) {}); });
     ASSERT_FALSE(turns.empty());
     for (const Turn& t : turns) EXPECT_EQ(t.location, 1);
     EXPECT_EQ(g.Fleets[1][Fleet::System], kSirius);
@@ -191,12 +194,15 @@ TEST_F(Actions, SearchesWaitAThousandTurnsAndTheAnomalyTwoHundred) {
     GameState& g = G();
     auto search = [&](int turn, const std::string& notice) {
         g.TurnNumber = turn;
-        player().Do("TMessage6", [notice](ui::Form& f) {
-            EXPECT_EQ(Message6->Label1->caption, notice);
-            EXPECT_FALSE(Message6->CheckBox1->enabled);
-            f.Close();
+        test::ClickOnTravelScreen("SpeedButton2", [&] {
+            player()
+                .Do("TMessage6",
+                    [notice](ui::Form&) {
+                        EXPECT_EQ(Message6->Label1->caption, notice);
+                        EXPECT_FALSE(Message6->CheckBox1->enabled);
+                    })
+                .Click("TMessage6", "SpeedButton3");
         });
-        Form2->SpeedButton2Click();
         EXPECT_EQ(g.TurnNumber, turn + 1);
         EXPECT_TRUE(Message6->CheckBox1->enabled);
     };

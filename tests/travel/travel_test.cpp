@@ -185,8 +185,9 @@ TEST_F(TravelScreen, TheMapShowsOnlyTheFleetsSystem) {
     EXPECT_EQ(Form2->CursorPanel->top, 298 - 16);
     EXPECT_EQ(Form2->Cell(4, 2).name->font.color, ui::colors::White);
     // The arrow lies in the lower edge of the cell above: a click there is a click on that cell.
-    Select(8);  // Jump Warfield, F5, under New Cairo
-    Form2->Image14->OnClick();
+    Select(8);         // Jump Warfield, F5, under New Cairo
+    g.TurnNumber = 1;  // past the adventure's start, which the travel screen would show
+    test::ClickOnTravelScreen("CursorRow1");  // the arrow itself
     EXPECT_EQ(g.SelectedPlanet, 5);
 }
 

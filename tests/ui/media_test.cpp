@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "support/game_test.h"
 #include "ui/audio.h"
 #include "ui/files.h"
+#include "ui/form.h"
 #include "ui/picture.h"
 #include "ui/render.h"
 
@@ -87,6 +89,47 @@ TEST(Pictures, DecodeByAnyLetterCaseAndFailQuietly) {
     // A cut-off file: decoding stops with an error, never a crash.
     WriteFile("cut.jpg", kGradientJpeg, sizeof(kGradientJpeg) / 2);
     EXPECT_NO_THROW(LoadPicture("cut.jpg"));
+}
+
+class Shapes : public Form {
+  public:
+    Shapes() : Form("TShapes") {}
+};
+
+// The gradient, twice as wide as high, stretched into boxes four times as wide as high: cut to
+// its middle rows (4 of 8: rows 2 to 5), or proportional, whole in the middle of the box (32 by
+// 16 at x 16) with the margins in its top-left pixel's colour.
+TEST(Pictures, KeepTheirShapeInABoxOfAnother) {
+    WriteFile("wide.jpg", kGradientJpeg, sizeof(kGradientJpeg));
+    std::filesystem::create_directories("shapes");
+    std::ofstream("shapes/TShapes.json") << R"({"class": "TShapes", "width": 64, "height": 40,
+        "components": [
+        {"kind": "Image", "name": "Cut", "width": 64, "height": 16, "stretch": true,
+         "picture": "wide.jpg"},
+        {"kind": "Image", "name": "Whole", "top": 20, "width": 64, "height": 16, "stretch": true,
+         "proportional": true, "picture": "wide.jpg"}]})";
+    const std::string dir = LayoutDir();
+    SetLayoutDir("shapes");
+    Shapes form;
+    SetLayoutDir(dir);
+    ASSERT_TRUE(form.LayoutProblems().empty());
+    const auto pic = LoadPicture("wide.jpg");
+    ASSERT_NE(pic, nullptr);
+    SoftwareCanvas canvas(form.width, form.height);
+    canvas.DrawForm(form);
+    auto near = [&](int x, int y, int px, int py) {
+        const uint32_t c = canvas.PixelAt(x, y);
+        const uint8_t* p = &pic->rgb[static_cast<size_t>((py * pic->width + px) * 3)];
+        for (int k = 0; k < 3; ++k)
+            if (std::abs(static_cast<int>((c >> (16 - 8 * k)) & 0xff) - p[k]) > 8) return false;
+        return true;
+    };
+    EXPECT_TRUE(near(32, 0, 8, 2));
+    EXPECT_TRUE(near(32, 15, 8, 5));
+    EXPECT_FALSE(near(32, 0, 8, 0));  // stretched, the red top row would show
+    EXPECT_TRUE(near(32, 20, 8, 0));
+    EXPECT_TRUE(near(32, 35, 8, 7));
+    for (int x : {0, 15, 48, 63}) EXPECT_TRUE(near(x, 35, 0, 0)) << x;
 }
 
 class Drawing : public corvanth::test::GameTest {};
