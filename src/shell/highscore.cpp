@@ -34,8 +34,14 @@ bool SameCaptain(std::string_view a, std::string_view b) {
     return !stored.empty() && stored == StoredText(b);
 }
 
+// The files are found whatever the letter case of their names, and replaced where they are
+// found, so a renamed pair is never doubled.
+std::string HighscorePath(const char* name) {
+    return ui::FindFile(name).value_or(name);
+}
+
 std::vector<std::string> HighscorePaths() {
-    return {kHighscoreNumbersFile, kHighscoreNamesFile};
+    return {HighscorePath(kHighscoreNumbersFile), HighscorePath(kHighscoreNamesFile)};
 }
 
 void CopyRow(int to, int from) {
@@ -76,12 +82,11 @@ void LoadHighscores() {
     GameState& g = G();
     // The files are read no further than the table reaches.
     FinishHighscoreFiles();
+    const std::vector<std::string> paths = HighscorePaths();
     const std::string numbers =
-        ui::ReadRegularFile(ui::PathToRead(kHighscoreNumbersFile, kHighscoreMark), kNumbersBytes)
-            .value_or("");
+        ui::ReadRegularFile(ui::PathToRead(paths[0], kHighscoreMark), kNumbersBytes).value_or("");
     const std::string names =
-        ui::ReadRegularFile(ui::PathToRead(kHighscoreNamesFile, kHighscoreMark), kNamesBytes)
-            .value_or("");
+        ui::ReadRegularFile(ui::PathToRead(paths[1], kHighscoreMark), kNamesBytes).value_or("");
     size_t at = 0;
     for (int r = Highscore::FirstRow; r <= Highscore::LastRow; ++r)
         for (int f = 1; f <= Highscore::FieldsOnDisk; ++f, at += 4)
@@ -105,8 +110,8 @@ bool SaveHighscores() {
     for (int r = 1; r <= Highscore::StoredNames; ++r)
         AppendTextRecord(names, g.HighscoreNames[r].view());
     // Both files or neither: names never stand beside another table's scores.
-    if (ui::WriteFilesTogether({{kHighscoreNumbersFile, numbers}, {kHighscoreNamesFile, names}},
-                               kHighscoreMark))
+    const std::vector<std::string> paths = HighscorePaths();
+    if (ui::WriteFilesTogether({{paths[0], numbers}, {paths[1], names}}, kHighscoreMark))
         return true;
     ShowMessage1("Sorry, I cannot save the highscore list.");
     return false;

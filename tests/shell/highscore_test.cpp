@@ -4,10 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <vector>
 
 #include "shell_fixture.h"
 #include "state/datafiles.h"
@@ -152,6 +154,28 @@ TEST_F(Highscores, TheFilesAreWrittenWholeOrNotAtAllAndTheMenuShowsThem) {
     EXPECT_EQ(Name(1) + " " + std::to_string(Score(1)), "N1 2000");
     EXPECT_EQ(G().Highscores[2][Highscore::Used], 1);  // field 1 of row 2 is bytes 400..403
     EXPECT_EQ(Name(2) + std::to_string(Score(2)), "0");
+
+    // Files named in another letter case are read, and replaced where they lie, never doubled.
+    Clear();
+    FillTwenty();
+    ASSERT_TRUE(SaveHighscores());
+    std::filesystem::rename(kHighscoreNumbersFile, "HIGHSCORES.INT");
+    std::filesystem::rename(kHighscoreNamesFile, "highscores.str");
+    Clear();
+    LoadHighscores();
+    EXPECT_EQ(Name(5) + " " + std::to_string(Score(20)), "N5 100");
+    EnterHighscore("Top", 5000, 1, 1, 1);
+    ASSERT_TRUE(SaveHighscores());
+    std::vector<std::string> files;
+    for (const auto& e : std::filesystem::directory_iterator(".")) {
+        std::string name = e.path().filename().string(), lower = name;
+        std::transform(name.begin(), name.end(), lower.begin(), ::tolower);
+        if (lower.rfind("highscores", 0) == 0) files.push_back(name);
+    }
+    std::sort(files.begin(), files.end());
+    EXPECT_EQ(files, (std::vector<std::string>{"HIGHSCORES.INT", "highscores.str"}));
+    EXPECT_EQ(ReadInt32(Bytes("HIGHSCORES.INT"), 4), 5000);
+    EXPECT_EQ(Bytes("highscores.str").substr(0, 4), "\x03Top");
 
     // The menu: the set-up runs first (the logos are the catalogue's), a row with a faction no
     // file should hold shows no faction pictures, rows never filled show "$C: 0" and nothing.
