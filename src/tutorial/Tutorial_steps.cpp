@@ -88,7 +88,7 @@ const std::array<TutorialStepRow, kTutorialSteps + 1> kRows = {{
     {"TForm14", nullptr, "TutorialForm14Step35.txt", kUp, kPanel, P{272, 24}, "SpeedButton5"},
     {"TForm2", "Step 28: Objectives", "TutorialForm2Step36.txt", kLeft, kPanel, P{770, 396},
      "SpeedButton12"},
-    {"TForm28", "Step 28: Objectives", "TutorialForm28Step37.txt", kRight, kPanel, P{476, 74},
+    {"TForm28", "Step 28: Objectives", "TutorialForm28Step37.txt", kRight, kPanel, P{20, 402},
      "SpeedButton4"},
 }};
 

@@ -290,7 +290,7 @@ TEST_F(Tutorial, ANewPlayerWalksAllThirtySevenSteps) {
             })
         .Click("TForm46", "SpeedButton1");
     CheckStep(36, {"ProgressBar1", "ProgressBar2"}).Click("TForm2", "SpeedButton12");
-    CheckStep(37, {"ProgressBar1", "ProgressBar2"})
+    CheckStep(37, {"UniformGroup", "Image2", "ProgressBar1", "ProgressBar2"})
         .Click("TForm28", "SpeedButton4")
         .Do("TMessage1",
             [](ui::Form& f) {
