@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "career/PersonalInfo.h"
@@ -14,8 +16,11 @@
 #include "state/Module1.h"
 #include "state/newgame.h"
 #include "state/variables.h"
+#include "support/art.h"
 #include "travel/travel.h"
 #include "tutorial/Tutorial.h"
+#include "ui/application.h"
+#include "ui/render.h"
 
 namespace corvanth {
 namespace {
@@ -154,6 +159,38 @@ TEST_F(MainMenu, ANewGameLeadsThroughTheCaptainToTheTravelScreenAndBack) {
     EXPECT_EQ(player().LastSeen("TMessage3")->Text("Label1"),
               "Do you really wish to quit this game? (No retiring, no highscore)");
     EXPECT_EQ(player().TimesSeen("TMessage3"), 2);
+}
+
+// The logo shows its letters, not a box: at its corners each screen that carries it shows what
+// lies below it, and the letters cover part of it.
+TEST_F(MainMenu, TheLogoStandsWithoutABoxOnEveryScreenThatCarriesIt) {
+    test::LinkGameArt(std::filesystem::current_path());
+    const std::string dir = std::string(CORVANTH_SCREENS_DIR) + "/logo/";
+    std::filesystem::create_directories(dir);
+    int screens = 0;
+    for (ui::Form* f : ui::App().Forms())
+        for (const auto& c : f->Components()) {
+            auto* logo = dynamic_cast<ui::Image*>(c.get());
+            if (!logo || logo->picture != "exp1_logo.jpg") continue;
+            ++screens;
+            ui::SoftwareCanvas drawn(f->width, f->height), under(f->width, f->height);
+            drawn.DrawForm(*f);
+            EXPECT_TRUE(drawn.SavePng(dir + f->ClassName() + ".png"));
+            logo->visible = false;
+            under.DrawForm(*f);
+            logo->visible = true;
+            const ui::Rect r = logo->ScreenRect();
+            for (const auto& [x, y] :
+                 {std::pair{r.x + 2, r.y + 2}, std::pair{r.x + r.w - 3, r.y + 2},
+                  std::pair{r.x + 2, r.y + r.h - 3}, std::pair{r.x + r.w - 3, r.y + r.h - 3}})
+                EXPECT_EQ(drawn.PixelAt(x, y), under.PixelAt(x, y)) << f->ClassName() << " " << x;
+            int letters = 0;
+            for (int y = r.y; y < r.y + r.h; ++y)
+                for (int x = r.x; x < r.x + r.w; ++x)
+                    letters += drawn.PixelAt(x, y) != under.PixelAt(x, y);
+            EXPECT_GT(letters, r.w * r.h / 10) << f->ClassName();
+        }
+    EXPECT_EQ(screens, 8);
 }
 
 TEST_F(MainMenu, CreditsShowTheirLinksAndTheLinkOpensTheHandbook) {

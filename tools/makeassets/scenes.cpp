@@ -231,19 +231,13 @@ void Hand(Image& img, int dir) {
     Line(img, rot({0.2f, 0.72f}), rot({0.08f, 0.8f}), 0.12f * W, Hex(0x2456b8));
 }
 
-// The title sits on the main menu's backdrop at the place the menu shows it, so it has no edge
-// there; the letters are the screens' own font, with a glow behind them.
-constexpr float kTitleLeft = 384, kTitleTop = 28;
-
+// The title stands on black, the colour its screens leave out of it: it sits on the main menu's
+// backdrop and on every other screen's without a box around it. The letters are the screens' own
+// font, with a glow behind them.
 void Title(Image& img, const Params& p) {
-    (void)p;
     float W = img.W(), H = img.H();
-    Image backdrop(1024, 768);
-    PaintBackground(backdrop, Params{"exp1_backgr.jpg", {}, 1, HashText("exp1_backgr.jpg")});
     for (int y = 0; y < img.H(); ++y)
-        for (int x = 0; x < img.W(); ++x)
-            img.At(x, y) =
-                backdrop.At(static_cast<int>(kTitleLeft) + x, static_cast<int>(kTitleTop) + y);
+        for (int x = 0; x < img.W(); ++x) img.At(x, y) = Hex(0x000000);
     DrawPlanetBody(img, {W * 0.9f, H * 0.2f}, H * 0.1f, kSaturn, p.seed + 1);
 
     const std::string name = "CORVANTH";
