@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "ui/application.h"
 #include "ui/audio.h"
@@ -91,7 +92,10 @@ int ReadyDescriptor() {
 class WindowBackend : public Backend {
   public:
     WindowBackend(SDL_Window* w, SDL_Renderer* r)
-        : window_(w), renderer_(r), painter_(r), ready_(ReadyDescriptor()) {}
+        : window_(w), renderer_(r), painter_(r), ready_(ReadyDescriptor()) {
+        SDL_RendererInfo info{};
+        software_ = SDL_GetRendererInfo(r, &info) == 0 && (info.flags & SDL_RENDERER_SOFTWARE);
+    }
     ~WindowBackend() override {
         if (canvas_) SDL_DestroyTexture(canvas_);
         SDL_DestroyRenderer(renderer_);
@@ -166,11 +170,45 @@ class WindowBackend : public Backend {
             painter_.DrawAreas(areas.rects);
         SDL_SetRenderTarget(renderer_, nullptr);
         if (areas.Empty() && !exposed_) return;
+        if (!areas.whole && !exposed_ && software_) {
+            SendAreas(areas.rects);
+            return;
+        }
         exposed_ = false;
         SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
         SDL_RenderClear(renderer_);
         SDL_RenderCopy(renderer_, canvas_, nullptr, nullptr);
         SDL_RenderPresent(renderer_);
+    }
+
+    // A software renderer draws into the window's own pixels, which stay from frame to frame:
+    // only the changed places are scaled onto them and sent to the desktop. Scaling the whole
+    // canvas for a radar line cost more than all the rest of a frame.
+    void SendAreas(const std::vector<Rect>& rects) {
+        SDL_Rect view{};
+        float sx = 1, sy = 1;
+        SDL_RenderGetViewport(renderer_, &view);
+        SDL_RenderGetScale(renderer_, &sx, &sy);
+        int ww = 0, wh = 0;
+        SDL_GetWindowSize(window_, &ww, &wh);
+        const SDL_Rect canvas{0, 0, kCanvasWidth, kCanvasHeight}, window{0, 0, ww, wh};
+        std::vector<SDL_Rect> sent;
+        for (const Rect& a : rects) {
+            // A pixel more on each side: the scaled copy blends across its edges.
+            SDL_Rect r{a.x - 1, a.y - 1, a.w + 2, a.h + 2}, out{};
+            if (!SDL_IntersectRect(&r, &canvas, &r)) continue;
+            SDL_RenderCopy(renderer_, canvas_, &r, &r);
+            const int x0 = static_cast<int>((r.x + view.x) * sx) - 1;
+            const int y0 = static_cast<int>((r.y + view.y) * sy) - 1;
+            const int x1 = static_cast<int>((r.x + r.w + view.x) * sx) + 2;
+            const int y1 = static_cast<int>((r.y + r.h + view.y) * sy) + 2;
+            const SDL_Rect w{x0, y0, x1 - x0, y1 - y0};
+            if (SDL_IntersectRect(&w, &window, &out)) sent.push_back(out);
+        }
+        SDL_RenderFlush(renderer_);
+        if (!sent.empty() &&
+            SDL_UpdateWindowSurfaceRects(window_, sent.data(), static_cast<int>(sent.size())) != 0)
+            SDL_RenderPresent(renderer_);
     }
 
     void Dispatch(Application& app, const SDL_Event& e) {
@@ -235,6 +273,7 @@ class WindowBackend : public Backend {
     Damage damage_;
     SDL_Texture* canvas_ = nullptr;
     bool noCanvas_ = false;
+    bool software_ = false;
     bool exposed_ = true;
     std::string title_;
     std::optional<uint64_t> caretDue_;

@@ -150,6 +150,8 @@ struct Shot {
 class Game {
   public:
     Game(const XServer& x, fs::path dir) : x_(x), dir_(std::move(dir)) {}
+    // The renderer of a machine without a graphics card, which sends only what changed.
+    bool softwareRenderer = false;
     ~Game() {
         if (pid_ > 0) Kill(SIGKILL);
         if (ready_ >= 0) close(ready_);
@@ -179,6 +181,7 @@ class Game {
             setenv("DISPLAY", x_.Name().c_str(), 1);
             setenv("SDL_AUDIODRIVER", "dummy", 1);
             setenv("SDL_VIDEODRIVER", "x11", 1);
+            if (softwareRenderer) setenv("SDL_RENDER_DRIVER", "software", 1);
             setenv("LSAN_OPTIONS", supp.c_str(), 1);
             setenv("CORVANTH_READY_FD", std::to_string(ready[1]).c_str(), 1);
             execl(exe.c_str(), exe.c_str(), static_cast<char*>(nullptr));

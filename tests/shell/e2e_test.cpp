@@ -58,6 +58,7 @@ class EndToEnd : public ::testing::Test {
 
 TEST_F(EndToEnd, ANewCaptainReachesTheTravelScreenAndQuitEndsTheRunInOrder) {
     Game game(*x_, dir_);
+    game.softwareRenderer = true;
     game.Start();
     ASSERT_TRUE(game.WaitFor("TForm1")) << "the main menu did not appear";
     game.Save("1-main-menu");
@@ -65,9 +66,18 @@ TEST_F(EndToEnd, ANewCaptainReachesTheTravelScreenAndQuitEndsTheRunInOrder) {
     game.Click("TForm1", "SpeedButton1");
     ASSERT_TRUE(game.WaitFor("TForm4")) << "no new-captain screen";
     game.Click("TForm4", "Edit1");
+    const Shot before = game.Capture();
     game.Key("BackSpace", 9);  // "Incognito" out, the captain's own name in
     game.Type("Rin Vance");
     game.Save("2-new-captain");
+    // Only the name box changed: what the window shows of it is the new name, sent alone.
+    const Box name = Where("TForm4", "Edit1");
+    const Shot after = game.Capture();
+    int changed = 0;
+    for (int y = name.y + 3; y < name.y + name.h - 3; ++y)
+        for (int x = name.x + 3; x < name.x + name.w / 2; ++x)
+            changed += before.At(x, y) != after.At(x, y);
+    EXPECT_GT(changed, 50) << "the typed name did not reach the window";
     game.Click("TForm4", "SpeedButton4");
 
     // The start of the story comes in long notices before the travel screen is free.
