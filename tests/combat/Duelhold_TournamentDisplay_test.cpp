@@ -210,7 +210,7 @@ TEST_F(CaptainInTheArena, AnEmptyOpponentPlacePassesTheCaptainOn) {
         .Click("TForm61", "SpeedButton5");
     Form61->ShowModal();
     EXPECT_EQ(p.TimesSeen("TForm14") + answering.backend().answered["TForm14"], 0);
-    EXPECT_EQ(test::CountSound("play:wonfight.wav"), 0);
+    EXPECT_EQ(test::CountSound("wave:wonfight.wav"), 0);
 }
 
 // Both dealers opened from the fight display sell at the arena's terms: a class that the
