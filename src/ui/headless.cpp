@@ -253,18 +253,38 @@ int ScriptedPlayer::TimesSeen(const std::string& form) const {
                                           [&](const Snapshot& s) { return s.form == form; }));
 }
 
+namespace {
+
+struct ScreenRecord {
+    std::string dir;
+    std::function<bool(const std::string&)> wanted;
+};
+
+ScreenRecord& RunScreens() {
+    static ScreenRecord record;
+    return record;
+}
+
+}  // namespace
+
+void DrawScreensInto(std::string dir, std::function<bool(const std::string& form)> wanted) {
+    RunScreens() = {std::move(dir), std::move(wanted)};
+}
+
 void ScriptedPlayer::Record(Form& form) {
     auto& shown = recordedShow_[&form];
     if (shown == form.ShowCount()) return;
     shown = form.ShowCount();
     seen_.push_back(TakeSnapshot(form));
     const std::string& name = form.ClassName();
-    if (!screenDir_.empty() &&
+    const ScreenRecord& run = RunScreens();
+    const std::string& dir = run.dir.empty() ? screenDir_ : run.dir;
+    if (!dir.empty() && (!run.wanted || run.wanted(name)) &&
         std::find(written_.begin(), written_.end(), name) == written_.end()) {
         written_.push_back(name);
         std::error_code ec;
-        std::filesystem::create_directories(screenDir_, ec);
-        RenderFormToPng(form, screenDir_ + "/" + name + ".png");
+        std::filesystem::create_directories(dir, ec);
+        RenderFormToPng(form, dir + "/" + name + ".png");
     }
 }
 

@@ -88,6 +88,11 @@ class ScriptedPlayer {
     bool waiting_ = false;
 };
 
+// A test run's record of the screens: every player draws a screen class into `dir` the first time
+// it sees it, only where `wanted` says so (one writer for each file when tests run side by side);
+// `dir` takes the place of the players' own folders.
+void DrawScreensInto(std::string dir, std::function<bool(const std::string& form)> wanted);
+
 class HeadlessBackend : public Backend {
   public:
     uint64_t Now() override { return now_; }

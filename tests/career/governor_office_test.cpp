@@ -201,6 +201,27 @@ TEST_F(GovernorOffice, EmptyListsRejectionsAndTheMissionScreensGuards) {
             widest = std::max(widest, width(Form8->ListBox1->items[0]));
         }
     EXPECT_LE(widest, Form8->ListBox1->width - 8);  // the text's room inside the frame
+
+    // "Reject all missions": the governor of this Federation world takes 25 reputation from a
+    // captain of rank 1 and the screen closes; the offers stay until the next turn.
+    Rng().SetSeed(99);
+    GenerateMissionOffers();
+    FillMissionList();
+    ShowMissionDetails();
+    const auto offers = G().MissionOffers;
+    Faction(1)[Faction::Rank] = 1;
+    Faction(1)[Faction::Reputation] = 500;
+    player()
+        .Click("TForm8", "SpeedButton2")
+        .Do("TMessage1",
+            [](ui::Form& f) {
+                EXPECT_EQ(f.Find("Label1")->caption, "The governor is not amused.");
+            })
+        .Click("TMessage1", "SpeedButton3");
+    Form8->ShowModal();
+    EXPECT_EQ(Faction(1)[Faction::Reputation], 475);
+    EXPECT_FALSE(Form8->Visible());
+    EXPECT_TRUE(G().MissionOffers == offers);
 }
 
 TEST_F(GovernorOffice, ButtonsAmnestyAllegianceAndCancel) {

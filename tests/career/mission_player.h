@@ -11,6 +11,7 @@
 #include "combat/EncounterScreen2.h"
 #include "state/UMessage1.h"
 #include "support/answering_backend.h"
+#include "support/screen_pictures.h"
 #include "ui/render.h"
 
 namespace corvanth::test {
@@ -42,9 +43,9 @@ class MissionBackend : public AnsweringBackend {
         }
         AnsweringBackend::Pump(app);
     }
-    // The first sight of each screen drawn for the record.
+    // The first sight of each screen drawn for the record, by the test that writes its file.
     void Picture(const ui::Form& form) {
-        if (drawn.insert(form.ClassName()).second)
+        if (DrawsPicture(form.ClassName()) && drawn.insert(form.ClassName()).second)
             ui::RenderFormToPng(
                 form, std::string(CORVANTH_SCREENS_DIR) + "/" + form.ClassName() + ".png");
     }

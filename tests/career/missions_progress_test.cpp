@@ -8,12 +8,16 @@
 #include "career/mission_player.h"
 #include "career/missions.h"
 #include "combat/Encounter.h"
+#include "combat/EncounterScreen2.h"
 #include "combat/combat2.h"
 #include "shell/background.h"
+#include "state/UMessage1.h"
+#include "state/pictures.h"
 #include "state/random.h"
 #include "state/shipstats.h"
 #include "state/tables.h"
 #include "support/art.h"
+#include "support/draws.h"
 #include "support/game_test.h"
 #include "travel/travelscreen.h"
 
@@ -303,26 +307,62 @@ TEST_F(MissionProgress, EncounterScreenStagesRetreatsAndItsCloseGuard) {
         }
         EXPECT_NEAR(first, 204, 30);
     }
-    G().Factions[3][Faction::Warned] = 0;
 
-    // The close box is refused; the stages come one by one; a retreat fails the mission.
+    // The close box is refused; the stages come one by one, a retreat from the warned faction's
+    // faster ship caught at stage 1 (a draw of 21..80 catches only a faster ship) and one at
+    // stage 3 escaping with a draw of 5; the retreat fails the mission.
     const int foughtBefore = fights;
     Set(MissionKind::Ambush, 2, {6, 0, 0, 0});
+    auto draw = [](auto wanted) {
+        Rng().SetSeed(test::SeedWhere([&](RandomGenerator& r) { return wanted(r.Next(100)); }));
+    };
     player()
         .CloseRequest("TForm20")
         .Do("TForm20",
-            [](ui::Form& f) {
+            [&](ui::Form& f) {
+                static const char* const kSizes[] = {"VERY SMALL", "SMALL", "MEDIUM", "LARGE",
+                                                     "VERY LARGE"};
                 EXPECT_TRUE(f.Visible());
                 EXPECT_EQ(Form20->SpeedButton1->caption, "Investigate");
-            })
-        .Click("TForm20", "SpeedButton1")
-        .Click("TForm20", "SpeedButton1")
-        .Do("TForm20",
-            [](ui::Form&) {
-                EXPECT_EQ(Form20->SpeedButton1->caption, "Close in for battle");
-                EXPECT_EQ(Form20->Label2->caption.rfind("Your scanners indicate its a ", 0), 0u);
+                EXPECT_EQ(Form20->SpeedButton2->caption, "Fly away");
+                EXPECT_EQ(Form20->Image2->picture, "TargetingSystem.jpg");
+                EXPECT_EQ(Form20->Label2->caption,
+                          std::string("You have a ") +
+                              kSizes[G().Ships[0][1][Ship::SizeClass] - 1] +
+                              " vessel on your long-range scanners, but you can not say yet what "
+                              "kind of ship it is.");
+                G().Ships[0][1][Ship::Speed] = 1000;
+                draw([](int r) { return r > 20 && r <= 80; });
             })
         .Click("TForm20", "SpeedButton2")
+        .Do("TMessage1",
+            [](ui::Form&) {
+                EXPECT_EQ(Message1->Label1->caption,
+                          "The other ship is faster than your ship and is closing in.");
+            })
+        .Click("TMessage1", "SpeedButton3")
+        .Do("TForm20",
+            [](ui::Form&) {
+                EXPECT_EQ(EncounterStage, 2);
+                EXPECT_EQ(Form20->SpeedButton1->caption, "Investigate");
+                EXPECT_EQ(Form20->Image2->picture,
+                          GetShipPictureName(G().Ships[0][1][Ship::Class]));
+                EXPECT_EQ(Form20->Label2->caption,
+                          "It is a " + ShipClassName(0, 1) +
+                              ". You are still not close enough to identify its faction or "
+                              "intentions.");
+            })
+        .Click("TForm20", "SpeedButton1")
+        .Do("TForm20",
+            [&](ui::Form&) {
+                EXPECT_EQ(Form20->SpeedButton1->caption, "Close in for battle");
+                EXPECT_EQ(Form20->Label2->caption, "Your scanners indicate its a " +
+                                                       ShipClassName(0, 1) + " of the " +
+                                                       FactionName(3) + ".");
+                draw([](int r) { return r == 5; });
+            })
+        .Click("TForm20", "SpeedButton2")
+        .Do("TMessage1", [](ui::Form&) { EXPECT_EQ(Message1->Label1->caption, "You retreat."); })
         .Click("TMessage1", "SpeedButton3")
         .Do("TForm46", [](ui::Form&) { EXPECT_EQ(Form46->Label1->caption, "Mission failed"); })
         .Click("TForm46", "SpeedButton1");

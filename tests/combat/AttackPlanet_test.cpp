@@ -104,6 +104,11 @@ class Raid : public test::CombatTest {
             if (outcome == 'W') {
                 Enemy()[Ship::Present] = 0;
                 EndCombat();
+            } else if (outcome == 'L' || outcome == 'S') {
+                // Lost with a life point taken (and the ship gone), or the ship alone.
+                if (outcome == 'L') --Captain()[Player::LifePoints];
+                Own()[Ship::Present] = 0;
+                EndCombat();
             } else if (outcome == 'F') {  // from an immobile ship a flight always succeeds
                 Enemy()[Ship::Speed] = 0;
                 Own()[Ship::ActionPointsLeft] = 10;
@@ -187,6 +192,70 @@ TEST_F(Raid, TheGameThatEndsInAWaveEndsTheRaid) {
         .Click("TForm46", "SpeedButton1");
     Form33->ShowModal();
     EXPECT_EQ(m[Mission::Status], 0);
+}
+
+// A wave lost: a life point gone closes the raid and nothing more, though the ship went too;
+// the ship gone alone also fails the raid mission on this planet. The wave counts again.
+TEST_F(Raid, ALostLifeClosesTheRaidALostShipFailsItsMission) {
+    GameRecord& m = CaptainMission();
+    m[Mission::Status] = 1;
+    m[Mission::Kind] = MissionKind::RaidPlanet;
+    m[Mission::TargetSystem] = kSystem;
+    m[Mission::ObjectiveBase + 1] = 1;
+    const GameRecord& planet = LocationRecord(kSystem, 1);
+    BeginPlanetRaid();
+    const int waves = planet[Planet::RaidWavesLeft];
+    const int lives = Captain()[Player::LifePoints];
+    ShowPlanetRaid();
+    outcomes = "L";
+    player().Click("TForm33", "SpeedButton5");
+    Form33->ShowModal();
+    EXPECT_EQ(Captain()[Player::LifePoints], lives - 1);
+    EXPECT_EQ(planet[Planet::RaidWavesLeft], waves);
+    EXPECT_EQ(m[Mission::Status], 1);
+    EXPECT_EQ(player().TimesSeen("TForm46"), 0);
+    Own()[Ship::Present] = 1;
+    outcomes = "S";
+    player()
+        .Click("TForm33", "SpeedButton5")
+        .Do("TForm46", [](ui::Form& f) { EXPECT_EQ(f.Find("Label1")->caption, "Mission failed"); })
+        .Click("TForm46", "SpeedButton1");
+    Form33->ShowModal();
+    EXPECT_EQ(m[Mission::Status], 0);
+    EXPECT_EQ(planet[Planet::RaidWavesLeft], waves);
+    EXPECT_FALSE(Form33->Visible());
+}
+
+// A planet of nobody: asked as an enemy's, no crime, rating 0's one wave, then the occupation
+// offered, since nobody is at peace with the captain.
+TEST_F(Raid, ARaidOnAPlanetOfNobody) {
+    GameState& g = G();
+    LocationRecord(kSystem, 1)[Planet::Owner] = 0;
+    g.StarSystems[kSystem][StarSystem::SectorRating] = 0;
+    const int32_t fame = Captain()[Player::Fame];
+    const int warned = g.Factions[2][Faction::Warned];
+    outcomes = "W";
+    player()
+        .Do("TMessage3",
+            [](ui::Form& f) {
+                EXPECT_EQ(f.Find("Label1")->caption, "Do you really wish to attack this planet?");
+            })
+        .Click("TMessage3", "SpeedButton1")
+        .Do("TForm33",
+            [](ui::Form& f) {
+                EXPECT_EQ(f.Find("Label2")->caption, "The planet is defended by 1 waves.");
+            })
+        .Click("TForm33", "SpeedButton5")
+        .Click("TMessage1", "SpeedButton3")
+        .Do("TForm34", [](ui::Form& f) {
+            EXPECT_TRUE(Form34->SpeedButton5->enabled);
+            f.Hide();
+        });
+    RaidFleetLocation();
+    EXPECT_EQ(player().TimesSeen("TMessage1"), 1);  // the suppression alone: no crime told
+    EXPECT_EQ(g.Factions[2][Faction::Warned], warned);
+    EXPECT_EQ(Captain()[Player::Fame], fame + 1000);
+    EXPECT_EQ(LocationRecord(kSystem, 1)[Planet::RaidWavesLeft], 0);
 }
 
 // The travel screen's "Raid": the questions, the crime only at peace, the capital refused.

@@ -16,6 +16,7 @@
 #include "state/UMessage6.h"
 #include "state/pictures.h"
 #include "support/art.h"
+#include "support/draws.h"
 #include "ui/render.h"
 
 namespace corvanth {
@@ -250,6 +251,134 @@ TEST_F(Boarding, TheEnemyPartyAndTheSquadCalledBack) {
         EXPECT_EQ(Own()[Ship::CrewMercenaries], 6) << leave;
         EXPECT_EQ(BoardingSquadSum(Own()), 0) << leave;
         EXPECT_EQ(Own()[Ship::ShuttleTransferRate], 5) << leave;
+    }
+}
+
+// The VIP's own ship captured: the ransom first, then still the capture screen, where "Keep
+// your ship" sells the captured one back for a quarter of its value (its bare hull).
+TEST_F(Boarding, TheVipShipCapturedPaysTheRansomAndKeepingTheShipSellsTheOther) {
+    PlayerIsBoarding = 1;
+    EnemyIsBoarding = 0;
+    g().VipEventBattle = 1;
+    Own()[Ship::SizeClass] = 3;
+    const int32_t money = Captain()[Player::Money];
+    const int64_t foeQuarter = Enemy()[Ship::HullPrice] / 4;
+    InitBoarding();
+    AddToBoardingSquad(CrewKind::Mercenaries);  // two: the one hit back kills one at most
+    AddToBoardingSquad(CrewKind::Mercenaries);
+    BoardingMission = BoardingMissionKind::Capture;
+    int64_t ransom = -1;
+    const int offers = Form32->ShowCount();
+    player()
+        .Click("TForm47", "SpeedButton1")
+        .Do("TMessage4",
+            [&](ui::Form& f) {
+                const std::string line = f.Find("Memo1")->ShownText();
+                const size_t at = line.find("I give you $C ");
+                ASSERT_NE(at, std::string::npos);
+                std::string digits;
+                for (size_t i = at + 14; i < line.size() && line[i] != ' '; ++i)
+                    if (line[i] != '.') digits += line[i];
+                ransom = std::stoll(digits);
+                EXPECT_EQ(Form32->ShowCount(), offers);  // the offer comes after
+            })
+        .Click("TMessage4", "SpeedButton1")
+        .Do("TForm32", [&](ui::Form&) { EXPECT_EQ(Captain()[Player::Money], money + ransom); })
+        .Click("TForm32", "SpeedButton3");
+    ResolveBoardingRound();
+    g().VipEventBattle = 0;
+    // Size class 3: (Random(150000) + 100000) * 3.
+    EXPECT_TRUE(ransom >= 300000 && ransom <= 749997 && ransom % 3 == 0) << ransom;
+    EXPECT_EQ(Captain()[Player::Money], money + ransom + foeQuarter);
+    EXPECT_EQ(Enemy()[Ship::Present], 0);
+    EXPECT_EQ(Own()[Ship::Class], 7);
+    EXPECT_EQ(Own()[Ship::CrewMercenaries], 6 - AttackerLosses);
+}
+
+// The enemy's whole round from its turn: the party crosses in its own shuttles, the report
+// counts the player's crew, and the bridge falls only to a round won.
+TEST_F(Boarding, TheEnemyRoundBoardsFailsAndIsKilled) {
+    PlayerIsBoarding = EnemyIsBoarding = 0;
+    struct Round {
+        int foeMercs, ownMercs;
+    };
+    // D = 100 for the player's crew rated 1, less 20 for a party rated 3: 80; below 30 boards.
+    auto attempt = [&](Round r, uint32_t seed) {
+        GiveShip(1, 7);
+        GiveShip(0, kFerendar);
+        Fit(0, {kBoardingShuttle});
+        Own()[Ship::SizeClass] = 3;
+        Own()[Ship::CrewOfficers] = r.ownMercs ? 10 : 0;
+        Own()[Ship::CrewMercenaries] = r.ownMercs;
+        Own()[Ship::CrewMin] = 0;
+        Enemy()[Ship::Present] = 1;
+        Enemy()[Ship::CrewOfficers] = 0;
+        Enemy()[Ship::CrewMercenaries] = r.foeMercs;
+        Enemy()[Ship::CrewMin] = 0;
+        Enemy()[Ship::BoardingShuttles] = 3;
+        Enemy()[Ship::SelectedWeaponSlot] = 1;
+        Enemy()[Ship::ActionPointsLeft] = 20;
+        g().CombatRange = 1;
+        Rng().SetSeed(seed);
+        player().Click("TForm47", "SpeedButton1");
+        EnemyBoardingAttempt();
+        return *player().LastSeen("TForm47");
+    };
+    // The first seed from `from` whose attempt draw, out of `d`, boards.
+    auto boards = [](int d, uint32_t from = 0) {
+        return test::SeedWhere([&](RandomGenerator& r) {
+            const uint32_t seed = r.Seed();
+            return seed >= from && r.Next(d) < 30;
+        });
+    };
+
+    // No crew defends (c = 21): the bridge is taken, the party of three mercenaries goes home
+    // less its one possible loss, with the shuttle places back.
+    const ui::Snapshot boarded = attempt({4, 0}, boards(80));
+    EXPECT_EQ(boarded.Text("Label1"), "You got boarded!");
+    EXPECT_EQ(boarded.Text("Label2"),
+              "ENEMY RAID: An enemy attack squad has boarded your ship and successfully captured "
+              "the bridge.");
+    EXPECT_EQ(boarded.Text("Label3"), "CASUALTIES: The enemy has lost " +
+                                          std::to_string(AttackerLosses) +
+                                          " crewmembers. On your side 0 of your crewmembers are "
+                                          "dead. The enemy resistance is very strong.");
+    EXPECT_EQ(boarded.Text("Label4"), "STATUS: The enemy squad is in control of the ship.");
+    EXPECT_LE(AttackerLosses, 1);
+    EXPECT_EQ(Own()[Ship::Present], 0);
+    EXPECT_EQ(Enemy()[Ship::CrewMercenaries], 4 - AttackerLosses);
+    EXPECT_EQ(Enemy()[Ship::BoardingMercenaries], 3 - AttackerLosses);  // kept until the next
+    EXPECT_EQ(Enemy()[Ship::ShuttleTransferRate], 3);
+
+    // Nobody crosses (c = 0): the raid fails, the squad counts as killed; the one hit on the
+    // defence may kill one of the player's men, shown against the crew before the round.
+    const ui::Snapshot empty = attempt({0, 6}, boards(100));
+    EXPECT_EQ(empty.Text("Label1"), "Enemy raid failed!");
+    EXPECT_EQ(empty.Text("Label2"),
+              "ENEMY RAID: An enemy attack squad tried to board your ship, but your crew was able "
+              "to fight them back.");
+    EXPECT_EQ(empty.Text("Label3"), "CASUALTIES: The enemy has lost 0 crewmembers. On your side " +
+                                        std::to_string(DefenderLosses) +
+                                        " of your crewmembers are dead. The enemy resistance is "
+                                        "poor.");
+    EXPECT_EQ(empty.Text("Label4"), "STATUS: The enemy attack squad has been killed.");
+    EXPECT_EQ(Own()[Ship::Present], 1);
+    EXPECT_EQ(Own()[Ship::CrewOfficers] + Own()[Ship::CrewMercenaries], 16 - DefenderLosses);
+    EXPECT_EQ(empty.Text("Att_3_A"), "6");
+    EXPECT_EQ(empty.Text("Att_1_A"), "10");
+
+    // Three mercenaries against 16 (c = 12 - 10 - 2 = 0 at most): the party fights and sails
+    // home; a seed where none of it dies shows the returned squad.
+    for (uint32_t seed = boards(80);; seed = boards(80, seed + 1)) {
+        const ui::Snapshot fought = attempt({3, 6}, seed);
+        if (AttackerLosses > 0) continue;
+        EXPECT_EQ(fought.Text("Label1"), "Enemy raid failed!");
+        EXPECT_EQ(fought.Text("Label4"),
+                  "STATUS: The enemy attack squad has returned to their ship.");
+        EXPECT_EQ(Own()[Ship::Present], 1);
+        EXPECT_EQ(Enemy()[Ship::CrewMercenaries], 3);
+        EXPECT_EQ(Own()[Ship::CrewOfficers] + Own()[Ship::CrewMercenaries], 16 - DefenderLosses);
+        break;
     }
 }
 

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 #include <string>
 
@@ -10,6 +11,7 @@
 #include "shell/background.h"
 #include "state/UMessage3.h"
 #include "state/UMessage6.h"
+#include "state/pictures.h"
 #include "state/random.h"
 #include "state/tables.h"
 #include "support/art.h"
@@ -48,6 +50,7 @@ class Arena : public test::GameTest {
 TEST_F(Arena, AWatchedRoundIsFoughtTickByTickAndSettlesTheBet) {
     GameState& g = G();
     int first = 0, clicks = 0;
+    std::array<int, 2> odds{};
     int64_t moneyAfterBet = 0;
     player()
         .Do("TForm61",
@@ -82,6 +85,8 @@ TEST_F(Arena, AWatchedRoundIsFoughtTickByTickAndSettlesTheBet) {
             [&](ui::Form&) {
                 first = g.TournamentEntrants[1][1];
                 const int second = g.TournamentEntrants[1][2];
+                odds = {g.Gladiators[first][Gladiator::Odds],
+                        g.Gladiators[second][Gladiator::Odds]};
                 EXPECT_TRUE(Form63->TVPanel->visible);
                 EXPECT_EQ(Form63->RoundLabel->caption, "First round:");
                 EXPECT_EQ(Form63->FighterName[1]->caption, GladiatorName(first));
@@ -130,10 +135,18 @@ TEST_F(Arena, AWatchedRoundIsFoughtTickByTickAndSettlesTheBet) {
         .Do("TMessage6",
             [&](ui::Form&) {
                 EXPECT_FALSE(Form63->Timer1->Enabled());
-                const bool won = g.TournamentEntrants[1][1] == first;
-                // Won: 10,000 div own odds x the other's odds back.
-                EXPECT_EQ(Message6->Label1->caption.rfind(won ? "Congratulations!" : "Oh no!", 0),
-                          0u);
+                // Won: 10,000 div own odds x the other's odds back; lost: the stake is gone.
+                const int64_t payout = 10000 / odds[0] * odds[1];
+                if (g.Gladiators[first][Gladiator::Health] > 0) {
+                    EXPECT_EQ(Message6->Label1->caption,
+                              "Congratulations! Your gladiator was successful and you won " +
+                                  FormatThousands(payout));
+                    EXPECT_EQ(Captain()[Player::Money], moneyAfterBet + payout);
+                } else {
+                    EXPECT_EQ(Message6->Label1->caption,
+                              "Oh no! Your gladiator failed and you lost 10.000");
+                    EXPECT_EQ(Captain()[Player::Money], moneyAfterBet);
+                }
             })
         .Click("TMessage6", "SpeedButton3")
         .Do("TForm63",

@@ -413,6 +413,14 @@ TEST_F(EnemyGeneration, OutfitsFollowTheirFactionsDrawsAndCarryOneLegalLot) {
     // Weakened: Random(40) reaches only the Snipe (0..20) and the Brute (21..40).
     EXPECT_EQ(easyRacks, (std::set<int>{41, 27}));
     EXPECT_EQ(fullRacks, (std::set<int>{41, 27, 28, 29}));
+
+    // With every good banned in its space a ship sails with an empty hold: the draw of a legal
+    // good would find none.
+    for (int good = 1; good <= 20; ++good) g.Goods[good][Good::LegalityBase + 2] = 1;
+    SetupShipOfType(5, 1);  // the Ferendar has a hold
+    OutfitShipForFaction(2);
+    ASSERT_GT(Enemy()[Ship::CargoCapacity], 0);
+    EXPECT_EQ(CargoLot(), 0);
 }
 
 TEST_F(EnemyGeneration, EveryEncounterRollOfTheTurnEngineBuildsARealEnemy) {

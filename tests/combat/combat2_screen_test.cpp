@@ -211,6 +211,10 @@ TEST_F(CombatScreen, ShowsAFightAndSweepsTheRadarUntilTheCombatIsDecided) {
     EXPECT_FALSE(f.Visible());
     EXPECT_FALSE(f.Timer1->Enabled());
     EXPECT_EQ(G().CombatMayClose, 1);
+    // A battle decided before its screen came up (the enemy's first turn) does not open it.
+    const int shows = f.ShowCount();
+    GameUpcalls().ShowCombatScreen();
+    EXPECT_EQ(f.ShowCount(), shows);
 }
 
 // A battle won by clicks alone: the missile chosen from the action list and fired, then the

@@ -225,9 +225,10 @@ TEST_F(CombatRules, EcmMatchesItsKindAndTracksHitAfterTheirTurns) {
     Fit(1, {41});
     SetupCombatScreen();
     Own()[Ship::ActionPointsLeft] = 20;
+    g.ShipEquipment[1][1][1][Slot::Ammunition] = 0;  // the player fires a rack with none left
     PlayerLaunchProjectile();
     EXPECT_EQ(Own()[Ship::ActionPointsLeft], 10);  // 20 - the missile's 10
-    EXPECT_EQ(g.ShipEquipment[1][1][1][Slot::Ammunition], 1);
+    EXPECT_EQ(g.ShipEquipment[1][1][1][Slot::Ammunition], 0);
     EXPECT_EQ(g.ShipEquipment[1][1][1][Slot::EquipmentId], 3);  // the empty rack
     for (int t = 1; t <= 4; ++t) EXPECT_EQ(g.Projectiles[t][Projectile::ShooterFleet], 0);
 }

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "planet/planet_support.h"
 #include "state/UMessage1.h"
 #include "state/shipstats.h"
@@ -55,6 +57,10 @@ TEST_F(EquipmentDealer, TheSaleRuleAndTheRefusalsInTheirOrder) {
     Money() = 950000000;
     EXPECT_TRUE(BuyUpgrade(5, 47).done);
     EXPECT_EQ(Money(), 949985333);
+    // A mine over the bay II pays 5.000 - 1.000 out; near the top the money stops there.
+    Money() = std::numeric_limits<int32_t>::max() - 1000;
+    EXPECT_TRUE(BuyUpgrade(5, 110).done);
+    EXPECT_EQ(Money(), std::numeric_limits<int32_t>::max());
 }
 
 TEST_F(EquipmentDealer, RowsFollowTheListAsFilledAndAPurchaseKeepsTheSlotsState) {

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "planet/planet_support.h"
 #include "state/Module1.h"
 #include "state/UMessage1.h"
@@ -60,6 +62,11 @@ TEST_F(ShipDealer, ThePurchasePaysTheDifferenceAndKeepsTheCrew) {
     Money() = 950000000;
     ASSERT_TRUE(BuyShip(2).done);
     EXPECT_EQ(Money(), 950000000 - 42500);
+    // A payout of 61.000 onto money near the top stops at the top instead of wrapping.
+    Ship1()[Ship::HullPrice] = 200000;
+    Money() = std::numeric_limits<int32_t>::max() - 1000;
+    ASSERT_TRUE(BuyShip(1).done);
+    EXPECT_EQ(Money(), std::numeric_limits<int32_t>::max());
 }
 
 TEST_F(ShipDealer, AnUnavailableClassIsGreyARefusalBuysNothingAndAPurchaseShowsWhatIsLeft) {

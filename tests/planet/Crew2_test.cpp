@@ -243,11 +243,20 @@ TEST_F(CrewScreens, HireDismissAndTheirRefusalsLeaveCrewSupplyAndMoneyRight) {
     EXPECT_EQ(player().LastSeen("TMessage1")->Text("Label1"),
               "Your ship is too small for hiring crewmen!");
     Ship1()[Ship::CrewScoundrels] = 2;
+    const int supply = Here()[Planet::HireableCrewBase + 5];
     player()
         .Click("TForm21", "SpeedButton2")
+        .Click("TForm24", "RadioButton2")
+        .Do("TForm24", Bar(4)(0))
+        .Click("TForm24", "SpeedButton1")
+        .Do("TMessage1",
+            [](ui::Form&) { EXPECT_EQ(Message1->Label1->caption, "You dismiss the crewmen!"); })
+        .Click("TMessage1", "SpeedButton3")
         .Click("TForm24", "SpeedButton4")
         .Click("TForm21", "SpeedButton3");
     Form21->ShowModal();
+    EXPECT_EQ(Ship1()[Ship::CrewScoundrels], 0);
+    EXPECT_EQ(Here()[Planet::HireableCrewBase + 5], supply + 2);
 
     // The next day's supply at every place of the galaxy, by the captain's rank in his own
     // faction: Random(4) at ranks 0 and 1, then Random(8) + 2, Random(16) + 4, Random(32) + 8,

@@ -9,6 +9,7 @@
 #include "shell/background.h"
 #include "shell/start.h"
 #include "support/game_test.h"
+#include "support/screen_pictures.h"
 #include "ui/form.h"
 #include "ui/headless.h"
 
@@ -47,11 +48,10 @@ int main(int argc, char** argv) {
     std::string scratch = (fs::temp_directory_path() / "corvanth-test-XXXXXX").string();
     if (!mkdtemp(scratch.data())) return 2;
     fs::current_path(scratch);
-    ui::UseHeadless().SetScreenDir(CORVANTH_SCREENS_DIR);
-    // The mission box test draws the travel screen with its box and a marker showing.
-    ui::UseHeadless().LeavePicture("TForm2");
-    // The award tests draw these with a decorated uniform and a story on them.
-    for (const char* form : {"TForm42", "TForm45", "TForm28"}) ui::UseHeadless().LeavePicture(form);
+    // The screens' record; the tests that draw a screen themselves write into the same folder.
+    std::error_code made;
+    fs::create_directories(CORVANTH_SCREENS_DIR, made);
+    ui::DrawScreensInto(CORVANTH_SCREENS_DIR, corvanth::test::DrawsPicture);
     ui::SetLayoutDir(std::string(CORVANTH_SOURCE_DIR) + "/forms");
     corvanth::CreateScreens();
     // Start-up always opens the click and sonar players.

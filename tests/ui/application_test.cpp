@@ -3,11 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "support/game_test.h"
+#include "support/screen_pictures.h"
 #include "ui/headless.h"
 
 namespace ui {
@@ -117,6 +119,21 @@ TEST_F(ModalTest, ScreensOpenedThreeDeepFromATimerTickCloseInOrder) {
     p.a->ShowModal();
     EXPECT_EQ(order, (std::vector<std::string>{"C returned", "B returned"}));
     EXPECT_EQ(p.a->ticks, 1);
+}
+
+// The run's record of screens: only the classes its filter names are drawn, into its folder
+// and not the player's own; without a filter every player's folder is used again.
+TEST_F(ModalTest, TheScreensRecordDrawsOnlyTheClassesItsWriterNames) {
+    namespace fs = std::filesystem;
+    DrawScreensInto("record", [](const std::string& form) { return form == "TProbeB"; });
+    player().SetScreenDir("own");
+    p.a->onOpen = [&] { p.b->ShowModal(); };
+    player().Click("TProbeA", "Button1").Click("TProbeB", "Button2").Click("TProbeA", "Button2");
+    p.a->ShowModal();
+    DrawScreensInto(CORVANTH_SCREENS_DIR, corvanth::test::DrawsPicture);
+    EXPECT_TRUE(fs::exists("record/TProbeB.png"));
+    EXPECT_FALSE(fs::exists("record/TProbeA.png"));
+    EXPECT_FALSE(fs::exists("own"));
 }
 
 TEST_F(ModalTest, AKeyThatClosesTheTopScreenDoesNotReachTheOneBelow) {
