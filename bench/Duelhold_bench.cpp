@@ -4,6 +4,7 @@
 
 #include "bench_game.h"
 #include "combat/Duelhold_Main.h"
+#include "state/random.h"
 #include "travel/NextTurnUnit.h"
 
 namespace corvanth {
@@ -49,6 +50,35 @@ void BM_AdvanceTournaments(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_AdvanceTournaments)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(bench::Repetitions(10))
+    ->ReportAggregatesOnly(true);
+
+// How many draws one step of the cups makes: the generator stepped one draw at a time from
+// where it stood until it stands where the step left it.
+int64_t DrawsOfOneStep(const Arena& arena) {
+    Restore(arena);
+    RandomGenerator walker = Rng();
+    AdvanceTournaments();
+    int64_t draws = 0;
+    for (; walker.Seed() != Rng().Seed(); ++draws) walker.Next(1);
+    return draws;
+}
+
+// The floor under the step: as many draws, one after the other, with nothing done per draw but
+// keeping its value.
+void BM_CupDrawsAlone(benchmark::State& state) {
+    const int64_t draws = DrawsOfOneStep(CupsInTheirRounds());
+    RandomGenerator rng;
+    rng.SetSeed(2424);
+    for (auto _ : state) {
+        int32_t sum = 0;
+        for (int64_t i = 0; i < draws; ++i) sum += rng.Next(100);
+        benchmark::DoNotOptimize(sum);
+    }
+    state.counters["draws"] = static_cast<double>(draws);
+}
+BENCHMARK(BM_CupDrawsAlone)
     ->Unit(benchmark::kMicrosecond)
     ->Repetitions(bench::Repetitions(10))
     ->ReportAggregatesOnly(true);

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 #include "shell/SaveLoad.h"
 #include "state/datafiles.h"
@@ -21,6 +22,17 @@ constexpr int kPlayersSaved = 2, kFleetsSaved = 5, kShipsSaved = 4, kOffersSaved
 constexpr int kFactionsSaved = 4, kRanksSaved = 10, kEquipmentSaved = 200, kMarketFields = 3;
 constexpr int kSystems = StarSystem::Last, kLocations = Planet::LastLocation;
 constexpr int kGoods = Good::Last;
+
+// The market records lie a whole record apart and only their prices are saved, so each is a
+// fresh line of memory: the walk asks for the one a few records on while it copies this one.
+template <class Record>
+void FetchAhead(const Record& r) {
+    if constexpr (std::is_same_v<std::remove_const_t<Record>, GameRecord>) {
+        constexpr uintptr_t kAhead = 8 * sizeof(GameRecord);
+        __builtin_prefetch(reinterpret_cast<const void*>(reinterpret_cast<uintptr_t>(&r) + kAhead),
+                           1);
+    }
+}
 
 // The saved tables in the order the game has always written them, both files side by side:
 // each file gets its own tables in this order. `State` is const for the writer.
@@ -71,7 +83,10 @@ void WalkSave(State& g, Visitor& v) {
     for (int good = 1; good <= kGoods; ++good) v.Text(g.GoodNames[good]);
     for (int s = 1; s <= kSystems; ++s)
         for (int l = 1; l <= kLocations; ++l)
-            for (int good = 1; good <= kGoods; ++good) v.Prices(g.Markets[s][l][good]);
+            for (int good = 1; good <= kGoods; ++good) {
+                FetchAhead(g.Markets[s][l][good]);
+                v.Prices(g.Markets[s][l][good]);
+            }
     for (int s = 1; s <= kSystems; ++s)
         for (int e = SpaceEvent::FirstSlot; e <= SpaceEvent::LastSlot; ++e)
             record(g.SpaceEvents[s][e]);
@@ -132,11 +147,13 @@ inline void GetFields(const char* in, int32_t* fields, int count) {
 }
 
 // Writes into buffers sized for the format once, record by record; they grow only if the walk
-// ever held more than the format says, which the sizes test would catch.
+// ever held more than the format says, which the sizes test would catch. Rewound, the same
+// buffers take the next save: every byte is written again, so none is cleared first.
 struct Encoder {
     std::string ints = std::string(kSaveIntBytes, '\0');
     std::string texts = std::string(kSaveTextBytes, '\0');
     size_t intAt = 0, textAt = 0;
+    void Rewind() { intAt = textAt = 0; }
     void Fields(const int32_t* first, int count) {
         const size_t bytes = 4 * static_cast<size_t>(count);
         if (intAt + bytes > ints.size()) ints.resize(intAt + bytes);
@@ -148,7 +165,9 @@ struct Encoder {
     void Prices(const GameRecord& r) { Fields(&r[1], kMarketFields); }
     void Text(const ShortText& text) {
         if (textAt + kTextRecordBytes > texts.size()) texts.resize(textAt + kTextRecordBytes);
-        PutText(texts.data() + textAt, text);
+        char* const record = texts.data() + textAt;
+        std::memset(record, 0, kTextRecordBytes);
+        PutText(record, text);
         textAt += kTextRecordBytes;
     }
 };

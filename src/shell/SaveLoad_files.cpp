@@ -150,7 +150,11 @@ bool RecoverSlot(int slot) {
 
 bool SaveGame(int slot) {
     if (slot < 1 || slot > kSaveSlots) return false;
-    const SaveImage image = EncodeSave(G());
+    // One pair of buffers for every save of the run: fresh ones would cost 1.5 MB of new pages
+    // each time.
+    static Encoder image;
+    image.Rewind();
+    WalkSave(G(), image);
     const auto paths = SlotPaths(slot);
     return ui::WriteFilesTogether({{paths[0], image.texts}, {paths[1], image.ints}},
                                   SlotMark(slot));
@@ -179,9 +183,11 @@ bool ReplaceGameFrom(std::string_view ints, std::string_view texts) {
 bool ReadSavedGame(int slot) {
     if (slot < 1 || slot > kSaveSlots) return false;
     RecoverSlot(slot);
-    const auto ints = ui::ReadRegularFile(SlotPathToRead(slot, false), kSaveIntBytes);
-    const auto texts = ui::ReadRegularFile(SlotPathToRead(slot, true), kSaveTextBytes);
-    return ints && texts && ReplaceGameFrom(*ints, *texts);
+    // Kept for every load of the run, as the save keeps its buffers.
+    static std::string ints, texts;
+    return ui::ReadRegularFileInto(SlotPathToRead(slot, false), kSaveIntBytes, ints) &&
+           ui::ReadRegularFileInto(SlotPathToRead(slot, true), kSaveTextBytes, texts) &&
+           ReplaceGameFrom(ints, texts);
 }
 
 bool LoadGame(int slot) {

@@ -115,18 +115,17 @@ std::string Utf8ToCp1252(const std::string& text) {
     return out;
 }
 
-std::optional<std::string> ReadRegularFile(const std::string& path, size_t limit) {
+bool ReadRegularFileInto(const std::string& path, size_t limit, std::string& bytes) {
     // Non-blocking, so a FIFO of that name cannot hang the open, and never taking a terminal for
     // the game's own; anything but a regular file is refused just after.
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0) return std::nullopt;
+    if (fd < 0) return false;
     struct stat st {};
-    std::optional<std::string> result;
+    bool read = false;
     const bool stated = ::fstat(fd, &st) == 0;
     if (stated && !S_ISREG(st.st_mode))
         ReportFileProblem(path, "is not a regular file; the game leaves it alone");
     if (stated && S_ISREG(st.st_mode)) {
-        std::string bytes;
         bytes.resize(std::min<size_t>(limit, static_cast<size_t>(st.st_size)));
         size_t got = 0;
         bool failed = false;
@@ -138,10 +137,16 @@ std::optional<std::string> ReadRegularFile(const std::string& path, size_t limit
             got += static_cast<size_t>(n);
         }
         bytes.resize(got);
-        if (!failed) result = std::move(bytes);
+        read = !failed;
     }
     ::close(fd);
-    return result;
+    return read;
+}
+
+std::optional<std::string> ReadRegularFile(const std::string& path, size_t limit) {
+    std::string bytes;
+    if (!ReadRegularFileInto(path, limit, bytes)) return std::nullopt;
+    return bytes;
 }
 
 std::vector<std::string> ReadTextLines(const std::string& name) {

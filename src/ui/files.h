@@ -28,6 +28,9 @@ std::string Utf8ToCp1252(const std::string& text);
 // read up to `limit` bytes; nullopt when it is missing or any read fails. A file of another kind
 // is reported (ReportFileProblem) and left alone.
 std::optional<std::string> ReadRegularFile(const std::string& path, size_t limit = SIZE_MAX);
+// The same into `bytes`, whose room is used again: a reader of large files that keeps one buffer
+// spares the new pages of each read. False (and `bytes` of no use) where the above gives nullopt.
+bool ReadRegularFileInto(const std::string& path, size_t limit, std::string& bytes);
 
 // What went wrong with a file the player can mend: said once per file and problem on stderr, and
 // kept for a look by the tests.

@@ -134,6 +134,13 @@ TEST_F(SavedGames, ASlotHoldsTheSavedTablesInTheirOrderAndGivesThemBackBitForBit
     ASSERT_TRUE(SaveGame(5));
     EXPECT_EQ(Bytes("Savegame05.int"), ints);
     EXPECT_EQ(Bytes("Savegame05.str"), texts);
+    // A shorter text saved after the 255 x: its record is its 5 bytes and 250 zeros, nothing of
+    // the text saved before.
+    g.PlanetDescriptions[3][2] = "short";
+    ASSERT_TRUE(SaveGame(4));
+    EXPECT_EQ(Bytes("Savegame04.str").substr((910 + 2 * 35 + 1) * 256, 256),
+              "\x05short" + std::string(250, '\0'));
+    g.PlanetDescriptions[3][2] = std::string(255, 'x');
 
     // A longer file loads; the rest is ignored, and never read: files of 40 GB (sparse) load
     // as the first bytes do.
@@ -144,6 +151,9 @@ TEST_F(SavedGames, ASlotHoldsTheSavedTablesInTheirOrderAndGivesThemBackBitForBit
     G().CaptainNames[1] = "Running";
     EXPECT_TRUE(ReadSavedGame(5));
     EXPECT_EQ(G().CaptainNames[1], "Zoë Quill");
+    // A slot cut short after a good load is no game: nothing of the bytes read before stands in.
+    fs::resize_file("Savegame05.str", 1000);
+    EXPECT_FALSE(ReadSavedGame(5));
 }
 
 TEST_F(SavedGames, AFailedLoadSaysSoAndLeavesTheRunningGameAsItWas) {
