@@ -27,7 +27,7 @@ int32_t Turn() {
 }
 
 void SetMark(int64_t turn) {
-    StoryRecord()[Faction::StoryTurn] = CapValue(turn);
+    CaptainFactionRecord()[Faction::StoryTurn] = CapValue(turn);
 }
 
 void FirstVisitTalk() {
@@ -60,12 +60,11 @@ void FirstVisitTalk() {
 
 // The request for a donation and what follows from the answer (first visit and block D).
 void AskForDonation(const std::string& lead) {
-    const int64_t amount = SenatorDonation(
-        FactionRecord(LocationRecord(FleetLocation())[Planet::Owner])[Faction::Rank]);
+    const int64_t amount = SenatorDonation(FactionRecord(FleetLocationOwner())[Faction::Rank]);
     GameRecord& captain = Captain();
     const bool accepted = AskOnDate(lead + FormatThousands(amount) + " for a good cause *smile*?",
                                     captain[Player::Money] >= amount);
-    GameRecord& story = StoryRecord();
+    GameRecord& story = CaptainFactionRecord();
     if (!accepted) {
         PlayBadSound();
         ShowStoryLine(MaleCaptain() ? Quoted("I see...") +
@@ -128,12 +127,12 @@ void GiftRequest() {
         ShowStoryLine(male ? "She is very disappointed." : "Well, never mind...", PartnerPicture());
         SetMark(int64_t{Turn()} + 50 + Random(50));
     }
-    StoryRecord()[Faction::StoryStep] = StoryStep::GiftRequested;
+    CaptainFactionRecord()[Faction::StoryStep] = StoryStep::GiftRequested;
 }
 
 // The visit's blocks A to I: each looks at the story as the blocks before it left it.
 void Unavailable() {
-    const GameRecord& s = StoryRecord();
+    const GameRecord& s = CaptainFactionRecord();
     if (s[Faction::StoryStep] < StoryStep::Married &&
         (s[Faction::StoryTurn] > Turn() || s[Faction::StoryStep] == StoryStep::GiftGiven))
         ShowStoryLine(
@@ -143,7 +142,7 @@ void Unavailable() {
 }
 
 void SpouseTooSoon() {
-    const GameRecord& s = StoryRecord();
+    const GameRecord& s = CaptainFactionRecord();
     if (s[Faction::StoryStep] != StoryStep::Married || s[Faction::StoryTurn] <= Turn()) return;
     const bool male = MaleCaptain();
     ShowStoryLine(std::string("You cannot visit your ") + (male ? "wife" : "husband") +
@@ -153,7 +152,7 @@ void SpouseTooSoon() {
 }
 
 void FirstVisit() {
-    GameRecord& s = StoryRecord();
+    GameRecord& s = CaptainFactionRecord();
     if (s[Faction::SenatorLetterReceived] != 1 || s[Faction::SenatorMet] != 0) return;
     s[Faction::SenatorMet] = 1;
     FirstVisitTalk();
@@ -166,7 +165,7 @@ void FirstVisit() {
 
 // The blocks from D on need the senator met, at a step and with the mark passed (or any turn).
 bool Due(int step, bool anyTurn = false) {
-    const GameRecord& s = StoryRecord();
+    const GameRecord& s = CaptainFactionRecord();
     return AtStoryStep(step) && (anyTurn || s[Faction::StoryTurn] <= Turn());
 }
 
@@ -210,11 +209,11 @@ void GiveGift() {
                                   "a lot!",
                   PartnerPicture());
     SetMark(int64_t{Turn()} + 35 + Random(20));
-    StoryRecord()[Faction::StoryStep] = StoryStep::GiftGiven;
+    CaptainFactionRecord()[Faction::StoryStep] = StoryStep::GiftGiven;
 }
 
 void MissingPartner() {
-    const GameRecord& s = StoryRecord();
+    const GameRecord& s = CaptainFactionRecord();
     const int step = s[Faction::StoryStep];
     if (!StoryUnderWay() || step < StoryStep::Abducted || step >= StoryStep::Married ||
         s[Faction::StoryTurn] > Turn())
@@ -290,7 +289,7 @@ void TalkToSenator() {
                                             GiveGift,      MissingPartner, VisitSpouse};
     if (CaptainFaction() == 0) return;
     for (auto block : kBlocks) {
-        const GameRecord& s = StoryRecord();
+        const GameRecord& s = CaptainFactionRecord();
         // Every block needs the letter; all but the first visit need the senator met.
         if (s[Faction::SenatorLetterReceived] != 1) return;
         if (s[Faction::SenatorMet] != 1 && block != FirstVisit) continue;

@@ -24,10 +24,6 @@ namespace {
 
 constexpr int kLastAmnestyReputation = -2499;
 
-int Owner() {
-    return LocationRecord(FleetLocation())[Planet::Owner];
-}
-
 bool MissionActive() {
     return CaptainMission()[Mission::Status] > 0;
 }
@@ -39,7 +35,7 @@ bool SenatorReceivesHere() {
     for (int f = FactionId::Federation; f <= FactionId::Coalition; ++f)
         capital |= system == CapitalSystem(f);
     return capital && FleetLocation() == 1 &&
-           FactionRecord(CaptainFaction())[Faction::SenatorLetterReceived] == 1;
+           CaptainFactionRecord()[Faction::SenatorLetterReceived] == 1;
 }
 
 std::string SmallLogo(int faction) {
@@ -133,7 +129,7 @@ int64_t AmnestyPrice(int reputation, int64_t fortune) {
 
 GovernorButtons GovernorButtonsNow() {
     GovernorButtons b;
-    const int owner = Owner();
+    const int owner = FleetLocationOwner();
     // Pirates and empty space have no office to deal with.
     if (!PlayableFaction(owner)) return b;
     const bool own = owner == Captain()[Player::Faction];
@@ -172,7 +168,7 @@ TForm27::TForm27() : ui::Form("TForm27") {
 void RefreshGovernorScreen() {
     if (!Form27) return;
     TForm27& f = *Form27;
-    const int owner = Owner();
+    const int owner = FleetLocationOwner();
     f.Label15->caption = FactionName(owner);
     const bool senator = CaptainFaction() != 0 && SenatorReceivesHere();
     f.SpeedButton3->enabled = senator;
@@ -198,7 +194,7 @@ void RefreshGovernorScreen() {
 
 void TForm27::SpeedButton1Click() {
     PlayButtonSound();
-    const int owner = Owner();
+    const int owner = FleetLocationOwner();
     if (!PlayableFaction(owner)) return;
     if (FactionRecord(owner)[Faction::Reputation] >= 0)
         SwearAllegiance(owner);
@@ -210,7 +206,7 @@ void TForm27::SpeedButton4Click() {
     if (TutorialStep == 22) AdvanceTutorialStep22();
     PlayButtonSound();
     if (!MissionActive()) {
-        if (Owner() != Captain()[Player::Faction] || !Form8) return;
+        if (FleetLocationOwner() != Captain()[Player::Faction] || !Form8) return;
         FillMissionList();
         Form8->ListBox1->SetItemIndex(0);
         ShowMissionDetails();

@@ -31,10 +31,7 @@ Office HereNow() {
     return o;
 }
 
-// A difficulty band: draws up to `upTo` give `d`.
-struct Band {
-    int upTo, d;
-};
+// Difficulty bands: draws up to `upTo` give the difficulty.
 using BandRow = std::vector<Band>;
 
 // Bands A (records 1..4), B (5..8) and C (9, 10) by the captain's rank 0..8. A rank without a
@@ -68,10 +65,10 @@ const BandRow kBandC[9] = {{},
                            {},
                            {}};
 
+// Past the last band, difficulty 1; no band gives 0.
 int Lookup(const BandRow& row, int x) {
-    for (const Band& band : row)
-        if (x <= band.upTo) return band.d;
-    return 1;
+    const int d = FromBands(row, x);
+    return d != 0 ? d : 1;
 }
 
 // A rank without a row draws nothing.

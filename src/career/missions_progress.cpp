@@ -18,22 +18,20 @@
 namespace corvanth {
 namespace {
 
-GameRecord& M() {
-    return CaptainMission();
-}
 bool Active() {
-    return M()[Mission::Status] > 0;
+    return CaptainMission()[Mission::Status] > 0;
 }
 int& Objective(int n) {
-    return M()[Mission::ObjectiveBase + n];
+    return CaptainMission()[Mission::ObjectiveBase + n];
 }
 
 // Scope 1: the location in the mission's system; scope 2: the system.
 bool AtObjective(int n) {
     const int objective = Objective(n);
     if (objective == 0) return false;
-    if (M()[Mission::Scope] == 1)
-        return FleetSystem() == M()[Mission::TargetSystem] && FleetLocation() == objective;
+    if (CaptainMission()[Mission::Scope] == 1)
+        return FleetSystem() == CaptainMission()[Mission::TargetSystem] &&
+               FleetLocation() == objective;
     return FleetSystem() == objective;
 }
 
@@ -56,7 +54,8 @@ void RedrawMarkers() {
 // and the mission is still on (a retreat has failed it).
 bool MissionEncounter(int shipType = 0) {
     const int lifePoints = Captain()[Player::LifePoints];
-    GameUpcalls().StartMissionEncounter(M()[Mission::Difficulty], M()[Mission::Opponent], shipType);
+    GameUpcalls().StartMissionEncounter(CaptainMission()[Mission::Difficulty],
+                                        CaptainMission()[Mission::Opponent], shipType);
     return Captain()[Player::LifePoints] >= lifePoints && Active();
 }
 
@@ -67,7 +66,7 @@ bool GameOver() {
 
 // The end of any mission on the travel screen: box closed, markers off, status redrawn.
 void TravelCleanUp() {
-    M()[Mission::Status] = 0;
+    CaptainMission()[Mission::Status] = 0;
     RecalcShipStats(G().CurrentFleet, G().CurrentShip, 0, 0);
     if (!Form2) return;
     Form2->Timer1->SetEnabled(false);
@@ -88,7 +87,7 @@ struct CargoTexts {
 };
 
 void CargoRun(bool smuggling) {
-    GameRecord& m = M();
+    GameRecord& m = CaptainMission();
     GameRecord& captain = Captain();
     const bool goods = m[Mission::LoadType] == 1;
     const bool far = m[Mission::Scope] == 2;
@@ -171,7 +170,7 @@ void Intelligence() {
 }
 
 void Bounty() {
-    GameRecord& m = M();
+    GameRecord& m = CaptainMission();
     const int turn = G().TurnNumber;
     if (Objective(1) != 0 && FleetSystem() == Objective(1)) {
         if (turn <= Objective(3)) {
@@ -202,7 +201,7 @@ void Bounty() {
             Objective(1) = next;
             Objective(2) = turn;
             Objective(3) = turn + Random(40) + 10;
-            if (Active() && ShipRecord(G().CurrentFleet, 1)[Ship::Present] > 0)
+            if (Active() && FirstOwnShip()[Ship::Present] > 0)
                 Notice("MISSION: Too late! Your target has moved to the " + SystemName(next) +
                        " system.");
             else
@@ -234,7 +233,7 @@ void Patrol() {
 }
 
 void Escort() {
-    const bool far = M()[Mission::Scope] == 2;
+    const bool far = CaptainMission()[Mission::Scope] == 2;
     for (int n = 1; n <= 2; ++n) {
         if (n == 2 && Objective(1) != 0) break;
         if (!AtObjective(n)) continue;
@@ -281,14 +280,14 @@ void Ambush() {
             return;
         }
         Objective(1) = 0;
-        Notice(M()[Mission::Scope] == 1 ? "Mission Objective: Accomplished."
-                                        : "Mission Objective: Reached.");
+        Notice(CaptainMission()[Mission::Scope] == 1 ? "Mission Objective: Accomplished."
+                                                     : "Mission Objective: Reached.");
     }
     if (Objective(1) == 0) MissionSucceeded();
 }
 
 void GoodsData() {
-    GameRecord& here = LocationRecord(FleetLocation());
+    GameRecord& here = FleetLocationRecord();
     bool recorded = false;
     if (here[Planet::Kind] == PlanetKind::Planet && here[Planet::GoodsDataMark] == 0) {
         here[Planet::GoodsDataMark] = 1;
@@ -341,7 +340,7 @@ const KindStep kKindSteps[] = {
 void CheckMissionProgress() {
     if (Form13 && Form13->Visible()) return;
     if (!Active()) return;
-    const int kind = M()[Mission::Kind];
+    const int kind = CaptainMission()[Mission::Kind];
     if (kind < MissionKind::SearchAndDestroy || kind > MissionKind::Smuggling) return;
     const KindStep& step = kKindSteps[kind - 1];
     if (!step.check || (step.whileAlive && Captain()[Player::GameRunning] < 1)) return;
@@ -351,11 +350,11 @@ void CheckMissionProgress() {
 void MissionSucceeded() {
     RedrawMarkers();
     if (!Active()) return;
-    GameRecord& m = M();
+    GameRecord& m = CaptainMission();
     GameRecord& captain = Captain();
     const int pf = CaptainFaction();
     GameRecord& own = FactionRecord(pf);
-    if (ShipRecord(G().CurrentFleet, 1)[Ship::Present] > 0) {
+    if (FirstOwnShip()[Ship::Present] > 0) {
         captain[Player::Money] = CapValue(int64_t(captain[Player::Money]) + m[Mission::Reward]);
         PlayReward2Sound();
         captain[Player::Fame] = CapValue(int64_t(captain[Player::Fame]) + m[Mission::FameReward]);
@@ -405,9 +404,9 @@ void MissionSucceeded() {
 void MissionFailed() {
     RedrawMarkers();
     if (!Active()) return;
-    GameRecord& m = M();
+    GameRecord& m = CaptainMission();
     GameRecord& captain = Captain();
-    GameRecord& own = FactionRecord(CaptainFaction());
+    GameRecord& own = CaptainFactionRecord();
     // The captain loses a quarter of the fame the mission would have brought, and the report
     // says so.
     const int loss = m[Mission::FameReward] / 4;
@@ -424,7 +423,7 @@ void MissionFailed() {
 }
 
 void FailMissionUnlessPatrol() {
-    if (M()[Mission::Kind] != MissionKind::Patrol) MissionFailed();
+    if (CaptainMission()[Mission::Kind] != MissionKind::Patrol) MissionFailed();
 }
 
 }  // namespace corvanth

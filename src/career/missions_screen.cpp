@@ -17,10 +17,6 @@ TForm8* Form8 = nullptr;
 
 namespace {
 
-int Owner() {
-    return LocationRecord(FleetLocation())[Planet::Owner];
-}
-
 const char* const kDifficulty[] = {", Very easy", ", Easy", ", Medium", ", Difficult",
                                    ", Very difficult"};
 const char* const kResistance[] = {"Resistance: Very Light", "Resistance: Light",
@@ -123,7 +119,7 @@ void ShowAvailability(TForm8& f, const GameRecord& r) {
         f.Label11->caption = "Mission available.";
         f.Label12->caption = "You have the necessary rank to accept this kind of missions.";
     } else if (status == 2) {
-        const int owner = Owner(), rank = r[Mission::RequiredRank];
+        const int owner = FleetLocationOwner(), rank = r[Mission::RequiredRank];
         const std::string title = ValidFaction(owner) && rank >= 0 && rank < 12
                                       ? G().RankNames[owner][rank].str()
                                       : std::string();
@@ -185,7 +181,7 @@ void FillMissionList() {
     GameState& g = G();
     g.MissionListIndex.fill(0);
     f.ListBox1->Clear();
-    const int owner = Owner();
+    const int owner = FleetLocationOwner();
     const int rank = FactionRecord(owner)[Faction::Rank];
     int available = 0;
     for (int rec = 1; rec <= 28; ++rec) {
@@ -338,14 +334,14 @@ void TForm8::SpeedButton1Click() {
         for (int s = StarSystem::First; s <= StarSystem::Last; ++s)
             for (int l = Planet::FirstLocation; l <= Planet::LastLocation; ++l)
                 G().Planets[s][l][Planet::GoodsDataMark] = 0;
-        LocationRecord(FleetLocation())[Planet::GoodsDataMark] = 1;
+        FleetLocationRecord()[Planet::GoodsDataMark] = 1;
     }
     ShowMessage1("Mission accepted.");
     Close();
 }
 
 void TForm8::SpeedButton2Click() {
-    ReportGovernorNotAmused(Owner());
+    ReportGovernorNotAmused(FleetLocationOwner());
     PlayButtonSound();
     Close();
 }

@@ -108,7 +108,7 @@ std::vector<std::string> AbductionLines(int faction) {
 
 void Letter() {
     const int f = CaptainFaction();
-    GameRecord& story = StoryRecord();
+    GameRecord& story = CaptainFactionRecord();
     if (f == 0 || FactionRecord(f)[Faction::Rank] <= kLetterRank ||
         story[Faction::SenatorLetterReceived] != 0 || Random(1000) >= kChanceIn1000)
         return;
@@ -117,7 +117,7 @@ void Letter() {
 }
 
 void Abduction() {
-    GameRecord& story = StoryRecord();
+    GameRecord& story = CaptainFactionRecord();
     if (!AtStoryStep(StoryStep::GiftGiven) || story[Faction::StoryTurn] > G().TurnNumber ||
         Random(1000) >= kChanceIn1000)
         return;
@@ -147,7 +147,7 @@ void Scans() {
     static constexpr Scan kScans[] = {{14, Faction::TriangulationScan1, "New Scotland"},
                                       {8, Faction::TriangulationScan2, "New Berlin"},
                                       {7, Faction::TriangulationScan3, "New Wales"}};
-    GameRecord& story = StoryRecord();
+    GameRecord& story = CaptainFactionRecord();
     for (const Scan& scan : kScans) {
         if (!AtStoryStep(StoryStep::Scanning) || FleetSystem() != scan.system ||
             story[scan.field] != 0 || StoryWaitsForTravel())
@@ -198,7 +198,7 @@ void PlaceHiddenJumpPoint(int system, int location, int column, int row, const c
 }
 
 void HiddenJumpPoint() {
-    GameRecord& story = StoryRecord();
+    GameRecord& story = CaptainFactionRecord();
     if (!AtStoryStep(StoryStep::Scanning) || story[Faction::TriangulationScan1] != 1 ||
         story[Faction::TriangulationScan2] != 1 || story[Faction::TriangulationScan3] != 1 ||
         StoryWaitsForTravel())
@@ -237,7 +237,7 @@ void AbandonedPirate() {
                      "here. He keeps his prisoners on the base, so you can destroy his ship and "
                      "kill him without worrying about his prisoners.") +
              kQuote});
-    StoryRecord()[Faction::StoryStep] = StoryStep::BasePoint;
+    CaptainFactionRecord()[Faction::StoryStep] = StoryStep::BasePoint;
     PlayerFleet()[Fleet::Location] = 5;
     G().SelectedPlanet = 5;
     RemoveHiddenJumpPoint(kPartnerSystem, kPartnerLocation);

@@ -67,7 +67,7 @@ void Reunion() {
                          "and loyal husband. Congratulations! Do not forget to visit him from "
                          "time to time..."});
     }
-    StoryRecord()[Faction::StoryStep] = StoryStep::Married;
+    CaptainFactionRecord()[Faction::StoryStep] = StoryStep::Married;
     RemoveHiddenJumpPoint(kBaseSystem, kBaseLocation);
     if (Form2) RefreshTravelScreen();
 }
@@ -93,8 +93,8 @@ void Fight() {
     GameUpcalls().StartShipBattle(1, FactionId::Federation, kBlackjack);
     // A final death ended the game inside the combat: there is no captain left to tell.
     if (GameEnded()) return;
-    const int enemyHull = ShipRecord(0, 1)[Ship::Strength];
-    const int ownHull = ShipRecord(G().CurrentFleet, 1)[Ship::Strength];
+    const int enemyHull = EncounterEnemy()[Ship::Strength];
+    const int ownHull = FirstOwnShip()[Ship::Strength];
     if (enemyHull > 0 && ownHull > 0) {
         PlayBadSound();
         ShowStoryLine("Remember you can return anytime you want.", "ship14.jpg");

@@ -27,18 +27,13 @@ const Senator& SenatorOf(int faction) {
     return kSenators[PlayableFaction(faction) ? faction : 0];
 }
 
-GameRecord& StoryRecord() {
-    const int f = CaptainFaction();
-    return f != 0 ? FactionRecord(f) : ScratchRecord();
-}
-
 bool StoryUnderWay() {
-    const GameRecord& story = StoryRecord();
+    const GameRecord& story = CaptainFactionRecord();
     return story[Faction::SenatorLetterReceived] == 1 && story[Faction::SenatorMet] == 1;
 }
 
 bool AtStoryStep(int step) {
-    return StoryUnderWay() && StoryRecord()[Faction::StoryStep] == step;
+    return StoryUnderWay() && CaptainFactionRecord()[Faction::StoryStep] == step;
 }
 
 std::string Quoted(const std::string& text) {

@@ -32,8 +32,6 @@ struct Senator {
 };
 const Senator& SenatorOf(int faction);
 
-// The story's record: the captain's own faction, or a cleared scratch record without one.
-GameRecord& StoryRecord();
 // Letter received and senator met: the story is under way.
 bool StoryUnderWay();
 // The story is under way and at this step.

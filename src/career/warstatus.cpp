@@ -42,10 +42,6 @@ const char* const kFacilityNames[kFacilityKinds + 1] = {"",
                                                         "medical plants",
                                                         "illegal laboratories"};
 
-bool Active(int f) {
-    return G().Factions[f][Faction::Active] > 0;
-}
-
 // The systems each system's jump points lead to (bit t for system t), read once per turn: the
 // war's searches test their draws against it. Raids and conquests change owners, not jump points.
 using SystemSet = uint32_t;
@@ -73,7 +69,7 @@ SystemSet SystemsOf(int owner) {
 // A system of d, not its capital, with a jump point from a's space; 0 when none was drawn. The
 // draws are those of Random(26), so system 26 never comes up.
 int FindTargetSystem(const JumpTable& jumps, int a, int d) {
-    const int capital = G().Factions[d][Faction::CapitalSystem];
+    const int capital = FactionRecord(d)[Faction::CapitalSystem];
     const SystemSet front = SystemsOf(a);
     uint64_t wanted = 0;
     for (int s = StarSystem::First; s <= StarSystem::Last; ++s) {
@@ -99,15 +95,15 @@ int FindTargetPlanet(int s, int d) {
 // Kinds 1..7 are drawn as Random(7) + 1.
 int FindTargetFacility(int s, int l) {
     uint64_t wanted = 0;
-    if (ValidSystem(s) && ValidLocation(l))
-        for (int f = 1; f <= kFacilityKinds; ++f)
-            if (G().Planets[s][l][Planet::FacilityBase + f] > 0) wanted |= uint64_t{1} << (f - 1);
+    const GameRecord& p = LocationRecord(s, l);
+    for (int f = 1; f <= kFacilityKinds; ++f)
+        if (p[Planet::FacilityBase + f] > 0) wanted |= uint64_t{1} << (f - 1);
     return DrawUntilWanted(kFacilityKinds, wanted, kSearchDraws) + 1;
 }
 
 void AddScore(int a, int d, int points) {
-    G().Factions[a][Faction::WarScoreBase + d] += points;
-    G().Factions[d][Faction::WarScoreBase + a] -= points;
+    WarScore(a, d) += points;
+    WarScore(d, a) -= points;
 }
 
 void RedrawIfHere(int system) {
@@ -127,7 +123,7 @@ struct Raid {
 void RaidEvent(const Raid& r, int z) {
     const std::string text = RaidNews({r.A, r.D, r.S, r.P, r.F}, z);
     if (z >= 91 && r.f != 0) {
-        GameRecord& p = G().Planets[r.s][r.l];
+        GameRecord& p = LocationRecord(r.s, r.l);
         p[Planet::DestroyedFacilityBase + r.f] += p[Planet::FacilityBase + r.f];
         p[Planet::FacilityBase + r.f] = 0;
         UpdateMarketPrices();
@@ -137,7 +133,6 @@ void RaidEvent(const Raid& r, int z) {
 }
 
 void WarBetween(const JumpTable& jumps, int a, int d) {
-    GameState& g = G();
     const int held = std::popcount(SystemsOf(a));
     const int x = Random(RaidDrawRange(held));
     // The searches draw whether or not the raid happens.
@@ -152,12 +147,12 @@ void WarBetween(const JumpTable& jumps, int a, int d) {
     r.P = LocationName(r.s, r.l);
     r.F = kFacilityNames[r.f];
 
-    const int score = g.Factions[a][Faction::WarScoreBase + d];
+    const int score = WarScore(a, d);
     int y = Random(20);
     if (score >= kConquestScore) {
-        g.StarSystems[r.s][StarSystem::Owner] = a;
-        g.Factions[a][Faction::RelationBase + d] = kPeace;
-        g.Factions[d][Faction::RelationBase + a] = kPeace;
+        StarSystemRecord(r.s)[StarSystem::Owner] = a;
+        Relation(a, d) = kPeace;
+        Relation(d, a) = kPeace;
         // The planets change hands before the markets are priced, or trade would run on the
         // old owners until the next turn.
         SetSystemOwnerToPlanets(r.s);
@@ -179,7 +174,7 @@ void WarBetween(const JumpTable& jumps, int a, int d) {
         RaidEvent(r, z);
     } else {
         AddScore(a, d, 2);
-        g.StarSystems[r.s][StarSystem::Owner] = a;
+        StarSystemRecord(r.s)[StarSystem::Owner] = a;
         SetSystemOwnerToPlanets(r.s);
         UpdateMarketPrices();
         RedrawIfHere(r.s);
@@ -333,8 +328,7 @@ void WarTurnStep() {
     const JumpTable jumps = ReadJumps();
     for (int a = FactionId::Federation; a <= FactionId::Coalition; ++a) {
         for (int d = FactionId::Federation; d <= FactionId::Coalition; ++d) {
-            if (!Active(a) || !Active(d) || G().Factions[a][Faction::RelationBase + d] != kWar)
-                continue;
+            if (!Active(a) || !Active(d) || Relation(a, d) != kWar) continue;
             WarBetween(jumps, a, d);
             if (GameEnded()) return;
         }

@@ -15,18 +15,10 @@ constexpr int kQuietTurns = 50;     // no chance change before this turn
 constexpr int kChanceAtPeace = 40;  // in 100, while the captain's faction fights nobody
 constexpr int kChanceInWar = 8;
 
-int& Relation(int a, int b) {
-    return G().Factions[a][Faction::RelationBase + b];
-}
-
 void SetRelation(int a, int b, int relation) {
     Relation(a, b) = relation;
     Relation(b, a) = relation;
     UpdateMarketPrices();
-}
-
-bool Active(int f) {
-    return PlayableFaction(f) && G().Factions[f][Faction::Active] > 0;
 }
 
 int WarsOf(int f) {
@@ -74,12 +66,12 @@ void UpdateDiplomacy() {
         const int a = Random(4) + 1;
         const int b = Random(4) + 1;
         if (a != b && Active(a) && Active(b)) {
-            const bool surrendered = g.Factions[a][Faction::Surrendered] == 1 ||
-                                     g.Factions[b][Faction::Surrendered] == 1;
+            const bool surrendered = FactionRecord(a)[Faction::Surrendered] == 1 ||
+                                     FactionRecord(b)[Faction::Surrendered] == 1;
             if (Relation(a, b) == kPeace && FactionsShareBorder(a, b) && !surrendered) {
                 SetRelation(a, b, kWar);
-                g.Factions[a][Faction::WarScoreBase + b] = 0;
-                g.Factions[b][Faction::WarScoreBase + a] = 0;
+                WarScore(a, b) = 0;
+                WarScore(b, a) = 0;
                 ShowWarNews("The cease-fire between the " + FactionName(a) + " and the " +
                                 FactionName(b) + " has ended!",
                             WarNewsKind::WarOrCeaseFire);

@@ -34,11 +34,8 @@ constexpr int kTreasurePrizeBase = 5000000;
 constexpr int kTreasurePrizeSpread = 2500000;
 constexpr int kTreasureFame = 20000;
 
-int PlanetOwner() {
-    return RaidedPlanet()[Planet::Owner];
-}
 bool AtPeaceWithOwner() {
-    return AtPeace(CaptainFaction(), PlanetOwner());
+    return AtPeace(CaptainFaction(), FleetLocationOwner());
 }
 
 void FailRaidMission() {
@@ -84,12 +81,8 @@ void DefencesSuppressed() {
 
 }  // namespace
 
-GameRecord& RaidedPlanet() {
-    return LocationRecord(FleetSystem(), FleetLocation());
-}
-
 std::string RaidedPlanetPicture() {
-    const GameRecord& planet = RaidedPlanet();
+    const GameRecord& planet = FleetLocationRecord();
     return planet[Planet::CityPicture] >= 1 ? GetCityPictureName(planet[Planet::CityPicture])
                                             : GetPlanetPictureNameR(planet[Planet::Picture]);
 }
@@ -141,7 +134,7 @@ void BeginPlanetRaid() {
         ShowMessage1("This sector seems to have been warned by your presence in this system.");
     }
     const RaidDefence d = RaidDefenceFor(std::min(i, kMostDefence));
-    GameRecord& planet = RaidedPlanet();
+    GameRecord& planet = FleetLocationRecord();
     planet[Planet::RaidWavesLeft] = d.waves;
     planet[Planet::RaidWaveSize] = d.size;
 }
@@ -149,7 +142,7 @@ void BeginPlanetRaid() {
 void ShowPlanetRaid() {
     if (!Form33) return;
     TForm33& f = *Form33;
-    const GameRecord& planet = RaidedPlanet();
+    const GameRecord& planet = FleetLocationRecord();
     f.Label1->caption = "You raid \"" + LocationName(FleetLocation()) + "\"!";
     f.Image1->LoadPicture(RaidedPlanetPicture());
     f.Label2->caption =
@@ -170,15 +163,15 @@ TForm33::TForm33() : ui::Form("TForm33") {
 void TForm33::SpeedButton5Click() {
     PlayButtonSound();
     const int lifePoints = Captain()[Player::LifePoints];
-    GameRecord& planet = RaidedPlanet();
+    GameRecord& planet = FleetLocationRecord();
     --planet[Planet::RaidWavesLeft];
     int size = planet[Planet::RaidWaveSize];
     if (Random(100) < 21) ++size;
-    StartShipBattle(std::min(size, kLargestShip), PlanetOwner(), 0);
+    StartShipBattle(std::min(size, kLargestShip), FleetLocationOwner(), 0);
     // A final death in the battle has ended the game: nothing of the raid goes on.
     if (GameEnded()) return;
     // A wave fled from is met again.
-    if (ShipRecord(0, 1)[Ship::Present] == 1) ++planet[Planet::RaidWavesLeft];
+    if (EncounterEnemy()[Ship::Present] == 1) ++planet[Planet::RaidWavesLeft];
     if (Captain()[Player::LifePoints] < lifePoints) {
         Close();
     } else if (PlayerShip()[Ship::Present] == 0) {
@@ -211,7 +204,7 @@ std::string RaidQuestion() {
 }
 
 void RaidFleetLocation() {
-    const int owner = PlanetOwner();
+    const int owner = FleetLocationOwner();
     if (owner >= FactionId::Federation &&
         FactionRecord(owner)[Faction::CapitalSystem] == FleetSystem()) {
         ShowMessage1("This is the capital sector of the " + FactionName(owner) +

@@ -29,7 +29,6 @@ extern TForm33* Form33;
 void BeginPlanetRaid();
 void ShowPlanetRaid();
 // The planet at the fleet's location, and its city picture (or, with no city, its own).
-GameRecord& RaidedPlanet();
 std::string RaidedPlanetPicture();
 // The defence index 0..5 gives the waves and their size.
 struct RaidDefence {

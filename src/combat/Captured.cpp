@@ -77,7 +77,7 @@ void ShowCaptureOffer() {
     f.SpeedButton2->enabled = true;
     f.Image1->LoadPicture(
         GetShipPictureName(ShipRecord(g.CurrentFleet, g.CombatShip)[Ship::Class]));
-    f.Image2->LoadPicture(GetShipPictureName(ShipRecord(0, 1)[Ship::Class]));
+    f.Image2->LoadPicture(GetShipPictureName(EncounterEnemy()[Ship::Class]));
     f.Label5->caption = "$C: " + FormatThousands(ShipValue(g.CurrentFleet, 1) / 4);
     f.Label6->caption = "$C: " + FormatThousands(ShipValue(0, 1) / 4);
 }
@@ -117,10 +117,11 @@ void TakeCapturedShip() {
     GameState& g = G();
     PayCaptain(ShipValue(g.CurrentFleet, 1) / 4);
     g.ShipClassNames[g.CurrentFleet][1] = g.ShipClassNames[0][1];
-    GameRecord& own = ShipRecord(g.CurrentFleet, 1);
+    GameRecord& own = FirstOwnShip();
     GameRecord& saved = ShipClassTemplate();
     for (int f = kFirstField; f <= kLastField; ++f) saved[f] = own[f];
-    for (int f = kFirstField; f <= kLastField; ++f) own[f] = g.Ships[0][1][f];
+    const GameRecord& enemy = EncounterEnemy();
+    for (int f = kFirstField; f <= kLastField; ++f) own[f] = enemy[f];
     own[Ship::Present] = 1;
     // The crew moves over with the captain.
     for (int k = CrewKind::First; k <= CrewKind::Last; ++k) {

@@ -71,10 +71,11 @@ void RestoreShuttlePlaces(GameRecord& attacker) {
 void ShowRecon(const GameRecord& defender) {
     const auto n = SquadByKind(defender);
     ShowFixedNotice("The enemy has " + std::to_string(BoardingSquadSum(defender)) + " crewmen." +
-                        " In detail:" + " " + std::to_string(n[1]) + " officers," + " " +
-                        std::to_string(n[2]) + " droids," + " " + std::to_string(n[3]) +
-                        " mercenaries," + " " + std::to_string(n[4]) + " adventurers," + " " +
-                        std::to_string(n[5]) + " scoundrels.",
+                        " In detail:" + " " + std::to_string(n[CrewKind::Officers]) + " officers," +
+                        " " + std::to_string(n[CrewKind::Droids]) + " droids," + " " +
+                        std::to_string(n[CrewKind::Mercenaries]) + " mercenaries," + " " +
+                        std::to_string(n[CrewKind::Adventurers]) + " adventurers," + " " +
+                        std::to_string(n[CrewKind::Scoundrels]) + " scoundrels.",
                     "crewcombat.jpg");
 }
 
@@ -254,7 +255,7 @@ void ResolveBoardingRound() {
                     "ship.";
                 ShowBoardingReport(report);
                 if (g.VipEventBattle) PayVipRansom();
-                g.Ships[0][g.EnemyShip][Ship::Present] = 0;
+                ShipRecord(0, g.EnemyShip)[Ship::Present] = 0;
                 ReturnBoardingSquad();
                 returned = true;
                 if (Form32) {
@@ -277,7 +278,7 @@ void ResolveBoardingRound() {
                 report.mission = "MISSION: You abducted the VIP!";
                 ShowBoardingReport(report);
                 PayVipRansom();
-                g.Ships[0][g.EnemyShip][Ship::Present] = 0;
+                ShipRecord(0, g.EnemyShip)[Ship::Present] = 0;
                 HideBoardingScreen();
                 break;
             case BoardingMissionKind::Recon:
@@ -311,7 +312,6 @@ void ChooseEnemyBoardingSquad() {
 }
 
 void ResolveEnemyBoarding() {
-    GameState& g = G();
     if (PlayerIsBoarding == 0) ChooseEnemyBoardingSquad();
     GameRecord& attacker = BoardingAttacker();
     GameRecord& defender = BoardingDefender();
@@ -343,7 +343,7 @@ void ResolveEnemyBoarding() {
             "the bridge.";
         report.status = "STATUS: The enemy squad is in control of the ship.";
         ShowBoardingReport(report);
-        ShipRecord(g.CurrentFleet, 1)[Ship::Present] = 0;
+        FirstOwnShip()[Ship::Present] = 0;
         HideBoardingScreen();
     }
     ReturnBoardingSquad();

@@ -54,7 +54,7 @@ std::string SignUpRefusal(int t) {
     if (captain[Player::Money] < TournamentRecord(t)[Tournament::StartFee])
         return "You do not have enough money!";
     const int rank = ValidTournament(t) ? kMinimumRank[t] : 0;
-    if (FactionRecord(CaptainFaction())[Faction::Rank] < rank)
+    if (CaptainFactionRecord()[Faction::Rank] < rank)
         return "You do not have the necessary rank in your faction to fight in this tournament!";
     if (PlayerShip()[Ship::SizeClass] > 1)
         return "Only \"fighter-class\" ships may participate in the tournaments!";

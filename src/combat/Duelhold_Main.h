@@ -9,31 +9,13 @@
 
 namespace corvanth {
 
-inline constexpr int kFirstTournament = 1;
-inline constexpr int kLastTournament = 3;
-inline constexpr int kFirstGladiator = 1;
-inline constexpr int kLastGladiator = 55;
 inline constexpr int kCaptainGladiator = 1;   // the captain fights under gladiator 1
 inline constexpr int kTournamentPlaces = 16;  // eight pairs
 
-// Checked ways into the arena's tables: a scratch record out of range. Inline: the fights of a
-// round read them for every exchange.
-inline bool ValidTournament(int t) {
-    return t >= kFirstTournament && t <= kLastTournament;
-}
-inline GameRecord& TournamentRecord(int t) {
-    return ValidTournament(t) ? G().Tournaments[t] : ScratchRecord();
-}
-inline GameRecord& EntrantsRecord(int t) {
-    return ValidTournament(t) ? G().TournamentEntrants[t] : ScratchRecord();
-}
-inline GameRecord& GladiatorRecord(int n) {
-    return (n >= kFirstGladiator && n <= kLastGladiator) ? G().Gladiators[n] : ScratchRecord();
-}
 // The gladiator at a place 1..16 of tournament t, 0 for an empty place.
 inline int EntrantAt(int t, int place) {
     const int n = EntrantsRecord(t)[place];
-    return n >= kFirstGladiator && n <= kLastGladiator ? n : 0;
+    return ValidGladiator(n) ? n : 0;
 }
 std::string GladiatorName(int n);
 

@@ -42,16 +42,6 @@ struct Terms {
 constexpr Terms kTerms[4] = {
     {0, 0, 0}, {100000, 10000, 10000}, {500000, 100000, 50000}, {1000000, 250000, 100000}};
 
-struct Band {
-    int upTo;
-    int value;
-};
-int FromBands(std::initializer_list<Band> bands, int r) {
-    for (const Band& b : bands)
-        if (r <= b.upTo) return b.value;
-    return 0;
-}
-
 }  // namespace
 
 int GladiatorSkillFor(int league, int r) {
@@ -144,8 +134,7 @@ void AwardCaptain(int t) {
 }  // namespace
 
 std::string GladiatorName(int n) {
-    return (n >= kFirstGladiator && n <= kLastGladiator) ? G().GladiatorNames[n].str()
-                                                         : std::string();
+    return ValidGladiator(n) ? G().GladiatorNames[n].str() : std::string();
 }
 
 std::string TournamentName(int t) {
@@ -171,7 +160,9 @@ void InitGladiators() {
     if (captain[Gladiator::Active] == 0) {
         g.GladiatorNames[kCaptainGladiator] = CaptainName();
         captain[Gladiator::Active] = 1;
-        for (int f = 2; f <= 7; ++f) captain[f] = 0;
+        for (int f : {Gladiator::League, Gladiator::Skill, Gladiator::Portrait, Gladiator::Spare,
+                      Gladiator::FightingStyle, Gladiator::Bet})
+            captain[f] = 0;
     }
     for (int n = 2; n <= kLastGladiator; ++n) {
         GameRecord& gl = g.Gladiators[n];
@@ -181,7 +172,7 @@ void InitGladiators() {
         gl[Gladiator::League] = n <= 17 ? 1 : n <= 33 ? 2 : n <= 49 ? 3 : Random(3) + 1;
         gl[Gladiator::Skill] = GladiatorSkillFor(gl[Gladiator::League], Random(100));
         gl[Gladiator::Portrait] = Random(3) + 1;
-        gl[5] = 0;
+        gl[Gladiator::Spare] = 0;
         gl[Gladiator::FightingStyle] = GladiatorStyleFor(Random(100));
         gl[Gladiator::Bet] = 0;
         gl[Gladiator::ShipType] = GladiatorShipFor(gl[Gladiator::Skill], Random(100));

@@ -20,18 +20,7 @@ constexpr int kAnaconda = 23;
 constexpr int kOrbitalTurrets = 27;
 constexpr int kPirateBelow = 12;  // in 100, whatever else was drawn
 
-// A band of a draw: values up to `upTo` give `value`.
-struct Band {
-    int upTo;
-    int value;
-};
 using Bands = std::vector<Band>;
-
-int FromBands(const Bands& bands, int d) {
-    for (const Band& band : bands)
-        if (d <= band.upTo) return band.value;
-    return 0;
-}
 
 // Ship types by faction 1..5 and size class 1..5.
 const Bands kShipTypes[5][5] = {
@@ -106,7 +95,7 @@ int DrawType(int faction, int sizeClass, bool battle) {
 // player's ship regains only a third of its maximum hull.
 void PrepareShips(bool battle) {
     GameState& g = G();
-    GameRecord& enemy = g.Ships[0][1];
+    GameRecord& enemy = EncounterEnemy();
     enemy[Ship::CombatPositionFirst] = 9;
     enemy[Ship::CombatPositionSecond] = 1;
     enemy[Ship::ActionPointsLeft] = enemy[Ship::ActionPointsPerTurn];
@@ -120,7 +109,7 @@ void PrepareShips(bool battle) {
                 g.ShipEquipment[fleet][ship][slot][Slot::Loaded] = 1;
     // Always ship 1: the combat ship of the last fight may be any index, or none before the
     // first, and a wish written elsewhere would leave the range to fall to nothing.
-    GameRecord& own = ShipRecord(g.CurrentFleet, 1);
+    GameRecord& own = FirstOwnShip();
     own[Ship::CombatPositionFirst] = 1;
     own[Ship::CombatPositionSecond] = 5;
     own[Ship::ActionPointsLeft] = own[Ship::ActionPointsPerTurn];
@@ -150,7 +139,6 @@ EncounterSide RandomEncounterSide(int rating, int owner, int a, int b, int c) {
 }
 
 void StartRandomEncounter() {
-    GameState& g = G();
     ClearOtherSide();
     EncounterSide side;
     const int s = FleetSystem(), l = FleetLocation();
@@ -170,7 +158,7 @@ void StartRandomEncounter() {
     OutfitShipForFaction(faction);
     PrepareShips(false);
     // A far larger ship is not bothered: no screen, no sound.
-    if (ShipRecord(g.CurrentFleet, 1)[Ship::SizeClass] > g.Ships[0][1][Ship::SizeClass] + 2) return;
+    if (FirstOwnShip()[Ship::SizeClass] > EncounterEnemy()[Ship::SizeClass] + 2) return;
     GameUpcalls().ShowEncounterScreen();
 }
 

@@ -27,20 +27,16 @@ constexpr int kRewardAtMost = 1000000;
 constexpr int kPraiseAtLeast = 40;
 constexpr int kCrimeUpTo = 40;  // Random(100) <= 40: 41 in 100
 
-GameRecord& Enemy() {
-    return ShipRecord(0, 1);
-}
 int EnemyFaction() {
-    return Enemy()[Ship::Faction];
+    return EncounterEnemy()[Ship::Faction];
 }
 int Reputation(int f) {
     return FactionRecord(f)[Faction::Reputation];
 }
 // The captain's faction's relation to f: 1 peace, 2 war, 0 none.
 int RelationTo(int f) {
-    return f >= 1 && f <= FactionId::Pirates
-               ? FactionRecord(CaptainFaction())[Faction::RelationBase + f]
-               : 0;
+    return f >= 1 && f <= FactionId::Pirates ? CaptainFactionRecord()[Faction::RelationBase + f]
+                                             : 0;
 }
 bool OwnSide(int f) {
     return f > 0 && f == CaptainFaction();
@@ -121,7 +117,7 @@ std::string SizeWord(int sizeClass) {
 }
 
 int EncounterAttitude(bool turningAway) {
-    const GameRecord& enemy = Enemy();
+    const GameRecord& enemy = EncounterEnemy();
     if (enemy[Ship::Behaviour] == 0) return 2;
     const int f = enemy[Ship::Faction];
     int attitude = 1;
@@ -234,8 +230,7 @@ void TForm15::SpeedButton1Click() {
 void TForm15::SpeedButton2Click() {
     PlayButtonSound();
     const int attitude = EncounterAttitude(true);
-    const bool faster =
-        Enemy()[Ship::Speed] >= ShipRecord(G().CurrentFleet, G().CurrentShip)[Ship::Speed];
+    const bool faster = EncounterEnemy()[Ship::Speed] >= PlayerShip()[Ship::Speed];
     if (attitude == 2 || !faster) {
         ShowMessage1("You retreat.");
         EndEncounter();

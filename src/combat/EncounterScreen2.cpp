@@ -23,10 +23,6 @@ namespace {
 
 const char* const kSizes[] = {"VERY SMALL", "SMALL", "MEDIUM", "LARGE", "VERY LARGE"};
 
-GameRecord& Enemy() {
-    return ShipRecord(0, 1);
-}
-
 std::string EnemyClass() {
     return ShipClassName(0, 1);
 }
@@ -95,7 +91,7 @@ void TForm20::Resolve() {
 void RefreshMissionEncounter() {
     if (!Form20) return;
     TForm20& f = *Form20;
-    const GameRecord& enemy = Enemy();
+    const GameRecord& enemy = EncounterEnemy();
     f.SpeedButton1->enabled = f.SpeedButton2->enabled = true;
     f.SpeedButton2->caption = "Fly away";
     if (EncounterStage <= 1) {
@@ -131,7 +127,7 @@ void ShowMissionEncounterScreen() {
 
 void TForm20::SpeedButton1Click() {
     PlayButtonSound();
-    const int attitude = MissionEncounterAttitude(Enemy()[Ship::Faction]);
+    const int attitude = MissionEncounterAttitude(EncounterEnemy()[Ship::Faction]);
     if (EncounterStage < 3) {
         ++EncounterStage;
         RefreshMissionEncounter();
@@ -151,7 +147,7 @@ void TForm20::SpeedButton1Click() {
 
 void TForm20::SpeedButton2Click() {
     PlayButtonSound();
-    const int attitude = MissionEncounterAttitude(Enemy()[Ship::Faction]);
+    const int attitude = MissionEncounterAttitude(EncounterEnemy()[Ship::Faction]);
     if (attitude == 1 && RetreatCaught(EncounterStage, EnemyFaster(), Random(100))) {
         if (EncounterStage < 3) {
             ShowMessage1("The other ship is faster than your ship and is closing in.");

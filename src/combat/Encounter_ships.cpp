@@ -12,13 +12,9 @@
 namespace corvanth {
 namespace {
 
-constexpr int kKeep = 0;
+constexpr int kKeep = 0;  // a band's value that leaves the item
 constexpr int kCargoBay = 8;
 
-struct Band {
-    int upTo;
-    int id;  // kKeep leaves the item
-};
 using Bands = std::vector<Band>;
 
 // A redraw that keeps the outfit weak: with the luck switch or in the early game (Weak), or on
@@ -87,19 +83,6 @@ const Pass kPasses[] = {
     UpgradePass(88, {{20, kKeep}, {70, 89}, {99, 90}}, {{60, kKeep}, {90, 89}, {99, 90}}),
 };
 
-int FromBands(const Bands& bands, int d) {
-    for (const Band& band : bands)
-        if (d <= band.upTo) return band.id;
-    return kKeep;
-}
-
-GameRecord& Enemy() {
-    return G().Ships[0][1];
-}
-GameRecord& EnemySlot(int slot) {
-    return G().ShipEquipment[0][1][slot];
-}
-
 bool WeakenedOutfit() {
     const GameState& g = G();
     const int luck = Captain()[Player::CheatCombatLuck];
@@ -109,7 +92,8 @@ bool WeakenedOutfit() {
 int Draw(const Column& column) {
     int d = Random(100);
     if (column.redraw == Redraw::Weak && WeakenedOutfit()) d = Random(column.below);
-    if (column.redraw == Redraw::Cargo && Enemy()[Ship::Freighter] == 1) d = Random(column.below);
+    if (column.redraw == Redraw::Cargo && EncounterEnemy()[Ship::Freighter] == 1)
+        d = Random(column.below);
     return d;
 }
 
@@ -122,30 +106,30 @@ const Column& ColumnOf(const Pass& pass, int faction) {
 void RunPass(const Pass& pass, int faction) {
     const Column& column = ColumnOf(pass, faction);
     for (int slot = Slot::First; slot <= Slot::Last; ++slot) {
-        if (EnemySlot(slot)[Slot::EquipmentId] != pass.id) continue;
+        if (EncounterEnemySlot(slot)[Slot::EquipmentId] != pass.id) continue;
         const int id = FromBands(column.bands, Draw(column));
-        if (pass.notRetreatClass1 && Enemy()[Ship::RetreatRange] == 1) continue;
-        if (id != kKeep) EnemySlot(slot)[Slot::EquipmentId] = id;
+        if (pass.notRetreatClass1 && EncounterEnemy()[Ship::RetreatRange] == 1) continue;
+        if (id != kKeep) EncounterEnemySlot(slot)[Slot::EquipmentId] = id;
     }
 }
 
 // Pirates turn one cargo bay into a boarding shuttle and may enlarge the others.
 void PirateHolds() {
     for (int slot = Slot::First; slot <= Slot::Last; ++slot) {
-        if (EnemySlot(slot)[Slot::EquipmentId] != kCargoBay) continue;
-        EnemySlot(slot)[Slot::EquipmentId] = Random(100) <= 29 ? 20 : 21;
+        if (EncounterEnemySlot(slot)[Slot::EquipmentId] != kCargoBay) continue;
+        EncounterEnemySlot(slot)[Slot::EquipmentId] = Random(100) <= 29 ? 20 : 21;
         break;
     }
     for (int slot = Slot::First; slot <= Slot::Last; ++slot) {
-        if (EnemySlot(slot)[Slot::EquipmentId] != kCargoBay) continue;
+        if (EncounterEnemySlot(slot)[Slot::EquipmentId] != kCargoBay) continue;
         static const Bands kLargerHolds = {{60, kKeep}, {90, 45}, {99, 46}};
         const int id = FromBands(kLargerHolds, Random(100));
-        if (id != kKeep) EnemySlot(slot)[Slot::EquipmentId] = id;
+        if (id != kKeep) EncounterEnemySlot(slot)[Slot::EquipmentId] = id;
     }
 }
 
 void HireCrew(int faction) {
-    GameRecord& ship = Enemy();
+    GameRecord& ship = EncounterEnemy();
     if (faction == FactionId::Pirates) {
         ship[Ship::CrewScoundrels] = ship[Ship::CrewMax];
         return;
@@ -164,14 +148,14 @@ void HireCrew(int faction) {
 // One lot of cargo: legal goods in the ship's own space, or the pirates' goods 16..20.
 void LoadCargo(int faction) {
     GameState& g = G();
-    const int c = Enemy()[Ship::CargoCapacity];
+    const int c = EncounterEnemy()[Ship::CargoCapacity];
     if (c < 1) return;
     const int amount = std::min(Random(c / 2) + c / 2, c);
     if (faction == FactionId::Pirates) {
         g.CapturedCargo[Random(5) + 16] += amount;
         return;
     }
-    const int f = std::max(1, Enemy()[Ship::Faction]);
+    const int f = std::max(1, EncounterEnemy()[Ship::Faction]);
     bool anyLegal = false;
     for (int good = Good::First; good <= Good::Last; ++good)
         anyLegal = anyLegal || g.Goods[good][Good::LegalityBase + f] == 0;
@@ -185,7 +169,7 @@ void LoadCargo(int faction) {
 void Outfit(int faction) {
     GameState& g = G();
     std::fill(g.CapturedCargo.begin() + Good::First, g.CapturedCargo.begin() + Good::Last + 1, 0);
-    GameRecord& ship = Enemy();
+    GameRecord& ship = EncounterEnemy();
     ship[Ship::Faction] = faction;
     ship[Ship::FactionlessBehaviour] = 0;
     ship[Ship::Behaviour] = 1;
@@ -213,10 +197,13 @@ void SetupShipOfType(int type, int slot) {
     LoadShipType(type);
     constexpr int t = kTemplateShip;
     g.ShipClassNames[0][slot] = g.ShipClassNames[kTemplateFleet][t];
-    for (int f = kFirstField; f <= kLastField; ++f) g.Ships[0][slot][f] = ShipClassTemplate()[f];
-    for (int s = Slot::First; s <= Slot::Last; ++s)
-        for (int f = kFirstField; f <= kLastField; ++f)
-            g.ShipEquipment[0][slot][s][f] = g.ShipEquipment[kTemplateFleet][t][s][f];
+    GameRecord& ship = ShipRecord(0, slot);
+    for (int f = kFirstField; f <= kLastField; ++f) ship[f] = ShipClassTemplate()[f];
+    for (int s = Slot::First; s <= Slot::Last; ++s) {
+        GameRecord& to = SlotRecord(0, slot, s);
+        const GameRecord& from = SlotRecord(kTemplateFleet, t, s);
+        for (int f = kFirstField; f <= kLastField; ++f) to[f] = from[f];
+    }
     g.ShipDescriptions[0][slot] = g.ShipDescriptions[kTemplateFleet][t];
 }
 

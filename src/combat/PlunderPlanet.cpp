@@ -105,7 +105,7 @@ void ShowPlunderPlanet() {
 void OccupyPlanet() {
     const int s = FleetSystem(), l = FleetLocation();
     const int f = CaptainFaction();
-    RaidedPlanet()[Planet::Owner] = Captain()[Player::Faction];
+    FleetLocationRecord()[Planet::Owner] = Captain()[Player::Faction];
     GainReputation(f, RaidReward(StarSystemRecord(s)[StarSystem::SectorRating]));
     GameUpcalls().RefreshTravelScreen();
     CloseScreen();
@@ -113,7 +113,7 @@ void OccupyPlanet() {
 }
 
 void PlunderAndLeave() {
-    GameRecord& planet = RaidedPlanet();
+    GameRecord& planet = FleetLocationRecord();
     const int owner = planet[Planet::Owner];
     if (AtPeace(CaptainFaction(), owner)) ReportSeriousCrime(owner);
     const int64_t money = PlunderMoney(planet[Planet::Economy], PlunderWarned != 0);
@@ -136,7 +136,7 @@ void PlunderAndLeave() {
 
 void PlunderAndEnslave() {
     if (!AskYesNo("These people would NEVER forget this evil crime. Continue anyway?")) return;
-    GameRecord& planet = RaidedPlanet();
+    GameRecord& planet = FleetLocationRecord();
     const int owner = planet[Planet::Owner];
     ReportEvilCrime(owner);
     const EnslaveTake take = EnslaveTakeFor(planet[Planet::Economy], PlunderWarned != 0);

@@ -93,7 +93,7 @@ void SetupCombatScreen() {
     } else {
         s.fireCaption.clear();
         s.fireEnabled = false;
-        OwnShip()[Ship::SelectedWeaponSlot] = 0;
+        CombatOwnShip()[Ship::SelectedWeaponSlot] = 0;
     }
     ShowCombatShipsAndActions();
     ShowHullBars();
@@ -119,7 +119,7 @@ void AddCombatAction(int equipmentId) {
     }
     GameState& g = G();
     const int slot = s.slotAt[s.selected];
-    OwnShip()[Ship::SelectedWeaponSlot] = slot;
+    CombatOwnShip()[Ship::SelectedWeaponSlot] = slot;
     s.fireEnabled = SlotRecord(g.CurrentFleet, g.CombatShip, slot)[Slot::Loaded] > 0;
     ShowCombatFireButton();
 }

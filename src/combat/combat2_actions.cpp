@@ -154,12 +154,12 @@ void CombatFireOrUse() {
     const bool passed = PassTutorialGuard();
     PlayButtonSound();
     if (TutorialStep > 0 && TutorialStep != 35 && !passed) {
-        if (TutorialStep == 34) OwnShip()[Ship::ActionPointsLeft] = 8;
+        if (TutorialStep == 34) CombatOwnShip()[Ship::ActionPointsLeft] = 8;
         CheckCombatOutcome();
         return;
     }
     GameState& g = G();
-    GameRecord& own = OwnShip();
+    GameRecord& own = CombatOwnShip();
     GameRecord& slot = SelectedSlot(g.CurrentFleet, g.CombatShip);
     const GameRecord& item = EquipmentType(slot[Slot::EquipmentId]);
     const int kind = item[Equipment::Kind];
@@ -184,7 +184,7 @@ void CombatEndTurn() {
 }
 
 int FleeChance() {
-    const GameRecord& own = OwnShip();
+    const GameRecord& own = CombatOwnShip();
     const GameRecord& foe = EnemyShipRecord();
     int c = foe[Ship::Speed] < own[Ship::Speed] ? 12 : 6;
     if (foe[Ship::Speed] == 0) c = 100;
@@ -196,7 +196,7 @@ int FleeChance() {
 }
 
 bool CombatFlee() {
-    GameRecord& own = OwnShip();
+    GameRecord& own = CombatOwnShip();
     if (own[Ship::ActionPointsLeft] < kFleeCost) {
         ShowMessage1(
             "You do not have enough action points (AP). Click on \"End turn\" to get new AP.");
@@ -221,7 +221,7 @@ bool CombatFlee() {
 
 void CombatReload() {
     GameState& g = G();
-    GameRecord& own = OwnShip();
+    GameRecord& own = CombatOwnShip();
     GameRecord& slot = SelectedSlot(g.CurrentFleet, g.CombatShip);
     if (slot[Slot::Used] <= 0) return;
     const int id = slot[Slot::EquipmentId];
@@ -244,7 +244,7 @@ void CombatReload() {
 void CombatWishRange(int range) {
     if (range < 1 || range > 3) return;
     if (range == 2 && TutorialStep == 30) AdvanceTutorialStep30();
-    OwnShip()[Ship::CombatRange] = range;
+    CombatOwnShip()[Ship::CombatRange] = range;
     ShowCombatRange();
     GameRecord& captain = Captain();
     if (captain[Player::RangeHelpShown] != 0) return;
@@ -253,7 +253,7 @@ void CombatWishRange(int range) {
         "HELP INFO: You selected, which range you want to keep to the enemy ship. Every new turn "
         "the range is calculated. The faster ship usually can keep its preferred range. To see "
         "any results you need to \"End turn\".",
-        GetShipPictureName(OwnShip()[Ship::Class]));
+        GetShipPictureName(CombatOwnShip()[Ship::Class]));
 }
 
 void CheckCombatOutcome() {

@@ -109,7 +109,7 @@ void DropMine(int fleet, int ship, bool player) {
 
 void PlayerUseECM() {
     GameState& g = G();
-    GameRecord& own = OwnShip();
+    GameRecord& own = CombatOwnShip();
     GameRecord& slot = SelectedSlot(g.CurrentFleet, g.CombatShip);
     if (!CanAct(own, slot, true)) return;
     const GameRecord& ecm = EquipmentType(slot[Slot::EquipmentId]);
@@ -184,7 +184,7 @@ void EnemyUseECM() {
         }
         break;
     }
-    SweepMines(OwnShip(), EnemyMineDraw, "Enemy " + foe_class + " has destroyed one of your ",
+    SweepMines(CombatOwnShip(), EnemyMineDraw, "Enemy " + foe_class + " has destroyed one of your ",
                "Enemy " + foe_class + " has failed to destroy one of your ", "Mines", "SuperMines");
 }
 
@@ -197,7 +197,7 @@ void EnemyDropMine() {
 
 void PlayerBoard() {
     GameState& g = G();
-    GameRecord& own = OwnShip();
+    GameRecord& own = CombatOwnShip();
     GameRecord& slot = SelectedSlot(g.CurrentFleet, g.CombatShip);
     if (slot[Slot::Loaded] <= 0) return;
     const GameRecord& foe = EnemyShipRecord();

@@ -13,23 +13,6 @@
 
 namespace corvanth::combat {
 
-GameRecord& OwnShip() {
-    return ShipRecord(G().CurrentFleet, G().CombatShip);
-}
-GameRecord& EnemyShipRecord() {
-    return ShipRecord(0, G().EnemyCombatShip);
-}
-GameRecord& FiringShip() {
-    return ShipRecord(0, G().EnemyFiringShip);
-}
-GameRecord& TargetedShip() {
-    return ShipRecord(G().CurrentFleet, G().TargetedOwnShip);
-}
-
-GameRecord& SelectedSlot(int fleet, int ship) {
-    return SlotRecord(fleet, ship, ShipRecord(fleet, ship)[Ship::SelectedWeaponSlot]);
-}
-
 bool LuckSwitch() {
     return Captain()[Player::CheatCombatLuck] == 1;
 }
@@ -41,12 +24,8 @@ bool EarlyGameEase() {
 }
 
 int OpponentSkill() {
-    GameState& g = G();
-    const int t = g.PlayerTournament;
-    if (t < 0 || t >= int(g.TournamentEntrants.size())) return 0;
-    const int gladiator = g.TournamentEntrants[t][Entrant::FirstSlot + 1];
-    if (gladiator < 1 || gladiator >= int(g.Gladiators.size())) return 0;
-    return g.Gladiators[gladiator][Gladiator::Skill];
+    const int gladiator = EntrantsRecord(G().PlayerTournament)[Entrant::FirstSlot + 1];
+    return GladiatorRecord(gladiator)[Gladiator::Skill];
 }
 
 bool IsGun(int kind) {

@@ -1,5 +1,5 @@
-// What the combat rules share: the fighting ships and their selected slots, the captain's
-// switches that soften a fight, and the combat's notices.
+// What the combat rules share: the captain's switches that soften a fight, and the combat's
+// notices.
 #pragma once
 
 #include <string>
@@ -9,16 +9,6 @@
 #include "state/variables.h"
 
 namespace corvanth::combat {
-
-// The player's ship in the fight, the enemy ship named in the texts, the enemy ship whose slots
-// the enemy uses, and the player's ship that enemy fire damages.
-GameRecord& OwnShip();
-GameRecord& EnemyShipRecord();
-GameRecord& FiringShip();
-GameRecord& TargetedShip();
-
-// The item in a ship's selected slot (ship field 29).
-GameRecord& SelectedSlot(int fleet, int ship);
 
 bool LuckSwitch();
 bool TournamentFight();

@@ -78,7 +78,7 @@ void ShowCombatRange() {
     f.Label6->caption = kRangeText[range];
     f.RadarBlip->left = kBlipLeft;
     f.RadarBlip->top = kBlipTop[range];
-    const int wish = combat::OwnShip()[Ship::CombatRange];
+    const int wish = CombatOwnShip()[Ship::CombatRange];
     ui::GroupBox* boxes[4] = {nullptr, f.GroupBox5, f.GroupBox6, f.GroupBox7};
     ui::Shape* shapes[4] = {nullptr, f.Shape5, f.Shape6, f.Shape7};
     for (int r = 1; r <= 3; ++r) {
@@ -90,13 +90,13 @@ void ShowCombatRange() {
 
 void ShowCombatAP() {
     if (!Form14) return;
-    Form14->Label47->caption = std::to_string(combat::OwnShip()[Ship::ActionPointsLeft]);
+    Form14->Label47->caption = std::to_string(CombatOwnShip()[Ship::ActionPointsLeft]);
 }
 
 void ShowHullBars() {
     if (!Form14) return;
-    ShowBar(Form14->ProgressBar3, combat::OwnShip());
-    ShowBar(Form14->ProgressBar1, combat::EnemyShipRecord());
+    ShowBar(Form14->ProgressBar3, CombatOwnShip());
+    ShowBar(Form14->ProgressBar1, EnemyShipRecord());
 }
 
 void ShowProjectiles() {
@@ -116,12 +116,12 @@ void ShowProjectiles() {
         box.T4->caption = std::to_string(p[Projectile::TurnsToImpact]);
         PaintTrack(box, p[Projectile::ShooterFleet] == 0 ? kTrackEnemy : kTrackOwn);
     }
-    const GameRecord& own = combat::OwnShip();
+    const GameRecord& own = CombatOwnShip();
     const bool ownMines = own[Ship::MinesDeployed] > 0 || own[Ship::SuperminesDeployed] > 0;
     f.PMines_WarningPic->visible = ownMines;
     f.PMines_Warning1->visible = ownMines;
     f.PMines_Warning2->visible = ownMines;
-    const GameRecord& foe = combat::FiringShip();
+    const GameRecord& foe = FiringShip();
     const bool enemyMines = foe[Ship::MinesDeployed] > 0 || foe[Ship::SuperminesDeployed] > 0;
     f.EMines_WarningPic->visible = enemyMines;
     f.EMines_Warning1->visible = enemyMines;
@@ -133,7 +133,7 @@ void ShowCombatShipsAndActions() {
     if (!Form14) return;
     TForm14& f = *Form14;
     GameState& g = G();
-    const GameRecord& own = combat::OwnShip();
+    const GameRecord& own = CombatOwnShip();
     f.Image1->LoadPicture(GetShipPictureName(own[Ship::Class]));
     f.Label54->caption = ShipClassName(g.CurrentFleet, g.CombatShip);
     const GameRecord& foe = ShipRecord(0, g.EnemyShip);

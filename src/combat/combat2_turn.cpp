@@ -22,7 +22,7 @@ constexpr int kSupermineId = 111;
 constexpr int kBehaviourDraw = 76;  // in 100: the enemy lays mines, and launches
 
 bool BothPresent() {
-    return OwnShip()[Ship::Present] > 0 && EnemyShipRecord()[Ship::Present] > 0;
+    return CombatOwnShip()[Ship::Present] > 0 && EnemyShipRecord()[Ship::Present] > 0;
 }
 
 // Runs `action` for every used slot of the enemy's firing ship whose item is of `kind`.
@@ -112,13 +112,13 @@ void RangeStep(int wish, int otherWish, int c, int direction, bool blasts, bool 
     if (g.CombatRange == before) return;
     ShowCombatRange();
     if (blasts) {
-        MineBlasts(players ? OwnShip() : FiringShip(), players ? EnemyShipRecord() : OwnShip(),
-                   players);
+        MineBlasts(players ? CombatOwnShip() : FiringShip(),
+                   players ? EnemyShipRecord() : CombatOwnShip(), players);
     }
 }
 
 void RangeSteps() {
-    const GameRecord& own = OwnShip();
+    const GameRecord& own = CombatOwnShip();
     const GameRecord& foe = EnemyShipRecord();
     const int ownWish = own[Ship::CombatRange], foeWish = foe[Ship::CombatRange];
     const int ownSpeed = own[Ship::Speed], foeSpeed = foe[Ship::Speed];
@@ -133,7 +133,7 @@ void RangeSteps() {
 
 void SlowerShipNotice() {
     GameRecord& captain = Captain();
-    const GameRecord& own = OwnShip();
+    const GameRecord& own = CombatOwnShip();
     const GameRecord& foe = EnemyShipRecord();
     if (CombatTurnCount != 1 || own[Ship::Speed] >= foe[Ship::Speed] || !BothPresent() ||
         captain[Player::HideSlowerShipNotice] != 0)
@@ -210,13 +210,13 @@ void EnemyCombatTurn() {
         if (kind == EquipmentKind::Torpedo)
             ForEnemySlotsOfKind(EquipmentKind::TorpedoEcm, true, EnemyUseECM);
     }
-    const GameRecord& own = OwnShip();
+    const GameRecord& own = CombatOwnShip();
     if (own[Ship::MinesDeployed] > 0)
         ForEnemySlotsOfKind(EquipmentKind::TorpedoEcm, true, EnemyUseECM);
     if (own[Ship::SuperminesDeployed] > 0)
         ForEnemySlotsOfKind(EquipmentKind::TorpedoEcm, true, EnemyUseECM);
     ChooseBehaviour();
-    if (ShipRecord(g.CurrentFleet, 1)[Ship::Present] <= 0) return;
+    if (FirstOwnShip()[Ship::Present] <= 0) return;
     const int ship = g.EnemyFiringShip;
     for (int s = Slot::First; s <= Slot::Last; ++s) {
         const GameRecord& slot = SlotRecord(0, ship, s);

@@ -79,7 +79,7 @@ int HitDivisor(bool enemy) {
         const int p = item[Equipment::CloseHitChance + range - 1];
         if (p < 100) d += (100 - p) * d / 100;
     }
-    const GameRecord& own = OwnShip();
+    const GameRecord& own = CombatOwnShip();
     const GameRecord& foe = EnemyShipRecord();
     const int sign = enemy ? -1 : 1;
     if (!enemy && foe[Ship::SizeClass] < own[Ship::SizeClass] - 1) d += 20;
@@ -97,7 +97,7 @@ int HitDivisor(bool enemy) {
 
 void PlayerFireGun() {
     GameState& g = G();
-    GameRecord& own = OwnShip();
+    GameRecord& own = CombatOwnShip();
     GameRecord& slot = SelectedSlot(g.CurrentFleet, g.CombatShip);
     if (!CanAct(own, slot, true)) return;
     const int id = slot[Slot::EquipmentId];

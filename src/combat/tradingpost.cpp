@@ -46,7 +46,7 @@ int CapturedFreeRoom() {
     const GameState& g = G();
     const int64_t held = std::accumulate(g.CapturedCargo.begin() + Good::First,
                                          g.CapturedCargo.begin() + Good::Last + 1, int64_t{0});
-    return SaturateInt32(int64_t{ShipRecord(0, 1)[Ship::CargoCapacity]} - held);
+    return SaturateInt32(int64_t{EncounterEnemy()[Ship::CargoCapacity]} - held);
 }
 
 int TransferCargo(int good, int amount, bool toPlayer, bool& cut) {

@@ -61,7 +61,7 @@ void TForm21::FormActivate() {
 }
 
 bool DrinkingContestHere() {
-    const GameRecord& story = FactionRecord(CaptainFaction());
+    const GameRecord& story = CaptainFactionRecord();
     return CaptainFaction() > 0 && story[Faction::SenatorLetterReceived] == 1 &&
            story[Faction::SenatorMet] == 1 && story[Faction::StoryStep] == kContestStep &&
            FleetSystem() == kTortuga && FleetLocation() == 1;

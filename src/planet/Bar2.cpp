@@ -78,7 +78,7 @@ const TalkRow kTalk[] = {
 // Poker stakes and robberies grow with the money and the rank, within these bounds.
 int64_t BarStake() {
     const int32_t money = Captain()[Player::Money];
-    const int64_t rank = FactionRecord(CaptainFaction())[Faction::Rank];
+    const int64_t rank = CaptainFactionRecord()[Faction::Rank];
     return std::clamp<int64_t>(int64_t(Random(money / 10)) * rank, 5000, 1000000);
 }
 

@@ -103,7 +103,7 @@ void DrinkingGameRound() {
     if (captain[Player::OpponentDrunkenness] >= kPirateDrops) {
         PlayReward2Sound();
         ShowWin();
-        FactionRecord(CaptainFaction())[Faction::StoryStep] = kStoryStepWon;
+        CaptainFactionRecord()[Faction::StoryStep] = kStoryStepWon;
         if (Form68) Form68->Decide();
         return;
     }

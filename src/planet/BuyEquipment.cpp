@@ -18,10 +18,6 @@ namespace {
 
 constexpr int kArenaPriceFactor = 5;
 
-GameRecord& CurrentSlot(int slot) {
-    return SlotRecord(G().CurrentFleet, G().CurrentShip, slot);
-}
-
 std::string Description(int id) {
     return ValidEquipment(id) ? G().EquipmentDescriptions[id].str() : "";
 }
@@ -61,7 +57,7 @@ std::vector<int> ExchangeList(int x) {
 UpgradePurchase BuyUpgrade(int slot, int c) {
     UpgradePurchase result;
     const DealerSite site = CurrentDealerSite();
-    GameRecord& s = CurrentSlot(slot);
+    GameRecord& s = PlayerShipSlot(slot);
     const int kind = EquipmentType(c)[Equipment::Kind];
     const int64_t cost = UpgradePrice(site, c) - ReplacedItemRefund(s[Slot::EquipmentId]);
     int32_t& money = Captain()[Player::Money];
@@ -140,7 +136,7 @@ void RefreshEquipmentDealer() {
     form.rowSlots = ListUsedSlots(fleet, ship);
     form.ListBox1->Clear();
     for (int slot : form.rowSlots)
-        form.ListBox1->items.push_back(EquipmentName(CurrentSlot(slot)[Slot::EquipmentId]));
+        form.ListBox1->items.push_back(EquipmentName(PlayerShipSlot(slot)[Slot::EquipmentId]));
     form.ListBox1->SetItemIndex(0);
     ListSlotUpgrades();
     form.ListBox2->SetItemIndex(-1);
@@ -150,7 +146,7 @@ void ListSlotUpgrades() {
     if (!Form18) return;
     TForm18& form = *Form18;
     const DealerSite site = CurrentDealerSite();
-    const int x = CurrentSlot(form.SelectedSlot())[Slot::EquipmentId];
+    const int x = PlayerShipSlot(form.SelectedSlot())[Slot::EquipmentId];
     form.rowUpgrades = form.SelectedSlot() > 0 ? ExchangeList(x) : std::vector<int>{};
     form.ListBox2->Clear();
     for (int c : form.rowUpgrades)
@@ -193,7 +189,8 @@ void ShowUpgradeOffer() {
     form.Label7->caption = "Req.: " + std::to_string(item[Equipment::TechLevel]);
     form.Label12->caption = std::to_string(site.rating);
     const int64_t price = UpgradePrice(site, c);
-    const int64_t refund = ReplacedItemRefund(CurrentSlot(form.SelectedSlot())[Slot::EquipmentId]);
+    const int64_t refund =
+        ReplacedItemRefund(PlayerShipSlot(form.SelectedSlot())[Slot::EquipmentId]);
     form.Label10->caption = "Price: $C" + FormatThousands(price);
     form.Label20->caption = "For the replaced item you get: $C " + FormatThousands(refund);
     form.Label11->caption = "Still to be paid: $C " + FormatThousands(price - refund);

@@ -101,7 +101,7 @@ ShipPurchase BuyShip(int shipType) {
         result.refusal = "You need to sell all the goods in your cargo space first!";
     } else if (cost > money) {
         result.refusal = "You not have enough money!";
-    } else if (FactionRecord(CaptainFaction())[Faction::Rank] < t[Ship::RequiredRank]) {
+    } else if (CaptainFactionRecord()[Faction::Rank] < t[Ship::RequiredRank]) {
         result.refusal = "You do not have the necessary rank in your faction to buy this ship!";
     }
     if (!result.refusal.empty()) return result;

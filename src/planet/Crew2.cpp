@@ -88,11 +88,11 @@ int32_t HireBarPosition(int kind, int32_t position) {
 
 std::string ApplyCrewChange(bool hireMode) {
     GameRecord& ship = PlayerShip();
-    GameRecord& here = LocationRecord(FleetSystem(), FleetLocation());
+    GameRecord& here = FleetLocationRecord();
     GameRecord& captain = Captain();
     std::array<int32_t, 5>& p = CrewPendingChange;
     if (hireMode) {
-        const int32_t fee = CalcDroidFee(p[1]);
+        const int32_t fee = CalcDroidFee(p[CrewKind::Droids - CrewKind::First]);
         if (fee > captain[Player::Money])
             return "You do not have enough money to pay the one-time fees!";
         if (p == std::array<int32_t, 5>{}) return "You made no changes!";

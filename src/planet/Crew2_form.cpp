@@ -18,10 +18,6 @@ TForm24* Form24 = nullptr;
 
 namespace {
 
-GameRecord& Here() {
-    return LocationRecord(FleetSystem(), FleetLocation());
-}
-
 std::string RatingText(int rating) {
     if (rating < 2) return "Normal";
     return rating == 2 ? "Good" : "Very good";
@@ -34,7 +30,7 @@ std::string Rating(int ability, const CrewCounts& c, bool none) {
 // Bars of the hire mode reach over the location's supply, those of the dismiss mode over the crew.
 void ResetBars(TForm24& f) {
     const GameRecord& ship = PlayerShip();
-    const GameRecord& here = Here();
+    const GameRecord& here = FleetLocationRecord();
     for (int k = 0; k < 5; ++k) {
         const int32_t top =
             f.HireMode() ? here[Planet::HireableCrewBase + 1 + k] : ship[Ship::CrewBase + 1 + k];
@@ -97,7 +93,7 @@ void RefreshCrewForm() {
     if (!Form24) return;
     TForm24& f = *Form24;
     GameRecord& ship = PlayerShip();
-    const GameRecord& here = Here();
+    const GameRecord& here = FleetLocationRecord();
     const CrewCounts crew = ShipCrew();
     const CrewCounts& p = CrewPendingChange;
     ship[Ship::CrewTotal] = static_cast<int32_t>(CrewSum(crew));
@@ -123,7 +119,8 @@ void RefreshCrewForm() {
                          "% of net income (+ " + FormatThousands(CrewRoyaltyPercent(p)) + "%)";
     f.Label26->caption = "Wages: $C " + FormatThousands(CrewWages(1, crew)) + " a turn (+ $C " +
                          FormatThousands(CrewWages(1, p)) + ")";
-    f.Label31->caption = "(One-time fee: + $C " + FormatThousands(CalcDroidFee(p[1])) + ")";
+    f.Label31->caption = "(One-time fee: + $C " +
+                         FormatThousands(CalcDroidFee(p[CrewKind::Droids - CrewKind::First])) + ")";
 }
 
 void TForm24::BarChange(int kind) {

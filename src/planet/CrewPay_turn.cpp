@@ -110,7 +110,8 @@ void CrewTurnStep() {
     int32_t& countdown = fleet[Fleet::CrewPayCountdown];
     const CrewCounts crew = ShipCrew();
     const int64_t all = CrewSum(crew);
-    const int64_t nonScoundrels = all - crew[4];
+    const int64_t scoundrels = crew[CrewKind::Scoundrels - CrewKind::First];
+    const int64_t nonScoundrels = all - scoundrels;
 
     --countdown;
     // The countdown only runs while something is owed.
@@ -125,9 +126,10 @@ void CrewTurnStep() {
     int target = TargetFromCountdown(countdown);
     const int faction = captain[Player::Faction];
     // Each of these sets the target outright, whatever came before.
-    if (crew[4] > 0 && crew[4] >= nonScoundrels / 2 && faction != FactionId::Syndicate) target = -1;
+    if (scoundrels > 0 && scoundrels >= nonScoundrels / 2 && faction != FactionId::Syndicate)
+        target = -1;
     if (faction != FactionId::Syndicate && CarriesContraband(faction) &&
-        crew[4] < nonScoundrels / 4)
+        scoundrels < nonScoundrels / 4)
         target = -1;
     if (all > 0 && all < ship[Ship::CrewMin]) {
         if (fleet[Fleet::TooFewCrewWarningShown] == 0) {

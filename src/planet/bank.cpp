@@ -40,15 +40,6 @@ constexpr std::array<BankOffers, 11> kOffers = {{
 
 constexpr int32_t kMinimumBondReward = 150;
 
-// The bank's books are kept in the record of the location's owner: the captain's own faction,
-// the only one whose bank opens to him.
-int BankOwner() {
-    return LocationRecord(FleetSystem(), FleetLocation())[Planet::Owner];
-}
-GameRecord& BankRecord() {
-    const int o = BankOwner();
-    return PlayableFaction(o) ? G().Factions[o] : ScratchRecord();
-}
 const BankOffers& CurrentOffers() {
     return BankOffersForRank(BankRecord()[Faction::Rank]);
 }
@@ -134,7 +125,7 @@ BankResult SellWarBonds() {
 BondReward DrawBondReward() {
     BondReward reward;
     reward.fame = RewardFor(Captain()[Player::Fame]);
-    reward.reputation = RewardFor(FactionRecord(CaptainFaction())[Faction::Reputation]);
+    reward.reputation = RewardFor(CaptainFactionRecord()[Faction::Reputation]);
     return reward;
 }
 
@@ -182,7 +173,7 @@ void RefreshBankForm() {
     TForm9& form = *Form9;
     const GameRecord& bank = BankRecord();
     const BankOffers& offers = CurrentOffers();
-    form.Label1->caption = BankName(BankOwner());
+    form.Label1->caption = BankName(FleetLocationOwner());
     form.Label18->caption = "Your money: " + FormatThousands(Captain()[Player::Money]);
     form.Label5->caption = OfferText(offers.small);
     form.Label9->caption = OfferText(offers.large);

@@ -61,7 +61,7 @@ void CheatFameAndReputation(int32_t amount) {
     GameRecord& captain = Captain();
     captain[Player::CheatUsed] = 1;
     captain[Player::Fame] = Clamp(int64_t{captain[Player::Fame]} + amount, 0, kValueCap);
-    int32_t& reputation = FactionRecord(CaptainFaction())[Faction::Reputation];
+    int32_t& reputation = CaptainFactionRecord()[Faction::Reputation];
     reputation = Clamp(int64_t{reputation} + amount, -kValueCap, kValueCap);
 }
 

@@ -10,15 +10,6 @@ namespace corvanth {
 
 TForm43* Form43 = nullptr;
 
-namespace {
-
-// Death takes ship 1 of the player's fleet, whichever ship the captain commands.
-GameRecord& OwnShip() {
-    return ShipRecord(G().CurrentFleet, 1);
-}
-
-}  // namespace
-
 TForm43::TForm43() : ui::Form("TForm43") {
     Label1 = Bind<ui::Label>("Label1");
     Label2 = Bind<ui::Label>("Label2");
@@ -43,7 +34,7 @@ void TForm43::SpeedButton1Click() {
     PlayButtonSound();
     GameRecord& captain = Captain();
     if (captain[Player::LifePoints] >= 1) {
-        OwnShip()[Ship::Present] = 1;
+        FirstOwnShip()[Ship::Present] = 1;
         --captain[Player::LifePoints];
     } else if (ui::Form* combat = ui::App().FindForm("TForm14")) {
         // A final death in battle leaves the battle behind.
@@ -75,10 +66,10 @@ void ShowDeathScreen() {
 }
 
 void KillCaptain() {
-    OwnShip()[Ship::Present] = 0;
+    FirstOwnShip()[Ship::Present] = 0;
     ShowDeathScreen();
     Form43->ShowModal();
-    if (OwnShip()[Ship::Present] == 0) RetireAndScore();
+    if (FirstOwnShip()[Ship::Present] == 0) RetireAndScore();
 }
 
 }  // namespace corvanth

@@ -44,11 +44,6 @@ ScoreStep Gain(ScoreStep step, int64_t& score, int percent) {
     return step;
 }
 
-// The captain's standing with his own faction; a damaged faction reads as no standing at all.
-const GameRecord& OwnStanding() {
-    return CaptainFaction() > 0 ? FactionRecord(CaptainFaction()) : ScratchRecord();
-}
-
 }  // namespace
 
 int64_t ApplyPercent(int64_t score, int percent) {
@@ -99,8 +94,7 @@ ScoreStep FortuneStep(int64_t& score) {
 ScoreStep AgeStep(int64_t& score) {
     const GameRecord& captain = Captain();
     const int64_t age = AgeAtTurn(G().TurnNumber);
-    const bool dead =
-        captain[Player::GameRunning] == 0 || ShipRecord(G().CurrentFleet, 1)[Ship::Present] == 0;
+    const bool dead = captain[Player::GameRunning] == 0 || FirstOwnShip()[Ship::Present] == 0;
     const int doses = std::clamp(captain[Player::AgeDrugDoses], 0, 4);
     const std::string years = std::to_string(age);
     std::string text;
@@ -132,7 +126,7 @@ ScoreStep AgeStep(int64_t& score) {
 ScoreStep AwardsStep(int64_t& score) {
     const GameState& g = G();
     const int faction = CaptainFaction();
-    const GameRecord& standing = OwnStanding();
+    const GameRecord& standing = CaptainFactionRecord();
     const int rank = standing[Faction::Rank];
     const int ribbons = standing[Faction::CampaignRibbons];
     const bool silver = faction > 0 && standing[Faction::SilverStar] == 1;
@@ -183,7 +177,7 @@ ScoreStep MarriageStep(int64_t& score) {
                                             "exp1_syndgirl2.jpg", "exp1_coalgirl2.jpg"};
     static constexpr const char* kHusband[] = {"", "exp1_fedgov.jpg", "exp1_orgov.jpg",
                                                "exp1_syndgov.jpg", "exp1_coalgov.jpg"};
-    if (f == 0 || OwnStanding()[Faction::StoryStep] != kMarriedStoryStep)
+    if (f == 0 || CaptainFactionRecord()[Faction::StoryStep] != kMarriedStoryStep)
         return Unchanged(Begin(5, kSingle[f],
                                "You have not married a wife/husband during your adventures and "
                                "retire as a single."),
@@ -215,7 +209,7 @@ ScoreStep CivilWarStep(int64_t& score) {
                                "the war for your country."),
                          score);
     // 2 is the war lost to another faction; otherwise the top medal tells who won.
-    if (over == 2 || CaptainFaction() == 0 || OwnStanding()[Faction::MedalOfHonour] != 1) {
+    if (over == 2 || CaptainFaction() == 0 || CaptainFactionRecord()[Faction::MedalOfHonour] != 1) {
         ScoreStep step = Begin(7, "hiddencargo.jpg",
                                "It was your fault that your country lost the civil war. You were "
                                "arrested and shipped to a prisoner camp. That is not a glory happy "

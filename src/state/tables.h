@@ -7,6 +7,8 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
+#include <span>
 #include <string>
 
 #include "state/saturate.h"
@@ -85,6 +87,9 @@ inline GameRecord& Captain() {
     const bool valid = g.CurrentPlayer >= 0 && g.CurrentPlayer < int(g.Players.size());
     return valid ? g.Players[g.CurrentPlayer] : ScratchRecord();
 }
+inline int32_t& CaptainMoney() {
+    return Captain()[Player::Money];
+}
 inline GameRecord& PlayerFleet() {
     return FleetRecord(G().CurrentFleet);
 }
@@ -128,15 +133,116 @@ inline int32_t PriceAt(int l, int good) {
     return MarketRecord(FleetSystem(), l, good)[Market::Price];
 }
 
+// The fleet's own location, its owner, and the record where that owner's bank keeps its books
+// (a playable faction's only).
+inline GameRecord& FleetLocationRecord() {
+    return LocationRecord(FleetSystem(), FleetLocation());
+}
+inline int FleetLocationOwner() {
+    return FleetLocationRecord()[Planet::Owner];
+}
+inline GameRecord& BankRecord() {
+    const int o = FleetLocationOwner();
+    return PlayableFaction(o) ? G().Factions[o] : ScratchRecord();
+}
+// The captain's own faction's record: his rank, standing and story; scratch without a faction.
+inline GameRecord& CaptainFactionRecord() {
+    const int f = CaptainFaction();
+    return f != 0 ? G().Factions[f] : ScratchRecord();
+}
+// An equipment slot of the player's ship.
+inline GameRecord& PlayerShipSlot(int slot) {
+    return SlotRecord(G().CurrentFleet, G().CurrentShip, slot);
+}
+// Ship 1 of the player's fleet, whichever ship the captain commands: the one death takes.
+inline GameRecord& FirstOwnShip() {
+    return ShipRecord(G().CurrentFleet, 1);
+}
+
+// The encounter's other side: ship 1 of fleet 0, and its slots.
+inline GameRecord& EncounterEnemy() {
+    return ShipRecord(0, 1);
+}
+inline GameRecord& EncounterEnemySlot(int slot) {
+    return SlotRecord(0, 1, slot);
+}
+
+// The ships of a fight: the player's ship in the fight, the enemy ship named in the texts, the
+// enemy ship whose slots the enemy uses, and the player's ship that enemy fire damages; and the
+// item in a ship's selected slot.
+inline GameRecord& CombatOwnShip() {
+    return ShipRecord(G().CurrentFleet, G().CombatShip);
+}
+inline GameRecord& EnemyShipRecord() {
+    return ShipRecord(0, G().EnemyCombatShip);
+}
+inline GameRecord& FiringShip() {
+    return ShipRecord(0, G().EnemyFiringShip);
+}
+inline GameRecord& TargetedShip() {
+    return ShipRecord(G().CurrentFleet, G().TargetedOwnShip);
+}
+inline GameRecord& SelectedSlot(int fleet, int ship) {
+    return SlotRecord(fleet, ship, ShipRecord(fleet, ship)[Ship::SelectedWeaponSlot]);
+}
+
+// The arena: tournaments 1..3, their entrants, and gladiators 1..55 (1 is the captain). Inline:
+// the fights of a round read them for every exchange.
+inline constexpr int kFirstTournament = 1;
+inline constexpr int kLastTournament = 3;
+inline constexpr int kFirstGladiator = 1;
+inline constexpr int kLastGladiator = 55;
+inline bool ValidTournament(int t) {
+    return t >= kFirstTournament && t <= kLastTournament;
+}
+inline bool ValidGladiator(int n) {
+    return n >= kFirstGladiator && n <= kLastGladiator;
+}
+inline GameRecord& TournamentRecord(int t) {
+    return ValidTournament(t) ? G().Tournaments[t] : ScratchRecord();
+}
+inline GameRecord& EntrantsRecord(int t) {
+    return ValidTournament(t) ? G().TournamentEntrants[t] : ScratchRecord();
+}
+inline GameRecord& GladiatorRecord(int n) {
+    return ValidGladiator(n) ? G().Gladiators[n] : ScratchRecord();
+}
+
+// How faction a stands toward faction b = 1..5 (1 peace or cease-fire, 2 war), in a's record.
+inline int32_t& Relation(int a, int b) {
+    const bool valid = b >= FactionId::Federation && b <= FactionId::Pirates;
+    return FactionRecord(valid ? a : -1)[Faction::RelationBase + (valid ? b : 0)];
+}
+// Faction a's war score against faction b = 1..4, in a's record.
+inline int32_t& WarScore(int a, int b) {
+    const bool valid = PlayableFaction(b);
+    return FactionRecord(valid ? a : -1)[Faction::WarScoreBase + (valid ? b : 0)];
+}
 // Whether faction a is at war with faction b, read in a's record.
 inline bool AtWar(int a, int b) {
-    return ValidFaction(a) && b >= FactionId::Federation && b <= FactionId::Pirates &&
-           G().Factions[a][Faction::RelationBase + b] == 2;
+    return Relation(a, b) == 2;
 }
 // Whether faction a is at peace with faction b (relation 1), read in a's record.
 inline bool AtPeace(int a, int b) {
-    return ValidFaction(a) && b >= FactionId::Federation && b <= FactionId::Pirates &&
-           G().Factions[a][Faction::RelationBase + b] == 1;
+    return Relation(a, b) == 1;
+}
+// Whether playable faction f is still in the game.
+inline bool Active(int f) {
+    return PlayableFaction(f) && G().Factions[f][Faction::Active] > 0;
+}
+
+// A value drawn from bands: the first band whose upper end reaches the draw, 0 past the last.
+struct Band {
+    int upTo;
+    int value;
+};
+inline int FromBands(std::span<const Band> bands, int d) {
+    for (const Band& band : bands)
+        if (d <= band.upTo) return band.value;
+    return 0;
+}
+inline int FromBands(std::initializer_list<Band> bands, int d) {
+    return FromBands(std::span<const Band>(bands.begin(), bands.size()), d);
 }
 
 // Names; "" for an index out of range.

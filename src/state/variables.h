@@ -532,6 +532,7 @@ inline constexpr int Active = 1;
 inline constexpr int League = 2;  // 1..3
 inline constexpr int Skill = 3;
 inline constexpr int Portrait = 4;       // 1..3
+inline constexpr int Spare = 5;          // cleared with the rest, read by nothing
 inline constexpr int FightingStyle = 6;  // 1 by the book, 2 maniac, 3 defensive
 inline constexpr int Bet = 7;            // the player's stake on him, 0 for none
 inline constexpr int LostFight = 8;

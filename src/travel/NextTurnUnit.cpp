@@ -59,7 +59,7 @@ void EndTutorialInTime() {
 }
 
 void ScanForContrabandAtPlanet() {
-    const GameRecord& here = LocationRecord(FleetLocation());
+    const GameRecord& here = FleetLocationRecord();
     if (!FleetLocationKnown() || here[Planet::Kind] != PlanetKind::Planet) return;
     if (PlayerFleet()[Fleet::DaysLeft] != 0) return;
     if (Random(20) < kContrabandScanBelow) GameUpcalls().ScanForContraband(here[Planet::Owner]);
@@ -74,7 +74,7 @@ void GuardTutorialTrips() {
 void RollEncounter() {
     if (G().NoEncounterThisTurn != 0) return;
     int threshold = kEncounterBelow;
-    const GameRecord& here = LocationRecord(FleetLocation());
+    const GameRecord& here = FleetLocationRecord();
     const GameRecord& system = StarSystemRecord(FleetSystem());
     if ((FleetLocationKnown() && AtWar(here[Planet::Owner], CaptainFaction())) ||
         (FleetSystemKnown() && system[StarSystem::Alerted] == 1))

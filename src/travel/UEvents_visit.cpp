@@ -18,18 +18,15 @@ namespace corvanth {
 
 namespace {
 
-int32_t& Money() {
-    return Captain()[Player::Money];
-}
 int64_t Fame() {
     return Captain()[Player::Fame];
 }
 int64_t OwnReputation() {
-    return FactionRecord(CaptainFaction())[Faction::Reputation];
+    return CaptainFactionRecord()[Faction::Reputation];
 }
 
 void Pay(int64_t x) {
-    Money() = CapValue(Money() + x);
+    CaptainMoney() = CapValue(CaptainMoney() + x);
 }
 
 void VisitLifepod() {
@@ -44,7 +41,7 @@ void VisitLifepod() {
 
 void VisitTreasure() {
     PlayReward2Sound();
-    const int64_t x = TreasureFind(Money(), FactionRecord(CaptainFaction())[Faction::Rank]);
+    const int64_t x = TreasureFind(CaptainMoney(), CaptainFactionRecord()[Faction::Rank]);
     Pay(x);
     RefreshStatusPanel();
     ShowFixedNotice(
@@ -62,7 +59,7 @@ void VisitArtefact() {
          "and reputation. What do you choose?"},
         "Money", "Fame+Reptutation");
     if (answer == 1) {
-        const int64_t x = Reward(Money(), 30, 8, 8000, 2000000);
+        const int64_t x = Reward(CaptainMoney(), 30, 8, 8000, 2000000);
         PlayReward2Sound();
         Pay(x);
         ShowMessage1("You get " + FormatThousands(x) + " $C.");
@@ -91,7 +88,7 @@ void VisitSurvivors(int system, int slot) {
     const int answer =
         AskChoice("Shipwrecked crew!", "lifepodr.jpg", lines, "Help them.", "Return later.", seats);
     if (answer == 1 && seats) {
-        const int64_t x = Reward(Money(), 8, 0, 2500);
+        const int64_t x = Reward(CaptainMoney(), 8, 0, 2500);
         Pay(x);
         ShowMessage1("They pay you " + FormatThousands(x) + " $C.");
         RefreshStatusPanel();

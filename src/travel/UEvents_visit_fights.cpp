@@ -125,7 +125,7 @@ void VisitSpyShip(int system, int slot) {
     if (ShipRecord(kTemplateFleet, 1)[Ship::Present] != 0 || PlayerShip()[Ship::Present] <= 0)
         return;
     const int64_t f = Reward(Captain()[Player::Fame], 5, 0, 200);
-    const int64_t r = Reward(FactionRecord(CaptainFaction())[Faction::Reputation], 5, 0, 200);
+    const int64_t r = Reward(CaptainFactionRecord()[Faction::Reputation], 5, 0, 200);
     PlayReward1Sound();
     ShowMessage1("Word spreads about you and your selfless engagement.");
     HonourCaptain(f, r);

@@ -26,19 +26,15 @@ constexpr int64_t kDosePrice = 2500000;
 constexpr const char kQuote[] = "\"";
 
 bool StoryAt(int step, int system) {
-    const GameRecord& f = FactionRecord(CaptainFaction());
+    const GameRecord& f = CaptainFactionRecord();
     return CaptainFaction() > 0 && f[Faction::SenatorLetterReceived] == 1 &&
            f[Faction::SenatorMet] == 1 && f[Faction::StoryStep] == step &&
            FleetSystem() == system && FleetLocation() == 1;
 }
 
-int32_t& Money() {
-    return Captain()[Player::Money];
-}
-
 void OfferSenatorGift() {
     const bool male = Captain()[Player::Gender] == 1;
-    const int64_t price = SenatorGiftPrice(Money());
+    const int64_t price = SenatorGiftPrice(CaptainMoney());
     const std::string amount = FormatThousands(price);
     const bool yes = AskYesNo(
         male ? "Do you wish to buy the necklace for the senators daughter for " + amount + "?"
@@ -47,7 +43,7 @@ void OfferSenatorGift() {
         PlayBadSound();
         return;
     }
-    if (price > Money()) {
+    if (price > CaptainMoney()) {
         PlayBadSound();
         ShowMessage1("You do not have enough money!");
         return;
@@ -55,13 +51,13 @@ void OfferSenatorGift() {
     PlayReward1Sound();
     ShowMessage1(male ? "You buy the necklace. Now get back and give it to the senators daughter!"
                       : "You buy the sword. Now get back and give it to the senator!");
-    Money() = AfterPayment(Money(), price);
-    FactionRecord(CaptainFaction())[Faction::StoryStep] = kGiftStep + 1;
+    CaptainMoney() = AfterPayment(CaptainMoney(), price);
+    CaptainFactionRecord()[Faction::StoryStep] = kGiftStep + 1;
 }
 
 void OfferInformant() {
     PlayReward1Sound();
-    const int64_t price = InformantPrice(Money());
+    const int64_t price = InformantPrice(CaptainMoney());
     const int answer = AskChoice(
         "A delicate offer!", "businessman.jpg",
         {"I dont know where you got my number from, but indeed I have the information about "
@@ -77,12 +73,12 @@ void OfferInformant() {
         return;
     }
     PlayReward1Sound();
-    if (price > Money()) {
+    if (price > CaptainMoney()) {
         PlayBadSound();
         ShowMessage1("You do not have enough money!");
         return;
     }
-    Money() = AfterPayment(Money(), price);
+    CaptainMoney() = AfterPayment(CaptainMoney(), price);
     ShowStoryNotice(
         "Triangular scan", "businessman.jpg",
         {std::string(kQuote) +
@@ -100,7 +96,7 @@ void OfferInformant() {
          "You need to make a triangular scan with surveillance equipment, which you can purchase "
          "at the local equipment dealer. Search in the New Scotland, New Berlin and New Wales "
          "systems."});
-    FactionRecord(CaptainFaction())[Faction::StoryStep] = kInformantStep + 1;
+    CaptainFactionRecord()[Faction::StoryStep] = kInformantStep + 1;
 }
 
 struct Dose {
@@ -138,14 +134,14 @@ void OfferAgeDrug() {
             FormatThousands(price) + ". Take it or leave." + kQuote,
         "You think about it. [This will enable you to ignore your age for another " +
             std::to_string(turns) + " turns]"};
-    const bool affordable = Money() >= price;
+    const bool affordable = CaptainMoney() >= price;
     if (!affordable) lines.push_back("You do not have enough money!");
     if (AskChoice("Drug dealer!", "agedrug.jpg", lines, "Accept", "Decline", affordable) != 1) {
         PlayReward1Sound();
         ShowFixedNotice(std::string(kQuote) + "Why do you waste my time?" + kQuote, "face5.jpg");
         return;
     }
-    Money() = AfterPayment(Money(), price);
+    CaptainMoney() = AfterPayment(CaptainMoney(), price);
     Captain()[Player::AgeDrugDoses] = n + 1;
     PlayBadSound();
     ShowFixedNotice(std::string("He counts the money and afterwards hands you over your dose. ") +

@@ -165,7 +165,7 @@ void CloseMissionBox() {
 
 MissionButtonAction MissionButtonActionNow() {
     if (CaptainMission()[Mission::Status] != 0) return MissionButtonAction::MissionBox;
-    const GameRecord& here = LocationRecord(FleetLocation());
+    const GameRecord& here = FleetLocationRecord();
     if (here[Planet::Owner] == Captain()[Player::Faction] &&
         here[Planet::Kind] == PlanetKind::Planet)
         return MissionButtonAction::Governor;

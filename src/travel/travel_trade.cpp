@@ -218,7 +218,7 @@ void TForm2::SpeedButton11Click() {
     if (TutorialStep == 6) AdvanceTutorialStep6();
     PlayButtonSound();
     const int s = FleetSystem();
-    const int owner = LocationRecord(FleetLocation())[Planet::Owner];
+    const int owner = FleetLocationOwner();
     if (!ValidSystem(s) || owner != StarSystemRecord(s)[StarSystem::Owner]) {
         ShowMessage1(
             "This planet is under siege. You should not show off your goods or they will be "
