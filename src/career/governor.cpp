@@ -47,10 +47,9 @@ void AwardShipKill(int sizeClass, int faction) {
 }
 
 int ContrabandScanChance() {
-    const GameState& g = G();
     int chance = kScanChance;
     for (int s = Slot::First; s <= Slot::Last; ++s) {
-        const GameRecord& slot = SlotRecord(g.CurrentFleet, g.CurrentShip, s);
+        const GameRecord& slot = PlayerShipSlot(s);
         if (slot[Slot::Used] <= 0) continue;
         const GameRecord& item = EquipmentType(slot[Slot::EquipmentId]);
         if (item[Equipment::Kind] == EquipmentKind::SmugglingBay)

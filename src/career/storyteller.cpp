@@ -128,9 +128,8 @@ void Abduction() {
 }
 
 bool CarriesSurveillance() {
-    const GameState& g = G();
     for (int s = Slot::First; s <= Slot::Last; ++s) {
-        const GameRecord& slot = SlotRecord(g.CurrentFleet, g.CurrentShip, s);
+        const GameRecord& slot = PlayerShipSlot(s);
         if (slot[Slot::Used] > 0 &&
             EquipmentType(slot[Slot::EquipmentId])[Equipment::Kind] == EquipmentKind::Surveillance)
             return true;

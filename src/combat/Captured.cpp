@@ -75,8 +75,7 @@ void ShowCaptureOffer() {
     GameState& g = G();
     f.decided = false;
     f.SpeedButton2->enabled = true;
-    f.Image1->LoadPicture(
-        GetShipPictureName(ShipRecord(g.CurrentFleet, g.CombatShip)[Ship::Class]));
+    f.Image1->LoadPicture(GetShipPictureName(CombatOwnShip()[Ship::Class]));
     f.Image2->LoadPicture(GetShipPictureName(EncounterEnemy()[Ship::Class]));
     f.Label5->caption = "$C: " + FormatThousands(ShipValue(g.CurrentFleet, 1) / 4);
     f.Label6->caption = "$C: " + FormatThousands(ShipValue(0, 1) / 4);

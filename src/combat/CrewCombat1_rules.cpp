@@ -139,7 +139,7 @@ void InitBoarding() {
         // An enemy party crosses in its own shuttles, whatever the player has selected.
         attacker[Ship::ShuttleTransferRate] = std::max(1, attacker[Ship::BoardingShuttles]);
     } else {
-        const GameRecord& own = ShipRecord(g.CurrentFleet, g.CombatShip);
+        const GameRecord& own = CombatOwnShip();
         const GameRecord& slot =
             SlotRecord(g.CurrentFleet, g.CombatShip, own[Ship::SelectedWeaponSlot]);
         attacker[Ship::ShuttleTransferRate] =

@@ -235,7 +235,7 @@ void EndCombatTurn() {
     if (BothPresent()) {
         if (TutorialStep == 33) {
             // The lesson's enemy launches one projectile from slot 2 and comes to medium range.
-            ShipRecord(0, g.EnemyFiringShip)[Ship::SelectedWeaponSlot] = 2;
+            FiringShip()[Ship::SelectedWeaponSlot] = 2;
             g.EnemyFiringShip = 1;
             g.TargetedOwnShip = 1;
             EnemyLaunchProjectile();

@@ -42,7 +42,7 @@ constexpr int kLoadPassengers = 2;
 int64_t MissionLoad(int loadType) {
     const GameState& g = G();
     if (g.CurrentPlayer < 0 || g.CurrentPlayer >= static_cast<int>(g.Missions.size())) return 0;
-    const GameRecord& m = g.Missions[g.CurrentPlayer];
+    const GameRecord& m = CaptainMission();
     int64_t load = 0;
     for (int kind : {MissionKind::Transport, MissionKind::Smuggling}) {
         if (m[Mission::Status] >= 1 && m[Mission::ObjectiveBase + 1] == 0 &&

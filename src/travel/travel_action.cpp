@@ -31,9 +31,8 @@ constexpr int kSearchWait = 1000;
 // The ship's jump engines in slot order, as catalogue records.
 template <class Visit>
 void ForEachJumpEngine(Visit&& visit) {
-    const GameState& g = G();
     for (int slot = Slot::First; slot <= Slot::Last; ++slot) {
-        const GameRecord& s = SlotRecord(g.CurrentFleet, g.CurrentShip, slot);
+        const GameRecord& s = PlayerShipSlot(slot);
         if (s[Slot::Used] <= 0) continue;
         const GameRecord& item = EquipmentType(s[Slot::EquipmentId]);
         if (item[Equipment::Kind] == EquipmentKind::JumpEngine) visit(item);

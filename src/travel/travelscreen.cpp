@@ -26,9 +26,8 @@ namespace {
 
 // The reliability in per cent of the ship's first engine, or -1 when it has none.
 int EngineReliability() {
-    const GameState& g = G();
     for (int slot = Slot::First; slot <= Slot::Last; ++slot) {
-        const GameRecord& s = SlotRecord(g.CurrentFleet, g.CurrentShip, slot);
+        const GameRecord& s = PlayerShipSlot(slot);
         if (s[Slot::Used] <= 0) continue;
         const GameRecord& item = EquipmentType(s[Slot::EquipmentId]);
         if (item[Equipment::Kind] == EquipmentKind::Engine) return item[Equipment::Reliability];
