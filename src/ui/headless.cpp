@@ -239,6 +239,7 @@ void ScriptedPlayer::Reset() {
     steps_.clear();
     seen_.clear();
     recordedShow_.clear();
+    written_.clear();
     waiting_ = false;
 }
 

@@ -52,7 +52,7 @@ class ScriptedPlayer {
     size_t Pending() const { return steps_.size(); }
     // The screen the next step waits for, "" when there is none.
     std::string NextForm() const { return steps_.empty() ? std::string() : steps_.front().form; }
-    // Forgets the script and the records.
+    // Forgets the script and the records, the pictures drawn among them.
     void Reset();
 
     const std::vector<Snapshot>& Seen() const { return seen_; }
