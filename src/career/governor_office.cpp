@@ -18,7 +18,7 @@
 
 namespace corvanth {
 
-TForm27* Form27 = nullptr;
+ui::Screen<TForm27> Form27{"TForm27"};
 
 namespace {
 
@@ -92,7 +92,7 @@ void SwearAllegiance(int owner) {
     joined[Faction::Reputation] = 10;
     joined[Faction::Rank] = 1;
     joined[Faction::CampaignRibbons] = 1;
-    if (Form2) RefreshTravelScreen();
+    RefreshTravelScreen();
     // The planet's services follow the new standing at once, not at the next docking.
     RefreshPlanetScreen();
     RefreshGovernorScreen();
@@ -170,7 +170,6 @@ TForm27::TForm27() : ui::Form("TForm27") {
 }
 
 void RefreshGovernorScreen() {
-    if (!Form27) return;
     TForm27& f = *Form27;
     const int owner = Owner();
     f.Label15->caption = FactionName(owner);
@@ -210,7 +209,7 @@ void TForm27::SpeedButton4Click() {
     if (TutorialStep == 22) AdvanceTutorialStep22();
     PlayButtonSound();
     if (!MissionActive()) {
-        if (Owner() != Captain()[Player::Faction] || !Form8) return;
+        if (Owner() != Captain()[Player::Faction]) return;
         FillMissionList();
         Form8->ListBox1->SetItemIndex(0);
         ShowMissionDetails();

@@ -8,7 +8,7 @@
 
 namespace corvanth {
 
-TForm43* Form43 = nullptr;
+ui::Screen<TForm43> Form43{"TForm43"};
 
 namespace {
 

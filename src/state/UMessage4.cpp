@@ -2,10 +2,11 @@
 #include "state/UMessage4.h"
 
 #include "state/Sound.h"
+#include "ui/files.h"
 
 namespace corvanth {
 
-TMessage4* Message4 = nullptr;
+ui::Screen<TMessage4> Message4{"TMessage4"};
 
 TMessage4::TMessage4() : ui::Form("TMessage4") {
     Image2 = Bind<ui::Image>("Image2");
@@ -21,6 +22,25 @@ TMessage4::TMessage4() : ui::Form("TMessage4") {
 void TMessage4::SpeedButton1Click() {
     PlayButtonSound();
     Close();
+}
+
+void ShowLongNotice(const std::string& headline, const std::string& picture,
+                    const std::vector<std::string>& lines) {
+    TMessage4& box = *Message4;
+    // The scroll bar is off while the lines go in and on again after: the text starts at its top.
+    box.Memo1->Clear();
+    box.Memo1->scrollBars = ui::ScrollBars::None;
+    box.Memo1->lines = lines;
+    box.Memo1->scrollBars = ui::ScrollBars::Vertical;
+    box.Label2->caption = headline;
+    box.Image1->LoadPicture(picture);
+    box.Shape3->brushColor = ui::colors::White;
+    box.ShowModal();
+}
+
+void ShowLongNoticeFile(const std::string& headline, const std::string& picture,
+                        const std::string& file) {
+    ShowLongNotice(headline, picture, ui::ReadTextLines(file));
 }
 
 }  // namespace corvanth

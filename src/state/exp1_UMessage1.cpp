@@ -5,7 +5,7 @@
 
 namespace corvanth {
 
-Texp1_message1* exp1_message1 = nullptr;
+ui::Screen<Texp1_message1> exp1_message1{"Texp1_message1"};
 
 Texp1_message1::Texp1_message1() : ui::Form("Texp1_message1") {
     Image2 = Bind<ui::Image>("Image2");
@@ -20,6 +20,20 @@ Texp1_message1::Texp1_message1() : ui::Form("Texp1_message1") {
 void Texp1_message1::SpeedButton1Click() {
     PlayButtonSound();
     Close();
+}
+
+void ShowStoryNotice(const std::string& headline, const std::string& picture,
+                     const std::vector<std::string>& lines) {
+    Texp1_message1& box = *exp1_message1;
+    // The scroll bar is off while the lines go in and on again after: the text starts at its top.
+    box.Memo1->Clear();
+    box.Memo1->scrollBars = ui::ScrollBars::None;
+    box.Memo1->lines = lines;
+    box.Memo1->scrollBars = ui::ScrollBars::Vertical;
+    box.Label2->caption = headline;
+    box.Image1->LoadPicture(picture);
+    box.Shape3->brushColor = ui::colors::White;
+    box.ShowModal();
 }
 
 }  // namespace corvanth
