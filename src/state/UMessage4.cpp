@@ -26,16 +26,8 @@ void TMessage4::SpeedButton1Click() {
 
 void ShowLongNotice(const std::string& headline, const std::string& picture,
                     const std::vector<std::string>& lines) {
-    TMessage4& box = *Message4;
-    // The scroll bar is off while the lines go in and on again after: the text starts at its top.
-    box.Memo1->Clear();
-    box.Memo1->scrollBars = ui::ScrollBars::None;
-    box.Memo1->lines = lines;
-    box.Memo1->scrollBars = ui::ScrollBars::Vertical;
-    box.Label2->caption = headline;
-    box.Image1->LoadPicture(picture);
-    box.Shape3->brushColor = ui::colors::White;
-    box.ShowModal();
+    FillLongTextBox(*Message4, headline, picture, lines);
+    Message4->ShowModal();
 }
 
 void ShowLongNoticeFile(const std::string& headline, const std::string& picture,

@@ -2,6 +2,7 @@
 #include "state/exp1_UMessage1.h"
 
 #include "state/Sound.h"
+#include "state/UMessage4.h"
 
 namespace corvanth {
 
@@ -24,16 +25,8 @@ void Texp1_message1::SpeedButton1Click() {
 
 void ShowStoryNotice(const std::string& headline, const std::string& picture,
                      const std::vector<std::string>& lines) {
-    Texp1_message1& box = *exp1_message1;
-    // The scroll bar is off while the lines go in and on again after: the text starts at its top.
-    box.Memo1->Clear();
-    box.Memo1->scrollBars = ui::ScrollBars::None;
-    box.Memo1->lines = lines;
-    box.Memo1->scrollBars = ui::ScrollBars::Vertical;
-    box.Label2->caption = headline;
-    box.Image1->LoadPicture(picture);
-    box.Shape3->brushColor = ui::colors::White;
-    box.ShowModal();
+    FillLongTextBox(*exp1_message1, headline, picture, lines);
+    exp1_message1->ShowModal();
 }
 
 }  // namespace corvanth

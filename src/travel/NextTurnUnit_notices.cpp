@@ -1,6 +1,7 @@
 // The notice dialogs as the turn and the world events show them.
 #include "travel/NextTurnUnit_notices.h"
 
+#include "state/UMessage4.h"
 #include "state/UMessage5.h"
 #include "state/UMessage6.h"
 #include "state/pictures.h"
@@ -8,17 +9,6 @@
 #include "state/variables.h"
 
 namespace corvanth {
-
-namespace {
-
-void FillMemo(ui::Memo& memo, const std::vector<std::string>& lines) {
-    memo.Clear();
-    memo.scrollBars = ui::ScrollBars::None;
-    for (const std::string& line : lines) memo.lines.push_back(line);
-    memo.scrollBars = ui::ScrollBars::Vertical;
-}
-
-}  // namespace
 
 bool ShipLacksCrew() {
     const GameRecord& ship = PlayerShip();
@@ -44,10 +34,7 @@ int AskChoice(const std::string& headline, const std::string& picture,
               const std::vector<std::string>& lines, const std::string& first,
               const std::string& second, bool firstEnabled) {
     TMessage5& box = *Message5;
-    FillMemo(*box.Memo1, lines);
-    box.Label2->caption = headline;
-    box.Image1->LoadPicture(picture);
-    box.Shape3->brushColor = ui::colors::White;
+    FillLongTextBox(box, headline, picture, lines);
     box.SpeedButton1->caption = first;
     box.SpeedButton2->caption = second;
     box.SpeedButton1->enabled = firstEnabled;
