@@ -14,7 +14,6 @@
 #include "state/tables.h"
 #include "state/upcalls.h"
 #include "travel/travel.h"
-#include "travel/travelscreen.h"
 
 namespace corvanth {
 namespace {

@@ -12,7 +12,6 @@
 #include "state/showing.h"
 #include "travel/UEvents.h"
 #include "travel/travel.h"
-#include "travel/travelscreen.h"
 
 namespace corvanth {
 

@@ -7,8 +7,6 @@
 #include "career/missions.h"
 #include "combat/AttackPlanet.h"
 #include "combat/Duelhold_Main.h"
-#include "combat/Duelhold_TournamentDisplay.h"
-#include "combat/EncounterScreen2.h"
 #include "combat/combat2.h"
 #include "combat/combat2_parts.h"
 #include "state/Sound.h"
