@@ -5,7 +5,7 @@
 
 namespace corvanth {
 
-TForm46* Form46 = nullptr;
+ui::Screen<TForm46> Form46{"TForm46"};
 
 TForm46::TForm46() : ui::Form("TForm46") {
     Label1 = Bind<ui::Label>("Label1");
@@ -27,7 +27,6 @@ void TForm46::SpeedButton1Click() {
 }
 
 void ShowMissionReport(const MissionReport& r) {
-    if (!Form46) return;
     TForm46& f = *Form46;
     f.Label1->caption = r.headline;
     f.Label2->caption = r.text;

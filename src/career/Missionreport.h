@@ -24,12 +24,12 @@ class TForm46 : public ui::Form {
     void SpeedButton1Click();
 };
 
-extern TForm46* Form46;
+extern ui::Screen<TForm46> Form46;
 
 struct MissionReport {
     std::string headline, text, money, total, fame, fameNeed, reputation, reputationNeed, logo;
 };
-// Fills the report and shows it modally; nothing without the screen.
+// Fills the report and shows it modally.
 void ShowMissionReport(const MissionReport& report);
 
 }  // namespace corvanth

@@ -16,7 +16,7 @@
 
 namespace corvanth {
 
-TForm28* Form28 = nullptr;
+ui::Screen<TForm28> Form28{"TForm28"};
 
 namespace {
 
@@ -76,7 +76,7 @@ TForm28::TForm28() : UniformForm("TForm28") {
 void TForm28::SpeedButton2Click() {
     PlayButtonSound();
     ShowWarStatus();
-    if (Form41) Form41->ShowModal();
+    Form41->ShowModal();
 }
 
 void TForm28::SpeedButton3Click() {
@@ -92,7 +92,6 @@ void TForm28::SpeedButton4Click() {
 }
 
 void ShowPersonalInfo() {
-    if (!Form28) return;
     TForm28& screen = *Form28;
     const GameState& g = G();
     const GameRecord& captain = Captain();

@@ -48,7 +48,7 @@ class TForm28 : public UniformForm {
     TutorialOverlay tutorial;  // SpeedButton16Click, TutorialTimerTimer: Tutorial.cpp
 };
 
-extern TForm28* Form28;
+extern ui::Screen<TForm28> Form28;
 
 // Fills every component of TForm28 from the tables; the caller shows the screen.
 void ShowPersonalInfo();

@@ -14,7 +14,7 @@
 
 namespace corvanth {
 
-TForm42* Form42 = nullptr;
+ui::Screen<TForm42> Form42{"TForm42"};
 
 namespace {
 
@@ -54,30 +54,23 @@ void ShowOwnPlanet(int faction) {
     const std::string system = SystemName(kOwnPlanetSystem);
     const bool held =
         LocationRecord(kOwnPlanetSystem, kOwnPlanetLocation)[Planet::Owner] == faction;
-    if (!Message4) return;
-    TMessage4& box = *Message4;
-    box.Memo1->Clear();
-    box.Memo1->scrollBars = ui::ScrollBars::None;
+    std::vector<std::string> lines;
     if (held) {
         // The grant ends with the dream already: a second line would only say it again.
-        box.Memo1->lines.push_back(
+        lines.push_back(
             "Congratulations! For your good services the government has granted you the "
             "ownership of the planet " +
             planet + " in the " + system +
             " system. This is the highest reward you ever dreamed of achieving.");
     } else {
-        box.Memo1->lines.push_back(
+        lines.push_back(
             "Your government has promised you to grant you the planet " + planet + " in the " +
             system +
             " system. Right now your country is not in control of this planet. If the "
             "opportunity should arise, conquer it and at the time you retire its yours alone!");
-        box.Memo1->lines.push_back("This is the highest reward you ever dreamed of achieving.");
+        lines.push_back("This is the highest reward you ever dreamed of achieving.");
     }
-    box.Memo1->scrollBars = ui::ScrollBars::Vertical;
-    box.Label2->caption = "Your own planet!!!";
-    box.Image1->LoadPicture("earth12r.jpg");
-    box.Shape3->brushColor = ui::colors::White;
-    box.ShowModal();
+    ShowLongNotice("Your own planet!!!", "earth12r.jpg", lines);
 }
 
 // One row of the ladder, its fields written before any screen opens.
@@ -164,11 +157,10 @@ void CheckPromotion() {
 }
 
 void RefreshAwardUniform() {
-    if (Form42) ApplyUniform(*Form42, ComposeUniform(CaptainUniform()));
+    ApplyUniform(*Form42, ComposeUniform(CaptainUniform()));
 }
 
 void ShowAward(const AwardTexts& award) {
-    if (!Form42) return;
     TForm42& screen = *Form42;
     screen.Label2->caption = award.headline;
     screen.Label3->caption = award.name;

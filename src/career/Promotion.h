@@ -60,6 +60,6 @@ class TForm42 : public UniformForm {
     void SpeedButton2Click();
 };
 
-extern TForm42* Form42;
+extern ui::Screen<TForm42> Form42;
 
 }  // namespace corvanth

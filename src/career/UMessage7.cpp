@@ -6,7 +6,7 @@
 
 namespace corvanth {
 
-TMessage7* Message7 = nullptr;
+ui::Screen<TMessage7> Message7{"TMessage7"};
 
 TMessage7::TMessage7() : ui::Form("TMessage7") {
     Image1 = Bind<ui::Image>("Image1");
@@ -39,7 +39,6 @@ void ShowWarNews(const std::string& text, WarNewsKind kind) {
     GameRecord& captain = Captain();
     if (captain[Player::HideWarNews] != 0) return;
     if (kind == WarNewsKind::WarEvent && captain[Player::HideWarEventNews] != 0) return;
-    if (!Message7) return;
     TMessage7& m = *Message7;
     m.CheckBox1->checked = true;
     m.CheckBox2->checked = captain[Player::HideWarEventNews] == 0;

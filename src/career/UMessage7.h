@@ -23,7 +23,7 @@ class TMessage7 : public ui::Form {
     void CheckBox2MouseUp();
 };
 
-extern TMessage7* Message7;
+extern ui::Screen<TMessage7> Message7;
 
 // What a news item is about: the war and cease-fire news (conquests, captures, diplomacy) or the
 // events of a war (battles, raids, agents).

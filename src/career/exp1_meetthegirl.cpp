@@ -8,15 +8,16 @@
 #include "career/storyteller_parts.h"
 #include "state/Sound.h"
 #include "state/UMessage1.h"
+#include "state/exp1_UMessage1.h"
+#include "state/exp1_UMessage2.h"
 #include "state/pictures.h"
 #include "state/random.h"
 #include "state/reputation.h"
-#include "travel/NextTurnUnit_notices.h"
 #include "travel/travel.h"
 
 namespace corvanth {
 
-TForm66* Form66 = nullptr;
+ui::Screen<TForm66> Form66{"TForm66"};
 
 namespace {
 
@@ -94,7 +95,7 @@ void AskForDonation(const std::string& lead) {
     GainReputation(own, repGain);
     CheckPromotion();
     RefreshGovernorScreen();
-    if (Form2) RefreshStatusPanel();
+    RefreshStatusPanel();
     ShowStoryLine(Quoted(MaleCaptain() ? "Oh thank you very much. You are so kind! Please come "
                                          "back soon...will you? *smile*"
                                        : "Thank you! We must do every effort to win this war. "
@@ -264,7 +265,6 @@ void TForm66::SpeedButton2Click() {
 }
 
 bool AskOnDate(const std::string& request, bool acceptEnabled) {
-    if (!Form66) return false;
     TForm66& f = *Form66;
     f.Label3->caption = request;
     f.Image3->LoadPicture(PartnerPicture());

@@ -22,7 +22,7 @@ class TForm66 : public ui::Form {
     void SpeedButton2Click();
 };
 
-extern TForm66* Form66;
+extern ui::Screen<TForm66> Form66;
 
 // Shows a request on the date screen; true only for "Accept" (a close counts as a rejection).
 bool AskOnDate(const std::string& request, bool acceptEnabled);

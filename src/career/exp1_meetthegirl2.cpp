@@ -6,7 +6,7 @@
 
 namespace corvanth {
 
-TForm69* Form69 = nullptr;
+ui::Screen<TForm69> Form69{"TForm69"};
 
 TForm69::TForm69() : ui::Form("TForm69") {
     Image1 = Bind<ui::Image>("Image1");
@@ -21,7 +21,6 @@ void TForm69::SpeedButton1Click() {
 }
 
 void ShowRescueScene() {
-    if (!Form69) return;
     Form69->Image1->LoadPicture(RescuePicture());
     Form69->Image3->LoadPicture(WifePicture());
 }

@@ -15,7 +15,7 @@ class TForm69 : public ui::Form {
     void SpeedButton1Click();
 };
 
-extern TForm69* Form69;
+extern ui::Screen<TForm69> Form69;
 
 // Fills the rescue scene with the pictures of the captain's faction.
 void ShowRescueScene();

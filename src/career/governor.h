@@ -58,7 +58,7 @@ class TForm27 : public ui::Form {
     TutorialOverlay tutorial;  // SpeedButton16Click, TutorialTimerTimer: Tutorial.cpp
 };
 
-extern TForm27* Form27;
+extern ui::Screen<TForm27> Form27;
 
 // Fills the office for the fleet's location.
 void RefreshGovernorScreen();

@@ -18,7 +18,7 @@
 
 namespace corvanth {
 
-TForm27* Form27 = nullptr;
+ui::Screen<TForm27> Form27{"TForm27"};
 
 namespace {
 
@@ -88,7 +88,7 @@ void SwearAllegiance(int owner) {
     joined[Faction::Reputation] = 10;
     joined[Faction::Rank] = 1;
     joined[Faction::CampaignRibbons] = 1;
-    if (Form2) RefreshTravelScreen();
+    RefreshTravelScreen();
     // The planet's services follow the new standing at once, not at the next docking.
     RefreshPlanetScreen();
     RefreshGovernorScreen();
@@ -166,7 +166,6 @@ TForm27::TForm27() : ui::Form("TForm27") {
 }
 
 void RefreshGovernorScreen() {
-    if (!Form27) return;
     TForm27& f = *Form27;
     const int owner = FleetLocationOwner();
     f.Label15->caption = FactionName(owner);
@@ -206,7 +205,7 @@ void TForm27::SpeedButton4Click() {
     if (TutorialStep == 22) AdvanceTutorialStep22();
     PlayButtonSound();
     if (!MissionActive()) {
-        if (FleetLocationOwner() != Captain()[Player::Faction] || !Form8) return;
+        if (FleetLocationOwner() != Captain()[Player::Faction]) return;
         FillMissionList();
         Form8->ListBox1->SetItemIndex(0);
         ShowMissionDetails();

@@ -25,6 +25,9 @@ void MissionSucceeded();
 void MissionFailed();
 // A retreat: the mission fails unless it is a patrol.
 void FailMissionUnlessPatrol();
+// Takes offer `offer` (1..28) as the captain's mission; false, and nothing taken, when it is not
+// an available offer. A goods data mission starts with the fleet's location recorded.
+bool AcceptMissionOffer(int offer);
 // The planets of the galaxy whose prices the goods data mission has yet to record.
 int PlanetsLeftToRecord();
 
@@ -61,7 +64,7 @@ class TForm8 : public ui::Form {
     TutorialOverlay tutorial;  // SpeedButton16Click, TutorialTimerTimer: Tutorial.cpp
 };
 
-extern TForm8* Form8;
+extern ui::Screen<TForm8> Form8;
 
 // Classifies the offers (1 available, 2 restricted, 3 other faction) and lists them.
 void FillMissionList();

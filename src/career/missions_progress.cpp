@@ -10,10 +10,10 @@
 #include "state/random.h"
 #include "state/saturate.h"
 #include "state/shipstats.h"
+#include "state/showing.h"
 #include "state/tables.h"
 #include "state/upcalls.h"
 #include "travel/travel.h"
-#include "travel/travelscreen.h"
 
 namespace corvanth {
 namespace {
@@ -37,7 +37,7 @@ bool AtObjective(int n) {
 
 void Notice(const std::string& text) {
     ShowMessage1(text);
-    if (Form2) FillMissionBox();
+    FillMissionBox();
 }
 
 std::string ObjectiveNotice(int n) {
@@ -64,15 +64,12 @@ bool GameOver() {
     return GameEnded();
 }
 
-// The end of any mission on the travel screen: box closed, markers off, status redrawn.
-void TravelCleanUp() {
+// The end of any mission: none is on any more and the ship's figures lose its load; the travel
+// screen closes its mission box and redraws the status.
+void EndMission() {
     CaptainMission()[Mission::Status] = 0;
     RecalcShipStats(G().CurrentFleet, G().CurrentShip, 0, 0);
-    if (!Form2) return;
-    Form2->Timer1->SetEnabled(false);
-    Form2->MissionBox1->visible = Form2->Shape36->visible = Form2->Shape37->visible = false;
-    G().MissionBlinkOn = 1;
-    RedrawMarkers();
+    CloseMissionBox();
     RefreshStatusPanel();
 }
 
@@ -128,7 +125,7 @@ void CargoRun(bool smuggling) {
             Objective(1) = 0;
             RecalcShipStats(G().CurrentFleet, G().CurrentShip, 0, 0);
             Notice(far ? t.pickUpFar : t.pickUp);
-            if (Form2) RefreshTravelScreen();
+            RefreshTravelScreen();
         }
     } else if (smuggling) {
         // A smuggler waits only while the captain stays: the refusal comes again next time.
@@ -211,7 +208,7 @@ void Bounty() {
             if (!Active()) {
                 // Lost without a trace: no report and no penalty.
                 MissionFailed();
-                TravelCleanUp();
+                EndMission();
                 return;
             }
         }
@@ -338,7 +335,7 @@ const KindStep kKindSteps[] = {
 }  // namespace
 
 void CheckMissionProgress() {
-    if (Form13 && Form13->Visible()) return;
+    if (TravelProgressShowing()) return;
     if (!Active()) return;
     const int kind = CaptainMission()[Mission::Kind];
     if (kind < MissionKind::SearchAndDestroy || kind > MissionKind::Smuggling) return;
@@ -386,19 +383,14 @@ void MissionSucceeded() {
             PlayReward3Sound();
             ++own[Faction::WarScoreBase + opponent];
             --FactionRecord(opponent)[Faction::WarScoreBase + pf];
-            if (Message4) {
-                Message4->Label2->caption = "A note";
-                Message4->Image1->LoadPicture(G().FactionPictures[pf].str());
-                Message4->Memo1->SetText(
-                    "You get a note from high command congratulating you on your recent success "
-                    "and informing you that your actions have had a great effect on the war "
-                    "efforts.");
-                Message4->ShowModal();
-            }
+            ShowLongNotice("A note", G().FactionPictures[pf].str(),
+                           {"You get a note from high command congratulating you on your recent "
+                            "success and informing you that your actions have had a great effect "
+                            "on the war efforts."});
             GameUpcalls().CheckPromotion();
         }
     }
-    TravelCleanUp();
+    EndMission();
 }
 
 void MissionFailed() {
@@ -419,7 +411,7 @@ void MissionFailed() {
          NeedLines(own[Faction::NextFameThreshold], captain[Player::Fame]), "Reputation: - 0",
          NeedLines(own[Faction::NextReputationThreshold], own[Faction::Reputation]),
          G().FactionPictures[ValidFaction(m[Mission::Client]) ? m[Mission::Client] : 0].str()});
-    TravelCleanUp();
+    EndMission();
 }
 
 void FailMissionUnlessPatrol() {

@@ -13,7 +13,7 @@
 
 namespace corvanth {
 
-TForm8* Form8 = nullptr;
+ui::Screen<TForm8> Form8{"TForm8"};
 
 namespace {
 
@@ -137,7 +137,7 @@ void ShowAvailability(TForm8& f, const GameRecord& r) {
 
 // The offer record of the selected row, or 0.
 int SelectedOffer() {
-    const int row = Form8 ? Form8->ListBox1->ItemIndex() : -1;
+    const int row = Form8->ListBox1->ItemIndex();
     if (row < 0 || row >= int(G().MissionListIndex.size())) return 0;
     const int rec = G().MissionListIndex[row];
     return rec >= 1 && rec <= 28 ? rec : 0;
@@ -176,7 +176,6 @@ TForm8::TForm8() : ui::Form("TForm8") {
 }
 
 void FillMissionList() {
-    if (!Form8) return;
     TForm8& f = *Form8;
     GameState& g = G();
     g.MissionListIndex.fill(0);
@@ -210,7 +209,6 @@ void FillMissionList() {
 }
 
 void ShowMissionDetails() {
-    if (!Form8) return;
     TForm8& f = *Form8;
     const int rec = SelectedOffer();
     if (rec == 0) {
@@ -325,19 +323,25 @@ void TForm8::SpeedButton1Click() {
         if (AskYesNo("You already got a mission. Do you wish to cancel it?")) MissionFailed();
         if (mission[Mission::Status] > 0) return;
     }
-    const int rec = SelectedOffer();
     // Only an available offer is taken, whatever state the button was left in.
-    if (rec == 0 || G().MissionOffers[rec][Mission::Status] != 1) return;
+    if (!AcceptMissionOffer(SelectedOffer())) return;
     PlayButtonSound();
-    mission = G().MissionOffers[rec];
+    ShowMessage1("Mission accepted.");
+    Close();
+}
+
+bool AcceptMissionOffer(int offer) {
+    GameState& g = G();
+    if (offer < 1 || offer > 28 || g.MissionOffers[offer][Mission::Status] != 1) return false;
+    GameRecord& mission = CaptainMission();
+    mission = g.MissionOffers[offer];
     if (mission[Mission::Kind] == MissionKind::GoodsData) {
         for (int s = StarSystem::First; s <= StarSystem::Last; ++s)
             for (int l = Planet::FirstLocation; l <= Planet::LastLocation; ++l)
-                G().Planets[s][l][Planet::GoodsDataMark] = 0;
+                g.Planets[s][l][Planet::GoodsDataMark] = 0;
         FleetLocationRecord()[Planet::GoodsDataMark] = 1;
     }
-    ShowMessage1("Mission accepted.");
-    Close();
+    return true;
 }
 
 void TForm8::SpeedButton2Click() {

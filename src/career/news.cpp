@@ -19,7 +19,7 @@ constexpr int kAwardEarned = 2;
 constexpr int kScoreChance = 25;  // in 100: a captured planet moves the war score
 
 void ShowNews(const std::string& text) {
-    ShowLongNews("News", "news.jpg", {text});
+    ShowLongNotice("News", "news.jpg", {text});
 }
 
 void RedrawIfHere(int system) {
@@ -36,17 +36,6 @@ std::string WarHeroName() {
                                      ? g.RankNames[f][rank].str()
                                      : std::string();
     return rankName + " " + CaptainName();
-}
-
-void ShowLongNews(const std::string& headline, const std::string& picture,
-                  const std::vector<std::string>& lines) {
-    if (!Message4) return;
-    Message4->Label2->caption = headline;
-    Message4->Image1->LoadPicture(picture);
-    std::string text;
-    for (const std::string& line : lines) text += (text.empty() ? "" : "\n") + line;
-    Message4->Memo1->SetText(text);
-    Message4->ShowModal();
 }
 
 void NewsSystemConquered(int system) {

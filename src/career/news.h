@@ -9,10 +9,6 @@ namespace corvanth {
 // The captain as the news name him: his rank in his own faction and his name.
 std::string WarHeroName();
 
-// The long news dialog (TMessage4) with its headline, picture and lines.
-void ShowLongNews(const std::string& headline, const std::string& picture,
-                  const std::vector<std::string>& lines);
-
 // The captain's faction has taken the last planet of the system: it becomes the owner, the
 // two factions agree a cease-fire and the captain earns the gold star.
 void NewsSystemConquered(int system);

@@ -6,15 +6,16 @@
 
 #include "career/storyteller_parts.h"
 #include "state/Sound.h"
+#include "state/exp1_UMessage1.h"
+#include "state/exp1_UMessage2.h"
 #include "state/random.h"
-#include "travel/NextTurnUnit_notices.h"
+#include "state/showing.h"
 #include "travel/UEvents.h"
 #include "travel/travel.h"
-#include "travel/travelscreen.h"
 
 namespace corvanth {
 
-TForm45* Form45 = nullptr;
+ui::Screen<TForm45> Form45{"TForm45"};
 
 namespace {
 
@@ -211,7 +212,7 @@ void HiddenJumpPoint() {
     PlaceHiddenJumpPoint(kPartnerSystem, kPartnerLocation, 3, 3,
                          "Jumppoint to the hidden location where Blackeyes partner has been "
                          "abandoned.");
-    if (Form2) RefreshTravelScreen();
+    RefreshTravelScreen();
 }
 
 void AbandonedPirate() {
@@ -240,7 +241,7 @@ void AbandonedPirate() {
     PlayerFleet()[Fleet::Location] = 5;
     G().SelectedPlanet = 5;
     RemoveHiddenJumpPoint(kPartnerSystem, kPartnerLocation);
-    if (Form2) RefreshTravelScreen();
+    RefreshTravelScreen();
     PlaceHiddenJumpPoint(kBaseSystem, kBaseLocation, 3, 1, "Jumppoint to Blackeyes secret base.");
 }
 
@@ -257,7 +258,7 @@ void UpdateSenatorStory() {
 }
 
 bool StoryWaitsForTravel() {
-    return Form13 && Form13->Visible() && PlayerFleet()[Fleet::DaysLeft] != 0;
+    return TravelProgressShowing() && PlayerFleet()[Fleet::DaysLeft] != 0;
 }
 
 void RemoveHiddenJumpPoint(int system, int location) {
@@ -286,7 +287,6 @@ void TForm45::SpeedButton15Click() {
 }
 
 void ShowStoryWindow(const std::string& title, const std::string& file) {
-    if (!Form45) return;
     Form45->Memo1->Clear();
     Form45->Memo1->LoadFromFile(file);
     Form45->Label1->caption = title;

@@ -21,7 +21,7 @@ class TForm45 : public ui::Form {
     void SpeedButton15Click();
 };
 
-extern TForm45* Form45;
+extern ui::Screen<TForm45> Form45;
 
 // Shows a story text file under its title; a missing file shows the title over an empty page.
 void ShowStoryWindow(const std::string& title, const std::string& file);

@@ -5,6 +5,8 @@
 #include "career/exp1_meetthegirl2.h"
 #include "career/storyteller_parts.h"
 #include "state/Sound.h"
+#include "state/exp1_UMessage1.h"
+#include "state/exp1_UMessage2.h"
 #include "state/pictures.h"
 #include "state/random.h"
 #include "state/upcalls.h"
@@ -37,7 +39,7 @@ void Reunion() {
     PlayReward3Sound();
     if (MaleCaptain()) {
         ShowRescueScene();
-        if (Form69) Form69->ShowModal();
+        Form69->ShowModal();
         ShowStoryLine(
             "You bring her back to her father, who is very happy to prepare everything "
             "for the wedding...",
@@ -69,7 +71,7 @@ void Reunion() {
     }
     CaptainFactionRecord()[Faction::StoryStep] = StoryStep::Married;
     RemoveHiddenJumpPoint(kBaseSystem, kBaseLocation);
-    if (Form2) RefreshTravelScreen();
+    RefreshTravelScreen();
 }
 
 void PayRansom(int64_t ransom) {

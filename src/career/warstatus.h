@@ -76,7 +76,7 @@ class TForm41 : public ui::Form {
     void SpeedButton4Click();
 };
 
-extern TForm41* Form41;
+extern ui::Screen<TForm41> Form41;
 
 // The war status text for a score, or "" where the screen keeps what it showed.
 std::string WarStatusText(int score);

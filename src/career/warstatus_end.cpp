@@ -7,6 +7,7 @@
 #include "state/Sound.h"
 #include "state/UMessage1.h"
 #include "state/UMessage3.h"
+#include "state/UMessage4.h"
 #include "state/market.h"
 #include "state/tables.h"
 #include "state/upcalls.h"
@@ -58,18 +59,19 @@ void Defeat(int f) {
     PlayAlertSound();
     ShowMessage1("The " + FactionName(f) + " has won the war!");
     PlayBadSound();
-    ShowLongNews("End of civil war!", "news.jpg",
-                 {TwoThirds(f), " ",
-                  "The war hero " + WarHeroName() + " has been arrested by " + FactionName(f) +
-                      " forces. His remain is still unknown."});
+    ShowLongNotice("End of civil war!", "news.jpg",
+                   {TwoThirds(f), " ",
+                    "The war hero " + WarHeroName() + " has been arrested by " + FactionName(f) +
+                        " forces. His remain is still unknown."});
     PlayBadSound();
-    ShowLongNews("Prisoner", "hiddencargo.jpg",
-                 {"Captured and humilated you are kept at the cargo bays of an old Ferendar "
-                  "freighter and shipped to an icecold prisoner camp at Howling Wind in the Lands "
-                  "End system.",
-                  "With your nation defeated and your fellow comrades dead or scattered you spend "
-                  "the rest of your short life doing hard labor. Its then you have much time to "
-                  "think about what went wrong."});
+    ShowLongNotice(
+        "Prisoner", "hiddencargo.jpg",
+        {"Captured and humilated you are kept at the cargo bays of an old Ferendar "
+         "freighter and shipped to an icecold prisoner camp at Howling Wind in the Lands "
+         "End system.",
+         "With your nation defeated and your fellow comrades dead or scattered you spend "
+         "the rest of your short life doing hard labor. Its then you have much time to "
+         "think about what went wrong."});
     GameRecord& captain = Captain();
     captain[Player::GameRunning] = 0;
     captain[Player::CivilWarOver] = kWarLost;
@@ -81,14 +83,15 @@ void Victory(int pf) {
     PlayReward1Sound();
     ShowMessage1("The " + FactionName(pf) + " has won the war!");
     PlayReward2Sound();
-    ShowLongNews("End of civil war!", "news.jpg",
-                 {TwoThirds(pf), " ",
-                  "The war hero " + WarHeroName() +
-                      " who has had a major influence on the victory of his nation has told his "
-                      "news channel that he is going to retire very soon. He is part of thousands "
-                      "of war veterans who will come back home. We wish him all the best."});
+    ShowLongNotice(
+        "End of civil war!", "news.jpg",
+        {TwoThirds(pf), " ",
+         "The war hero " + WarHeroName() +
+             " who has had a major influence on the victory of his nation has told his "
+             "news channel that he is going to retire very soon. He is part of thousands "
+             "of war veterans who will come back home. We wish him all the best."});
     PlayVictorySound();
-    ShowLongNews("Victory!", "victory.jpg", VictoryLines(pf));
+    ShowLongNotice("Victory!", "victory.jpg", VictoryLines(pf));
     PlayAwardSound();
     GameRecord& captain = Captain();
     captain[Player::LifePoints] += 1;

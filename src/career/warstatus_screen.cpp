@@ -6,7 +6,7 @@
 
 namespace corvanth {
 
-TForm41* Form41 = nullptr;
+ui::Screen<TForm41> Form41{"TForm41"};
 
 namespace {
 constexpr int kWar = 2;
@@ -55,7 +55,6 @@ std::string WarStatusText(int score) {
 }
 
 void ShowWarStatus() {
-    if (!Form41) return;
     const int pf = CaptainFaction();
     const GameState& g = G();
     int row = 0;

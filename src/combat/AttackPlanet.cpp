@@ -7,7 +7,6 @@
 
 #include "career/governor.h"
 #include "career/missions.h"
-#include "career/news.h"
 #include "combat/Captured.h"
 #include "combat/Encounter.h"
 #include "combat/PlunderPlanet.h"
@@ -16,15 +15,17 @@
 #include "state/Sound.h"
 #include "state/UMessage1.h"
 #include "state/UMessage3.h"
+#include "state/UMessage4.h"
 #include "state/pictures.h"
 #include "state/random.h"
 #include "state/reputation.h"
+#include "state/showing.h"
 #include "state/tables.h"
 #include "state/upcalls.h"
 
 namespace corvanth {
 
-TForm33* Form33 = nullptr;
+ui::Screen<TForm33> Form33{"TForm33"};
 
 namespace {
 
@@ -43,18 +44,19 @@ void FailRaidMission() {
 }
 
 void CloseRaidScreen() {
-    if (Form33 && Form33->Visible()) Form33->Close();
+    if (RaidShowing()) Form33->Close();
 }
 
 void CaptureTreasureFleet() {
     Captain()[Player::TreasureFleetSystem] = -1;
     const int prize = Random(kTreasurePrizeSpread) + kTreasurePrizeBase;
     PayCaptain(prize);
-    ShowLongNews("Treasure fleet", "treasurefleet.jpg",
-                 {"You captured the treasure fleet! What a glorious victory! You and your crew "
-                  "literally swim in platinum. For plundering the cargo bays of the treasure fleet "
-                  "you get $C: " +
-                  FormatThousands(prize) + "."});
+    ShowLongNotice(
+        "Treasure fleet", "treasurefleet.jpg",
+        {"You captured the treasure fleet! What a glorious victory! You and your crew "
+         "literally swim in platinum. For plundering the cargo bays of the treasure fleet "
+         "you get $C: " +
+         FormatThousands(prize) + "."});
     ShowMessage1("Word about your legendary victory has spread...");
     GainFame(kTreasureFame);
 }
@@ -62,7 +64,7 @@ void CaptureTreasureFleet() {
 // The last wave is beaten: fame, the occupation offer, the treasure fleet, then the plunder.
 void DefencesSuppressed() {
     const bool treasure = TreasureFleetHere();
-    if (Form33) Form33->Hide();
+    Form33->Hide();
     ShowMessage1("You suppressed the enemy defenses! Hurry up! Reinforcements are on their way!");
     GainFame(RaidReward(StarSystemRecord(FleetSystem())[StarSystem::SectorRating]));
     bool occupy = !AtPeaceWithOwner();
@@ -70,12 +72,10 @@ void DefencesSuppressed() {
         MissionSucceeded();
         occupy = true;
     }
-    if (Form34) Form34->SpeedButton5->enabled = occupy;
+    Form34->SpeedButton5->enabled = occupy;
     if (treasure) CaptureTreasureFleet();
-    if (Form34) {
-        ShowPlunderPlanet();
-        Form34->ShowModal();
-    }
+    ShowPlunderPlanet();
+    Form34->ShowModal();
     CloseRaidScreen();
 }
 
@@ -140,7 +140,6 @@ void BeginPlanetRaid() {
 }
 
 void ShowPlanetRaid() {
-    if (!Form33) return;
     TForm33& f = *Form33;
     const GameRecord& planet = FleetLocationRecord();
     f.Label1->caption = "You raid \"" + LocationName(FleetLocation()) + "\"!";
@@ -220,7 +219,7 @@ void RaidFleetLocation() {
         ReportCrime(owner);
     BeginPlanetRaid();
     ShowPlanetRaid();
-    if (Form33) Form33->ShowModal();
+    Form33->ShowModal();
 }
 
 }  // namespace corvanth

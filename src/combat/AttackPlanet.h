@@ -22,7 +22,7 @@ class TForm33 : public ui::Form {
     void SpeedButton2Click();
 };
 
-extern TForm33* Form33;
+extern ui::Screen<TForm33> Form33;
 
 // The raid's defence of the fleet's location by its sector rating, the treasure fleet and the
 // warning: waves (planet field 25) and their ship size (field 26).

@@ -13,7 +13,7 @@
 
 namespace corvanth {
 
-TForm32* Form32 = nullptr;
+ui::Screen<TForm32> Form32{"TForm32"};
 
 void PayCaptain(int64_t amount) {
     int32_t& money = Captain()[Player::Money];
@@ -34,8 +34,8 @@ bool TakeFirstCapturedGood() {
 }
 
 void OfferLootUnderLastHeadings() {
-    const std::string headline = Form51 ? Form51->Label1->caption : "";
-    const std::string leadIn = Form51 ? Form51->Label2->caption : "";
+    const std::string headline = Form51->Label1->caption;
+    const std::string leadIn = Form51->Label2->caption;
     GameUpcalls().ShowLoot(headline, leadIn);
 }
 
@@ -100,12 +100,12 @@ void TForm32::SpeedButton2Click() {
 
 void TForm32::SpeedButton4Click() {
     ShowOwnShipScan(1, 1);
-    if (Form6) Form6->ShowModal();
+    Form6->ShowModal();
 }
 
 void TForm32::SpeedButton1Click() {
     ShowEnemyShipScan(0, 1);
-    if (Form6) Form6->ShowModal();
+    Form6->ShowModal();
 }
 
 void KeepOwnShip() {

@@ -33,7 +33,7 @@ class TForm32 : public ui::Form {
     bool decided = false;
 };
 
-extern TForm32* Form32;
+extern ui::Screen<TForm32> Form32;
 
 // Money for the captain from a capture, a ransom or a plunder: capped, and the status shown.
 void PayCaptain(int64_t amount);

@@ -10,7 +10,7 @@
 
 namespace corvanth {
 
-TForm30* Form30 = nullptr;
+ui::Screen<TForm30> Form30{"TForm30"};
 
 namespace {
 
@@ -44,7 +44,7 @@ TForm30::TForm30() : ui::Form("TForm30") {
 // The radar stands still while the squad is picked; the combat screen starts it again when it
 // is on top once more.
 void TForm30::FormActivate() {
-    if (Form14) Form14->Timer1->SetEnabled(false);
+    Form14->Timer1->SetEnabled(false);
 }
 
 void TForm30::PlusClick(int kind) {
@@ -72,17 +72,14 @@ void TForm30::SpeedButton1Click() {
     }
     gSquadPicked = false;
     BoardingMission = BoardingMissionKind::Abort;
-    if (Form48) {
-        Form48->SpeedButton4->enabled = G().VipEventBattle != 0;
-        Form48->ShowModal();
-    }
+    Form48->SpeedButton4->enabled = G().VipEventBattle != 0;
+    Form48->ShowModal();
     ResolveBoardingRound();
     RefreshBoardingScreen();
     Close();
 }
 
 void RefreshBoardingScreen() {
-    if (!Form30) return;
     TForm30& f = *Form30;
     const GameRecord& a = BoardingAttacker();
     const GameRecord& d = BoardingDefender();
@@ -101,7 +98,6 @@ void RefreshBoardingScreen() {
 }
 
 void ShowBoardingScreen() {
-    if (!Form30) return;
     gSquadPicked = true;
     Form30->ShowModal();
     // However the screen went, no squad stays off the crew without a round.

@@ -50,7 +50,7 @@ class TForm30 : public ui::Form {
     void SpeedButton2Click();
 };
 
-extern TForm30* Form30;
+extern ui::Screen<TForm30> Form30;
 
 // The two ships of the round: Ships[PlayerIsBoarding][EnemyShip] and
 // Ships[EnemyIsBoarding][EnemyShip].

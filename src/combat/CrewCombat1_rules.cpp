@@ -2,7 +2,6 @@
 // sides' rounds.
 #include <algorithm>
 
-#include "career/news.h"
 #include "combat/Captured.h"
 #include "combat/CrewCombat1.h"
 #include "combat/CrewCombatReport.h"
@@ -10,9 +9,11 @@
 #include "combat/combat2_parts.h"
 #include "state/Sound.h"
 #include "state/UMessage1.h"
+#include "state/UMessage4.h"
 #include "state/pictures.h"
 #include "state/random.h"
 #include "state/shipstats.h"
+#include "state/showing.h"
 #include "state/tables.h"
 
 namespace corvanth {
@@ -80,7 +81,7 @@ void ShowRecon(const GameRecord& defender) {
 }
 
 void HideBoardingScreen() {
-    if (Form30 && Form30->Visible()) Form30->Hide();
+    if (CrewCombatShowing()) Form30->Hide();
 }
 
 }  // namespace
@@ -204,7 +205,7 @@ int64_t DrawVipRansom(int sizeClass) {
 void PayVipRansom() {
     const int64_t ransom = DrawVipRansom(PlayerShip()[Ship::SizeClass]);
     PlayReward3Sound();
-    ShowLongNews(
+    ShowLongNotice(
         "Ransom", "VIP.jpg",
         {"You order two of the meanest looking men of your crew to \"escort\" the VIP to your "
          "cabin. As he enters he has some new scars in his face and a bloody nose.",
@@ -258,11 +259,9 @@ void ResolveBoardingRound() {
                 ShipRecord(0, g.EnemyShip)[Ship::Present] = 0;
                 ReturnBoardingSquad();
                 returned = true;
-                if (Form32) {
-                    ShowCaptureOffer();
-                    PlayReward2Sound();
-                    Form32->ShowModal();
-                }
+                ShowCaptureOffer();
+                PlayReward2Sound();
+                Form32->ShowModal();
                 HideBoardingScreen();
                 break;
             case BoardingMissionKind::Steal:

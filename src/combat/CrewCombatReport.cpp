@@ -6,7 +6,7 @@
 
 namespace corvanth {
 
-TForm47* Form47 = nullptr;
+ui::Screen<TForm47> Form47{"TForm47"};
 
 TForm47::TForm47() : ui::Form("TForm47") {
     Image4 = Bind<ui::Image>("Image4");
@@ -29,7 +29,6 @@ void TForm47::SpeedButton1Click() {
 }
 
 void ShowBoardingReport(const BoardingReport& report) {
-    if (!Form47) return;
     TForm47& f = *Form47;
     f.Label1->caption = report.headline;
     f.Label2->caption = report.mission;

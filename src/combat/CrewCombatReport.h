@@ -24,7 +24,7 @@ class TForm47 : public ui::Form {
     void SpeedButton1Click();
 };
 
-extern TForm47* Form47;
+extern ui::Screen<TForm47> Form47;
 
 struct BoardingReport {
     std::string headline;

@@ -6,14 +6,14 @@
 #include "state/Sound.h"
 #include "state/UMessage1.h"
 #include "state/UMessage3.h"
+#include "state/exp1_UMessage2.h"
 #include "state/pictures.h"
 #include "state/tables.h"
-#include "travel/NextTurnUnit_notices.h"
 #include "travel/travel.h"
 
 namespace corvanth {
 
-TForm61* Form61 = nullptr;
+ui::Screen<TForm61> Form61{"TForm61"};
 
 namespace {
 
@@ -63,7 +63,7 @@ std::string SignUpRefusal(int t) {
 
 void RunPlayerTournament() {
     const int t = G().PlayerTournament;
-    if (!Form62 || !ValidTournament(t)) return;
+    if (!ValidTournament(t)) return;
     do {
         AdvanceTournaments();
         if (CaptainOut(t)) return;
@@ -75,7 +75,6 @@ void RunPlayerTournament() {
 }
 
 void ShowArenaStatus() {
-    if (!Form61) return;
     TForm61& f = *Form61;
     const GameState& g = G();
     const GameRecord& captain = Captain();
@@ -98,7 +97,6 @@ void ForgetWatchedRounds() {
 }
 
 void RefreshArenaScreen() {
-    if (!Form61) return;
     for (int t = kFirstTournament; t <= kLastTournament; ++t) {
         TForm61::Column& c = Form61->columns[t];
         const GameRecord& rec = TournamentRecord(t);
@@ -167,8 +165,7 @@ void TForm61::SpeedButton11Click() {
 
 void TForm61::Watch(int t) {
     const GameRecord& rec = TournamentRecord(t);
-    if (rec[Tournament::RoundDecided] != 0 || rec[Tournament::Phase] < 1 || gWatchedThisTurn[t] ||
-        !Form63)
+    if (rec[Tournament::RoundDecided] != 0 || rec[Tournament::Phase] < 1 || gWatchedThisTurn[t])
         return;
     if (t == 1) PlayButtonSound();
     PlayGamesSound();

@@ -110,7 +110,7 @@ class TForm61 : public ui::Form {
     void SignUp(int t);
 };
 
-extern TForm61* Form61;
+extern ui::Screen<TForm61> Form61;
 
 void RefreshArenaScreen();
 // A new turn: every running round may be watched again.

@@ -5,10 +5,10 @@
 #include "combat/Duelhold_Main.h"
 #include "combat/Duelhold_TournamentResults.h"
 #include "state/Sound.h"
+#include "state/UMessage6.h"
 #include "state/pictures.h"
 #include "state/random.h"
 #include "state/tables.h"
-#include "travel/NextTurnUnit_notices.h"
 #include "travel/travel.h"
 
 namespace corvanth {

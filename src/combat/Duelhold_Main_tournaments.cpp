@@ -8,13 +8,14 @@
 #include "combat/Duelhold_Winner.h"
 #include "state/Sound.h"
 #include "state/UMessage1.h"
+#include "state/UMessage6.h"
 #include "state/pictures.h"
 #include "state/random.h"
 #include "state/reputation.h"
 #include "state/saturate.h"
+#include "state/showing.h"
 #include "state/tables.h"
 #include "travel/NextTurnUnit.h"
-#include "travel/NextTurnUnit_notices.h"
 #include "travel/travel.h"
 
 namespace corvanth {
@@ -74,10 +75,6 @@ int GladiatorShipFor(int skill, int r) {
 
 namespace {
 
-bool ArenaScreenShowing() {
-    return Form61 && Form61->Visible();
-}
-
 // The places a round's winners take: the winner of pair 1 keeps his place, pair 2's winner
 // joins him, and the winners of pairs 3.. take places 3...
 void MoveWinners(int t, int pairs) {
@@ -101,13 +98,12 @@ int64_t FameGain(int t, int64_t v) {
 }
 
 void ShowChampion(int t, int champion) {
-    if (!Form65) return;
     const bool captain = champion == kCaptainGladiator;
     const int ship =
         captain ? PlayerShip()[Ship::Class] : GladiatorRecord(champion)[Gladiator::ShipType];
     FillWinnerScreen(t, GladiatorName(champion), GladiatorPicture(champion),
                      GetShipPictureName(ship));
-    if (!captain && !ArenaScreenShowing()) return;
+    if (!captain && !ArenaShowing()) return;
     PlayGames1Sound();
     Form65->ShowModal();
 }
@@ -252,7 +248,7 @@ void AdvanceTournaments() {
     InitGladiators();
     AdvanceTournamentPhases();
     DrawTournamentEntrants();
-    if (!ArenaScreenShowing()) return;
+    if (!ArenaShowing()) return;
     PlayButtonSound();
     g.NoEncounterThisTurn = 1;
     struct Clear {

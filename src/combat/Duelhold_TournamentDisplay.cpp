@@ -15,7 +15,7 @@
 
 namespace corvanth {
 
-TForm62* Form62 = nullptr;
+ui::Screen<TForm62> Form62{"TForm62"};
 
 namespace {
 
@@ -29,7 +29,6 @@ int Opponent(int t) {
 }  // namespace
 
 void ShowNextOpponent(int t) {
-    if (!Form62) return;
     TForm62& f = *Form62;
     f.TournamentLabel->caption = TournamentDisplayName(t);
     f.TournamentImage->LoadPicture(TournamentPicture(t));
@@ -112,7 +111,6 @@ void TForm62::SpeedButton4Click() {
 }
 
 void TForm62::SpeedButton2Click() {
-    if (!Form17) return;
     PlayButtonSound();
     RefreshShipDealer();
     ShowShipOffer(1);
@@ -120,7 +118,6 @@ void TForm62::SpeedButton2Click() {
 }
 
 void TForm62::SpeedButton3Click() {
-    if (!Form18) return;
     PlayButtonSound();
     OpenEquipmentDealer();
 }

@@ -32,7 +32,7 @@ class TForm62 : public ui::Form {
     bool mayClose_ = false;  // Fight or Give up pressed since the screen was shown
 };
 
-extern TForm62* Form62;
+extern ui::Screen<TForm62> Form62;
 
 // Fills the display with the captain's opponent (place 2) in tournament t.
 void ShowNextOpponent(int t);

@@ -7,12 +7,13 @@
 #include "state/UMessage3.h"
 #include "state/pictures.h"
 #include "state/random.h"
+#include "state/showing.h"
 #include "state/tables.h"
 #include "travel/travel.h"
 
 namespace corvanth {
 
-TForm63* Form63 = nullptr;
+ui::Screen<TForm63> Form63{"TForm63"};
 
 namespace {
 
@@ -50,7 +51,6 @@ std::string GladiatorDescription(int n, bool fightDisplay) {
 }
 
 void ShowRoundControls(int t) {
-    if (!Form63) return;
     for (int place = 1; place <= kTournamentPlaces; ++place) {
         GameRecord& g = GladiatorRecord(EntrantAt(t, place));
         g[Gladiator::Bet] = 0;
@@ -62,7 +62,7 @@ void ShowRoundControls(int t) {
 }
 
 void ShowTournamentResults(int t) {
-    if (!Form63 || t != G().PlayerTournament) return;
+    if (t != G().PlayerTournament) return;
     TForm63& f = *Form63;
     f.TitleLabel->caption = TournamentDisplayName(t);
     for (int place = 1; place <= kTournamentPlaces; ++place) {
@@ -79,7 +79,7 @@ void ShowTournamentResults(int t) {
 
 // Also before the screen shows: its first frame has the bars filled.
 void ShowGladiatorHealth(int t) {
-    if (!Form63 || t != G().PlayerTournament) return;
+    if (t != G().PlayerTournament) return;
     for (int place = 1; place <= kTournamentPlaces; ++place) {
         const int n = EntrantAt(t, place);
         Form63->Health[place]->SetPosition(n ? GladiatorRecord(n)[Gladiator::Health] : 0);
@@ -87,7 +87,7 @@ void ShowGladiatorHealth(int t) {
 }
 
 void ShowTournamentPairings(int t) {
-    if (!Form63 || t != G().PlayerTournament) return;
+    if (t != G().PlayerTournament) return;
     TForm63& f = *Form63;
     static const char* const kRounds[] = {
         "", "First round:", "Quarter finals:", "Semi finals:", "Finals:"};
@@ -114,26 +114,26 @@ void ShowTournamentPairings(int t) {
 }
 
 void ShowOdds(int t) {
-    if (!Form63 || t != G().PlayerTournament) return;
+    if (t != G().PlayerTournament) return;
     Form63->OddsLabel->caption =
         "Odds = " + std::to_string(GladiatorRecord(Fighter(1))[Gladiator::Odds]) + ":" +
         std::to_string(GladiatorRecord(Fighter(2))[Gladiator::Odds]);
 }
 
 void ShowRoundClosed() {
-    if (Form63) Form63->SpeedButton4->caption = "Close";
+    Form63->SpeedButton4->caption = "Close";
 }
 
 void StopResultsTimer() {
-    if (Form63) Form63->Timer1->SetEnabled(false);
+    Form63->Timer1->SetEnabled(false);
 }
 
 void CloseTournamentResults() {
-    if (Form63 && Form63->Visible()) Form63->Close();
+    if (TournamentResultsShowing()) Form63->Close();
 }
 
 PauseResultsTimer::PauseResultsTimer() {
-    wasRunning_ = Form63 && Form63->Timer1->Enabled();
+    wasRunning_ = Form63->Timer1->Enabled();
     if (wasRunning_) Form63->Timer1->SetEnabled(false);
 }
 

@@ -43,7 +43,7 @@ class TForm63 : public ui::Form {
     void Bid(int side);
 };
 
-extern TForm63* Form63;
+extern ui::Screen<TForm63> Form63;
 
 // Fill the results screen for tournament t; nothing unless that tournament is the one shown.
 void ShowRoundControls(int t);

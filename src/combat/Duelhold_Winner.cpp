@@ -6,11 +6,10 @@
 
 namespace corvanth {
 
-TForm65* Form65 = nullptr;
+ui::Screen<TForm65> Form65{"TForm65"};
 
 void FillWinnerScreen(int t, const std::string& name, const std::string& portrait,
                       const std::string& shipPicture) {
-    if (!Form65) return;
     Form65->ChampionName->caption = name;
     Form65->ChampionPortrait->LoadPicture(portrait);
     Form65->ChampionShip->LoadPicture(shipPicture);

@@ -22,7 +22,7 @@ class TForm65 : public ui::Form {
     void SpeedButton4Click();
 };
 
-extern TForm65* Form65;
+extern ui::Screen<TForm65> Form65;
 
 void FillWinnerScreen(int t, const std::string& name, const std::string& portrait,
                       const std::string& shipPicture);

@@ -18,7 +18,7 @@
 
 namespace corvanth {
 
-TForm15* Form15 = nullptr;
+ui::Screen<TForm15> Form15{"TForm15"};
 
 namespace {
 

@@ -26,7 +26,7 @@ class TForm15 : public ui::Form {
     void SpeedButton3Click();
 };
 
-extern TForm15* Form15;
+extern ui::Screen<TForm15> Form15;
 
 // Fills the screen for EncounterStage.
 void RefreshEncounterScreen();

@@ -17,7 +17,7 @@ namespace corvanth {
 
 int32_t EncounterStage = 0;
 int32_t EncounterResolved = 0;
-TForm20* Form20 = nullptr;
+ui::Screen<TForm20> Form20{"TForm20"};
 
 namespace {
 
@@ -89,7 +89,6 @@ void TForm20::Resolve() {
 }
 
 void RefreshMissionEncounter() {
-    if (!Form20) return;
     TForm20& f = *Form20;
     const GameRecord& enemy = EncounterEnemy();
     f.SpeedButton1->enabled = f.SpeedButton2->enabled = true;
@@ -118,7 +117,6 @@ void RefreshMissionEncounter() {
 }
 
 void ShowMissionEncounterScreen() {
-    if (!Form20) return;
     EncounterStage = 1;
     RefreshMissionEncounter();
     PlayAlertSound();

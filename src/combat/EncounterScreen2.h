@@ -36,7 +36,7 @@ class TForm20 : public ui::Form {
     void Resolve();
 };
 
-extern TForm20* Form20;
+extern ui::Screen<TForm20> Form20;
 
 // Fills the screen for the current stage.
 void RefreshMissionEncounter();

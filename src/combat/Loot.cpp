@@ -13,7 +13,7 @@
 
 namespace corvanth {
 
-TForm51* Form51 = nullptr;
+ui::Screen<TForm51> Form51{"TForm51"};
 
 namespace {
 
@@ -186,7 +186,6 @@ void ShowLoot() {
 }
 
 void SetLootHeadings(const std::string& headline, const std::string& leadIn) {
-    if (!Form51) return;
     Form51->Label1->caption = headline;
     Form51->Label2->caption = leadIn;
 }

@@ -32,7 +32,7 @@ class TForm51 : public ui::Form {
     void SpeedButton4Click();
 };
 
-extern TForm51* Form51;
+extern ui::Screen<TForm51> Form51;
 
 // Fills the screen for LootItem.
 void ShowLoot();

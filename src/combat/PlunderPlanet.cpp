@@ -16,12 +16,13 @@
 #include "state/pictures.h"
 #include "state/random.h"
 #include "state/reputation.h"
+#include "state/showing.h"
 #include "state/tables.h"
 #include "state/upcalls.h"
 
 namespace corvanth {
 
-TForm34* Form34 = nullptr;
+ui::Screen<TForm34> Form34{"TForm34"};
 int32_t PlunderWarned = 0;
 
 namespace {
@@ -34,9 +35,8 @@ constexpr int kUnitsPerFacility = 100;
 
 // One of the three ends was chosen: the screen may close now.
 void CloseScreen() {
-    if (!Form34) return;
     Form34->decided = true;
-    if (Form34->Visible()) Form34->Close();
+    if (PlunderShowing()) Form34->Close();
 }
 
 }  // namespace
@@ -90,7 +90,6 @@ TForm34::TForm34() : ui::Form("TForm34") {
 }
 
 void ShowPlunderPlanet() {
-    if (!Form34) return;
     TForm34& f = *Form34;
     f.decided = false;
     f.Image1->LoadPicture(RaidedPlanetPicture());
@@ -158,10 +157,8 @@ void PlunderAndEnslave() {
     PayCaptain(take.money);
     ShowMessage1("You plunder $C " + FormatThousands(take.money) + ".");
     ShowMessage1("Additionally you find some goods...and some slaves...");
-    if (Form7) {
-        RefreshCargoTransfer();
-        Form7->ShowModal();
-    }
+    RefreshCargoTransfer();
+    Form7->ShowModal();
     GameUpcalls().RefreshTravelScreen();
     CloseScreen();
 }

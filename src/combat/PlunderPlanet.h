@@ -25,7 +25,7 @@ class TForm34 : public ui::Form {
     bool decided = false;
 };
 
-extern TForm34* Form34;
+extern ui::Screen<TForm34> Form34;
 
 // 1 when the system was warned as the screen was filled.
 extern int32_t PlunderWarned;

@@ -3,6 +3,7 @@
 
 #include "combat/combat2_parts.h"
 #include "combat/combat2_screen.h"
+#include "state/showing.h"
 #include "state/tables.h"
 #include "state/upcalls.h"
 #include "tutorial/Tutorial.h"
@@ -67,7 +68,7 @@ void EndCombat() {
     }
     g.CombatMayClose = 1;
     GameUpcalls().RefreshTravelScreen();
-    if (Form14 && Form14->Visible()) Form14->Close();
+    if (CombatShowing()) Form14->Close();
 }
 
 void SetupCombatScreen() {

@@ -65,6 +65,12 @@ struct BoardingScores {
 };
 BoardingScores EnemyBoardingScores();
 
+// What an attempt to flee did: refused for want of action points, or the points spent and the
+// draw lost or won.
+enum class FleeResult { NoActionPoints, Failed, Fled };
+// The rule of a flight, with no screen involved: spends the action points and draws.
+FleeResult Flee();
+
 // The player's actions, as the combat screen's buttons run them.
 void CombatFireOrUse();                 // "Fire"/"Use" the chosen action
 void CombatEndTurn();                   // "End turn"

@@ -7,8 +7,6 @@
 #include "career/missions.h"
 #include "combat/AttackPlanet.h"
 #include "combat/Duelhold_Main.h"
-#include "combat/Duelhold_TournamentDisplay.h"
-#include "combat/EncounterScreen2.h"
 #include "combat/combat2.h"
 #include "combat/combat2_parts.h"
 #include "state/Sound.h"
@@ -17,6 +15,7 @@
 #include "state/pictures.h"
 #include "state/random.h"
 #include "state/saturate.h"
+#include "state/showing.h"
 #include "state/upcalls.h"
 #include "tutorial/Tutorial.h"
 
@@ -195,27 +194,32 @@ int FleeChance() {
     return c;
 }
 
-bool CombatFlee() {
+FleeResult Flee() {
     GameRecord& own = CombatOwnShip();
-    if (own[Ship::ActionPointsLeft] < kFleeCost) {
+    if (own[Ship::ActionPointsLeft] < kFleeCost) return FleeResult::NoActionPoints;
+    own[Ship::ActionPointsLeft] -= kFleeCost;
+    return FleeChance() > Random(20) ? FleeResult::Fled : FleeResult::Failed;
+}
+
+bool CombatFlee() {
+    const FleeResult result = Flee();
+    if (result == FleeResult::NoActionPoints) {
         ShowMessage1(
             "You do not have enough action points (AP). Click on \"End turn\" to get new AP.");
         return false;
     }
-    own[Ship::ActionPointsLeft] -= kFleeCost;
-    const bool fled = FleeChance() > Random(20);
     ShowCombatAP();
-    if (!fled) {
+    if (result == FleeResult::Failed) {
         ShowMessage1("Your attempt to flee failed!");
         return false;
     }
     ShowMessage1("You successfully flee from combat!");
     EndCombat();
     // A raid wave fled ends the raid.
-    if (Form33 && Form33->Visible()) Form33->Close();
+    if (RaidShowing()) Form33->Close();
     // Fleeing the fight a mission sent costs the mission, unless it is a patrol.
-    if (Form20 && Form20->Visible()) FailMissionUnlessPatrol();
-    if (Form62 && Form62->Visible()) DisqualifyForFleeing();
+    if (MissionEncounterShowing()) FailMissionUnlessPatrol();
+    if (ArenaFightShowing()) DisqualifyForFleeing();
     return true;
 }
 

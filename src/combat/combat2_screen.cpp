@@ -15,7 +15,7 @@
 
 namespace corvanth {
 
-TForm14* Form14 = nullptr;
+ui::Screen<TForm14> Form14{"TForm14"};
 
 namespace {
 
@@ -72,7 +72,6 @@ int RadarTurnBelow(int range) {
 }
 
 void ShowCombatRange() {
-    if (!Form14) return;
     TForm14& f = *Form14;
     const int range = ClampedRange(G().CombatRange);
     f.Label6->caption = kRangeText[range];
@@ -89,18 +88,15 @@ void ShowCombatRange() {
 }
 
 void ShowCombatAP() {
-    if (!Form14) return;
     Form14->Label47->caption = std::to_string(CombatOwnShip()[Ship::ActionPointsLeft]);
 }
 
 void ShowHullBars() {
-    if (!Form14) return;
     ShowBar(Form14->ProgressBar3, CombatOwnShip());
     ShowBar(Form14->ProgressBar1, EnemyShipRecord());
 }
 
 void ShowProjectiles() {
-    if (!Form14) return;
     TForm14& f = *Form14;
     GameState& g = G();
     for (int t = Projectile::FirstTrack; t <= Projectile::LastTrack; ++t) {
@@ -130,7 +126,6 @@ void ShowProjectiles() {
 
 // The ships' pictures and names, the action list and the Fire button from the rules' session.
 void ShowCombatShipsAndActions() {
-    if (!Form14) return;
     TForm14& f = *Form14;
     GameState& g = G();
     const GameRecord& own = CombatOwnShip();
@@ -149,7 +144,6 @@ void ShowCombatShipsAndActions() {
 }
 
 void ShowCombatFireButton() {
-    if (!Form14) return;
     const CombatSession& s = Combat();
     Form14->SpeedButton4->caption = s.fireCaption;
     Form14->SpeedButton4->enabled = s.fireEnabled;

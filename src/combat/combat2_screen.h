@@ -78,7 +78,7 @@ class TForm14 : public ui::Form {
     void TutorialTimerTimer();
 };
 
-extern TForm14* Form14;
+extern ui::Screen<TForm14> Form14;
 
 // Where the radar line starts, and the Top below which it turns back at range 1, 2, 3.
 inline constexpr int kRadarLineStart = 364;

@@ -138,14 +138,10 @@ void SlowerShipNotice() {
     if (CombatTurnCount != 1 || own[Ship::Speed] >= foe[Ship::Speed] || !BothPresent() ||
         captain[Player::HideSlowerShipNotice] != 0)
         return;
-    Message6->Label1->caption =
+    ShowSwitchableNotice(
         "Your ship is slower than the enemy ship. It will be difficult to keep a range against "
-        "the will of the enemy pilot.";
-    Message6->Image2->LoadPicture(GetShipPictureName(foe[Ship::Class]));
-    Message6->CheckBox1->checked = false;
-    Message6->CheckBox1->enabled = true;
-    Message6->ShowModal();
-    if (Message6->CheckBox1->checked) captain[Player::HideSlowerShipNotice] = 1;
+        "the will of the enemy pilot.",
+        GetShipPictureName(foe[Ship::Class]), Player::HideSlowerShipNotice);
 }
 
 void RefillAndReload() {

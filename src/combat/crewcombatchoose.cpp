@@ -6,7 +6,7 @@
 
 namespace corvanth {
 
-TForm48* Form48 = nullptr;
+ui::Screen<TForm48> Form48{"TForm48"};
 
 namespace {
 

@@ -22,6 +22,6 @@ class TForm48 : public ui::Form {
     void SpeedButton5Click();
 };
 
-extern TForm48* Form48;
+extern ui::Screen<TForm48> Form48;
 
 }  // namespace corvanth

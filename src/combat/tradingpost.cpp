@@ -10,7 +10,7 @@
 
 namespace corvanth {
 
-TForm7* Form7 = nullptr;
+ui::Screen<TForm7> Form7{"TForm7"};
 
 namespace {
 

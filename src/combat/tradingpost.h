@@ -25,7 +25,7 @@ class TForm7 : public ui::Form {
     void SpeedButton3Click();
 };
 
-extern TForm7* Form7;
+extern ui::Screen<TForm7> Form7;
 
 void RefreshCargoTransfer();
 

@@ -10,6 +10,7 @@
 #include "state/Sound.h"
 #include "state/UMessage1.h"
 #include "state/UMessage3.h"
+#include "state/exp1_UMessage2.h"
 #include "state/fortune.h"
 #include "state/random.h"
 #include "state/tables.h"
@@ -17,7 +18,7 @@
 
 namespace corvanth {
 
-TForm21* Form21 = nullptr;
+ui::Screen<TForm21> Form21{"TForm21"};
 
 namespace {
 
@@ -71,9 +72,10 @@ void GrowDrinkingTolerance() {
     GameRecord& captain = Captain();
     int32_t& tolerance = captain[Player::DrinkingTolerance];
     const bool alot = captain[Player::Drunkenness] >= tolerance;
-    ShowBarTalk("barr.jpg", std::string("Your skills and abilities as a drunkard increase ") +
-                                (alot ? "a lot" : "a bit") + " (" + std::to_string(tolerance) +
-                                "% now). You will be able to manage more alcohol next time.");
+    ShowStoryLine(std::string("Your skills and abilities as a drunkard increase ") +
+                      (alot ? "a lot" : "a bit") + " (" + std::to_string(tolerance) +
+                      "% now). You will be able to manage more alcohol next time.",
+                  "barr.jpg");
     tolerance = CapValue(int64_t(tolerance) + (alot ? 10 + Random(10) : 5 + Random(5)));
     if (tolerance <= 100) captain[Player::DrinkingAllowedTurn] = G().TurnNumber + kSoberTurns;
 }
@@ -86,22 +88,24 @@ void TForm21::SpeedButton1Click() {
     }
     if (DrinkingContestHere()) {
         PlayReward1Sound();
-        ShowBarTalk("bartender.jpg",
-                    "It just takes a couple of drinks until you get the bartender to give you a "
-                    "hint on who you should talk to.");
-        ShowBarTalk("pirate1.jpg",
-                    "\"Har! If you landlubber want me to talk to you, you first need to prove you "
-                    "are a real pirate! Come and have a drink, whoever drops first has lost.\"");
+        ShowStoryLine(
+            "It just takes a couple of drinks until you get the bartender to give you a "
+            "hint on who you should talk to.",
+            "bartender.jpg");
+        ShowStoryLine(
+            "\"Har! If you landlubber want me to talk to you, you first need to prove you "
+            "are a real pirate! Come and have a drink, whoever drops first has lost.\"",
+            "pirate1.jpg");
         captain[Player::Drunkenness] = 0;
         captain[Player::OpponentDrunkenness] = 0;
         PlayButtonSound();
         UpdateDrinkingGameMeters();
-        if (Form68) Form68->ShowModal();
+        Form68->ShowModal();
     } else {
         captain[Player::Drunkenness] = 0;
         PlayButtonSound();
         UpdateDrunkMeter();
-        if (Form67) Form67->ShowModal();
+        Form67->ShowModal();
     }
     GrowDrinkingTolerance();
 }
@@ -124,7 +128,7 @@ void TForm21::SpeedButton2Click() {
     if (ship[Ship::CrewMin] != 0 || crew > 0) {
         PrepareCrewForm();
         RefreshCrewForm();
-        if (Form24) Form24->ShowModal();
+        Form24->ShowModal();
         return;
     }
     ShowMessage1("Your ship is too small for hiring crewmen!");
@@ -137,7 +141,7 @@ void TForm21::SpeedButton4Click() {
         return;
     }
     RefreshCrewPay();
-    if (Form25) Form25->ShowModal();
+    Form25->ShowModal();
 }
 
 void TForm21::SpeedButton5Click() {

@@ -30,7 +30,7 @@ class TForm21 : public ui::Form {
     void SpeedButton3Click();
 };
 
-extern TForm21* Form21;
+extern ui::Screen<TForm21> Form21;
 
 // Whether the senator story waits for the drinking contest here: step 7, Tortuga's bar.
 bool DrinkingContestHere();

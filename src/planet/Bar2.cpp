@@ -6,17 +6,17 @@
 #include "state/Sound.h"
 #include "state/UMessage1.h"
 #include "state/UMessage3.h"
+#include "state/UMessage6.h"
 #include "state/exp1_UMessage2.h"
 #include "state/pictures.h"
 #include "state/random.h"
 #include "state/tables.h"
-#include "travel/NextTurnUnit_notices.h"
 #include "travel/UEvents.h"
 #include "travel/travel.h"
 
 namespace corvanth {
 
-TForm67* Form67 = nullptr;
+ui::Screen<TForm67> Form67{"TForm67"};
 
 namespace {
 
@@ -151,17 +151,10 @@ DrunkSigns BindDrunkSigns(ui::Form& form, const std::string& prefix) {
     return signs;
 }
 
-void ShowBarTalk(const std::string& picture, const std::string& text) {
-    if (!exp1_Message2) return;
-    exp1_Message2->Label1->caption = text;
-    exp1_Message2->Image2->LoadPicture(picture);
-    exp1_Message2->ShowModal();
-}
-
 void BarDataModuleEvent() {
     const int system = FleetSystem();
     if (SpawnSpaceEvent(system, 0, 0) < 1) {
-        ShowBarTalk(kPatron, kStory);
+        ShowStoryLine(kStory, kPatron);
         return;
     }
     MarkLocationSearched(system, G().SelectedPlanet);
@@ -203,8 +196,9 @@ void BarRobberyEvent() {
     const int64_t money = Captain()[Player::Money];
     const int64_t amount = std::max<int64_t>(std::min(BarStake(), money / 5), 0);
     ChangeMoney(-amount);
-    ShowBarTalk("face5.jpg", "Some gangsters sneak up on you and rob " + FormatThousands(amount) +
-                                 " $C. Do not blame the bartender, he has a wife to take of.");
+    ShowStoryLine("Some gangsters sneak up on you and rob " + FormatThousands(amount) +
+                      " $C. Do not blame the bartender, he has a wife to take of.",
+                  "face5.jpg");
 }
 
 void BarTalkEvent() {
@@ -215,7 +209,7 @@ void BarTalkEvent() {
         switch (row.event) {
             case Event::Talk:
             case Event::Story:
-                ShowBarTalk(row.picture, row.text);
+                ShowStoryLine(row.text, row.picture);
                 break;
             case Event::DataModule:
                 BarDataModuleEvent();
@@ -250,7 +244,6 @@ TForm67::TForm67() : ui::Form("TForm67") {
 }
 
 void UpdateDrunkMeter() {
-    if (!Form67) return;
     const int32_t d = Captain()[Player::Drunkenness];
     Form67->signs.Light(DrunkLevel(d));
     Form67->ProgressBar1->SetPosition(d);

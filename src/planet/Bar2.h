@@ -31,9 +31,6 @@ struct DrunkSigns {
 // Binds DrunkSign1..6 and DrunkSignShape1..6 (or with a prefix, GDrunkSign..).
 DrunkSigns BindDrunkSigns(ui::Form& form, const std::string& prefix);
 
-// A talk line on the short story notice: "bartender.jpg" or "pirate1.jpg" beside it.
-void ShowBarTalk(const std::string& picture, const std::string& text);
-
 // One line of talk or one event for the captain's drunkenness now.
 void BarTalkEvent();
 
@@ -66,7 +63,7 @@ class TForm67 : public ui::Form {
     void Order(Drink drink);
 };
 
-extern TForm67* Form67;
+extern ui::Screen<TForm67> Form67;
 
 void UpdateDrunkMeter();
 

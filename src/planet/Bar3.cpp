@@ -6,12 +6,13 @@
 #include "state/Sound.h"
 #include "state/UMessage1.h"
 #include "state/exp1_UMessage1.h"
+#include "state/exp1_UMessage2.h"
 #include "state/random.h"
 #include "state/tables.h"
 
 namespace corvanth {
 
-TForm68* Form68 = nullptr;
+ui::Screen<TForm68> Form68{"TForm68"};
 
 namespace {
 
@@ -32,24 +33,19 @@ int PirateStep(Drink drink) {
 }
 
 void ShowWin() {
-    if (!exp1_message1) return;
-    ui::Memo& memo = *exp1_message1->Memo1;
-    memo.Clear();
-    memo.scrollBars = ui::ScrollBars::None;
-    memo.lines = {
-        "You made it! The pirate is so drunk that he tells you everything!",
-        " ",
-        "(vomits) \"Oh my god...everything is turning in my head...what did you say you wanted to "
-        "know? Oh yes. Ok buddy, you are a my friend...\" (belches) ...",
-        "\"You should ask someone with the callsign Sir Spy about the goddamn Dodurive. You can "
-        "find him on Sirius Prime I think. Here you have his number, call him when you arrive "
-        "there.\"",
-    };
-    memo.scrollBars = ui::ScrollBars::Vertical;
-    exp1_message1->Label2->caption = "Under the table";
-    exp1_message1->Image1->LoadPicture("pirate1.jpg");
-    exp1_message1->Shape3->brushColor = ui::colors::White;
-    exp1_message1->ShowModal();
+    ShowStoryNotice(
+        "Under the table", "pirate1.jpg",
+        {
+            "You made it! The pirate is so drunk that he tells you everything!",
+            " ",
+            "(vomits) \"Oh my god...everything is turning in my head...what did you say you wanted "
+            "to "
+            "know? Oh yes. Ok buddy, you are a my friend...\" (belches) ...",
+            "\"You should ask someone with the callsign Sir Spy about the goddamn Dodurive. You "
+            "can "
+            "find him on Sirius Prime I think. Here you have his number, call him when you arrive "
+            "there.\"",
+        });
 }
 
 }  // namespace
@@ -73,7 +69,6 @@ TForm68::TForm68() : ui::Form("TForm68") {
 }
 
 void UpdateDrinkingGameMeters() {
-    if (!Form68) return;
     const GameRecord& captain = Captain();
     const int32_t d = captain[Player::Drunkenness];
     // The pirate passes 100 only on the drink that drops him: the meter shows him full.
@@ -94,17 +89,18 @@ void DrinkingGameRound() {
     if (captain[Player::Drunkenness] >= kCaptainDrops) {
         PlayBadSound();
         ShowMessage1("You have drunk too much and drop to the floor. You lost the competition...");
-        ShowBarTalk("pirate1.jpg",
-                    "\"Har! Not even close! Come back when you have trained a bit. I always like "
-                    "to get free drinks.\"");
-        if (Form68) Form68->Decide();
+        ShowStoryLine(
+            "\"Har! Not even close! Come back when you have trained a bit. I always like "
+            "to get free drinks.\"",
+            "pirate1.jpg");
+        Form68->Decide();
         return;
     }
     if (captain[Player::OpponentDrunkenness] >= kPirateDrops) {
         PlayReward2Sound();
         ShowWin();
         CaptainFactionRecord()[Faction::StoryStep] = kStoryStepWon;
-        if (Form68) Form68->Decide();
+        Form68->Decide();
         return;
     }
     BarTalkEvent();

@@ -35,7 +35,7 @@ class TForm68 : public ui::Form {
     bool decided_ = false;
 };
 
-extern TForm68* Form68;
+extern ui::Screen<TForm68> Form68;
 
 void UpdateDrinkingGameMeters();
 // Decides the contest, or gives one piece of bar talk while it is open.

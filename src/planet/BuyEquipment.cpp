@@ -12,7 +12,7 @@
 
 namespace corvanth {
 
-TForm18* Form18 = nullptr;
+ui::Screen<TForm18> Form18{"TForm18"};
 
 namespace {
 
@@ -127,7 +127,6 @@ int TForm18::SelectedUpgrade() const {
 }
 
 void RefreshEquipmentDealer() {
-    if (!Form18) return;
     TForm18& form = *Form18;
     const int fleet = G().CurrentFleet, ship = G().CurrentShip;
     form.Image1->LoadPicture(GetShipPictureName(PlayerShip()[Ship::Class]));
@@ -143,7 +142,6 @@ void RefreshEquipmentDealer() {
 }
 
 void ListSlotUpgrades() {
-    if (!Form18) return;
     TForm18& form = *Form18;
     const DealerSite site = CurrentDealerSite();
     const int x = PlayerShipSlot(form.SelectedSlot())[Slot::EquipmentId];
@@ -173,7 +171,6 @@ void OpenEquipmentDealer() {
 }
 
 void ShowUpgradeOffer() {
-    if (!Form18) return;
     TForm18& form = *Form18;
     const int c = form.SelectedUpgrade();
     if (c < 1) return;
@@ -234,7 +231,7 @@ void TForm18::SpeedButton3Click() {
 void TForm18::SpeedButton4Click() {
     PlayButtonSound();
     ShowShipClassScan(PlayerShip()[Ship::Class]);
-    if (Form6) Form6->ShowModal();
+    Form6->ShowModal();
 }
 
 void TForm18::SpeedButton6Click() {

@@ -75,7 +75,7 @@ class TForm18 : public ui::Form {
     void TutorialTimerTimer();
 };
 
-extern TForm18* Form18;
+extern ui::Screen<TForm18> Form18;
 
 void RefreshEquipmentDealer();
 void ListSlotUpgrades();

@@ -9,6 +9,7 @@
 #include "state/UMessage1.h"
 #include "state/pictures.h"
 #include "state/shipstats.h"
+#include "state/showing.h"
 #include "state/tables.h"
 #include "travel/travel.h"
 #include "tutorial/Tutorial.h"
@@ -16,7 +17,7 @@
 
 namespace corvanth {
 
-TForm17* Form17 = nullptr;
+ui::Screen<TForm17> Form17{"TForm17"};
 int32_t SelectedShipType = 1;
 
 namespace {
@@ -24,7 +25,6 @@ namespace {
 // The arena's world: Duelhold's dealers sell every class and item of its sector level.
 constexpr int kArenaSystem = 24;
 constexpr int kArenaLocation = 9;
-constexpr const char* kArenaScreen = "TForm61";
 
 // The dealer's own order of the classes.
 constexpr std::array<int, kShipDealerRows> kRowTypes = {
@@ -43,8 +43,7 @@ DealerSite CurrentDealerSite() {
     DealerSite site;
     site.owner = LocationRecord(s, l)[Planet::Owner];
     site.rating = StarSystemRecord(s)[StarSystem::SectorRating];
-    const ui::Form* arena = ui::App().FindForm(kArenaScreen);
-    site.arena = s == kArenaSystem && l == kArenaLocation && arena && arena->Visible();
+    site.arena = s == kArenaSystem && l == kArenaLocation && ArenaShowing();
     return site;
 }
 
@@ -160,7 +159,6 @@ TForm17::TForm17() : ui::Form("TForm17") {
 }
 
 void RefreshShipDealer() {
-    if (!Form17) return;
     TForm17& form = *Form17;
     form.ListBox1->Clear();
     // The rows carry the catalogue's class names: each class is loaded once to read its name.
@@ -175,7 +173,6 @@ void RefreshShipDealer() {
 }
 
 void ShowShipOffer(int shipType) {
-    if (!Form17) return;
     TForm17& form = *Form17;
     SelectedShipType = shipType;
     const DealerSite site = CurrentDealerSite();
@@ -237,7 +234,7 @@ void TForm17::SpeedButton2Click() {
 void TForm17::SpeedButton3Click() {
     PlayButtonSound();
     ShowShipClassScan(SelectedShipType);
-    if (Form6) Form6->ShowModal();
+    Form6->ShowModal();
 }
 
 void TForm17::SpeedButton16Click() {

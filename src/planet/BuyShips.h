@@ -86,7 +86,7 @@ class TForm17 : public ui::Form {
     void TutorialTimerTimer();
 };
 
-extern TForm17* Form17;
+extern ui::Screen<TForm17> Form17;
 
 void RefreshShipDealer();
 void ShowShipOffer(int shipType);

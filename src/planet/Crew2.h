@@ -66,7 +66,7 @@ class TForm24 : public ui::Form {
     void ModeChange();
 };
 
-extern TForm24* Form24;
+extern ui::Screen<TForm24> Form24;
 
 void PrepareCrewForm();
 void RefreshCrewForm();

@@ -14,7 +14,7 @@
 
 namespace corvanth {
 
-TForm24* Form24 = nullptr;
+ui::Screen<TForm24> Form24{"TForm24"};
 
 namespace {
 
@@ -81,7 +81,6 @@ TForm24::TForm24() : ui::Form("TForm24") {
 }
 
 void PrepareCrewForm() {
-    if (!Form24) return;
     TForm24& f = *Form24;
     f.Label27->caption = "$C: " + FormatThousands(Captain()[Player::Money]);
     f.RadioButton1->SetChecked(true);
@@ -90,7 +89,6 @@ void PrepareCrewForm() {
 }
 
 void RefreshCrewForm() {
-    if (!Form24) return;
     TForm24& f = *Form24;
     GameRecord& ship = PlayerShip();
     const GameRecord& here = FleetLocationRecord();
@@ -150,16 +148,7 @@ void TForm24::SpeedButton1Click() {
 }
 
 void TForm24::SpeedButton2Click() {
-    if (!Message4) return;
-    ui::Memo& memo = *Message4->Memo1;
-    memo.Clear();
-    memo.scrollBars = ui::ScrollBars::None;
-    memo.LoadFromFile("Help_CrewManagement.txt");
-    memo.scrollBars = ui::ScrollBars::Vertical;
-    Message4->Label2->caption = "Information";
-    Message4->Image1->LoadPicture("face1.jpg");
-    Message4->Shape3->brushColor = ui::colors::White;
-    Message4->ShowModal();
+    ShowLongNoticeFile("Information", "face1.jpg", "Help_CrewManagement.txt");
 }
 
 void TForm24::SpeedButton4Click() {

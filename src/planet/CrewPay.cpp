@@ -14,7 +14,7 @@
 
 namespace corvanth {
 
-TForm25* Form25 = nullptr;
+ui::Screen<TForm25> Form25{"TForm25"};
 
 CrewCounts ShipCrew() {
     const GameRecord& ship = PlayerShip();
@@ -71,7 +71,6 @@ TForm25::TForm25() : ui::Form("TForm25") {
 }
 
 void RefreshCrewPay() {
-    if (!Form25) return;
     TForm25& f = *Form25;
     const CrewPayDue due = CalcCrewPayDue();
     f.Label8->caption = "$C: " + FormatThousands(Captain()[Player::Money]);

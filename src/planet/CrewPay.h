@@ -51,7 +51,7 @@ class TForm25 : public ui::Form {
     void SpeedButton4Click();
 };
 
-extern TForm25* Form25;
+extern ui::Screen<TForm25> Form25;
 
 // Fills the pay screen before it is shown.
 void RefreshCrewPay();

@@ -3,13 +3,13 @@
 
 #include "planet/CrewPay.h"
 #include "state/Sound.h"
+#include "state/UMessage6.h"
 #include "state/fortune.h"
 #include "state/pictures.h"
 #include "state/random.h"
 #include "state/shipstats.h"
 #include "state/tables.h"
 #include "state/upcalls.h"
-#include "travel/NextTurnUnit_notices.h"
 
 namespace corvanth {
 

@@ -11,7 +11,7 @@
 
 namespace corvanth {
 
-TForm52* Form52 = nullptr;
+ui::Screen<TForm52> Form52{"TForm52"};
 
 namespace {
 
@@ -88,7 +88,7 @@ TForm52::TForm52() : ui::Form("TForm52") {
 void TForm52::SpeedButton1Click() {
     PlayButtonSound();
     RefreshCrewPay();
-    if (Form25) Form25->ShowModal();
+    Form25->ShowModal();
     ShowOwnCrewScan();
 }
 
@@ -98,7 +98,6 @@ void TForm52::SpeedButton2Click() {
 }
 
 void ShowOwnCrewScan() {
-    if (!Form52) return;
     TForm52& form = *Form52;
     form.Label10->caption = "Your crew:";
     ShowCrew(PlayerShip());
@@ -109,7 +108,6 @@ void ShowOwnCrewScan() {
 }
 
 void ShowEnemyCrewScan() {
-    if (!Form52) return;
     TForm52& form = *Form52;
     form.Label10->caption = "Enemy crew:";
     form.Label15->caption = "Payment in: -";

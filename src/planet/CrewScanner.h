@@ -28,7 +28,7 @@ class TForm52 : public ui::Form {
     void SpeedButton2Click();
 };
 
-extern TForm52* Form52;
+extern ui::Screen<TForm52> Form52;
 
 // The player's current ship's crew.
 void ShowOwnCrewScan();

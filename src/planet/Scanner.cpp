@@ -11,7 +11,7 @@
 
 namespace corvanth {
 
-TForm6* Form6 = nullptr;
+ui::Screen<TForm6> Form6{"TForm6"};
 
 namespace {
 
@@ -176,7 +176,7 @@ void TForm6::ListBox1Click() {
 
 void TForm6::SpeedButton1Click() {
     PlayButtonSound();
-    if (Form52) Form52->ShowModal();
+    Form52->ShowModal();
 }
 
 void TForm6::SpeedButton6Click() {
@@ -185,7 +185,6 @@ void TForm6::SpeedButton6Click() {
 }
 
 void ShowShipClassScan(int shipType) {
-    if (!Form6) return;
     LoadShipType(shipType);
     FillEquipmentList();
     ShowCrewButton(false);
@@ -195,7 +194,6 @@ void ShowShipClassScan(int shipType) {
 }
 
 void ShowOwnShipScan(int fleet, int ship) {
-    if (!Form6) return;
     CopyIntoTemplate(fleet, ship);
     FillEquipmentList();
     ShowShipData();
@@ -208,7 +206,6 @@ void ShowOwnShipScan(int fleet, int ship) {
 }
 
 void ShowEnemyShipScan(int fleet, int ship) {
-    if (!Form6) return;
     CopyIntoTemplate(fleet, ship);
     FillEquipmentList();
     ShowShipData();
@@ -217,7 +214,6 @@ void ShowEnemyShipScan(int fleet, int ship) {
 }
 
 void ShowShipData() {
-    if (!Form6) return;
     TForm6& form = *Form6;
     const GameRecord& t = ShipClassTemplate();
     form.Label2->caption = ShipClassName(kTemplateFleet, kTemplateShip) + " class";
@@ -235,7 +231,6 @@ void ShowShipData() {
 }
 
 void ShowEquipmentItem(int slot) {
-    if (!Form6) return;
     const int id = SlotItem(slot);
     Form6->Memo2->Clear();
     Form6->Memo2->SetText(G().EquipmentDescriptions[ValidEquipment(id) ? id : 0].str());

@@ -48,7 +48,7 @@ class TForm6 : public ui::Form {
     bool CloseQuery() override;
 };
 
-extern TForm6* Form6;
+extern ui::Screen<TForm6> Form6;
 
 // The three ways into the scanner; each fills it (and the crew scanner) from the template ship,
 // and the caller then shows TForm6.

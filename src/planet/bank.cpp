@@ -17,7 +17,7 @@
 
 namespace corvanth {
 
-TForm9* Form9 = nullptr;
+ui::Screen<TForm9> Form9{"TForm9"};
 
 namespace {
 
@@ -169,7 +169,6 @@ TForm9::TForm9() : ui::Form("TForm9") {
 }
 
 void RefreshBankForm() {
-    if (!Form9) return;
     TForm9& form = *Form9;
     const GameRecord& bank = BankRecord();
     const BankOffers& offers = CurrentOffers();

@@ -87,7 +87,7 @@ class TForm9 : public ui::Form {
     void Image3DblClick();
 };
 
-extern TForm9* Form9;
+extern ui::Screen<TForm9> Form9;
 
 void RefreshBankForm();
 

@@ -9,6 +9,7 @@
 #include "planet/bank.h"
 #include "state/Sound.h"
 #include "state/UMessage1.h"
+#include "state/exp1_UMessage1.h"
 #include "state/pictures.h"
 #include "state/tables.h"
 #include "state/upcalls.h"
@@ -20,7 +21,7 @@
 
 namespace corvanth {
 
-TForm3* Form3 = nullptr;
+ui::Screen<TForm3> Form3{"TForm3"};
 
 namespace {
 
@@ -76,7 +77,6 @@ PlanetScreenButtons PlanetScreenButtonsFor(int system, int location) {
 }
 
 void RefreshPlanetScreen() {
-    if (!Form3) return;
     TForm3& form = *Form3;
     const int s = FleetSystem(), p = FleetLocation();
     const GameRecord& L = LocationRecord(s, p);
@@ -187,7 +187,7 @@ void TForm3::SpeedButton5Click() {
 void TForm3::SpeedButton1Click() {
     PlayButtonSound();
     if (!PlanetScreenButtonsFor(FleetSystem(), FleetLocation()).arena) {
-        if (Form21) Form21->ShowModal();
+        Form21->ShowModal();
         return;
     }
     if (!ui::App().FindForm(kArenaScreen)) return;

@@ -48,7 +48,7 @@ class TForm3 : public ui::Form {
     void FormClose();
 };
 
-extern TForm3* Form3;
+extern ui::Screen<TForm3> Form3;
 
 // Which services the planet offers the captain: by the owner of the location, the owner's
 // relation to the captain's faction and the captain's reputation with the owner.

@@ -15,7 +15,7 @@
 
 namespace corvanth {
 
-TForm40* Form40 = nullptr;
+ui::Screen<TForm40> Form40{"TForm40"};
 
 namespace {
 
@@ -167,7 +167,6 @@ void TForm40::FormClose() {
 }
 
 void RefreshCheatForm() {
-    if (!Form40) return;
     const GameRecord& captain = Captain();
     ui::CheckBox* boxes[] = {Form40->CheckBox1, Form40->CheckBox2, Form40->CheckBox3,
                              Form40->CheckBox4, Form40->CheckBox5};

@@ -56,7 +56,7 @@ class TForm40 : public ui::Form {
     std::optional<int32_t> ReadAmount();
 };
 
-extern TForm40* Form40;
+extern ui::Screen<TForm40> Form40;
 
 // Ticks each box exactly where its tweak is on.
 void RefreshCheatForm();

@@ -8,7 +8,7 @@
 
 namespace corvanth {
 
-TForm43* Form43 = nullptr;
+ui::Screen<TForm43> Form43{"TForm43"};
 
 TForm43::TForm43() : ui::Form("TForm43") {
     Label1 = Bind<ui::Label>("Label1");

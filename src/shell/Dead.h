@@ -23,7 +23,7 @@ class TForm43 : public ui::Form {
     void SpeedButton1Click();
 };
 
-extern TForm43* Form43;
+extern ui::Screen<TForm43> Form43;
 
 // Fills the death screen by the captain's remaining life points.
 void ShowDeathScreen();

@@ -7,7 +7,7 @@
 
 namespace corvanth {
 
-TForm60* Form60 = nullptr;
+ui::Screen<TForm60> Form60{"TForm60"};
 
 TForm60::TForm60() : ui::Form("TForm60") {
     Image1 = Bind<ui::Image>("Image1");

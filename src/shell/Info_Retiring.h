@@ -20,7 +20,7 @@ class TForm60 : public ui::Form {
     void SpeedButton7Click();
 };
 
-extern TForm60* Form60;
+extern ui::Screen<TForm60> Form60;
 
 // Shows TForm60 with the captain's portrait, unless this game has shown it already (captain
 // field 39).

@@ -9,7 +9,7 @@
 
 namespace corvanth {
 
-TForm37* Form37 = nullptr;
+ui::Screen<TForm37> Form37{"TForm37"};
 
 namespace {
 

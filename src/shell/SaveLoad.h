@@ -126,7 +126,7 @@ class TForm37 : public ui::Form {
     void LoadFrom(int slot);
 };
 
-extern TForm37* Form37;
+extern ui::Screen<TForm37> Form37;
 
 // Fills the screen before it is shown: the descriptions from the file, "Load" for every slot
 // that holds a game, "Save" while a game runs.

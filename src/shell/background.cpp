@@ -78,8 +78,8 @@
 
 namespace corvanth {
 
-TFbackground* Fbackground = nullptr;
-TForm59* Form59 = nullptr;
+ui::Screen<TFbackground> Fbackground{"TFbackground"};
+ui::Screen<TForm59> Form59{"TForm59"};
 
 namespace {
 

@@ -18,7 +18,7 @@ class TFbackground : public ui::Form {
     void FormActivate() override;
 };
 
-extern TFbackground* Fbackground;
+extern ui::Screen<TFbackground> Fbackground;
 
 // The prompt after a run that did not end in order: play with or without music.
 class TForm59 : public ui::Form {
@@ -32,7 +32,7 @@ class TForm59 : public ui::Form {
     void SpeedButton1Click();
 };
 
-extern TForm59* Form59;
+extern ui::Screen<TForm59> Form59;
 
 // Creates every screen once, the background screen first (it is the main window), and fills the
 // table of upward calls with the game's own routines.

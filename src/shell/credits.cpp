@@ -12,7 +12,7 @@
 
 namespace corvanth {
 
-TForm31* Form31 = nullptr;
+ui::Screen<TForm31> Form31{"TForm31"};
 
 namespace {
 

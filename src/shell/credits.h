@@ -24,7 +24,7 @@ class TForm31 : public ui::Form {
     bool CloseQuery() override { return false; }
 };
 
-extern TForm31* Form31;
+extern ui::Screen<TForm31> Form31;
 
 // Shows the link lines.
 void RefreshCreditsForm();

@@ -14,7 +14,7 @@
 
 namespace corvanth {
 
-TForm38* Form38 = nullptr;
+ui::Screen<TForm38> Form38{"TForm38"};
 
 namespace {
 

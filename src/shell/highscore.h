@@ -31,7 +31,7 @@ class TForm38 : public ui::Form {
     void SpeedButton11Click();
 };
 
-extern TForm38* Form38;
+extern ui::Screen<TForm38> Form38;
 
 // Rows 1..20 and names 1..5 from the files. A missing or short file reads as an empty table, and
 // whatever part of it could be read is kept.

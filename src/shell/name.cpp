@@ -11,7 +11,7 @@
 
 namespace corvanth {
 
-TForm4* Form4 = nullptr;
+ui::Screen<TForm4> Form4{"TForm4"};
 
 namespace {
 

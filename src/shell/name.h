@@ -44,7 +44,7 @@ class TForm4 : public ui::Form {
     bool CloseQuery() override { return false; }
 };
 
-extern TForm4* Form4;
+extern ui::Screen<TForm4> Form4;
 
 // The whole screen from the current captain: name box, portrait, faction logo and text.
 void RefreshNewCaptainForm();

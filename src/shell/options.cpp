@@ -12,7 +12,7 @@
 
 namespace corvanth {
 
-TForm58* Form58 = nullptr;
+ui::Screen<TForm58> Form58{"TForm58"};
 
 namespace {
 

@@ -62,7 +62,7 @@ class TForm58 : public ui::Form {
     void CheckBox10MouseUp();
 };
 
-extern TForm58* Form58;
+extern ui::Screen<TForm58> Form58;
 
 // Fills the screen before it is shown: switches 1..9 from the captain, 10 from the file.
 void LoadOptionsForm();

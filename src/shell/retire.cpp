@@ -10,7 +10,7 @@
 
 namespace corvanth {
 
-TForm57* Form57 = nullptr;
+ui::Screen<TForm57> Form57{"TForm57"};
 
 namespace {
 

@@ -25,7 +25,7 @@ class TForm57 : public ui::Form {
     bool closing_ = false;
 };
 
-extern TForm57* Form57;
+extern ui::Screen<TForm57> Form57;
 
 // Ends the game: the captain retired, died for good, or the war ended the career. Shows the
 // seven score steps, enters the score in the high-score table, shows the table, then ends the

@@ -6,7 +6,7 @@
 
 namespace corvanth {
 
-TForm39* Form39 = nullptr;
+ui::Screen<TForm39> Form39{"TForm39"};
 
 TForm39::TForm39() : UniformForm("TForm39") {
     Label14 = Bind<ui::Label>("Label14");

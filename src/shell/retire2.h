@@ -19,7 +19,7 @@ class TForm39 : public UniformForm {
     void SpeedButton1Click();
 };
 
-extern TForm39* Form39;
+extern ui::Screen<TForm39> Form39;
 
 // Dresses the uniform of TForm39 for the captain's faction, rank, gender, wings, ribbons and
 // medals.

@@ -22,7 +22,7 @@
 
 namespace corvanth {
 
-TForm1* Form1 = nullptr;
+ui::Screen<TForm1> Form1{"TForm1"};
 
 namespace {
 

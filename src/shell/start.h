@@ -53,7 +53,7 @@ class TForm1 : public ui::Form {
     void TutorialTimerTimer();
 };
 
-extern TForm1* Form1;
+extern ui::Screen<TForm1> Form1;
 
 void SetupMainMenuPictures();
 

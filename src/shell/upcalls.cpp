@@ -67,12 +67,8 @@ Upcalls StandardUpcalls() {
     c.ShowEncounterScreen = ShowEncounterScreen;
     c.ShowMissionEncounterScreen = ShowMissionEncounterScreen;
     c.ShowLoot = OfferLootItem;
-    c.RefreshTravelScreen = [] {
-        if (Form2) RefreshTravelScreen();
-    };
-    c.RefreshStatusPanel = [] {
-        if (Form2) RefreshStatusPanel();
-    };
+    c.RefreshTravelScreen = [] { RefreshTravelScreen(); };
+    c.RefreshStatusPanel = [] { RefreshStatusPanel(); };
 
     c.KillCaptain = KillCaptain;
     c.RetireAndScore = RetireAndScore;
@@ -88,7 +84,7 @@ Upcalls StandardUpcalls() {
     };
     c.ShowCheatPanel = [] {
         RefreshCheatForm();
-        if (Form40) Form40->ShowModal();
+        Form40->ShowModal();
     };
     c.SetFactionButtons = [](bool enabled) {
         Form4->SpeedButton1->enabled = enabled;
@@ -96,8 +92,7 @@ Upcalls StandardUpcalls() {
     };
 
     c.TravelMapCell = [](int row, int column) -> ui::Component* {
-        if (!Form2 || row < 1 || row > kMapRows || column < 1 || column > kMapColumns)
-            return nullptr;
+        if (row < 1 || row > kMapRows || column < 1 || column > kMapColumns) return nullptr;
         return Form2->Find("PanelPlanet" + CellName(row, column));
     };
     c.RefreshPlanetPanel = RefreshPlanetPanel;
@@ -114,7 +109,6 @@ Upcalls StandardUpcalls() {
         Form28->ShowModal();
     };
     c.ShowGovernorScreen = [] {
-        if (!Form27) return;
         RefreshGovernorScreen();
         Form27->ShowModal();
     };

@@ -15,7 +15,7 @@ constexpr int32_t kAmnestyReputation = 10;
 
 }  // namespace
 
-TForm50* Form50 = nullptr;
+ui::Screen<TForm50> Form50{"TForm50"};
 
 TForm50::TForm50() : ui::Form("TForm50") {
     Image2 = Bind<ui::Image>("Image2");

@@ -19,7 +19,7 @@ class TForm50 : public ui::Form {
     void SpeedButton2Click();
 };
 
-extern TForm50* Form50;
+extern ui::Screen<TForm50> Form50;
 
 // Fills the offer for the captain's life points before it is shown.
 void PrepareForgiveOffense();

@@ -9,7 +9,7 @@
 
 namespace corvanth {
 
-TForm49* Form49 = nullptr;
+ui::Screen<TForm49> Form49{"TForm49"};
 
 TForm49::TForm49() : ui::Form("TForm49") {
     Image2 = Bind<ui::Image>("Image2");

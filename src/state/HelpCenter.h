@@ -19,7 +19,7 @@ class TForm49 : public ui::Form {
     void SpeedButton1Click();
 };
 
-extern TForm49* Form49;
+extern ui::Screen<TForm49> Form49;
 
 // Fill the notice for faction 1..4 and show it modally.
 void ShowOutcastNotice(int faction);

@@ -5,7 +5,7 @@
 
 namespace corvanth {
 
-TMessage1* Message1 = nullptr;
+ui::Screen<TMessage1> Message1{"TMessage1"};
 
 TMessage1::TMessage1() : ui::Form("TMessage1") {
     Image1 = Bind<ui::Image>("Image1");

@@ -18,7 +18,7 @@ class TMessage1 : public ui::Form {
     void FormKeyDown(int key) override;
 };
 
-extern TMessage1* Message1;
+extern ui::Screen<TMessage1> Message1;
 
 // Fills the notice's text and shows it modally.
 void ShowMessage1(const std::string& text);

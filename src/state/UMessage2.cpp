@@ -5,7 +5,7 @@
 
 namespace corvanth {
 
-TMessage2* Message2 = nullptr;
+ui::Screen<TMessage2> Message2{"TMessage2"};
 
 TMessage2::TMessage2() : ui::Form("TMessage2") {
     Image4 = Bind<ui::Image>("Image4");

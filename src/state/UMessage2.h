@@ -19,6 +19,6 @@ class TMessage2 : public ui::Form {
     void SpeedButton3Click();
 };
 
-extern TMessage2* Message2;
+extern ui::Screen<TMessage2> Message2;
 
 }  // namespace corvanth

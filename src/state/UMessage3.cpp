@@ -6,7 +6,7 @@
 
 namespace corvanth {
 
-TMessage3* Message3 = nullptr;
+ui::Screen<TMessage3> Message3{"TMessage3"};
 
 TMessage3::TMessage3() : ui::Form("TMessage3") {
     Image1 = Bind<ui::Image>("Image1");

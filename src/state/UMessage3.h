@@ -23,7 +23,7 @@ class TMessage3 : public ui::Form {
     void SpeedButton2Click();
 };
 
-extern TMessage3* Message3;
+extern ui::Screen<TMessage3> Message3;
 
 // Asks the question and returns whether the player said yes.
 bool AskYesNo(const std::string& question);

@@ -2,10 +2,11 @@
 #include "state/UMessage4.h"
 
 #include "state/Sound.h"
+#include "ui/files.h"
 
 namespace corvanth {
 
-TMessage4* Message4 = nullptr;
+ui::Screen<TMessage4> Message4{"TMessage4"};
 
 TMessage4::TMessage4() : ui::Form("TMessage4") {
     Image2 = Bind<ui::Image>("Image2");
@@ -21,6 +22,17 @@ TMessage4::TMessage4() : ui::Form("TMessage4") {
 void TMessage4::SpeedButton1Click() {
     PlayButtonSound();
     Close();
+}
+
+void ShowLongNotice(const std::string& headline, const std::string& picture,
+                    const std::vector<std::string>& lines) {
+    FillLongTextBox(*Message4, headline, picture, lines);
+    Message4->ShowModal();
+}
+
+void ShowLongNoticeFile(const std::string& headline, const std::string& picture,
+                        const std::string& file) {
+    ShowLongNotice(headline, picture, ui::ReadTextLines(file));
 }
 
 }  // namespace corvanth

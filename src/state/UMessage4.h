@@ -1,6 +1,9 @@
 // The long notice: headline, picture and a long text or text file.
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "ui/form.h"
 
 namespace corvanth {
@@ -19,6 +22,28 @@ class TMessage4 : public ui::Form {
     void SpeedButton1Click();
 };
 
-extern TMessage4* Message4;
+extern ui::Screen<TMessage4> Message4;
+
+// The long-text boxes (this one, the offer and the story box) are filled alike: headline, picture
+// in a white frame and the lines, the scroll bar off while they go in so the text starts at its
+// top.
+template <class Box>
+void FillLongTextBox(Box& box, const std::string& headline, const std::string& picture,
+                     const std::vector<std::string>& lines) {
+    box.Memo1->Clear();
+    box.Memo1->scrollBars = ui::ScrollBars::None;
+    box.Memo1->lines = lines;
+    box.Memo1->scrollBars = ui::ScrollBars::Vertical;
+    box.Label2->caption = headline;
+    box.Image1->LoadPicture(picture);
+    box.Shape3->brushColor = ui::colors::White;
+}
+
+// The long notice with a headline, a picture in a white frame and its lines one below the other.
+void ShowLongNotice(const std::string& headline, const std::string& picture,
+                    const std::vector<std::string>& lines);
+// The same with the lines of a text file; a missing file shows an empty text.
+void ShowLongNoticeFile(const std::string& headline, const std::string& picture,
+                        const std::string& file);
 
 }  // namespace corvanth

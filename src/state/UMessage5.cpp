@@ -5,7 +5,7 @@
 
 namespace corvanth {
 
-TMessage5* Message5 = nullptr;
+ui::Screen<TMessage5> Message5{"TMessage5"};
 
 TMessage5::TMessage5() : ui::Form("TMessage5") {
     Image2 = Bind<ui::Image>("Image2");

@@ -28,6 +28,6 @@ class TMessage5 : public ui::Form {
     bool CloseQuery() override;
 };
 
-extern TMessage5* Message5;
+extern ui::Screen<TMessage5> Message5;
 
 }  // namespace corvanth

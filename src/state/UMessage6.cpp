@@ -2,10 +2,11 @@
 #include "state/UMessage6.h"
 
 #include "state/Sound.h"
+#include "state/tables.h"
 
 namespace corvanth {
 
-TMessage6* Message6 = nullptr;
+ui::Screen<TMessage6> Message6{"TMessage6"};
 
 TMessage6::TMessage6() : ui::Form("TMessage6") {
     Image1 = Bind<ui::Image>("Image1");
@@ -21,14 +22,27 @@ void TMessage6::SpeedButton3Click() {
     Close();
 }
 
-void ShowFixedNotice(const std::string& text, const std::string& picture) {
-    if (!Message6) return;
+namespace {
+
+void FillNotice(const std::string& text, const std::string& picture, bool switchable) {
     Message6->Label1->caption = text;
     Message6->Image2->LoadPicture(picture);
     Message6->CheckBox1->checked = false;
-    Message6->CheckBox1->enabled = false;
+    Message6->CheckBox1->enabled = switchable;
+}
+
+}  // namespace
+
+void ShowFixedNotice(const std::string& text, const std::string& picture) {
+    FillNotice(text, picture, false);
     Message6->ShowModal();
     Message6->CheckBox1->enabled = true;
+}
+
+void ShowSwitchableNotice(const std::string& text, const std::string& picture, int playerField) {
+    FillNotice(text, picture, true);
+    Message6->ShowModal();
+    if (Message6->CheckBox1->checked) Captain()[playerField] = 1;
 }
 
 // A key closes it with the box as the player left it.

@@ -20,9 +20,12 @@ class TMessage6 : public ui::Form {
     void FormKeyDown(int key) override;
 };
 
-extern TMessage6* Message6;
+extern ui::Screen<TMessage6> Message6;
 
 // A notice the player cannot switch off: the box shows, unticked and disabled.
 void ShowFixedNotice(const std::string& text, const std::string& picture);
+// A notice that can be switched off: the box opens unticked; ticked on closing, it sets the
+// captain's switch field to 1, which the caller tests before showing that kind again.
+void ShowSwitchableNotice(const std::string& text, const std::string& picture, int playerField);
 
 }  // namespace corvanth

@@ -2,10 +2,11 @@
 #include "state/exp1_UMessage1.h"
 
 #include "state/Sound.h"
+#include "state/UMessage4.h"
 
 namespace corvanth {
 
-Texp1_message1* exp1_message1 = nullptr;
+ui::Screen<Texp1_message1> exp1_message1{"Texp1_message1"};
 
 Texp1_message1::Texp1_message1() : ui::Form("Texp1_message1") {
     Image2 = Bind<ui::Image>("Image2");
@@ -20,6 +21,12 @@ Texp1_message1::Texp1_message1() : ui::Form("Texp1_message1") {
 void Texp1_message1::SpeedButton1Click() {
     PlayButtonSound();
     Close();
+}
+
+void ShowStoryNotice(const std::string& headline, const std::string& picture,
+                     const std::vector<std::string>& lines) {
+    FillLongTextBox(*exp1_message1, headline, picture, lines);
+    exp1_message1->ShowModal();
 }
 
 }  // namespace corvanth

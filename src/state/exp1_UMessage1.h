@@ -1,6 +1,9 @@
 // The story notice: headline, picture and a long text.
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "ui/form.h"
 
 namespace corvanth {
@@ -18,6 +21,10 @@ class Texp1_message1 : public ui::Form {
     void SpeedButton1Click();
 };
 
-extern Texp1_message1* exp1_message1;
+extern ui::Screen<Texp1_message1> exp1_message1;
+
+// The story box: headline, picture in a white frame and its lines.
+void ShowStoryNotice(const std::string& headline, const std::string& picture,
+                     const std::vector<std::string>& lines);
 
 }  // namespace corvanth

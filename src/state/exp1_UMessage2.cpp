@@ -5,7 +5,7 @@
 
 namespace corvanth {
 
-Texp1_Message2* exp1_Message2 = nullptr;
+ui::Screen<Texp1_Message2> exp1_Message2{"Texp1_Message2"};
 
 Texp1_Message2::Texp1_Message2() : ui::Form("Texp1_Message2") {
     Image1 = Bind<ui::Image>("Image1");
@@ -22,6 +22,12 @@ void Texp1_Message2::SpeedButton3Click() {
 
 void Texp1_Message2::FormKeyDown(int) {
     Close();
+}
+
+void ShowStoryLine(const std::string& text, const std::string& picture) {
+    exp1_Message2->Label1->caption = text;
+    exp1_Message2->Image2->LoadPicture(picture);
+    exp1_Message2->ShowModal();
 }
 
 }  // namespace corvanth

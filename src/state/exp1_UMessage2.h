@@ -1,6 +1,8 @@
 // The short story notice: a text and a picture; any key closes it too.
 #pragma once
 
+#include <string>
+
 #include "ui/form.h"
 
 namespace corvanth {
@@ -17,6 +19,9 @@ class Texp1_Message2 : public ui::Form {
     void FormKeyDown(int key) override;
 };
 
-extern Texp1_Message2* exp1_Message2;
+extern ui::Screen<Texp1_Message2> exp1_Message2;
+
+// The short story box: one line and a picture.
+void ShowStoryLine(const std::string& text, const std::string& picture);
 
 }  // namespace corvanth

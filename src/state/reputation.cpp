@@ -29,16 +29,6 @@ int64_t Tweaked(int64_t points) {
     return Captain()[Player::CheatFameBoost] == 1 ? points + points / 2 : points;
 }
 
-// The switchable notice; a ticked box switches this kind off for the rest of the game.
-void ShowSwitchableNotice(const std::string& text, const std::string& picture, int hideSwitch) {
-    Message6->Label1->caption = text;
-    Message6->Image2->LoadPicture(picture);
-    Message6->CheckBox1->checked = false;
-    Message6->CheckBox1->enabled = true;
-    Message6->ShowModal();
-    if (Message6->CheckBox1->checked) Captain()[hideSwitch] = 1;
-}
-
 }  // namespace
 
 void GainReputation(int faction, int64_t points) {

@@ -5,14 +5,15 @@
 #include <string>
 
 #include "state/Sound.h"
+#include "state/UMessage6.h"
 #include "state/pictures.h"
 #include "state/random.h"
 #include "state/shipstats.h"
+#include "state/showing.h"
 #include "state/upcalls.h"
 #include "travel/NextTurnUnit_notices.h"
 #include "travel/NextTurnUnit_steps.h"
 #include "tutorial/Tutorial.h"
-#include "ui/application.h"
 
 namespace corvanth {
 
@@ -33,11 +34,6 @@ bool FleetSystemKnown() {
 }
 bool FleetLocationKnown() {
     return FleetSystemKnown() && ValidLocation(FleetLocation());
-}
-
-bool ScreenShowing(const char* screenClass) {
-    const ui::Form* f = ui::App().FindForm(screenClass);
-    return f && f->Visible();
 }
 
 int64_t CrewTotal() {
@@ -88,7 +84,7 @@ void RollEncounter() {
 }
 
 void GatherIntelligence() {
-    if (ScreenShowing("TForm13")) return;  // nothing of this during a trip
+    if (TravelProgressShowing()) return;  // nothing of this during a trip
     if (!ShipHasEquipmentType(G().CurrentFleet, G().CurrentShip, EquipmentKind::Surveillance))
         return;
     const int owner = StarSystemRecord(FleetSystem())[StarSystem::Owner];
@@ -167,7 +163,7 @@ void SecondNoCrewCheck() {
 }
 
 void Tournaments() {
-    if (!ScreenShowing("TForm61")) GameUpcalls().AdvanceTournaments();
+    if (!ArenaShowing()) GameUpcalls().AdvanceTournaments();
 }
 
 using Step = void (*)();

@@ -4,12 +4,13 @@
 #include <vector>
 
 #include "state/Sound.h"
+#include "state/UMessage4.h"
+#include "state/UMessage6.h"
 #include "state/pictures.h"
 #include "state/random.h"
 #include "state/tables.h"
 #include "state/upcalls.h"
 #include "travel/NextTurnUnit.h"
-#include "travel/NextTurnUnit_notices.h"
 #include "travel/NextTurnUnit_steps.h"
 
 namespace corvanth::turn {

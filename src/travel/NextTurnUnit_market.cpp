@@ -2,11 +2,11 @@
 #include <cstdint>
 #include <string>
 
+#include "state/UMessage6.h"
 #include "state/market.h"
 #include "state/pictures.h"
 #include "state/random.h"
 #include "state/warbonds.h"
-#include "travel/NextTurnUnit_notices.h"
 #include "travel/NextTurnUnit_steps.h"
 
 namespace corvanth::turn {

@@ -4,44 +4,11 @@
 #include "state/UMessage4.h"
 #include "state/UMessage5.h"
 #include "state/UMessage6.h"
-#include "state/exp1_UMessage1.h"
-#include "state/exp1_UMessage2.h"
 #include "state/pictures.h"
 #include "state/tables.h"
 #include "state/variables.h"
 
 namespace corvanth {
-
-void ShowSwitchableNotice(const std::string& text, const std::string& picture, int playerField) {
-    if (!Message6) return;
-    Message6->Label1->caption = text;
-    Message6->Image2->LoadPicture(picture);
-    Message6->CheckBox1->checked = false;
-    Message6->CheckBox1->enabled = true;
-    Message6->ShowModal();
-    if (Message6->CheckBox1->checked) Captain()[playerField] = 1;
-}
-
-namespace {
-
-void FillMemo(ui::Memo& memo, const std::vector<std::string>& lines) {
-    memo.Clear();
-    memo.scrollBars = ui::ScrollBars::None;
-    for (const std::string& line : lines) memo.lines.push_back(line);
-    memo.scrollBars = ui::ScrollBars::Vertical;
-}
-
-}  // namespace
-
-void ShowLongNotice(const std::string& headline, const std::string& picture,
-                    const std::vector<std::string>& lines) {
-    if (!Message4) return;
-    FillMemo(*Message4->Memo1, lines);
-    Message4->Label2->caption = headline;
-    Message4->Image1->LoadPicture(picture);
-    Message4->Shape3->brushColor = ui::colors::White;
-    Message4->ShowModal();
-}
 
 bool ShipLacksCrew() {
     const GameRecord& ship = PlayerShip();
@@ -66,12 +33,8 @@ bool ShowNoCrewNoticeOnce(const std::string& text) {
 int AskChoice(const std::string& headline, const std::string& picture,
               const std::vector<std::string>& lines, const std::string& first,
               const std::string& second, bool firstEnabled) {
-    if (!Message5) return 2;
     TMessage5& box = *Message5;
-    FillMemo(*box.Memo1, lines);
-    box.Label2->caption = headline;
-    box.Image1->LoadPicture(picture);
-    box.Shape3->brushColor = ui::colors::White;
+    FillLongTextBox(box, headline, picture, lines);
     box.SpeedButton1->caption = first;
     box.SpeedButton2->caption = second;
     box.SpeedButton1->enabled = firstEnabled;
@@ -88,23 +51,6 @@ int AskChoice(const std::string& headline, const std::string& picture,
     Message5Result = 0;
     box.ShowModal();
     return Message5Result;
-}
-
-void ShowStoryNotice(const std::string& headline, const std::string& picture,
-                     const std::vector<std::string>& lines) {
-    if (!exp1_message1) return;
-    FillMemo(*exp1_message1->Memo1, lines);
-    exp1_message1->Label2->caption = headline;
-    exp1_message1->Image1->LoadPicture(picture);
-    exp1_message1->Shape3->brushColor = ui::colors::White;
-    exp1_message1->ShowModal();
-}
-
-void ShowStoryLine(const std::string& text, const std::string& picture) {
-    if (!exp1_Message2) return;
-    exp1_Message2->Label1->caption = text;
-    exp1_Message2->Image2->LoadPicture(picture);
-    exp1_Message2->ShowModal();
 }
 
 }  // namespace corvanth

@@ -7,7 +7,7 @@
 
 namespace corvanth {
 
-TForm53* Form53 = nullptr;
+ui::Screen<TForm53> Form53{"TForm53"};
 
 TForm53::TForm53() : ui::Form("TForm53") {
     Image2 = Bind<ui::Image>("Image2");
@@ -33,7 +33,6 @@ void TForm53::SpeedButton15Click() {
 }
 
 void FillPlanetInfoForm() {
-    if (!Form53) return;
     TForm53& form = *Form53;
     GameState& g = G();
     const int s = FleetSystem(), l = g.SelectedPlanet;

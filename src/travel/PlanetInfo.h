@@ -26,7 +26,7 @@ class TForm53 : public ui::Form {
     void SpeedButton15Click();
 };
 
-extern TForm53* Form53;
+extern ui::Screen<TForm53> Form53;
 
 // Fills the screen for the location selected on the system map.
 void FillPlanetInfoForm();

@@ -1,9 +1,10 @@
 // The treasure fleet: its launch from Sol, its wanderings through the jump points, its stops.
 #include "state/UMessage1.h"
+#include "state/UMessage4.h"
+#include "state/UMessage6.h"
 #include "state/random.h"
 #include "state/tables.h"
 #include "state/variables.h"
-#include "travel/NextTurnUnit_notices.h"
 #include "travel/UEvents.h"
 
 namespace corvanth {

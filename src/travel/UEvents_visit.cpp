@@ -4,6 +4,7 @@
 
 #include "state/Sound.h"
 #include "state/UMessage1.h"
+#include "state/UMessage6.h"
 #include "state/pictures.h"
 #include "state/random.h"
 #include "state/reputation.h"

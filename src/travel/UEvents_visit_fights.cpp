@@ -100,7 +100,6 @@ void VisitGhostShip() {
         "In the captains cabin you find a locked chest containing " + FormatThousands(x) + " $C!",
         "treasure_sm.jpg");
     PlayExplosion1Sound();
-    if (Message6) Message6->CheckBox1->checked = false;
     ShowFixedNotice("Just as you finish and head away full speed the ghost ship explodes.",
                     "cexplosion.jpg");
     RefreshStatusPanel();

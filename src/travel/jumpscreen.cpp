@@ -11,7 +11,7 @@
 
 namespace corvanth {
 
-TForm12* Form12 = nullptr;
+ui::Screen<TForm12> Form12{"TForm12"};
 int32_t GalaxyMapSystem = 0;
 int32_t GalaxyMapCurrentSystem = 0;
 
@@ -69,7 +69,7 @@ void CloseStarmapMissionBox() {
     BlinkMissionTargets();
     form.Shape26->visible = form.Shape27->visible = false;
     // The travel screen's own box may still be open below the map: its markers stay then.
-    if (Form2 && !Form2->MissionBox1->visible) {
+    if (!Form2->MissionBox1->visible) {
         Form2->Timer1->SetEnabled(false);
         HideMissionMarkers();
     }
@@ -81,7 +81,7 @@ void CloseStarmapMissionBox() {
 void LeaveStarmap() {
     HideTradeBox();
     ShowStarmapTradeBox();
-    const bool tradeBoxOpen = Form2 && Form2->TradeGroupBox->visible;
+    const bool tradeBoxOpen = Form2->TradeGroupBox->visible;
     if (!tradeBoxOpen || G().SelectedTradeGood < 1) G().SelectedTradeGood = Form12->travelTradeGood;
     FillTradeList();
     ShowTradeGoodDetail();
@@ -104,7 +104,6 @@ PriceRange SystemPriceRange(int s, int good, int32_t none) {
 }
 
 void ColorStarmapSectors() {
-    if (!Form12) return;
     const GameState& g = G();
     for (int s = StarSystem::First; s <= kStarmapSystems; ++s) {
         if (g.StarSystems[s][StarSystem::Exists] <= 0) continue;
@@ -116,7 +115,6 @@ void ColorStarmapSectors() {
 }
 
 void SelectStarmapSector(int s) {
-    if (!Form12) return;
     PlayButtonSound();
     GalaxyMapSystem = s;
     ShowSystemInfo(s);
@@ -125,7 +123,6 @@ void SelectStarmapSector(int s) {
 }
 
 void ShowStarmapTradeBox() {
-    if (!Form12) return;
     TForm12& form = *Form12;
     const GameState& g = G();
     const int s = GalaxyMapSystem;
@@ -146,7 +143,6 @@ void ShowStarmapTradeBox() {
 }
 
 void ShowStarmapPriceRanges() {
-    if (!Form12) return;
     HidePriceLabels();
     const int good = G().SelectedTradeGood;
     for (int s = StarSystem::First; s <= kStarmapSystems; ++s) {
@@ -159,11 +155,10 @@ void ShowStarmapPriceRanges() {
 }
 
 void ShowStarmapMissionBox() {
-    if (Form12) FillMissionLabels(Form12->missionLabels);
+    FillMissionLabels(Form12->missionLabels);
 }
 
 void BlinkMissionTargets() {
-    if (!Form12) return;
     GameState& g = G();
     const GameRecord& m = CaptainMission();
     if (m[Mission::Scope] != 2) return;
@@ -183,7 +178,6 @@ void BlinkMissionTargets() {
 void StarmapNoOp() {}
 
 void OpenStarmap() {
-    if (!Form12) return;
     const int s = FleetSystem();
     GalaxyMapCurrentSystem = s;
     GalaxyMapSystem = s;

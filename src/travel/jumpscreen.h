@@ -70,7 +70,7 @@ class TForm12 : public ui::Form {
     int32_t travelTradeGood = 0;
 };
 
-extern TForm12* Form12;
+extern ui::Screen<TForm12> Form12;
 
 // The map for the fleet's system, shown modally; the travel screen's trade box is as it was after.
 void OpenStarmap();

@@ -15,7 +15,7 @@
 
 namespace corvanth {
 
-TForm2* Form2 = nullptr;
+ui::Screen<TForm2> Form2{"TForm2"};
 
 namespace {
 

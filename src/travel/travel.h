@@ -174,7 +174,7 @@ class TForm2 : public ui::Form {
     int cursorRow = 0, cursorColumn = 0;
 };
 
-extern TForm2* Form2;
+extern ui::Screen<TForm2> Form2;
 
 // TravelScreenMayClose, 1 when the travel screen may close without the quit question, lives with
 // the session (state/variables.h).

@@ -6,6 +6,7 @@
 
 #include "state/Sound.h"
 #include "state/UMessage1.h"
+#include "state/UMessage6.h"
 #include "state/pictures.h"
 #include "state/random.h"
 #include "state/saturate.h"
@@ -13,7 +14,6 @@
 #include "state/tables.h"
 #include "state/upcalls.h"
 #include "travel/NextTurnUnit.h"
-#include "travel/NextTurnUnit_notices.h"
 #include "travel/UEvents.h"
 #include "travel/travel.h"
 #include "travel/travel_parts.h"

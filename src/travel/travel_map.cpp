@@ -10,7 +10,7 @@ namespace {
 // The cell a location record names, or nullptr when its row or column is off the map.
 MapCell* CellOf(const GameRecord& location) {
     const int row = location[Planet::MapRow], column = location[Planet::MapColumn];
-    if (!Form2 || row < 1 || row > kMapRows || column < 1 || column > kMapColumns) return nullptr;
+    if (row < 1 || row > kMapRows || column < 1 || column > kMapColumns) return nullptr;
     return &Form2->Cell(row, column);
 }
 
@@ -38,7 +38,6 @@ void DrawLocation(int l) {
 }  // namespace
 
 void DrawSystemMap() {
-    if (!Form2) return;
     for (MapCell& cell : Form2->cells) {
         cell.picture->visible = false;
         cell.name->visible = false;
@@ -47,13 +46,11 @@ void DrawSystemMap() {
 }
 
 void RefreshSystemMap() {
-    if (!Form2) return;
     // In index order: of two locations in one cell the later one stays.
     for (int l = Planet::FirstLocation; l <= Planet::LastLocation; ++l) DrawLocation(l);
 }
 
 void DrawSystemMapPlanet(int location) {
-    if (!Form2) return;
     const GameRecord& p = LocationRecord(location);
     if (p[Planet::Exists] > 0) {
         DrawLocation(location);
@@ -67,7 +64,6 @@ void DrawSystemMapPlanet(int location) {
 }
 
 void ResetPlanetLabelColours() {
-    if (!Form2) return;
     for (MapCell& cell : Form2->cells) {
         cell.name->font.color = ui::colors::White;
         cell.price->font.color = ui::colors::White;

@@ -119,16 +119,14 @@ void FillMissionLabels(const MissionBoxLabels& box) {
 }
 
 void FillMissionBox() {
-    if (Form2) FillMissionLabels(Form2->missionLabels);
+    FillMissionLabels(Form2->missionLabels);
 }
 
 void HideMissionMarkers() {
-    if (!Form2) return;
     for (MapCell& cell : Form2->cells) cell.marker->visible = false;
 }
 
 void DrawMissionMarkers() {
-    if (!Form2) return;
     HideMissionMarkers();
     GameState& g = G();
     const GameRecord& m = CaptainMission();
@@ -154,7 +152,6 @@ void DrawMissionMarkers() {
 }
 
 void CloseMissionBox() {
-    if (!Form2) return;
     TForm2& form = *Form2;
     form.Timer1->SetEnabled(false);
     G().MissionBlinkOn = 1;

@@ -46,7 +46,6 @@ void SetAwardBar(ui::ProgressBar& bar, int64_t value, int64_t previous, int64_t 
 }
 
 void RefreshStatusPanel() {
-    if (!Form2) return;
     GameState& g = G();
     const GameRecord& captain = Captain();
     const int f = captain[Player::Faction];
@@ -106,7 +105,6 @@ PlanetPanelButtons PlanetPanelButtonsFor(int p) {
 }
 
 void RefreshPlanetPanel() {
-    if (!Form2) return;
     TForm2& form = *Form2;
     // A selected event site that has vanished leaves the panel to the fleet's own location.
     int& selected = G().SelectedPlanet;
@@ -159,7 +157,6 @@ void RefreshPlanetPanel() {
 }
 
 void RefreshTravelScreen() {
-    if (!Form2) return;
     TForm2& form = *Form2;
     const int s = FleetSystem(), p = G().SelectedPlanet;
     form.SpeedButton14->caption = "Options";

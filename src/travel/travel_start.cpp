@@ -64,19 +64,6 @@ void GrantPilotWings() {
     held = std::max(held, wings);
 }
 
-void ShowStoryText(const std::string& file, const std::string& headline,
-                   const std::string& picture) {
-    TMessage4& box = *Message4;
-    box.Memo1->Clear();
-    box.Memo1->scrollBars = ui::ScrollBars::None;
-    box.Memo1->LoadFromFile(file);
-    box.Memo1->scrollBars = ui::ScrollBars::Vertical;
-    box.Label2->caption = headline;
-    box.Image1->LoadPicture(picture);
-    box.Shape3->brushColor = ui::colors::White;
-    box.ShowModal();
-}
-
 }  // namespace
 
 void ShowAdventureStart() {
@@ -91,8 +78,8 @@ void ShowAdventureStart() {
         RecalcShipStats(1, 1, 0, 0);
     }
 
-    ShowStoryText("begin.txt", "Your adventure begins...",
-                  GetHeroPictureName(g.CurrentPlayer) + ".jpg");
+    ShowLongNoticeFile("Your adventure begins...", GetHeroPictureName(g.CurrentPlayer) + ".jpg",
+                       "begin.txt");
     struct FactionStory {
         const char* army;
         const char* logo;
@@ -108,8 +95,8 @@ void ShowAdventureStart() {
     const int f = Captain()[Player::Faction];
     if (!PlayableFaction(f)) return;
     const FactionStory& story = kStories[f - 1];
-    ShowStoryText(story.army, "In the army now...", story.logo);
-    ShowStoryText(story.mission, "Its up to you...", GetPlanetPictureNameR(story.picture));
+    ShowLongNoticeFile("In the army now...", story.logo, story.army);
+    ShowLongNoticeFile("Its up to you...", GetPlanetPictureNameR(story.picture), story.mission);
 }
 
 }  // namespace corvanth

@@ -10,7 +10,6 @@
 #include "state/pictures.h"
 #include "state/saturate.h"
 #include "state/tables.h"
-#include "travel/NextTurnUnit_notices.h"
 #include "travel/travel.h"
 #include "travel/travel_parts.h"
 #include "tutorial/Tutorial.h"
@@ -113,11 +112,10 @@ std::string HostileRefusal(int location, int good) {
 
 int64_t TypedTradeAmount() {
     int32_t value = 0;
-    return Form2 && WholeNumber(Form2->SpinEdit1->Text(), value) ? value : 0;
+    return WholeNumber(Form2->SpinEdit1->Text(), value) ? value : 0;
 }
 
 void FillTradeList() {
-    if (!Form2) return;
     TForm2& form = *Form2;
     GameState& g = G();
     const int l = FleetLocation();
@@ -139,7 +137,6 @@ void FillTradeList() {
 }
 
 void ShowTradeGoodDetail() {
-    if (!Form2) return;
     HideMapPrices();
     // The chosen good is SelectedTradeGood; the list only shows it.
     const int good = G().SelectedTradeGood;
@@ -210,7 +207,6 @@ void TellTrade(const TradeResult& r, bool sale) {
     }
     if (!r.done || !sale) return;
     PlayReward1Sound();
-    if (Message6) Message6->CheckBox1->checked = false;
     ShowFixedNotice("You sell some goods for $C " + FormatThousands(r.value), "Container.jpg");
 }
 

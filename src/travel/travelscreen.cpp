@@ -6,6 +6,7 @@
 #include <string>
 
 #include "state/Sound.h"
+#include "state/UMessage6.h"
 #include "state/pictures.h"
 #include "state/random.h"
 #include "state/saturate.h"
@@ -20,7 +21,7 @@
 
 namespace corvanth {
 
-TForm13* Form13 = nullptr;
+ui::Screen<TForm13> Form13{"TForm13"};
 
 namespace {
 

@@ -44,6 +44,6 @@ class TForm13 : public ui::Form {
     void FormHide() {}
 };
 
-extern TForm13* Form13;
+extern ui::Screen<TForm13> Form13;
 
 }  // namespace corvanth

@@ -41,6 +41,11 @@ Form* Application::FindForm(const std::string& className) const {
     return nullptr;
 }
 
+Form& Application::RequireForm(const std::string& className) const {
+    if (Form* f = FindForm(className)) return *f;
+    throw MissingScreen(className);
+}
+
 uint64_t Application::Now() {
     return backend_ ? backend_->Now() : 0;
 }

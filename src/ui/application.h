@@ -56,6 +56,8 @@ class Application {
     }
     std::vector<Form*> Forms() const;
     Form* FindForm(const std::string& className) const;
+    // The screen of that class; throws MissingScreen when it was never created.
+    Form& RequireForm(const std::string& className) const;
 
     // Shows the main window (the first created screen) until it closes.
     void Run();

@@ -108,4 +108,42 @@ T* Form::Bind(const std::string& name) {
     return raw;
 }
 
+// A screen the code reaches that was never created: a tool or a test that runs a rule without
+// the screens learns which one, instead of following a null pointer.
+class MissingScreen : public std::logic_error {
+  public:
+    explicit MissingScreen(const std::string& className)
+        : std::logic_error("the screen " + className +
+                           " was not created; create the screens before running the rules") {}
+};
+
+// The global through which the code reaches a screen created once at start-up. Reaching it before
+// it is created throws MissingScreen naming it; `if (screen)` only asks whether it is there.
+template <class T>
+class Screen {
+  public:
+    constexpr explicit Screen(const char* className) : className_(className) {}
+    Screen(const Screen&) = delete;
+    Screen& operator=(const Screen&) = delete;
+    Screen& operator=(T* form) {
+        form_ = form;
+        return *this;
+    }
+
+    T& operator*() const { return Get(); }
+    T* operator->() const { return &Get(); }
+    operator T*() const { return &Get(); }
+    explicit operator bool() const { return form_ != nullptr; }
+    // The screen or null, for code that sets it aside and puts it back.
+    T* Created() const { return form_; }
+
+  private:
+    T& Get() const {
+        if (!form_) throw MissingScreen(className_);
+        return *form_;
+    }
+    const char* className_;
+    T* form_ = nullptr;
+};
+
 }  // namespace ui

@@ -240,5 +240,30 @@ TEST_F(MissionOffers, TheDifficultyBandsRowByRowAndDrawByDraw) {
             }
 }
 
+// Taking an offer: one not available is refused and takes nothing; a goods data mission starts
+// with the fleet's own location as its one recorded planet, whatever an older one left marked.
+TEST_F(MissionOffers, AnOfferIsTakenOnlyWhenAvailableAndGoodsDataStartsHere) {
+    GameState& g = G();
+    auto eachPlace = [&](auto visit) {
+        for (int s = StarSystem::First; s <= StarSystem::Last; ++s)
+            for (int l = Planet::FirstLocation; l <= Planet::LastLocation; ++l)
+                visit(g.Planets[s][l]);
+    };
+    eachPlace([](GameRecord& p) { p[Planet::GoodsDataMark] = 1; });
+    Offer(3).fill(0);
+    Offer(3)[Mission::Kind] = MissionKind::GoodsData;
+    Offer(3)[Mission::Status] = 2;  // restricted
+    for (int offer : {0, 3, 29}) EXPECT_FALSE(AcceptMissionOffer(offer)) << offer;
+    EXPECT_EQ(CaptainMission()[Mission::Kind], 0);
+
+    Offer(3)[Mission::Status] = 1;
+    ASSERT_TRUE(AcceptMissionOffer(3));
+    EXPECT_EQ(CaptainMission(), Offer(3));
+    int marked = 0;
+    eachPlace([&](GameRecord& p) { marked += p[Planet::GoodsDataMark]; });
+    EXPECT_EQ(marked, 1);
+    EXPECT_EQ(LocationRecord(FleetLocation())[Planet::GoodsDataMark], 1);
+}
+
 }  // namespace
 }  // namespace corvanth

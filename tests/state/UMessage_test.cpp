@@ -9,6 +9,7 @@
 #include "state/UMessage6.h"
 #include "state/exp1_UMessage1.h"
 #include "state/exp1_UMessage2.h"
+#include "state/reputation.h"
 #include "state/variables.h"
 #include "support/game_test.h"
 #include "ui/application.h"
@@ -117,6 +118,22 @@ TEST_F(MessageDialogs, ButtonsOfTheOtherDialogsClickAndClose) {
     exp1_Message2->ShowModal();
     EXPECT_EQ(test::CountSound("play:button.wav"), 6);
     EXPECT_EQ(player().LastSeen("TMessage4")->Picture("Image1"), "news.jpg");
+}
+
+// A rule run where its dialog was never made (a tool without the screens) says which one it lacks.
+TEST_F(MessageDialogs, ARuleRunWithoutItsDialogNamesTheDialog) {
+    struct PutBack {
+        TMessage6* form = Message6.Created();
+        ~PutBack() { Message6 = form; }
+    } putBack;
+    Message6 = nullptr;
+    try {
+        GainFame(10);  // its notice is a TMessage6
+        ADD_FAILURE() << "the notice went on without its dialog";
+    } catch (const ui::MissingScreen& e) {
+        EXPECT_NE(std::string(e.what()).find("TMessage6"), std::string::npos) << e.what();
+    }
+    EXPECT_THROW(ui::App().RequireForm("TForm99"), ui::MissingScreen);
 }
 
 }  // namespace
