@@ -60,11 +60,6 @@ bool MissionEncounter(int shipType = 0) {
     return Captain()[Player::LifePoints] >= lifePoints && Active();
 }
 
-// A final death inside the encounter has ended the game: nothing of the mission goes on.
-bool GameOver() {
-    return GameEnded();
-}
-
 // The end of any mission on the travel screen: box closed, markers off, status redrawn.
 void TravelCleanUp() {
     M()[Mission::Status] = 0;
@@ -146,7 +141,6 @@ void SearchAndDestroy() {
     for (int n = 1; n <= 4; ++n) {
         if (!AtObjective(n)) continue;
         const bool done = Random(100) < 50 ? MissionEncounter() : true;
-        if (GameOver()) return;
         if (!done) {
             MissionFailed();
             return;
@@ -182,7 +176,6 @@ void Bounty() {
             ShowMessage1(std::string("MISSION: The information was correct. You have found ") +
                          who + ".");
             const bool done = MissionEncounter();
-            if (GameOver()) return;
             if (done)
                 Objective(1) = 0;
             else
@@ -227,7 +220,7 @@ void Patrol() {
         Notice(ObjectiveNotice(n));
         // A patrol's objective stays done whatever its encounter brings.
         if (Random(100) < 25) MissionEncounter();
-        if (GameOver() || !Active()) return;
+        if (!Active()) return;
     }
     if (Objective(1) == 0 && Objective(2) == 0 && Objective(3) == 0 && Objective(4) == 0)
         MissionSucceeded();
@@ -243,7 +236,6 @@ void Escort() {
             Notice(ObjectiveNotice(n));
         }
         const bool done = Random(100) < 35 ? MissionEncounter() : true;
-        if (GameOver()) return;
         if (!done) {
             MissionFailed();
             return;
@@ -259,7 +251,6 @@ void Escort() {
 void Defend() {
     if (AtObjective(1)) {
         const bool done = Random(100) < 10 ? MissionEncounter() : true;
-        if (GameOver()) return;
         if (!done) {
             MissionFailed();
             return;
@@ -275,7 +266,6 @@ void Ambush() {
     if (AtObjective(1)) {
         const bool tutorial = TutorialStep == 28 || TutorialStep == 29;
         const bool done = MissionEncounter(tutorial ? 1 : 0);
-        if (GameOver()) return;
         if (!done) {
             MissionFailed();
             return;

@@ -336,7 +336,6 @@ void WarTurnStep() {
             if (!Active(a) || !Active(d) || G().Factions[a][Faction::RelationBase + d] != kWar)
                 continue;
             WarBetween(jumps, a, d);
-            if (GameEnded()) return;
         }
     }
 }

@@ -175,8 +175,6 @@ void TForm33::SpeedButton5Click() {
     int size = planet[Planet::RaidWaveSize];
     if (Random(100) < 21) ++size;
     StartShipBattle(std::min(size, kLargestShip), PlanetOwner(), 0);
-    // A final death in the battle has ended the game: nothing of the raid goes on.
-    if (GameEnded()) return;
     // A wave fled from is met again.
     if (ShipRecord(0, 1)[Ship::Present] == 1) ++planet[Planet::RaidWavesLeft];
     if (Captain()[Player::LifePoints] < lifePoints) {

@@ -41,10 +41,9 @@ std::string StateLine(int t, int phase) {
     return "";
 }
 
-// The captain's tournament is over for him, or the whole game is.
+// The captain's tournament is over for him.
 bool CaptainOut(int t) {
-    return GameEnded() || Captain()[Player::GameRunning] == 0 ||
-           EntrantsRecord(t)[1] != kCaptainGladiator;
+    return Captain()[Player::GameRunning] == 0 || EntrantsRecord(t)[1] != kCaptainGladiator;
 }
 
 }  // namespace
@@ -218,7 +217,7 @@ void TForm61::SignUp(int t) {
         ~Done() { Captain()[Player::TournamentFightInProgress] = 0; }
     } done;
     RunPlayerTournament();
-    if (!GameEnded()) RefreshArenaScreen();
+    RefreshArenaScreen();
 }
 
 void TForm61::SpeedButton8Click() {
