@@ -15,7 +15,9 @@ TForm30* Form30 = nullptr;
 namespace {
 
 // Whether the squad picked on the screen is still off the crew with no round fought.
-bool gSquadPicked = false;
+bool& SquadPicked() {
+    return Session().Play.SquadPicked;
+}
 
 }  // namespace
 
@@ -70,7 +72,7 @@ void TForm30::SpeedButton1Click() {
         ShowMessage1("You did not select any crewmembers for your attack squad.");
         return;
     }
-    gSquadPicked = false;
+    SquadPicked() = false;
     BoardingMission = BoardingMissionKind::Abort;
     if (Form48) {
         Form48->SpeedButton4->enabled = G().VipEventBattle != 0;
@@ -102,12 +104,12 @@ void RefreshBoardingScreen() {
 
 void ShowBoardingScreen() {
     if (!Form30) return;
-    gSquadPicked = true;
+    SquadPicked() = true;
     Form30->ShowModal();
     // However the screen went, no squad stays off the crew without a round.
-    if (gSquadPicked) {
+    if (SquadPicked()) {
         AbortBoarding();
-        gSquadPicked = false;
+        SquadPicked() = false;
     }
 }
 

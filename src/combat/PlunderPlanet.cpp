@@ -22,7 +22,6 @@
 namespace corvanth {
 
 TForm34* Form34 = nullptr;
-int32_t PlunderWarned = 0;
 
 namespace {
 

@@ -17,7 +17,6 @@
 namespace corvanth {
 
 TForm17* Form17 = nullptr;
-int32_t SelectedShipType = 1;
 
 namespace {
 

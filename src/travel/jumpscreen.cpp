@@ -12,8 +12,6 @@
 namespace corvanth {
 
 TForm12* Form12 = nullptr;
-int32_t GalaxyMapSystem = 0;
-int32_t GalaxyMapCurrentSystem = 0;
 
 namespace {
 
