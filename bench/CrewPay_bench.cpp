@@ -40,8 +40,7 @@ void KeepPaid() {
 void BM_NextTurnNoCrew(benchmark::State& state) {
     NewGame(0);
     for (auto _ : state) {
-        NextTurn();
-        if (GameEnded()) NewGame(0);
+        if (bench::Turn()) NewGame(0);
     }
 }
 BENCHMARK(BM_NextTurnNoCrew)
@@ -53,8 +52,7 @@ void BM_NextTurnTenMercenaries(benchmark::State& state) {
     NewGame(10);
     for (auto _ : state) {
         KeepPaid();
-        NextTurn();
-        if (GameEnded()) NewGame(10);
+        if (bench::Turn()) NewGame(10);
     }
 }
 BENCHMARK(BM_NextTurnTenMercenaries)

@@ -7,10 +7,12 @@
 #include <memory>
 
 #include "../tests/support/answering_backend.h"
+#include "../tests/support/home.h"
 #include "shell/retire.h"
 #include "shell/start.h"
 #include "state/newgame.h"
 #include "state/random.h"
+#include "travel/NextTurnUnit.h"
 #include "tutorial/Tutorial.h"
 
 namespace corvanth::bench {
@@ -36,6 +38,11 @@ inline void AnswerEveryScreen() {
     backend->answerEveryScreen = true;
     backend->record = false;
     ui::App().SetBackend(std::move(backend));
+}
+
+// One turn as the main menu's game runs it; true when the captain's game ended in it.
+inline bool Turn() {
+    return test::FromHome(NextTurn);
 }
 
 // A new Federation captain as the main menu starts him, from the given seed.

@@ -57,7 +57,7 @@ void BM_RefreshAfterATurn(benchmark::State& state) {
     TravelScreenOfANewGame();
     for (auto _ : state) {
         state.PauseTiming();
-        NextTurn();
+        bench::Turn();
         state.ResumeTiming();
         RefreshTravelScreen();
     }

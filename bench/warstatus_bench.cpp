@@ -34,9 +34,9 @@ void BM_NextTurnAtWarOrPeace(benchmark::State& state) {
     const int relation = static_cast<int>(state.range(0));
     NewGame(relation);
     for (auto _ : state) {
-        NextTurn();
+        const bool ended = bench::Turn();
         state.PauseTiming();
-        if (GameEnded()) NewGame(relation);
+        if (ended) NewGame(relation);
         for (int f = 1; f <= 4; ++f)
             for (int o = 1; o <= 4; ++o)
                 G().Factions[f][Faction::RelationBase + o] = f == o ? 1 : relation;

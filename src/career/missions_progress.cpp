@@ -59,11 +59,6 @@ bool MissionEncounter(int shipType = 0) {
     return Captain()[Player::LifePoints] >= lifePoints && Active();
 }
 
-// A final death inside the encounter has ended the game: nothing of the mission goes on.
-bool GameOver() {
-    return GameEnded();
-}
-
 // The end of any mission: none is on any more and the ship's figures lose its load; the travel
 // screen closes its mission box and redraws the status.
 void EndMission() {
@@ -142,7 +137,6 @@ void SearchAndDestroy() {
     for (int n = 1; n <= 4; ++n) {
         if (!AtObjective(n)) continue;
         const bool done = Random(100) < 50 ? MissionEncounter() : true;
-        if (GameOver()) return;
         if (!done) {
             MissionFailed();
             return;
@@ -178,7 +172,6 @@ void Bounty() {
             ShowMessage1(std::string("MISSION: The information was correct. You have found ") +
                          who + ".");
             const bool done = MissionEncounter();
-            if (GameOver()) return;
             if (done)
                 Objective(1) = 0;
             else
@@ -223,7 +216,7 @@ void Patrol() {
         Notice(ObjectiveNotice(n));
         // A patrol's objective stays done whatever its encounter brings.
         if (Random(100) < 25) MissionEncounter();
-        if (GameOver() || !Active()) return;
+        if (!Active()) return;
     }
     if (Objective(1) == 0 && Objective(2) == 0 && Objective(3) == 0 && Objective(4) == 0)
         MissionSucceeded();
@@ -239,7 +232,6 @@ void Escort() {
             Notice(ObjectiveNotice(n));
         }
         const bool done = Random(100) < 35 ? MissionEncounter() : true;
-        if (GameOver()) return;
         if (!done) {
             MissionFailed();
             return;
@@ -255,7 +247,6 @@ void Escort() {
 void Defend() {
     if (AtObjective(1)) {
         const bool done = Random(100) < 10 ? MissionEncounter() : true;
-        if (GameOver()) return;
         if (!done) {
             MissionFailed();
             return;
@@ -271,7 +262,6 @@ void Ambush() {
     if (AtObjective(1)) {
         const bool tutorial = TutorialStep == 28 || TutorialStep == 29;
         const bool done = MissionEncounter(tutorial ? 1 : 0);
-        if (GameOver()) return;
         if (!done) {
             MissionFailed();
             return;

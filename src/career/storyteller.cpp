@@ -252,7 +252,7 @@ void UpdateSenatorStory() {
     static constexpr void (*kBlocks[])() = {Letter,          Abduction,       Scans,
                                             HiddenJumpPoint, AbandonedPirate, DodurivesBase};
     for (auto block : kBlocks) {
-        if (CaptainFaction() == 0 || GameEnded()) return;
+        if (CaptainFaction() == 0) return;
         block();
     }
 }

@@ -93,8 +93,6 @@ void PayRansom(int64_t ransom) {
 
 void Fight() {
     GameUpcalls().StartShipBattle(1, FactionId::Federation, kBlackjack);
-    // A final death ended the game inside the combat: there is no captain left to tell.
-    if (GameEnded()) return;
     const int enemyHull = EncounterEnemy()[Ship::Strength];
     const int ownHull = FirstOwnShip()[Ship::Strength];
     if (enemyHull > 0 && ownHull > 0) {

@@ -330,7 +330,6 @@ void WarTurnStep() {
         for (int d = FactionId::Federation; d <= FactionId::Coalition; ++d) {
             if (!Active(a) || !Active(d) || Relation(a, d) != kWar) continue;
             WarBetween(jumps, a, d);
-            if (GameEnded()) return;
         }
     }
 }

@@ -115,7 +115,7 @@ void CheckEndOfWar() {
     for (int f = FactionId::Federation; f <= FactionId::Coalition; ++f) {
         // The civil war ends once: a captain who changes sides afterwards is not arrested by
         // the old winner.
-        if (Captain()[Player::CivilWarOver] != 0 || GameEnded()) return;
+        if (Captain()[Player::CivilWarOver] != 0) return;
         if (g.Factions[f][Faction::Active] <= 0) continue;
         int held = 0;
         for (int s = StarSystem::First; s <= StarSystem::Last; ++s)

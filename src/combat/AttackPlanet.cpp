@@ -167,8 +167,6 @@ void TForm33::SpeedButton5Click() {
     int size = planet[Planet::RaidWaveSize];
     if (Random(100) < 21) ++size;
     StartShipBattle(std::min(size, kLargestShip), FleetLocationOwner(), 0);
-    // A final death in the battle has ended the game: nothing of the raid goes on.
-    if (GameEnded()) return;
     // A wave fled from is met again.
     if (EncounterEnemy()[Ship::Present] == 1) ++planet[Planet::RaidWavesLeft];
     if (Captain()[Player::LifePoints] < lifePoints) {

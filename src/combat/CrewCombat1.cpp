@@ -15,7 +15,9 @@ ui::Screen<TForm30> Form30{"TForm30"};
 namespace {
 
 // Whether the squad picked on the screen is still off the crew with no round fought.
-bool gSquadPicked = false;
+bool& SquadPicked() {
+    return Session().Play.SquadPicked;
+}
 
 }  // namespace
 
@@ -70,7 +72,7 @@ void TForm30::SpeedButton1Click() {
         ShowMessage1("You did not select any crewmembers for your attack squad.");
         return;
     }
-    gSquadPicked = false;
+    SquadPicked() = false;
     BoardingMission = BoardingMissionKind::Abort;
     Form48->SpeedButton4->enabled = G().VipEventBattle != 0;
     Form48->ShowModal();
@@ -98,12 +100,12 @@ void RefreshBoardingScreen() {
 }
 
 void ShowBoardingScreen() {
-    gSquadPicked = true;
+    SquadPicked() = true;
     Form30->ShowModal();
     // However the screen went, no squad stays off the crew without a round.
-    if (gSquadPicked) {
+    if (SquadPicked()) {
         AbortBoarding();
-        gSquadPicked = false;
+        SquadPicked() = false;
     }
 }
 

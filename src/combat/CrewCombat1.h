@@ -10,13 +10,8 @@
 
 namespace corvanth {
 
-// The round under way (never saved). PlayerIsBoarding and EnemyIsBoarding are the fleets of the
-// attacker and the defender: 1 and 0 when the player boards, 0 and 1 when the enemy does.
-extern int32_t PlayerIsBoarding;
-extern int32_t EnemyIsBoarding;
-extern int32_t BoardingMission;  // one of BoardingMissionKind
-extern int32_t AttackerLosses;   // crew killed on each side this round
-extern int32_t DefenderLosses;
+// The round under way is kept in the session (PlayerIsBoarding, EnemyIsBoarding,
+// BoardingMission, AttackerLosses, DefenderLosses).
 
 namespace BoardingMissionKind {
 inline constexpr int Abort = 0;

@@ -18,12 +18,6 @@
 
 namespace corvanth {
 
-int32_t PlayerIsBoarding = 0;
-int32_t EnemyIsBoarding = 0;
-int32_t BoardingMission = 0;
-int32_t AttackerLosses = 0;
-int32_t DefenderLosses = 0;
-
 namespace {
 
 constexpr int kChanceOutOf = 20;

@@ -21,7 +21,9 @@ constexpr int kMinimumRank[4] = {0, 2, 3, 4};
 
 // A round opened on the results screen is not opened again in the same turn: opening it resets
 // every health and open bet, and a bet settled meanwhile redraws this screen.
-bool gWatchedThisTurn[kLastTournament + 1] = {};
+std::array<bool, kLastTournament + 1>& WatchedThisTurn() {
+    return Session().Play.WatchedThisTurn;
+}
 
 int Phase(int t) {
     return TournamentRecord(t)[Tournament::Phase];
@@ -41,10 +43,9 @@ std::string StateLine(int t, int phase) {
     return "";
 }
 
-// The captain's tournament is over for him, or the whole game is.
+// The captain's tournament is over for him.
 bool CaptainOut(int t) {
-    return GameEnded() || Captain()[Player::GameRunning] == 0 ||
-           EntrantsRecord(t)[1] != kCaptainGladiator;
+    return Captain()[Player::GameRunning] == 0 || EntrantsRecord(t)[1] != kCaptainGladiator;
 }
 
 }  // namespace
@@ -93,7 +94,7 @@ void ShowArenaStatus() {
 }
 
 void ForgetWatchedRounds() {
-    for (bool& watched : gWatchedThisTurn) watched = false;
+    for (bool& watched : WatchedThisTurn()) watched = false;
 }
 
 void RefreshArenaScreen() {
@@ -107,7 +108,8 @@ void RefreshArenaScreen() {
         c.state->caption = StateLine(t, phase);
         c.rank->caption = "Min. rank: " + RankAbbreviation(CaptainFaction(), kMinimumRank[t]);
         c.signUp->enabled = phase == 0;
-        c.watch->enabled = phase >= 1 && rec[Tournament::RoundDecided] != 1 && !gWatchedThisTurn[t];
+        c.watch->enabled =
+            phase >= 1 && rec[Tournament::RoundDecided] != 1 && !WatchedThisTurn()[t];
     }
     if (Captain()[Player::TournamentFightInProgress] != 0) Form61->SpeedButton4->enabled = false;
     ShowArenaStatus();
@@ -165,14 +167,14 @@ void TForm61::SpeedButton11Click() {
 
 void TForm61::Watch(int t) {
     const GameRecord& rec = TournamentRecord(t);
-    if (rec[Tournament::RoundDecided] != 0 || rec[Tournament::Phase] < 1 || gWatchedThisTurn[t])
+    if (rec[Tournament::RoundDecided] != 0 || rec[Tournament::Phase] < 1 || WatchedThisTurn()[t])
         return;
     if (t == 1) PlayButtonSound();
     PlayGamesSound();
     GameState& g = G();
     g.PlayerTournament = t;
     if (t == 3) g.WatchedFight = 1;
-    gWatchedThisTurn[t] = true;
+    WatchedThisTurn()[t] = true;
     columns[t].watch->enabled = false;
     Form63->TVPanel->visible = false;
     ShowRoundControls(t);
@@ -215,7 +217,7 @@ void TForm61::SignUp(int t) {
         ~Done() { Captain()[Player::TournamentFightInProgress] = 0; }
     } done;
     RunPlayerTournament();
-    if (!GameEnded()) RefreshArenaScreen();
+    RefreshArenaScreen();
 }
 
 void TForm61::SpeedButton8Click() {

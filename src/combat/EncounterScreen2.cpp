@@ -15,8 +15,6 @@
 
 namespace corvanth {
 
-int32_t EncounterStage = 0;
-int32_t EncounterResolved = 0;
 ui::Screen<TForm20> Form20{"TForm20"};
 
 namespace {

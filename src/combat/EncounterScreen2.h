@@ -4,14 +4,12 @@
 
 #include <cstdint>
 
+#include "state/variables.h"
 #include "ui/form.h"
 
 namespace corvanth {
 
-// The approach: 1 size known, 2 class known, 3 class and faction known.
-extern int32_t EncounterStage;
-// The close guard: 1 once the encounter is over.
-extern int32_t EncounterResolved;
+// The approach (EncounterStage) and the close guard (EncounterResolved) are kept in the session.
 
 class TForm20 : public ui::Form {
   public:

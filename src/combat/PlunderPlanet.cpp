@@ -23,7 +23,6 @@
 namespace corvanth {
 
 ui::Screen<TForm34> Form34{"TForm34"};
-int32_t PlunderWarned = 0;
 
 namespace {
 

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "state/variables.h"
 #include "ui/form.h"
 
 namespace corvanth {
@@ -27,8 +28,7 @@ class TForm34 : public ui::Form {
 
 extern ui::Screen<TForm34> Form34;
 
-// 1 when the system was warned as the screen was filled.
-extern int32_t PlunderWarned;
+// Whether the system was warned as the screen was filled is the session's PlunderWarned.
 
 void ShowPlunderPlanet();
 

@@ -18,7 +18,6 @@
 namespace corvanth {
 
 ui::Screen<TForm17> Form17{"TForm17"};
-int32_t SelectedShipType = 1;
 
 namespace {
 

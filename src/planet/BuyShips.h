@@ -45,8 +45,7 @@ struct ShipPurchase {
 // The purchase of a class in place of ship 1: the crew stays aboard, everything else is new.
 ShipPurchase BuyShip(int shipType);
 
-// The ship type on offer, 1..26.
-extern int32_t SelectedShipType;
+// The ship type on offer, 1..26, is the session's SelectedShipType.
 
 class TForm17 : public ui::Form {
   public:

@@ -13,8 +13,6 @@
 
 namespace corvanth {
 
-std::array<int32_t, 5> CrewPendingChange{};
-
 namespace {
 
 constexpr int kCrewKinds = 6;

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "state/variables.h"
 #include "ui/form.h"
 
 namespace corvanth {
@@ -13,9 +14,7 @@ namespace corvanth {
 // faction. Once per turn, and once per warm-up pass of a new game.
 void RegenerateHireableCrew();
 
-// The change set up on the crew screen and not yet applied, by kind (officers, droids,
-// mercenaries, adventurers, scoundrels): hires >= 0, dismissals <= 0.
-extern std::array<int32_t, 5> CrewPendingChange;
+// The change set up on the crew screen and not yet applied is the session's CrewPendingChange.
 
 // Applies the pending change to the ship, the location's supply and the money; returns the
 // message for the player. Nothing changes on a refusal.

@@ -44,15 +44,6 @@ void PlanetTurn() {
     NextTurn();
 }
 
-// A load that left no running game ends the game here: back to the main menu, without a turn
-// and without a score.
-void LeaveEndedGame() {
-    Session().GameEnded = true;
-    TravelScreenMayClose = 1;
-    PlanetScreenMayClose = 1;
-    ui::App().EndGame();
-}
-
 }  // namespace
 
 PlanetScreenButtons PlanetScreenButtonsFor(int system, int location) {
@@ -145,10 +136,9 @@ void TForm3::SpeedButton6Click() {
     PlayButtonSound();
     GameUpcalls().ShowSaveLoad();
     PlayButtonSoundAgain();
-    if (GameEnded() || !GameRunning()) {
-        LeaveEndedGame();
-        return;
-    }
+    // A load that left no running game ends it: back to the main menu, without a turn and
+    // without a score.
+    if (!GameRunning()) GameUpcalls().EndGame();
     PlanetTurn();
     // A game loaded here shows where it was saved.
     G().SelectedPlanet = FleetLocation();
@@ -230,8 +220,7 @@ void TForm3::TutorialTimerTimer() {
 }
 
 void TForm3::FormActivate() {
-    // At the end of a game the screen is on its way out: no close may be refused then.
-    if (!GameEnded()) PlanetScreenMayClose = 0;
+    PlanetScreenMayClose = 0;
     SpeedButton8->enabled = true;
 }
 

@@ -195,8 +195,10 @@ bool LoadGame(int slot) {
     if (!loaded) {
         PlayBadSound();
         ShowMessage1("Sorry, I cannot load this file.");
+        return false;
     }
-    return loaded;
+    ClearPlaySession();
+    return true;
 }
 
 std::string SlotPathToRead(int slot, bool texts) {

@@ -67,18 +67,18 @@ void TForm57::SpeedButton1Click() {
 }
 
 void RetireAndScore() {
-    // A game ends once: a second death in the same turn or trip must not score again.
-    if (GameEnded()) return;
-    int64_t score = 0;
-    for (ScoreRule rule : kScoreSteps) ShowStep(rule(score));
-    AddHighscore(SaturateInt32(score));
-    ShowHighscores();
-    Form38->ShowModal();
+    // A game is scored once: a call after its end only ends it again.
+    if (!GameEnded()) {
+        int64_t score = 0;
+        for (ScoreRule rule : kScoreSteps) ShowStep(rule(score));
+        AddHighscore(SaturateInt32(score));
+        ShowHighscores();
+        Form38->ShowModal();
+    }
     EndGame();
 }
 
 void EndGame() {
-    if (GameEnded()) return;
     Session().GameEnded = true;
     TravelScreenMayClose = 1;
     PlanetScreenMayClose = 1;

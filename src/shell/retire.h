@@ -33,8 +33,8 @@ extern ui::Screen<TForm57> Form57;
 void RetireAndScore();
 
 // Ends the game without a score: marks it as ended and unwinds every screen above the main menu
-// with one ui::GameOver, which the main menu's loop catches. A rule run with no game on the
-// screens (a test, the benchmark) only gets the mark, and the turn engine stops.
-void EndGame();
+// with one ui::GameOver, which the main menu's loop catches (a test's or a benchmark's stand-in
+// for the menu when no menu is showing). Nothing after the call runs.
+[[noreturn]] void EndGame();
 
 }  // namespace corvanth

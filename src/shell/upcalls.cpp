@@ -72,6 +72,7 @@ Upcalls StandardUpcalls() {
 
     c.KillCaptain = KillCaptain;
     c.RetireAndScore = RetireAndScore;
+    c.EndGame = EndGame;
     c.ShowOldAgeInfo = ShowOldAgeInfo;
 
     c.ShowOptions = [] {

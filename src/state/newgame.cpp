@@ -198,6 +198,7 @@ void InitGameData() {
     g.GameYear = 2213;
     ClearTables();
     g.SelectedPlanet = 1;
+    ClearPlaySession();
     LoadGoods();
     InitStarSystems();
     LoadFactions();

@@ -60,6 +60,8 @@ struct Upcalls {
     std::function<void()> KillCaptain = [] {};
     // The score, the high-score table and the end of the game.
     std::function<void()> RetireAndScore = [] {};
+    // The end without a score, back to the main menu.
+    std::function<void()> EndGame = [] {};
     // The words on retiring in time, before the fatal heart attack.
     std::function<void()> ShowOldAgeInfo = [] {};
 

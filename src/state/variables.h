@@ -670,9 +670,34 @@ inline GameState& G() {
 // Every table and scalar back to its program-start value: 0 and empty texts.
 void ResetGameState();
 
+// What a game in play keeps beside its tables between the steps of one screen or one fight, never
+// saved. A new game and a load start it afresh (ClearPlaySession).
+struct PlaySession {
+    // The crew screen's change not yet applied, by kind (officers, droids, mercenaries,
+    // adventurers, scoundrels): hires >= 0, dismissals <= 0.
+    std::array<int32_t, 5> CrewPendingChange{};
+    int32_t SelectedShipType = 1;  // the ship dealer's class on offer, 1..26
+    int32_t PlunderWarned = 0;     // 1 when the system was warned as the plunder screen was filled
+    // The boarding round under way. PlayerIsBoarding and EnemyIsBoarding are the fleets of the
+    // attacker and the defender: 1 and 0 when the player boards, 0 and 1 when the enemy does.
+    int32_t PlayerIsBoarding = 0;
+    int32_t EnemyIsBoarding = 0;
+    int32_t BoardingMission = 0;  // one of BoardingMissionKind
+    int32_t AttackerLosses = 0;   // crew killed on each side this round
+    int32_t DefenderLosses = 0;
+    bool SquadPicked = false;  // the picked boarding squad is off the crew, no round fought yet
+    // The arena's rounds opened on the results screen this turn, by tournament 1..3.
+    std::array<bool, 4> WatchedThisTurn{};
+    int32_t EncounterStage = 0;     // the approach: 1 size known, 2 class, 3 class and faction
+    int32_t EncounterResolved = 0;  // the encounter screens' close guard: 1 once it is over
+    // The star map's selected system and the fleet's system when the map was opened.
+    int32_t GalaxyMapSystem = 0;
+    int32_t GalaxyMapCurrentSystem = 0;
+};
+
 // What a running session keeps beside the game tables and never saves: the end of the game, the
 // closing permissions of the guarded screens, the answers of the two question dialogs, the
-// tutorial's step, the turns of a combat and a failure already told.
+// tutorial's step, the turns of a combat, a failure already told and the game in play.
 struct SessionState {
     bool GameEnded = false;            // from the end of a game until the next one starts
     int32_t TravelScreenMayClose = 0;  // 1: the travel screen closes without the quit question
@@ -683,6 +708,7 @@ struct SessionState {
     int32_t TutorialStep = 0;          // 0 when no tutorial runs, else the current step 1..37
     int32_t CombatTurnCount = 0;       // turns ended in the combat under way
     bool SettingsFailureTold = false;  // the player was told the settings file cannot be written
+    PlaySession Play;
 };
 extern constinit SessionState gSession;
 inline SessionState& Session() {
@@ -696,6 +722,23 @@ inline constinit int32_t& Message3Result = gSession.Message3Result;
 inline constinit int32_t& Message5Result = gSession.Message5Result;
 inline constinit int32_t& TutorialStep = gSession.TutorialStep;
 inline constinit int32_t& CombatTurnCount = gSession.CombatTurnCount;
+inline constinit std::array<int32_t, 5>& CrewPendingChange = gSession.Play.CrewPendingChange;
+inline constinit int32_t& SelectedShipType = gSession.Play.SelectedShipType;
+inline constinit int32_t& PlunderWarned = gSession.Play.PlunderWarned;
+inline constinit int32_t& PlayerIsBoarding = gSession.Play.PlayerIsBoarding;
+inline constinit int32_t& EnemyIsBoarding = gSession.Play.EnemyIsBoarding;
+inline constinit int32_t& BoardingMission = gSession.Play.BoardingMission;
+inline constinit int32_t& AttackerLosses = gSession.Play.AttackerLosses;
+inline constinit int32_t& DefenderLosses = gSession.Play.DefenderLosses;
+inline constinit int32_t& EncounterStage = gSession.Play.EncounterStage;
+inline constinit int32_t& EncounterResolved = gSession.Play.EncounterResolved;
+inline constinit int32_t& GalaxyMapSystem = gSession.Play.GalaxyMapSystem;
+inline constinit int32_t& GalaxyMapCurrentSystem = gSession.Play.GalaxyMapCurrentSystem;
+
+// The new-game set-up and a load call this: nothing of the game before reaches the next one.
+inline void ClearPlaySession() {
+    gSession.Play = PlaySession{};
+}
 
 // True from the end of a game until a new game or a load starts the next one. The turn engine
 // does nothing while it is set.

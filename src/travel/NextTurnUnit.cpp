@@ -75,10 +75,7 @@ void RollEncounter() {
     if ((FleetLocationKnown() && AtWar(here[Planet::Owner], CaptainFaction())) ||
         (FleetSystemKnown() && system[StarSystem::Alerted] == 1))
         threshold = kHostileEncounterBelow;
-    if (Random(100) < threshold) {
-        GameUpcalls().StartRandomEncounter();
-        if (GameEnded()) return;
-    }
+    if (Random(100) < threshold) GameUpcalls().StartRandomEncounter();
     if (G().NoEncounterThisTurn == 0 && PlayerShip()[Ship::Present] > 0)
         GameUpcalls().CheckMissionProgress();
 }
@@ -206,11 +203,9 @@ const Step kSteps[] = {
 }  // namespace
 
 void NextTurn() {
-    for (Step step : kSteps) {
-        // Once the game is over nothing more happens: no notice, no second death, no score.
-        if (GameEnded()) return;
-        step();
-    }
+    // An ended game has no days left. A step that ends the game unwinds the rest of the turn.
+    if (GameEnded()) return;
+    for (Step step : kSteps) step();
 }
 
 }  // namespace corvanth

@@ -6,8 +6,8 @@ namespace corvanth {
 // Advances the world by one turn (one day). A caller that wants the turn without the random
 // encounter sets NoEncounterThisTurn to 1 before the call and back to 0 after it; the turn never
 // clears the flag. A game that ends inside the turn unwinds it with ui::GameOver up to the main
-// menu (shell/retire.h); with no game on the screens the turn stops at the end mark (GameEnded)
-// and does nothing more. It redraws nothing: each caller refreshes its own screen afterwards.
+// menu (shell/retire.h), so no later step runs; after the end mark (GameEnded) a turn does
+// nothing. It redraws nothing: each caller refreshes its own screen afterwards.
 void NextTurn();
 
 // The age drug: the dealer sells at most this many doses, and more work no better than these.

@@ -34,10 +34,9 @@ int SizeClass() {
     return PlayerShip()[Ship::SizeClass];
 }
 
-// The battle of a visit; false when the game ended in it, so nothing more is shown or given.
-bool Battle(int faction, int shipType) {
+// The battle of a visit; a final death in it ends the game, and nothing more is shown or given.
+void Battle(int faction, int shipType) {
     GameUpcalls().StartShipBattle(SizeClass(), faction, shipType);
-    return !GameEnded();
 }
 
 // The loot screen's offer of what was found; the goods are taken there.
@@ -119,7 +118,7 @@ void VisitSpyShip(int system, int slot) {
         "equipment and indeed: You find a hidden spy ship, which immidiately starts his engines "
         "and engages you!",
         "cockpit.jpg");
-    if (!Battle(FactionId::Pirates, -1)) return;
+    Battle(FactionId::Pirates, -1);
     // Only a spy ship beaten by a ship that survived is worth a word.
     if (ShipRecord(kTemplateFleet, 1)[Ship::Present] != 0 || PlayerShip()[Ship::Present] <= 0)
         return;

@@ -12,8 +12,6 @@
 namespace corvanth {
 
 ui::Screen<TForm12> Form12{"TForm12"};
-int32_t GalaxyMapSystem = 0;
-int32_t GalaxyMapCurrentSystem = 0;
 
 namespace {
 

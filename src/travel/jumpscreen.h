@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 
+#include "state/variables.h"
 #include "travel/travel.h"
 #include "ui/form.h"
 
@@ -13,9 +14,8 @@ inline constexpr int kStarmapSystems = 25;
 // The Federation's blue, light enough to read on the dark map.
 inline constexpr ui::Color kFederationBlue{64, 128, 255};
 
-// The selected system and the fleet's system when the map was opened.
-extern int32_t GalaxyMapSystem;
-extern int32_t GalaxyMapCurrentSystem;
+// The selected system and the fleet's system when the map was opened are kept in the session
+// (GalaxyMapSystem, GalaxyMapCurrentSystem).
 
 // The components of one system on the map.
 struct StarmapSystem {

@@ -104,7 +104,6 @@ void Application::RunLoop(Form& form) {
 }
 
 void Application::EndGame() {
-    if (!gameHome_ || std::find(stack_.begin(), stack_.end(), gameHome_) == stack_.end()) return;
     throw GameOver{};
 }
 

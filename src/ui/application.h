@@ -71,9 +71,9 @@ class Application {
     void SetGameHome(Form* home) { gameHome_ = home; }
     // Ends the running game: throws GameOver, which closes every screen above the home screen on
     // its way (close guards bypassed, each screen's modal state restored, its caller's code after
-    // ShowModal skipped). Without the home screen on the stack (a rule run on its own) there is
-    // nothing to unwind and it returns.
-    void EndGame();
+    // ShowModal skipped). A rule run without the home screen (a test, a benchmark) unwinds to
+    // whoever stands in for it there.
+    [[noreturn]] void EndGame();
 
     uint64_t Now();
     std::optional<uint64_t> NextTimerDue() const;

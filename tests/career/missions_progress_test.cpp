@@ -278,7 +278,7 @@ TEST_F(MissionProgress, WarEffectByRankAndNoReportAfterAFinalDeath) {
     };
     const size_t reports = player->reports.size();
     Set(MissionKind::Ambush, 2, {6, 0, 0, 0});
-    At(6);
+    test::FromHome([&] { At(6); });
     EXPECT_TRUE(GameEnded());
     EXPECT_EQ(player->reports.size(), reports);
 }

@@ -369,7 +369,7 @@ TEST_F(SenatorStory, AMaleCaptainCourtsTheDaughterRescuesHerAndMarries) {
     Line("Although you were defeated you can return anytime to try again.");
     NextTurn();
     Base("SpeedButton2", 100, 0, true);
-    NextTurn();
+    test::FromHome(NextTurn);
     EXPECT_TRUE(GameEnded());
     EXPECT_EQ(Step() * 10 + base[Planet::Exists], 111);
     ClearGameEnded();

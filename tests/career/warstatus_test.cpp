@@ -697,10 +697,11 @@ TEST_P(WarSoak, RelationsStayInPairsScoresMirrorAndTheWarEndsAtMostOnce) {
     calls.CheckEndOfWar = guard(calls.CheckEndOfWar, true);
     GameUpcalls() = calls;
     const GameState& g = G();
-    for (int turn = 1; turn <= 2000 && !GameEnded(); ++turn) {
+    bool ended = false;
+    for (int turn = 1; turn <= 2000 && !ended; ++turn) {
         // Ships met on the way and their outcomes are not the war's business here.
         G().NoEncounterThisTurn = 1;
-        NextTurn();
+        ended = test::FromHome(NextTurn);
         for (int f = 1; f <= 4; ++f) {
             ASSERT_EQ(g.Factions[f][Faction::RelationBase + f], 1) << turn;
             for (int o = 1; o <= 4; ++o) {

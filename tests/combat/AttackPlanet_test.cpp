@@ -179,8 +179,8 @@ TEST_F(Raid, TheGameThatEndsInAWaveEndsTheRaid) {
     BeginPlanetRaid();
     ShowPlanetRaid();
     outcomes = "D";
-    player().Click("TForm33", "SpeedButton5").Do("TForm33", [](ui::Form& f) { f.Hide(); });
-    Form33->ShowModal();
+    player().Click("TForm33", "SpeedButton5");
+    test::FromHome([] { Form33->ShowModal(); });
     EXPECT_EQ(m[Mission::Status], 1);
     EXPECT_EQ(player().TimesSeen("TForm46"), 0);
     ClearGameEnded();

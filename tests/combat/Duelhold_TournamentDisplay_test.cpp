@@ -14,6 +14,7 @@
 #include "planet/BuyEquipment.h"
 #include "planet/BuyShips.h"
 #include "shell/background.h"
+#include "shell/start.h"
 #include "state/Module1.h"
 #include "state/UMessage3.h"
 #include "state/pictures.h"
@@ -68,6 +69,8 @@ TEST_F(CaptainInTheArena, FightsFourRoundsToThePrizeAndLeavesByEachWayOut) {
     const int reputation = g.Factions[FactionId::Federation][Faction::Reputation];
     int rounds = 0;
     ui::ScriptedPlayer& p = player();
+    // The arena opened from the main menu's game, so that the game can end back there.
+    p.Do("TForm1", [](ui::Form&) { Form61->ShowModal(); });
     SignUp(p);
     for (const char* round :
          {" first round is ", " quarter finals is ", " semi finals is ", " finals is "}) {
@@ -164,16 +167,15 @@ TEST_F(CaptainInTheArena, FightsFourRoundsToThePrizeAndLeavesByEachWayOut) {
                 g.Ships[1][1][Ship::Strength] = 0;
                 CheckCombatOutcome();
             })
-        .Do("TForm61",
-            [&](ui::Form&) {
-                EXPECT_TRUE(GameEnded());
-                EXPECT_EQ(g.TurnNumber, turn);
-                EXPECT_EQ(g.Tournaments[1][Tournament::Phase], 1);  // no step after the score
-                EXPECT_EQ(Captain()[Player::TournamentFightInProgress], 0);
-                EXPECT_EQ(player().TimesSeen("TForm62"), 8);
-            })
-        .Click("TForm61", "SpeedButton5");
-    Form61->ShowModal();
+        .Do("TForm1", [&](ui::Form& f) {
+            EXPECT_TRUE(GameEnded());
+            EXPECT_EQ(g.TurnNumber, turn);
+            EXPECT_EQ(g.Tournaments[1][Tournament::Phase], 1);  // no step after the score
+            EXPECT_EQ(Captain()[Player::TournamentFightInProgress], 0);
+            EXPECT_EQ(player().TimesSeen("TForm62"), 8);
+            f.Hide();
+        });
+    Form1->ShowModal();
     EXPECT_EQ(rounds, 4);
     EXPECT_EQ(Captain()[Player::Money], 1000000 - 10000 + 100000 - 4 * 10000);
     const auto& seen = answering.backend().seen;

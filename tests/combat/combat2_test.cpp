@@ -323,7 +323,7 @@ TEST_F(CombatRules, TheOutcomeDestroysAtZeroPaysPiratesAndEndsTheCombatOnce) {
     Enemy()[Ship::Present] = 1;
     Enemy()[Ship::Strength] = 30;
     Own()[Ship::Strength] = -3;
-    CheckCombatOutcome();
+    test::FromHome(CheckCombatOutcome);
     CheckCombatOutcome();
     EXPECT_EQ(Own()[Ship::Present], 0);
     EXPECT_EQ(answered["TForm43"], 2);

@@ -153,10 +153,10 @@ TEST_F(CrewTurn, AMutinyTakesALifePointThenEndsTheGameOnceAndTheTurnStopsThere) 
     const std::string death =
         "You cannot keep your crew calm anymore. One night they overwhelm you and literally cut "
         "you to pieces.";
-    bool secondChance = false;
-    for (int t = 0; t < 2000 && !GameEnded(); ++t) {
-        NextTurn();
-        if (Count(log, death) == 1 && !GameEnded()) {
+    bool secondChance = false, ended = false;
+    for (int t = 0; t < 2000 && !ended; ++t) {
+        ended = test::FromHome(NextTurn);
+        if (Count(log, death) == 1 && !ended) {
             secondChance = Ship1()[Ship::Present] == 1 && Fleet1()[Fleet::Morale] == -3;
             EXPECT_EQ(laterSteps, G().TurnNumber);  // that turn went on
         }

@@ -101,8 +101,10 @@ TEST_F(SavedGames, ASlotHoldsTheSavedTablesInTheirOrderAndGivesThemBackBitForBit
     g.SelectedPlanet = 7;
     g.CurrentPlayer = 1;
     g.Players[3][Player::Money] = 5;
+    PlunderWarned = 1;
     const auto before = Copy();
     ASSERT_TRUE(LoadGame(2));
+    EXPECT_EQ(PlunderWarned, 0);  // the running game's screens and fights are gone with it
     EXPECT_EQ(g.CaptainNames[1], "Zoë Quill");
     EXPECT_EQ(g.PlanetDescriptions[3][2], std::string(255, 'x'));
     EXPECT_EQ(g.ReservedSaveValue, -77);

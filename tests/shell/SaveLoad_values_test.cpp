@@ -74,8 +74,9 @@ TEST_F(ExtremeSlots, LoadIntoTheRulesRangesAndPlayOnWithoutASumRunningOver) {
         Rng().SetSeed(35);
         ClearGameEnded();
         RefreshTravelScreen();
-        for (int turn = 0; turn < 20 && !GameEnded(); ++turn) NextTurn();
-        if (!GameEnded()) RetireAndScore();
+        bool ended = false;
+        for (int turn = 0; turn < 20 && !ended; ++turn) ended = test::FromHome(NextTurn);
+        if (!ended) test::FromHome(RetireAndScore);
         EXPECT_TRUE(GameEnded());
     }
 }

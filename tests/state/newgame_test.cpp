@@ -136,6 +136,9 @@ TEST_F(NewGame, SecondCampaignInTheSameRunIsTheSameWorld) {
     g.Players[1][Player::Money] = 123456;
     g.Markets[4][1][1][Market::Drift] = 17;
     g.Planets[9][1][Planet::Owner] = 1;
+    SelectedShipType = 9;
+    EncounterStage = 3;
+    Session().Play.WatchedThisTurn[2] = true;
 
     Rng().SetSeed(kSeed);
     InitGameData();
@@ -156,6 +159,10 @@ TEST_F(NewGame, SecondCampaignInTheSameRunIsTheSameWorld) {
     EXPECT_TRUE(g.Markets == first->Markets);
     EXPECT_TRUE(g.EquipmentTypes == first->EquipmentTypes);
     EXPECT_TRUE(g.Goods == first->Goods);
+    // Nor the last game's screens and fights: the dealer offers the first class again.
+    EXPECT_EQ(SelectedShipType, 1);
+    EXPECT_EQ(EncounterStage, 0);
+    EXPECT_FALSE(Session().Play.WatchedThisTurn[2]);
 }
 
 TEST_F(NewGame, ClampPlayerValuesCapsFromAboveOnly) {

@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 
+#include "support/home.h"
 #include "ui/headless.h"
 
 namespace corvanth::test {

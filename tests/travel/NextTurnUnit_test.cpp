@@ -146,7 +146,7 @@ TEST_F(TurnEngine, AGameThatEndsInATurnStopsItAndNoFurtherTurnRuns) {
         GameUpcalls() = c;
         calls.clear();
         Rng().SetSeed(seed);
-        NextTurn();
+        test::FromHome(NextTurn);
         ASSERT_GE(calls.size(), 2u) << killer;
         EXPECT_EQ(calls[calls.size() - 2], killer);
         EXPECT_EQ(calls.back(), "RetireAndScore") << killer;
@@ -160,7 +160,7 @@ TEST_F(TurnEngine, AGameThatEndsInATurnStopsItAndNoFurtherTurnRuns) {
     }
     // A new game clears the mark.
     ClearGameEnded();
-    NextTurn();
+    test::FromHome(NextTurn);
     EXPECT_FALSE(calls.empty());
 }
 

@@ -10,6 +10,7 @@
 #include "combat/Loot.h"
 #include "combat/combat2.h"
 #include "shell/background.h"
+#include "shell/retire.h"
 #include "state/UMessage1.h"
 #include "state/UMessage5.h"
 #include "state/UMessage6.h"
@@ -267,9 +268,9 @@ class VisitFights : public Visits {
             vipDuringBattle = G().VipEventBattle;
             enemyClass = G().Ships[0][1][Ship::Class];
             if (outcome == Outcome::Victory) G().Ships[0][1][Ship::Present] = 0;
-            // The game's end as the score leaves it when no menu is there to unwind to.
-            if (outcome == Outcome::GameOver) Session().GameEnded = true;
             EndCombat();
+            // The game's end as the score leaves it.
+            if (outcome == Outcome::GameOver) EndGame();
         };
         c.ShowLoot = [this](const std::string& headline, const std::string& leadIn) {
             lootHeadlines.push_back(headline + " / " + leadIn);
@@ -393,7 +394,8 @@ TEST_F(VisitFights, TheSpyShipNeedsSurveillanceAndAVictory) {
     PlaceEvent(SpaceEventKind::SpyShip);
     ExpectNotice(found, "cockpit.jpg");
     const int turn = G().TurnNumber;
-    test::ClickOnTravelScreen("SpeedButton2");
+    player().ClickFirst("TForm2", "SpeedButton2");
+    test::FromHome([] { Form2->ShowModal(); });  // the end closes the travel screen
     EXPECT_TRUE(GameEnded());
     EXPECT_EQ(captain[Player::Fame], 0);
     EXPECT_EQ(G().TurnNumber, turn);

@@ -72,7 +72,8 @@ TEST_F(AnsweringPlayer, LeavingIllegalLootKeepsTheCustomsAtHomeAway) {
         InitGameData();
         ClearGameEnded();
         ApplyNewGameStart();
-        for (int turn = 0; turn < 600 && !GameEnded(); ++turn) NextTurn();
+        bool ended = false;
+        for (int turn = 0; turn < 600 && !ended; ++turn) ended = test::FromHome(NextTurn);
         return answering.backend().answered["TForm50"];
     };
     EXPECT_GT(amnestyOffers(false), 0);
