@@ -47,11 +47,6 @@ class TForm30 : public ui::Form {
 
 extern ui::Screen<TForm30> Form30;
 
-// The two ships of the round: Ships[PlayerIsBoarding][EnemyShip] and
-// Ships[EnemyIsBoarding][EnemyShip].
-GameRecord& BoardingAttacker();
-GameRecord& BoardingDefender();
-
 // Opens a round for either side: the attacker's squad cleared and its shuttle places set, the
 // defender's whole crew in its squad.
 void InitBoarding();

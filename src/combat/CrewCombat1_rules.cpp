@@ -80,13 +80,6 @@ void HideBoardingScreen() {
 
 }  // namespace
 
-GameRecord& BoardingAttacker() {
-    return ShipRecord(PlayerIsBoarding, G().EnemyShip);
-}
-GameRecord& BoardingDefender() {
-    return ShipRecord(EnemyIsBoarding, G().EnemyShip);
-}
-
 int BoardingSquadSum(const GameRecord& ship) {
     int64_t sum = 0;
     for (int k = CrewKind::First; k <= CrewKind::Last; ++k)

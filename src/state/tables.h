@@ -185,6 +185,14 @@ inline GameRecord& TargetedShip() {
 inline GameRecord& SelectedSlot(int fleet, int ship) {
     return SlotRecord(fleet, ship, ShipRecord(fleet, ship)[Ship::SelectedWeaponSlot]);
 }
+// The two ships of a boarding round: the boarding side's and the boarded side's, each the fleet
+// the round named with the encounter's ship number.
+inline GameRecord& BoardingAttacker() {
+    return ShipRecord(PlayerIsBoarding, G().EnemyShip);
+}
+inline GameRecord& BoardingDefender() {
+    return ShipRecord(EnemyIsBoarding, G().EnemyShip);
+}
 
 // The arena: tournaments 1..3, their entrants, and gladiators 1..55 (1 is the captain). Inline:
 // the fights of a round read them for every exchange.
