@@ -12,6 +12,7 @@
 #include "support/screen_pictures.h"
 #include "ui/form.h"
 #include "ui/headless.h"
+#include "ui/picture.h"
 
 namespace {
 
@@ -19,7 +20,9 @@ namespace fs = std::filesystem;
 
 // Every test starts from the game's own upward calls, whatever the one before it replaced, and
 // in an empty working folder: what one test writes there (saves, settings, high scores, links to
-// the art) no other test reads, in whatever order they run. The folder goes with the test.
+// the art) no other test reads, in whatever order they run. The folder goes with the test, and
+// so do the pictures read from it (a picture missing from one test's folder is not missing from
+// the next one's).
 class EachTestAlone : public testing::EmptyTestEventListener {
   public:
     explicit EachTestAlone(fs::path root) : root_(std::move(root)) {}
@@ -27,6 +30,7 @@ class EachTestAlone : public testing::EmptyTestEventListener {
   private:
     void OnTestStart(const testing::TestInfo&) override {
         corvanth::GameUpcalls() = corvanth::StandardUpcalls();
+        ui::ClearPictureCache();
         folder_ = root_ / std::to_string(++count_);
         fs::create_directory(folder_);
         fs::current_path(folder_);
