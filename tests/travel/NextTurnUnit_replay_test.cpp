@@ -10,7 +10,6 @@
 #include <array>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <ostream>
 #include <random>
 #include <string>
@@ -107,17 +106,9 @@ class Replay : public test::GameTest, public ::testing::WithParamInterface<World
   protected:
     void SetUp() override {
         GameTest::SetUp();
-        // The high-score files a death writes are read by the next: a folder of the run's own.
-        home_ = std::filesystem::current_path();
-        std::string dir = (home_ / "replay-XXXXXX").string();
-        ASSERT_NE(mkdtemp(dir.data()), nullptr);
-        scratch_ = dir;
-        std::filesystem::current_path(scratch_);
         TutorialStep = 0;
     }
     void TearDown() override {
-        std::filesystem::current_path(home_);
-        std::filesystem::remove_all(scratch_);
         ClearGameEnded();
         TutorialStep = 0;
         GameTest::TearDown();
@@ -136,9 +127,6 @@ class Replay : public test::GameTest, public ::testing::WithParamInterface<World
             for (int o = FactionId::Federation; o <= FactionId::Coalition; ++o)
                 if (f != o) G().Factions[f][Faction::RelationBase + o] = 2;
     }
-
-  private:
-    std::filesystem::path home_, scratch_;
 };
 
 TEST_P(Replay, EveryTurnLeavesTheTablesAndTheSeedAsRecorded) {

@@ -2,7 +2,6 @@
 // find at home.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 
 #include "combat/Duelhold_Winner.h"
@@ -23,25 +22,12 @@ namespace {
 
 class AnsweringPlayer : public test::GameTest {
   protected:
-    void SetUp() override {
-        GameTest::SetUp();
-        // A death writes the high scores: into a folder of this test's own.
-        home_ = std::filesystem::current_path();
-        std::string dir = (home_ / "answering-XXXXXX").string();
-        ASSERT_NE(mkdtemp(dir.data()), nullptr);
-        scratch_ = dir;
-        std::filesystem::current_path(scratch_);
-    }
+    void SetUp() override { GameTest::SetUp(); }
     void TearDown() override {
-        std::filesystem::current_path(home_);
-        std::filesystem::remove_all(scratch_);
         ClearGameEnded();
         TutorialStep = 0;
         GameTest::TearDown();
     }
-
-  private:
-    std::filesystem::path home_, scratch_;
 };
 
 // The winner screen is one the table leaves out: only the fallback closes it, by its one button.
