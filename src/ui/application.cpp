@@ -197,6 +197,8 @@ uint64_t Application::Appearance() const {
     Hasher h;
     for (const Form* f : stack_) {
         h.Int(f->visible_);
+        // A hidden screen's timers change nothing the player sees.
+        if (!f->visible_) continue;
         h.Text(f->caption);
         h.Paint(f->color);
         for (const auto& c : f->Components()) h.Int(static_cast<int64_t>(LookOf(*c)));

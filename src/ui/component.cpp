@@ -396,24 +396,59 @@ void ScrollBar::PlayerSetPosition(int position) {
     if (Position() != before && OnChange) OnChange();
 }
 
-int ScrollBar::PositionAt(int along) const {
-    int length = vertical ? height : width;
-    int arrow = std::min(16, length / 4);
-    if (along < arrow) return Position() - smallChange;
-    if (along >= length - arrow) return Position() + smallChange;
-    // A click on the track puts the thumb there.
-    int track = std::max(1, length - 2 * arrow);
-    int span = Max() - Min();
-    return Min() +
-           static_cast<int>((static_cast<int64_t>(along - arrow) * span + track / 2) / track);
+int ScrollBar::ArrowLength() const {
+    return std::min(Thickness(), Length() / 4);
 }
 
-void ScrollBar::Click(int x, int y, int) {
-    PlayerSetPosition(PositionAt(vertical ? y : x));
+Rect ScrollBar::ThumbRectAt(int position) const {
+    const int arrow = ArrowLength(), track = std::max(0, Length() - 2 * arrow);
+    const int64_t span = static_cast<int64_t>(Max()) - Min(), page = std::max(1, largeChange);
+    // As long against the track as a page is against the whole range, never shorter than the
+    // bar is thick.
+    const int least = std::min(track, Thickness());
+    const int thumb =
+        std::clamp(static_cast<int>(track * page / (span + page)), least, std::max(least, track));
+    const int64_t at = static_cast<int64_t>(std::clamp(position, Min(), Max())) - Min();
+    const int start = arrow + (span > 0 ? static_cast<int>((track - thumb) * at / span) : 0);
+    return vertical ? Rect{0, start, width, thumb} : Rect{start, 0, thumb, height};
+}
+
+void ScrollBar::MouseDown(int x, int y) {
+    const int along = vertical ? y : x, arrow = ArrowLength();
+    if (along < arrow) {
+        Step(-static_cast<int64_t>(smallChange));
+        return;
+    }
+    if (along >= Length() - arrow) {
+        Step(smallChange);
+        return;
+    }
+    const Rect thumb = ThumbRect();
+    const int from = vertical ? thumb.y : thumb.x, size = vertical ? thumb.h : thumb.w;
+    if (along >= from && along < from + size) {
+        dragFrom_ = along - from;
+        return;
+    }
+    Step(along < from ? -static_cast<int64_t>(largeChange) : largeChange);
+}
+
+void ScrollBar::MouseDrag(int x, int y) {
+    if (dragFrom_ < 0) return;
+    const Rect thumb = ThumbRect();
+    const int arrow = ArrowLength();
+    const int room = Length() - 2 * arrow - (vertical ? thumb.h : thumb.w);
+    const int64_t span = static_cast<int64_t>(Max()) - Min();
+    if (room <= 0 || span == 0) return;
+    const int64_t at = std::clamp((vertical ? y : x) - dragFrom_ - arrow, 0, room);
+    PlayerSetPosition(static_cast<int>(Min() + (at * span + room / 2) / room));
+}
+
+void ScrollBar::Step(int64_t by) {
+    PlayerSetPosition(static_cast<int>(std::clamp<int64_t>(Position() + by, Min(), Max())));
 }
 
 void ScrollBar::Wheel(int steps) {
-    PlayerSetPosition(Position() - steps * smallChange);
+    Step(-static_cast<int64_t>(steps) * smallChange);
 }
 
 void UpDown::Click(int, int y, int) {

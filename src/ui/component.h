@@ -422,10 +422,25 @@ class ScrollBar : public RangeBar {
     void PlayerSetPosition(int position);
     int smallChange = 1, largeChange = 1;
     std::function<void()> OnChange;
-    // Where a click `along` the bar puts it: a step at either arrow, else the track's point.
-    int PositionAt(int along) const;
-    void Click(int x, int y, int clicks) override;
+    // An arrow at each end steps by smallChange; between them the track, where a press beside
+    // the thumb pages by largeChange and the thumb itself is dragged.
+    int ArrowLength() const;
+    // The thumb where it stands at `position`, inside the bar.
+    Rect ThumbRectAt(int position) const;
+    Rect ThumbRect() const { return ThumbRectAt(Position()); }
+    // Everything happens on the press, as each press of a double click steps again.
+    void MouseDown(int x, int y) override;
+    void MouseDrag(int x, int y) override;
+    void MouseRelease() override { dragFrom_ = -1; }
+    void Click(int, int, int) override {}
     void Wheel(int steps) override;
+
+  private:
+    int Length() const { return vertical ? height : width; }
+    int Thickness() const { return vertical ? width : height; }
+    // Moved by the player by that much, within the range.
+    void Step(int64_t by);
+    int dragFrom_ = -1;  // where in the thumb the player holds it, while dragging
 };
 
 class UpDown : public Component {

@@ -448,6 +448,9 @@ void Form::Close() {
 
 void Form::Hide() {
     if (!visible_) return;
+    // Out of the picture at once, also while screens opened above it still run; its own loop
+    // ends when control comes back to it.
+    visible_ = false;
     closing_ = true;
     App().MarkDirty();
 }

@@ -58,7 +58,7 @@ class Form {
     virtual void WindowCloseRequest() {
         if (closeBox) Close();
     }
-    // Ends the screen's modal loop without asking its guard.
+    // Takes the screen out of the picture and ends its modal loop, without asking its guard.
     void Hide();
     bool Visible() const { return visible_; }
     bool IsModal() const;

@@ -86,6 +86,19 @@ void ClickThrough(Form& form, Component& c, int lx, int ly, int clicks) {
     if (clicks >= 2 && App().Top() == &form) App().MouseDown(x, y, 2);
 }
 
+void DragThrough(Form& form, Component& c, int fromX, int fromY, int toX, int toY) {
+    Require(App().Top() == &form, form.ClassName() + " is not the top screen");
+    const Point from = OnCanvas(form, c, fromX, fromY), to = OnCanvas(form, c, toX, toY);
+    Component* hit = App().HitTest(form, from.x, from.y);
+    Require(hit == &c,
+            "a press on " + c.Name() + " of " + form.ClassName() + " lands on " + Named(hit));
+    App().MouseDown(from.x, from.y, 1);
+    // In a few steps, as a hand moves.
+    for (int i = 1; i <= 4; ++i)
+        App().MouseMove(from.x + (to.x - from.x) * i / 4, from.y + (to.y - from.y) * i / 4);
+    App().MouseUp(to.x, to.y);
+}
+
 void ClickMiddle(Form& form, Component& c) {
     ClickThrough(form, c, c.width / 2, c.height / 2, 1);
 }
@@ -191,18 +204,8 @@ ScriptedPlayer& ScriptedPlayer::Wheel(const std::string& form, const std::string
 
 ScriptedPlayer& ScriptedPlayer::Drag(const std::string& form, const std::string& component,
                                      int fromX, int fromY, int toX, int toY) {
-    return Add(form, "drag on " + component, [=](Form& f) {
-        Component& c = Usable(f, component);
-        const Point from = OnCanvas(f, c, fromX, fromY), to = OnCanvas(f, c, toX, toY);
-        Component* hit = App().HitTest(f, from.x, from.y);
-        Require(hit == &c,
-                "a press on " + c.Name() + " of " + f.ClassName() + " lands on " + Named(hit));
-        App().MouseDown(from.x, from.y, 1);
-        // In a few steps, as a hand moves.
-        for (int i = 1; i <= 4; ++i)
-            App().MouseMove(from.x + (to.x - from.x) * i / 4, from.y + (to.y - from.y) * i / 4);
-        App().MouseUp(to.x, to.y);
-    });
+    return Add(form, "drag on " + component,
+               [=](Form& f) { DragThrough(f, Usable(f, component), fromX, fromY, toX, toY); });
 }
 
 ScriptedPlayer& ScriptedPlayer::Hover(const std::string& form, const std::string& component) {

@@ -122,6 +122,9 @@ Snapshot TakeSnapshot(const Form& form);
 void ClickThrough(Form& form, Component& c, int x, int y, int clicks = 1);
 // The same in the middle of the component.
 void ClickMiddle(Form& form, Component& c);
+// A press at one point of a component, the mouse moved with the button held, let go; the points
+// inside the component, the press through the hit test.
+void DragThrough(Form& form, Component& c, int fromX, int fromY, int toX, int toY);
 // A row of a list box, or of a combo box's list, opened by a click first.
 void ClickRow(Form& form, Component& list, int row);
 

@@ -266,35 +266,51 @@ void Painter::DrawButton(const Component& c, const SDL_Rect& box) {
     DrawText(text, c.font, inner, Align::Center, true, true, usable ? c.font.color : kDisabledText);
 }
 
-void Painter::DrawScrollBar(const SDL_Rect& box, bool vertical, int pos, int min, int max) {
+void Painter::DrawScrollBar(const ScrollBar& bar, const SDL_Rect& box) {
     Fill(box, kTrack);
     Frame(box, kMissingEdge);
-    const int length = vertical ? box.h : box.w;
-    const int thick = vertical ? box.w : box.h;
-    const int thumb = std::max(thick, length / 8);
-    const int at = Share(length - thumb, pos, min, max);
-    SDL_Rect t = vertical ? SDL_Rect{box.x + 1, box.y + at, box.w - 2, thumb}
-                          : SDL_Rect{box.x + at, box.y + 1, thumb, box.h - 2};
-    Fill(t, kThumb);
+    // Arrows and thumb only where there is something to move.
+    const bool usable = bar.Usable() && bar.Max() > bar.Min();
+    const int arrow = bar.ArrowLength();
+    const SDL_Rect first =
+        bar.vertical ? SDL_Rect{box.x, box.y, box.w, arrow} : SDL_Rect{box.x, box.y, arrow, box.h};
+    const SDL_Rect last = bar.vertical ? SDL_Rect{box.x, box.y + box.h - arrow, box.w, arrow}
+                                       : SDL_Rect{box.x + box.w - arrow, box.y, arrow, box.h};
+    DrawArrowButton(first, bar.vertical ? Pointing::Up : Pointing::Left, usable);
+    DrawArrowButton(last, bar.vertical ? Pointing::Down : Pointing::Right, usable);
+    if (!usable) return;
+    const Rect t = bar.ThumbRect();
+    const SDL_Rect thumb = bar.vertical ? SDL_Rect{box.x + 1, box.y + t.y, box.w - 2, t.h}
+                                        : SDL_Rect{box.x + t.x, box.y + 1, t.w, box.h - 2};
+    Fill(thumb, kThumb);
+    Frame(thumb, kButtonEdge);
+}
+
+void Painter::DrawArrowButton(const SDL_Rect& b, Pointing way, bool usable) {
+    const bool second = way == Pointing::Down || way == Pointing::Right;
+    Fill(b, usable ? (second ? Darker(kThumb, 20) : kThumb) : kTrack);
+    Frame(b, usable ? kButtonEdge : kMissingEdge);
+    // A small triangle pointing the way the button moves.
+    const Color ink = usable ? colors::White : kDisabledText;
+    SDL_SetRenderDrawColor(r_, ink.r, ink.g, ink.b, 255);
+    const bool upright = way == Pointing::Up || way == Pointing::Down;
+    const int along = upright ? b.h : b.w, across = upright ? b.w : b.h;
+    const int half = std::max(1, std::min(across - 6, along - 4) / 2);
+    const int mid = upright ? b.x + b.w / 2 : b.y + b.h / 2;
+    const int start = (upright ? b.y : b.x) + (along - half) / 2;
+    for (int row = 0; row < half; ++row) {
+        const int w = second ? half - 1 - row : row;
+        if (upright) {
+            SDL_RenderDrawLine(r_, mid - w, start + row, mid + w, start + row);
+        } else {
+            SDL_RenderDrawLine(r_, start + row, mid - w, start + row, mid + w);
+        }
+    }
 }
 
 void Painter::DrawArrows(const SDL_Rect& box, bool usable) {
-    const SDL_Rect halves[2] = {{box.x, box.y, box.w, box.h / 2},
-                                {box.x, box.y + box.h / 2, box.w, box.h - box.h / 2}};
-    for (int i = 0; i < 2; ++i) {
-        const SDL_Rect& b = halves[i];
-        Fill(b, usable ? (i ? Darker(kThumb, 20) : kThumb) : kTrack);
-        Frame(b, usable ? kButtonEdge : kMissingEdge);
-        // A small triangle, pointing up on the upper half and down on the lower one.
-        const Color ink = usable ? colors::White : kDisabledText;
-        SDL_SetRenderDrawColor(r_, ink.r, ink.g, ink.b, 255);
-        const int half = std::max(1, std::min(b.w - 6, b.h - 4) / 2);
-        const int cx = b.x + b.w / 2, top = b.y + (b.h - half) / 2;
-        for (int row = 0; row < half; ++row) {
-            const int w = i ? half - 1 - row : row;
-            SDL_RenderDrawLine(r_, cx - w, top + row, cx + w, top + row);
-        }
-    }
+    DrawArrowButton({box.x, box.y, box.w, box.h / 2}, Pointing::Up, usable);
+    DrawArrowButton({box.x, box.y + box.h / 2, box.w, box.h - box.h / 2}, Pointing::Down, usable);
 }
 
 void Painter::DrawComponent(const Component& c, int ox, int oy, const SDL_Rect& parentClip) {
@@ -485,8 +501,7 @@ void Painter::DrawComponent(const Component& c, int ox, int oy, const SDL_Rect& 
             break;
         }
         case Kind::ScrollBar: {
-            const auto& s = static_cast<const ScrollBar&>(c);
-            DrawScrollBar(box, s.vertical, s.Position(), s.Min(), s.Max());
+            DrawScrollBar(static_cast<const ScrollBar&>(c), box);
             break;
         }
         case Kind::UpDown:

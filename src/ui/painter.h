@@ -41,8 +41,11 @@ class Painter {
     void DrawButton(const Component& c, const SDL_Rect& box);
     void DrawPicture(const std::string& name, const SDL_Rect& box, bool stretch, bool center,
                      bool keyed, bool proportional);
+    enum class Pointing { Up, Down, Left, Right };
+    void DrawArrowButton(const SDL_Rect& box, Pointing way, bool usable);
+    // Two arrow buttons, one above the other (the up-down and spin boxes).
     void DrawArrows(const SDL_Rect& box, bool usable);
-    void DrawScrollBar(const SDL_Rect& box, bool vertical, int pos, int min, int max);
+    void DrawScrollBar(const ScrollBar& bar, const SDL_Rect& box);
     SDL_Texture* TextTexture(const std::string& text, const Font& font, Color color, int& w,
                              int& h);
     void Fill(const SDL_Rect& box, Color c, uint8_t alpha = 255);

@@ -5,15 +5,18 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "combat/combat2.h"
 #include "combat_fixture.h"
 #include "planet/Scanner.h"
+#include "shell/Dead.h"
 #include "shell/background.h"
 #include "state/UMessage1.h"
 #include "state/tables.h"
 #include "support/answering_backend.h"
 #include "support/art.h"
+#include "support/home.h"
 #include "ui/audio.h"
 #include "ui/damage.h"
 #include "ui/render.h"
@@ -251,6 +254,47 @@ TEST_F(CombatScreen, ABattleIsWonWithAMissileChosenFromTheList) {
     EXPECT_EQ(Enemy()[Ship::Present], 0) << turns << " turns";
     EXPECT_EQ(Own()[Ship::Present], 1);
     EXPECT_EQ(G().ShipEquipment[1][1][1][Slot::Loaded], 1);  // the laser kept its charge
+}
+
+// A final death in battle: the death screen's button leaves the fight behind, and every score
+// screen and the high-score list show over what lay below the fight (here: nothing), not over it.
+TEST_F(CombatScreen, AFinalDeathLeavesTheFightOutOfThePictureOfTheScore) {
+    GiveShip(1, 3);
+    GiveShip(0, 1);
+    Fit(1, {Find(EquipmentKind::LaserGun)});
+    Fit(0, {});
+    StartCombat();
+    GameUpcalls().KillCaptain = KillCaptain;
+    Captain()[Player::LifePoints] = 0;
+    std::vector<std::string> scored;
+    const auto fightNotDrawn = [&](ui::Form& top) {
+        scored.push_back(top.ClassName());
+        std::vector<std::string> drawn;
+        for (const ui::Form* f : ui::App().ModalStack())
+            if (f->Visible()) drawn.push_back(f->ClassName());
+        EXPECT_EQ(drawn, std::vector<std::string>{top.ClassName()});
+        EXPECT_TRUE(Form14->IsModal());  // its loop goes on below until the game unwinds
+        // Beside the score screen, where only the fight lay: the black below every screen.
+        ui::SoftwareCanvas canvas(ui::kCanvasWidth, ui::kCanvasHeight);
+        canvas.DrawStack();
+        EXPECT_EQ(canvas.PixelAt(Form14->OriginX() + 4, Form14->OriginY() + 4), 0u)
+            << top.ClassName();
+    };
+    player()
+        .Do("TForm14", [this](ui::Form&) { Own()[Ship::Strength] = 0; })
+        .Click("TForm14", "SpeedButton5")
+        .Click("TMessage2", "SpeedButton3")  // "Defeat!!"
+        .Do("TForm43", [](ui::Form&) { EXPECT_TRUE(Form14->Visible()); })
+        .Click("TForm43", "SpeedButton1");
+    const std::vector<std::string> score = {"TForm57", "TForm57", "TForm39", "TForm57",
+                                            "TForm57", "TForm57", "TForm57", "TForm38"};
+    for (const std::string& screen : score)
+        player()
+            .Do(screen, fightNotDrawn)
+            .Click(screen, screen == "TForm38" ? "SpeedButton11" : "SpeedButton1");
+    EXPECT_TRUE(test::FromHome(ShowCombatScreen));
+    EXPECT_EQ(scored, score);
+    EXPECT_FALSE(Form14->IsModal());
 }
 
 }  // namespace

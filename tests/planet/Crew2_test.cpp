@@ -12,6 +12,7 @@
 #include "state/UMessage4.h"
 #include "state/fortune.h"
 #include "support/art.h"
+#include "ui/render.h"
 
 namespace corvanth {
 namespace {
@@ -38,19 +39,20 @@ class CrewScreens : public CrewTest {
     static GameRecord& Here() { return LocationRecord(FleetSystem(), FleetLocation()); }
     static auto Bar(int k) {
         return [k](int position) {
-            // A click on the bar's track where it comes nearest the position wanted.
+            // The thumb dragged from its middle to where it stands at the position wanted.
             return [k, position](ui::Form& f) {
                 ui::ScrollBar& bar = *Form24->bars[k];
-                const int length = bar.vertical ? bar.height : bar.width;
-                const int arrow = std::min(16, length / 4);
-                int best = arrow;
-                for (int along = arrow; along < length - arrow; ++along)
-                    if (std::abs(bar.PositionAt(along) - position) <
-                        std::abs(bar.PositionAt(best) - position))
-                        best = along;
-                ui::ClickThrough(f, bar, bar.vertical ? bar.width / 2 : best,
-                                 bar.vertical ? best : bar.height / 2);
+                const ui::Rect from = bar.ThumbRect(), to = bar.ThumbRectAt(position);
+                ui::DragThrough(f, bar, from.x + from.w / 2, from.y + from.h / 2, to.x + to.w / 2,
+                                to.y + to.h / 2);
             };
+        };
+    }
+    // A click on bar k at `along` pixels from its top end; from its bottom end when negative.
+    static auto ClickOnBar(int k, int along) {
+        return [k, along](ui::Form& f) {
+            ui::ScrollBar& bar = *Form24->bars[k];
+            ui::ClickThrough(f, bar, bar.width / 2, along < 0 ? bar.height + along : along);
         };
     }
     static std::string Label(ui::Label* l) { return l->caption; }
@@ -138,8 +140,26 @@ TEST_F(CrewScreens, HireDismissAndTheirRefusalsLeaveCrewSupplyAndMoneyRight) {
                 EXPECT_EQ(Form24->bars[1]->Max(), 5);
                 EXPECT_EQ(Form24->Label25->caption, "Royalties: 1% of net income (+ 0%)");
             })
-        // Three droids: 10.000 each at once, no wages.
-        .Do("TForm24", droids(3))
+        // Both ends of every bar carry an arrow: white ink in the middle of each.
+        .Do("TForm24",
+            [](ui::Form& f) {
+                ui::SoftwareCanvas canvas(f.width, f.height);
+                canvas.DrawForm(f);
+                for (const ui::ScrollBar* bar : Form24->bars) {
+                    const ui::Rect r = bar->ScreenRect();
+                    const int arrow = bar->ArrowLength();
+                    EXPECT_EQ(canvas.PixelAt(r.x + r.w / 2, r.y + arrow / 2), 0xFFFFFFu);
+                    EXPECT_EQ(canvas.PixelAt(r.x + r.w / 2, r.y + r.h - arrow / 2), 0xFFFFFFu);
+                }
+            })
+        // Three droids by the arrows, one step a click: four down, one back up. 10.000 each at
+        // once, no wages.
+        .Do("TForm24", ClickOnBar(1, -1))
+        .Do("TForm24", ClickOnBar(1, -1))
+        .Do("TForm24", ClickOnBar(1, -1))
+        .Do("TForm24", ClickOnBar(1, -1))
+        .Do("TForm24", [](ui::Form&) { EXPECT_EQ(Form24->inCrew[1]->caption, "In crew: 4"); })
+        .Do("TForm24", ClickOnBar(1, 0))
         .Do("TForm24",
             [](ui::Form&) {
                 EXPECT_EQ(Form24->Label31->caption, "(One-time fee: + $C 30.000)");
@@ -150,16 +170,26 @@ TEST_F(CrewScreens, HireDismissAndTheirRefusalsLeaveCrewSupplyAndMoneyRight) {
             })
         .Click("TForm24", "SpeedButton1")
         .Click("TMessage1", "SpeedButton3")
-        // Mercenaries up to the maximum of 12: the bar stops at 4 more.
-        .Do("TForm24", mercs(5))
+        // Mercenaries up to the maximum of 12, the thumb dragged past the bar's end: the bar
+        // stops at 4 more.
+        .Do("TForm24",
+            [](ui::Form& f) {
+                ui::ScrollBar& bar = *Form24->bars[2];
+                const ui::Rect thumb = bar.ThumbRect();
+                ui::DragThrough(f, bar, bar.width / 2, thumb.y + thumb.h / 2, bar.width / 2,
+                                bar.height + 40);
+            })
         .Do("TForm24", [](ui::Form&) { EXPECT_EQ(Form24->bars[2]->Position(), 4); })
         .Click("TForm24", "SpeedButton1")
         .Click("TMessage1", "SpeedButton3")
         // A full ship moves no hire bar.
         .Do("TForm24", officers(3))
         .Do("TForm24", [](ui::Form&) { EXPECT_EQ(Form24->bars[0]->Position(), 0); })
-        // Dismiss two mercenaries of nine ...
+        // Dismiss two mercenaries of nine: a click on the track above the thumb pages 5 down,
+        // then the thumb is dragged to 7 ...
         .Click("TForm24", "RadioButton2")
+        .Do("TForm24", ClickOnBar(2, Form24->bars[2]->ArrowLength() + 1))
+        .Do("TForm24", [](ui::Form&) { EXPECT_EQ(Form24->inCrew[2]->caption, "In crew: 4"); })
         .Do("TForm24", mercs(7))
         .Click("TForm24", "SpeedButton1")
         .Click("TMessage1", "SpeedButton3")

@@ -1,6 +1,8 @@
 // The eight message dialogs: their answers, their close refusal and the keys that close them.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "state/UMessage1.h"
 #include "state/UMessage2.h"
 #include "state/UMessage3.h"
@@ -118,6 +120,52 @@ TEST_F(MessageDialogs, ButtonsOfTheOtherDialogsClickAndClose) {
     exp1_Message2->ShowModal();
     EXPECT_EQ(test::CountSound("play:button.wav"), 6);
     EXPECT_EQ(player().LastSeen("TMessage4")->Picture("Image1"), "news.jpg");
+
+    // The combat event had its headline bar and picture frame; an event with neither (a ship's
+    // evasion) shows no empty bar or frame, its text in their room; the next event has both.
+    const ui::Snapshot& event = *player().LastSeen("TMessage2");
+    EXPECT_EQ(event.texts.count("Shape2") + event.texts.count("Label2"), 2u);
+    EXPECT_EQ(event.texts.count("Shape3"), 1u);
+    EXPECT_EQ(event.Picture("Image1"), "explosion.jpg");
+    const ui::Rect beside{Message2->Shape4->left, Message2->Shape4->top, Message2->Shape4->width,
+                          Message2->Shape4->height};
+    const int inset = Message2->Label1->left - beside.x;
+    const int narrower = beside.w - Message2->Label1->width;
+    const auto frameOfText = [] {
+        const ui::Shape& s = *Message2->Shape4;
+        return std::vector<int>{s.left, s.top, s.left + s.width, s.top + s.height};
+    };
+    Message2->Label2->caption = "";
+    Message2->Label1->caption = "Your evasive manouvers let the enemy boarding attempt fail.";
+    Message2->Image1->LoadPicture("");
+    player()
+        .Do("TMessage2",
+            [&](ui::Form& f) {
+                const ui::Snapshot plain = ui::TakeSnapshot(f);
+                EXPECT_EQ(plain.texts.count("Shape2") + plain.texts.count("Label2"), 0u);
+                EXPECT_EQ(plain.texts.count("Shape3"), 0u);
+                // From the picture frame's left and the headline bar's top to where the text
+                // frame ended; the text inside it as far from its edges as before.
+                EXPECT_EQ(frameOfText(),
+                          (std::vector<int>{Message2->Shape3->left, Message2->Shape2->top,
+                                            beside.x + beside.w, beside.y + beside.h}));
+                EXPECT_EQ(Message2->Label1->left - Message2->Shape4->left, inset);
+                EXPECT_EQ(Message2->Label1->width, Message2->Shape4->width - narrower);
+            })
+        .Click("TMessage2", "SpeedButton3");
+    Message2->ShowModal();
+    Message2->Label2->caption = "Defeat!!";
+    Message2->Image1->LoadPicture("cexplosion.jpg");
+    player()
+        .Do("TMessage2",
+            [&](ui::Form& f) {
+                const ui::Snapshot both = ui::TakeSnapshot(f);
+                EXPECT_EQ(both.texts.count("Shape2") + both.texts.count("Shape3"), 2u);
+                EXPECT_EQ(frameOfText(), (std::vector<int>{beside.x, beside.y, beside.x + beside.w,
+                                                           beside.y + beside.h}));
+            })
+        .Click("TMessage2", "SpeedButton3");
+    Message2->ShowModal();
 }
 
 // A rule run where its dialog was never made (a tool without the screens) says which one it lacks.

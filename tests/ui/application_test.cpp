@@ -164,6 +164,40 @@ TEST_F(ModalTest, AScreenClosedUnderAnotherEndsItsLoopWhenTheUpperOneCloses) {
         .Click("TProbeA", "Button2");
     p.a->ShowModal();
     EXPECT_TRUE(bReturned);
+
+    // Hidden instead: B leaves the picture at once, under C, and a tick of its timer costs no
+    // frame; its loop ends in the same way, and A is the top screen again.
+    bReturned = false;
+    auto drawn = [] {
+        std::vector<std::string> out;
+        for (const Form* f : App().ModalStack())
+            if (f->Visible()) out.push_back(f->ClassName());
+        return out;
+    };
+    p.b->onTick = [&] { p.b->Button1->caption = "ticked"; };
+    player()
+        .Click("TProbeA", "Button1")
+        .Click("TProbeB", "Button1")
+        .Do("TProbeC",
+            [&](Form&) {
+                p.b->Hide();
+                EXPECT_TRUE(p.b->IsModal());
+                EXPECT_EQ(drawn(), (std::vector<std::string>{"TProbeA", "TProbeC"}));
+                p.b->Timer1->SetInterval(1);
+                p.b->Timer1->SetEnabled(true);
+                Headless().Advance(5);
+                App().TakeDirty();
+                EXPECT_TRUE(App().FireDueTimers());
+                EXPECT_EQ(p.b->ticks, 1);
+                EXPECT_FALSE(App().TakeDirty());
+                p.b->Timer1->SetEnabled(false);
+            })
+        .Click("TProbeC", "Button2")
+        .Do("TProbeA", [&](Form&) { EXPECT_EQ(drawn(), std::vector<std::string>{"TProbeA"}); })
+        .Click("TProbeA", "Button2");
+    p.a->ShowModal();
+    EXPECT_TRUE(bReturned);
+    p.b->Button1->caption = "Open";
 }
 
 TEST_F(ModalTest, UnwindingReturnsToTheBottomScreenPastARefusingGuard) {
