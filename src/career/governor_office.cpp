@@ -173,9 +173,11 @@ void RefreshGovernorScreen() {
     f.SpeedButton3->enabled = senator;
     f.Panel3->visible = f.Shape18->visible = f.Shape19->visible = senator;
     // A capital's owner is a playable faction, unless the war gave it to the pirates.
-    f.Image5->LoadPicture(senator && PlayableFaction(owner)
-                              ? SenatorPictureOf(owner)
-                              : G().FactionPictures[ValidFaction(owner) ? owner : 0].str());
+    const bool portrait = senator && PlayableFaction(owner);
+    f.Image5->LoadPicture(portrait ? SenatorPictureOf(owner)
+                                   : G().FactionPictures[ValidFaction(owner) ? owner : 0].str());
+    // The round logo sits on the panel; the senator's portrait keeps its own dark corners.
+    f.Image5->transparent = !portrait;
     const GovernorButtons b = GovernorButtonsNow();
     f.SpeedButton1->enabled = b.allegianceOrAmnesty;
     f.SpeedButton4->enabled = b.mission;

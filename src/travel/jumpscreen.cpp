@@ -49,6 +49,15 @@ void ShowSystemInfo(int s) {
     form.Memo1->scrollBars = ui::ScrollBars::Vertical;
 }
 
+// A name or price plate just wide enough for its text, centred where the layout put it: the jump
+// lanes stay in sight right up to the letters.
+void FitPlate(ui::Label& plate) {
+    constexpr int kPad = 3;
+    const int centre = plate.left + plate.width / 2;
+    plate.width = ui::TextWidth(plate.caption, plate.font) + 2 * kPad;
+    plate.left = centre - plate.width / 2;
+}
+
 void HidePriceLabels() {
     for (StarmapSystem& system : Form12->systems) system.prices->visible = false;
 }
@@ -148,6 +157,7 @@ void ShowStarmapPriceRanges() {
         if (range.low == 100000) range.low = 0;
         ui::Label& label = *Form12->System(s).prices;
         label.caption = std::to_string(range.low) + " - " + std::to_string(range.high);
+        FitPlate(label);
         label.visible = true;
     }
 }
@@ -180,6 +190,7 @@ void OpenStarmap() {
     GalaxyMapCurrentSystem = s;
     GalaxyMapSystem = s;
     Form12->travelTradeGood = G().SelectedTradeGood;
+    for (StarmapSystem& system : Form12->systems) FitPlate(*system.name);
     ShowSystemInfo(s);
     ColorStarmapSectors();
     StarmapNoOp();

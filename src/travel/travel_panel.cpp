@@ -38,6 +38,23 @@ const char* EconomyText(int economy, bool wholeScreen) {
     }
 }
 
+// The selected location's name, picture and economy. The fleet may float on a spot whose event
+// was taken or has gone: an empty cell shows none of what stood there.
+void ShowLocationHeading(int p, bool wholeScreen) {
+    TForm2& form = *Form2;
+    if (!LocationExists(p)) {
+        form.Label4->caption = "";
+        form.Image3->LoadPicture("");
+        form.Label3->caption = "";
+        return;
+    }
+    const GameRecord& L = LocationRecord(p);
+    form.Label4->caption = LocationName(p);
+    form.Image3->LoadPicture(GetPlanetPictureNameR(L[Planet::Picture]));
+    if (const char* type = EconomyText(L[Planet::Economy], wholeScreen))
+        form.Label3->caption = type;
+}
+
 }  // namespace
 
 void SetAwardBar(ui::ProgressBar& bar, int64_t value, int64_t previous, int64_t next) {
@@ -71,7 +88,8 @@ void FillPlanetMemo() {
     ui::Memo& memo = *Form2->Memo1;
     memo.Clear();
     memo.scrollBars = ui::ScrollBars::None;
-    if (ValidSystem(s) && ValidLocation(p)) memo.lines.push_back(g.PlanetDescriptions[s][p].str());
+    if (ValidSystem(s) && ValidLocation(p) && LocationExists(p))
+        memo.lines.push_back(g.PlanetDescriptions[s][p].str());
     if (s == treasureSystem && f == 1) ShowTreasureFleetNotice();
     if (s == treasureSystem && p == 1)
         memo.lines.push_back("The treasure fleet is at this planet.");
@@ -113,14 +131,14 @@ void RefreshPlanetPanel() {
     const int p = G().SelectedPlanet, f = FleetLocation();
     const GameRecord& L = LocationRecord(p);
 
-    form.Label4->caption = LocationName(p);
-    form.Image3->LoadPicture(GetPlanetPictureNameR(L[Planet::Picture]));
-    form.Label2->caption = "Faction: " + FactionName(L[Planet::Owner]);
-    if (const char* type = EconomyText(L[Planet::Economy], false)) form.Label3->caption = type;
-    const int kind = L[Planet::Kind], target = L[Planet::JumpTarget];
-    if (kind == PlanetKind::JumpPoint)
-        form.Label3->caption = target > 0 ? "Type: Jumppoint" : "Type: Unknown";
-    if (kind == PlanetKind::Special && target == 0) form.Label3->caption = "Type: Navpoint";
+    ShowLocationHeading(p, false);
+    form.Label2->caption = LocationExists(p) ? "Faction: " + FactionName(L[Planet::Owner]) : "";
+    if (LocationExists(p)) {
+        const int kind = L[Planet::Kind], target = L[Planet::JumpTarget];
+        if (kind == PlanetKind::JumpPoint)
+            form.Label3->caption = target > 0 ? "Type: Jumppoint" : "Type: Unknown";
+        if (kind == PlanetKind::Special && target == 0) form.Label3->caption = "Type: Navpoint";
+    }
 
     form.Label10->font.color = ui::colors::Black;
     if (p == f) {
@@ -133,7 +151,7 @@ void RefreshPlanetPanel() {
     }
 
     FillPlanetMemo();
-    form.Image3->LoadPicture(GetPlanetPictureNameR(L[Planet::Picture]));
+    form.Image3->LoadPicture(LocationExists(p) ? GetPlanetPictureNameR(L[Planet::Picture]) : "");
 
     // A button whose screen is not aboard yet has no handler: it is not offered to the player.
     auto offer = [](ui::SpeedButton& button, bool on) { button.enabled = on && button.OnClick; };
@@ -158,16 +176,14 @@ void RefreshPlanetPanel() {
 
 void RefreshTravelScreen() {
     TForm2& form = *Form2;
-    const int s = FleetSystem(), p = G().SelectedPlanet;
+    const int s = FleetSystem();
     form.SpeedButton14->caption = "Options";
     form.Label1->caption = ValidSystem(s) ? G().SystemNames[s].str() : "";
     RefreshStatusPanel();
     form.Image5->LoadPicture(GetShipPictureName(PlayerShip()[Ship::Class]));
     RefreshPlanetPanel();
-    const GameRecord& L = LocationRecord(p);
-    form.Label4->caption = LocationName(p);
-    form.Image3->LoadPicture(GetPlanetPictureNameR(L[Planet::Picture]));
-    if (const char* type = EconomyText(L[Planet::Economy], true)) form.Label3->caption = type;
+    // Read after the panel: a vanished site it was showing has given way to the fleet's spot.
+    ShowLocationHeading(G().SelectedPlanet, true);
     FillPlanetMemo();
     DrawSystemMap();
 }

@@ -457,7 +457,16 @@ void Painter::DrawComponent(const Component& c, int ox, int oy, const SDL_Rect& 
             DrawText(cb.ShownText(), font, SDL_Rect{box.x + 4, box.y, box.w - 22, box.h},
                      Align::Left, false, true, textColor);
             SDL_Rect arrow{box.x + box.w - 18, box.y + 1, 17, box.h - 2};
-            Fill(arrow, kThumb);
+            Fill(arrow, c.Usable() ? kThumb : kTrack);
+            // The drop button says what it does: a list opens below.
+            const Color ink = c.Usable() ? colors::White : kDisabledText;
+            SDL_SetRenderDrawBlendMode(r_, SDL_BLENDMODE_NONE);
+            SDL_SetRenderDrawColor(r_, ink.r, ink.g, ink.b, 255);
+            const int half = std::max(2, std::min(arrow.w - 5, arrow.h - 5) / 2);
+            const int cx = arrow.x + arrow.w / 2, top = arrow.y + (arrow.h - half) / 2;
+            for (int row = 0; row < half; ++row)
+                SDL_RenderDrawLine(r_, cx - (half - 1 - row), top + row, cx + (half - 1 - row),
+                                   top + row);
             break;
         }
         case Kind::Memo: {

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -11,8 +12,10 @@
 #include "state/tables.h"
 #include "state/variables.h"
 #include "support/answering_backend.h"
+#include "support/art.h"
 #include "support/game_test.h"
 #include "ui/audio.h"
+#include "ui/render.h"
 
 namespace corvanth {
 namespace {
@@ -60,6 +63,10 @@ TEST_F(Promotion, TheLadderTakesOneStepPerCallWhenFameAndReputationBothReachIt) 
 
     // Both at 1000 pass rows 1, 2 and 3 (150, 500, 900): one row a call, a fourth call nothing.
     fed[Faction::Reputation] = G().Players[1][Player::Fame] = 1000;
+    test::LinkGameArt(std::filesystem::current_path());
+    player().Do("TForm42", [](ui::Form& f) {
+        ui::RenderFormToPng(f, CORVANTH_SCREENS_DIR "/TForm42_ribbon.png");
+    });
     for (int i = 0; i < 3; ++i) player().Click("TForm42", "SpeedButton2");
     CheckPromotion();
     EXPECT_EQ(Award().Text("Label3"), "\"Operation Spearhead\"");
@@ -152,7 +159,12 @@ TEST_F(Promotion, MedalsSilverFirstAndWingsByShipSizeNeverDownwards) {
     // Size 3 gives the second class, size 5 then the first, size 3 after it nothing.
     GameRecord& ship = G().Ships[1][1];
     ui::audio::ClearLog();
-    player().Click("TForm42", "SpeedButton2").Click("TForm42", "SpeedButton2");
+    test::LinkGameArt(std::filesystem::current_path());
+    player()
+        .Do("TForm42",
+            [](ui::Form& f) { ui::RenderFormToPng(f, CORVANTH_SCREENS_DIR "/TForm42_wings.png"); })
+        .Click("TForm42", "SpeedButton2")
+        .Click("TForm42", "SpeedButton2");
     for (int size : {3, 5, 3}) {
         ship[Ship::SizeClass] = size;
         CheckPromotion();

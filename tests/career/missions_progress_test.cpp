@@ -20,6 +20,7 @@
 #include "support/draws.h"
 #include "support/game_test.h"
 #include "travel/travelscreen.h"
+#include "ui/render.h"
 
 namespace corvanth {
 namespace {
@@ -359,6 +360,7 @@ TEST_F(MissionProgress, EncounterScreenStagesRetreatsAndItsCloseGuard) {
                 EXPECT_EQ(Form20->Label2->caption, "Your scanners indicate its a " +
                                                        ShipClassName(0, 1) + " of the " +
                                                        FactionName(3) + ".");
+                ui::RenderFormToPng(*Form20, CORVANTH_SCREENS_DIR "/TForm20_logo.png");
                 draw([](int r) { return r == 5; });
             })
         .Click("TForm20", "SpeedButton2")

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -798,6 +799,7 @@ TEST_F(WarEnd, DefeatEndsTheGameOnceWithTheLostLineAndVictoryHandsOutItsRewardsO
     // A victory: the same prepared game, the Federation ahead.
     ui::UseHeadless().Reset();
     ClearGameEnded();
+    test::LinkGameArt(std::filesystem::current_path());
     test::StartNewGame(kFed, "Oren Vask");
     Hold(kFed, 15);
     const int lives = G().Players[1][Player::LifePoints];

@@ -15,6 +15,7 @@
 #include "shell/shell_fixture.h"
 #include "state/UMessage1.h"
 #include "state/tables.h"
+#include "support/art.h"
 #include "travel/quiet_turns.h"
 #include "ui/application.h"
 
@@ -39,6 +40,7 @@ class BarPath : public test::ShellTest {
 };
 
 TEST_F(BarPath, ACaptainDocksTriesEveryBarButtonAndRetiresThere) {
+    test::LinkGameArt(std::filesystem::current_path());  // the screens' record shows the art
     int turn = 0;
     StartSyndicateGame()
         .Click("TForm2", "SpeedButton2")  // "Dock here"
@@ -88,6 +90,7 @@ TEST_F(BarPath, ACaptainDocksTriesEveryBarButtonAndRetiresThere) {
 }
 
 TEST_F(BarPath, TheCrewScannerPaysTheCrew) {
+    test::LinkGameArt(std::filesystem::current_path());
     StartSyndicateGame()
         .Do("TForm2",
             [](ui::Form&) {

@@ -2,8 +2,10 @@
 // whose slot went to another event.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "career/Promotion.h"
 #include "career/governor.h"
@@ -16,10 +18,12 @@
 #include "state/UMessage6.h"
 #include "state/random.h"
 #include "state/tables.h"
+#include "support/art.h"
 #include "travel/UEvents.h"
 #include "travel/UEvents_visit.h"
 #include "travel/travel.h"
 #include "travel/travel_support.h"
+#include "ui/render.h"
 
 namespace corvanth {
 namespace {
@@ -91,11 +95,20 @@ TEST_F(Visits, TreasuresHaveAFloorAndACeiling) {
     int slot = PlaceEvent(SpaceEventKind::Treasure);
     ExpectNotice("You have found a hidden treasure. It is worth about 5.000 $C.",
                  "treasure_sm.jpg");
+    test::LinkGameArt(std::filesystem::current_path());
     Investigate();
     EXPECT_EQ(Money(), 5009);
     EXPECT_FALSE(Active(slot));
     EXPECT_FALSE(SiteExists());
     EXPECT_FALSE(Form2->SpeedButton2->enabled);
+    // The fleet floats on an empty cell: no chest, no name, owner or type, no description.
+    EXPECT_EQ(Form2->Label4->caption, "");
+    EXPECT_EQ(Form2->Image3->picture, "");
+    EXPECT_EQ(Form2->Label2->caption, "");
+    EXPECT_EQ(Form2->Label3->caption, "");
+    EXPECT_EQ(Form2->Memo1->lines, std::vector<std::string>{});
+    EXPECT_EQ(Form2->Label10->caption, "You are in orbit.");
+    ui::RenderFormToPng(*Form2, CORVANTH_SCREENS_DIR "/TForm2_treasure_taken.png");
     EXPECT_EQ(test::CountSound("wave:reward2.wav"), 1);
 
     Own()[Faction::Rank] = 0;
@@ -248,7 +261,7 @@ TEST_F(Visits, ASiteThatVanishesUnderThePanelOffersNothing) {
         for (int turn = 0; turn < 5000 && Active(slot); ++turn) UpdateSpaceEvents();
         ASSERT_FALSE(Active(slot));
         EXPECT_EQ(g.SelectedPlanet, standing ? site : 1);
-        EXPECT_EQ(Form2->Label4->caption, LocationName(g.SelectedPlanet));
+        EXPECT_EQ(Form2->Label4->caption, standing ? "" : "Finis Prime");
         EXPECT_EQ(Form2->SpeedButton2->enabled, !standing);  // "Dock here" at Finis Prime
         EXPECT_FALSE(Form2->SpeedButton5->enabled);
         for (int e = 1; e <= 4; ++e) g.SpaceEvents[kFinis][e][SpaceEvent::Active] = 0;

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
 #include <set>
 #include <string>
 #include <utility>
@@ -13,6 +14,7 @@
 #include "state/market.h"
 #include "state/pictures.h"
 #include "state/variables.h"
+#include "support/art.h"
 #include "travel/travel.h"
 #include "travel/travel_support.h"
 #include "ui/render.h"
@@ -34,12 +36,16 @@ double Luminance(ui::Color c) {
 }
 
 // Every name reads on its box: a contrast of 3 to 1 at least (pure blue on the map's
-// #050a16 gives 2.3).
+// #050a16 gives 2.3). The box is no wider than its name, so the jump lanes show around it.
 void ExpectNamesReadable() {
     for (int s = 1; s <= kStarmapSystems; ++s) {
         const ui::Label& name = *Form12->System(s).name;
         const double a = Luminance(name.font.color) + 0.05, b = Luminance(name.color) + 0.05;
         EXPECT_GE(std::max(a, b) / std::min(a, b), 3.0) << name.caption;
+        const int text = ui::TextWidth(name.caption, name.font);
+        EXPECT_GT(text, 0) << name.caption;
+        EXPECT_LE(name.width, text + 8) << name.caption;
+        EXPECT_GE(name.width, text) << name.caption;
     }
 }
 
@@ -67,6 +73,7 @@ class Starmap : public test::TravelTest {
 
 TEST_F(Starmap, FromTheTravelScreenAndBackTheTradeBoxShowsTheMapsGood) {
     GameState& g = G();
+    test::LinkGameArt(std::filesystem::current_path());
     player()
         // The travel screen's trade box open on Synthetics: the map borrows the good.
         .Click("TForm2", "SpeedButton11")
@@ -79,6 +86,7 @@ TEST_F(Starmap, FromTheTravelScreenAndBackTheTradeBoxShowsTheMapsGood) {
                 EXPECT_EQ(NameColour(kSol), kFederationBlue);
                 EXPECT_EQ(NameColour(kNewFrance), ui::colors::Yellow);
                 ExpectNamesReadable();
+                ui::RenderFormToPng(*Form12, CORVANTH_SCREENS_DIR "/TForm12_plates.png");
                 EXPECT_EQ(Form12->Label3->caption, "Finis");
                 ASSERT_EQ(Form12->Memo1->lines.size(), 1u);
                 EXPECT_EQ(Form12->Memo1->lines[0].rfind("Finis is a normal industrial", 0), 0u);

@@ -35,6 +35,18 @@ void DrawSymbol(Image& img, int faction, Vec2 c, float r, Rgb colour, Rgb second
 // Gold, silver or bronze shading over a shape (t along the shape's height, 0 top).
 Rgb Metal(Rgb base, float t, float x = 0.5f);
 
+// Faction pictures. The cloth of each faction's dress uniform (0..3), woven over a whole picture;
+// gold and silver trim.
+Rgb UniformCloth(int faction);
+void Fabric(Image& img, Rgb cloth, uint64_t seed);
+Rgb Gold();
+Rgb Silver();
+// Brightens the top left and darkens the bottom right of whatever differs from the background.
+void ShadeRaised(Image& img, Rgb background, float x0, float y0, float x1, float y1);
+// Pictures the screens draw with their black ground left out: nothing dark inside `shape` may
+// come near that black, or the screen would show through it.
+void KeepOffGround(Image& img, const Sdf& shape);
+
 // An oblique box seen from the front right; `lid` 0..1 opens its top.
 void DrawCrate(Image& img, Vec2 c, float w, float h, float d, Rgb colour, float lid);
 // A gridded solar panel, w by h, centred at c (axis-aligned).

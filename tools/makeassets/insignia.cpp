@@ -1,4 +1,4 @@
-// Faction pictures: emblems, rank badges, uniforms and their insignia, ribbons, medals, plaques.
+// Faction pictures: emblems, rank badges, uniforms and their insignia, and what they share.
 #include <algorithm>
 #include <cmath>
 
@@ -7,10 +7,9 @@
 namespace corvanth::assets {
 
 namespace {
-
 constexpr float kPi = 3.14159265f;
+}  // namespace
 
-// The cloth of each faction's dress uniform; small award pictures sit on it.
 Rgb UniformCloth(int f) {
     const Rgb cloth[] = {Hex(0x141e3c), Hex(0x14301c), Hex(0x2a0a0c), Hex(0x3a2c1a)};
     return cloth[std::clamp(f, 0, 3)];
@@ -27,7 +26,6 @@ void Fabric(Image& img, Rgb cloth, uint64_t seed) {
         }
 }
 
-// Brightens the top left and darkens the bottom right of whatever differs from the background.
 void ShadeRaised(Image& img, Rgb background, float x0, float y0, float x1, float y1) {
     for (int y = std::max(0, static_cast<int>(y0)); y < std::min(img.H(), static_cast<int>(y1) + 1);
          ++y)
@@ -42,6 +40,23 @@ void ShadeRaised(Image& img, Rgb background, float x0, float y0, float x1, float
         }
 }
 
+void KeepOffGround(Image& img, const Sdf& shape) {
+    // The screens leave out what lies within 24 steps of the black ground. JPEG keeps brightness
+    // better than colour, so a dark blue can come back black: the floor is on brightness. Black
+    // itself stays: a gap in the design is meant to show what lies below.
+    constexpr float kFloor = 0.17f, kGround = 0.02f;
+    for (int y = 0; y < img.H(); ++y)
+        for (int x = 0; x < img.W(); ++x) {
+            if (shape({x + 0.5f, y + 0.5f}) > -1.5f) continue;
+            Rgb& c = img.At(x, y);
+            const float m = std::max({c.r, c.g, c.b});
+            if (m <= kGround || Luma(c) >= kFloor) continue;
+            c = c * std::min(4.0f, kFloor / std::max(Luma(c), 0.001f));
+            const float under = kFloor - Luma(c);
+            if (under > 0) c = c + Rgb{under, under, under};
+        }
+}
+
 Rgb Gold() {
     return Hex(0xe8c050);
 }
@@ -49,15 +64,13 @@ Rgb Silver() {
     return Hex(0xd0d4dc);
 }
 
-}  // namespace
-
+// A round emblem on black, the colour the screens leave out of it: on a dealer's or an office's
+// panel only the disc shows.
 void PaintLogo(Image& img, const Params& p) {
-    int f = p.style == 5 ? 5 : p.Arg(0);
+    int f = p.style == kNoFactionLogo ? 5 : p.Arg(0);
     Palette pal = FactionPalette(f);
     float s = std::min(img.W(), img.H());
     Vec2 c{img.W() * 0.5f, img.H() * 0.5f};
-    RadialGradient(img, c, s * 0.75f, pal.deep * 0.8f, Hex(0x03040a));
-    Glow(img, c, s * 0.4f, pal.main * 0.25f);
     float r = s * 0.44f;
     FillSdf(
         img, c.x - r, c.y - r, c.x + r, c.y + r, [&](Vec2 q) { return SdCircle(q, c, r); },
@@ -86,6 +99,9 @@ void PaintLogo(Image& img, const Params& p) {
     if (f == 2) Ring(img, c, inner * 0.62f, inner * 0.06f, Gold());
     DrawSymbol(img, f, c, inner * (f == 2 ? 0.56f : 0.72f), symbol, second);
     ShadeRaised(img, Hex(0x000000), c.x - inner, c.y - inner, c.x + inner, c.y + inner);
+    // Greyed here rather than by the catalogue, so the floor below holds for the grey ones too.
+    if (p.style == kGreyLogo) Desaturate(img, 1.0f, 0.35f);
+    KeepOffGround(img, [&](Vec2 q) { return SdCircle(q, c, r); });
 }
 
 void PaintRankBadge(Image& img, const Params& p) {
@@ -158,19 +174,21 @@ void PaintUniform(Image& img, const Params& p) {
         fold.push_back({x, H * (0.29f + 0.71f * t)});
     }
     for (size_t i = 1; i < fold.size(); ++i) Line(img, fold[i - 1], fold[i], 2.0f, cloth * 0.45f);
-    // Shoulder board under the shoulder insignia; admirals wear theirs further out.
-    Vec2 board = com ? Vec2{W * 0.667f, H * 0.273f} : Vec2{W * 0.4f, H * 0.223f};
-    Box(img, board, {W * 0.115f, H * 0.05f}, cloth * 0.6f, 1, 4);
+    // The bare shoulder board, right under the insignia's own board (which is a little smaller)
+    // where each faction pins it; admirals wear theirs further out.
+    const Vec2 pinned[] = {{115, 67}, {121, 66}, {128, 72}, {129, 74}};
+    const Vec2 at = com ? Vec2{200, 82} : pinned[std::clamp(f, 0, 3)];
+    const Vec2 board{at.x * W / 300, at.y * H / 300}, boardHalf{W * 0.1f, H * 0.04f};
+    Box(img, board, boardHalf, cloth * 0.6f, 1, boardHalf.y * 0.9f);
     FillSdf(
-        img, board.x - W * 0.12f, board.y - H * 0.06f, board.x + W * 0.12f, board.y + H * 0.06f,
-        [&](Vec2 q) {
-            return std::fabs(SdBox(q, board, {W * 0.115f, H * 0.05f}, 4)) - 0.8f;
-        },
+        img, board.x - boardHalf.x - 1, board.y - boardHalf.y - 1, board.x + boardHalf.x + 1,
+        board.y + boardHalf.y + 1,
+        [&](Vec2 q) { return std::fabs(SdBox(q, board, boardHalf, boardHalf.y * 0.9f)) - 0.8f; },
         trim, 0.8f);
     if (com) {  // gold fringe and the aiguillette
-        for (int i = 0; i < 12; ++i) {
-            float x = board.x - W * 0.11f + i * W * 0.02f;
-            Line(img, {x, board.y + H * 0.05f}, {x, board.y + H * 0.08f}, 1.6f, trim, 0.9f);
+        for (int i = 0; i < 11; ++i) {
+            float x = board.x - W * 0.1f + i * W * 0.02f;
+            Line(img, {x, board.y + H * 0.04f}, {x, board.y + H * 0.07f}, 1.6f, trim, 0.9f);
         }
         Vec2 a{W * 0.77f, H * 0.33f};
         for (int loop = 0; loop < 2; ++loop) {
@@ -199,186 +217,99 @@ void PaintUniform(Image& img, const Params& p) {
     Line(img, {W * 0.52f, H * 0.97f}, {W * 0.98f, H * 0.97f}, 1.2f, pal.main, 0.6f);
 }
 
+namespace {
+
+// One mark of rank in the faction's own shape: bars, pips, diamonds or chevrons, metal lit from
+// above.
+void RankMark(Image& img, int f, Vec2 c, float hw, float hh, Rgb mark) {
+    // Lit, but never so dark at the foot that a small mark breaks up.
+    auto metal = [&](Vec2 q) { return Metal(mark, 0.1f + 0.3f * (q.y - c.y + hh) / hh, 0.5f); };
+    switch (f) {
+        case 0:
+            FillSdf(
+                img, c.x - hw, c.y - hh, c.x + hw, c.y + hh,
+                [&](Vec2 q) {
+                    return SdBox(q, c, {hw * 0.6f, hh}, hw * 0.15f);
+                },
+                metal);
+            return;
+        case 1:
+            FillSdf(
+                img, c.x - hw, c.y - hw, c.x + hw, c.y + hw,
+                [&](Vec2 q) { return SdCircle(q, c, std::min(hw, hh)); }, metal);
+            return;
+        case 2:
+            Polygon(img, {{c.x, c.y - hh}, {c.x + hw, c.y}, {c.x, c.y + hh}, {c.x - hw, c.y}},
+                    metal);
+            return;
+        default:
+            FillSdf(
+                img, c.x - hw * 1.5f, c.y - hh * 1.5f, c.x + hw * 1.5f, c.y + hh * 1.5f,
+                [&](Vec2 q) {
+                    const Vec2 tip{c.x + hw * 0.5f, c.y};
+                    return std::min(
+                        SdSegment(q, {c.x - hw * 0.6f, c.y - hh * 0.85f}, tip, hw * 0.9f),
+                        SdSegment(q, tip, {c.x - hw * 0.6f, c.y + hh * 0.85f}, hw * 0.9f));
+                },
+                metal);
+            return;
+    }
+}
+
+}  // namespace
+
+// A shoulder board or collar patch on black, the colour the screens leave out: the board sits on
+// the uniform and on the award screen's backdrop without a box around it. Ensign to captain wear
+// one to six marks, so neighbouring ranks differ by one a player counts; an admiral wears a broad
+// bar and a star.
 void PaintInsignia(Image& img, const Params& p) {
-    int f = p.Arg(0), code = p.Arg(1);  // code 0 ensign .. 6 admiral
-    bool shoulder = p.style == kShoulder;
-    Palette pal = FactionPalette(f);
-    Rgb cloth = UniformCloth(f) * 0.8f;
-    Rgb mark = f == 1 ? Silver() : Gold();
-    float W = img.W(), H = img.H();
-    Fabric(img, cloth, p.seed);
+    const int f = std::clamp(p.Arg(0), 0, 3), code = std::clamp(p.Arg(1), 0, 6);
+    const bool shoulder = p.style == kShoulder;
+    const Palette pal = FactionPalette(f);
+    const Rgb cloth = UniformCloth(f) * 1.3f;
+    const Rgb mark = f == 1 ? Silver() : Gold();
+    const float W = img.W(), H = img.H();
+    const Vec2 mid{W / 2, H / 2};
+    const Vec2 half{W / 2 - H * 0.06f, H * 0.44f};
+    const float round = shoulder ? half.y * 0.9f : H * 0.14f;
+    auto board = [&](Vec2 q) { return SdBox(q, mid, half, round); };
+    const auto seed = static_cast<uint32_t>(p.seed);
+    FillSdf(img, 0, 0, W, H, board, [&](Vec2 q) {
+        const float weave = 0.96f + 0.08f * Fbm2(q.x * 6 / H, q.y * 6 / H, seed, 3);
+        return cloth * (weave * (1.12f - 0.24f * (q.x / W + q.y / H) * 0.5f));
+    });
+    const float trim = H * 0.06f;
     FillSdf(
-        img, 0, 0, W, H,
-        [&](Vec2 q) {
-            return std::fabs(
-                       SdBox(q, {W / 2, H / 2}, {W / 2 - 1, H / 2 - 1}, shoulder ? H * 0.45f : 2)) -
-                   0.8f;
-        },
+        img, 0, 0, W, H, [&](Vec2 q) { return std::fabs(board(q) + trim * 0.6f) - trim * 0.6f; },
         pal.main, 0.9f);
-    const int counts[] = {1, 1, 2, 3, 4, 5, 1};
-    int n = counts[std::clamp(code, 0, 6)];
-    float u = shoulder ? W : W * 0.9f;
-    for (int i = 0; i < n; ++i) {
-        float t = n == 1 ? 0.5f : i / (n - 1.0f);
-        float x = W * (0.3f + 0.4f * t), y = H * 0.5f;
-        switch (f) {
-            case 0:
-                if (code == 6) {
-                    Box(img, {W * 0.45f, y}, {u * 0.28f, H * 0.2f}, mark);
-                    Polygon(img, StarPoints({W * 0.82f, y}, H * 0.3f, H * 0.13f), mark);
-                } else {
-                    Box(img, {x, y}, {u * 0.03f, H * (code == 0 ? 0.22f : 0.32f)}, mark);
-                }
-                break;
-            case 1: {  // pips, smaller when many share the board
-                float gap = n > 1 ? W * 0.4f / (n - 1) : W;
-                Disc(img, {x, y}, std::min(H * (code == 6 ? 0.34f : 0.2f), gap * 0.38f), mark);
-                break;
-            }
-            case 2:
-                Polygon(
-                    img,
-                    {{x, y - H * 0.3f}, {x + u * 0.06f, y}, {x, y + H * 0.3f}, {x - u * 0.06f, y}},
-                    mark);
-                if (code == 6) Ring(img, {x, y}, H * 0.34f, 1.2f, mark);
-                break;
-            default:
-                Line(img, {x - u * 0.06f, y - H * 0.22f}, {x + u * 0.02f, y}, H * 0.12f, mark);
-                Line(img, {x + u * 0.02f, y}, {x - u * 0.06f, y + H * 0.22f}, H * 0.12f, mark);
-                if (code == 6) Disc(img, {W * 0.85f, y}, H * 0.2f, pal.accent);
-                break;
-        }
-    }
-    ShadeRaised(img, cloth, 0, 0, W, H);
-}
-
-void PaintWings(Image& img, const Params& p) {
-    int f = p.Arg(0);
-    Palette pal = FactionPalette(f);
-    float W = img.W(), H = img.H();
-    Fabric(img, UniformCloth(f), p.seed);
-    Rgb metal = f == 1 ? Silver() : Gold();
-    Vec2 c{W / 2, H * 0.5f};
-    for (int side : {-1, 1})
-        for (int i = 0; i < 5; ++i) {
-            float t = i / 4.0f;
-            Vec2 a{c.x + side * W * 0.08f, c.y - H * 0.05f + t * H * 0.2f};
-            Vec2 b{c.x + side * W * (0.47f - 0.09f * i), c.y - H * (0.32f - 0.12f * i)};
-            Line(img, a, b, H * 0.14f, metal);
-        }
-    Disc(img, c, H * 0.3f, metal);
-    Disc(img, c, H * 0.2f, pal.main);
-    ShadeRaised(img, UniformCloth(f), 0, 0, W, H);
-}
-
-void PaintRibbon(Image& img, const Params& p) {
-    int f = p.Arg(0), k = p.Arg(1);
-    Palette pal = FactionPalette(f);
-    Rng rng(p.seed);
-    const Rgb pool[] = {pal.main,      pal.accent, Hex(0xf2f2f2),   Hex(0xb81c1c),
-                        Hex(0x2456b8), Gold(),     pal.deep * 1.6f, Hex(0x22903e)};
-    int stripes = 3 + 2 * rng.Below(3);
-    std::vector<Rgb> order;
-    for (int i = 0; i <= stripes / 2; ++i) order.push_back(pool[(rng.Below(8) + k) % 8]);
-    float W = img.W(), H = img.H();
-    for (int x = 0; x < img.W(); ++x) {
-        float t = (x + 0.5f) / W;
-        int band = static_cast<int>(t * stripes);
-        int mirrored = std::min(band, stripes - 1 - band);
-        Rgb c = order[std::min<size_t>(mirrored, order.size() - 1)];
-        for (int y = 0; y < img.H(); ++y) {
-            float v = (y + 0.5f) / H;
-            float shade = 1.15f - 0.45f * v + (v < 0.15f ? 0.2f : 0);
-            float thread = 0.95f + 0.05f * ((x + 2 * y) % 2);
-            img.At(x, y) = c * (shade * thread);
-        }
-    }
-    FillSdf(
-        img, 0, 0, W, H,
-        [&](Vec2 q) {
-            return std::fabs(SdBox(q, {W / 2, H / 2}, {W / 2 - 0.5f, H / 2 - 0.5f})) - 0.6f;
-        },
-        Hex(0x101010), 0.7f);
-    if (k % 4 == 0) Polygon(img, StarPoints({W / 2, H / 2}, H * 0.32f, H * 0.14f), Gold());
-}
-
-void PaintMedal(Image& img, const Params& p) {
-    int f = p.Arg(0), kind = p.Arg(1);  // 0 silver, 1 gold, 2 top medal
-    Palette pal = FactionPalette(f);
-    float W = img.W(), H = img.H();
-    Rgb cloth = UniformCloth(f);
-    Fabric(img, cloth, p.seed);
-    // Ribbon drape.
-    Rgb band = kind == 2 ? (f == 0 ? Hex(0x4a8ae0) : pal.main) : pal.main;
-    Rgb edge = kind == 0 ? Silver() : (kind == 1 ? Gold() : Hex(0xf2f2f2));
-    Polygon(img,
-            {{W * 0.18f, 0},
-             {W * 0.82f, 0},
-             {W * 0.82f, H * 0.3f},
-             {W * 0.5f, H * 0.4f},
-             {W * 0.18f, H * 0.3f}},
-            [&](Vec2 q) {
-                float t = q.x / W;
-                Rgb c = std::fabs(t - 0.5f) < 0.07f
-                            ? edge
-                            : (std::fabs(t - 0.5f) > 0.25f ? edge * 0.85f : band);
-                return c * (1.1f - 0.3f * q.y / (H * 0.4f));
-            });
-    Vec2 c{W / 2, H * 0.66f};
-    float r = W * 0.4f;
-    Rgb metal = kind == 0 ? Silver() : Gold();
-    if (kind == 2) {  // a wreath behind the top medal
-        for (int i = 0; i < 14; ++i) {
-            float a = kPi * 0.15f + i * kPi * 1.7f / 13;
-            Ellipse(img, {c.x + std::cos(a) * r * 1.0f, c.y + std::sin(a) * r * 0.95f}, r * 0.16f,
-                    r * 0.09f, Hex(0x6a9a3a));
-        }
-    }
-    Rgb second = f == 2 ? Hex(0xb81c1c) : (f == 3 && kind == 0 ? Silver() : pal.main);
-    Rgb first = (f == 3 && kind == 0) ? Hex(0xc82020)
-                                      : metal;  // the Coalition's silver award is its red cross
-    if (f == 1) Disc(img, c, r * 0.95f, metal * 0.8f);
-    DrawSymbol(img, f, c, r * (f == 2 ? 0.75f : 0.95f), f == 1 ? pal.deep * 1.5f : first, second);
-    if (f == 2) Ring(img, c, r * 0.78f, r * 0.08f, metal);
-    if (kind == 2) Disc(img, c, r * 0.16f, Hex(0x5ab0ff));
-    ShadeRaised(img, cloth, W * 0.05f, H * 0.35f, W * 0.95f, H);
-}
-
-void PaintAwardPlace(Image& img, const Params& p) {
-    int f = p.Arg(0);
-    Palette pal = FactionPalette(f);
-    float W = img.W(), H = img.H();
-    Fabric(img, Hex(0x1a0a10), p.seed);
-    Box(img, {W / 2, H / 2}, {W / 2 - 4, H / 2 - 4}, pal.deep * 1.3f, 1, 3);
-    Rgb trim = f == 1 ? Silver() : Gold();
-    FillSdf(
-        img, 0, 0, W, H,
-        [&](Vec2 q) {
-            return std::fabs(SdBox(q, {W / 2, H / 2}, {W / 2 - 3, H / 2 - 3}, 3)) - 1.6f;
-        },
-        [&](Vec2 q) { return Metal(trim, q.y / H, q.x / W); });
-    DrawSymbol(img, f, {W * 0.1f, H * 0.82f}, H * 0.1f, trim * 0.7f, pal.deep);
-}
-
-void PaintAwardBackground(Image& img, const Params& p) {
-    int f = p.Arg(0);
-    Palette pal = FactionPalette(f);
-    float W = img.W(), H = img.H();
-    SpaceBackdrop(img, p.seed, pal.main, pal.accent * 0.6f, 0.7f);
-    Image mark(img.W(), img.H());
-    DrawSymbol(mark, f, {W * 0.5f, H * 0.5f}, H * 0.4f, pal.main, pal.deep);
-    for (int y = 0; y < img.H(); ++y)
-        for (int x = 0; x < img.W(); ++x) img.At(x, y) = img.At(x, y) + mark.At(x, y) * 0.16f;
-    Rgb trim = f == 1 ? Silver() : Gold();
-    for (float inset : {12.0f, 18.0f})
+    if (code == 6) {
+        const float y = H / 2;
         FillSdf(
             img, 0, 0, W, H,
             [&](Vec2 q) {
-                return std::fabs(SdBox(q, {W / 2, H / 2}, {W / 2 - inset, H / 2 - inset}, 6)) -
-                       1.0f;
+                return SdBox(q, {W * 0.42f, y}, {W * 0.2f, H * 0.16f}, H * 0.04f);
             },
-            trim, inset < 15 ? 0.8f : 0.45f);
-    Vignette(img, 0.5f);
+            [&](Vec2 q) { return Metal(mark, (q.y - y + H * 0.16f) / (H * 0.32f), 0.5f); });
+        Polygon(img, StarPoints({W * 0.78f, y}, H * 0.3f, H * 0.13f),
+                [&](Vec2 q) { return Metal(mark, (q.y - y + H * 0.3f) / (H * 0.6f), 0.5f); });
+    } else {
+        // A shoulder board holds its marks in one row; a collar patch three to a row.
+        const int n = code + 1;
+        const int perRow = shoulder || n <= 3 ? n : (n + 1) / 2;
+        const int rows = (n + perRow - 1) / perRow;
+        // Few marks stand close together in the middle, six fill the board.
+        const float span = W * (shoulder ? 0.66f : 0.7f);
+        const float pitch = std::min(span / perRow, H * (rows == 1 ? 0.42f : 0.36f));
+        const float hw = std::min(pitch * 0.32f, H * (rows == 1 ? 0.13f : 0.11f));
+        const float hh = rows == 1 ? H * 0.3f : H * 0.12f;
+        for (int i = 0; i < n; ++i) {
+            const int row = i / perRow, inRow = std::min(perRow, n - row * perRow);
+            const float x = mid.x + (i % perRow - (inRow - 1) * 0.5f) * pitch;
+            const float y = rows == 1 ? H / 2 : H * (0.3f + 0.4f * row);
+            RankMark(img, f, {x, y}, hw, hh, mark);
+        }
+    }
+    KeepOffGround(img, board);
 }
 
 }  // namespace corvanth::assets

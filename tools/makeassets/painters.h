@@ -112,6 +112,7 @@ enum SceneStyle {
 };
 // Styles of the faction pictures: the faction index comes from the name pattern.
 enum InsigniaStyle { kShoulder, kCollar };
+enum LogoStyle { kColourLogo, kGreyLogo, kNoFactionLogo = 5 };
 
 // Space: backgrounds, planets and suns, special sites.
 void PaintBackground(Image& img, const Params& p);
