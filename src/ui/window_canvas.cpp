@@ -1,11 +1,54 @@
 // The window's canvas: only what changed is drawn again, and only that is sent when it can be.
 #include "ui/window_canvas.h"
 
+#include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "ui/application.h"
 
 namespace ui {
+
+namespace {
+
+// The point a window pixel shows is its middle taken back onto the canvas, clamped to the
+// canvas's edge pixels: one linear scaling of the whole canvas, whatever part is sent.
+WindowCanvas::Taps TapsFor(int canvas, int window) {
+    WindowCanvas::Taps t;
+    t.from.resize(static_cast<size_t>(window));
+    t.share.resize(static_cast<size_t>(window));
+    for (int i = 0; i < window; ++i) {
+        // (i + 1/2) x canvas / window - 1/2, in 256ths of a canvas pixel.
+        const int64_t at =
+            std::max<int64_t>(0, (int64_t{2} * i + 1) * canvas - window) * 128 / window;
+        int from = static_cast<int>(at >> 8);
+        uint32_t share = static_cast<uint32_t>(at & 255);
+        if (from >= canvas - 1) {
+            from = canvas - 1;
+            share = 0;
+        }
+        t.from[i] = from;
+        t.share[i] = share;
+    }
+    return t;
+}
+
+// a and b (0xRRGGBB) mixed, b weighing share / 256; red and blue side by side in one word.
+uint32_t Mix(uint32_t a, uint32_t b, uint32_t share) {
+    const uint32_t keep = 256 - share;
+    const uint32_t rb = ((a & 0xff00ff) * keep + (b & 0xff00ff) * share + 0x800080) >> 8;
+    const uint32_t g = ((a & 0xff00) * keep + (b & 0xff00) * share + 0x8000) >> 8;
+    return (rb & 0xff00ff) | (g & 0xff00);
+}
+
+// The window pixels of one line whose colours come from canvas pixels [first, end).
+std::pair<int, int> Touched(const WindowCanvas::Taps& t, int first, int end) {
+    const auto lo = std::lower_bound(t.from.begin(), t.from.end(), first - 1);
+    const auto hi = std::upper_bound(t.from.begin(), t.from.end(), end - 1);
+    return {static_cast<int>(lo - t.from.begin()), static_cast<int>(hi - t.from.begin())};
+}
+
+}  // namespace
 
 WindowCanvas::WindowCanvas(SDL_Window* window, SDL_Renderer* renderer, Painter& painter)
     : window_(window), renderer_(renderer), painter_(painter) {
@@ -20,7 +63,7 @@ WindowCanvas::~WindowCanvas() {
 }
 
 // The screens are drawn on a canvas kept from frame to frame, where only what changed is
-// drawn again; the window gets the whole canvas. Without such a canvas, all is drawn.
+// drawn again. Without such a canvas, all is drawn.
 void WindowCanvas::Frame(bool lost) {
     if (!canvas_ && !noCanvas_) {
         canvas_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_TARGET,
@@ -38,46 +81,98 @@ void WindowCanvas::Frame(bool lost) {
         painter_.DrawStack();
     else
         painter_.DrawAreas(areas.rects);
-    SDL_SetRenderTarget(renderer_, nullptr);
-    if (areas.Empty() && !lost) return;
-    if (!areas.whole && !lost && software_) {
-        SendAreas(areas.rects);
+    if (areas.Empty() && !lost) {
+        SDL_SetRenderTarget(renderer_, nullptr);
         return;
     }
+    if (software_ && Send(areas, lost)) return;
+    SDL_SetRenderTarget(renderer_, nullptr);
     SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
     SDL_RenderClear(renderer_);
     SDL_RenderCopy(renderer_, canvas_, nullptr, nullptr);
     SDL_RenderPresent(renderer_);
 }
 
-// A software renderer draws into the window's own pixels, which stay from frame to frame:
-// only the changed places are scaled onto them and sent to the desktop. Scaling the whole
-// canvas for a radar line cost more than all the rest of a frame.
-void WindowCanvas::SendAreas(const std::vector<Rect>& rects) {
-    SDL_Rect view{};
-    float sx = 1, sy = 1;
-    SDL_RenderGetViewport(renderer_, &view);
-    SDL_RenderGetScale(renderer_, &sx, &sy);
-    int ww = 0, wh = 0;
-    SDL_GetWindowSize(window_, &ww, &wh);
-    const SDL_Rect canvas{0, 0, kCanvasWidth, kCanvasHeight}, window{0, 0, ww, wh};
-    std::vector<SDL_Rect> sent;
-    for (const Rect& a : rects) {
-        // A pixel more on each side: the scaled copy blends across its edges.
-        SDL_Rect r{a.x - 1, a.y - 1, a.w + 2, a.h + 2}, out{};
-        if (!SDL_IntersectRect(&r, &canvas, &r)) continue;
-        SDL_RenderCopy(renderer_, canvas_, &r, &r);
-        const int x0 = static_cast<int>((r.x + view.x) * sx) - 1;
-        const int y0 = static_cast<int>((r.y + view.y) * sy) - 1;
-        const int x1 = static_cast<int>((r.x + r.w + view.x) * sx) + 2;
-        const int y1 = static_cast<int>((r.y + r.h + view.y) * sy) + 2;
-        const SDL_Rect w{x0, y0, x1 - x0, y1 - y0};
-        if (SDL_IntersectRect(&w, &window, &out)) sent.push_back(out);
+// A software renderer draws into the window's own pixels, which stay from frame to frame: the
+// changed places alone are scaled onto them and sent to the desktop, each pixel as the whole
+// canvas scaled at once would give it. False when the window has no pixels of its own.
+bool WindowCanvas::Send(const Areas& areas, bool lost) {
+    const bool whole = areas.whole || !keptWhole_;
+    kept_.resize(static_cast<size_t>(kCanvasWidth) * kCanvasHeight);
+    const std::vector<Rect> all{Rect{0, 0, kCanvasWidth, kCanvasHeight}};
+    for (const Rect& a : whole ? all : areas.rects) {
+        const SDL_Rect r{a.x, a.y, a.w, a.h};
+        if (SDL_RenderReadPixels(renderer_, &r, SDL_PIXELFORMAT_RGB888,
+                                 &kept_[static_cast<size_t>(r.y) * kCanvasWidth + r.x],
+                                 kCanvasWidth * 4) != 0) {
+            keptWhole_ = false;
+            return false;
+        }
     }
-    SDL_RenderFlush(renderer_);
-    if (!sent.empty() &&
-        SDL_UpdateWindowSurfaceRects(window_, sent.data(), static_cast<int>(sent.size())) != 0)
-        SDL_RenderPresent(renderer_);
+    keptWhole_ = true;
+    SDL_SetRenderTarget(renderer_, nullptr);
+    SDL_Surface* surface = SDL_GetWindowSurface(window_);
+    if (!surface) return false;
+    if (surface->w != windowW_ || surface->h != windowH_) {
+        // Placed as the renderer places its logical size, so the pointer lands where it shows.
+        windowW_ = surface->w;
+        windowH_ = surface->h;
+        int64_t w = windowW_, h = windowH_;
+        if (w * kCanvasHeight > h * kCanvasWidth)
+            w = h * kCanvasWidth / kCanvasHeight;
+        else
+            h = w * kCanvasHeight / kCanvasWidth;
+        view_ = SDL_Rect{static_cast<int>(windowW_ - w) / 2, static_cast<int>(windowH_ - h) / 2,
+                         static_cast<int>(w), static_cast<int>(h)};
+        columns_ = TapsFor(kCanvasWidth, view_.w);
+        rows_ = TapsFor(kCanvasHeight, view_.h);
+        lost = true;
+    }
+    if (whole || lost) {
+        const int right = view_.x + view_.w, bottom = view_.y + view_.h;
+        const SDL_Rect bars[] = {{0, 0, windowW_, view_.y},
+                                 {0, bottom, windowW_, windowH_ - bottom},
+                                 {0, view_.y, view_.x, view_.h},
+                                 {right, view_.y, windowW_ - right, view_.h}};
+        SDL_FillRects(surface, bars, 4, SDL_MapRGB(surface->format, 0, 0, 0));
+        Scale(SDL_Rect{0, 0, view_.w, view_.h}, surface);
+        return SDL_UpdateWindowSurface(window_) == 0;
+    }
+    std::vector<SDL_Rect> sent;
+    for (const Rect& a : areas.rects) {
+        const auto [x0, x1] = Touched(columns_, a.x, a.x + a.w);
+        const auto [y0, y1] = Touched(rows_, a.y, a.y + a.h);
+        if (x1 <= x0 || y1 <= y0) continue;
+        const SDL_Rect part{x0, y0, x1 - x0, y1 - y0};
+        Scale(part, surface);
+        sent.push_back(SDL_Rect{view_.x + x0, view_.y + y0, part.w, part.h});
+    }
+    return sent.empty() ||
+           SDL_UpdateWindowSurfaceRects(window_, sent.data(), static_cast<int>(sent.size())) == 0;
+}
+
+// The part of the view (in window pixels from the view's corner) scaled from the kept canvas.
+void WindowCanvas::Scale(const SDL_Rect& part, SDL_Surface* to) {
+    scaled_.resize(static_cast<size_t>(part.w) * part.h);
+    uint32_t* out = scaled_.data();
+    for (int j = part.y; j < part.y + part.h; ++j) {
+        const uint32_t* top = &kept_[static_cast<size_t>(rows_.from[j]) * kCanvasWidth];
+        const uint32_t* below = rows_.share[j] ? top + kCanvasWidth : top;
+        const uint32_t down = rows_.share[j];
+        for (int i = part.x; i < part.x + part.w; ++i) {
+            const int x = columns_.from[i];
+            const uint32_t across = columns_.share[i];
+            const int next = across ? x + 1 : x;
+            *out++ = Mix(Mix(top[x], top[next], across), Mix(below[x], below[next], across), down);
+        }
+    }
+    if (SDL_MUSTLOCK(to) && SDL_LockSurface(to) != 0) return;
+    auto* pixels = static_cast<uint8_t*>(to->pixels) +
+                   static_cast<ptrdiff_t>(view_.y + part.y) * to->pitch +
+                   static_cast<ptrdiff_t>(view_.x + part.x) * to->format->BytesPerPixel;
+    SDL_ConvertPixels(part.w, part.h, SDL_PIXELFORMAT_RGB888, scaled_.data(), part.w * 4,
+                      to->format->format, pixels, to->pitch);
+    if (SDL_MUSTLOCK(to)) SDL_UnlockSurface(to);
 }
 
 }  // namespace ui

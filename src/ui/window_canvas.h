@@ -4,6 +4,9 @@
 
 #include <SDL.h>
 
+#include <cstdint>
+#include <vector>
+
 #include "ui/damage.h"
 #include "ui/painter.h"
 
@@ -23,8 +26,16 @@ class WindowCanvas {
     // What lay on the canvas is gone (the renderer lost its targets): the next frame draws all.
     void Forget() { damage_.Forget(); }
 
+    // Where the pixels of one line of the window come from: for each window pixel, the canvas
+    // pixel at or before the point it shows, and the share of the next one in 256ths.
+    struct Taps {
+        std::vector<int> from;
+        std::vector<uint32_t> share;
+    };
+
   private:
-    void SendAreas(const std::vector<Rect>& rects);
+    bool Send(const Areas& areas, bool lost);
+    void Scale(const SDL_Rect& part, SDL_Surface* to);
 
     SDL_Window* window_;
     SDL_Renderer* renderer_;
@@ -33,6 +44,14 @@ class WindowCanvas {
     SDL_Texture* canvas_ = nullptr;
     bool noCanvas_ = false;
     bool software_ = false;
+    // A software renderer's window gets the canvas scaled here: the canvas's pixels as last
+    // drawn, and where on the window it lies.
+    std::vector<uint32_t> kept_;
+    bool keptWhole_ = false;
+    SDL_Rect view_{0, 0, 0, 0};
+    int windowW_ = 0, windowH_ = 0;
+    Taps columns_, rows_;
+    std::vector<uint32_t> scaled_;
 };
 
 }  // namespace ui
