@@ -240,9 +240,7 @@ bool UseWindow(std::string* error) {
     }
     SDL_SetWindowMinimumSize(w, kCanvasWidth / 4, kCanvasHeight / 4);
     FitToDesktop(w);
-    SDL_Renderer* r =
-        SDL_CreateRenderer(w, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
-    if (!r) r = SDL_CreateRenderer(w, -1, SDL_RENDERER_SOFTWARE);
+    SDL_Renderer* r = CreateWindowRenderer(w);
     if (!r) {
         if (error) *error = SDL_GetError();
         SDL_DestroyWindow(w);

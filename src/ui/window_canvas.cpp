@@ -1,7 +1,11 @@
 // The window's canvas: only what changed is drawn again, and only that is sent when it can be.
 #include "ui/window_canvas.h"
 
+#include <SDL_opengl.h>
+
 #include <algorithm>
+#include <cstring>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -48,7 +52,38 @@ std::pair<int, int> Touched(const WindowCanvas::Taps& t, int first, int end) {
     return {static_cast<int>(lo - t.from.begin()), static_cast<int>(hi - t.from.begin())};
 }
 
+// Whether the renderer is OpenGL rasterised on the processor, as on a machine without a graphics
+// card: there every frame scales the whole canvas, which costs a quarter of a core while the
+// radar runs, where the software renderer sends the changed places alone.
+bool RasterisedInSoftware(SDL_Renderer* r) {
+    SDL_RendererInfo info{};
+    if (SDL_GetRendererInfo(r, &info) != 0 || !info.name ||
+        std::strncmp(info.name, "opengl", 6) != 0)
+        return false;
+    using GetString = const GLubyte*(APIENTRY*)(GLenum);
+    const auto get = reinterpret_cast<GetString>(SDL_GL_GetProcAddress("glGetString"));
+    const GLubyte* name = get ? get(GL_RENDERER) : nullptr;
+    if (!name) return false;
+    const std::string rasteriser(reinterpret_cast<const char*>(name));
+    for (const char* software : {"llvmpipe", "softpipe", "Software Rasterizer"})
+        if (rasteriser.find(software) != std::string::npos) return true;
+    return false;
+}
+
 }  // namespace
+
+SDL_Renderer* CreateWindowRenderer(SDL_Window* window) {
+    SDL_Renderer* r =
+        SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
+    // A renderer the player named for SDL stays, whatever it is.
+    const char* asked = SDL_GetHint(SDL_HINT_RENDER_DRIVER);
+    if (r && (!asked || !*asked) && RasterisedInSoftware(r)) {
+        SDL_DestroyRenderer(r);
+        r = nullptr;
+    }
+    if (!r) r = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
+    return r;
+}
 
 WindowCanvas::WindowCanvas(SDL_Window* window, SDL_Renderer* renderer, Painter& painter)
     : window_(window), renderer_(renderer), painter_(painter) {

@@ -12,6 +12,9 @@
 
 namespace ui {
 
+// The window's renderer: the graphics card's, or the software renderer where there is none.
+SDL_Renderer* CreateWindowRenderer(SDL_Window* window);
+
 class WindowCanvas {
   public:
     // The window shows the canvas scaled to its size, keeping the canvas's aspect.
