@@ -186,27 +186,48 @@ bool WindowCanvas::Send(const Areas& areas, bool lost) {
            SDL_UpdateWindowSurfaceRects(window_, sent.data(), static_cast<int>(sent.size())) == 0;
 }
 
-// The part of the view (in window pixels from the view's corner) scaled from the kept canvas.
+// The part of the view (in window pixels from the view's corner) scaled from the kept canvas:
+// each canvas row it needs is mixed across once, then two such rows are mixed down.
 void WindowCanvas::Scale(const SDL_Rect& part, SDL_Surface* to) {
-    scaled_.resize(static_cast<size_t>(part.w) * part.h);
-    uint32_t* out = scaled_.data();
-    for (int j = part.y; j < part.y + part.h; ++j) {
-        const uint32_t* top = &kept_[static_cast<size_t>(rows_.from[j]) * kCanvasWidth];
-        const uint32_t* below = rows_.share[j] ? top + kCanvasWidth : top;
-        const uint32_t down = rows_.share[j];
-        for (int i = part.x; i < part.x + part.w; ++i) {
-            const int x = columns_.from[i];
-            const uint32_t across = columns_.share[i];
-            const int next = across ? x + 1 : x;
-            *out++ = Mix(Mix(top[x], top[next], across), Mix(below[x], below[next], across), down);
-        }
-    }
     if (SDL_MUSTLOCK(to) && SDL_LockSurface(to) != 0) return;
-    auto* pixels = static_cast<uint8_t*>(to->pixels) +
+    // The window's own pixels take the mix straight when they are laid out as the canvas's.
+    const bool direct = to->format->format == SDL_PIXELFORMAT_RGB888;
+    const size_t w = static_cast<size_t>(part.w);
+    across_.resize(2 * w);
+    scaled_.resize(direct ? 0 : w * part.h);
+    uint32_t* line[2] = {across_.data(), across_.data() + w};
+    int mixed[2] = {-1, -1};  // the canvas row each line holds
+    auto mixAcross = [&](int slot, int y) {
+        const uint32_t* row = &kept_[static_cast<size_t>(y) * kCanvasWidth];
+        for (size_t i = 0; i < w; ++i) {
+            const int x = columns_.from[part.x + i];
+            const uint32_t share = columns_.share[part.x + i];
+            line[slot][i] = Mix(row[x], row[share ? x + 1 : x], share);
+        }
+        mixed[slot] = y;
+    };
+    auto* corner = static_cast<uint8_t*>(to->pixels) +
                    static_cast<ptrdiff_t>(view_.y + part.y) * to->pitch +
                    static_cast<ptrdiff_t>(view_.x + part.x) * to->format->BytesPerPixel;
-    SDL_ConvertPixels(part.w, part.h, SDL_PIXELFORMAT_RGB888, scaled_.data(), part.w * 4,
-                      to->format->format, pixels, to->pitch);
+    for (int j = 0; j < part.h; ++j) {
+        const int y = rows_.from[part.y + j];
+        const uint32_t share = rows_.share[part.y + j];
+        if (mixed[1] == y) {
+            std::swap(line[0], line[1]);
+            std::swap(mixed[0], mixed[1]);
+        }
+        if (mixed[0] != y) mixAcross(0, y);
+        if (share && mixed[1] != y + 1) mixAcross(1, y + 1);
+        uint32_t* out =
+            direct ? reinterpret_cast<uint32_t*>(corner + j * to->pitch) : &scaled_[j * w];
+        if (share)
+            for (size_t i = 0; i < w; ++i) out[i] = Mix(line[0][i], line[1][i], share);
+        else
+            std::copy(line[0], line[0] + w, out);
+    }
+    if (!direct)
+        SDL_ConvertPixels(part.w, part.h, SDL_PIXELFORMAT_RGB888, scaled_.data(), part.w * 4,
+                          to->format->format, corner, to->pitch);
     if (SDL_MUSTLOCK(to)) SDL_UnlockSurface(to);
 }
 

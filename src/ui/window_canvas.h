@@ -54,7 +54,7 @@ class WindowCanvas {
     SDL_Rect view_{0, 0, 0, 0};
     int windowW_ = 0, windowH_ = 0;
     Taps columns_, rows_;
-    std::vector<uint32_t> scaled_;
+    std::vector<uint32_t> across_, scaled_;
 };
 
 }  // namespace ui
