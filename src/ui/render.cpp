@@ -89,11 +89,18 @@ struct OffscreenWindow::Impl {
 };
 
 OffscreenWindow::OffscreenWindow(int width, int height) : impl_(std::make_unique<Impl>()) {
-    SDL_SetHint(SDL_HINT_VIDEODRIVER, "dummy");
+    // SDL's video without a display and its software renderer, whatever the environment names.
+    SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, "dummy", SDL_HINT_OVERRIDE);
     impl_->video = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
     if (impl_->video) impl_->window = SDL_CreateWindow("", 0, 0, width, height, 0);
-    if (impl_->window)
-        impl_->renderer = SDL_CreateRenderer(impl_->window, -1, SDL_RENDERER_SOFTWARE);
+    int software = -1;
+    for (int i = 0; i < SDL_GetNumRenderDrivers() && software < 0; ++i) {
+        SDL_RendererInfo info{};
+        if (SDL_GetRenderDriverInfo(i, &info) == 0 && (info.flags & SDL_RENDERER_SOFTWARE))
+            software = i;
+    }
+    if (impl_->window && software >= 0)
+        impl_->renderer = SDL_CreateRenderer(impl_->window, software, SDL_RENDERER_SOFTWARE);
     if (impl_->renderer) impl_->painter = std::make_unique<Painter>(impl_->renderer);
     if (impl_->painter)
         impl_->canvas =
@@ -106,6 +113,7 @@ OffscreenWindow::~OffscreenWindow() {
     if (impl_->renderer) SDL_DestroyRenderer(impl_->renderer);
     if (impl_->window) SDL_DestroyWindow(impl_->window);
     if (impl_->video) SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    SDL_ResetHint(SDL_HINT_VIDEODRIVER);
 }
 
 bool OffscreenWindow::Open() const {
