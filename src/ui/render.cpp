@@ -9,6 +9,7 @@
 
 #include "ui/painter.h"
 #include "ui/plaintext.h"
+#include "ui/window_canvas.h"
 
 namespace ui {
 
@@ -77,6 +78,76 @@ bool SoftwareCanvas::SavePng(const std::string& path) const {
             out[2] = static_cast<uint8_t>(p);
         }
     return WritePng(path, s->w, s->h, rgb);
+}
+
+struct OffscreenWindow::Impl {
+    SDL_Window* window = nullptr;
+    SDL_Renderer* renderer = nullptr;
+    std::unique_ptr<Painter> painter;
+    std::unique_ptr<WindowCanvas> canvas;
+    bool video = false;
+};
+
+OffscreenWindow::OffscreenWindow(int width, int height) : impl_(std::make_unique<Impl>()) {
+    // SDL's video without a display and its software renderer, whatever the environment names.
+    SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, "dummy", SDL_HINT_OVERRIDE);
+    impl_->video = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
+    if (impl_->video) impl_->window = SDL_CreateWindow("", 0, 0, width, height, 0);
+    int software = -1;
+    for (int i = 0; i < SDL_GetNumRenderDrivers() && software < 0; ++i) {
+        SDL_RendererInfo info{};
+        if (SDL_GetRenderDriverInfo(i, &info) == 0 && (info.flags & SDL_RENDERER_SOFTWARE))
+            software = i;
+    }
+    if (impl_->window && software >= 0)
+        impl_->renderer = SDL_CreateRenderer(impl_->window, software, SDL_RENDERER_SOFTWARE);
+    if (impl_->renderer) impl_->painter = std::make_unique<Painter>(impl_->renderer);
+    if (impl_->painter)
+        impl_->canvas =
+            std::make_unique<WindowCanvas>(impl_->window, impl_->renderer, *impl_->painter);
+}
+
+OffscreenWindow::~OffscreenWindow() {
+    impl_->canvas.reset();
+    impl_->painter.reset();
+    if (impl_->renderer) SDL_DestroyRenderer(impl_->renderer);
+    if (impl_->window) SDL_DestroyWindow(impl_->window);
+    if (impl_->video) SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    SDL_ResetHint(SDL_HINT_VIDEODRIVER);
+}
+
+bool OffscreenWindow::Open() const {
+    return impl_->canvas != nullptr;
+}
+
+void OffscreenWindow::Resize(int width, int height) {
+    if (impl_->window) SDL_SetWindowSize(impl_->window, width, height);
+}
+
+void OffscreenWindow::Frame(bool lost) {
+    if (impl_->canvas) impl_->canvas->Frame(lost);
+}
+
+int OffscreenWindow::Width() const {
+    SDL_Surface* s = impl_->window ? SDL_GetWindowSurface(impl_->window) : nullptr;
+    return s ? s->w : 0;
+}
+
+int OffscreenWindow::Height() const {
+    SDL_Surface* s = impl_->window ? SDL_GetWindowSurface(impl_->window) : nullptr;
+    return s ? s->h : 0;
+}
+
+std::vector<uint32_t> OffscreenWindow::Pixels() const {
+    SDL_Surface* s = impl_->window ? SDL_GetWindowSurface(impl_->window) : nullptr;
+    std::vector<uint32_t> out;
+    if (!s) return out;
+    std::vector<uint32_t> rgb(static_cast<size_t>(s->w) * s->h);
+    if (SDL_ConvertPixels(s->w, s->h, s->format->format, s->pixels, s->pitch,
+                          SDL_PIXELFORMAT_RGB888, rgb.data(), s->w * 4) != 0)
+        return out;
+    for (uint32_t& p : rgb) p &= 0xffffff;
+    return rgb;
 }
 
 bool RenderFormToPng(const Form& form, const std::string& path) {

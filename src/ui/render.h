@@ -34,6 +34,29 @@ class SoftwareCanvas {
     std::unique_ptr<Impl> impl_;
 };
 
+// A window on no display (SDL's own dummy video), drawn by the software renderer through the
+// window's canvas: what the game's window shows on a machine without a graphics card.
+class OffscreenWindow {
+  public:
+    OffscreenWindow(int width, int height);
+    ~OffscreenWindow();
+    OffscreenWindow(const OffscreenWindow&) = delete;
+    OffscreenWindow& operator=(const OffscreenWindow&) = delete;
+
+    bool Open() const;
+    void Resize(int width, int height);
+    // The window's frame, as the game's window draws one; `lost` as when it was exposed.
+    void Frame(bool lost);
+    int Width() const;
+    int Height() const;
+    // Every pixel of the window as 0xRRGGBB, row by row.
+    std::vector<uint32_t> Pixels() const;
+
+  private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+};
+
 bool RenderFormToPng(const Form& form, const std::string& path);
 
 // A PNG file of 8-bit RGB rows (width * 3 bytes each).

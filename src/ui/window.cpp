@@ -14,9 +14,9 @@
 
 #include "ui/application.h"
 #include "ui/audio.h"
-#include "ui/damage.h"
 #include "ui/painter.h"
 #include "ui/plaintext.h"
+#include "ui/window_canvas.h"
 
 namespace ui {
 
@@ -93,11 +93,10 @@ class WindowBackend : public Backend {
   public:
     WindowBackend(SDL_Window* w, SDL_Renderer* r)
         : window_(w), renderer_(r), painter_(r), ready_(ReadyDescriptor()) {
-        SDL_RendererInfo info{};
-        software_ = SDL_GetRendererInfo(r, &info) == 0 && (info.flags & SDL_RENDERER_SOFTWARE);
+        canvas_.emplace(w, r, painter_);
     }
     ~WindowBackend() override {
-        if (canvas_) SDL_DestroyTexture(canvas_);
+        canvas_.reset();
         SDL_DestroyRenderer(renderer_);
         SDL_DestroyWindow(window_);
     }
@@ -121,7 +120,8 @@ class WindowBackend : public Backend {
         // A frame only when something changed: a turn-based game rests while nobody plays.
         const uint64_t now = Now();
         if (app.TakeDirty() || (caretDue_ && now >= *caretDue_) || exposed_) {
-            Frame();
+            canvas_->Frame(exposed_);
+            exposed_ = false;
             drawnTop_ = top;
             drawnShow_ = top ? top->ShowCount() : 0;
         }
@@ -148,69 +148,6 @@ class WindowBackend : public Backend {
     }
 
   private:
-    // The screens are drawn on a canvas kept from frame to frame, where only what changed is
-    // drawn again; the window gets the whole canvas. Without such a canvas, all is drawn.
-    void Frame() {
-        if (!canvas_ && !noCanvas_) {
-            canvas_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_TARGET,
-                                        kCanvasWidth, kCanvasHeight);
-            noCanvas_ = canvas_ == nullptr;
-            if (canvas_) SDL_SetTextureBlendMode(canvas_, SDL_BLENDMODE_NONE);
-        }
-        if (!canvas_ || SDL_SetRenderTarget(renderer_, canvas_) != 0) {
-            painter_.DrawStack();
-            SDL_RenderPresent(renderer_);
-            exposed_ = false;
-            return;
-        }
-        const Areas areas = damage_.Take();
-        if (areas.whole)
-            painter_.DrawStack();
-        else
-            painter_.DrawAreas(areas.rects);
-        SDL_SetRenderTarget(renderer_, nullptr);
-        if (areas.Empty() && !exposed_) return;
-        if (!areas.whole && !exposed_ && software_) {
-            SendAreas(areas.rects);
-            return;
-        }
-        exposed_ = false;
-        SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
-        SDL_RenderClear(renderer_);
-        SDL_RenderCopy(renderer_, canvas_, nullptr, nullptr);
-        SDL_RenderPresent(renderer_);
-    }
-
-    // A software renderer draws into the window's own pixels, which stay from frame to frame:
-    // only the changed places are scaled onto them and sent to the desktop. Scaling the whole
-    // canvas for a radar line cost more than all the rest of a frame.
-    void SendAreas(const std::vector<Rect>& rects) {
-        SDL_Rect view{};
-        float sx = 1, sy = 1;
-        SDL_RenderGetViewport(renderer_, &view);
-        SDL_RenderGetScale(renderer_, &sx, &sy);
-        int ww = 0, wh = 0;
-        SDL_GetWindowSize(window_, &ww, &wh);
-        const SDL_Rect canvas{0, 0, kCanvasWidth, kCanvasHeight}, window{0, 0, ww, wh};
-        std::vector<SDL_Rect> sent;
-        for (const Rect& a : rects) {
-            // A pixel more on each side: the scaled copy blends across its edges.
-            SDL_Rect r{a.x - 1, a.y - 1, a.w + 2, a.h + 2}, out{};
-            if (!SDL_IntersectRect(&r, &canvas, &r)) continue;
-            SDL_RenderCopy(renderer_, canvas_, &r, &r);
-            const int x0 = static_cast<int>((r.x + view.x) * sx) - 1;
-            const int y0 = static_cast<int>((r.y + view.y) * sy) - 1;
-            const int x1 = static_cast<int>((r.x + r.w + view.x) * sx) + 2;
-            const int y1 = static_cast<int>((r.y + r.h + view.y) * sy) + 2;
-            const SDL_Rect w{x0, y0, x1 - x0, y1 - y0};
-            if (SDL_IntersectRect(&w, &window, &out)) sent.push_back(out);
-        }
-        SDL_RenderFlush(renderer_);
-        if (!sent.empty() &&
-            SDL_UpdateWindowSurfaceRects(window_, sent.data(), static_cast<int>(sent.size())) != 0)
-            SDL_RenderPresent(renderer_);
-    }
-
     void Dispatch(Application& app, const SDL_Event& e) {
         switch (e.type) {
             case SDL_QUIT:
@@ -259,7 +196,7 @@ class WindowBackend : public Backend {
             case SDL_RENDER_TARGETS_RESET:
             case SDL_RENDER_DEVICE_RESET:
                 // The canvas lost what it held: everything is drawn again.
-                damage_.Forget();
+                canvas_->Forget();
                 exposed_ = true;
                 break;
             default:
@@ -270,10 +207,7 @@ class WindowBackend : public Backend {
     SDL_Window* window_;
     SDL_Renderer* renderer_;
     Painter painter_;
-    Damage damage_;
-    SDL_Texture* canvas_ = nullptr;
-    bool noCanvas_ = false;
-    bool software_ = false;
+    std::optional<WindowCanvas> canvas_;
     bool exposed_ = true;
     std::string title_;
     std::optional<uint64_t> caretDue_;
@@ -306,17 +240,13 @@ bool UseWindow(std::string* error) {
     }
     SDL_SetWindowMinimumSize(w, kCanvasWidth / 4, kCanvasHeight / 4);
     FitToDesktop(w);
-    SDL_Renderer* r =
-        SDL_CreateRenderer(w, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
-    if (!r) r = SDL_CreateRenderer(w, -1, SDL_RENDERER_SOFTWARE);
+    SDL_Renderer* r = CreateWindowRenderer(w);
     if (!r) {
         if (error) *error = SDL_GetError();
         SDL_DestroyWindow(w);
         SDL_Quit();
         return false;
     }
-    // The canvas keeps its aspect in any window size; the bars around it stay black.
-    SDL_RenderSetLogicalSize(r, kCanvasWidth, kCanvasHeight);
     SDL_StartTextInput();
     App().SetBackend(std::make_unique<WindowBackend>(w, r));
     audio::Init();

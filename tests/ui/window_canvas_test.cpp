@@ -1,0 +1,98 @@
+// The window's canvas: what the window shows after frames that send only the changed places.
+#include "ui/render.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "support/game_test.h"
+#include "ui/application.h"
+#include "ui/headless.h"
+
+namespace ui {
+namespace {
+
+// A blinking hand over the lines of a group box, and a caption beside it.
+class CanvasProbe : public Form {
+  public:
+    CanvasProbe() : Form("TProbeCanvas") {
+        hand = Bind<Shape>("Hand");
+        caption = Bind<Label>("Caption");
+    }
+    Shape* hand;
+    Label* caption;
+};
+
+CanvasProbe& Probe() {
+    static CanvasProbe* probe = [] {
+        const std::string dir = LayoutDir();
+        SetLayoutDir(std::string(CORVANTH_SOURCE_DIR) + "/tests/ui/forms");
+        CanvasProbe* p = App().Create<CanvasProbe>();
+        SetLayoutDir(dir);
+        return p;
+    }();
+    return *probe;
+}
+
+class WindowCanvasTest : public corvanth::test::GameTest {};
+
+// At a scale that is no whole number the changed places go to the window alone; after any run
+// of such frames the window holds, pixel for pixel, what the whole canvas scaled at once gives.
+TEST_F(WindowCanvasTest, ChangedPlacesLeaveTheWindowAsAWholeFrameWould) {
+    CanvasProbe& probe = Probe();
+    probe.hand->visible = false;
+    probe.caption->caption = "Fire the laser";
+    player().Do("TProbeCanvas", [&](Form& f) {
+        // 1280 x 960 is the canvas at 1.25; 1403 x 1052 is 1.37 with a pixel's bar.
+        for (const auto& [w, h] : {std::pair{1280, 960}, std::pair{1403, 1052}}) {
+            SCOPED_TRACE(std::to_string(w) + " x " + std::to_string(h));
+            OffscreenWindow sent(kCanvasWidth, kCanvasHeight);
+            OffscreenWindow whole(kCanvasWidth, kCanvasHeight);
+            ASSERT_TRUE(sent.Open() && whole.Open());
+            sent.Resize(w, h);
+            whole.Resize(w, h);
+            sent.Frame(true);
+            const std::vector<uint32_t> before = sent.Pixels();
+            // The window that gets only the changed places, beside one drawn whole each time.
+            auto frame = [&](const char* what) {
+                sent.Frame(false);
+                whole.Frame(true);
+                const std::vector<uint32_t> a = sent.Pixels(), b = whole.Pixels();
+                ASSERT_EQ(a.size(), b.size());
+                int differ = 0, first = -1;
+                for (size_t i = 0; i < a.size(); ++i)
+                    if (a[i] != b[i]) {
+                        if (first < 0) first = static_cast<int>(i);
+                        ++differ;
+                    }
+                EXPECT_EQ(differ, 0) << what << ": the first at " << first % sent.Width() << ", "
+                                     << first / sent.Width();
+            };
+            // The hand comes, moves a pixel, goes; the caption changes beside it.
+            probe.hand->visible = true;
+            frame("the hand came");
+            // The hand's middle shows its own colour on the window.
+            const int x = (f.OriginX() + 140) * h / kCanvasHeight;
+            const int y = (f.OriginY() + 228) * h / kCanvasHeight;
+            EXPECT_EQ(sent.Pixels()[y * sent.Width() + x], 0xc08050u);
+            probe.hand->left += 1;
+            probe.hand->top -= 1;
+            frame("the hand moved");
+            probe.caption->caption = "Fire the missile";
+            frame("the caption changed");
+            probe.hand->visible = false;
+            probe.hand->left -= 1;
+            probe.hand->top += 1;
+            probe.caption->caption = "Fire the laser";
+            frame("the hand went");
+            EXPECT_EQ(sent.Pixels(), before);
+        }
+    });
+    player().Do("TProbeCanvas", [](Form& f) { f.Close(); });
+    probe.ShowModal();
+}
+
+}  // namespace
+}  // namespace ui
