@@ -55,15 +55,19 @@ class Tutorial : public test::ShellTest {
     }
     // The step in front of the player: its headline and text, its panel placed, only its
     // screen's timer running and the hand turning every 500 ms; the screen drawn with its step,
-    // the hand shown. `explained`: what the step speaks of, for the panel to leave in sight.
+    // the hand shown where it first shows. `explained`: what the step speaks of, for the panel
+    // to leave in sight.
     ui::ScriptedPlayer& CheckStep(int step, std::vector<std::string> explained = {}) {
         const TutorialStepRow& row = *TutorialRow(step);
         const bool fixed = row.hand == nullptr;  // steps 4 and 5: the travel screen's own panels
-        player().Do(row.screen, [step, &row, fixed, explained](ui::Form& f) {
+        auto placed = [step, fixed, explained](ui::Form& f) {
+            ExpectStepPlaced(step, explained);
+            ExpectDrawn(f, step, !fixed);
+        };
+        player().Do(row.screen, [step, &row, fixed](ui::Form& f) {
             EXPECT_EQ(TutorialStep, step);
             for (const char* cls : kScreens)
                 EXPECT_EQ(TimerOn(cls), !fixed && cls == std::string(row.screen)) << step << cls;
-            ExpectStepPlaced(step, explained);
             if (fixed) {
                 EXPECT_TRUE(f.Find(row.panel)->visible);
                 EXPECT_FALSE(f.Find("TutorialPanel")->visible);
@@ -81,15 +85,15 @@ class Tutorial : public test::ShellTest {
                         << "step " << step << ": " << memo.WrappedLines().size() << " lines";
                 }
             }
-            ExpectDrawn(f, step, !fixed);
         });
-        if (fixed) return player();
+        if (fixed) return player().Do(row.screen, placed);
         auto shown = std::make_shared<bool>();
         player().Do(row.screen, [shown](ui::Form& f) { *shown = f.Find("TutorialHand")->visible; });
         for (int i = 0; i < 2; ++i)
-            player().Wait(row.screen, 500).Do(row.screen, [shown, step](ui::Form& f) {
+            player().Wait(row.screen, 500).Do(row.screen, [shown, step, i, placed](ui::Form& f) {
                 EXPECT_NE(f.Find("TutorialHand")->visible, *shown) << "step " << step;
                 *shown = !*shown;
+                if (i == 0) placed(f);
             });
         return player();
     }
@@ -369,6 +373,7 @@ TEST_F(Tutorial, EndTutorialAsksAndTheFiftyFirstTurnEndsItSilently) {
 // comes only to a captain who cannot pay for it; a missing text leaves the memo empty; step 25's
 // panel, never shown in the tour, would leave the governor's "Back" and the hand free too.
 TEST_F(Tutorial, ANewGameResumesAtTheNameAndTheBonusComesOnlyWhenMoneyIsShort) {
+    test::LinkGameArt(std::filesystem::current_path());  // the hand drawn as the player sees it
     TutorialStep = 14;
     ShowCurrentTutorialStep();
     player()
