@@ -200,10 +200,15 @@ void PointTutorialHand(ui::Form& screen, const ui::Component& target, int row) {
     auto at = [&](int in, int along) {
         return up ? Dot{along, across(in)} : Dot{across(in), along};
     };
+    // A hand may reach in from the screen's edge, as long as its fingertip and most of the
+    // glove show.
     const auto onScreen = [&](Dot a) {
-        return a.x + bounds.x >= 0 && a.y + bounds.y >= 0 &&
-               a.x + bounds.x + bounds.w <= screen.width &&
-               a.y + bounds.y + bounds.h <= screen.height;
+        const auto shown = [](int from, int length, int limit) {
+            return std::min(from + length, limit) - std::max(from, 0) >= length * 2 / 3;
+        };
+        return shown(a.x + bounds.x, bounds.w, screen.width) &&
+               shown(a.y + bounds.y, bounds.h, screen.height) &&
+               ui::Rect{0, 0, screen.width, screen.height}.Contains(a.x + tip.x, a.y + tip.y);
     };
     // The first spot, from the edge inward and from the middle outward, that covers no caption
     // nor anything else; failing that the one that covers least, the middle of the edge when
@@ -229,12 +234,13 @@ void PointTutorialHand(ui::Form& screen, const ui::Component& target, int row) {
                 }
                 if (least == 0) break;
             }
-    // The glove stays on its screen, however close to the edge the target lies.
-    const Dot spot = chosen;
-    hand->left =
-        std::clamp(spot.x, -bounds.x, std::max(-bounds.x, screen.width - bounds.x - bounds.w));
-    hand->top =
-        std::clamp(spot.y, -bounds.y, std::max(-bounds.y, screen.height - bounds.y - bounds.h));
+    // With no spot at all, the glove stays on its screen at least.
+    hand->left = least >= 0 ? chosen.x
+                            : std::clamp(chosen.x, -bounds.x,
+                                         std::max(-bounds.x, screen.width - bounds.x - bounds.w));
+    hand->top = least >= 0 ? chosen.y
+                           : std::clamp(chosen.y, -bounds.y,
+                                        std::max(-bounds.y, screen.height - bounds.y - bounds.h));
 }
 
 }  // namespace corvanth

@@ -302,10 +302,7 @@ void ExpectStepPlaced(int step, const std::vector<std::string>& explained) {
         const ui::Rect pointed = PointedAt(*target, row.targetRow);
         EXPECT_TRUE(TipTouches(Fingertip(hand, glove), pointed))
             << "step " << step << ": the fingertip is off " << target->Name();
-        auto onIt = [&glove](const ui::Rect& r) {
-            return std::any_of(glove.begin(), glove.end(),
-                               [&r](const Pixel& g) { return r.Contains(g.x, g.y); });
-        };
+        auto onIt = [&glove](const ui::Rect& r) { return OnIt(glove, r); };
         if (panel) {
             EXPECT_FALSE(onIt(panel->ScreenRect())) << "step " << step << ": the hand on the panel";
         }

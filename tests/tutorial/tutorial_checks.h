@@ -22,6 +22,8 @@ std::vector<Pixel> GlovePixels(const ui::Component& hand);
 std::vector<Pixel> Fingertip(const ui::Component& hand, const std::vector<Pixel>& glove);
 // Every pixel of the fingertip on the rectangle or beside it.
 bool TipTouches(const std::vector<Pixel>& tip, const ui::Rect& r);
+// Some of the glove on the rectangle.
+bool OnIt(const std::vector<Pixel>& glove, const ui::Rect& r);
 // The hand's fingertip on the component or beside it, touching it.
 bool Touches(const ui::Component& hand, const ui::Component& c);
 bool TimerOn(const char* cls);

@@ -47,6 +47,11 @@ bool TipTouches(const std::vector<Pixel>& tip, const ui::Rect& r) {
                                        [&](const Pixel& p) { return near.Contains(p.x, p.y); });
 }
 
+bool OnIt(const std::vector<Pixel>& glove, const ui::Rect& r) {
+    return std::any_of(glove.begin(), glove.end(),
+                       [&r](const Pixel& g) { return r.Contains(g.x, g.y); });
+}
+
 // The hand's fingertip on the component or beside it, touching it.
 bool Touches(const ui::Component& hand, const ui::Component& c) {
     return TipTouches(Fingertip(hand, GlovePixels(hand)), c.ScreenRect());
