@@ -84,10 +84,9 @@ bool Holds(const ui::Rect& outer, const ui::Rect& inner) {
            outer.y + outer.h >= inner.y + inner.h;
 }
 
-// A picture the screen's boxes stand on: the whole screen's, or one of the game's backgrounds.
+// The picture the whole screen stands on.
 bool Background(const ui::Form& screen, const ui::Image& image) {
-    return image.picture.rfind("exp1_backgr", 0) == 0 ||
-           Holds(image.ScreenRect(), {0, 0, screen.width, screen.height});
+    return Holds(image.ScreenRect(), {0, 0, screen.width, screen.height});
 }
 
 constexpr int kCaptionMargin = 2;

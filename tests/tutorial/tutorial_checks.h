@@ -34,7 +34,10 @@ void ExpectNoTutorialShowing();
 // screen, what the step's text names, a picture or a filled list row (the panel: except on a
 // screen with no place free of them, where it covers the least), nor (the panel) the components
 // `explained`. No other screen keeps a panel or hand.
-void ExpectStepPlaced(int step, const std::vector<std::string>& explained = {});
+// `withHand` false: the hand has moved on from what the step points at (the player has made the
+// step's first choice), the panel is still checked.
+void ExpectStepPlaced(int step, const std::vector<std::string>& explained = {},
+                      bool withHand = true);
 // The step's screen drawn to build/screens/tutorial/ (with the stack below it when there is one);
 // with `withHand`, the hand drawn as a hand: see-through corners, a glove on part of its square.
 void ExpectDrawn(ui::Form& f, int step, bool withHand);
