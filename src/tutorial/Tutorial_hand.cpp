@@ -142,8 +142,10 @@ int Covered(const std::vector<Dot>& glove, const ui::Rect& bounds, Dot at, const
 }
 
 // What each screen's hand points at, for the hand to take its place again as it shows.
+// By the target's name, found again on the screen: a screen made anew (as every test does)
+// never meets a component of the one before it.
 struct Pointing {
-    const ui::Component* target = nullptr;
+    std::string target;
     int row = -1;
 };
 std::map<const ui::Form*, Pointing>& Pointings() {
@@ -155,16 +157,18 @@ std::map<const ui::Form*, Pointing>& Pointings() {
 
 void TurnTutorialHand(ui::Component& hand) {
     if (TutorialStep <= 0) return;
-    const auto it = Pointings().find(&hand.Owner());
-    if (!hand.visible && it != Pointings().end() && it->second.target)
-        PointTutorialHand(hand.Owner(), *it->second.target, it->second.row);
+    ui::Form& screen = hand.Owner();
+    const auto it = Pointings().find(&screen);
+    if (!hand.visible && it != Pointings().end())
+        if (const ui::Component* target = screen.Find(it->second.target))
+            PointTutorialHand(screen, *target, it->second.row);
     hand.visible = !hand.visible;
 }
 
 void PointTutorialHand(ui::Form& screen, const ui::Component& target, int row) {
     ui::Component* hand = screen.Find("TutorialHand");
     if (!hand) return;
-    Pointings()[&screen] = {&target, row};
+    Pointings()[&screen] = {target.Name(), row};
     const auto* picture = dynamic_cast<const ui::Image*>(screen.Find("TutorialHandPicture"));
     ui::Rect t = target.ScreenRect();
     if (const auto* list = dynamic_cast<const ui::ListBox*>(&target); list && row >= 0) {
