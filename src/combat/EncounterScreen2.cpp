@@ -163,7 +163,7 @@ void TForm20::SpeedButton2Click() {
 }
 
 void TForm20::TutorialTimerTimer() {
-    if (TutorialStep > 0) TutorialHand->visible = !TutorialHand->visible;
+    TurnTutorialHand(*TutorialHand);
 }
 
 }  // namespace corvanth

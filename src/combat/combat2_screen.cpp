@@ -297,7 +297,7 @@ void TForm14::Timer1Timer() {
 }
 
 void TForm14::TutorialTimerTimer() {
-    if (TutorialStep > 0) TutorialHand->visible = !TutorialHand->visible;
+    TurnTutorialHand(*TutorialHand);
 }
 
 void ShowCombatScreen() {

@@ -246,7 +246,7 @@ void TForm18::SpeedButton16Click() {
 }
 
 void TForm18::TutorialTimerTimer() {
-    if (TutorialStep > 0) TutorialHand->visible = !TutorialHand->visible;
+    TurnTutorialHand(*TutorialHand);
 }
 
 }  // namespace corvanth

@@ -242,7 +242,7 @@ void TForm17::SpeedButton16Click() {
 }
 
 void TForm17::TutorialTimerTimer() {
-    if (TutorialStep > 0) TutorialHand->visible = !TutorialHand->visible;
+    TurnTutorialHand(*TutorialHand);
 }
 
 }  // namespace corvanth

@@ -254,7 +254,7 @@ void TForm9::SpeedButton16Click() {
 }
 
 void TForm9::TutorialTimerTimer() {
-    if (TutorialStep > 0) TutorialHand->visible = !TutorialHand->visible;
+    TurnTutorialHand(*TutorialHand);
 }
 
 void TForm9::Image3DblClick() {

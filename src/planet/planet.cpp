@@ -216,7 +216,7 @@ void TForm3::SpeedButton16Click() {
 }
 
 void TForm3::TutorialTimerTimer() {
-    if (TutorialStep > 0) TutorialHand->visible = !TutorialHand->visible;
+    TurnTutorialHand(*TutorialHand);
 }
 
 void TForm3::FormActivate() {

@@ -154,7 +154,7 @@ void TForm4::SpeedButton3Click() {
 }
 
 void TForm4::TutorialTimerTimer() {
-    if (TutorialStep > 0) TutorialHand->visible = !TutorialHand->visible;
+    TurnTutorialHand(*TutorialHand);
 }
 
 }  // namespace corvanth

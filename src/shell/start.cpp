@@ -229,7 +229,7 @@ void TForm1::SoundTimer1Timer() {
 }
 
 void TForm1::TutorialTimerTimer() {
-    if (TutorialStep > 0) TutorialHand->visible = !TutorialHand->visible;
+    TurnTutorialHand(*TutorialHand);
 }
 
 }  // namespace corvanth

@@ -1,9 +1,7 @@
 // The tutorial engine: starting, showing, advancing and ending the guided tour of the game.
 #include "tutorial/Tutorial.h"
 
-#include <algorithm>
 #include <string>
-#include <vector>
 
 #include "state/Sound.h"
 #include "state/UMessage1.h"
@@ -84,39 +82,6 @@ void ShowFixedPanel(ui::Form& screen, const TutorialStepRow& row) {
     SetTimer(screen, false);
 }
 
-bool Overlap(const ui::Rect& a, const ui::Rect& b) {
-    return a.w > 0 && a.h > 0 && b.w > 0 && b.h > 0 && a.x < b.x + b.w && b.x < a.x + a.w &&
-           a.y < b.y + b.h && b.y < a.y + a.h;
-}
-
-bool Within(const ui::Component* c, const ui::Component& ancestor) {
-    for (; c; c = c->Parent())
-        if (c == &ancestor) return true;
-    return false;
-}
-
-constexpr int kCaptionMargin = 2;
-
-// What the hand must leave in sight: the step's panel, and the captions of the screen's other
-// components.
-std::vector<ui::Rect> HandMustNotCover(const ui::Form& screen, const ui::Component& target,
-                                       const ui::Component& hand) {
-    std::vector<ui::Rect> out;
-    const ui::Component* panel = screen.Find("TutorialPanel");
-    if (panel && panel->Showing()) out.push_back(panel->ScreenRect());
-    for (const auto& c : screen.Components()) {
-        if (!c->Showing() || Within(c.get(), target) || Within(c.get(), hand) ||
-            (panel && Within(c.get(), *panel)))
-            continue;
-        const ui::Rect r = ui::CaptionRect(*c);
-        // A caption touched by the hand reads as covered too.
-        if (r.w > 0)
-            out.push_back({r.x - kCaptionMargin, r.y - kCaptionMargin, r.w + 2 * kCaptionMargin,
-                           r.h + 2 * kCaptionMargin});
-    }
-    return out;
-}
-
 }  // namespace
 
 TutorialOverlay BindTutorialOverlay(ui::Form& screen) {
@@ -133,9 +98,7 @@ TutorialOverlay BindTutorialOverlay(ui::Form& screen) {
         AskQuitTutorial();
     };
     ui::Panel* hand = o.TutorialHand;
-    o.TutorialTimer->OnTimer = [hand] {
-        if (TutorialStep > 0) hand->visible = !hand->visible;
-    };
+    o.TutorialTimer->OnTimer = [hand] { TurnTutorialHand(*hand); };
     return o;
 }
 
@@ -149,51 +112,6 @@ ui::Component* TutorialTarget(int step) {
     if (row->targetLocation > 0) return MapCellOf(row->targetLocation);
     ui::Form* screen = ui::App().FindForm(row->screen);
     return screen && row->target ? screen->Find(row->target) : nullptr;
-}
-
-void PointTutorialHand(ui::Form& screen, const ui::Component& target, int row) {
-    ui::Component* hand = screen.Find("TutorialHand");
-    auto* picture = dynamic_cast<ui::Image*>(screen.Find("TutorialHandPicture"));
-    if (!hand) return;
-    ui::Rect t = target.ScreenRect();
-    if (const auto* list = dynamic_cast<const ui::ListBox*>(&target); list && row >= 0) {
-        const int shown = std::clamp(row - list->topIndex, 0, std::max(0, list->VisibleRows() - 1));
-        t = {t.x, t.y + 2 + shown * list->ItemHeight(), t.w, list->ItemHeight()};
-    }
-    const std::string side = picture ? picture->picture : std::string();
-    const bool up = side == "Tutorialu.jpg";
-    // Pointing right (the hand left of the target), left, or up from below it.
-    const int across = side == "Tutoriall.jpg" ? t.x + t.w : up ? t.y + t.h : t.x - hand->width;
-    // The finger, at the middle of the hand, stays on the target's side.
-    const int reach = up ? hand->width / 2 : hand->height / 2;
-    const int from = (up ? t.x : t.y) - reach;
-    const int to = (up ? t.x + t.w : t.y + t.h) - reach;
-    const int middle = up ? t.x + (t.w - hand->width) / 2 : t.y + (t.h - hand->height) / 2;
-    // The hand stays on its screen, however close to the edge the target lies.
-    auto place = [&](int along) {
-        const int left = up ? along : across, top = up ? across : along;
-        return ui::Rect{std::clamp(left, 0, std::max(0, screen.width - hand->width)),
-                        std::clamp(top, 0, std::max(0, screen.height - hand->height)), hand->width,
-                        hand->height};
-    };
-    // Along the target's side, from its middle outward, the first spot that leaves every other
-    // caption readable and the step's panel clear; the middle when there is none.
-    const std::vector<ui::Rect> keepClear = HandMustNotCover(screen, target, *hand);
-    const auto clear = [&](int along) {
-        const ui::Rect r = place(along);
-        return along >= from && along <= to &&
-               std::none_of(keepClear.begin(), keepClear.end(),
-                            [&](const ui::Rect& k) { return Overlap(r, k); });
-    };
-    int chosen = middle;
-    for (int offset = 0; offset <= std::max(middle - from, to - middle); ++offset) {
-        if (clear(middle - offset) || clear(middle + offset)) {
-            chosen = clear(middle - offset) ? middle - offset : middle + offset;
-            break;
-        }
-    }
-    const ui::Rect spot = place(chosen);
-    MoveTo(*hand, spot.x, spot.y);
 }
 
 void ShowTutorialRow(int step) {

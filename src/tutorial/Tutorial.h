@@ -46,10 +46,15 @@ struct TutorialStepRow {
 const TutorialStepRow* TutorialRow(int step);
 // The component a step points at on its screen, or nullptr when it is not there.
 ui::Component* TutorialTarget(int step);
-// Moves the screen's hand beside a component, on the side its picture points from; beside a
-// list's row when one is given. Along that side it takes the spot nearest the middle that leaves
-// the other components' captions and the step's panel uncovered.
+// Moves the screen's hand to a component, on the side its picture points from, the fingertip on
+// the component's edge (on a list's row when one is given). Along that edge it takes the spot
+// nearest the middle whose glove covers no caption nor the step's panel, and of those the one
+// that covers least of the pictures and list rows.
 void PointTutorialHand(ui::Form& screen, const ui::Component& target, int row = -1);
+// A tick of a screen's hand timer while a tutorial runs: the hand shows and hides by turns, and
+// takes its place as it shows, on the screen as it stands then (a screen fills its lists after
+// the step that opened it was shown).
+void TurnTutorialHand(ui::Component& hand);
 
 // Hides every tutorial panel, sets step 1 and shows it on the main menu; restarts a running one.
 void StartTutorial();

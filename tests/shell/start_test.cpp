@@ -242,11 +242,12 @@ TEST_F(MainMenu, TheTutorialStartsFromTheMenuAndEndsOnlyOnYes) {
                 EXPECT_EQ(TutorialStep, 1);
                 EXPECT_TRUE(Form1->TutorialPanel->visible);
                 EXPECT_EQ(Form1->TutorialHeadline->caption, "Follow the tutorial hand!");
-                // The hand points at "Start a new game" from its left, at its height.
-                const ui::Component& hand = *Form1->TutorialHand;
+                // The hand points at "Start a new game" from its left, at its height: the
+                // picture's edge on the button's.
+                const ui::Rect hand = Form1->TutorialHandPicture->ScreenRect();
                 const ui::Component& button = *Form1->SpeedButton1;
-                EXPECT_EQ(hand.left + hand.width, button.left);
-                EXPECT_EQ(hand.top + hand.height / 2, button.top + button.height / 2);
+                EXPECT_EQ(hand.x + hand.w - 1, button.left);
+                EXPECT_NEAR(hand.y + hand.h / 2, button.top + button.height / 2, 1);
                 EXPECT_EQ(Form1->TutorialHandPicture->picture, "Tutorialr.jpg");
                 EXPECT_EQ(Form1->TutorialMemo->lines.front().rfind("Welcome aboard, captain!", 0),
                           0u);

@@ -4,9 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <limits>
 
 #include "tutorial/Tutorial.h"
 #include "ui/application.h"
@@ -26,12 +28,6 @@ std::vector<std::string> FileLines(const std::string& name) {
 
 bool Overlap(const ui::Rect& a, const ui::Rect& b) {
     return a.x < b.x + b.w && b.x < a.x + a.w && a.y < b.y + b.h && b.y < a.y + a.h;
-}
-
-// The hand lies beside the component, touching it.
-bool Touches(const ui::Component& hand, const ui::Component& c) {
-    const ui::Rect h = hand.ScreenRect();
-    return Overlap({h.x - 1, h.y - 1, h.w + 2, h.h + 2}, c.ScreenRect());
 }
 
 bool TimerOn(const char* cls) {
@@ -72,11 +68,47 @@ bool TutorialPart(const ui::Component& c) {
     return false;
 }
 
+bool Control(const ui::Component& c) {
+    switch (c.kind()) {
+        case ui::Kind::SpeedButton:
+        case ui::Kind::Button:
+        case ui::Kind::Edit:
+        case ui::Kind::SpinEdit:
+        case ui::Kind::ComboBox:
+        case ui::Kind::CheckBox:
+        case ui::Kind::RadioButton:
+        case ui::Kind::UpDown:
+        case ui::Kind::ScrollBar:
+            return true;
+        default:
+            return false;
+    }
+}
+
 struct InSight {
     std::string what;
     ui::Rect rect;
     bool fromPanel = false;  // what the step explains: the hand points into it
+    bool target = false;     // what the hand points at: its fingertip lies on it
+    bool picture = false;
 };
+
+bool Holds(const ui::Rect& outer, const ui::Rect& inner) {
+    return outer.x <= inner.x && outer.y <= inner.y && outer.x + outer.w >= inner.x + inner.w &&
+           outer.y + outer.h >= inner.y + inner.h;
+}
+
+// The rectangle of a list's row as drawn.
+ui::Rect RowRect(const ui::ListBox& list, int row) {
+    const ui::Rect r = list.ScreenRect();
+    return {r.x, r.y + 2 + (row - list.topIndex) * list.ItemHeight(), r.w, list.ItemHeight()};
+}
+
+// What the hand points at: the component, or in a list the row to pick.
+ui::Rect PointedAt(const ui::Component& target, int row) {
+    const auto* list = dynamic_cast<const ui::ListBox*>(&target);
+    return list && row >= 0 ? RowRect(*list, row) : target.ScreenRect();
+}
 
 // What a step's panel and hand leave in sight: every caption the screen shows, the component
 // the hand points at, each component whose text holds a phrase the step's text names, and what
@@ -89,24 +121,28 @@ std::vector<InSight> MustStayInSight(const ui::Form& f, int step,
         if (!c->Showing() || TutorialPart(*c)) continue;
         const ui::Rect caption = ui::CaptionRect(*c);
         if (caption.w > 0) out.push_back({c->Name() + " \"" + c->ShownText() + "\"", caption});
+        if (Control(*c)) out.push_back({"the control " + c->Name(), c->ScreenRect(), true});
     }
-    if (const ui::Component* target = TutorialTarget(step)) {
-        ui::Rect r = target->ScreenRect();
-        // In a list, the row to pick.
-        if (const auto* list = dynamic_cast<const ui::ListBox*>(target); list && row.targetRow >= 0)
-            r = {r.x, r.y + 2 + (row.targetRow - list->topIndex) * list->ItemHeight(), r.w,
-                 list->ItemHeight()};
-        if (!TutorialPart(*target)) out.push_back({"the target " + target->Name(), r});
-    }
+    const ui::Component* target = TutorialTarget(step);
+    if (target && !TutorialPart(*target))
+        out.push_back(
+            {"the target " + target->Name(), PointedAt(*target, row.targetRow), false, true});
     for (const std::string& phrase : QuotedIn(row.textFile)) {
+        // On the screen, or on the panel itself ("End tutorial"), beside the memo that says it.
         const ui::Component* named = nullptr;
-        for (const auto& c : f.Components())
-            if (c->Showing() && c->ShownText().find(phrase) != std::string::npos) named = c.get();
-        EXPECT_TRUE(named) << "step " << step << " names \"" << phrase << "\", not on "
-                           << row.screen;
-        // The panel's own "End tutorial" lies on it, in sight.
-        if (named && !TutorialPart(*named))
-            out.push_back({"\"" + phrase + "\" in " + named->Name(), named->ScreenRect()});
+        bool onPanel = false;
+        for (const auto& c : f.Components()) {
+            if (!c->Showing() || c->ShownText().find(phrase) == std::string::npos) continue;
+            if (!TutorialPart(*c)) named = c.get();
+            onPanel = onPanel || (TutorialPart(*c) && c->kind() != ui::Kind::Memo);
+        }
+        EXPECT_TRUE(named || onPanel)
+            << "step " << step << " names \"" << phrase << "\", not on " << row.screen;
+        // What the hand points at it touches.
+        const bool pointedAt = named && target && (named == target || named->Parent() == target);
+        if (named)
+            out.push_back(
+                {"\"" + phrase + "\" in " + named->Name(), named->ScreenRect(), false, pointedAt});
     }
     for (const std::string& name : explained) {
         const ui::Component* c = f.Find(name);
@@ -116,36 +152,116 @@ std::vector<InSight> MustStayInSight(const ui::Form& f, int step,
     return out;
 }
 
+// What the player looks at on a screen: its pictures (not the background of the whole screen)
+// and the rows of its lists that hold a text.
+std::vector<InSight> PicturesAndRows(const ui::Form& f) {
+    std::vector<InSight> out;
+    for (const auto& c : f.Components()) {
+        if (!c->Showing() || TutorialPart(*c)) continue;
+        const ui::Rect r = c->ScreenRect();
+        if (const auto* image = dynamic_cast<const ui::Image*>(c.get())) {
+            // The screen's own background; the system map's ground is the map, where a space
+            // event may show in any cell.
+            const bool backdrop = Holds(r, {0, 0, f.width, f.height});
+            if (!image->picture.empty() && !backdrop)
+                out.push_back({"the picture " + c->Name() + " (" + image->picture + ")", r, false,
+                               false, true});
+        } else if (const auto* list = dynamic_cast<const ui::ListBox*>(c.get())) {
+            // A row's text, as far as the list shows it.
+            const ui::Rect box = list->ScreenRect();
+            for (int i = list->topIndex; i < static_cast<int>(list->items.size()); ++i) {
+                const ui::Rect row = RowRect(*list, i);
+                if (row.y >= box.y + box.h) break;
+                if (list->items[i].empty()) continue;
+                out.push_back({"row " + std::to_string(i + 1) + " of " + c->Name() + " \"" +
+                                   list->items[i] + "\"",
+                               {box.x + 4, row.y,
+                                std::min(ui::TextWidth(list->items[i], list->font), box.w - 8),
+                                std::min(row.h, box.y + box.h - row.y)}});
+            }
+        }
+    }
+    return out;
+}
+
+long Covered(const ui::Rect& a, const ui::Rect& b) {
+    const int w = std::min(a.x + a.w, b.x + b.w) - std::max(a.x, b.x);
+    const int h = std::min(a.y + a.h, b.y + b.h) - std::max(a.y, b.y);
+    return w > 0 && h > 0 ? long(w) * h : 0;
+}
+
+// Where on a screen a box of w x h can stand: clear of every `hard` rectangle, and covering as
+// little of the `soft` ones as it can. The least lies where the box's edges meet theirs.
+struct Room {
+    long least = std::numeric_limits<long>::max();  // pixels of `soft` covered there
+    ui::Rect at;
+};
+Room RoomFor(const ui::Form& f, int w, int h, const std::vector<ui::Rect>& hard,
+             const std::vector<ui::Rect>& soft) {
+    std::vector<int> xs{0, f.width - w}, ys{0, f.height - h};
+    for (const auto* rects : {&hard, &soft})
+        for (const ui::Rect& r : *rects) {
+            for (int x : {r.x - w, r.x, r.x + r.w - w, r.x + r.w}) xs.push_back(x);
+            for (int y : {r.y - h, r.y, r.y + r.h - h, r.y + r.h}) ys.push_back(y);
+        }
+    for (auto* v : {&xs, &ys}) {
+        std::sort(v->begin(), v->end());
+        v->erase(std::unique(v->begin(), v->end()), v->end());
+    }
+    Room room;
+    for (int y : ys) {
+        if (y < 0 || y > f.height - h) continue;
+        for (int x : xs) {
+            if (x < 0 || x > f.width - w) continue;
+            const ui::Rect box{x, y, w, h};
+            if (std::any_of(hard.begin(), hard.end(),
+                            [&](const ui::Rect& r) { return Overlap(box, r); }))
+                continue;
+            long covered = 0;
+            for (const ui::Rect& r : soft) covered += Covered(box, r);
+            if (covered < room.least) room = {covered, box};
+        }
+    }
+    return room;
+}
+
+// The steps whose screen leaves no place for the panel clear of every picture and filled row:
+// there it stands where it covers the least of them. The travel screen while its map, planet
+// panel and trade box speak (6 to 11); the planet screen, its picture, the name box and the
+// column of services filling it (13 to 26); the ship dealer: list, picture, the texts the step
+// explains and the four logos (16); the mission screen: the offers, the details the steps
+// explain and the buttons (23, 24); the combat screen while the step explains the radar (30).
+bool Crowded(int step) {
+    for (int s : {6, 7, 8, 9, 10, 11, 13, 15, 16, 17, 21, 23, 24, 26, 30})
+        if (s == step) return true;
+    return false;
+}
+
 }  // namespace
 
 // A step's panel where the table puts it, inside its screen; its headline whole on one line;
-// the hand beside what the step asks for, with the table's picture. Neither the panel nor the
-// hand covers a caption of the screen, what the step names or what it explains.
-void ExpectStepPlaced(int step, const std::vector<std::string>& explained) {
+// the hand's fingertip on what the step asks for, with the table's picture. Neither the panel
+// nor the hand covers a caption of the screen, what the step names, a picture or a filled list
+// row; the panel leaves what the step explains in sight too.
+void ExpectStepPlaced(int step, const std::vector<std::string>& explained, bool withHand) {
     const TutorialStepRow& row = *TutorialRow(step);
     const ui::Form& f = *ui::App().FindForm(row.screen);
     const ui::Component* target = TutorialTarget(step);
     ASSERT_TRUE(target && target->Showing()) << step;
-    std::vector<std::pair<std::string, const ui::Component*>> cover;
-    if (row.hand) {
-        const ui::Component& hand = *f.Find("TutorialHand");
-        EXPECT_TRUE(Touches(hand, *target)) << step;
-        EXPECT_EQ(dynamic_cast<const ui::Image*>(f.Find("TutorialHandPicture"))->picture, row.hand);
-        cover.emplace_back("the hand", &hand);
-    }
-    if (row.panel) {
-        const ui::Component& panel = *f.Find(row.panel);
-        const ui::Rect p = panel.ScreenRect();
-        EXPECT_TRUE(panel.visible) << step;
-        EXPECT_EQ(panel.left, row.panelAt ? row.panelAt->left : panel.left) << step;
-        EXPECT_EQ(panel.top, row.panelAt ? row.panelAt->top : panel.top) << step;
+    const std::vector<InSight> keep = MustStayInSight(f, step, explained);
+    const std::vector<InSight> seen = PicturesAndRows(f);
+    const ui::Component* panel = row.panel ? f.Find(row.panel) : nullptr;
+    if (panel) {
+        const ui::Rect p = panel->ScreenRect();
+        EXPECT_TRUE(panel->visible) << step;
+        EXPECT_EQ(panel->left, row.panelAt ? row.panelAt->left : panel->left) << step;
+        EXPECT_EQ(panel->top, row.panelAt ? row.panelAt->top : panel->top) << step;
         EXPECT_TRUE(p.x >= 0 && p.y >= 0 && p.x + p.w <= f.width && p.y + p.h <= f.height) << step;
-        cover.emplace_back("the panel", &panel);
         // Every label of the panel shows its text whole.
         for (const auto& c : f.Components()) {
             if (c->kind() != ui::Kind::Label || !c->Showing()) continue;
             const ui::Component* p2 = c->Parent();
-            while (p2 && p2 != &panel) p2 = p2->Parent();
+            while (p2 && p2 != panel) p2 = p2->Parent();
             if (!p2) continue;
             const ui::Rect text = ui::CaptionRect(*c), box = c->ScreenRect();
             EXPECT_TRUE(text.x >= box.x && text.y >= box.y && text.x + text.w <= box.x + box.w &&
@@ -154,15 +270,55 @@ void ExpectStepPlaced(int step, const std::vector<std::string>& explained) {
                 << "\" is cut: " << text.w << " x " << text.h << " pixels in " << box.w << " x "
                 << box.h;
         }
+        for (const InSight& k : keep)
+            EXPECT_FALSE(Overlap(p, k.rect)) << "step " << step << ": the panel covers " << k.what;
+        std::vector<ui::Rect> hard, soft;
+        for (const InSight& k : keep) hard.push_back(k.rect);
+        long covered = 0;
+        for (const InSight& s : seen) {
+            soft.push_back(s.rect);
+            covered += Covered(p, s.rect);
+        }
+        const Room room = RoomFor(f, p.w, p.h, hard, soft);
+        if (!Crowded(step)) {
+            for (const InSight& s : seen)
+                EXPECT_FALSE(Overlap(p, s.rect))
+                    << "step " << step << ": the panel covers " << s.what << "; "
+                    << (room.least == 0 ? "free" : "least covering") << " at " << room.at.x << ", "
+                    << room.at.y << " (" << room.least << " of " << covered << " pixels)";
+        } else {
+            EXPECT_GT(room.least, 0) << "step " << step << " has room for its panel at "
+                                     << room.at.x << ", " << room.at.y;
+            EXPECT_LE(covered, room.least)
+                << "step " << step << ": its panel covers " << covered << " pixels, at "
+                << room.at.x << ", " << room.at.y << " it would cover " << room.least;
+        }
     }
-    std::vector<InSight> keep = MustStayInSight(f, step, explained);
-    if (row.panel && row.hand) keep.push_back({"the panel", f.Find(row.panel)->ScreenRect()});
-    for (const InSight& k : keep)
-        for (const auto& [what, part] : cover)
-            if (what != k.what && (what == "the panel" || !k.fromPanel)) {
-                EXPECT_FALSE(Overlap(part->ScreenRect(), k.rect))
-                    << "step " << step << ": " << what << " covers " << k.what;
+    if (row.hand && withHand) {
+        const ui::Component& hand = *f.Find("TutorialHand");
+        EXPECT_EQ(dynamic_cast<const ui::Image*>(f.Find("TutorialHandPicture"))->picture, row.hand);
+        const std::vector<Pixel> glove = GlovePixels(hand);
+        const ui::Rect pointed = PointedAt(*target, row.targetRow);
+        EXPECT_TRUE(TipTouches(Fingertip(hand, glove), pointed))
+            << "step " << step << ": the fingertip is off " << target->Name();
+        auto onIt = [&glove](const ui::Rect& r) { return OnIt(glove, r); };
+        if (panel) {
+            EXPECT_FALSE(onIt(panel->ScreenRect())) << "step " << step << ": the hand on the panel";
+        }
+        for (const InSight& k : keep)
+            if (!k.fromPanel && !k.target) {
+                EXPECT_FALSE(onIt(k.rect)) << "step " << step << ": the hand covers " << k.what;
             }
+        // The target's own pictures and the one it stands on, as a map cell on the map, the hand
+        // lies on as it points; the texts of list rows, the one it points at too, it leaves.
+        const ui::Rect t = target->ScreenRect();
+        for (const InSight& s : seen) {
+            const bool ground = s.picture && (Holds(s.rect, t) || Holds(t, s.rect));
+            if (!ground) {
+                EXPECT_FALSE(onIt(s.rect)) << "step " << step << ": the hand covers " << s.what;
+            }
+        }
+    }
     // Nothing of the tutorial stays on a screen the step is not on, not even a strip of a panel
     // around a smaller screen above it.
     for (const char* cls : kScreens) {
@@ -201,7 +357,10 @@ void ExpectDrawn(ui::Form& f, int step, bool withHand) {
     under.DrawForm(f);
     hand.visible = was;
     if (!withHand) return;
-    const ui::Rect h = hand.ScreenRect();
+    // The hand's square as far as it lies on the screen.
+    const ui::Rect r = hand.ScreenRect();
+    const int x0 = std::max(r.x, 0), y0 = std::max(r.y, 0);
+    const ui::Rect h{x0, y0, std::min(r.x + r.w, f.width) - x0, std::min(r.y + r.h, f.height) - y0};
     for (const auto& [x, y] :
          {std::pair{h.x + 2, h.y + 2}, std::pair{h.x + h.w - 3, h.y + 2},
           std::pair{h.x + 2, h.y + h.h - 3}, std::pair{h.x + h.w - 3, h.y + h.h - 3}})

@@ -13,16 +13,31 @@ extern const char* const kScreens[12];
 
 std::vector<std::string> FileLines(const std::string& name);
 bool Overlap(const ui::Rect& a, const ui::Rect& b);
-// The hand lies beside the component, touching it.
+struct Pixel {
+    int x = 0, y = 0;
+};
+// The pixels of the screen the hand's glove is drawn on, shown or not at the moment.
+std::vector<Pixel> GlovePixels(const ui::Component& hand);
+// The glove's pixels that reach farthest the way its picture points.
+std::vector<Pixel> Fingertip(const ui::Component& hand, const std::vector<Pixel>& glove);
+// Every pixel of the fingertip on the rectangle or beside it.
+bool TipTouches(const std::vector<Pixel>& tip, const ui::Rect& r);
+// Some of the glove on the rectangle.
+bool OnIt(const std::vector<Pixel>& glove, const ui::Rect& r);
+// The hand's fingertip on the component or beside it, touching it.
 bool Touches(const ui::Component& hand, const ui::Component& c);
 bool TimerOn(const char* cls);
 // Nothing of the tutorial left on any of the twelve screens.
 void ExpectNoTutorialShowing();
-// A step's panel where the table puts it, inside its screen; its labels whole; the hand beside
-// what the step asks for, with the table's picture. Neither covers a caption of the screen, what
-// the step's text names, nor (the panel) the components `explained`. No other screen keeps a
-// panel or hand.
-void ExpectStepPlaced(int step, const std::vector<std::string>& explained = {});
+// A step's panel where the table puts it, inside its screen; its labels whole; the hand's
+// fingertip on what the step asks for, with the table's picture. Neither covers a caption of the
+// screen, what the step's text names, a picture or a filled list row (the panel: except on a
+// screen with no place free of them, where it covers the least), nor (the panel) the components
+// `explained`. No other screen keeps a panel or hand.
+// `withHand` false: the hand has moved on from what the step points at (the player has made the
+// step's first choice), the panel is still checked.
+void ExpectStepPlaced(int step, const std::vector<std::string>& explained = {},
+                      bool withHand = true);
 // The step's screen drawn to build/screens/tutorial/ (with the stack below it when there is one);
 // with `withHand`, the hand drawn as a hand: see-through corners, a glove on part of its square.
 void ExpectDrawn(ui::Form& f, int step, bool withHand);
