@@ -110,7 +110,7 @@ void PayPirateBounty() {
     const int rank = own != 0 ? FactionRecord(own)[Faction::Rank] : 0;
     const int64_t drawn = int64_t{Random(captain[Player::Money] / 10)} * rank;
     const int64_t bounty = std::clamp(drawn, kBountyAtLeast, kBountyAtMost);
-    captain[Player::Money] = CapValue(int64_t{captain[Player::Money]} + bounty);
+    captain[Player::Money] = AfterGain(captain[Player::Money], bounty);
     PlayReward2Sound();
     GameUpcalls().RefreshStatusPanel();
     ShowFixedNotice("For destruction of this pirate vessel you receive a bounty of $C " +

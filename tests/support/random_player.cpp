@@ -165,7 +165,6 @@ class RandomBackend : public ui::HeadlessBackend {
         const GameState& g = G();
         if (g.Players[1][Player::GameRunning] < 1 || GameEnded()) return;
         const GameRecord& captain = g.Players[1];
-        if (captain[Player::Money] > kValueCap) Fault("money past the cap");
         if (captain[Player::Money] < 0)
             Fault("money below nothing: " + std::to_string(captain[Player::Money]));
         int64_t held = 0;
