@@ -342,11 +342,11 @@ void MissionSucceeded() {
     const int pf = CaptainFaction();
     GameRecord& own = FactionRecord(pf);
     if (FirstOwnShip()[Ship::Present] > 0) {
-        captain[Player::Money] = CapValue(int64_t(captain[Player::Money]) + m[Mission::Reward]);
+        captain[Player::Money] = AfterGain(captain[Player::Money], m[Mission::Reward]);
         PlayReward2Sound();
-        captain[Player::Fame] = CapValue(int64_t(captain[Player::Fame]) + m[Mission::FameReward]);
+        captain[Player::Fame] = AfterGain(captain[Player::Fame], m[Mission::FameReward]);
         own[Faction::Reputation] =
-            CapValue(int64_t(own[Faction::Reputation]) + m[Mission::ReputationReward]);
+            AfterGain(own[Faction::Reputation], m[Mission::ReputationReward]);
         ShowMissionReport(
             {"Mission successful",
              "Congratulations! You successfully fulfilled the mission objectives.",

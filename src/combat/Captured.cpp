@@ -17,7 +17,7 @@ ui::Screen<TForm32> Form32{"TForm32"};
 
 void PayCaptain(int64_t amount) {
     int32_t& money = Captain()[Player::Money];
-    money = CapValue(int64_t{money} + amount);
+    money = AfterGain(money, amount);
     GameUpcalls().RefreshStatusPanel();
 }
 

@@ -35,7 +35,8 @@ class TForm32 : public ui::Form {
 
 extern ui::Screen<TForm32> Form32;
 
-// Money for the captain from a capture, a ransom or a plunder: capped, and the status shown.
+// Money for the captain from a capture, a ransom or a plunder, all of it (the turn caps it), and
+// the status shown.
 void PayCaptain(int64_t amount);
 // The first good of the captured hold (CapturedCargo) made the loot offer (LootItem) and taken
 // out of the hold; false when the hold is empty.

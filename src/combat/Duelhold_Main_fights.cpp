@@ -213,7 +213,7 @@ void SettleBids(int x, int y) {
             const int64_t payout =
                 BetPayout(bet, gl[Gladiator::BetOwnOdds], gl[Gladiator::BetOtherOdds]);
             GameRecord& captain = Captain();
-            captain[Player::Money] = CapValue(int64_t{captain[Player::Money]} + payout);
+            captain[Player::Money] = AfterGain(captain[Player::Money], payout);
             RefreshTravelScreen();
             RefreshArenaScreen();
             PlayReward2Sound();

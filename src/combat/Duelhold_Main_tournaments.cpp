@@ -111,7 +111,7 @@ void ShowChampion(int t, int champion) {
 void AwardCaptain(int t) {
     GameRecord& captain = Captain();
     const int prize = TournamentRecord(t)[Tournament::Prize];
-    captain[Player::Money] = CapValue(int64_t{captain[Player::Money]} + prize);
+    captain[Player::Money] = AfterGain(captain[Player::Money], prize);
     RefreshStatusPanel();
     ShowFixedNotice("You won the prize money of " + FormatThousands(prize) + " $C!",
                     "treasure_sm.jpg");

@@ -88,7 +88,7 @@ void Communicate() {
         PlayReward2Sound();
         const int m =
             std::clamp(Random(captain[Player::Money] / 10), kRewardAtLeast, kRewardAtMost);
-        captain[Player::Money] = CapValue(int64_t{captain[Player::Money]} + m);
+        captain[Player::Money] = AfterGain(captain[Player::Money], m);
         GameUpcalls().RefreshStatusPanel();
         Praise(
             "The foreign captain praises you for your good services for your country. You are "

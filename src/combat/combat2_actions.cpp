@@ -110,7 +110,7 @@ void PayPirateBounty() {
     const int rank = own != 0 ? FactionRecord(own)[Faction::Rank] : 0;
     const int64_t drawn = int64_t{Random(captain[Player::Money] / 10)} * rank;
     const int64_t bounty = std::clamp(drawn, kBountyAtLeast, kBountyAtMost);
-    captain[Player::Money] = CapValue(int64_t{captain[Player::Money]} + bounty);
+    captain[Player::Money] = AfterGain(captain[Player::Money], bounty);
     PlayReward2Sound();
     GameUpcalls().RefreshStatusPanel();
     ShowFixedNotice("For destruction of this pirate vessel you receive a bounty of $C " +
@@ -141,9 +141,9 @@ void EnemyDestroyed(int ship) {
     OfferLoot();
 }
 
-bool AnyPresent(int fleet) {
+bool AnyEnemyPresent() {
     for (int ship = 1; ship <= kEnemyShips; ++ship)
-        if (ShipRecord(fleet, ship)[Ship::Present] > 0) return true;
+        if (ShipRecord(0, ship)[Ship::Present] > 0) return true;
     return false;
 }
 
@@ -299,8 +299,11 @@ void CheckCombatOutcome() {
                   "Your " + ShipClassName(g.CurrentFleet, ship) + " has been destroyed!",
                   "cexplosion.jpg");
     }
-    if (AnyPresent(g.CurrentFleet)) {
-        if (!AnyPresent(0)) EndCombat();
+    // The fight is the ship fighting's alone: the enemy fires at ship 1 and the turn waits for
+    // it, so another ship of the fleet marked present takes no part, and its loss loses the
+    // fight.
+    if (CombatOwnShip()[Ship::Present] > 0) {
+        if (!AnyEnemyPresent()) EndCombat();
         return;
     }
     EndCombat();

@@ -82,10 +82,10 @@ int64_t BarStake() {
     return std::clamp<int64_t>(int64_t(Random(money / 10)) * rank, 5000, 1000000);
 }
 
-// Winnings stop at the cap; a loss takes its amount and nothing else.
+// Winnings add their amount, a loss takes its amount, and nothing else.
 void ChangeMoney(int64_t change) {
     int32_t& money = Captain()[Player::Money];
-    money = change > 0 ? CapValue(int64_t{money} + change) : AfterPayment(money, -change);
+    money = change > 0 ? AfterGain(money, change) : AfterPayment(money, -change);
     RefreshStatusPanel();
 }
 

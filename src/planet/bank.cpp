@@ -76,7 +76,7 @@ BankResult UseLoanButton(bool large) {
     BankResult result;
     if (bank[Faction::Loan] == 0) {
         const LoanOffer& offer = large ? CurrentOffers().large : CurrentOffers().small;
-        money = CapValue(int64_t{money} + offer.paidOut);
+        money = AfterGain(money, offer.paidOut);
         bank[Faction::Loan] = offer.owed;
         bank[Faction::LoanTurnsLeft] = offer.turns;
         bank[Faction::EarlyPaybackTurns] = offer.turns / 2;
@@ -117,7 +117,7 @@ BankResult SellWarBonds() {
         return {false, "You need to wait a bit longer until you may sell war bonds."};
     const int32_t value = bank[Faction::WarBonds];
     int32_t& money = Captain()[Player::Money];
-    money = CapValue(int64_t{money} + value);
+    money = AfterGain(money, value);
     bank[Faction::WarBonds] = 0;
     return {true, "You sell the war bonds for $C " + FormatThousands(value) + "!"};
 }

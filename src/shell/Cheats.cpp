@@ -20,6 +20,9 @@ ui::Screen<TForm40> Form40{"TForm40"};
 namespace {
 
 constexpr int kPromotionChecks = 100;
+// A gain stops only at 32 bits, as every gain does; the next turn caps it. A loss keeps money and
+// fame at nothing and the reputation at the cap below nothing.
+constexpr int64_t kMost = std::numeric_limits<int32_t>::max();
 
 // The boxes and the captain's fields they stand for, in order.
 constexpr int kTweakFields[] = {Player::CheatNoAttacks, Player::CheatMoreEvents,
@@ -54,15 +57,15 @@ std::optional<int32_t> ParseCheatAmount(const std::string& text) {
 void CheatMoney(int32_t amount) {
     GameRecord& captain = Captain();
     captain[Player::CheatUsed] = 1;
-    captain[Player::Money] = Clamp(int64_t{captain[Player::Money]} + amount, 0, kValueCap);
+    captain[Player::Money] = Clamp(int64_t{captain[Player::Money]} + amount, 0, kMost);
 }
 
 void CheatFameAndReputation(int32_t amount) {
     GameRecord& captain = Captain();
     captain[Player::CheatUsed] = 1;
-    captain[Player::Fame] = Clamp(int64_t{captain[Player::Fame]} + amount, 0, kValueCap);
+    captain[Player::Fame] = Clamp(int64_t{captain[Player::Fame]} + amount, 0, kMost);
     int32_t& reputation = CaptainFactionRecord()[Faction::Reputation];
-    reputation = Clamp(int64_t{reputation} + amount, -kValueCap, kValueCap);
+    reputation = Clamp(int64_t{reputation} + amount, -kValueCap, kMost);
 }
 
 void CheatTurns(int32_t amount) {

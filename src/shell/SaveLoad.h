@@ -47,7 +47,7 @@ bool ReplaceGameFrom(std::string_view ints, std::string_view texts);
 // A loaded game's saved tables are brought into the ranges the rules keep them in, so that no
 // sum the rules make of them runs over: every number within kLoadedNumberLimit as it is loaded,
 // then money, fame, reputation, loans and bonds within the money cap as the file had them, and
-// money, cargo and crew never below nothing; the free room is what the hold leaves.
+// money, loans, bonds, cargo and crew never below nothing; the free room is what the hold leaves.
 inline constexpr int32_t kLoadedNumberLimit = 100000000;
 // The file's own values of the tables that hold money-like numbers.
 struct MoneyLikeTables {

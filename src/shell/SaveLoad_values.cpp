@@ -46,9 +46,14 @@ void FinishRulesRanges(GameState& g, const MoneyLikeTables& file) {
         for (int p = 1; p <= kPlayersSaved; ++p) g.Missions[p][f] = cap(file.missions[p][f]);
     }
 
-    // What the rules count never goes below nothing: money, the hold, the crews aboard, in the
-    // boarding squads and for hire, and the days.
+    // What the rules count never goes below nothing: money, the debts, the bonds and the days of
+    // early payback, the hold, the crews aboard, in the boarding squads and for hire, and the
+    // days. A loan's turns left may: an overdue debt counts on below 0 while nothing can be
+    // taken.
     for (int p = 1; p <= kPlayersSaved; ++p) NotBelowNothing(g.Players[p][Player::Money]);
+    for (int f = 1; f <= kFactionsSaved; ++f)
+        for (int field : {Faction::Loan, Faction::WarBonds, Faction::EarlyPaybackTurns})
+            NotBelowNothing(g.Factions[f][field]);
     for (int good = Good::First; good <= Good::Last; ++good) {
         NotBelowNothing(g.Cargo[good]);
         NotBelowNothing(g.LastPricePaid[good]);

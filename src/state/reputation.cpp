@@ -36,7 +36,7 @@ void GainReputation(int faction, int64_t points) {
     GameState& g = G();
     points = Tweaked(points);
     int32_t& rep = g.Factions[faction][Faction::Reputation];
-    rep = CapValue(int64_t{rep} + points);
+    rep = AfterGain(rep, points);
     if (Captain()[Player::HideReputationGainNotices] != 1) {
         std::string text = "You gain reputation (" + std::to_string(points) + " pts.) " + "." +
                            " You have " + std::to_string(rep);
@@ -57,7 +57,7 @@ void GainReputation(int faction, int64_t points) {
 void GainFame(int64_t points) {
     points = Tweaked(points);
     int32_t& fame = Captain()[Player::Fame];
-    fame = CapValue(int64_t{fame} + points);
+    fame = AfterGain(fame, points);
     if (Captain()[Player::HideFameGainNotices] != 1) {
         PlayReward1Sound();
         ShowSwitchableNotice("You gain fame (" + std::to_string(points) + " pts.)." + " You have " +

@@ -265,11 +265,17 @@ std::string EquipmentName(int id);
 std::string CaptainName();
 std::string ShipClassName(int fleet, int ship);
 
-// Money, fame, reputation and war bonds never pass this; sums are made in 64 bits first.
+// The cap on money, fame and the own reputation, which the turn puts on them once a day, and on
+// war bonds at every change; sums are made in 64 bits first.
 inline constexpr int64_t kValueCap = 900000000;
 inline int32_t CapValue(int64_t value) {
     if (value > kValueCap) return static_cast<int32_t>(kValueCap);
     return value < INT32_MIN ? INT32_MIN : static_cast<int32_t>(value);
+}
+// Money, fame or reputation after a gain: the amount comes on, stopped only by 32 bits. What
+// passes the cap is the captain's to spend until the next turn's clamp.
+inline int32_t AfterGain(int64_t value, int64_t amount) {
+    return SaturateInt32(value + amount);
 }
 // Money after a payment: the amount comes off and nothing else. Money above the cap (a sale
 // earlier in the day) stays until the turn's clamp.

@@ -104,10 +104,10 @@ void GatherIntelligence() {
     }
     int32_t& reputation = FactionRecord(own)[Faction::Reputation];
     const int64_t repGain = std::max<int64_t>(reputation / 25, 20);
-    reputation = CapValue(reputation + repGain);
+    reputation = AfterGain(reputation, repGain);
     int32_t& fame = captain[Player::Fame];
     const int64_t fameGain = std::max<int64_t>(fame / 50, 10);
-    fame = CapValue(fame + fameGain);
+    fame = AfterGain(fame, fameGain);
 }
 
 void FirstNoCrewCheck() {

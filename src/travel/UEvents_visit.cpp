@@ -27,7 +27,7 @@ int64_t OwnReputation() {
 }
 
 void Pay(int64_t x) {
-    CaptainMoney() = CapValue(CaptainMoney() + x);
+    CaptainMoney() = AfterGain(CaptainMoney(), x);
 }
 
 void VisitLifepod() {

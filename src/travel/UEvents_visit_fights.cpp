@@ -93,7 +93,7 @@ void VisitGhostShip() {
 
     PlayReward2Sound();
     const int64_t x = Reward(Captain()[Player::Money], 10, 0, kTreasureFloor, kTreasureCeiling);
-    Captain()[Player::Money] = CapValue(Captain()[Player::Money] + x);
+    Captain()[Player::Money] = AfterGain(Captain()[Player::Money], x);
     RefreshStatusPanel();
     ShowFixedNotice(
         "In the captains cabin you find a locked chest containing " + FormatThousands(x) + " $C!",
@@ -199,7 +199,7 @@ void VisitVip(int system, int slot, int siteOwner) {
             "Accept", "Decline");
         if (deal == 1) {
             PlayReward2Sound();
-            Captain()[Player::Money] = CapValue(Captain()[Player::Money] + y);
+            Captain()[Player::Money] = AfterGain(Captain()[Player::Money], y);
             RefreshStatusPanel();
             ShowFixedNotice("You receive the money and bid the trader farewell.", "VIP.jpg");
             return;

@@ -192,7 +192,7 @@ TradeResult SellGoods(int location, int good, int64_t amount) {
     GameRecord& fleet = PlayerFleet();
     fleet[Fleet::FreeCargo] = SaturateInt32(fleet[Fleet::FreeCargo] + amount);
     int32_t& money = Captain()[Player::Money];
-    money = CapValue(int64_t{money} + value);  // the cap holds at every sale, not only at the turn
+    money = AfterGain(money, value);
     g.Cargo[good] = SaturateInt32(g.Cargo[good] - amount);
     if (g.Cargo[good] < 1) g.LastPricePaid[good] = 0;
     r.done = true;

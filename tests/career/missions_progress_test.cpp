@@ -151,12 +151,23 @@ TEST_F(MissionProgress, CombatKindsEndInTheirReports) {
     EXPECT_EQ(player->reports.back(), "Mission successful");
     EXPECT_GT(player->encounterClicks, 0);
 
-    // The reward stops at the game's one money cap: 899.995.000 + 10.000 gives 900.000.000.
+    // The rewards come on whole, past the cap too: the turn caps them, not the report. Just
+    // under it 899.995.000 + 10.000 is 900.005.000, fame 899.999.900 + 400 is 900.000.300 and
+    // the reputation 899.999.950 + 200 is 900.000.150; above it 900.005.000 + 10.000 is
+    // 900.015.000.
     Captain()[Player::Money] = 899995000;
+    Captain()[Player::Fame] = 899999900;
+    G().Factions[1][Faction::Reputation] = 899999950;
     Set(MissionKind::Patrol, 2, {0, 0, 0, 0});
     MissionSucceeded();
-    EXPECT_EQ(Money(), 900000000);
-    EXPECT_EQ(Form46->Label4->caption, "(Total: $C: 900.000.000)");
+    EXPECT_EQ(Money(), 900005000);
+    EXPECT_EQ(Fame(), 900000300);
+    EXPECT_EQ(Reputation(), 900000150);
+    EXPECT_EQ(Form46->Label4->caption, "(Total: $C: 900.005.000)");
+    Set(MissionKind::Patrol, 2, {0, 0, 0, 0});
+    MissionSucceeded();
+    EXPECT_EQ(Money(), 900015000);
+    EXPECT_EQ(Form46->Label4->caption, "(Total: $C: 900.015.000)");
 }
 
 TEST_F(MissionProgress, CargoIntelligenceGoodsDataAndRaids) {

@@ -41,5 +41,17 @@ TEST_F(CapturedShip, SearchingAnEmptyHoldStillSetsTheLootHeadings) {
     EXPECT_TRUE(lootGoods.empty());
 }
 
+// A deal's payment comes on whole, past the money cap too, which the turn applies: keeping the
+// own ship sells the captured one for a quarter of its value, just under the cap and above it.
+TEST_F(CapturedShip, ThePaymentComesOnWholePastTheMoneyCap) {
+    const int64_t quarter = ShipValue(0, 1) / 4;
+    ASSERT_GT(quarter, 0);
+    for (const int money : {899999999, 900000000}) {
+        Captain()[Player::Money] = money;
+        KeepOwnShip();
+        EXPECT_EQ(Captain()[Player::Money], money + quarter) << money;
+    }
+}
+
 }  // namespace
 }  // namespace corvanth

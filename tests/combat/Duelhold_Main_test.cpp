@@ -259,8 +259,9 @@ TEST_F(Tournaments, RosterDrawFightsOddsAndBets) {
     EXPECT_EQ(BetPayout(10000, 1, 1), 10000);
     EXPECT_EQ(BetPayout(10000, 3, 4), 13332);
     EXPECT_EQ(BetPayout(10000, 0, 2), 20000);
-    // Won at 3:4 and lost: the money moves by 13,332 and by nothing.
-    Captain()[Player::Money] = 5000;
+    // Won at 3:4 and lost: the money moves by 13,332 and by nothing, past the money cap too,
+    // which the turn applies.
+    Captain()[Player::Money] = 899990000;
     a[Gladiator::Bet] = b[Gladiator::Bet] = 10000;
     a[Gladiator::BetOwnOdds] = 3;
     a[Gladiator::BetOtherOdds] = 4;
@@ -271,7 +272,7 @@ TEST_F(Tournaments, RosterDrawFightsOddsAndBets) {
     player().Do("TMessage6", read).Click("TMessage6", "SpeedButton3");
     player().Do("TMessage6", read).Click("TMessage6", "SpeedButton3");
     SettleBids(5, 6);
-    EXPECT_EQ(Captain()[Player::Money], 5000 + 13332);
+    EXPECT_EQ(Captain()[Player::Money], 899990000 + 13332);
     EXPECT_EQ(a[Gladiator::Bet] + b[Gladiator::Bet], 0);
     EXPECT_EQ(notices, (std::vector<std::string>{
                            "Congratulations! Your gladiator was successful and you won 13.332",

@@ -323,10 +323,13 @@ TEST_F(CaptainInTheArena, CupsTwoAndThreeAskTheirRankTakeTheirFeeAndPayTheirFame
             t == 2 ? (rule.Next(600 / 12) + 600 / 5) * 4 : (rule.Next(600 / 5) + 600 / 3) * 4;
         const int64_t reputation =
             t == 2 ? (rule.Next(300 / 12) + 300 / 5) * 4 : (rule.Next(300 / 5) + 300 / 3) * 4;
+        // Just under the money cap the prize comes on whole: the cap is the turn's.
+        Captain()[Player::Money] = 899990000;
         const int32_t before = Captain()[Player::Money];
         player().Click("TForm65", "SpeedButton4");
         AwardTournamentPrize(t);
         EXPECT_EQ(Captain()[Player::Money], before + c.prizeValue);
+        Captain()[Player::Money] = before;  // under the cap again for the next cup's fee
         EXPECT_EQ(Captain()[Player::Fame], 600 + fame);
         EXPECT_EQ(g.Factions[FactionId::Federation][Faction::Reputation], 300 + reputation);
         EXPECT_EQ(Form65->TournamentImage->picture, "exp1_tournament" + std::to_string(t) + ".jpg");

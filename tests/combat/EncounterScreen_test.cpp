@@ -338,8 +338,8 @@ TEST_F(Encounters, CommunicateRewardsStayInTheirBounds) {
     OnEncounterScreen([&](ui::Form& f) {
         for (int i = 0; i < 300; ++i) {
             GameRecord& captain = G().Players[1];
-            captain[Player::Money] =
-                i % 2 == 0 ? 100 : 800000000;  // rewards of 0.. and ..80 million
+            // Rewards of 0.., and of ..1 million just under and over the money cap.
+            captain[Player::Money] = i % 3 == 0 ? 100 : i % 3 == 1 ? 899900000 : 900000000;
             captain[Player::Fame] = 0;
             G().Factions[1][Faction::Reputation] = 0;
             captain[Player::HideFameGainNotices] = captain[Player::HideReputationGainNotices] = 1;
@@ -351,8 +351,14 @@ TEST_F(Encounters, CommunicateRewardsStayInTheirBounds) {
             EXPECT_FALSE(Form15->SpeedButton3->enabled);
             EXPECT_EQ(EncounterResolved, 1);
             const int gain = captain[Player::Money] - before;
-            if (gain != 0) {
+            const std::string told = answering.backend().seen.back().Text("Label1");
+            const std::string rewarded =
+                "The foreign captain praises you for your good services for your country. You "
+                "are rewarded with ";
+            if (told.starts_with(rewarded)) {
                 ++money;
+                // All of it comes on, past the cap too: the turn caps money, not the praise.
+                EXPECT_EQ(told, rewarded + FormatThousands(gain) + " $C.");
                 EXPECT_GE(gain, 500);
                 EXPECT_LE(gain, 1000000);
             } else if (captain[Player::Fame] > 0) {

@@ -290,6 +290,20 @@ TEST_F(CombatRules, TheOutcomeDestroysAtZeroPaysPiratesAndEndsTheCombatOnce) {
     CheckCombatOutcome();
     EXPECT_EQ(combatEnds, 1);
     EXPECT_EQ(Captain()[Player::Fame], fame + 300);
+    // The bounty comes on whole past the money cap, which the turn applies, and stops only at
+    // 32 bits: 899.998.000 + 5.000, 900.000.000 + 5.000, 2.147.480.000 + 5.000.
+    const int64_t kBounties[][2] = {
+        {899998000, 900003000}, {900000000, 900005000}, {2147480000, 2147483647}};
+    for (const auto& [money, after] : kBounties) {
+        g.CombatMayClose = 0;
+        Enemy()[Ship::Present] = 1;
+        Enemy()[Ship::Strength] = 0;
+        g.CapturedCargo.fill(0);
+        Captain()[Player::Money] = static_cast<int32_t>(money);
+        CheckCombatOutcome();
+        EXPECT_EQ(Captain()[Player::Money], after) << money;
+    }
+    EXPECT_EQ(combatEnds, 4);
 
     // Armor takes the blow first: heavy armor (15) brings a hull of -4 back to 1, and the slot
     // becomes what its exchange list names first (the cargo bay).
@@ -317,7 +331,7 @@ TEST_F(CombatRules, TheOutcomeDestroysAtZeroPaysPiratesAndEndsTheCombatOnce) {
     EXPECT_EQ(Captain()[Player::LifePoints], 0);
     EXPECT_EQ(answered["TForm43"], 1);
     EXPECT_FALSE(GameEnded());
-    EXPECT_EQ(combatEnds, 2);
+    EXPECT_EQ(combatEnds, 5);
     // Without life points the game ends, once, with one score.
     g.CombatMayClose = 0;
     Enemy()[Ship::Present] = 1;
@@ -329,7 +343,7 @@ TEST_F(CombatRules, TheOutcomeDestroysAtZeroPaysPiratesAndEndsTheCombatOnce) {
     EXPECT_EQ(answered["TForm43"], 2);
     EXPECT_TRUE(GameEnded());
     EXPECT_EQ(answered["TForm38"], 1);  // the high-score list, shown once
-    EXPECT_EQ(combatEnds, 3);
+    EXPECT_EQ(combatEnds, 6);
 }
 
 // What the captain is told in a fight, each message with the state that brings it, and the

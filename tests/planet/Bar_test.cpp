@@ -298,6 +298,20 @@ TEST_F(Bar, PokerRobberyAndTheDataModuleTakeAndGiveWhatTheyShould) {
     Money() = 950000000;
     BarRobberyEvent();
     EXPECT_EQ(Money(), 949995000);
+    // A game won adds its stake whole, past the cap too: the least stake, 5.000, under it and
+    // above it.
+    log.SayYes(true);
+    for (const int money : {899998000, 950000000}) {
+        int won = 0;
+        for (uint32_t seed = 1; seed <= 40 && won == 0; ++seed) {
+            Rng().SetSeed(seed);
+            Money() = money;
+            BarPokerEvent(35);
+            if (Money() > money) won = Money() - money;
+        }
+        EXPECT_EQ(won, 5000) << money;
+    }
+    log.SayYes(false);
 
     // The data module: a new event in this system, and this location marked as searched.
     const int system = FleetSystem();

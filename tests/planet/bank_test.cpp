@@ -54,6 +54,15 @@ TEST_F(Bank, LoansByRankAndTheirPaybackAtHalfOrInFull) {
     Syndicate()[Faction::EarlyPaybackTurns] = 0;
     Money() = 999999;
     EXPECT_FALSE(UseLoanButton(false).done);
+    // A loan pays out whole past the money cap, which the turn applies: 899.900.000 + 500.000
+    // is 900.400.000, and 900.400.000 + 500.000 is 900.900.000.
+    const std::pair<int, int> kPayouts[] = {{899900000, 900400000}, {900400000, 900900000}};
+    for (const auto& [money, after] : kPayouts) {
+        Syndicate()[Faction::Loan] = 0;
+        Money() = money;
+        EXPECT_TRUE(UseLoanButton(false).done);
+        EXPECT_EQ(Money(), after);
+    }
 }
 
 // 50.000 for a bond at rank 1; the cheat's turn at a war-score sum of 0 takes 2 %: 49.000.
@@ -130,10 +139,12 @@ TEST_F(Bank, TheRateBandsAndTheCapOnTheHolding) {
     EXPECT_TRUE(BuyWarBond().done);
     EXPECT_EQ(Syndicate()[Faction::WarBonds], 900000000);
     EXPECT_EQ(Money(), 0);
-    Money() = 800000000;  // sold, they bring the money to its cap and no further
+    // Sold, they add their value whole, as any gain, past the money cap the turn applies:
+    // 899.999.999 + 900.000.000 is 1.799.999.999.
+    Money() = 899999999;
     G().TurnNumber += kBondWaitTurns;
     EXPECT_TRUE(SellWarBonds().done);
-    EXPECT_EQ(Money(), 900000000);
+    EXPECT_EQ(Money(), 1799999999);
 }
 
 }  // namespace

@@ -79,18 +79,23 @@ TEST_F(CheatPanel, OnlyAWholeNumberIsAnAmountAndTheSumsStopAtTheCaps) {
     EXPECT_EQ(Captain()[Player::CheatUsed], 0);
     EXPECT_EQ(promotionChecks, 0);
 
-    // 900.000.000 + 2.000.000.000 is past 32 bits: held at the cap, not wrapped below 0; a
-    // wrapped reputation would have made a criminal.
+    // A gain comes on whole past the game's cap, which the turn applies: 899.999.000 + 2.000 is
+    // 900.001.000. 900.001.000 + 2.000.000.000 is past 32 bits: held at their end, not wrapped
+    // below 0; a wrapped reputation would have made a criminal.
     int32_t& reputation = G().Factions[FactionId::Coalition][Faction::Reputation];
-    Captain()[Player::Money] = 900000000;
-    reputation = 800000000;
+    Captain()[Player::Money] = 899999000;
+    reputation = 899999000;
+    CheatMoney(2000);
+    CheatFameAndReputation(2000);
+    EXPECT_EQ(Captain()[Player::Money], 900001000);
+    EXPECT_EQ(reputation, 900001000);
     CheatMoney(2000000000);
     CheatFameAndReputation(2000000000);
-    EXPECT_EQ(Captain()[Player::Money], 900000000);
-    EXPECT_EQ(reputation, 900000000);
+    EXPECT_EQ(Captain()[Player::Money], INT32_MAX);
+    EXPECT_EQ(reputation, INT32_MAX);
     EXPECT_EQ(Captain()[Player::CheatUsed], 1);
     CheatMoney(-5000);  // a negative amount subtracts
-    EXPECT_EQ(Captain()[Player::Money], 899995000);
+    EXPECT_EQ(Captain()[Player::Money], INT32_MAX - 5000);
     CheatFameAndReputation(INT32_MIN);
     CheatFameAndReputation(INT32_MIN);
     EXPECT_EQ(reputation, -900000000);

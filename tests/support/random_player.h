@@ -4,8 +4,11 @@
 
 #include <cstdint>
 #include <map>
+#include <random>
 #include <string>
 #include <vector>
+
+#include "ui/headless.h"
 
 namespace corvanth::test {
 
@@ -23,6 +26,10 @@ struct RandomPlay {
 // Plays `actions` random actions with the seed, the program started again each time the player
 // quits it. Runs in the working directory, which it fills with the game's files.
 RandomPlay PlayRandomly(uint32_t seed, int actions);
+
+// One action of the random player on the screen on top: a wait for the next timer on `clock`, a
+// close request, a key, or a click, a typed text or a wheel turn on one of its usable components.
+void ActRandomly(ui::HeadlessBackend& clock, std::mt19937& rng);
 
 // Puts the game's own text files (the tutorial's, the stories') into the working directory.
 void LinkGameTexts();

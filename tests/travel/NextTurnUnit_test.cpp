@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "state/UMessage6.h"
+#include "state/newgame.h"
 #include "state/upcalls.h"
 #include "travel/turn_fixture.h"
 
@@ -230,11 +231,19 @@ TEST_F(TurnEngine, SurveillanceInEnemySpaceEarnsFameAndReputationEveryTurn) {
     NextTurn();
     EXPECT_EQ(Captain()[Player::HideSurveillanceNotice], 1);
     Captain()[Player::SurveillanceNoticeShown] = 0;
-    // Gains stop at the cap: fame 899999990 + 17999999 would pass 900000000.
+    // The turn caps first and gains after: a gain that passes the cap stands until the next
+    // turn's cap. Fame 899.999.990 + 899.999.990 / 50 = 917.999.989, then 900.000.000 + 18.000.000;
+    // the reputation 899.999.990 + 35.999.999 = 935.999.989, then 900.000.000 + 36.000.000.
+    GameUpcalls().ClampPlayerValues = ClampPlayerValues;
     Captain()[Player::Fame] = 899999990;
+    OwnFaction()[Faction::Reputation] = 899999990;
     NextTurn();
     EXPECT_EQ(player().TimesSeen("TMessage6"), 2);
-    EXPECT_EQ(Captain()[Player::Fame], 900000000);
+    EXPECT_EQ(Captain()[Player::Fame], 917999989);
+    EXPECT_EQ(OwnFaction()[Faction::Reputation], 935999989);
+    NextTurn();
+    EXPECT_EQ(Captain()[Player::Fame], 918000000);
+    EXPECT_EQ(OwnFaction()[Faction::Reputation], 936000000);
 }
 
 TEST_F(TurnEngine, AWantedCaptainIsSeenWhereHeIsHatedAndForgottenWhereHeIsNot) {

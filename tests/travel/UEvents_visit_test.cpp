@@ -118,6 +118,18 @@ TEST_F(Visits, TreasuresHaveAFloorAndACeiling) {
                  "treasure_sm.jpg");
     Investigate();
     EXPECT_EQ(Money(), 50005000);
+    // The find comes on whole, past the money cap too, while it is told; the turn that the
+    // search takes caps the money after it: 899.998.000 + 5.000 and 900.000.000 + 5.000.
+    const int kFinds[][2] = {{899998000, 900003000}, {900000000, 900005000}};
+    for (const auto& [money, told] : kFinds) {
+        SetMoney(money);
+        PlaceEvent(SpaceEventKind::Treasure);
+        player().Do("TMessage6", [&, told](ui::Form&) { EXPECT_EQ(Money(), told); });
+        ExpectNotice("You have found a hidden treasure. It is worth about 5.000 $C.",
+                     "treasure_sm.jpg");
+        Investigate();
+        EXPECT_EQ(Money(), 900000000);
+    }
 
     // 900,000,000 div 10 is 90,000,000; times rank 8 up to 720,000,000 (past 32 bits at rank 24).
     for (uint32_t seed = 1; seed <= 50; ++seed) {
@@ -347,6 +359,27 @@ TEST_F(VisitFights, AGhostShipIsPlunderedOrAnAmbush) {
     EXPECT_EQ(Money(), 5009);
     EXPECT_EQ(battles, 0);
 
+    // A rich captain's chest comes on whole, past the money cap too, while it is told; the turn
+    // that the search takes caps the money after it.
+    SetMoney(899999000);
+    PlaceEvent(SpaceEventKind::Ghostship);
+    Rng().SetSeed(SeedFor(100, [](int r) { return r < 80; }));
+    int64_t chest = 0, held = 0;
+    player()
+        .Click("TMessage6", "SpeedButton3")
+        .Do("TMessage6",
+            [&](ui::Form&) {
+                for (char c : Message6->Label1->caption)
+                    if (c >= '0' && c <= '9') chest = chest * 10 + (c - '0');
+                held = Money();
+            })
+        .Click("TMessage6", "SpeedButton3")
+        .Click("TMessage6", "SpeedButton3");
+    Investigate();
+    EXPECT_GE(chest, 5000);
+    EXPECT_EQ(held, 899999000 + chest);
+    EXPECT_EQ(Money(), 900000000);
+
     // A law that bans all but one good still finds that one; one that bans all, the first.
     for (int good = 1; good <= 20; ++good)
         G().Goods[good][Good::LegalityBase + 2] = good == 7 ? 0 : 1;
@@ -497,7 +530,7 @@ TEST_F(VisitFights, TheVipRetreatRansomAndBattle) {
     }
     slot = PlaceEvent(SpaceEventKind::Vip);
     Rng().SetSeed(seed);
-    SetMoney(0);
+    SetMoney(899950000);  // just under the money cap
     player()
         .Click("TMessage5", "SpeedButton1")
         .Do("TMessage1",
@@ -512,13 +545,18 @@ TEST_F(VisitFights, TheVipRetreatRansomAndBattle) {
                 EXPECT_EQ(Message5->Memo1->lines[0].substr(0, 7), "\"NOOOO!");
             })
         .Click("TMessage5", "SpeedButton1");
+    // The ransom of 100.000 .. 249.999 comes on whole past the cap while the farewell is told;
+    // the turn that the search takes caps the money after it.
+    player().Do("TMessage6", [&](ui::Form&) {
+        EXPECT_GE(Money(), 899950000 + 100000);
+        EXPECT_LT(Money(), 899950000 + 250000);
+    });
     ExpectNotice("You receive the money and bid the trader farewell.", "VIP.jpg");
     Investigate();
     EXPECT_EQ(battles, 1);
     EXPECT_EQ(enemyClass, 8);
     EXPECT_EQ(g.Ships[0][1][Ship::Class], 10);  // a Behemoth at size 3
-    EXPECT_GE(Money(), 100000);
-    EXPECT_LT(Money(), 250000);
+    EXPECT_EQ(Money(), 900000000);
     EXPECT_EQ(g.StarSystems[kFinis][StarSystem::Alerted], 1);
     EXPECT_FALSE(Active(slot));
 }

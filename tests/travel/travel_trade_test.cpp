@@ -120,13 +120,17 @@ TEST_F(Trade, SalesPayTheLocalPriceAndForgetThePriceOnlyWhenAllIsSold) {
     EXPECT_EQ(g.LastPricePaid[kFood], 0);
     EXPECT_TRUE(Message6->CheckBox1->enabled);
 
-    // Money never passes its cap of 900.000.000, at a sale no more than at a turn: 899.999.990
-    // and 2 x 30 make the cap.
-    g.Cargo[kFood] = 2;
-    SetRoomAndMoney(2, 899999990);
-    player().Click("TMessage6", "SpeedButton3");
-    Sell(kFood, 2);
-    EXPECT_EQ(g.Players[1][Player::Money], 900000000);
+    // A sale adds its value whole: the cap of 900.000.000 is the turn's. 899.999.990 + 2 x 30
+    // is 900.000.050; 900.000.050 + 60 is 900.000.110; at 32 bits' end the sum stops there.
+    const int64_t kSums[][2] = {
+        {899999990, 900000050}, {900000050, 900000110}, {2147483600, 2147483647}};
+    for (const auto& [money, after] : kSums) {
+        g.Cargo[kFood] = 2;
+        SetRoomAndMoney(2, static_cast<int>(money));
+        player().Click("TMessage6", "SpeedButton3");
+        Sell(kFood, 2);
+        EXPECT_EQ(g.Players[1][Player::Money], after) << money;
+    }
 }
 
 // Money 3.000 at 30 a unit would buy 100, the hold takes 5: the box offers 5, the player types.
