@@ -1,10 +1,12 @@
 // End to end: the real program on a virtual X display, clicked and typed at as a player would.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <memory>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -38,7 +40,7 @@ class EndToEnd : public ::testing::Test {
         for (const char* tool : {"Xvfb", "xdotool", "import"})
             if (!HaveTool(tool))
                 GTEST_SKIP() << tool << " is not installed (scripts/test installs it)";
-        if (!fs::exists(kBuildDir / "corvanth")) GTEST_SKIP() << "the game is not built";
+        if (!fs::exists(kGame)) GTEST_SKIP() << "the game is not built";
         dir_ = FreshRunDirectory();
         x_ = std::make_unique<XServer>();
         ASSERT_FALSE(x_->Name().empty()) << "Xvfb did not start";
@@ -187,6 +189,22 @@ TEST_F(EndToEnd, TheGameEndsWhenItsDisplayGoesAway) {
     EXPECT_EQ(*status, 1);
     // Not an orderly end: the next start asks about the protected mode.
     EXPECT_EQ(Settings(), test::SettingsBytes(0, 0, 0));
+}
+
+// The shipped game reads no environment variable of its own: its code calls none of the routines
+// that read one. The libraries it loads read theirs (SDL's video and audio choices).
+TEST(ShippedGame, ReadsNoEnvironmentVariableOfItsOwn) {
+    if (!HaveTool("nm")) GTEST_SKIP() << "nm is not installed";
+    std::vector<std::string> imports;
+    std::istringstream lines(Output("nm -D --undefined-only '" CORVANTH_SHIPPED_GAME "'"));
+    for (std::string line; std::getline(lines, line);) {
+        const std::string symbol = line.substr(line.find_last_of(' ') + 1);
+        imports.push_back(symbol.substr(0, symbol.find('@')));
+    }
+    ASSERT_NE(std::find(imports.begin(), imports.end(), "SDL_CreateWindow"), imports.end())
+        << "the list of what the game calls in its libraries is not there";
+    for (const char* reader : {"getenv", "secure_getenv", "SDL_getenv", "environ", "__environ"})
+        EXPECT_EQ(std::find(imports.begin(), imports.end(), reader), imports.end()) << reader;
 }
 
 }  // namespace
