@@ -12,6 +12,7 @@
 #include "ui/application.h"
 #include "ui/audio.h"
 #include "ui/damage.h"
+#include "ui/endsignals.h"
 #include "ui/painter.h"
 #include "ui/plaintext.h"
 
@@ -82,8 +83,10 @@ class WindowBackend : public Backend {
     WindowBackend(SDL_Window* w, SDL_Renderer* r) : window_(w), renderer_(r), painter_(r) {
         SDL_RendererInfo info{};
         software_ = SDL_GetRendererInfo(r, &info) == 0 && (info.flags & SDL_RENDERER_SOFTWARE);
+        endEvent_ = CatchEndSignals();
     }
     ~WindowBackend() override {
+        StopPostingEndSignals();
         if (canvas_) SDL_DestroyTexture(canvas_);
         SDL_DestroyRenderer(renderer_);
         SDL_DestroyWindow(window_);
@@ -91,6 +94,8 @@ class WindowBackend : public Backend {
 
     uint64_t Now() override { return SDL_GetTicks64(); }
     SDL_Renderer* Renderer() const { return renderer_; }
+    // The desktop's signal to end, not the window's close box.
+    bool IsEndSignal(const SDL_Event& e) const { return endEvent_ != 0 && e.type == endEvent_; }
 
     void ResetInput() override {
         // Keys and clicks still queued belonged to the screen that was on top.
@@ -198,6 +203,10 @@ class WindowBackend : public Backend {
     }
 
     void Dispatch(Application& app, const SDL_Event& e) {
+        if (IsEndSignal(e)) {
+            app.RequestEnd();
+            return;
+        }
         switch (e.type) {
             case SDL_QUIT:
                 app.CloseRequest();
@@ -265,6 +274,7 @@ class WindowBackend : public Backend {
     std::optional<uint64_t> caretDue_;
     bool ignoreUp_ = false;
     bool fitted_ = false;
+    uint32_t endEvent_ = 0;
     const Form* drawnTop_ = nullptr;
     int drawnShow_ = 0;
     const Form* readyTop_ = nullptr;
@@ -320,6 +330,10 @@ void ShowPlainNotice(const std::vector<std::string>& lines) {
         DrawPlainNoticeOn(window->Renderer(), lines);
         SDL_RenderPresent(window->Renderer());
         if (!SDL_WaitEventTimeout(&e, 250)) continue;
+        if (window->IsEndSignal(e)) {
+            App().RequestEnd();
+            return;
+        }
         if (e.type == SDL_QUIT || e.type == SDL_KEYDOWN || e.type == SDL_MOUSEBUTTONUP) return;
     }
 }
