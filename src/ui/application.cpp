@@ -58,6 +58,11 @@ void Application::Run() {
 int Application::ShowModal(Form& form) {
     // A screen already on the stack cannot be shown again; the caller's loop goes on.
     if (form.IsModal()) return form.modalResult;
+    // Once the end is asked for, nothing opens but the main window, which ends the run.
+    if (endRequested_ && !stack_.empty()) {
+        EndGameForEnd(form);
+        return 0;
+    }
     form.modalResult = 0;
     form.closing_ = false;
     form.visible_ = true;
@@ -81,6 +86,7 @@ int Application::ShowModal(Form& form) {
             app.ResetInput();
             // The screen below becomes the top again: it is activated from its own loop.
             if (!s.empty()) s.back()->activatePending_ = true;
+            if (s.empty()) app.endRequested_ = false;  // the run is over
         }
     } pop{*this, form};
 
@@ -90,6 +96,12 @@ int Application::ShowModal(Form& form) {
 
 void Application::RunLoop(Form& form) {
     while (!form.closing_ && form.visible_) {
+        // Closed past its guard, as a game's end closes it.
+        if (endRequested_ && &form != stack_.front()) {
+            EndGameForEnd(form);
+            form.closing_ = true;
+            break;
+        }
         if (&form != gameHome_) {
             RunOnce(form);
             continue;
@@ -105,6 +117,17 @@ void Application::RunLoop(Form& form) {
 
 void Application::EndGame() {
     throw GameOver{};
+}
+
+void Application::RequestEnd() {
+    endRequested_ = true;
+    dirty_ = true;
+}
+
+void Application::EndGameForEnd(const Form& form) {
+    if (gameHome_ && &form != gameHome_ &&
+        std::find(stack_.begin(), stack_.end(), gameHome_) != stack_.end())
+        EndGame();
 }
 
 void Application::RunOnce(Form& form) {

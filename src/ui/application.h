@@ -75,6 +75,12 @@ class Application {
     // whoever stands in for it there.
     [[noreturn]] void EndGame();
 
+    // The desktop asks the program to end (a logout, a kill): every screen above the main window
+    // closes and none opens any more. A game in play unwinds as at its end, unsaved, none of its
+    // screens' callers going on after them; the main window's own code then ends the run as after
+    // the main menu's "Quit". Asking again changes nothing; it holds until the run is over.
+    void RequestEnd();
+
     uint64_t Now();
     std::optional<uint64_t> NextTimerDue() const;
     // Runs every timer that is due; true if one ran.
@@ -120,6 +126,9 @@ class Application {
   private:
     void RunLoop(Form& form);
     void RunOnce(Form& form);
+    // Under the end request, for a screen that shows or waits above the game's home: the game
+    // ends.
+    void EndGameForEnd(const Form& form);
     // What the shown screens look like, as one number: a timer that changes none of it costs
     // no frame.
     uint64_t Appearance() const;
@@ -134,6 +143,7 @@ class Application {
     bool dirty_ = true;
     bool listChosen_ = false;  // the last press chose a row of an open list
     Form* gameHome_ = nullptr;
+    bool endRequested_ = false;
     Hints hints_;
 };
 

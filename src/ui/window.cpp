@@ -2,11 +2,8 @@
 #include "ui/window.h"
 
 #include <SDL.h>
-#include <fcntl.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <memory>
 #include <optional>
 #include <string>
@@ -14,6 +11,7 @@
 
 #include "ui/application.h"
 #include "ui/audio.h"
+#include "ui/endsignals.h"
 #include "ui/painter.h"
 #include "ui/plaintext.h"
 #include "ui/window_canvas.h"
@@ -74,28 +72,20 @@ void FitToDesktop(SDL_Window* w) {
     SDL_SetWindowPosition(w, usable.x + left + (roomW - ww) / 2, usable.y + top + (roomH - wh) / 2);
 }
 
-// The end-to-end tests' readiness signal: with CORVANTH_READY_FD naming an open descriptor, each
-// time another screen, or another showing of one, is drawn and waits for the player, the game
-// writes its class and showing there ("TForm1 1"). Never blocks the game.
-int ReadyDescriptor() {
-    const char* value = std::getenv("CORVANTH_READY_FD");
-    if (!value || !*value) return -1;
-    char* end = nullptr;
-    const long fd = std::strtol(value, &end, 10);
-    if (*end != '\0' || fd < 0 || fd > 1 << 20) return -1;
-    const int flags = ::fcntl(static_cast<int>(fd), F_GETFL);
-    if (flags < 0) return -1;
-    ::fcntl(static_cast<int>(fd), F_SETFL, flags | O_NONBLOCK);
-    return static_cast<int>(fd);
+// Set only by a build of the game that tells another program when a screen waits for the player.
+ShowingReadyHook& ReadyHook() {
+    static ShowingReadyHook hook = nullptr;
+    return hook;
 }
 
 class WindowBackend : public Backend {
   public:
-    WindowBackend(SDL_Window* w, SDL_Renderer* r)
-        : window_(w), renderer_(r), painter_(r), ready_(ReadyDescriptor()) {
+    WindowBackend(SDL_Window* w, SDL_Renderer* r) : window_(w), renderer_(r), painter_(r) {
         canvas_.emplace(w, r, painter_);
+        endEvent_ = CatchEndSignals();
     }
     ~WindowBackend() override {
+        StopPostingEndSignals();
         canvas_.reset();
         SDL_DestroyRenderer(renderer_);
         SDL_DestroyWindow(window_);
@@ -103,6 +93,8 @@ class WindowBackend : public Backend {
 
     uint64_t Now() override { return SDL_GetTicks64(); }
     SDL_Renderer* Renderer() const { return renderer_; }
+    // The desktop's signal to end, not the window's close box.
+    bool IsEndSignal(const SDL_Event& e) const { return endEvent_ != 0 && e.type == endEvent_; }
 
     void ResetInput() override {
         // Keys and clicks still queued belonged to the screen that was on top.
@@ -126,12 +118,11 @@ class WindowBackend : public Backend {
             drawnShow_ = top ? top->ShowCount() : 0;
         }
         // Told only once the showing is on the window.
-        if (top && ready_ >= 0 && top == drawnTop_ && top->ShowCount() == drawnShow_ &&
+        if (top && ReadyHook() && top == drawnTop_ && top->ShowCount() == drawnShow_ &&
             (top != readyTop_ || drawnShow_ != readyShow_)) {
             readyTop_ = top;
             readyShow_ = top->ShowCount();
-            const std::string line = top->ClassName() + " " + std::to_string(readyShow_) + "\n";
-            (void)!::write(ready_, line.data(), line.size());
+            ReadyHook()(top->ClassName(), readyShow_);
         }
         caretDue_ = app.NextRedrawDue();
         std::optional<uint64_t> wake = app.NextTimerDue();
@@ -149,6 +140,10 @@ class WindowBackend : public Backend {
 
   private:
     void Dispatch(Application& app, const SDL_Event& e) {
+        if (IsEndSignal(e)) {
+            app.RequestEnd();
+            return;
+        }
         switch (e.type) {
             case SDL_QUIT:
                 app.CloseRequest();
@@ -213,7 +208,7 @@ class WindowBackend : public Backend {
     std::optional<uint64_t> caretDue_;
     bool ignoreUp_ = false;
     bool fitted_ = false;
-    int ready_ = -1;
+    uint32_t endEvent_ = 0;
     const Form* drawnTop_ = nullptr;
     int drawnShow_ = 0;
     const Form* readyTop_ = nullptr;
@@ -253,6 +248,10 @@ bool UseWindow(std::string* error) {
     return true;
 }
 
+void SetShowingReadyHook(ShowingReadyHook hook) {
+    ReadyHook() = hook;
+}
+
 void ShowPlainNotice(const std::vector<std::string>& lines) {
     auto* window = App().HasBackend() ? dynamic_cast<WindowBackend*>(&App().backend()) : nullptr;
     if (!window) return;
@@ -261,6 +260,10 @@ void ShowPlainNotice(const std::vector<std::string>& lines) {
         DrawPlainNoticeOn(window->Renderer(), lines);
         SDL_RenderPresent(window->Renderer());
         if (!SDL_WaitEventTimeout(&e, 250)) continue;
+        if (window->IsEndSignal(e)) {
+            App().RequestEnd();
+            return;
+        }
         if (e.type == SDL_QUIT || e.type == SDL_KEYDOWN || e.type == SDL_MOUSEBUTTONUP) return;
     }
 }

@@ -3,10 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "shell/SaveLoad.h"
@@ -16,6 +19,7 @@
 #include "state/UMessage1.h"
 #include "state/UMessage3.h"
 #include "state/variables.h"
+#include "support/state_hash.h"
 #include "tutorial/Tutorial.h"
 #include "ui/application.h"
 #include "ui/audio.h"
@@ -239,6 +243,65 @@ TEST_F(StartUp, AnUnwritableSettingsFileIsToldAndTheGameStillRuns) {
     // Each of the two writes failed at its first call, the open of its temporary file.
     EXPECT_EQ(writerCalls, 2u);
     EXPECT_EQ(ReadSettingsBytes(), SettingsBytes(5, 0, 1));
+}
+
+// The game's state but for the three settings, which the shut-down writes.
+uint64_t GameStateButSettings() {
+    GameState& g = G();
+    const std::array<int32_t, 3> kept = {g.LaunchCount, g.ProtectedModeOn, g.CleanExit};
+    g.LaunchCount = g.ProtectedModeOn = g.CleanExit = 0;
+    const uint64_t hash = test::GameStateHash();
+    std::tie(g.LaunchCount, g.ProtectedModeOn, g.CleanExit) = std::tuple(kept[0], kept[1], kept[2]);
+    return hash;
+}
+
+// The desktop asks the game to end (a logout, a kill), here twice: from the crash prompt, the
+// main menu, the new-captain screen or a dialog in play, every screen closes at once, none opens
+// again, nothing of the game goes on, and the run ends in order.
+TEST_F(StartUp, AnEndAskedForByTheDesktopEndsTheRunInOrderFromAnyScreen) {
+    struct Place {
+        const char* screen;
+        int32_t cleanExit;  // 0: the prompt comes first
+        std::function<void(ui::ScriptedPlayer&)> way;
+    };
+    const Place places[] = {
+        {"TForm59", 0, [](ui::ScriptedPlayer&) {}},
+        {"TForm1", 1, [](ui::ScriptedPlayer&) {}},
+        {"TForm4", 1, [](ui::ScriptedPlayer& p) { p.Click("TForm1", "SpeedButton1"); }},
+        // The quit question over the travel screen of a new game.
+        {"TMessage3", 1,
+         [](ui::ScriptedPlayer& p) {
+             p.Click("TForm1", "SpeedButton1")
+                 .Click("TForm4", "SpeedButton4")
+                 .Click("TMessage4", "SpeedButton1")
+                 .Click("TMessage4", "SpeedButton1")
+                 .Click("TMessage4", "SpeedButton1")
+                 .CloseRequest("TForm2");
+         }},
+    };
+    const auto showings = [] {
+        std::vector<int> counts;
+        for (const ui::Form* form : ui::App().Forms()) counts.push_back(form->ShowCount());
+        return counts;
+    };
+    for (const Place& place : places) {
+        SCOPED_TRACE(place.screen);
+        WriteSettingsBytes(SettingsBytes(4, 0, place.cleanExit));
+        place.way(player());
+        std::vector<int> shown;
+        uint64_t state = 0;
+        player().Do(place.screen, [&](ui::Form&) {
+            shown = showings();
+            state = GameStateButSettings();
+            ui::App().RequestEnd();
+            ui::App().RequestEnd();
+        });
+        Fbackground->ShowModal();
+        EXPECT_FALSE(shown.empty()) << "the screen did not come";
+        EXPECT_EQ(showings(), shown);
+        EXPECT_EQ(GameStateButSettings(), state);
+        EXPECT_EQ(ReadSettingsBytes(), SettingsBytes(5, 0, 1));
+    }
 }
 
 }  // namespace

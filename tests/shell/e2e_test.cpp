@@ -1,11 +1,14 @@
 // End to end: the real program on a virtual X display, clicked and typed at as a player would.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <memory>
 #include <optional>
+#include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "shell/SaveLoad.h"
@@ -38,7 +41,7 @@ class EndToEnd : public ::testing::Test {
         for (const char* tool : {"Xvfb", "xdotool", "import"})
             if (!HaveTool(tool))
                 GTEST_SKIP() << tool << " is not installed (scripts/test installs it)";
-        if (!fs::exists(kBuildDir / "corvanth")) GTEST_SKIP() << "the game is not built";
+        if (!fs::exists(kGame)) GTEST_SKIP() << "the game is not built";
         dir_ = FreshRunDirectory();
         x_ = std::make_unique<XServer>();
         ASSERT_FALSE(x_->Name().empty()) << "Xvfb did not start";
@@ -47,6 +50,38 @@ class EndToEnd : public ::testing::Test {
         x_.reset();
         std::error_code ec;
         if (!dir_.empty()) fs::remove_all(dir_, ec);
+    }
+    // A game saved in slot 2 of the run directory, as an earlier run would have left it.
+    void SaveAGame() {
+        InitGameData();
+        G().Players[1][Player::Faction] = FactionId::Federation;
+        ApplyNewGameStart();
+        G().TurnNumber = 120;
+        G().CaptainNames[1] = "Rin Vance";
+        G().SlotDescriptions[2] = "Rin at Finis Prime";
+        const fs::path here = fs::current_path();
+        fs::current_path(dir_);
+        const bool saved = SaveGame(2) && WriteSlotDescriptions();
+        fs::current_path(here);
+        ASSERT_TRUE(saved);
+    }
+    // From the main menu into that game, up to its travel screen; the way's pictures kept when
+    // asked.
+    static void LoadTheSavedGame(Game& game, bool pictures) {
+        ASSERT_TRUE(game.WaitFor("TForm1"));
+        game.Click("TForm1", "SpeedButton15");
+        ASSERT_TRUE(game.WaitFor("TForm37")) << "no save/load screen";
+        if (pictures) game.Save("7-save-load-screen");
+        game.Click("TForm37", "SpeedButton4");
+        ASSERT_TRUE(game.WaitFor("TMessage1")) << "no word after the load";
+        if (pictures) game.Save("8-game-loaded");
+        game.Click("TMessage1", "SpeedButton3");
+        ASSERT_TRUE(game.WaitFor("TForm37"));
+        game.Click("TForm37", "SpeedButton11");
+        // The turn after the load may bring the world's news first.
+        ASSERT_TRUE(game.AnswerNoticesUntil("TForm2"))
+            << "the loaded game did not open on the travel screen";
+        if (pictures) game.Save("9-loaded-travel-screen");
     }
     std::vector<uint8_t> Settings() const {
         std::ifstream in(dir_ / kSettingsFile, std::ios::binary);
@@ -115,35 +150,10 @@ TEST_F(EndToEnd, ANewCaptainReachesTheTravelScreenAndQuitEndsTheRunInOrder) {
 }
 
 TEST_F(EndToEnd, AGameSavedBeforeLoadsFromTheMainMenuOntoTheTravelScreen) {
-    // A game saved in slot 2 of the run directory, as an earlier run would have left it.
-    InitGameData();
-    G().Players[1][Player::Faction] = FactionId::Federation;
-    ApplyNewGameStart();
-    G().TurnNumber = 120;
-    G().CaptainNames[1] = "Rin Vance";
-    G().SlotDescriptions[2] = "Rin at Finis Prime";
-    const fs::path here = fs::current_path();
-    fs::current_path(dir_);
-    const bool saved = SaveGame(2) && WriteSlotDescriptions();
-    fs::current_path(here);
-    ASSERT_TRUE(saved);
-
+    ASSERT_NO_FATAL_FAILURE(SaveAGame());
     Game game(*x_, dir_);
     game.Start();
-    ASSERT_TRUE(game.WaitFor("TForm1"));
-    game.Click("TForm1", "SpeedButton15");
-    ASSERT_TRUE(game.WaitFor("TForm37")) << "no save/load screen";
-    game.Save("7-save-load-screen");
-    game.Click("TForm37", "SpeedButton4");
-    ASSERT_TRUE(game.WaitFor("TMessage1")) << "no word after the load";
-    game.Save("8-game-loaded");
-    game.Click("TMessage1", "SpeedButton3");
-    ASSERT_TRUE(game.WaitFor("TForm37"));
-    game.Click("TForm37", "SpeedButton11");
-    // The turn after the load may bring the world's news first.
-    ASSERT_TRUE(game.AnswerNoticesUntil("TForm2"))
-        << "the loaded game did not open on the travel screen";
-    game.Save("9-loaded-travel-screen");
+    ASSERT_NO_FATAL_FAILURE(LoadTheSavedGame(game, true));
 
     ASSERT_TRUE(game.RequestClose());
     ASSERT_TRUE(game.WaitFor("TMessage3"));
@@ -175,6 +185,33 @@ TEST_F(EndToEnd, AKilledRunBringsTheProtectedModePromptAtTheNextStart) {
     EXPECT_EQ(Settings(), test::SettingsBytes(1, 1, 1));
 }
 
+// A logout or a kill asks the game to end, here twice: it ends at once from the planet screen,
+// which refuses its close box, in order, and the next start asks nothing; a hang-up at the main
+// menu ends that run the same way.
+TEST_F(EndToEnd, ASignalToEndOnThePlanetScreenEndsTheRunInOrder) {
+    ASSERT_NO_FATAL_FAILURE(SaveAGame());
+    {
+        Game game(*x_, dir_);
+        game.Start();
+        ASSERT_NO_FATAL_FAILURE(LoadTheSavedGame(game, false));
+        game.Click("TForm2", "SpeedButton2");  // "Dock here"
+        ASSERT_TRUE(game.AnswerNoticesUntil("TForm3")) << "no planet screen";
+        game.Signal(SIGTERM);
+        std::this_thread::sleep_for(50ms);
+        game.Signal(SIGTERM);
+        EXPECT_EQ(game.Wait(10s), std::optional<int>(0)) << "the game ran on";
+    }
+    EXPECT_EQ(Settings(), test::SettingsBytes(1, 0, 1));
+
+    Game game(*x_, dir_);
+    game.Start();
+    ASSERT_EQ(game.NextScreen(), "TForm1") << "the next start asked about the protected mode";
+    ASSERT_TRUE(game.WaitFor("TForm1"));
+    game.Signal(SIGHUP);
+    EXPECT_EQ(game.Wait(10s), std::optional<int>(0));
+    EXPECT_EQ(Settings(), test::SettingsBytes(2, 0, 1));
+}
+
 // The X library ends a program whose display is gone; the game then must not wait on the dead
 // connection while it tears its window down.
 TEST_F(EndToEnd, TheGameEndsWhenItsDisplayGoesAway) {
@@ -187,6 +224,22 @@ TEST_F(EndToEnd, TheGameEndsWhenItsDisplayGoesAway) {
     EXPECT_EQ(*status, 1);
     // Not an orderly end: the next start asks about the protected mode.
     EXPECT_EQ(Settings(), test::SettingsBytes(0, 0, 0));
+}
+
+// The shipped game reads no environment variable of its own: its code calls none of the routines
+// that read one. The libraries it loads read theirs (SDL's video and audio choices).
+TEST(ShippedGame, ReadsNoEnvironmentVariableOfItsOwn) {
+    if (!HaveTool("nm")) GTEST_SKIP() << "nm is not installed";
+    std::vector<std::string> imports;
+    std::istringstream lines(Output("nm -D --undefined-only '" CORVANTH_SHIPPED_GAME "'"));
+    for (std::string line; std::getline(lines, line);) {
+        const std::string symbol = line.substr(line.find_last_of(' ') + 1);
+        imports.push_back(symbol.substr(0, symbol.find('@')));
+    }
+    ASSERT_NE(std::find(imports.begin(), imports.end(), "SDL_CreateWindow"), imports.end())
+        << "the list of what the game calls in its libraries is not there";
+    for (const char* reader : {"getenv", "secure_getenv", "SDL_getenv", "environ", "__environ"})
+        EXPECT_EQ(std::find(imports.begin(), imports.end(), reader), imports.end()) << reader;
 }
 
 }  // namespace
