@@ -108,8 +108,10 @@ TEST(Files, AreLookedUpInATableOfTheFolderThatFollowsItsChanges) {
     fs::remove("Renamed.Jpg");
     WriteFile("Exact.jpg", "e", 1);
     fs::last_write_time(".", time);
+    ClearFileProblems();
     EXPECT_EQ(FindFile("Exact.jpg"), "Exact.jpg");
     EXPECT_EQ(FindFile("RENAMED.JPG"), std::nullopt);
+    EXPECT_EQ(FileProblems(), std::vector<std::string>());
 
     // Another folder at the same path and with the same time as the one the table was last read
     // of, as each test has a folder of its own: its own names.
