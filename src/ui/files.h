@@ -6,13 +6,43 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace ui {
 
 // The path of an existing file named `name` (any letter case) in the working directory, or
 // nullopt. Names may carry a folder ("forms/TForm1.json"); each part is matched the same way.
+// The exact name is tried first; any other is looked up in a table of the folder's names, read
+// once and read again when the folder's modification time shows a change the game did not make
+// (a file the player put there), or when a name it holds has gone.
 std::optional<std::string> FindFile(const std::string& name);
+
+// The writers' own changes, entered in the table of the folder they are made in, so that a save
+// costs no reading of the folder: made before the change, then told each name the change made
+// or removed. When the table was up to date before the change it still is after it; when it was
+// not, it is read again at its next use.
+class FolderChange {
+  public:
+    explicit FolderChange(const std::string& path);  // a change in the folder of `path`
+    ~FolderChange();
+    FolderChange(const FolderChange&) = delete;
+    FolderChange& operator=(const FolderChange&) = delete;
+    void Made(const std::string& path);
+    void Gone(const std::string& path);
+
+  private:
+    std::string dir_;
+    uint64_t device_ = 0, inode_ = 0;
+    bool upToDate_ = false;
+    std::vector<std::pair<bool, std::string>> names_;  // made (true) or gone, in order
+};
+
+// Every name in folder `dir` ("" or "." the working directory), from its table.
+std::vector<std::string> NamesInFolder(const std::string& dir);
+
+// How many times a folder's names were read from the disk, for the tests.
+size_t FolderReadsMade();
 
 // The lines of a text file, converted from Windows-1252 to UTF-8; CR LF, LF and a lone CR each
 // end a line. A missing file gives no lines; only the first kTextFileLimit bytes are read, more

@@ -86,8 +86,28 @@ bool Close(int fd) {
     return allowed && closed;
 }
 
+// The files the writers make, rename and remove lie beside the one they replace, and each is
+// entered in the table of that folder's names as it happens.
+int Create(const std::string& path) {
+    FolderChange change(path);
+    const int fd = Open(path, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW);
+    if (fd >= 0) change.Made(path);
+    return fd;
+}
+
 bool Rename(const std::string& from, const std::string& to) {
-    return Allowed("rename", BaseName(from)) && ::rename(from.c_str(), to.c_str()) == 0;
+    FolderChange change(to);
+    if (!Allowed("rename", BaseName(from)) || ::rename(from.c_str(), to.c_str()) != 0) return false;
+    change.Gone(from);
+    change.Made(to);
+    return true;
+}
+
+bool Remove(const std::string& path) {
+    FolderChange change(path);
+    if (::unlink(path.c_str()) != 0) return false;
+    change.Gone(path);
+    return true;
 }
 
 std::string DirectoryOf(const std::string& path) {
@@ -105,11 +125,11 @@ bool SyncDirectory(const std::string& dir) {
 
 // Writes a new file whole and flushes it; false (and the file removed) when any step failed.
 bool WriteNewFile(const std::string& path, std::string_view bytes) {
-    const int fd = Open(path, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW);
+    const int fd = Create(path);
     if (fd < 0) return false;
     bool ok = WriteAll(fd, bytes) && Fsync(fd);
     ok = Close(fd) && ok;
-    if (!ok) ::unlink(path.c_str());
+    if (!ok) Remove(path);
     return ok;
 }
 
@@ -183,14 +203,14 @@ bool WriteFileSafely(const std::string& path, std::string_view bytes) {
     int fd = -1;
     for (int attempt = 0; attempt < 8 && fd < 0; ++attempt) {
         temp = TemporaryName(path);
-        fd = Open(temp, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW);
+        fd = Create(temp);
         if (fd < 0 && errno != EEXIST) return false;
     }
     if (fd < 0) return false;
     bool ok = WriteAll(fd, bytes) && Fsync(fd);
     ok = Close(fd) && ok;
     if (!ok || !Rename(temp, path)) {
-        ::unlink(temp.c_str());
+        Remove(temp);
         return false;
     }
     // The rename is done: the file holds the new bytes, whatever the directory's flush says.
@@ -202,14 +222,14 @@ bool FinishFilesTogether(const std::vector<std::string>& paths, const std::strin
     if (!IsRegular(mark)) {
         // Never committed: what was staged is no use. The first file goes last, so a kill
         // halfway never leaves a lone later file staged.
-        for (auto it = paths.rbegin(); it != paths.rend(); ++it) ::unlink(Staged(*it).c_str());
+        for (auto it = paths.rbegin(); it != paths.rend(); ++it) Remove(Staged(*it));
         return Missing(mark);
     }
     for (const std::string& path : paths)
         if (IsRegular(Staged(path)) && !Rename(Staged(path), path)) return false;
     // The renames reach the disk before the mark goes, or a crash could undo half of them.
     if (!SyncDirectory(DirectoryOf(mark))) return false;
-    ::unlink(mark.c_str());
+    Remove(mark);
     return true;
 }
 
@@ -227,7 +247,7 @@ bool WriteFilesTogether(const std::vector<FileBytes>& files, const std::string& 
     if (!FinishFilesTogether(paths, mark)) return false;
     const std::string dir = DirectoryOf(mark);
     auto unstage = [&] {
-        for (auto it = paths.rbegin(); it != paths.rend(); ++it) ::unlink(Staged(*it).c_str());
+        for (auto it = paths.rbegin(); it != paths.rend(); ++it) Remove(Staged(*it));
         return false;
     };
     for (const FileBytes& f : files)
@@ -235,12 +255,12 @@ bool WriteFilesTogether(const std::vector<FileBytes>& files, const std::string& 
     if (!SyncDirectory(dir)) return unstage();
 
     // The commit: from the moment the mark exists the new set counts.
-    const int fd = Open(mark, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW);
+    const int fd = Create(mark);
     if (fd < 0) return Missing(mark) ? unstage() : true;
     const bool closed = Close(fd);
     if (!closed || !SyncDirectory(dir)) {
         // Unsure it is on the disk: taken back while that can be done, kept when it cannot.
-        if (::unlink(mark.c_str()) == 0 || Missing(mark)) return unstage();
+        if (Remove(mark) || Missing(mark)) return unstage();
         return true;
     }
     // Committed: whatever fails from here, readers take the staged files and the next look at
@@ -250,18 +270,18 @@ bool WriteFilesTogether(const std::vector<FileBytes>& files, const std::string& 
 }
 
 void RemoveLeftoverTemporaries(const std::string& dir, const std::vector<std::string>& names) {
-    std::error_code ec, ignored;
-    for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
-        const std::string file = it->path().filename().string();
+    for (const std::string& file : NamesInFolder(dir)) {
         for (const std::string& name : names) {
             if (file.size() <= name.size() ||
                 strncasecmp(file.c_str(), name.c_str(), name.size()) != 0)
                 continue;
             std::string rest = file.substr(name.size());
             if (rest.rfind(".new", 0) == 0) rest.erase(0, 4);
+            const std::string path = (fs::path(dir) / file).string();
+            struct stat st {};
             if (rest.size() == 5 + kTemporaryLetters && rest.rfind(kTemporaryTag, 0) == 0 &&
-                it->is_regular_file(ignored))
-                fs::remove(it->path(), ignored);
+                ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode))
+                Remove(path);
         }
     }
 }

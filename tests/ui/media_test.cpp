@@ -1,11 +1,14 @@
 // Pictures, text files and sound: found by any letter case, and never an error when missing.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "state/UMessage1.h"
@@ -58,6 +61,68 @@ TEST(Files, AreFoundWhateverTheLetterCaseAndTextsAreConverted) {
     EXPECT_EQ(lines[1], "Second line");
     EXPECT_FALSE(FindFile("no-such-file.txt").has_value());
     EXPECT_TRUE(ReadTextLines("no-such-file.txt").empty());
+}
+
+// A name missing under its own letters is looked up in a table of the folder's names, read once:
+// the game's own replacements keep it true, and what the player does to the folder while the
+// game runs has it read again at the next such name.
+TEST(Files, AreLookedUpInATableOfTheFolderThatFollowsItsChanges) {
+    namespace fs = std::filesystem;
+    WriteFile("Picture.JPG", "p", 1);
+    ASSERT_EQ(FindFile("picture.jpg"), "Picture.JPG");
+    const size_t reads = FolderReadsMade();
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(FindFile("PICTURE.jpg"), "Picture.JPG");
+        EXPECT_EQ(FindFile("missing.jpg"), std::nullopt);
+    }
+    EXPECT_EQ(FolderReadsMade(), reads);
+
+    // A file replaced aside and a pair behind its mark: under their new names, none under the
+    // names they had on the way, and the folder not read for it.
+    ASSERT_TRUE(WriteFileSafely("Settings.SAV", "s"));
+    ASSERT_TRUE(WriteFilesTogether({{"Pair.INT", "i"}, {"Pair.STR", "t"}}, "Pair.commit"));
+    EXPECT_EQ(FindFile("settings.sav"), "Settings.SAV");
+    EXPECT_EQ(FindFile("pair.int"), "Pair.INT");
+    EXPECT_EQ(FindFile("PAIR.str"), "Pair.STR");
+    EXPECT_EQ(FindFile("pair.int.new"), std::nullopt);
+    EXPECT_EQ(FindFile("pair.commit"), std::nullopt);
+    const std::vector<std::string> names = NamesInFolder("");
+    EXPECT_EQ(std::set<std::string>(names.begin(), names.end()),
+              (std::set<std::string>{"Picture.JPG", "Settings.SAV", "Pair.INT", "Pair.STR"}));
+    EXPECT_EQ(FolderReadsMade(), reads);
+
+    // The player's hand, a moment later: a file put in place, one renamed, one removed.
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    WriteFile("ADDED.jpg", "a", 1);
+    fs::rename("Picture.JPG", "Renamed.Jpg");
+    fs::remove("Settings.SAV");
+    EXPECT_EQ(FindFile("added.JPG"), "ADDED.jpg");
+    EXPECT_EQ(FindFile("renamed.jpg"), "Renamed.Jpg");
+    EXPECT_EQ(FindFile("picture.jpg"), std::nullopt);
+    EXPECT_EQ(FindFile("settings.sav"), std::nullopt);
+    EXPECT_EQ(FolderReadsMade(), reads + 1);
+
+    // Changes within one tick of the folder's clock leave its time as it was (set back here): a
+    // name removed is not found, a file put in place under the exact name asked for is.
+    const auto time = fs::last_write_time(".");
+    fs::remove("Renamed.Jpg");
+    WriteFile("Exact.jpg", "e", 1);
+    fs::last_write_time(".", time);
+    ClearFileProblems();
+    EXPECT_EQ(FindFile("Exact.jpg"), "Exact.jpg");
+    EXPECT_EQ(FindFile("RENAMED.JPG"), std::nullopt);
+    EXPECT_EQ(FileProblems(), std::vector<std::string>());
+
+    // Another folder at the same path and with the same time as the one the table was last read
+    // of, as each test has a folder of its own: its own names.
+    fs::create_directory("other");
+    WriteFile("other/Only.Here", "o", 1);
+    EXPECT_EQ(FindFile("only.here"), std::nullopt);
+    fs::last_write_time("other", fs::last_write_time("."));
+    fs::current_path("other");
+    EXPECT_EQ(FindFile("only.here"), "Only.Here");
+    EXPECT_EQ(FindFile("added.jpg"), std::nullopt);
+    fs::current_path("..");
 }
 
 TEST(Pictures, DecodeByAnyLetterCaseAndFailQuietly) {
