@@ -16,6 +16,8 @@
 #include "ui/picture.h"
 #include "ui/render.h"
 
+#include "make_jpeg.h"
+
 namespace ui {
 namespace {
 
@@ -91,6 +93,50 @@ TEST(Pictures, DecodeByAnyLetterCaseAndFailQuietly) {
     EXPECT_NO_THROW(LoadPicture("cut.jpg"));
 }
 
+// Printed pictures keep four inks. A 16 x 16 picture in quarters of 8 x 8 (one JPEG block each,
+// so nothing bleeds): full cyan, magenta with yellow, half black, no ink. Over white paper they
+// show as (0, 255, 255), red (255, 0, 0), (255 - 128) = 127 grey and white.
+TEST(Pictures, InFourInksShowInTheirColoursWhicheverWayTheInksAreStored) {
+    auto inks = [](int x, int y, uint8_t* cmyk) {
+        const int quarter = (y / 8) * 2 + x / 8;
+        const uint8_t kInks[4][4] = {
+            {255, 0, 0, 0}, {0, 255, 255, 0}, {0, 0, 0, 128}, {0, 0, 0, 0}};
+        for (int c = 0; c < 4; ++c) cmyk[c] = kInks[quarter][c];
+    };
+    const int kShown[4][3] = {{0, 255, 255}, {255, 0, 0}, {127, 127, 127}, {255, 255, 255}};
+    struct Case {
+        const char* what;
+        test::JpegSpec spec;
+    };
+    const Case cases[] = {
+        {"baseline", {16, 16, JCS_CMYK, JCS_CMYK, false, true}},
+        {"progressive", {16, 16, JCS_CMYK, JCS_CMYK, true, true}},
+        {"YCCK", {16, 16, JCS_CMYK, JCS_YCCK, false, true}},
+        {"unmarked", {16, 16, JCS_CMYK, JCS_CMYK, false, false}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string file = std::string(c.what) + ".jpg";
+        // With the APP14 marker every ink is stored inverted, 255 for none.
+        const std::string bytes = test::MakeJpeg(c.spec, [&](int x, int y, uint8_t* cmyk) {
+            inks(x, y, cmyk);
+            if (c.spec.app14Marker)
+                for (int k = 0; k < 4; ++k) cmyk[k] = static_cast<uint8_t>(255 - cmyk[k]);
+        });
+        WriteFile(file, bytes.data(), bytes.size());
+        const auto pic = LoadPicture(file);
+        ASSERT_NE(pic, nullptr);
+        ASSERT_EQ(pic->width, 16);
+        ASSERT_EQ(pic->height, 16);
+        for (int q = 0; q < 4; ++q) {
+            // The middle of each quarter.
+            const int x = (q % 2) * 8 + 4, y = (q / 2) * 8 + 4;
+            const uint8_t* p = &pic->rgb[static_cast<size_t>((y * 16 + x) * 3)];
+            for (int k = 0; k < 3; ++k) EXPECT_NEAR(p[k], kShown[q][k], 3) << "quarter " << q;
+        }
+    }
+}
+
 class Shapes : public Form {
   public:
     Shapes() : Form("TShapes") {}
@@ -130,6 +176,65 @@ TEST(Pictures, KeepTheirShapeInABoxOfAnother) {
     EXPECT_TRUE(near(32, 20, 8, 0));
     EXPECT_TRUE(near(32, 35, 8, 7));
     for (int x : {0, 15, 48, 63}) EXPECT_TRUE(near(x, 35, 0, 0)) << x;
+}
+
+// A screen stretches a picture into its box: the picture is kept no larger than it takes to
+// cover the box at its own shape, whatever size the file holds.
+TEST(Pictures, AreKeptAtTheSizeTheScreensDrawThem) {
+    // 1024 x 1024, red on the left half and blue on the right, with a white line 8 pixels wide
+    // at x 256.
+    const std::string bytes = test::MakeJpeg({1024, 1024, JCS_RGB, JCS_UNKNOWN, false, true, 75},
+                                             [](int x, int, uint8_t* rgb) {
+                                                 const bool line = x >= 256 && x < 264;
+                                                 rgb[0] = x < 512 ? 255 : 0;
+                                                 rgb[1] = line ? 255 : 0;
+                                                 rgb[2] = x < 512 && !line ? 0 : 255;
+                                             });
+    WriteFile("big.jpg", bytes.data(), bytes.size());
+    std::filesystem::create_directories("kept");
+    std::ofstream("kept/TShapes.json") << R"({"class": "TShapes", "width": 400, "height": 200,
+        "components": [
+        {"kind": "Image", "name": "Small", "width": 64, "height": 48, "stretch": true,
+         "picture": "big.jpg"},
+        {"kind": "Image", "name": "Large", "left": 100, "width": 300, "height": 200,
+         "stretch": true, "picture": "big.jpg", "visible": false}]})";
+    const std::string dir = LayoutDir();
+    SetLayoutDir("kept");
+    Shapes form;
+    SetLayoutDir(dir);
+    ASSERT_TRUE(form.LayoutProblems().empty());
+    SoftwareCanvas canvas(form.width, form.height);
+    canvas.DrawForm(form);
+    // Square, it covers 64 x 48 at 64 x 64: 12,288 bytes kept of the file's 3 MB.
+    EXPECT_EQ(PictureBytesKept(), 64u * 64 * 3);
+    auto shows = [&](int x, int y, bool red) {
+        const uint32_t c = canvas.PixelAt(x, y);
+        return red ? ((c >> 16) & 0xff) > 200 && (c & 0xff) < 60
+                   : ((c >> 16) & 0xff) < 60 && (c & 0xff) > 200;
+    };
+    EXPECT_TRUE(shows(31, 24, true));
+    EXPECT_TRUE(shows(32, 24, false));
+    // A screen that draws it larger has it again at its size, and the smaller box keeps that one:
+    // 300 x 200 is covered at 300 x 300.
+    form.Find("Large")->visible = true;
+    canvas.DrawForm(form);
+    EXPECT_EQ(PictureBytesKept(), 300u * 300 * 3);
+    EXPECT_TRUE(shows(249, 100, true));
+    EXPECT_TRUE(shows(250, 100, false));
+    // The line's 8 pixels are 8 x 300 / 1024, 2.3, here from x 100 + 75: the middle one white.
+    // Kept at the small box's size the line would be half a pixel, mixed with the red.
+    const uint32_t line = canvas.PixelAt(176, 100);
+    for (int k = 0; k < 3; ++k) EXPECT_GT((line >> (8 * k)) & 0xff, 200u) << k;
+    form.Find("Large")->visible = false;
+    canvas.DrawForm(form);
+    EXPECT_EQ(PictureBytesKept(), 300u * 300 * 3);
+    EXPECT_TRUE(shows(4, 24, true));
+    EXPECT_TRUE(shows(60, 24, false));
+    // Asked for whole, the picture is all the file holds.
+    const auto whole = LoadPicture("big.jpg");
+    ASSERT_NE(whole, nullptr);
+    EXPECT_EQ(whole->width, 1024);
+    EXPECT_EQ(PictureBytesKept(), 1024u * 1024 * 3);
 }
 
 class Drawing : public corvanth::test::GameTest {};
