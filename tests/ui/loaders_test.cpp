@@ -167,6 +167,14 @@ TEST(Loaders, TextFilesEndLinesOnCrLfAndLoneCrAndAreReadUpTo64Kilobytes) {
     EXPECT_LT(Seconds([&] { lines = ReadTextLines("long.txt"); }), 1.0);
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(lines[0].size(), kTextFileLimit);
+    // In UTF-8 the 64 KB may end inside a letter: "a" and 40000 two-byte letters are cut after
+    // 1 + 2 x 32767 bytes and one byte of the next letter, which is left out; the text stays UTF-8.
+    std::string russian = "a";
+    for (int i = 0; i < 40000; ++i) russian += "\u0436";
+    Put("long-utf8.txt", russian);
+    lines = ReadTextLines("long-utf8.txt");
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0], russian.substr(0, 1 + 2 * 32767));
 }
 
 class StartUp : public corvanth::test::GameTest {};

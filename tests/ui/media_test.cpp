@@ -15,6 +15,7 @@
 #include "ui/form.h"
 #include "ui/picture.h"
 #include "ui/render.h"
+#include "ui/window.h"
 
 #include "make_jpeg.h"
 
@@ -60,6 +61,43 @@ TEST(Files, AreFoundWhateverTheLetterCaseAndTextsAreConverted) {
     EXPECT_EQ(lines[1], "Second line");
     EXPECT_FALSE(FindFile("no-such-file.txt").has_value());
     EXPECT_TRUE(ReadTextLines("no-such-file.txt").empty());
+
+    // A player's own texts in UTF-8 are taken as they are, with or without the byte-order mark;
+    // what is not valid UTF-8 is read as Windows-1252, each byte a letter, as the game's own.
+    struct Case {
+        const char* what;
+        std::string bytes;
+        std::vector<std::string> lines;
+    };
+    const Case cases[] = {
+        {"Russian",
+         "\u041a\u0430\u043f\u0438\u0442\u0430\u043d\r\n\u0437\u0432\u0435\u0437\u0434\u0430",
+         {"\u041a\u0430\u043f\u0438\u0442\u0430\u043d", "\u0437\u0432\u0435\u0437\u0434\u0430"}},
+        {"Greek with the mark",
+         "\xef\xbb\xbf\u03b1\u03c3\u03c4\u03ad\u03c1\u03b9\r\n",
+         {"\u03b1\u03c3\u03c4\u03ad\u03c1\u03b9"}},
+        {"Japanese, and a letter past 16 bits",
+         "\u5b87\u5b99 \U0001F680",
+         {"\u5b87\u5b99 \U0001F680"}},
+        {"plain ASCII with the mark", "\xef\xbb\xbfShip", {"Ship"}},
+        // Not UTF-8: a lead byte without its follower, overlong slashes, a surrogate, a code
+        // point past U+10FFFF, a follower alone and a lead at the end.
+        {"a broken sequence", "\xd0 ok", {"\u00d0 ok"}},
+        {"an overlong form", "\xc0\xaf", {"\u00c0\u00af"}},
+        {"an overlong form in three bytes", "\xe0\x80\xaf", {"\u00e0\u20ac\u00af"}},
+        {"a surrogate", "\xed\xa0\x80", {"\u00ed\u00a0\u20ac"}},
+        {"past U+10FFFF", "\xf4\x90\x80\x80", {"\u00f4?\u20ac\u20ac"}},
+        {"a follower alone", "x\xa9", {"x\u00a9"}},
+        {"a lead at the end", "\u00e9t\xe9", {"\u00c3\u00a9t\u00e9"}},
+        // The mark on a file that is no UTF-8 after it: read as it always was.
+        {"the mark before Windows-1252",
+         "\xef\xbb\xbf\x93x\x94",
+         {"\u00ef\u00bb\u00bf\u201cx\u201d"}},
+    };
+    for (const Case& c : cases) {
+        WriteFile("own.txt", c.bytes.data(), c.bytes.size());
+        EXPECT_EQ(ReadTextLines("own.txt"), c.lines) << c.what;
+    }
 }
 
 TEST(Pictures, DecodeByAnyLetterCaseAndFailQuietly) {
@@ -235,6 +273,55 @@ TEST(Pictures, AreKeptAtTheSizeTheScreensDrawThem) {
     ASSERT_NE(whole, nullptr);
     EXPECT_EQ(whole->width, 1024);
     EXPECT_EQ(PictureBytesKept(), 1024u * 1024 * 3);
+}
+
+class Tabs : public Form {
+  public:
+    Tabs() : Form("TTabs") {}
+};
+
+// No font has a picture for a tab: it shows as spaces up to the next stop of eight letters,
+// counted in letters however many bytes each takes.
+TEST(Texts, ShowATabAsSpacesToTheNextStopOfEightLetters) {
+    ASSERT_TRUE(FontAvailable());
+    WriteFile("tabbed.txt", "Ship\tCargo\r\n", 12);
+    std::filesystem::create_directories("tabs");
+    std::ofstream("tabs/TTabs.json") << R"({"class": "TTabs", "width": 200, "height": 200,
+        "components": [
+        {"kind": "Memo", "name": "Memo1", "width": 200, "height": 40, "wordWrap": true},
+        {"kind": "Label", "name": "Tabbed", "top": 50, "width": 200, "height": 30,
+         "caption": "A\tB"},
+        {"kind": "Label", "name": "Spaced", "top": 85, "width": 200, "height": 30,
+         "caption": "A       B"},
+        {"kind": "Label", "name": "Lines", "top": 120, "width": 200, "height": 40},
+        {"kind": "Label", "name": "Wrapped", "top": 160, "width": 200, "height": 40,
+         "wordWrap": true}]})";
+    const std::string dir = LayoutDir();
+    SetLayoutDir("tabs");
+    Tabs form;
+    SetLayoutDir(dir);
+    ASSERT_TRUE(form.LayoutProblems().empty());
+    auto label = [&](const char* name) -> Label& { return *dynamic_cast<Label*>(form.Find(name)); };
+    label("Lines").caption = "Ship\tCargo\n\tCrew\t";
+    EXPECT_EQ(CaptionLines(label("Lines")),
+              (std::vector<std::string>{"Ship    Cargo", "        Crew    "}));
+    // Three letters in six bytes: five spaces to the stop.
+    label("Wrapped").caption = "\u0416\u0443\u043a\tx";
+    EXPECT_EQ(CaptionLines(label("Wrapped")), std::vector<std::string>{"\u0416\u0443\u043a     x"});
+    auto* memo = dynamic_cast<Memo*>(form.Find("Memo1"));
+    ASSERT_NE(memo, nullptr);
+    memo->LoadFromFile("tabbed.txt");
+    EXPECT_EQ(memo->WrappedLines(), std::vector<std::string>{"Ship    Cargo"});
+    // Drawn, the tab shows what the spaces show: no box where it stands.
+    SoftwareCanvas canvas(form.width, form.height);
+    canvas.DrawForm(form);
+    int lit = 0;
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 200; ++x) {
+            EXPECT_EQ(canvas.PixelAt(x, 50 + y), canvas.PixelAt(x, 85 + y)) << x << ", " << y;
+            lit += canvas.PixelAt(x, 50 + y) != canvas.PixelAt(199, 50);
+        }
+    EXPECT_GT(lit, 20);
 }
 
 class Drawing : public corvanth::test::GameTest {};
