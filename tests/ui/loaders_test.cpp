@@ -135,15 +135,9 @@ TEST(Loaders, PicturesPastTheCanvasAreDecodedScaledDownAndHugeClaimsRefusedBefor
         EXPECT_GT(right[2], 200);
         EXPECT_LT(right[0], 60);
     }
-    // A progressive header claiming 8192 x 8192, its size raised to 20000 x 20000 in its frame
-    // header: past 8 x 2048 a side, nothing is allocated for it.
-    std::string huge = bytes("huge-progressive-header.jpg");
-    const size_t frame = huge.find("\xff\xc2");
-    ASSERT_NE(frame, std::string::npos);
-    for (size_t at : {frame + 5, frame + 7}) {
-        huge[at] = static_cast<char>(20000 >> 8);
-        huge[at + 1] = static_cast<char>(20000 & 0xff);
-    }
+    // A progressive header claiming 20000 x 20000: past 8 x 2048 a side, nothing is allocated
+    // for it.
+    const std::string huge = bytes("huge-progressive-header.jpg");
     EXPECT_LT(Seconds([&] { EXPECT_EQ(decode(huge), nullptr); }), 1.0);
     // 3000 x 3000 is decoded at half size.
     const auto large = decode(bytes("large-progressive-header.jpg"));
