@@ -300,24 +300,86 @@ std::optional<std::string> ReadRegularFile(const std::string& path, size_t limit
     return bytes;
 }
 
+namespace {
+
+// The length of the UTF-8 character at `at`, 0 where the bytes are none: overlong forms,
+// surrogates and code points past U+10FFFF are refused as well.
+size_t Utf8CharacterAt(std::string_view text, size_t at) {
+    const auto c = static_cast<unsigned char>(text[at]);
+    if (c < 0x80) return 1;
+    // The second byte's range is narrower after some leads.
+    unsigned char low = 0x80, high = 0xbf;
+    size_t length = 0;
+    if (c >= 0xc2 && c <= 0xdf) {
+        length = 2;
+    } else if (c >= 0xe0 && c <= 0xef) {
+        length = 3;
+        if (c == 0xe0) low = 0xa0;
+        if (c == 0xed) high = 0x9f;
+    } else if (c >= 0xf0 && c <= 0xf4) {
+        length = 4;
+        if (c == 0xf0) low = 0x90;
+        if (c == 0xf4) high = 0x8f;
+    }
+    if (length == 0 || at + length > text.size()) return 0;
+    for (size_t k = 1; k < length; ++k) {
+        const auto next = static_cast<unsigned char>(text[at + k]);
+        if (next < (k == 1 ? low : 0x80) || next > (k == 1 ? high : 0xbf)) return 0;
+    }
+    return length;
+}
+
+// The text of a file in UTF-8, without its byte-order mark, when it is valid UTF-8 that needs to
+// be (a byte past 127); nullopt for any other, which is read as the game's own texts are.
+// `cut`: the file went on past what was read, perhaps in the middle of its last character.
+std::optional<std::string_view> AsUtf8(std::string_view text, bool cut) {
+    constexpr std::string_view kMark = "\xef\xbb\xbf";
+    if (cut) {
+        size_t lead = text.size();
+        while (lead > 0 && text.size() - lead < 3 && (text[lead - 1] & 0xc0) == 0x80) --lead;
+        if (lead > 0 && (text[lead - 1] & 0xc0) == 0xc0) {
+            const auto c = static_cast<unsigned char>(text[lead - 1]);
+            const size_t length = c >= 0xf0 ? 4 : c >= 0xe0 ? 3 : 2;
+            if (text.size() - (lead - 1) < length) text.remove_suffix(text.size() - (lead - 1));
+        }
+    }
+    bool high = false;
+    for (size_t i = 0; i < text.size();) {
+        const size_t length = Utf8CharacterAt(text, i);
+        if (length == 0) return std::nullopt;
+        high = high || length > 1;
+        i += length;
+    }
+    if (!high) return std::nullopt;
+    if (text.substr(0, kMark.size()) == kMark) text.remove_prefix(kMark.size());
+    return text;
+}
+
+}  // namespace
+
 std::vector<std::string> ReadTextLines(const std::string& name) {
     std::vector<std::string> lines;
     auto path = FindFile(name);
     if (!path) return lines;
     const auto bytes = ReadRegularFile(*path, kTextFileLimit);
     if (!bytes) return lines;
+    const auto utf8 = AsUtf8(*bytes, bytes->size() == kTextFileLimit);
+    const std::string_view text = utf8 ? *utf8 : std::string_view(*bytes);
+    auto add = [&](std::string line) {
+        lines.push_back(utf8 ? std::move(line) : Cp1252ToUtf8(line));
+    };
     std::string line;
-    for (size_t i = 0; i < bytes->size(); ++i) {
-        const char c = (*bytes)[i];
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
         if (c != '\r' && c != '\n') {
             line += c;
             continue;
         }
-        if (c == '\r' && i + 1 < bytes->size() && (*bytes)[i + 1] == '\n') ++i;
-        lines.push_back(Cp1252ToUtf8(line));
+        if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        add(std::move(line));
         line.clear();
     }
-    if (!line.empty()) lines.push_back(Cp1252ToUtf8(line));
+    if (!line.empty()) add(std::move(line));
     return lines;
 }
 

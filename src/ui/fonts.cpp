@@ -42,19 +42,39 @@ bool IsMono(const Font& font) {
            n.find("Fixedsys") != std::string::npos || n.find("Terminal") != std::string::npos;
 }
 
+// A font has no picture for a tab: it goes on in spaces to the next stop of eight letters, as a
+// plain text file means it.
+std::string TabsAsSpaces(const std::string& line) {
+    if (line.find('\t') == std::string::npos) return line;
+    constexpr size_t kTabStop = 8;
+    std::string out;
+    size_t column = 0;
+    for (char c : line) {
+        if (c == '\t') {
+            out.append(kTabStop - column % kTabStop, ' ');
+            column += kTabStop - column % kTabStop;
+            continue;
+        }
+        out += c;
+        // A letter of UTF-8 is one column, however many bytes it takes.
+        if ((static_cast<unsigned char>(c) & 0xc0) != 0x80) ++column;
+    }
+    return out;
+}
+
 std::vector<std::string> SplitLines(const std::string& text) {
     std::vector<std::string> out;
     std::string cur;
     for (size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '\r') continue;
         if (text[i] == '\n') {
-            out.push_back(cur);
+            out.push_back(TabsAsSpaces(cur));
             cur.clear();
         } else {
             cur += text[i];
         }
     }
-    out.push_back(cur);
+    out.push_back(TabsAsSpaces(cur));
     return out;
 }
 
@@ -101,7 +121,8 @@ TTF_Font* OpenFont(const Font& font) {
     return oit->second;
 }
 
-std::vector<std::string> WrapText(TTF_Font* font, const std::string& para, int width) {
+std::vector<std::string> WrapText(TTF_Font* font, const std::string& text, int width) {
+    const std::string para = TabsAsSpaces(text);
     std::vector<std::string> out;
     std::string line;
     size_t i = 0;
@@ -148,7 +169,7 @@ std::vector<std::string> CaptionLines(const Label& label) {
 int TextWidth(const std::string& text, const Font& font) {
     TTF_Font* f = OpenFont(font);
     int w = 0, h = 0;
-    if (f) TTF_SizeUTF8(f, text.c_str(), &w, &h);
+    if (f) TTF_SizeUTF8(f, TabsAsSpaces(text).c_str(), &w, &h);
     return w;
 }
 

@@ -182,11 +182,18 @@ void Painter::DrawText(const std::string& text, const Font& font, const SDL_Rect
 
 void Painter::DrawPicture(const std::string& name, const SDL_Rect& box, bool stretch, bool center,
                           bool keyed, bool proportional) {
+    if (stretch && (box.w <= 0 || box.h <= 0)) return;
+    // Stretched, a picture is asked for at its box's size and kept no larger; a box larger than
+    // before brings a larger one, and its texture is made again.
+    const auto source = stretch ? LoadPicture(name, box.w, box.h) : LoadPicture(name);
     // A transparent picture is a texture of its own, with its background colour left out.
-    auto it = pictures_.find(keyed ? name + "\n" : name);
-    if (it == pictures_.end()) {
+    const std::string key = keyed ? name + "\n" : name;
+    auto it = pictures_.find(key);
+    if (it == pictures_.end() || it->second.source != source) {
+        if (it != pictures_.end() && it->second.texture) SDL_DestroyTexture(it->second.texture);
         PictureEntry entry;
-        if (auto pic = LoadPicture(name)) {
+        entry.source = source;
+        if (const Picture* pic = source.get()) {
             std::vector<uint8_t> rgba = keyed ? KeyedRgba(*pic) : std::vector<uint8_t>();
             SDL_Surface* s =
                 keyed ? SDL_CreateRGBSurfaceWithFormatFrom(rgba.data(), pic->width, pic->height, 32,
@@ -202,7 +209,7 @@ void Painter::DrawPicture(const std::string& name, const SDL_Rect& box, bool str
             }
             if (!pic->rgb.empty()) entry.ground = Color{pic->rgb[0], pic->rgb[1], pic->rgb[2]};
         }
-        it = pictures_.emplace(keyed ? name + "\n" : name, entry).first;
+        it = pictures_.insert_or_assign(key, std::move(entry)).first;
     }
     const PictureEntry& pic = it->second;
     if (!pic.texture) {

@@ -13,6 +13,7 @@
 
 #include "ui/form.h"
 #include "ui/hint.h"
+#include "ui/picture.h"
 
 namespace ui {
 
@@ -61,6 +62,7 @@ class Painter {
     struct PictureEntry {
         SDL_Texture* texture = nullptr;
         Color ground;  // the top-left pixel's: the margins of a proportional picture
+        std::shared_ptr<const Picture> source;  // what the texture was made of
     };
     SDL_Renderer* r_;
     std::unordered_map<std::string, TextEntry> text_;

@@ -17,6 +17,8 @@
 #include "ui/plaintext.h"
 #include "ui/render.h"
 
+#include "make_jpeg.h"
+
 namespace ui {
 namespace {
 
@@ -80,28 +82,70 @@ TEST(Loaders, ALayoutOfWrongTypesHugeNumbersAndDeepNestingGivesAScreenThatDraws)
     EXPECT_LT(Seconds([&] { canvas.DrawForm(form); }), 2.0);
 }
 
-TEST(Loaders, PicturesClaimingHugeSizesAreRefusedBeforeTheyAreDecoded) {
+// libjpeg decodes at 1/2, 1/4 or 1/8 of the size: a picture is brought within 2048 a side, the
+// most the 1024 x 768 canvas can use, and refused only when even 1/8 leaves it larger.
+TEST(Loaders, PicturesPastTheCanvasAreDecodedScaledDownAndHugeClaimsRefusedBeforeDecoding) {
     const std::string seeds = std::string(CORVANTH_SOURCE_DIR) + "/tests/fuzz/jpeg/";
     auto bytes = [&](const char* name) {
         std::ifstream in(seeds + name, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
     };
-    // A progressive header of 8192 x 8192: past 4096 a side, nothing is allocated for it.
-    const std::string huge = bytes("huge-progressive-header.jpg");
-    EXPECT_LT(Seconds([&] {
-                  EXPECT_EQ(DecodeJpeg(reinterpret_cast<const uint8_t*>(huge.data()), huge.size()),
-                            nullptr);
-              }),
-              1.0);
-    // 3000 x 3000 is decoded at half size, within the 2048 the canvas can use.
-    const std::string large = bytes("large-progressive-header.jpg");
-    const auto picture = DecodeJpeg(reinterpret_cast<const uint8_t*>(large.data()), large.size());
-    if (picture) {
-        EXPECT_EQ(picture->width, 1500);
-        EXPECT_EQ(picture->height, 1500);
+    auto decode = [](const std::string& file) {
+        return DecodeJpeg(reinterpret_cast<const uint8_t*>(file.data()), file.size());
+    };
+    // Red left of the middle, blue right of it; bands 8 rows high.
+    auto halves = [](int width) {
+        return [width](int x, int, uint8_t* rgb) {
+            rgb[0] = x < width / 2 ? 255 : 0;
+            rgb[1] = 0;
+            rgb[2] = x < width / 2 ? 0 : 255;
+        };
+    };
+    struct Case {
+        int width, height;
+        int shownWidth, shownHeight;  // 0: refused
+    };
+    const Case cases[] = {
+        {2048, 16, 2048, 16},  // as it is
+        {2056, 16, 1028, 8},   // 1/2
+        {4096, 16, 2048, 8},   // 1/2
+        {4097, 16, 1025, 4},   // 1/4: 4097 / 2, rounded up, is 2049
+        {5000, 24, 1250, 6},   // 1/4: 5000 / 2 is 2500, past 2048
+        {8000, 16, 2000, 4},   // 1/4
+        {8200, 16, 1025, 2},   // 1/8: 8200 / 4 is 2050
+        {16384, 8, 2048, 1},   // 1/8, the most
+        {16392, 8, 0, 0},      // 16392 / 8 is 2049
+        {8, 16392, 0, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.width) + " x " + std::to_string(c.height));
+        const std::string file = test::MakeJpeg({c.width, c.height}, halves(c.width));
+        const auto picture = decode(file);
+        if (c.shownWidth == 0) {
+            EXPECT_EQ(picture, nullptr);
+            continue;
+        }
+        ASSERT_NE(picture, nullptr);
+        EXPECT_EQ(picture->width, c.shownWidth);
+        EXPECT_EQ(picture->height, c.shownHeight);
+        const uint8_t* left = &picture->rgb[0];
+        const uint8_t* right = &picture->rgb[static_cast<size_t>(picture->width - 1) * 3];
+        EXPECT_GT(left[0], 200);
+        EXPECT_LT(left[2], 60);
+        EXPECT_GT(right[2], 200);
+        EXPECT_LT(right[0], 60);
     }
-    const std::string small = bytes("baseline.jpg");
-    const auto ok = DecodeJpeg(reinterpret_cast<const uint8_t*>(small.data()), small.size());
+    // A progressive header claiming 20000 x 20000: past 8 x 2048 a side, nothing is allocated
+    // for it.
+    const std::string huge = bytes("huge-progressive-header.jpg");
+    EXPECT_LT(Seconds([&] { EXPECT_EQ(decode(huge), nullptr); }), 1.0);
+    // 3000 x 3000 is decoded at half size.
+    const auto large = decode(bytes("large-progressive-header.jpg"));
+    if (large) {
+        EXPECT_EQ(large->width, 1500);
+        EXPECT_EQ(large->height, 1500);
+    }
+    const auto ok = decode(bytes("baseline.jpg"));
     ASSERT_NE(ok, nullptr);
     EXPECT_EQ(ok->width, 16);
 }
@@ -117,6 +161,14 @@ TEST(Loaders, TextFilesEndLinesOnCrLfAndLoneCrAndAreReadUpTo64Kilobytes) {
     EXPECT_LT(Seconds([&] { lines = ReadTextLines("long.txt"); }), 1.0);
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(lines[0].size(), kTextFileLimit);
+    // In UTF-8 the 64 KB may end inside a letter: "a" and 40000 two-byte letters are cut after
+    // 1 + 2 x 32767 bytes and one byte of the next letter, which is left out; the text stays UTF-8.
+    std::string russian = "a";
+    for (int i = 0; i < 40000; ++i) russian += "\u0436";
+    Put("long-utf8.txt", russian);
+    lines = ReadTextLines("long-utf8.txt");
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0], russian.substr(0, 1 + 2 * 32767));
 }
 
 class StartUp : public corvanth::test::GameTest {};

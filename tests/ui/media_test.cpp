@@ -18,6 +18,9 @@
 #include "ui/form.h"
 #include "ui/picture.h"
 #include "ui/render.h"
+#include "ui/window.h"
+
+#include "make_jpeg.h"
 
 namespace ui {
 namespace {
@@ -61,6 +64,43 @@ TEST(Files, AreFoundWhateverTheLetterCaseAndTextsAreConverted) {
     EXPECT_EQ(lines[1], "Second line");
     EXPECT_FALSE(FindFile("no-such-file.txt").has_value());
     EXPECT_TRUE(ReadTextLines("no-such-file.txt").empty());
+
+    // A player's own texts in UTF-8 are taken as they are, with or without the byte-order mark;
+    // what is not valid UTF-8 is read as Windows-1252, each byte a letter, as the game's own.
+    struct Case {
+        const char* what;
+        std::string bytes;
+        std::vector<std::string> lines;
+    };
+    const Case cases[] = {
+        {"Russian",
+         "\u041a\u0430\u043f\u0438\u0442\u0430\u043d\r\n\u0437\u0432\u0435\u0437\u0434\u0430",
+         {"\u041a\u0430\u043f\u0438\u0442\u0430\u043d", "\u0437\u0432\u0435\u0437\u0434\u0430"}},
+        {"Greek with the mark",
+         "\xef\xbb\xbf\u03b1\u03c3\u03c4\u03ad\u03c1\u03b9\r\n",
+         {"\u03b1\u03c3\u03c4\u03ad\u03c1\u03b9"}},
+        {"Japanese, and a letter past 16 bits",
+         "\u5b87\u5b99 \U0001F680",
+         {"\u5b87\u5b99 \U0001F680"}},
+        {"plain ASCII with the mark", "\xef\xbb\xbfShip", {"Ship"}},
+        // Not UTF-8: a lead byte without its follower, overlong slashes, a surrogate, a code
+        // point past U+10FFFF, a follower alone and a lead at the end.
+        {"a broken sequence", "\xd0 ok", {"\u00d0 ok"}},
+        {"an overlong form", "\xc0\xaf", {"\u00c0\u00af"}},
+        {"an overlong form in three bytes", "\xe0\x80\xaf", {"\u00e0\u20ac\u00af"}},
+        {"a surrogate", "\xed\xa0\x80", {"\u00ed\u00a0\u20ac"}},
+        {"past U+10FFFF", "\xf4\x90\x80\x80", {"\u00f4?\u20ac\u20ac"}},
+        {"a follower alone", "x\xa9", {"x\u00a9"}},
+        {"a lead at the end", "\u00e9t\xe9", {"\u00c3\u00a9t\u00e9"}},
+        // The mark on a file that is no UTF-8 after it: read as it always was.
+        {"the mark before Windows-1252",
+         "\xef\xbb\xbf\x93x\x94",
+         {"\u00ef\u00bb\u00bf\u201cx\u201d"}},
+    };
+    for (const Case& c : cases) {
+        WriteFile("own.txt", c.bytes.data(), c.bytes.size());
+        EXPECT_EQ(ReadTextLines("own.txt"), c.lines) << c.what;
+    }
 }
 
 // A name missing under its own letters is looked up in a table of the folder's names, read once:
@@ -156,6 +196,50 @@ TEST(Pictures, DecodeByAnyLetterCaseAndFailQuietly) {
     EXPECT_NO_THROW(LoadPicture("cut.jpg"));
 }
 
+// Printed pictures keep four inks. A 16 x 16 picture in quarters of 8 x 8 (one JPEG block each,
+// so nothing bleeds): full cyan, magenta with yellow, half black, no ink. Over white paper they
+// show as (0, 255, 255), red (255, 0, 0), (255 - 128) = 127 grey and white.
+TEST(Pictures, InFourInksShowInTheirColoursWhicheverWayTheInksAreStored) {
+    auto inks = [](int x, int y, uint8_t* cmyk) {
+        const int quarter = (y / 8) * 2 + x / 8;
+        const uint8_t kInks[4][4] = {
+            {255, 0, 0, 0}, {0, 255, 255, 0}, {0, 0, 0, 128}, {0, 0, 0, 0}};
+        for (int c = 0; c < 4; ++c) cmyk[c] = kInks[quarter][c];
+    };
+    const int kShown[4][3] = {{0, 255, 255}, {255, 0, 0}, {127, 127, 127}, {255, 255, 255}};
+    struct Case {
+        const char* what;
+        test::JpegSpec spec;
+    };
+    const Case cases[] = {
+        {"baseline", {16, 16, JCS_CMYK, JCS_CMYK, false, true}},
+        {"progressive", {16, 16, JCS_CMYK, JCS_CMYK, true, true}},
+        {"YCCK", {16, 16, JCS_CMYK, JCS_YCCK, false, true}},
+        {"unmarked", {16, 16, JCS_CMYK, JCS_CMYK, false, false}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string file = std::string(c.what) + ".jpg";
+        // With the APP14 marker every ink is stored inverted, 255 for none.
+        const std::string bytes = test::MakeJpeg(c.spec, [&](int x, int y, uint8_t* cmyk) {
+            inks(x, y, cmyk);
+            if (c.spec.app14Marker)
+                for (int k = 0; k < 4; ++k) cmyk[k] = static_cast<uint8_t>(255 - cmyk[k]);
+        });
+        WriteFile(file, bytes.data(), bytes.size());
+        const auto pic = LoadPicture(file);
+        ASSERT_NE(pic, nullptr);
+        ASSERT_EQ(pic->width, 16);
+        ASSERT_EQ(pic->height, 16);
+        for (int q = 0; q < 4; ++q) {
+            // The middle of each quarter.
+            const int x = (q % 2) * 8 + 4, y = (q / 2) * 8 + 4;
+            const uint8_t* p = &pic->rgb[static_cast<size_t>((y * 16 + x) * 3)];
+            for (int k = 0; k < 3; ++k) EXPECT_NEAR(p[k], kShown[q][k], 3) << "quarter " << q;
+        }
+    }
+}
+
 class Shapes : public Form {
   public:
     Shapes() : Form("TShapes") {}
@@ -195,6 +279,114 @@ TEST(Pictures, KeepTheirShapeInABoxOfAnother) {
     EXPECT_TRUE(near(32, 20, 8, 0));
     EXPECT_TRUE(near(32, 35, 8, 7));
     for (int x : {0, 15, 48, 63}) EXPECT_TRUE(near(x, 35, 0, 0)) << x;
+}
+
+// A screen stretches a picture into its box: the picture is kept no larger than it takes to
+// cover the box at its own shape, whatever size the file holds.
+TEST(Pictures, AreKeptAtTheSizeTheScreensDrawThem) {
+    // 1024 x 1024, red on the left half and blue on the right, with a white line 8 pixels wide
+    // at x 256.
+    const std::string bytes = test::MakeJpeg({1024, 1024, JCS_RGB, JCS_UNKNOWN, false, true, 75},
+                                             [](int x, int, uint8_t* rgb) {
+                                                 const bool line = x >= 256 && x < 264;
+                                                 rgb[0] = x < 512 ? 255 : 0;
+                                                 rgb[1] = line ? 255 : 0;
+                                                 rgb[2] = x < 512 && !line ? 0 : 255;
+                                             });
+    WriteFile("big.jpg", bytes.data(), bytes.size());
+    std::filesystem::create_directories("kept");
+    std::ofstream("kept/TShapes.json") << R"({"class": "TShapes", "width": 400, "height": 200,
+        "components": [
+        {"kind": "Image", "name": "Small", "width": 64, "height": 48, "stretch": true,
+         "picture": "big.jpg"},
+        {"kind": "Image", "name": "Large", "left": 100, "width": 300, "height": 200,
+         "stretch": true, "picture": "big.jpg", "visible": false}]})";
+    const std::string dir = LayoutDir();
+    SetLayoutDir("kept");
+    Shapes form;
+    SetLayoutDir(dir);
+    ASSERT_TRUE(form.LayoutProblems().empty());
+    SoftwareCanvas canvas(form.width, form.height);
+    canvas.DrawForm(form);
+    // Square, it covers 64 x 48 at 64 x 64: 12,288 bytes kept of the file's 3 MB.
+    EXPECT_EQ(PictureBytesKept(), 64u * 64 * 3);
+    auto shows = [&](int x, int y, bool red) {
+        const uint32_t c = canvas.PixelAt(x, y);
+        return red ? ((c >> 16) & 0xff) > 200 && (c & 0xff) < 60
+                   : ((c >> 16) & 0xff) < 60 && (c & 0xff) > 200;
+    };
+    EXPECT_TRUE(shows(31, 24, true));
+    EXPECT_TRUE(shows(32, 24, false));
+    // A screen that draws it larger has it again at its size, and the smaller box keeps that one:
+    // 300 x 200 is covered at 300 x 300.
+    form.Find("Large")->visible = true;
+    canvas.DrawForm(form);
+    EXPECT_EQ(PictureBytesKept(), 300u * 300 * 3);
+    EXPECT_TRUE(shows(249, 100, true));
+    EXPECT_TRUE(shows(250, 100, false));
+    // The line's 8 pixels are 8 x 300 / 1024, 2.3, here from x 100 + 75: the middle one white.
+    // Kept at the small box's size the line would be half a pixel, mixed with the red.
+    const uint32_t line = canvas.PixelAt(176, 100);
+    for (int k = 0; k < 3; ++k) EXPECT_GT((line >> (8 * k)) & 0xff, 200u) << k;
+    form.Find("Large")->visible = false;
+    canvas.DrawForm(form);
+    EXPECT_EQ(PictureBytesKept(), 300u * 300 * 3);
+    EXPECT_TRUE(shows(4, 24, true));
+    EXPECT_TRUE(shows(60, 24, false));
+    // Asked for whole, the picture is all the file holds.
+    const auto whole = LoadPicture("big.jpg");
+    ASSERT_NE(whole, nullptr);
+    EXPECT_EQ(whole->width, 1024);
+    EXPECT_EQ(PictureBytesKept(), 1024u * 1024 * 3);
+}
+
+class Tabs : public Form {
+  public:
+    Tabs() : Form("TTabs") {}
+};
+
+// No font has a picture for a tab: it shows as spaces up to the next stop of eight letters,
+// counted in letters however many bytes each takes.
+TEST(Texts, ShowATabAsSpacesToTheNextStopOfEightLetters) {
+    ASSERT_TRUE(FontAvailable());
+    WriteFile("tabbed.txt", "Ship\tCargo\r\n", 12);
+    std::filesystem::create_directories("tabs");
+    std::ofstream("tabs/TTabs.json") << R"({"class": "TTabs", "width": 200, "height": 200,
+        "components": [
+        {"kind": "Memo", "name": "Memo1", "width": 200, "height": 40, "wordWrap": true},
+        {"kind": "Label", "name": "Tabbed", "top": 50, "width": 200, "height": 30,
+         "caption": "A\tB"},
+        {"kind": "Label", "name": "Spaced", "top": 85, "width": 200, "height": 30,
+         "caption": "A       B"},
+        {"kind": "Label", "name": "Lines", "top": 120, "width": 200, "height": 40},
+        {"kind": "Label", "name": "Wrapped", "top": 160, "width": 200, "height": 40,
+         "wordWrap": true}]})";
+    const std::string dir = LayoutDir();
+    SetLayoutDir("tabs");
+    Tabs form;
+    SetLayoutDir(dir);
+    ASSERT_TRUE(form.LayoutProblems().empty());
+    auto label = [&](const char* name) -> Label& { return *dynamic_cast<Label*>(form.Find(name)); };
+    label("Lines").caption = "Ship\tCargo\n\tCrew\t";
+    EXPECT_EQ(CaptionLines(label("Lines")),
+              (std::vector<std::string>{"Ship    Cargo", "        Crew    "}));
+    // Three letters in six bytes: five spaces to the stop.
+    label("Wrapped").caption = "\u0416\u0443\u043a\tx";
+    EXPECT_EQ(CaptionLines(label("Wrapped")), std::vector<std::string>{"\u0416\u0443\u043a     x"});
+    auto* memo = dynamic_cast<Memo*>(form.Find("Memo1"));
+    ASSERT_NE(memo, nullptr);
+    memo->LoadFromFile("tabbed.txt");
+    EXPECT_EQ(memo->WrappedLines(), std::vector<std::string>{"Ship    Cargo"});
+    // Drawn, the tab shows what the spaces show: no box where it stands.
+    SoftwareCanvas canvas(form.width, form.height);
+    canvas.DrawForm(form);
+    int lit = 0;
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 200; ++x) {
+            EXPECT_EQ(canvas.PixelAt(x, 50 + y), canvas.PixelAt(x, 85 + y)) << x << ", " << y;
+            lit += canvas.PixelAt(x, 50 + y) != canvas.PixelAt(199, 50);
+        }
+    EXPECT_GT(lit, 20);
 }
 
 class Drawing : public corvanth::test::GameTest {};
