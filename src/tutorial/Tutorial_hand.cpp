@@ -79,14 +79,9 @@ bool Overlap(const ui::Rect& a, const ui::Rect& b) {
            a.y < b.y + b.h && b.y < a.y + a.h;
 }
 
-bool Holds(const ui::Rect& outer, const ui::Rect& inner) {
-    return outer.x <= inner.x && outer.y <= inner.y && outer.x + outer.w >= inner.x + inner.w &&
-           outer.y + outer.h >= inner.y + inner.h;
-}
-
 // The picture the whole screen stands on.
 bool Background(const ui::Form& screen, const ui::Image& image) {
-    return Holds(image.ScreenRect(), {0, 0, screen.width, screen.height});
+    return image.ScreenRect().Holds({0, 0, screen.width, screen.height});
 }
 
 constexpr int kCaptionMargin = 2;
@@ -115,7 +110,7 @@ KeepClear WhatToKeepClear(const ui::Form& screen, const ui::Component& target,
             continue;
         if (const auto* image = dynamic_cast<const ui::Image*>(c.get())) {
             if (!image->picture.empty() && !Background(screen, *image) &&
-                !Holds(image->ScreenRect(), pointed))
+                !image->ScreenRect().Holds(pointed))
                 out.rather.push_back(image->ScreenRect());
         } else if (const auto* list = dynamic_cast<const ui::ListBox*>(c.get())) {
             const ui::Rect box = list->ScreenRect();

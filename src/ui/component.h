@@ -15,6 +15,10 @@ class Form;
 struct Rect {
     int x = 0, y = 0, w = 0, h = 0;
     bool Contains(int px, int py) const { return px >= x && py >= y && px < x + w && py < y + h; }
+    bool Holds(const Rect& inner) const {
+        return x <= inner.x && y <= inner.y && x + w >= inner.x + inner.w &&
+               y + h >= inner.y + inner.h;
+    }
 };
 
 struct Font {

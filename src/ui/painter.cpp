@@ -298,11 +298,18 @@ void Painter::DrawArrowButton(const SDL_Rect& b, Pointing way, bool usable) {
     Fill(b, usable ? (second ? Darker(kThumb, 20) : kThumb) : kTrack);
     Frame(b, usable ? kButtonEdge : kMissingEdge);
     // A small triangle pointing the way the button moves.
-    const Color ink = usable ? colors::White : kDisabledText;
-    SDL_SetRenderDrawColor(r_, ink.r, ink.g, ink.b, 255);
     const bool upright = way == Pointing::Up || way == Pointing::Down;
     const int along = upright ? b.h : b.w, across = upright ? b.w : b.h;
-    const int half = std::max(1, std::min(across - 6, along - 4) / 2);
+    DrawTriangle(b, way, std::max(1, std::min(across - 6, along - 4) / 2),
+                 usable ? colors::White : kDisabledText);
+}
+
+void Painter::DrawTriangle(const SDL_Rect& b, Pointing way, int half, Color ink) {
+    SDL_SetRenderDrawBlendMode(r_, SDL_BLENDMODE_NONE);
+    SDL_SetRenderDrawColor(r_, ink.r, ink.g, ink.b, 255);
+    const bool second = way == Pointing::Down || way == Pointing::Right;
+    const bool upright = way == Pointing::Up || way == Pointing::Down;
+    const int along = upright ? b.h : b.w;
     const int mid = upright ? b.x + b.w / 2 : b.y + b.h / 2;
     const int start = (upright ? b.y : b.x) + (along - half) / 2;
     for (int row = 0; row < half; ++row) {
@@ -466,14 +473,8 @@ void Painter::DrawComponent(const Component& c, int ox, int oy, const SDL_Rect& 
             SDL_Rect arrow{box.x + box.w - 18, box.y + 1, 17, box.h - 2};
             Fill(arrow, c.Usable() ? kThumb : kTrack);
             // The drop button says what it does: a list opens below.
-            const Color ink = c.Usable() ? colors::White : kDisabledText;
-            SDL_SetRenderDrawBlendMode(r_, SDL_BLENDMODE_NONE);
-            SDL_SetRenderDrawColor(r_, ink.r, ink.g, ink.b, 255);
-            const int half = std::max(2, std::min(arrow.w - 5, arrow.h - 5) / 2);
-            const int cx = arrow.x + arrow.w / 2, top = arrow.y + (arrow.h - half) / 2;
-            for (int row = 0; row < half; ++row)
-                SDL_RenderDrawLine(r_, cx - (half - 1 - row), top + row, cx + (half - 1 - row),
-                                   top + row);
+            DrawTriangle(arrow, Pointing::Down, std::max(2, std::min(arrow.w - 5, arrow.h - 5) / 2),
+                         c.Usable() ? colors::White : kDisabledText);
             break;
         }
         case Kind::Memo: {

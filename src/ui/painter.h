@@ -44,6 +44,8 @@ class Painter {
                      bool keyed, bool proportional);
     enum class Pointing { Up, Down, Left, Right };
     void DrawArrowButton(const SDL_Rect& box, Pointing way, bool usable);
+    // A triangle `half` rows deep, centred in the box, its point the way it points.
+    void DrawTriangle(const SDL_Rect& box, Pointing way, int half, Color ink);
     // Two arrow buttons, one above the other (the up-down and spin boxes).
     void DrawArrows(const SDL_Rect& box, bool usable);
     void DrawScrollBar(const ScrollBar& bar, const SDL_Rect& box);

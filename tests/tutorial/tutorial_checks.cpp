@@ -93,11 +93,6 @@ struct InSight {
     bool picture = false;
 };
 
-bool Holds(const ui::Rect& outer, const ui::Rect& inner) {
-    return outer.x <= inner.x && outer.y <= inner.y && outer.x + outer.w >= inner.x + inner.w &&
-           outer.y + outer.h >= inner.y + inner.h;
-}
-
 // The rectangle of a list's row as drawn.
 ui::Rect RowRect(const ui::ListBox& list, int row) {
     const ui::Rect r = list.ScreenRect();
@@ -162,7 +157,7 @@ std::vector<InSight> PicturesAndRows(const ui::Form& f) {
         if (const auto* image = dynamic_cast<const ui::Image*>(c.get())) {
             // The screen's own background; the system map's ground is the map, where a space
             // event may show in any cell.
-            const bool backdrop = Holds(r, {0, 0, f.width, f.height});
+            const bool backdrop = r.Holds({0, 0, f.width, f.height});
             if (!image->picture.empty() && !backdrop)
                 out.push_back({"the picture " + c->Name() + " (" + image->picture + ")", r, false,
                                false, true});
@@ -313,7 +308,7 @@ void ExpectStepPlaced(int step, const std::vector<std::string>& explained, bool 
         // lies on as it points; the texts of list rows, the one it points at too, it leaves.
         const ui::Rect t = target->ScreenRect();
         for (const InSight& s : seen) {
-            const bool ground = s.picture && (Holds(s.rect, t) || Holds(t, s.rect));
+            const bool ground = s.picture && (s.rect.Holds(t) || t.Holds(s.rect));
             if (!ground) {
                 EXPECT_FALSE(onIt(s.rect)) << "step " << step << ": the hand covers " << s.what;
             }
