@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <utility>
 
 #include "ui/application.h"
 #include "ui/audio.h"
@@ -251,12 +252,100 @@ void SpinEdit::KeyDown(int key) {
     Edit::KeyDown(key);
 }
 
+int ScrollTrack::ArrowLength() const {
+    return std::min(thickness, length / 4);
+}
+
+Rect ScrollTrack::ThumbRectAt(int at) const {
+    const int arrow = ArrowLength(), track = std::max(0, length - 2 * arrow);
+    const int64_t span = static_cast<int64_t>(max) - min, shown = std::max(1, page);
+    const int least = std::min(track, thickness);
+    const int thumb =
+        std::clamp(static_cast<int>(track * shown / (span + shown)), least, std::max(least, track));
+    const int64_t from = static_cast<int64_t>(std::clamp(at, min, std::max(min, max))) - min;
+    const int start = arrow + (span > 0 ? static_cast<int>((track - thumb) * from / span) : 0);
+    return vertical ? Rect{0, start, thickness, thumb} : Rect{start, 0, thumb, thickness};
+}
+
+int ScrollTrack::Press(int along, int& grip) const {
+    grip = -1;
+    const int arrow = ArrowLength();
+    int64_t by = 0;
+    if (along < arrow) {
+        by = -static_cast<int64_t>(smallChange);
+    } else if (along >= length - arrow) {
+        by = smallChange;
+    } else {
+        const Rect thumb = ThumbRect();
+        const int from = vertical ? thumb.y : thumb.x, size = vertical ? thumb.h : thumb.w;
+        if (along >= from && along < from + size) {
+            grip = along - from;
+            return position;
+        }
+        by = along < from ? -static_cast<int64_t>(largeChange) : largeChange;
+    }
+    return static_cast<int>(std::clamp<int64_t>(position + by, min, std::max(min, max)));
+}
+
+int ScrollTrack::Drag(int along, int grip) const {
+    const Rect thumb = ThumbRect();
+    const int room = length - 2 * ArrowLength() - (vertical ? thumb.h : thumb.w);
+    const int64_t span = static_cast<int64_t>(max) - min;
+    if (grip < 0 || room <= 0 || span <= 0) return position;
+    const int64_t at = std::clamp(along - grip - ArrowLength(), 0, room);
+    return static_cast<int>(min + (at * span + room / 2) / room);
+}
+
+Rect ScrollBox::BarRect() const {
+    return BarShown() ? Rect{width - kBarWidth, 0, kBarWidth, height} : Rect{width, 0, 0, height};
+}
+
+ScrollTrack ScrollBox::Track() const {
+    const Rows rows = RowsInSight();
+    ScrollTrack t;
+    t.max = std::max(0, rows.total - rows.shown);
+    t.position = std::clamp(rows.first, 0, t.max);
+    // A page keeps its last row in sight, as the row to go on reading from.
+    t.largeChange = std::max(1, rows.shown - 1);
+    t.page = rows.shown;
+    const Rect bar = BarRect();
+    t.length = bar.h;
+    t.thickness = bar.w;
+    return t;
+}
+
+void ScrollBox::MouseDown(int x, int y) {
+    barPress_ = OnBar(x);
+    if (!barPress_) {
+        Component::MouseDown(x, y);
+        return;
+    }
+    ScrollTo(Track().Press(y, grip_));
+}
+
+void ScrollBox::MouseDrag(int, int y) {
+    if (grip_ >= 0) ScrollTo(Track().Drag(y, grip_));
+}
+
+void ScrollBox::Click(int x, int y, int clicks) {
+    if (std::exchange(barPress_, false) || OnBar(x)) return;
+    ClickInside(x, y, clicks);
+}
+
 int ListBox::ItemHeight() const {
     return std::max(12, font.size * 4 / 3 + 4);
 }
 
 int ListBox::VisibleRows() const {
     return std::max(1, (height - 4) / ItemHeight());
+}
+
+ScrollBox::Rows ListBox::RowsInSight() const {
+    return Rows{static_cast<int>(items.size()), VisibleRows(), topIndex};
+}
+
+void ListBox::ScrollTo(int first) {
+    topIndex = std::clamp(first, 0, std::max(0, static_cast<int>(items.size()) - VisibleRows()));
 }
 
 void ListBox::SetItemIndex(int index) {
@@ -267,15 +356,14 @@ void ListBox::SetItemIndex(int index) {
     }
 }
 
-void ListBox::Click(int x, int y, int clicks) {
+void ListBox::ClickInside(int x, int y, int clicks) {
     int row = topIndex + (y - 2) / ItemHeight();
     itemIndex_ = (y >= 2 && row < static_cast<int>(items.size())) ? row : -1;
     Component::Click(x, y, clicks);
 }
 
 void ListBox::Wheel(int steps) {
-    int maxTop = std::max(0, static_cast<int>(items.size()) - VisibleRows());
-    topIndex = std::clamp(topIndex - steps * 3, 0, maxTop);
+    ScrollTo(topIndex - steps * 3);
 }
 
 std::string ListBox::ShownText() const {
@@ -321,7 +409,7 @@ const std::vector<std::string>& Memo::WrappedLines() const {
         return c.lines;
     }
     for (const auto& line : lines)
-        for (auto& part : WrapText(f, line, w)) c.lines.push_back(std::move(part));
+        for (auto& part : WrapText(f, line, w, true)) c.lines.push_back(std::move(part));
     return c.lines;
 }
 
@@ -338,46 +426,23 @@ int Memo::MaxTopLine() const {
     return std::max(0, static_cast<int>(WrappedLines().size()) - VisibleRows());
 }
 
+ScrollBox::Rows Memo::RowsInSight() const {
+    return Rows{static_cast<int>(WrappedLines().size()), VisibleRows(), topLine};
+}
+
 void Memo::ScrollTo(int line) {
     topLine = std::clamp(line, 0, MaxTopLine());
 }
 
 Rect Memo::ThumbRect() const {
-    const int total = static_cast<int>(WrappedLines().size()), rows = VisibleRows();
-    if (!BarWidth() || total <= rows) return Rect{width - kBarWidth, 0, 0, 0};
-    const int track = height - 2;
-    const int thumb = std::max(kBarWidth, track * rows / total);
-    const int maxTop = total - rows;
-    const int at = (track - thumb) * std::clamp(topLine, 0, maxTop) / maxTop;
-    return Rect{width - kBarWidth + 1, 1 + at, kBarWidth - 2, thumb};
+    const ScrollTrack t = Track();
+    if (!BarShown() || !t.Moves()) return Rect{width - kBarWidth, 0, 0, 0};
+    const Rect thumb = t.ThumbRect();
+    return Rect{width - kBarWidth + thumb.x, thumb.y, thumb.w, thumb.h};
 }
 
 void Memo::Wheel(int steps) {
     ScrollTo(topLine - steps * 3);
-}
-
-void Memo::MouseDown(int x, int y) {
-    if (!BarWidth() || x < width - kBarWidth) {
-        Component::MouseDown(x, y);
-        return;
-    }
-    Rect thumb = ThumbRect();
-    if (thumb.h == 0) return;
-    if (y >= thumb.y && y < thumb.y + thumb.h) {
-        dragFrom_ = y - thumb.y;
-    } else {
-        // A click on the track pages toward it.
-        ScrollTo(topLine + (y < thumb.y ? -1 : 1) * std::max(1, VisibleRows() - 1));
-    }
-}
-
-void Memo::MouseDrag(int, int y) {
-    if (dragFrom_ < 0) return;
-    Rect thumb = ThumbRect();
-    const int room = height - 2 - thumb.h, maxTop = MaxTopLine();
-    if (room <= 0 || maxTop == 0) return;
-    const int at = std::clamp(y - dragFrom_ - 1, 0, room);
-    ScrollTo((at * maxTop + room / 2) / room);
 }
 
 void RangeBar::SetRange(int min, int max) {
@@ -396,59 +461,31 @@ void ScrollBar::PlayerSetPosition(int position) {
     if (Position() != before && OnChange) OnChange();
 }
 
-int ScrollBar::ArrowLength() const {
-    return std::min(Thickness(), Length() / 4);
-}
-
-Rect ScrollBar::ThumbRectAt(int position) const {
-    const int arrow = ArrowLength(), track = std::max(0, Length() - 2 * arrow);
-    const int64_t span = static_cast<int64_t>(Max()) - Min(), page = std::max(1, largeChange);
-    // As long against the track as a page is against the whole range, never shorter than the
-    // bar is thick.
-    const int least = std::min(track, Thickness());
-    const int thumb =
-        std::clamp(static_cast<int>(track * page / (span + page)), least, std::max(least, track));
-    const int64_t at = static_cast<int64_t>(std::clamp(position, Min(), Max())) - Min();
-    const int start = arrow + (span > 0 ? static_cast<int>((track - thumb) * at / span) : 0);
-    return vertical ? Rect{0, start, width, thumb} : Rect{start, 0, thumb, height};
+ScrollTrack ScrollBar::Track() const {
+    ScrollTrack t;
+    t.min = Min();
+    t.max = Max();
+    t.position = Position();
+    t.smallChange = smallChange;
+    t.largeChange = largeChange;
+    t.page = largeChange;
+    t.vertical = vertical;
+    t.length = vertical ? height : width;
+    t.thickness = vertical ? width : height;
+    return t;
 }
 
 void ScrollBar::MouseDown(int x, int y) {
-    const int along = vertical ? y : x, arrow = ArrowLength();
-    if (along < arrow) {
-        Step(-static_cast<int64_t>(smallChange));
-        return;
-    }
-    if (along >= Length() - arrow) {
-        Step(smallChange);
-        return;
-    }
-    const Rect thumb = ThumbRect();
-    const int from = vertical ? thumb.y : thumb.x, size = vertical ? thumb.h : thumb.w;
-    if (along >= from && along < from + size) {
-        dragFrom_ = along - from;
-        return;
-    }
-    Step(along < from ? -static_cast<int64_t>(largeChange) : largeChange);
+    PlayerSetPosition(Track().Press(vertical ? y : x, dragFrom_));
 }
 
 void ScrollBar::MouseDrag(int x, int y) {
-    if (dragFrom_ < 0) return;
-    const Rect thumb = ThumbRect();
-    const int arrow = ArrowLength();
-    const int room = Length() - 2 * arrow - (vertical ? thumb.h : thumb.w);
-    const int64_t span = static_cast<int64_t>(Max()) - Min();
-    if (room <= 0 || span == 0) return;
-    const int64_t at = std::clamp((vertical ? y : x) - dragFrom_ - arrow, 0, room);
-    PlayerSetPosition(static_cast<int>(Min() + (at * span + room / 2) / room));
-}
-
-void ScrollBar::Step(int64_t by) {
-    PlayerSetPosition(static_cast<int>(std::clamp<int64_t>(Position() + by, Min(), Max())));
+    if (dragFrom_ >= 0) PlayerSetPosition(Track().Drag(vertical ? y : x, dragFrom_));
 }
 
 void ScrollBar::Wheel(int steps) {
-    Step(-static_cast<int64_t>(steps) * smallChange);
+    PlayerSetPosition(static_cast<int>(
+        std::clamp<int64_t>(Position() - static_cast<int64_t>(steps) * smallChange, Min(), Max())));
 }
 
 void UpDown::Click(int, int y, int) {
