@@ -162,14 +162,15 @@ std::vector<std::string> WrapText(TTF_Font* font, const std::string& text, int w
             sp = para.find(' ', sp + 1);
         std::string word = para.substr(i, sp == std::string::npos ? std::string::npos : sp - i);
         std::string trial = line.empty() ? word : line + " " + word;
-        if (wide(trial) && !line.empty()) {
+        const bool over = wide(trial);
+        if (over && !line.empty()) {
             out.push_back(line);
             line = word;
         } else {
             line = trial;
         }
-        // A word that alone is wider than the line goes on at the start of the next.
-        if (breakWords && wide(line)) {
+        // Only a word alone on its line can be wider than it: it goes on at the next line.
+        if (breakWords && over && wide(line)) {
             for (size_t n; (n = FittingPrefix(font, line, width)) < line.size();) {
                 out.push_back(line.substr(0, n));
                 line.erase(0, n);

@@ -555,7 +555,8 @@ void Painter::DrawFormIn(const Form& form, int ox, int oy, const SDL_Rect& area)
                      hot ? colors::White : cb->font.color);
         }
         if (bar.w > 0)
-            DrawScrollBar(cb->ListTrack(), SDL_Rect{ox + bar.x, oy + bar.y, bar.w, bar.h}, true);
+            DrawScrollBar(cb->ListTrack(), SDL_Rect{ox + bar.x, oy + bar.y, bar.w, bar.h},
+                          cb->Usable());
     }
     SDL_RenderSetClipRect(r_, nullptr);
 }
