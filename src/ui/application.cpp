@@ -247,12 +247,13 @@ void Application::MouseDown(int x, int y, int clicks) {
     // The second press of a double click on a list row would reach what lay under the list.
     if (clicks >= 2 && listChosen_) return;
     listChosen_ = false;
-    // A press on the open list chooses the row under it.
+    // A press on the open list chooses the row under it; one on its bar scrolls it, below.
+    const int fx = x - top->OriginX(), fy = y - top->OriginY();
     if (ComboBox* list = OpenList(*top);
-        list && list->DropRect().Contains(x - top->OriginX(), y - top->OriginY())) {
+        list && list->DropRect().Contains(fx, fy) && !list->ListBarRect().Contains(fx, fy)) {
         pressed_ = nullptr;
         dirty_ = true;
-        const int row = list->ListRowAt(x - top->OriginX(), y - top->OriginY());
+        const int row = list->ListRowAt(fx, fy);
         if (row < 0) return;  // its frame
         listChosen_ = true;
         list->PlayerSelect(row);
@@ -269,7 +270,7 @@ void Application::MouseDown(int x, int y, int clicks) {
     }
     pressed_ = c;
     Rect r = c->ScreenRect();
-    const int lx = x - top->OriginX() - r.x, ly = y - top->OriginY() - r.y;
+    const int lx = fx - r.x, ly = fy - r.y;
     top->focused = c->TakesFocus() ? c : top->focused;
     c->MouseDown(lx, ly);
     // The handler may have opened and closed screens: the click belongs to the old top only.
@@ -308,8 +309,8 @@ void Application::MouseMove(int x, int y) {
         dirty_ = true;
     }
     if (hints_.PointerMoved(x, y, c, Now())) dirty_ = true;
-    // The row under the pointer lights up in an open list.
-    if (ComboBox* list = top ? OpenList(*top) : nullptr) {
+    // The row under the pointer lights up in an open list, but for a pointer that holds its bar.
+    if (ComboBox* list = top && !pressed_ ? OpenList(*top) : nullptr) {
         const int row = list->ListRowAt(x - top->OriginX(), y - top->OriginY());
         if (row >= 0 && row != list->listHot) {
             list->listHot = row;

@@ -1,5 +1,6 @@
 // The drop-down list box: its choice, and the list that opens over its screen.
 #include <algorithm>
+#include <utility>
 
 #include "ui/component.h"
 #include "ui/form.h"
@@ -39,9 +40,32 @@ Rect ComboBox::DropRect() const {
     return Rect{r.x, below ? r.y + r.h : r.y - h, r.w, h};
 }
 
+Rect ComboBox::ListBarRect() const {
+    const Rect d = DropRect();
+    if (static_cast<int>(items.size()) <= ListRows()) return Rect{d.x + d.w, d.y, 0, d.h};
+    return Rect{d.x + d.w - ScrollBox::kBarWidth, d.y, ScrollBox::kBarWidth, d.h};
+}
+
+ScrollTrack ComboBox::ListTrack() const {
+    ScrollTrack t;
+    t.max = std::max(0, static_cast<int>(items.size()) - ListRows());
+    t.position = std::clamp(listTop, 0, t.max);
+    t.largeChange = std::max(1, ListRows() - 1);
+    t.page = ListRows();
+    const Rect bar = ListBarRect();
+    t.length = bar.h;
+    t.thickness = bar.w;
+    return t;
+}
+
+bool ComboBox::OnListBar(int x, int y) const {
+    const Rect r = ScreenRect();
+    return dropped_ && ListBarRect().Contains(r.x + x, r.y + y);
+}
+
 int ComboBox::ListRowAt(int x, int y) const {
     const Rect d = DropRect();
-    if (!dropped_ || !d.Contains(x, y) || y < d.y + 2) return -1;
+    if (!dropped_ || !d.Contains(x, y) || y < d.y + 2 || ListBarRect().Contains(x, y)) return -1;
     const int row = listTop + (y - d.y - 2) / RowHeight();
     return row < listTop + ListRows() && row < static_cast<int>(items.size()) ? row : -1;
 }
@@ -56,7 +80,8 @@ void ComboBox::ShowRow(int row) {
 Rect ComboBox::ListRowRect(int row) {
     ShowRow(row);
     const Rect d = DropRect();
-    return Rect{d.x + 2, d.y + 2 + (row - listTop) * RowHeight(), d.w - 4, RowHeight()};
+    return Rect{d.x + 2, d.y + 2 + (row - listTop) * RowHeight(), ListBarRect().x - d.x - 4,
+                RowHeight()};
 }
 
 bool ComboBox::ListKey(int key) {
@@ -91,7 +116,24 @@ bool ComboBox::ListKey(int key) {
     }
 }
 
+void ComboBox::MouseDown(int x, int y) {
+    barPress_ = OnListBar(x, y);
+    if (!barPress_) {
+        Component::MouseDown(x, y);
+        return;
+    }
+    const int along = ScreenRect().y + y - ListBarRect().y;
+    listTop = ListTrack().Press(along, listGrip_);
+}
+
+void ComboBox::MouseDrag(int, int y) {
+    if (listGrip_ < 0 || !dropped_) return;
+    listTop = ListTrack().Drag(ScreenRect().y + y - ListBarRect().y, listGrip_);
+}
+
 void ComboBox::Click(int x, int y, int clicks) {
+    // The open list's bar only scrolls it: the list stays open.
+    if (std::exchange(barPress_, false) || OnListBar(x, y)) return;
     if (dropped_) {
         CloseList();
     } else {

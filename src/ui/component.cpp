@@ -6,7 +6,6 @@
 
 #include "ui/application.h"
 #include "ui/audio.h"
-#include "ui/files.h"
 #include "ui/fonts.h"
 #include "ui/form.h"
 
@@ -251,135 +250,6 @@ void SpinEdit::KeyDown(int key) {
     Edit::KeyDown(key);
 }
 
-int ListBox::ItemHeight() const {
-    return std::max(12, font.size * 4 / 3 + 4);
-}
-
-int ListBox::VisibleRows() const {
-    return std::max(1, (height - 4) / ItemHeight());
-}
-
-void ListBox::SetItemIndex(int index) {
-    itemIndex_ = (index >= 0 && index < static_cast<int>(items.size())) ? index : -1;
-    if (itemIndex_ >= 0) {
-        if (itemIndex_ < topIndex) topIndex = itemIndex_;
-        if (itemIndex_ >= topIndex + VisibleRows()) topIndex = itemIndex_ - VisibleRows() + 1;
-    }
-}
-
-void ListBox::Click(int x, int y, int clicks) {
-    int row = topIndex + (y - 2) / ItemHeight();
-    itemIndex_ = (y >= 2 && row < static_cast<int>(items.size())) ? row : -1;
-    Component::Click(x, y, clicks);
-}
-
-void ListBox::Wheel(int steps) {
-    int maxTop = std::max(0, static_cast<int>(items.size()) - VisibleRows());
-    topIndex = std::clamp(topIndex - steps * 3, 0, maxTop);
-}
-
-std::string ListBox::ShownText() const {
-    std::string out;
-    for (const auto& item : items) out += item + "\n";
-    return out;
-}
-
-void Memo::LoadFromFile(const std::string& name) {
-    lines = ReadTextLines(name);
-    topLine = 0;
-}
-
-std::string Memo::Text() const {
-    std::string out;
-    for (size_t i = 0; i < lines.size(); ++i) out += (i ? "\n" : "") + lines[i];
-    return out;
-}
-
-void Memo::SetText(const std::string& text) {
-    lines.clear();
-    size_t start = 0;
-    while (true) {
-        size_t nl = text.find('\n', start);
-        std::string line = text.substr(start, nl == std::string::npos ? nl : nl - start);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(line);
-        if (nl == std::string::npos) break;
-        start = nl + 1;
-    }
-    topLine = 0;
-}
-
-const std::vector<std::string>& Memo::WrappedLines() const {
-    TTF_Font* f = OpenFont(font);
-    const int w = width - 8 - BarWidth();
-    Wrapped& c = wrapped_;
-    if (c.valid && c.font == f && c.width == w && c.wordWrap == wordWrap && c.source == lines)
-        return c.lines;
-    c = Wrapped{true, lines, w, f, wordWrap, {}};
-    if (!f || !wordWrap) {
-        c.lines = lines;
-        return c.lines;
-    }
-    for (const auto& line : lines)
-        for (auto& part : WrapText(f, line, w)) c.lines.push_back(std::move(part));
-    return c.lines;
-}
-
-int Memo::LineHeight() const {
-    TTF_Font* f = OpenFont(font);
-    return f ? std::max(1, TTF_FontLineSkip(f)) : std::max(1, font.size * 4 / 3 + 2);
-}
-
-int Memo::VisibleRows() const {
-    return std::max(1, (height - 4) / LineHeight());
-}
-
-int Memo::MaxTopLine() const {
-    return std::max(0, static_cast<int>(WrappedLines().size()) - VisibleRows());
-}
-
-void Memo::ScrollTo(int line) {
-    topLine = std::clamp(line, 0, MaxTopLine());
-}
-
-Rect Memo::ThumbRect() const {
-    const int total = static_cast<int>(WrappedLines().size()), rows = VisibleRows();
-    if (!BarWidth() || total <= rows) return Rect{width - kBarWidth, 0, 0, 0};
-    const int track = height - 2;
-    const int thumb = std::max(kBarWidth, track * rows / total);
-    const int maxTop = total - rows;
-    const int at = (track - thumb) * std::clamp(topLine, 0, maxTop) / maxTop;
-    return Rect{width - kBarWidth + 1, 1 + at, kBarWidth - 2, thumb};
-}
-
-void Memo::Wheel(int steps) {
-    ScrollTo(topLine - steps * 3);
-}
-
-void Memo::MouseDown(int x, int y) {
-    if (!BarWidth() || x < width - kBarWidth) {
-        Component::MouseDown(x, y);
-        return;
-    }
-    Rect thumb = ThumbRect();
-    if (thumb.h == 0) return;
-    if (y >= thumb.y && y < thumb.y + thumb.h) {
-        dragFrom_ = y - thumb.y;
-    } else {
-        // A click on the track pages toward it.
-        ScrollTo(topLine + (y < thumb.y ? -1 : 1) * std::max(1, VisibleRows() - 1));
-    }
-}
-
-void Memo::MouseDrag(int, int y) {
-    if (dragFrom_ < 0) return;
-    Rect thumb = ThumbRect();
-    const int room = height - 2 - thumb.h, maxTop = MaxTopLine();
-    if (room <= 0 || maxTop == 0) return;
-    const int at = std::clamp(y - dragFrom_ - 1, 0, room);
-    ScrollTo((at * maxTop + room / 2) / room);
-}
-
 void RangeBar::SetRange(int min, int max) {
     min_ = min;
     max_ = std::max(min, max);
@@ -394,61 +264,6 @@ void ScrollBar::PlayerSetPosition(int position) {
     const int before = Position();
     SetPosition(position);
     if (Position() != before && OnChange) OnChange();
-}
-
-int ScrollBar::ArrowLength() const {
-    return std::min(Thickness(), Length() / 4);
-}
-
-Rect ScrollBar::ThumbRectAt(int position) const {
-    const int arrow = ArrowLength(), track = std::max(0, Length() - 2 * arrow);
-    const int64_t span = static_cast<int64_t>(Max()) - Min(), page = std::max(1, largeChange);
-    // As long against the track as a page is against the whole range, never shorter than the
-    // bar is thick.
-    const int least = std::min(track, Thickness());
-    const int thumb =
-        std::clamp(static_cast<int>(track * page / (span + page)), least, std::max(least, track));
-    const int64_t at = static_cast<int64_t>(std::clamp(position, Min(), Max())) - Min();
-    const int start = arrow + (span > 0 ? static_cast<int>((track - thumb) * at / span) : 0);
-    return vertical ? Rect{0, start, width, thumb} : Rect{start, 0, thumb, height};
-}
-
-void ScrollBar::MouseDown(int x, int y) {
-    const int along = vertical ? y : x, arrow = ArrowLength();
-    if (along < arrow) {
-        Step(-static_cast<int64_t>(smallChange));
-        return;
-    }
-    if (along >= Length() - arrow) {
-        Step(smallChange);
-        return;
-    }
-    const Rect thumb = ThumbRect();
-    const int from = vertical ? thumb.y : thumb.x, size = vertical ? thumb.h : thumb.w;
-    if (along >= from && along < from + size) {
-        dragFrom_ = along - from;
-        return;
-    }
-    Step(along < from ? -static_cast<int64_t>(largeChange) : largeChange);
-}
-
-void ScrollBar::MouseDrag(int x, int y) {
-    if (dragFrom_ < 0) return;
-    const Rect thumb = ThumbRect();
-    const int arrow = ArrowLength();
-    const int room = Length() - 2 * arrow - (vertical ? thumb.h : thumb.w);
-    const int64_t span = static_cast<int64_t>(Max()) - Min();
-    if (room <= 0 || span == 0) return;
-    const int64_t at = std::clamp((vertical ? y : x) - dragFrom_ - arrow, 0, room);
-    PlayerSetPosition(static_cast<int>(Min() + (at * span + room / 2) / room));
-}
-
-void ScrollBar::Step(int64_t by) {
-    PlayerSetPosition(static_cast<int>(std::clamp<int64_t>(Position() + by, Min(), Max())));
-}
-
-void ScrollBar::Wheel(int steps) {
-    Step(-static_cast<int64_t>(steps) * smallChange);
 }
 
 void UpDown::Click(int, int y, int) {

@@ -264,9 +264,69 @@ class SpinEdit : public Edit {
     void KeyDown(int key) override;
 };
 
-class ListBox : public Component {
+// A scroll bar's parts and what a press on them asks for, wherever the bar stands: a bar of its
+// own on a screen, or the one beside the rows of a list or the lines of a memo. An arrow at each
+// end steps by smallChange; between them lies the track, where a press beside the thumb pages by
+// largeChange and the thumb itself is dragged. The thumb is as long against the track as `page`
+// is against the whole range with it, never shorter than the bar is thick.
+struct ScrollTrack {
+    int min = 0, max = 0, position = 0;
+    int smallChange = 1, largeChange = 1;
+    int page = 1;
+    bool vertical = true;
+    int length = 0, thickness = 0;  // along and across, in pixels
+
+    // Something to move: the arrows work and the thumb shows.
+    bool Moves() const { return max > min; }
+    int ArrowLength() const;
+    // The thumb where it stands at `at`, inside the bar.
+    Rect ThumbRectAt(int at) const;
+    Rect ThumbRect() const { return ThumbRectAt(position); }
+    // A press `along` pixels from the first end: the position it moves to. On the thumb the
+    // position stays and `grip` becomes where in the thumb it is held; elsewhere -1.
+    int Press(int along, int& grip) const;
+    // The thumb held at `grip`, the pointer `along` pixels from the first end: the position it
+    // stands for.
+    int Drag(int along, int grip) const;
+};
+
+// A list or a memo whose rows can run past its box: a vertical scroll bar at its right edge, the
+// one the screens' own scroll bars are, moves them. The rows keep clear of it.
+class ScrollBox : public Component {
   public:
-    ListBox(Form& f, std::string n) : Component(Kind::ListBox, f, std::move(n)) {
+    static constexpr int kBarWidth = 16;
+    // The rows the box holds, how many it shows at once and the first one in sight.
+    struct Rows {
+        int total = 0, shown = 1, first = 0;
+    };
+    virtual Rows RowsInSight() const = 0;
+    virtual bool BarShown() const = 0;
+    // The bar inside the box, empty while it shows none; and its workings.
+    Rect BarRect() const;
+    ScrollTrack Track() const;
+    // The first row in sight, kept so that the box is never scrolled past its last row.
+    virtual void ScrollTo(int first) = 0;
+    void MouseDown(int x, int y) override;
+    void MouseDrag(int x, int y) override;
+    void MouseRelease() override { grip_ = -1; }
+    // A click on the bar, or after a press on it, clicks nothing in the box.
+    void Click(int x, int y, int clicks) final;
+
+  protected:
+    ScrollBox(Kind k, Form& f, std::string n) : Component(k, f, std::move(n)) {}
+    int BarWidth() const { return BarShown() ? kBarWidth : 0; }
+    virtual void ClickInside(int x, int y, int clicks) { Component::Click(x, y, clicks); }
+
+  private:
+    bool OnBar(int x) const { return BarShown() && x >= width - kBarWidth; }
+    int grip_ = -1;          // where in the thumb the player holds it, while dragging
+    bool barPress_ = false;  // the last press was on the bar
+};
+
+// A list shows a scroll bar while its rows do not all fit.
+class ListBox : public ScrollBox {
+  public:
+    ListBox(Form& f, std::string n) : ScrollBox(Kind::ListBox, f, std::move(n)) {
         color = colors::White;
         font.color = colors::Black;
     }
@@ -282,13 +342,20 @@ class ListBox : public Component {
     int topIndex = 0;
     int ItemHeight() const;
     int VisibleRows() const;
+    // The width of a row, left of the bar when there is one.
+    int RowWidth() const { return width - 4 - BarWidth(); }
     Color selectedColor = colors::Navy;
     Color selectedTextColor = colors::White;
 
-    // A click below the last row selects nothing (index -1) and still reports the click.
-    void Click(int x, int y, int clicks) override;
+    Rows RowsInSight() const override;
+    bool BarShown() const override { return static_cast<int>(items.size()) > VisibleRows(); }
+    void ScrollTo(int first) override;
     void Wheel(int steps) override;
     std::string ShownText() const override;
+
+  protected:
+    // A click below the last row selects nothing (index -1) and still reports the click.
+    void ClickInside(int x, int y, int clicks) override;
 
   private:
     int itemIndex_ = -1;
@@ -327,11 +394,19 @@ class ComboBox : public Component {
     int ListRowAt(int x, int y) const;
     // Where a row stands on the screen while the list is open (scrolled into view first).
     Rect ListRowRect(int row);
+    // The open list's scroll bar on the screen, while it holds more rows than it shows (else
+    // empty), and its workings; rows keep clear of it.
+    Rect ListBarRect() const;
+    ScrollTrack ListTrack() const;
     // The keys of the open list: Up and Down move, Return chooses, Escape closes it; true when
     // the list took the key.
     bool ListKey(int key);
-    // A click on the box opens or closes the list.
+    // A click on the box opens or closes the list; one on the open list's bar only scrolls.
     void Click(int x, int y, int clicks) override;
+    // The press, drag and release of the open list's bar, at points relative to the box.
+    void MouseDown(int x, int y) override;
+    void MouseDrag(int x, int y) override;
+    void MouseRelease() override { listGrip_ = -1; }
     // The wheel scrolls the open list.
     void Wheel(int steps) override;
     // The player's choice of a row: the list closes and the change event follows.
@@ -340,15 +415,20 @@ class ComboBox : public Component {
 
   private:
     void ShowRow(int row);
+    // The point of the screen at (x, y) of the box lies on the open list's bar.
+    bool OnListBar(int x, int y) const;
     int itemIndex_ = -1;
     bool dropped_ = false;
+    int listGrip_ = -1;
+    bool barPress_ = false;
 };
 
 enum class ScrollBars { None, Vertical, Horizontal, Both };
 
-class Memo : public Component {
+// A memo with a scroll bar shows it always, greyed while the whole text fits.
+class Memo : public ScrollBox {
   public:
-    Memo(Form& f, std::string n) : Component(Kind::Memo, f, std::move(n)) {
+    Memo(Form& f, std::string n) : ScrollBox(Kind::Memo, f, std::move(n)) {
         color = colors::White;
         font.color = colors::Black;
     }
@@ -357,16 +437,14 @@ class Memo : public Component {
     bool wordWrap = true;
     ScrollBars scrollBars = ScrollBars::None;
     int topLine = 0;  // first wrapped line shown
-    static constexpr int kBarWidth = 16;
-    // The text as shown: broken to the width left beside the scroll bar.
-    // Wrapped again only when the text, the width or the font changed: a long text is not
-    // re-wrapped every frame.
+    // The text as shown: broken to the width left beside the scroll bar, a word wider than that
+    // where the width ends. Wrapped again only when the text, the width or the font changed: a
+    // long text is not re-wrapped every frame.
     const std::vector<std::string>& WrappedLines() const;
     int LineHeight() const;
     int VisibleRows() const;
     int MaxTopLine() const;
-    void ScrollTo(int line);
-    // The thumb inside the bar at the right edge; empty while the whole text fits.
+    // The thumb inside the memo; empty while the whole text fits.
     Rect ThumbRect() const;
     // Lines of a text file (Windows-1252); a missing file leaves the memo empty.
     void LoadFromFile(const std::string& name);
@@ -376,15 +454,13 @@ class Memo : public Component {
         lines.clear();
         topLine = 0;
     }
+    Rows RowsInSight() const override;
+    bool BarShown() const override { return scrollBars != ScrollBars::None; }
+    void ScrollTo(int line) override;
     void Wheel(int steps) override;
-    void MouseDown(int x, int y) override;
-    void MouseDrag(int x, int y) override;
-    void MouseRelease() override { dragFrom_ = -1; }
     std::string ShownText() const override { return Text(); }
 
   private:
-    int BarWidth() const { return scrollBars == ScrollBars::None ? 0 : kBarWidth; }
-    int dragFrom_ = -1;  // where in the thumb the player holds it, while dragging
     struct Wrapped {
         bool valid = false;
         std::vector<std::string> source;
@@ -426,11 +502,10 @@ class ScrollBar : public RangeBar {
     void PlayerSetPosition(int position);
     int smallChange = 1, largeChange = 1;
     std::function<void()> OnChange;
-    // An arrow at each end steps by smallChange; between them the track, where a press beside
-    // the thumb pages by largeChange and the thumb itself is dragged.
-    int ArrowLength() const;
-    // The thumb where it stands at `position`, inside the bar.
-    Rect ThumbRectAt(int position) const;
+    // Its arrows, track and thumb (ScrollTrack), a page as long as largeChange.
+    ScrollTrack Track() const;
+    int ArrowLength() const { return Track().ArrowLength(); }
+    Rect ThumbRectAt(int position) const { return Track().ThumbRectAt(position); }
     Rect ThumbRect() const { return ThumbRectAt(Position()); }
     // Everything happens on the press, as each press of a double click steps again.
     void MouseDown(int x, int y) override;
@@ -440,10 +515,6 @@ class ScrollBar : public RangeBar {
     void Wheel(int steps) override;
 
   private:
-    int Length() const { return vertical ? height : width; }
-    int Thickness() const { return vertical ? width : height; }
-    // Moved by the player by that much, within the range.
-    void Step(int64_t by);
     int dragFrom_ = -1;  // where in the thumb the player holds it, while dragging
 };
 

@@ -140,14 +140,21 @@ uint64_t LookOf(const Component& c) {
             for (const auto& item : cb.items) h.Text(item);
             break;
         }
-        case Kind::Memo:
-            h.Int(static_cast<const Memo&>(c).topLine);
+        case Kind::Memo: {
+            const auto& m = static_cast<const Memo&>(c);
+            h.Int(m.topLine);
+            // The bar, and the width the text wraps in beside it.
+            h.Int(static_cast<int>(m.scrollBars) * 2 + m.wordWrap);
             break;
+        }
         case Kind::ProgressBar:
         case Kind::ScrollBar: {
             const auto& bar = static_cast<const RangeBar&>(c);
             h.Int(bar.Min());
             h.Int(bar.Max());
+            h.Int(bar.vertical);
+            // The thumb is as long as a page.
+            if (c.kind() == Kind::ScrollBar) h.Int(static_cast<const ScrollBar&>(c).largeChange);
             break;
         }
         default:

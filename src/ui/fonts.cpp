@@ -100,6 +100,29 @@ Rect TextRect(const std::string& text, const Font& font, const Rect& box, Align 
     return {x, vcenter ? box.y + (box.h - height) / 2 : box.y, width, height};
 }
 
+// How many bytes of a line's start fit `width` pixels: whole letters, at least one.
+size_t FittingPrefix(TTF_Font* font, const std::string& line, int width) {
+    // Letters start where a byte is no UTF-8 continuation; a line holds no more letters than its
+    // width has pixels, so only that many are tried.
+    std::vector<size_t> ends;
+    for (size_t i = 1; i <= line.size() && ends.size() <= static_cast<size_t>(std::max(width, 0));
+         ++i)
+        if (i == line.size() || (static_cast<unsigned char>(line[i]) & 0xc0) != 0x80)
+            ends.push_back(i);
+    size_t lo = 0, hi = ends.size();  // ends[0 .. lo) fit
+    while (lo < hi) {
+        const size_t mid = (lo + hi) / 2;
+        int w = 0, h = 0;
+        TTF_SizeUTF8(font, line.substr(0, ends[mid]).c_str(), &w, &h);
+        if (w <= width) {
+            lo = mid + 1;
+        } else {
+            hi = mid;
+        }
+    }
+    return ends.empty() ? line.size() : ends[lo == 0 ? 0 : lo - 1];
+}
+
 }  // namespace
 
 TTF_Font* OpenFont(const Font& font) {
@@ -121,10 +144,16 @@ TTF_Font* OpenFont(const Font& font) {
     return oit->second;
 }
 
-std::vector<std::string> WrapText(TTF_Font* font, const std::string& text, int width) {
+std::vector<std::string> WrapText(TTF_Font* font, const std::string& text, int width,
+                                  bool breakWords) {
     const std::string para = TabsAsSpaces(text);
     std::vector<std::string> out;
     std::string line;
+    auto wide = [&](const std::string& s) {
+        int w = 0, h = 0;
+        TTF_SizeUTF8(font, s.c_str(), &w, &h);
+        return w > width;
+    };
     size_t i = 0;
     while (i <= para.size()) {
         size_t sp = para.find(' ', i);
@@ -133,13 +162,19 @@ std::vector<std::string> WrapText(TTF_Font* font, const std::string& text, int w
             sp = para.find(' ', sp + 1);
         std::string word = para.substr(i, sp == std::string::npos ? std::string::npos : sp - i);
         std::string trial = line.empty() ? word : line + " " + word;
-        int w = 0, h = 0;
-        TTF_SizeUTF8(font, trial.c_str(), &w, &h);
-        if (w > width && !line.empty()) {
+        const bool over = wide(trial);
+        if (over && !line.empty()) {
             out.push_back(line);
             line = word;
         } else {
             line = trial;
+        }
+        // Only a word alone on its line can be wider than it: it goes on at the next line.
+        if (breakWords && over && wide(line)) {
+            for (size_t n; (n = FittingPrefix(font, line, width)) < line.size();) {
+                out.push_back(line.substr(0, n));
+                line.erase(0, n);
+            }
         }
         if (sp == std::string::npos) break;
         i = sp + 1;

@@ -273,11 +273,11 @@ void Painter::DrawButton(const Component& c, const SDL_Rect& box) {
     DrawText(text, c.font, inner, Align::Center, true, true, usable ? c.font.color : kDisabledText);
 }
 
-void Painter::DrawScrollBar(const ScrollBar& bar, const SDL_Rect& box) {
+void Painter::DrawScrollBar(const ScrollTrack& bar, const SDL_Rect& box, bool usable) {
     Fill(box, kTrack);
     Frame(box, kMissingEdge);
     // Arrows and thumb only where there is something to move.
-    const bool usable = bar.Usable() && bar.Max() > bar.Min();
+    usable = usable && bar.Moves();
     const int arrow = bar.ArrowLength();
     const SDL_Rect first =
         bar.vertical ? SDL_Rect{box.x, box.y, box.w, arrow} : SDL_Rect{box.x, box.y, arrow, box.h};
@@ -291,6 +291,12 @@ void Painter::DrawScrollBar(const ScrollBar& bar, const SDL_Rect& box) {
                                         : SDL_Rect{box.x + t.x, box.y + 1, t.w, box.h - 2};
     Fill(thumb, kThumb);
     Frame(thumb, kButtonEdge);
+}
+
+void Painter::DrawBoxBar(const ScrollBox& c, const SDL_Rect& box) {
+    if (!c.BarShown()) return;
+    const Rect b = c.BarRect();
+    DrawScrollBar(c.Track(), SDL_Rect{box.x + b.x, box.y + b.y, b.w, b.h}, c.Usable());
 }
 
 void Painter::DrawArrowButton(const SDL_Rect& b, Pointing way, bool usable) {
@@ -452,7 +458,7 @@ void Painter::DrawComponent(const Component& c, int ox, int oy, const SDL_Rect& 
             const int ih = l.ItemHeight();
             for (int row = l.topIndex, y = box.y + 2;
                  row < static_cast<int>(l.items.size()) && y < box.y + box.h; ++row, y += ih) {
-                SDL_Rect line{box.x + 2, y, box.w - 4, ih};
+                SDL_Rect line{box.x + 2, y, l.RowWidth(), ih};
                 Color fg = textColor;
                 if (row == l.ItemIndex()) {
                     Fill(line, l.selectedColor);
@@ -462,6 +468,7 @@ void Painter::DrawComponent(const Component& c, int ox, int oy, const SDL_Rect& 
                          SDL_Rect{line.x + 2, line.y, line.w - 4, line.h}, Align::Left, false, true,
                          fg);
             }
+            DrawBoxBar(l, box);
             break;
         }
         case Kind::ComboBox: {
@@ -481,7 +488,7 @@ void Painter::DrawComponent(const Component& c, int ox, int oy, const SDL_Rect& 
             const auto& m = static_cast<const Memo&>(c);
             Fill(box, c.color);
             Frame(box, kButtonEdge);
-            const int bar = m.scrollBars == ScrollBars::None ? 0 : Memo::kBarWidth;
+            const int bar = m.BarRect().w;
             const std::vector<std::string>& lines = m.WrappedLines();
             const int lh = m.LineHeight();
             const int first = std::clamp(m.topLine, 0, m.MaxTopLine());
@@ -490,18 +497,8 @@ void Painter::DrawComponent(const Component& c, int ox, int oy, const SDL_Rect& 
                 DrawText(lines[static_cast<size_t>(i)], font,
                          SDL_Rect{box.x + 4, y, box.w - 8 - bar, lh}, Align::Left, false, false,
                          textColor);
-            if (bar) {
-                SDL_Rect track{box.x + box.w - bar, box.y, bar, box.h};
-                Fill(track, kTrack);
-                Frame(track, kMissingEdge);
-                // A text that fits shows the bar without a thumb.
-                Rect t = m.ThumbRect();
-                if (t.h > 0) {
-                    SDL_Rect thumb{box.x + t.x, box.y + t.y, t.w, t.h};
-                    Fill(thumb, App().Pressed() == &c ? Lighter(kThumb, 30) : kThumb);
-                    Frame(thumb, kButtonEdge);
-                }
-            }
+            // A text that fits shows the bar greyed, without a thumb.
+            DrawBoxBar(m, box);
             break;
         }
         case Kind::ProgressBar: {
@@ -517,10 +514,9 @@ void Painter::DrawComponent(const Component& c, int ox, int oy, const SDL_Rect& 
             Frame(box, kButtonEdge);
             break;
         }
-        case Kind::ScrollBar: {
-            DrawScrollBar(static_cast<const ScrollBar&>(c), box);
+        case Kind::ScrollBar:
+            DrawScrollBar(static_cast<const ScrollBar&>(c).Track(), box, c.Usable());
             break;
-        }
         case Kind::UpDown:
             DrawArrows(box, c.Usable());
             break;
@@ -549,14 +545,18 @@ void Painter::DrawFormIn(const Form& form, int ox, int oy, const SDL_Rect& area)
         Fill(box, cb->color);
         Frame(box, kButtonEdge);
         const int ih = cb->RowHeight();
+        const Rect bar = cb->ListBarRect();
         for (int i = cb->listTop; i < cb->listTop + cb->ListRows(); ++i) {
-            SDL_Rect row{box.x + 2, box.y + 2 + (i - cb->listTop) * ih, box.w - 4, ih};
+            SDL_Rect row{box.x + 2, box.y + 2 + (i - cb->listTop) * ih, box.w - 4 - bar.w, ih};
             const bool hot = i == cb->listHot;
             if (hot) Fill(row, colors::Navy);
             DrawText(cb->items[static_cast<size_t>(i)], cb->font,
                      SDL_Rect{row.x + 2, row.y, row.w - 4, ih}, Align::Left, false, true,
                      hot ? colors::White : cb->font.color);
         }
+        if (bar.w > 0)
+            DrawScrollBar(cb->ListTrack(), SDL_Rect{ox + bar.x, oy + bar.y, bar.w, bar.h},
+                          cb->Usable());
     }
     SDL_RenderSetClipRect(r_, nullptr);
 }

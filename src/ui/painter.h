@@ -48,7 +48,10 @@ class Painter {
     void DrawTriangle(const SDL_Rect& box, Pointing way, int half, Color ink);
     // Two arrow buttons, one above the other (the up-down and spin boxes).
     void DrawArrows(const SDL_Rect& box, bool usable);
-    void DrawScrollBar(const ScrollBar& bar, const SDL_Rect& box);
+    // The one look of a scroll bar: greyed arrows and no thumb while there is nothing to move.
+    void DrawScrollBar(const ScrollTrack& bar, const SDL_Rect& box, bool usable);
+    // The bar of a list or memo, where it shows one.
+    void DrawBoxBar(const ScrollBox& c, const SDL_Rect& box);
     SDL_Texture* TextTexture(const std::string& text, const Font& font, Color color, int& w,
                              int& h);
     void Fill(const SDL_Rect& box, Color c, uint8_t alpha = 255);

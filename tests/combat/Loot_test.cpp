@@ -12,6 +12,7 @@
 #include "state/tables.h"
 #include "support/art.h"
 #include "support/game_test.h"
+#include "support/scrolled_list.h"
 #include "ui/render.h"
 
 namespace corvanth {
@@ -100,6 +101,13 @@ TEST_F(LootScreen, TheLotIsCutToTheRoomDropsMakeMoreAndIllegalGoodsStillCome) {
                 EXPECT_EQ(Free(), r - 1);
                 EXPECT_EQ(f.ListBox1->ItemIndex(), legal - 1);
                 EXPECT_EQ(f.Label5->caption, "Free cargo space: " + std::to_string(r - 1));
+            })
+        // Rows of 9 x 4 / 3 + 4 = 16 pixels: (196 - 4) / 16 = 12 of the 20 goods show, and the
+        // bar brings the rest; the wheel first turns the list back to its top.
+        .Wheel("TForm51", "ListBox1", 10)
+        .Do("TForm51",
+            [&](ui::Form& screen) {
+                test::ScrollListToItsLastRow(screen, *f.ListBox1, 12, "TForm51_last_row");
             })
         .Click("TForm51", "SpeedButton3")
         .Click("TMessage6", "SpeedButton3");

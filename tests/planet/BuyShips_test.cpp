@@ -8,6 +8,7 @@
 #include "planet/planet_support.h"
 #include "state/Module1.h"
 #include "state/UMessage1.h"
+#include "support/scrolled_list.h"
 
 namespace corvanth {
 namespace {
@@ -88,6 +89,13 @@ TEST_F(ShipDealer, AnUnavailableClassIsGreyARefusalBuysNothingAndAPurchaseShowsW
                 EXPECT_TRUE(Form17->Label2->visible);
                 EXPECT_FALSE(Form17->SpeedButton1->enabled);
                 EXPECT_EQ(Form17->Image5->picture, "SyndicateLogog.jpg");
+            })
+        // Rows of 10 x 4 / 3 + 4 = 17 pixels: (424 - 4) / 17 = 24 of the 26 classes fit, and
+        // the bar brings the 26th, the Anaconda.
+        .Do("TForm17",
+            [](ui::Form& f) {
+                test::ScrollListToItsLastRow(f, *Form17->ListBox1, 24, "TForm17_last_row");
+                EXPECT_EQ(Form17->Label10->caption, "Anaconda");
             })
         .SelectRow("TForm17", "ListBox1", 1)  // Stargun, rank 1 wanted
         .Click("TForm17", "SpeedButton1")

@@ -150,11 +150,24 @@ TEST_F(AdventureStart, TheStoryScrollsToItsLastLineUnderItsFrame) {
         .Do("TMessage4", [&](ui::Form&) { EXPECT_EQ(memo->topLine, 0); });
     // The thumb dragged to the bottom of its track shows the last line.
     const int barX = memo->width - ui::Memo::kBarWidth / 2;
+    auto dragThumb = [&](int toY) {
+        return [&, toY](ui::Form& f) {
+            const ui::Rect t = memo->ThumbRect();
+            ui::DragThrough(f, *memo, barX, t.y + t.h / 2, barX, toY);
+        };
+    };
+    // The arrows at the bar's ends are 16 pixels long, as the bar is wide: the lower one steps
+    // one line on, the upper one back.
     player()
-        .Drag("TMessage4", "Memo1", barX, 8, barX, memo->height + 40)
+        .Do("TMessage4", dragThumb(memo->height + 40))
         .Do("TMessage4", [&](ui::Form&) { atTheEnd(); })
-        // A click on the track above the thumb pages back by a page less one line.
-        .ClickAt("TMessage4", "Memo1", barX, 3)
+        .ClickAt("TMessage4", "Memo1", barX, 8)
+        .Do("TMessage4", [&](ui::Form&) { EXPECT_EQ(memo->topLine, memo->MaxTopLine() - 1); })
+        .ClickAt("TMessage4", "Memo1", barX, memo->height - 8)
+        .Do("TMessage4", [&](ui::Form&) { atTheEnd(); })
+        // A click on the track just below the upper arrow, above the thumb, pages back by a page
+        // less one line.
+        .ClickAt("TMessage4", "Memo1", barX, 17)
         .Do("TMessage4",
             [&](ui::Form&) {
                 EXPECT_EQ(memo->topLine,
@@ -162,7 +175,7 @@ TEST_F(AdventureStart, TheStoryScrollsToItsLastLineUnderItsFrame) {
             })
         // Back at the end, the thumb sits at the bottom; dragged past the top, it shows the start.
         .Wheel("TMessage4", "Memo1", -100)
-        .Drag("TMessage4", "Memo1", barX, memo->height - 4, barX, -50)
+        .Do("TMessage4", dragThumb(-50))
         .Do("TMessage4", [&](ui::Form&) { EXPECT_EQ(memo->topLine, 0); })
         .Click("TMessage4", "SpeedButton1");
     ReadStory(2);

@@ -327,6 +327,36 @@ TEST_F(ModalTest, AnOpenListIsOnTopOfItsScreen) {
                 EXPECT_EQ(combo->listTop, 0);
                 App().MouseWheel(x, y, -1);
                 EXPECT_EQ(combo->listTop, 2);
+                // Ten rows in eight: the list's bar, 16 pixels at its right edge from the box's
+                // bottom at 84 down its 8 x 17 + 4 = 140 pixels. Its upper arrow scrolls a row
+                // back, choosing nothing, and the list stays open; its rows keep clear of it.
+                const Rect bar = combo->ListBarRect();
+                EXPECT_EQ(bar.x, 240 + 140 - 16);
+                EXPECT_EQ(bar.y, 84);
+                EXPECT_EQ(bar.h, 140);
+                const int bx = f.OriginX() + bar.x + 8, by = f.OriginY() + bar.y;
+                EXPECT_EQ(combo->ListRowAt(bar.x + 8, bar.y + 60), -1);
+                EXPECT_EQ(App().HitTest(f, bx, by + 8), combo);
+                App().MouseDown(bx, by + 8, 1);
+                App().MouseUp(bx, by + 8);
+                EXPECT_EQ(combo->listTop, 1);
+                EXPECT_TRUE(combo->Dropped());
+                // The thumb dragged past the list's end and let go there shows its last rows.
+                auto thumb = [&] {
+                    const Rect t = combo->ListTrack().ThumbRect();
+                    return by + t.y + t.h / 2;
+                };
+                App().MouseDown(bx, thumb(), 1);
+                App().MouseMove(bx, by + 200);
+                App().MouseUp(bx, by + 200);
+                EXPECT_EQ(combo->listTop, 2);
+                // Dragged back past the top and let go over a row: no row is chosen.
+                App().MouseDown(bx, thumb(), 1);
+                App().MouseMove(bx - 60, by - 100);
+                App().MouseMove(bx - 60, by + 30);
+                App().MouseUp(bx - 60, by + 30);
+                EXPECT_EQ(combo->listTop, 0);
+                EXPECT_TRUE(combo->Dropped());
             })
         .Key("TProbeA", keys::Up)
         .Key("TProbeA", keys::Up)

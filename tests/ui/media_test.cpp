@@ -389,6 +389,77 @@ TEST(Texts, ShowATabAsSpacesToTheNextStopOfEightLetters) {
     EXPECT_GT(lit, 20);
 }
 
+class Memos : public Form {
+  public:
+    Memos() : Form("TMemos") {}
+};
+
+// A word, or a line of the player's own without a space, wider than its memo goes on at the next
+// line where the memo's width ends, as a desktop memo breaks it; the memo's bar shows both arrows,
+// white with a thumb between them while the text runs past the box, greyed while it fits.
+TEST(Texts, AMemoBreaksAWordWiderThanItselfAndGreysItsBarWhileTheTextFits) {
+    ASSERT_TRUE(FontAvailable());
+    std::filesystem::create_directories("memos");
+    std::ofstream("memos/TMemos.json") << R"({"class": "TMemos", "width": 400, "height": 200,
+        "components": [
+        {"kind": "Memo", "name": "Long", "width": 200, "height": 100, "scrollBars": "vertical"},
+        {"kind": "Memo", "name": "Short", "left": 200, "width": 200, "height": 100,
+         "scrollBars": "vertical"}]})";
+    const std::string dir = LayoutDir();
+    SetLayoutDir("memos");
+    Memos form;
+    SetLayoutDir(dir);
+    ASSERT_TRUE(form.LayoutProblems().empty());
+    auto& memo = *dynamic_cast<Memo*>(form.Find("Long"));
+    auto& fits = *dynamic_cast<Memo*>(form.Find("Short"));
+    // The text runs in 200 less 4 pixels of margin on each side less the 16 of the bar.
+    const int room = 200 - 8 - 16;
+    // Forty Greek letters of two bytes each, and a player's line of 120 letters.
+    std::string greek;
+    for (int i = 0; i < 40; ++i) greek += i % 2 ? "α" : "λ";
+    const std::string own = "Log: " + std::string(120, 'w');
+    memo.lines = {greek, own};
+    const std::vector<std::string>& lines = memo.WrappedLines();
+    // Each line fits; a line cut inside a word would not have taken its next letter; the pieces
+    // joined give the texts back letter for letter.
+    std::string joined;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        EXPECT_LE(TextWidth(lines[i], memo.font), room) << i;
+        joined += lines[i];
+    }
+    ASSERT_GE(lines.size(), 4u);
+    EXPECT_GT(TextWidth(lines[0] + "α", memo.font), room);
+    EXPECT_EQ(lines[0].size() % 2, 0u) << "a letter was cut in two bytes";
+    // "Log:" keeps its line; the long word starts the next one and breaks at the edge.
+    size_t log = 0;
+    while (log < lines.size() && lines[log] != "Log:") ++log;
+    ASSERT_LT(log + 1, lines.size());
+    EXPECT_GT(TextWidth(lines[log + 1] + "w", memo.font), room);
+    EXPECT_EQ(joined, greek + "Log:" + std::string(120, 'w'));
+    fits.lines = {"Docked."};
+    EXPECT_EQ(fits.MaxTopLine(), 0);
+
+    SoftwareCanvas canvas(form.width, form.height);
+    canvas.DrawForm(form);
+    // The bar is 16 pixels wide at each memo's right edge, its arrows as long: white ink in the
+    // middle of either arrow of the long text's bar, the greyed ink on the short one's.
+    for (const Memo* m : {&memo, &fits}) {
+        const int x = m->left + m->width - 8;
+        const uint32_t up = canvas.PixelAt(x, 8), down = canvas.PixelAt(x, m->height - 8);
+        EXPECT_EQ(up, down) << m->Name();
+        EXPECT_EQ(up == 0xFFFFFFu, m == &memo) << m->Name();
+        EXPECT_NE(up, canvas.PixelAt(x, m->height / 2)) << m->Name() << ": no arrow";
+    }
+    // The long text's thumb stands at the top of the track below the upper arrow; the track
+    // under the short text has none.
+    const Rect thumb = memo.ThumbRect();
+    ASSERT_GT(thumb.h, 0);
+    EXPECT_EQ(thumb.y, 16);
+    EXPECT_NE(canvas.PixelAt(192, thumb.y + thumb.h / 2), canvas.PixelAt(192, 100 - 17));
+    EXPECT_EQ(fits.ThumbRect().h, 0);
+    EXPECT_EQ(canvas.PixelAt(392, 30), canvas.PixelAt(392, 100 - 17));
+}
+
 class Drawing : public corvanth::test::GameTest {};
 
 TEST_F(Drawing, AMissingPictureDrawsADarkFrameAndNoDeviceMeansSilence) {
