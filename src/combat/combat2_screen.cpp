@@ -219,6 +219,8 @@ void TForm14::FormActivate() {
     Timer1->SetEnabled(true);
 }
 
+// Also when a final death hides the screen under the death screen: no sweep and no sonar
+// under the score.
 void TForm14::FormHide() {
     Timer1->SetEnabled(false);
 }
@@ -301,10 +303,6 @@ void TForm14::TutorialTimerTimer() {
 }
 
 void ShowCombatScreen() {
-    // The radar stops with the screen, also when a final death unwinds it.
-    struct StopRadar {
-        ~StopRadar() { Form14->FormHide(); }
-    } stop;
     Form14->RadarLine->top = kRadarLineStart;
     Form14->ShowModal();
 }

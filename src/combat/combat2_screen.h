@@ -60,7 +60,7 @@ class TForm14 : public ui::Form {
     ui::Timer* Timer1;  // the radar sweep
 
     void FormActivate() override;
-    void FormHide();
+    void FormHide() override;
     // No close box; the window's close button still asks, and is refused mid-fight.
     bool CloseQuery() override;
     void SpeedButton4Click();

@@ -36,9 +36,11 @@ void TForm43::SpeedButton1Click() {
     if (captain[Player::LifePoints] >= 1) {
         FirstOwnShip()[Ship::Present] = 1;
         --captain[Player::LifePoints];
-    } else if (ui::Form* combat = ui::App().FindForm("TForm14")) {
-        // A final death in battle leaves the battle behind.
-        combat->Hide();
+    } else {
+        // A final death in battle leaves the battle behind: the combat screen and the approach
+        // that led to it, whose frame would show around every score screen.
+        for (const char* fight : {"TForm14", "TForm15", "TForm20"})
+            if (ui::Form* screen = ui::App().FindForm(fight)) screen->Hide();
     }
     DeathScreenMayClose = 1;
     Close();

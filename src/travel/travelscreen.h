@@ -41,7 +41,6 @@ class TForm13 : public ui::Form {
     void FormActivate() override;
     bool CloseQuery() override;  // FormCloseQuery
     void FormClose();
-    void FormHide() {}
 };
 
 extern ui::Screen<TForm13> Form13;

@@ -78,7 +78,11 @@ int Application::ShowModal(Form& form) {
         Application& app;
         Form& form;
         ~Pop() {
-            form.visible_ = false;
+            // A screen hidden before its loop ended has had its hide handler already.
+            if (form.visible_) {
+                form.visible_ = false;
+                form.FormHide();
+            }
             form.closing_ = false;
             form.activatePending_ = false;
             auto& s = app.stack_;

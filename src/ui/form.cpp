@@ -453,6 +453,7 @@ void Form::Hide() {
     visible_ = false;
     closing_ = true;
     App().MarkDirty();
+    FormHide();
 }
 
 }  // namespace ui

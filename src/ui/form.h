@@ -70,6 +70,10 @@ class Form {
     virtual void FormActivate() {}
     // Another screen came on top of this one; FormActivate follows when it is on top again.
     virtual void FormDeactivate() {}
+    // The screen left the picture: hidden, or its modal loop ended (also while a game's end
+    // unwinds it, so it must open no screen). Its timers are its own and run on unless it
+    // stops them here.
+    virtual void FormHide() {}
     virtual void FormKeyDown(int /*key*/) {}
 
     Component* focused = nullptr;

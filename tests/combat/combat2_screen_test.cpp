@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "combat/EncounterScreen.h"
+#include "combat/EncounterScreen2.h"
 #include "combat/combat2.h"
 #include "combat_fixture.h"
 #include "planet/Scanner.h"
@@ -256,45 +258,86 @@ TEST_F(CombatScreen, ABattleIsWonWithAMissileChosenFromTheList) {
     EXPECT_EQ(G().ShipEquipment[1][1][1][Slot::Loaded], 1);  // the laser kept its charge
 }
 
-// A final death in battle: the death screen's button leaves the fight behind, and every score
-// screen and the high-score list show over what lay below the fight (here: nothing), not over it.
-TEST_F(CombatScreen, AFinalDeathLeavesTheFightOutOfThePictureOfTheScore) {
-    GiveShip(1, 3);
-    GiveShip(0, 1);
-    Fit(1, {Find(EquipmentKind::LaserGun)});
-    Fit(0, {});
-    StartCombat();
-    GameUpcalls().KillCaptain = KillCaptain;
-    Captain()[Player::LifePoints] = 0;
-    std::vector<std::string> scored;
-    const auto fightNotDrawn = [&](ui::Form& top) {
-        scored.push_back(top.ClassName());
-        std::vector<std::string> drawn;
-        for (const ui::Form* f : ui::App().ModalStack())
-            if (f->Visible()) drawn.push_back(f->ClassName());
-        EXPECT_EQ(drawn, std::vector<std::string>{top.ClassName()});
-        EXPECT_TRUE(Form14->IsModal());  // its loop goes on below until the game unwinds
-        // Beside the score screen, where only the fight lay: the black below every screen.
-        ui::SoftwareCanvas canvas(ui::kCanvasWidth, ui::kCanvasHeight);
-        canvas.DrawStack();
-        EXPECT_EQ(canvas.PixelAt(Form14->OriginX() + 4, Form14->OriginY() + 4), 0u)
-            << top.ClassName();
+// A final death in battle, from either approach screen: the death screen's button leaves the
+// fight and its approach behind, and every score screen and the high-score list show over what
+// lay below them (here: nothing). The radar that swept under the fight stops with it: no line
+// moves and no sonar sounds under the score.
+TEST_F(CombatScreen, AFinalDeathLeavesTheFightOutOfThePictureAndTheSoundOfTheScore) {
+    struct Approach {
+        const char* screen;
+        void (*show)();
     };
-    player()
-        .Do("TForm14", [this](ui::Form&) { Own()[Ship::Strength] = 0; })
-        .Click("TForm14", "SpeedButton5")
-        .Click("TMessage2", "SpeedButton3")  // "Defeat!!"
-        .Do("TForm43", [](ui::Form&) { EXPECT_TRUE(Form14->Visible()); })
-        .Click("TForm43", "SpeedButton1");
-    const std::vector<std::string> score = {"TForm57", "TForm57", "TForm39", "TForm57",
-                                            "TForm57", "TForm57", "TForm57", "TForm38"};
-    for (const std::string& screen : score)
+    for (const Approach& approach : {Approach{"TForm15", ShowEncounterScreen},
+                                     Approach{"TForm20", ShowMissionEncounterScreen}}) {
+        SCOPED_TRACE(approach.screen);
+        ClearGameEnded();
+        GiveShip(1, 3);
+        GiveShip(0, 1);
+        Enemy()[Ship::Faction] = FactionId::Pirates;
+        Fit(1, {Find(EquipmentKind::LaserGun)});
+        Fit(0, {});
+        GameUpcalls().KillCaptain = KillCaptain;
+        Captain()[Player::LifePoints] = 0;
+        std::vector<std::string> scored;
+        int sonar = 0, radarTop = 0;
+        const auto fightLeft = [&](ui::Form& top) {
+            scored.push_back(top.ClassName());
+            std::vector<std::string> drawn;
+            for (const ui::Form* f : ui::App().ModalStack())
+                if (f->Visible()) drawn.push_back(f->ClassName());
+            EXPECT_EQ(drawn, std::vector<std::string>{top.ClassName()});
+            EXPECT_TRUE(Form14->IsModal());  // its loop goes on below until the game unwinds
+            // Around the score screen, where the fight and its approach lay: the black below
+            // every screen (every other pixel is enough for a frame of either).
+            ui::SoftwareCanvas canvas(ui::kCanvasWidth, ui::kCanvasHeight);
+            canvas.DrawStack();
+            const ui::Rect own{top.OriginX(), top.OriginY(), top.width, top.height};
+            int lit = 0;
+            for (int y = 0; y < ui::kCanvasHeight; y += 2)
+                for (int x = 0; x < ui::kCanvasWidth; x += 2)
+                    lit += !own.Contains(x, y) && canvas.PixelAt(x, y) != 0u;
+            EXPECT_EQ(lit, 0) << top.ClassName();
+            EXPECT_EQ(test::CountSound("play:Sonar.wav"), sonar) << top.ClassName();
+            EXPECT_EQ(Form14->RadarLine->top, radarTop) << top.ClassName();
+        };
+        // Long range: the line turns back every 77 ticks of 40 ms, 3080 ms.
+        constexpr int kSweepMs = 77 * 40 + 120;
         player()
-            .Do(screen, fightNotDrawn)
-            .Click(screen, screen == "TForm38" ? "SpeedButton11" : "SpeedButton1");
-    EXPECT_TRUE(test::FromHome(ShowCombatScreen));
-    EXPECT_EQ(scored, score);
-    EXPECT_FALSE(Form14->IsModal());
+            .Click(approach.screen, "SpeedButton1")  // stage 2
+            .Click(approach.screen, "SpeedButton1")  // stage 3
+            .Click(approach.screen, "SpeedButton1")
+            .Click("TMessage1", "SpeedButton3")  // the attack
+            .Wait("TForm14", kSweepMs)
+            .Do("TForm14",
+                [&](ui::Form&) {
+                    EXPECT_GE(test::CountSound("play:Sonar.wav"), 1);
+                    Own()[Ship::Strength] = 0;
+                })
+            .Click("TForm14", "SpeedButton5")
+            .Click("TMessage2", "SpeedButton3")  // "Defeat!!"
+            .Do("TForm43",
+                [](ui::Form&) {
+                    EXPECT_TRUE(Form14->Visible());
+                    EXPECT_TRUE(Form14->Timer1->Enabled());
+                })
+            .Click("TForm43", "SpeedButton1")
+            .Do("TForm57", [&](ui::Form&) {
+                sonar = test::CountSound("play:Sonar.wav");
+                radarTop = Form14->RadarLine->top;
+                EXPECT_FALSE(Form14->Timer1->Enabled());
+            });
+        const std::vector<std::string> score = {"TForm57", "TForm57", "TForm39", "TForm57",
+                                                "TForm57", "TForm57", "TForm57", "TForm38"};
+        for (const std::string& screen : score)
+            player()
+                .Wait(screen, kSweepMs)
+                .Do(screen, fightLeft)
+                .Click(screen, screen == "TForm38" ? "SpeedButton11" : "SpeedButton1");
+        EXPECT_TRUE(test::FromHome(approach.show));
+        EXPECT_EQ(scored, score);
+        EXPECT_FALSE(Form14->IsModal());
+        EXPECT_FALSE(ui::App().FindForm(approach.screen)->IsModal());
+    }
 }
 
 }  // namespace

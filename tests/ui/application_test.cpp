@@ -35,6 +35,7 @@ class Probe : public Form {
     }
     bool CloseQuery() override { return mayClose; }
     void FormActivate() override { ++activations; }
+    void FormHide() override { ++hides; }
     void FormKeyDown(int key) override {
         keys.push_back(key);
         if (closeOnKey) Close();
@@ -45,6 +46,7 @@ class Probe : public Form {
         mayClose = true;
         closeOnKey = false;
         activations = 0;
+        hides = 0;
         ticks = 0;
         keys.clear();
         Timer1->SetEnabled(false);
@@ -58,7 +60,7 @@ class Probe : public Form {
     Timer* Timer1;
     std::function<void()> onOpen, onTick;
     bool mayClose = true, closeOnKey = false;
-    int activations = 0, ticks = 0;
+    int activations = 0, hides = 0, ticks = 0;
     std::vector<int> keys;
 };
 
@@ -164,10 +166,14 @@ TEST_F(ModalTest, AScreenClosedUnderAnotherEndsItsLoopWhenTheUpperOneCloses) {
         .Click("TProbeA", "Button2");
     p.a->ShowModal();
     EXPECT_TRUE(bReturned);
+    EXPECT_EQ(p.b->hides, 1);  // as its loop ended
 
-    // Hidden instead: B leaves the picture at once, under C, and a tick of its timer costs no
-    // frame; its loop ends in the same way, and A is the top screen again.
+    // Hidden instead: B leaves the picture at once, under C, and its hide handler runs there
+    // and then, the place to stop what must not run unseen; a timer it leaves on still ticks
+    // and costs no frame. Its loop ends in the same way, with no second hide, and A is the top
+    // screen again.
     bReturned = false;
+    p.b->hides = 0;
     auto drawn = [] {
         std::vector<std::string> out;
         for (const Form* f : App().ModalStack())
@@ -181,6 +187,7 @@ TEST_F(ModalTest, AScreenClosedUnderAnotherEndsItsLoopWhenTheUpperOneCloses) {
         .Do("TProbeC",
             [&](Form&) {
                 p.b->Hide();
+                EXPECT_EQ(p.b->hides, 1);
                 EXPECT_TRUE(p.b->IsModal());
                 EXPECT_EQ(drawn(), (std::vector<std::string>{"TProbeA", "TProbeC"}));
                 p.b->Timer1->SetInterval(1);
@@ -197,6 +204,7 @@ TEST_F(ModalTest, AScreenClosedUnderAnotherEndsItsLoopWhenTheUpperOneCloses) {
         .Click("TProbeA", "Button2");
     p.a->ShowModal();
     EXPECT_TRUE(bReturned);
+    EXPECT_EQ(p.b->hides, 1);
     p.b->Button1->caption = "Open";
 }
 
