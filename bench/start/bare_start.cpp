@@ -1,8 +1,8 @@
 // The yardstick of the game's start-up: a bare SDL program doing the platform work the game's
-// start does, and nothing of the game. The window and renderer made as the game makes them, the
-// sound device opened with the start's four sounds and the intro playing, the font found and
-// opened, and one frame drawn through a canvas with a line of text on it. Run in the game's run
-// folder (it reads the sounds there); never part of the game.
+// start does, and nothing of the game. The window and renderer made as the game makes them (the
+// renderer by the game's own choice), the sound device opened with the start's four sounds and
+// the intro playing, the font found and opened, and one frame drawn through a canvas with a line
+// of text on it. Run in the game's run folder (it reads the sounds there); never part of the game.
 #include <SDL.h>
 #include <SDL_mixer.h>
 #include <SDL_ttf.h>
@@ -11,6 +11,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <string>
+
+#include "ui/renderer_choice.h"
 
 namespace {
 
@@ -58,6 +60,7 @@ std::string FontFile() {
 }  // namespace
 
 int main(int, char**) {
+    ui::RendererChoice choice;
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
         std::fprintf(stderr, "%s\n", SDL_GetError());
         return 1;
@@ -73,9 +76,7 @@ int main(int, char**) {
     }
     SDL_SetWindowMinimumSize(window, kWidth / 4, kHeight / 4);
     FitToDesktop(window);
-    SDL_Renderer* renderer =
-        SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
-    if (!renderer) renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
+    SDL_Renderer* renderer = choice.Create(window);
     if (!renderer) {
         std::fprintf(stderr, "%s\n", SDL_GetError());
         return 1;

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <memory>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,7 @@
 #include "ui/endsignals.h"
 #include "ui/painter.h"
 #include "ui/plaintext.h"
+#include "ui/renderer_choice.h"
 #include "ui/window_canvas.h"
 
 namespace ui {
@@ -80,19 +82,35 @@ ShowingReadyHook& ReadyHook() {
 
 class WindowBackend : public Backend {
   public:
-    WindowBackend(SDL_Window* w, SDL_Renderer* r) : window_(w), renderer_(r), painter_(r) {
-        canvas_.emplace(w, r, painter_);
+    WindowBackend(SDL_Window* w, std::unique_ptr<RendererChoice> choice)
+        : window_(w), choice_(std::move(choice)) {
         endEvent_ = CatchEndSignals();
     }
     ~WindowBackend() override {
         StopPostingEndSignals();
         canvas_.reset();
-        SDL_DestroyRenderer(renderer_);
+        painter_.reset();
+        if (renderer_) SDL_DestroyRenderer(renderer_);
         SDL_DestroyWindow(window_);
     }
 
     uint64_t Now() override { return SDL_GetTicks64(); }
-    SDL_Renderer* Renderer() const { return renderer_; }
+    // Made at once; or, while a child process finds out which renderer the desktop has, when the
+    // window first shows something, the screens being made in the meantime. Null when the window
+    // can have none.
+    SDL_Renderer* Renderer() {
+        if (!renderer_ && !noRenderer_) {
+            renderer_ = choice_->Create(window_);
+            noRenderer_ = renderer_ == nullptr;
+            if (noRenderer_) {
+                noRendererWhy_ = SDL_GetError();
+            } else {
+                painter_.emplace(renderer_);
+                canvas_.emplace(window_, renderer_, *painter_);
+            }
+        }
+        return renderer_;
+    }
     // The desktop's signal to end, not the window's close box.
     bool IsEndSignal(const SDL_Event& e) const { return endEvent_ != 0 && e.type == endEvent_; }
 
@@ -109,6 +127,8 @@ class WindowBackend : public Backend {
             title_ = top->caption;
             SDL_SetWindowTitle(window_, title_.c_str());
         }
+        if (!Renderer()) throw std::runtime_error("the window can show nothing: " + noRendererWhy_);
+        choice_->Reap();
         // A frame only when something changed: a turn-based game rests while nobody plays.
         const uint64_t now = Now();
         if (app.TakeDirty() || (caretDue_ && now >= *caretDue_) || exposed_) {
@@ -200,8 +220,11 @@ class WindowBackend : public Backend {
     }
 
     SDL_Window* window_;
-    SDL_Renderer* renderer_;
-    Painter painter_;
+    std::unique_ptr<RendererChoice> choice_;
+    SDL_Renderer* renderer_ = nullptr;
+    bool noRenderer_ = false;
+    std::string noRendererWhy_;
+    std::optional<Painter> painter_;
     std::optional<WindowCanvas> canvas_;
     bool exposed_ = true;
     std::string title_;
@@ -218,6 +241,7 @@ class WindowBackend : public Backend {
 }  // namespace
 
 bool UseWindow(std::string* error) {
+    auto choice = std::make_unique<RendererChoice>();
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
         if (error) *error = SDL_GetError();
         return false;
@@ -235,15 +259,16 @@ bool UseWindow(std::string* error) {
     }
     SDL_SetWindowMinimumSize(w, kCanvasWidth / 4, kCanvasHeight / 4);
     FitToDesktop(w);
-    SDL_Renderer* r = CreateWindowRenderer(w);
-    if (!r) {
+    SDL_StartTextInput();
+    const bool asking = choice->Asking();
+    auto backend = std::make_unique<WindowBackend>(w, std::move(choice));
+    if (!asking && !backend->Renderer()) {
         if (error) *error = SDL_GetError();
-        SDL_DestroyWindow(w);
+        backend.reset();
         SDL_Quit();
         return false;
     }
-    SDL_StartTextInput();
-    App().SetBackend(std::make_unique<WindowBackend>(w, r));
+    App().SetBackend(std::move(backend));
     audio::Init();
     return true;
 }
@@ -254,7 +279,7 @@ void SetShowingReadyHook(ShowingReadyHook hook) {
 
 void ShowPlainNotice(const std::vector<std::string>& lines) {
     auto* window = App().HasBackend() ? dynamic_cast<WindowBackend*>(&App().backend()) : nullptr;
-    if (!window) return;
+    if (!window || !window->Renderer()) return;
     SDL_Event e;
     for (;;) {
         DrawPlainNoticeOn(window->Renderer(), lines);

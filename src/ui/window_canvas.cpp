@@ -1,8 +1,6 @@
 // The window's canvas: only what changed is drawn again, and only that is sent when it can be.
 #include "ui/window_canvas.h"
 
-#include <SDL_opengl.h>
-
 #include <algorithm>
 #include <cstring>
 #include <string>
@@ -21,6 +19,7 @@ WindowCanvas::Taps TapsFor(int canvas, int window) {
     WindowCanvas::Taps t;
     t.from.resize(static_cast<size_t>(window));
     t.share.resize(static_cast<size_t>(window));
+    t.weights.resize(8 * static_cast<size_t>(window));
     for (int i = 0; i < window; ++i) {
         // (i + 1/2) x canvas / window - 1/2, in 256ths of a canvas pixel.
         const int64_t at =
@@ -33,16 +32,61 @@ WindowCanvas::Taps TapsFor(int canvas, int window) {
         }
         t.from[i] = from;
         t.share[i] = share;
+        const uint16_t keep = static_cast<uint16_t>(256 - share),
+                       take = static_cast<uint16_t>(share);
+        const uint16_t weights[8] = {keep, keep, keep, 0, take, take, take, 0};
+        std::copy(weights, weights + 8, &t.weights[8 * static_cast<size_t>(i)]);
     }
     return t;
 }
 
-// a and b (0xRRGGBB) mixed, b weighing share / 256; red and blue side by side in one word.
-uint32_t Mix(uint32_t a, uint32_t b, uint32_t share) {
-    const uint32_t keep = 256 - share;
-    const uint32_t rb = ((a & 0xff00ff) * keep + (b & 0xff00ff) * share + 0x800080) >> 8;
-    const uint32_t g = ((a & 0xff00) * keep + (b & 0xff00) * share + 0x8000) >> 8;
-    return (rb & 0xff00ff) | (g & 0xff00);
+// The four channels of two pixels, a lane each: blue, green, red and the spare byte, as the
+// canvas lays them out, each wide enough to hold a mix before it is brought back to a byte.
+using Lanes = uint16_t __attribute__((vector_size(16)));
+using PixelPair = uint8_t __attribute__((vector_size(8)));
+
+Lanes Widen(const uint8_t* pixels) {
+    PixelPair p;
+    std::memcpy(&p, pixels, sizeof p);
+    return __builtin_convertvector(p, Lanes);
+}
+
+Lanes Load(const uint16_t* lanes) {
+    Lanes l;
+    std::memcpy(&l, lanes, sizeof l);
+    return l;
+}
+
+// Two window pixels of a line, each of the canvas pixel at its tap and the next one weighed by
+// the tap's weights; a channel is (near x (256 - share) + next x share + 128) / 256, which never
+// passes 16 bits. The spare byte weighs nothing, so it comes out 0.
+Lanes MixAcross(const uint8_t* row, int first, const uint16_t* firstWeights, int second,
+                const uint16_t* secondWeights) {
+    const Lanes a = Widen(row + 4 * first) * Load(firstWeights);
+    const Lanes b = Widen(row + 4 * second) * Load(secondWeights);
+    const Lanes near = __builtin_shufflevector(a, b, 0, 1, 2, 3, 8, 9, 10, 11);
+    const Lanes next = __builtin_shufflevector(a, b, 4, 5, 6, 7, 12, 13, 14, 15);
+    return (near + next + 128) >> 8;
+}
+
+// One line of w window pixels, the mixed lines above and below weighed as the row's share says;
+// four pixels at a time, then what is left one by one.
+void MixDown(const uint16_t* above, const uint16_t* below, uint32_t share, size_t w, uint8_t* out) {
+    using Quad = uint16_t __attribute__((vector_size(32)));
+    using QuadPixels = uint8_t __attribute__((vector_size(16)));
+    const uint16_t keep = static_cast<uint16_t>(256 - share), take = static_cast<uint16_t>(share);
+    size_t i = 0;
+    for (; i + 4 <= w; i += 4) {
+        Quad a, b;
+        std::memcpy(&a, above + 4 * i, sizeof a);
+        std::memcpy(&b, below + 4 * i, sizeof b);
+        const QuadPixels p = __builtin_convertvector((a * keep + b * take + 128) >> 8, QuadPixels);
+        std::memcpy(out + 4 * i, &p, sizeof p);
+    }
+    for (; i < w; ++i)
+        for (size_t c = 0; c < 4; ++c)
+            out[4 * i + c] = static_cast<uint8_t>(
+                (above[4 * i + c] * keep + below[4 * i + c] * take + 128) >> 8);
 }
 
 // The window pixels of one line whose colours come from canvas pixels [first, end).
@@ -52,38 +96,7 @@ std::pair<int, int> Touched(const WindowCanvas::Taps& t, int first, int end) {
     return {static_cast<int>(lo - t.from.begin()), static_cast<int>(hi - t.from.begin())};
 }
 
-// Whether the renderer is OpenGL rasterised on the processor, as on a machine without a graphics
-// card: there every frame scales the whole canvas, which costs a quarter of a core while the
-// radar runs, where the software renderer sends the changed places alone.
-bool RasterisedInSoftware(SDL_Renderer* r) {
-    SDL_RendererInfo info{};
-    if (SDL_GetRendererInfo(r, &info) != 0 || !info.name ||
-        std::strncmp(info.name, "opengl", 6) != 0)
-        return false;
-    using GetString = const GLubyte*(APIENTRY*)(GLenum);
-    const auto get = reinterpret_cast<GetString>(SDL_GL_GetProcAddress("glGetString"));
-    const GLubyte* name = get ? get(GL_RENDERER) : nullptr;
-    if (!name) return false;
-    const std::string rasteriser(reinterpret_cast<const char*>(name));
-    for (const char* software : {"llvmpipe", "softpipe", "Software Rasterizer"})
-        if (rasteriser.find(software) != std::string::npos) return true;
-    return false;
-}
-
 }  // namespace
-
-SDL_Renderer* CreateWindowRenderer(SDL_Window* window) {
-    SDL_Renderer* r =
-        SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
-    // A renderer the player named for SDL stays, whatever it is.
-    const char* asked = SDL_GetHint(SDL_HINT_RENDER_DRIVER);
-    if (r && (!asked || !*asked) && RasterisedInSoftware(r)) {
-        SDL_DestroyRenderer(r);
-        r = nullptr;
-    }
-    if (!r) r = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
-    return r;
-}
 
 WindowCanvas::WindowCanvas(SDL_Window* window, SDL_Renderer* renderer, Painter& painter)
     : window_(window), renderer_(renderer), painter_(painter) {
@@ -133,7 +146,8 @@ void WindowCanvas::Frame(bool lost) {
 // canvas scaled at once would give it. False when the window has no pixels of its own.
 bool WindowCanvas::Send(const Areas& areas, bool lost) {
     const bool whole = areas.whole || !keptWhole_;
-    kept_.resize(static_cast<size_t>(kCanvasWidth) * kCanvasHeight);
+    // A pixel past the last: the mix reads each pixel with the next one, which may weigh nothing.
+    kept_.resize(static_cast<size_t>(kCanvasWidth) * kCanvasHeight + 1);
     const std::vector<Rect> all{Rect{0, 0, kCanvasWidth, kCanvasHeight}};
     for (const Rect& a : whole ? all : areas.rects) {
         const SDL_Rect r{a.x, a.y, a.w, a.h};
@@ -187,22 +201,33 @@ bool WindowCanvas::Send(const Areas& areas, bool lost) {
 }
 
 // The part of the view (in window pixels from the view's corner) scaled from the kept canvas:
-// each canvas row it needs is mixed across once, then two such rows are mixed down.
+// each canvas row it needs is mixed across once, then two such rows are mixed down. Both mixes
+// take a pixel's four channels side by side, two pixels at a time.
 void WindowCanvas::Scale(const SDL_Rect& part, SDL_Surface* to) {
     if (SDL_MUSTLOCK(to) && SDL_LockSurface(to) != 0) return;
     // The window's own pixels take the mix straight when they are laid out as the canvas's.
     const bool direct = to->format->format == SDL_PIXELFORMAT_RGB888;
-    const size_t w = static_cast<size_t>(part.w);
-    across_.resize(2 * w);
+    const size_t w = static_cast<size_t>(part.w), pairs = w / 2;
+    // A line of mixed channels, a lane each, with room for a pair's spare half.
+    const size_t lanes = 4 * (w + 1);
+    across_.resize(2 * lanes);
     scaled_.resize(direct ? 0 : w * part.h);
-    uint32_t* line[2] = {across_.data(), across_.data() + w};
+    uint16_t* line[2] = {across_.data(), across_.data() + lanes};
     int mixed[2] = {-1, -1};  // the canvas row each line holds
     auto mixAcross = [&](int slot, int y) {
-        const uint32_t* row = &kept_[static_cast<size_t>(y) * kCanvasWidth];
-        for (size_t i = 0; i < w; ++i) {
-            const int x = columns_.from[part.x + i];
-            const uint32_t share = columns_.share[part.x + i];
-            line[slot][i] = Mix(row[x], row[share ? x + 1 : x], share);
+        const auto* row =
+            reinterpret_cast<const uint8_t*>(&kept_[static_cast<size_t>(y) * kCanvasWidth]);
+        const int* from = &columns_.from[part.x];
+        const uint16_t* weights = &columns_.weights[8 * static_cast<size_t>(part.x)];
+        for (size_t i = 0; i < pairs; ++i) {
+            const Lanes mix = MixAcross(row, from[2 * i], weights + 16 * i, from[2 * i + 1],
+                                        weights + 16 * i + 8);
+            std::memcpy(line[slot] + 8 * i, &mix, sizeof mix);
+        }
+        if (w % 2) {
+            const size_t i = w - 1;
+            const Lanes mix = MixAcross(row, from[i], weights + 8 * i, from[i], weights + 8 * i);
+            std::memcpy(line[slot] + 4 * i, &mix, sizeof mix);
         }
         mixed[slot] = y;
     };
@@ -218,12 +243,8 @@ void WindowCanvas::Scale(const SDL_Rect& part, SDL_Surface* to) {
         }
         if (mixed[0] != y) mixAcross(0, y);
         if (share && mixed[1] != y + 1) mixAcross(1, y + 1);
-        uint32_t* out =
-            direct ? reinterpret_cast<uint32_t*>(corner + j * to->pitch) : &scaled_[j * w];
-        if (share)
-            for (size_t i = 0; i < w; ++i) out[i] = Mix(line[0][i], line[1][i], share);
-        else
-            std::copy(line[0], line[0] + w, out);
+        auto* out = direct ? corner + j * to->pitch : reinterpret_cast<uint8_t*>(&scaled_[j * w]);
+        MixDown(line[0], share ? line[1] : line[0], share, w, out);
     }
     if (!direct)
         SDL_ConvertPixels(part.w, part.h, SDL_PIXELFORMAT_RGB888, scaled_.data(), part.w * 4,

@@ -12,9 +12,6 @@
 
 namespace ui {
 
-// The window's renderer: the graphics card's, or the software renderer where there is none.
-SDL_Renderer* CreateWindowRenderer(SDL_Window* window);
-
 class WindowCanvas {
   public:
     // The window shows the canvas scaled to its size, keeping the canvas's aspect.
@@ -30,10 +27,12 @@ class WindowCanvas {
     void Forget() { damage_.Forget(); }
 
     // Where the pixels of one line of the window come from: for each window pixel, the canvas
-    // pixel at or before the point it shows, and the share of the next one in 256ths.
+    // pixel at or before the point it shows, and the share of the next one in 256ths; the
+    // weights of the two, for each of the four channels of a pixel, as the mixing takes them.
     struct Taps {
         std::vector<int> from;
         std::vector<uint32_t> share;
+        std::vector<uint16_t> weights;
     };
 
   private:
@@ -54,7 +53,8 @@ class WindowCanvas {
     SDL_Rect view_{0, 0, 0, 0};
     int windowW_ = 0, windowH_ = 0;
     Taps columns_, rows_;
-    std::vector<uint32_t> across_, scaled_;
+    std::vector<uint16_t> across_;
+    std::vector<uint32_t> scaled_;
 };
 
 }  // namespace ui

@@ -212,6 +212,11 @@ class Game {
     }
     // What the desktop or a user sends: the program is not waited for.
     void Signal(int sig) const { kill(pid_, sig); }
+    // The files the running program has mapped, a line each as the kernel lists them.
+    std::string Mapped() const {
+        std::ifstream in("/proc/" + std::to_string(pid_) + "/maps");
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
     void Kill(int sig) {
         kill(pid_, sig);
         waitpid(pid_, nullptr, 0);

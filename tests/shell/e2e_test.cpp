@@ -154,6 +154,12 @@ TEST_F(EndToEnd, AGameSavedBeforeLoadsFromTheMainMenuOntoTheTravelScreen) {
     Game game(*x_, dir_);
     game.Start();
     ASSERT_NO_FATAL_FAILURE(LoadTheSavedGame(game, true));
+    // The virtual display's OpenGL, if any, is rasterised on the processor: the game picks the
+    // software renderer with no graphics library loaded, which would stay for the whole run.
+    const std::string mapped = game.Mapped();
+    ASSERT_NE(mapped.find("libSDL2"), std::string::npos) << "the game's mapped files were not read";
+    for (const char* library : {"libGL", "libEGL", "libLLVM", "_dri.so"})
+        EXPECT_EQ(mapped.find(library), std::string::npos) << library;
 
     ASSERT_TRUE(game.RequestClose());
     ASSERT_TRUE(game.WaitFor("TMessage3"));

@@ -55,6 +55,19 @@ TEST_F(WindowCanvasTest, ChangedPlacesLeaveTheWindowAsAWholeFrameWould) {
             whole.Resize(w, h);
             sent.Frame(true);
             const std::vector<uint32_t> before = sent.Pixels();
+            if (w == 1280) {
+                // The rule, canvas row 415 of #e0e040 on the ground #0b1630, spreads over two
+                // window rows at 1.25. Window row j shows canvas row (j + 1/2) / 1.25 - 1/2:
+                // 414 + 76/256 for j = 518, 415 + 25/256 for j = 519 (256ths rounded down). A
+                // channel is (near x (256 - share) + next x share + 128) / 256, rounded down:
+                // red (11 x 180 + 224 x 76 + 128) / 256 = 74, green 82, blue 53 on row 518;
+                // red (224 x 231 + 11 x 25 + 128) / 256 = 203, green 204, blue 62 on row 519.
+                // Column 875 shows canvas columns 699 and 700, both on the rule.
+                const int x = 875;
+                ASSERT_EQ(f.OriginY() + 231, 415);
+                EXPECT_EQ(before[518 * w + x], 0x4a5235u);
+                EXPECT_EQ(before[519 * w + x], 0xcbcc3eu);
+            }
             // The window that gets only the changed places, beside one drawn whole each time.
             auto frame = [&](const char* what) {
                 sent.Frame(false);
@@ -77,6 +90,14 @@ TEST_F(WindowCanvasTest, ChangedPlacesLeaveTheWindowAsAWholeFrameWould) {
             const int x = (f.OriginX() + 140) * h / kCanvasHeight;
             const int y = (f.OriginY() + 228) * h / kCanvasHeight;
             EXPECT_EQ(sent.Pixels()[y * sent.Width() + x], 0xc08050u);
+            if (w == 1280) {
+                // Across the hand's left edge, canvas column 330 of the pen #f0d0a0 beside 331
+                // of the brush #c08050: window column 413 shows (413 + 1/2) / 1.25 - 1/2 =
+                // 330 + 76/256, so red (240 x 180 + 192 x 76 + 128) / 256 = 226, green 184,
+                // blue 136. Window row 514 shows canvas rows 411 and 412, both inside the hand.
+                ASSERT_EQ(f.OriginX() + 118, 330);
+                EXPECT_EQ(sent.Pixels()[514 * w + 413], 0xe2b888u);
+            }
             probe.hand->left += 1;
             probe.hand->top -= 1;
             frame("the hand moved");
