@@ -217,6 +217,50 @@ TEST_F(PersonalInfo, TheRecordTheBarsBetweenThresholdsAndTheSizeClass) {
     EXPECT_EQ(screen.Label4->caption, "Rank: Lieutenant-Colonel");
 }
 
+// A commander's award place hangs above his shoulder board, not over it, and is cut to its own
+// shape on the uniform: its box's corners show the cloth. Drawn with the game's art, the board
+// with its fringe (the shoulder insignia's place and the fringe below it) is the same with the
+// place shown or left out, empty of medals as a new commander wears it.
+TEST_F(PersonalInfo, TheCommandersAwardPlaceSitsClearOfHisBoard) {
+    test::LinkGameArt(std::filesystem::current_path());
+    const std::string dir = kScreens + "/uniform/";
+    std::filesystem::create_directories(dir);
+    for (int f = FactionId::Federation; f <= FactionId::Coalition; ++f)
+        for (int rank : {7, 8}) {
+            Captain(f, rank)[Faction::CampaignRibbons] = 0;
+            SCOPED_TRACE(FactionName(f) + " rank " + std::to_string(rank));
+            ShowPersonalInfo();
+            TForm28& screen = *Form28;
+            ASSERT_TRUE(screen.AwardPlace->visible);
+            ui::SoftwareCanvas worn(screen.width, screen.height), bare(screen.width, screen.height);
+            worn.DrawForm(screen);
+            worn.SavePng(dir + "TForm28_" + std::to_string(f) + "_" + std::to_string(rank) +
+                         ".png");
+            screen.AwardPlace->visible = false;
+            bare.DrawForm(screen);
+            screen.AwardPlace->visible = true;
+            const ui::Rect board = screen.ShoulderRankPic->ScreenRect();
+            const int fringe = board.h / 2;  // the commander's fringe hangs half a board below it
+            int covered = 0;
+            for (int y = board.y; y < board.y + board.h + fringe; ++y)
+                for (int x = board.x; x < board.x + board.w; ++x)
+                    covered += worn.PixelAt(x, y) != bare.PixelAt(x, y);
+            EXPECT_EQ(covered, 0);
+            const ui::Rect place = screen.AwardPlace->ScreenRect();
+            for (const auto& [x, y] : {std::pair{place.x + 1, place.y + 1},
+                                       std::pair{place.x + place.w - 2, place.y + 1},
+                                       std::pair{place.x + 1, place.y + place.h - 2},
+                                       std::pair{place.x + place.w - 2, place.y + place.h - 2}})
+                EXPECT_EQ(worn.PixelAt(x, y), bare.PixelAt(x, y)) << x << "," << y;
+            int shown = 0;
+            for (int y = place.y; y < place.y + place.h; ++y)
+                for (int x = place.x; x < place.x + place.w; ++x)
+                    shown += worn.PixelAt(x, y) != bare.PixelAt(x, y);
+            // The bar runs the place's width a fifth of its height or more.
+            EXPECT_GT(shown, place.w * place.h / 5);
+        }
+}
+
 TEST_F(PersonalInfo, OpenedFromTheTravelScreenAndDrawn) {
     test::LinkGameArt(std::filesystem::current_path());
     // A decorated Federation commander whose fame and reputation reach the rank-5 row (45000).
