@@ -3,11 +3,9 @@
 
 #include "career/warstatus.h"
 
-#include <algorithm>
-#include <limits>
-
 #include "planet/Scanner.h"
 #include "state/Sound.h"
+#include "state/awardbars.h"
 #include "state/pictures.h"
 #include "state/tables.h"
 #include "state/uniform.h"
@@ -17,28 +15,6 @@
 namespace corvanth {
 
 ui::Screen<TForm28> Form28{"TForm28"};
-
-namespace {
-
-int32_t Clamp32(int64_t value) {
-    return static_cast<int32_t>(std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(),
-                                                    std::numeric_limits<int32_t>::max()));
-}
-
-void ShowBar(ui::ProgressBar& bar, const AwardBar& reading) {
-    bar.SetRange(0, reading.full ? 1 : reading.maximum);
-    bar.SetPosition(reading.full ? 1 : reading.position);
-}
-
-}  // namespace
-
-AwardBar AwardBarFor(int64_t value, int64_t lastThreshold, int64_t nextThreshold) {
-    AwardBar bar;
-    bar.maximum = std::max(0, Clamp32(nextThreshold - lastThreshold));
-    bar.full = bar.maximum <= 0;
-    bar.position = bar.full ? 0 : std::clamp(Clamp32(value - lastThreshold), 0, bar.maximum);
-    return bar;
-}
 
 std::string SizeClassText(int sizeClass) {
     static constexpr const char* kClasses[] = {"",
@@ -103,12 +79,7 @@ void ShowPersonalInfo() {
     screen.Image5->LoadPicture(f ? g.FactionPictures[f].str() : "");
     screen.Label7->caption = "Faction: " + FactionName(f);
     screen.Image1->LoadPicture(GetHeroPictureName(g.CurrentPlayer) + "_sm.jpg");
-    ShowBar(*screen.ProgressBar2,
-            AwardBarFor(captain[Player::Fame], standing[Faction::PreviousFameThreshold],
-                        standing[Faction::NextFameThreshold]));
-    ShowBar(*screen.ProgressBar1, AwardBarFor(standing[Faction::Reputation],
-                                              standing[Faction::PreviousReputationThreshold],
-                                              standing[Faction::NextReputationThreshold]));
+    ShowAwardBars(*screen.ProgressBar2, *screen.ProgressBar1);
     screen.Label4->caption = "Rank: " + RankName(f, standing[Faction::Rank]);
     const GameRecord& ship = PlayerShip();
     screen.Image2->LoadPicture(GetShipPictureName(ship[Ship::Class]));

@@ -1,23 +1,12 @@
 // The personal information screen: the captain's record, ship, progress and dress uniform.
 #pragma once
 
-#include <array>
-#include <cstdint>
 #include <string>
 
 #include "state/uniform.h"
 #include "tutorial/Tutorial.h"
 
 namespace corvanth {
-
-// A bar that runs from the last award threshold to the next: its length, where the value stands
-// on it (kept within the bar), and whether it shows full because it has no length left.
-struct AwardBar {
-    int maximum = 0;
-    int position = 0;
-    bool full = false;
-};
-AwardBar AwardBarFor(int64_t value, int64_t lastThreshold, int64_t nextThreshold);
 
 // The size class's text, or "" for a class outside 1..5 (the label keeps what it had).
 std::string SizeClassText(int sizeClass);

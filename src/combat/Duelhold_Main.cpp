@@ -6,6 +6,7 @@
 #include "state/Sound.h"
 #include "state/UMessage1.h"
 #include "state/UMessage3.h"
+#include "state/awardbars.h"
 #include "state/exp1_UMessage2.h"
 #include "state/pictures.h"
 #include "state/tables.h"
@@ -80,16 +81,11 @@ void ShowArenaStatus() {
     const GameState& g = G();
     const GameRecord& captain = Captain();
     const int own = CaptainFaction();
-    const GameRecord& faction = FactionRecord(own);
     f.TurnLabel->caption = "Game Turn No.: " + std::to_string(g.TurnNumber);
     f.MoneyLabel->caption = "$C: " + FormatThousands(captain[Player::Money]);
     f.FactionLogo->LoadPicture(own > 0 ? g.FactionPictures[own].str() : "");
     f.CaptainPicture->LoadPicture(GetHeroPictureName(g.CurrentPlayer) + "_sm2.jpg");
-    SetAwardBar(*f.FameBar, captain[Player::Fame], faction[Faction::PreviousFameThreshold],
-                faction[Faction::NextFameThreshold]);
-    SetAwardBar(*f.ReputationBar, faction[Faction::Reputation],
-                faction[Faction::PreviousReputationThreshold],
-                faction[Faction::NextReputationThreshold]);
+    ShowAwardBars(*f.FameBar, *f.ReputationBar);
     f.SystemLabel->caption = SystemName(FleetSystem());
 }
 

@@ -147,6 +147,9 @@ void RefreshEncounterScreen() {
     const std::string className = ShipClassName(0, ship);
     s.SpeedButton3->enabled = false;
     s.SpeedButton1->enabled = true;
+    // The scanner's and the ship's pictures fill the box; the faction's round logo of the last
+    // stage stands on the box's ground, its black left out.
+    s.Image2->transparent = EncounterStage > 2;
     if (EncounterStage <= 1) {
         s.SpeedButton1->caption = "Investigate";
         s.SpeedButton2->caption = "Continue voyage";

@@ -91,6 +91,9 @@ void RefreshMissionEncounter() {
     const GameRecord& enemy = EncounterEnemy();
     f.SpeedButton1->enabled = f.SpeedButton2->enabled = true;
     f.SpeedButton2->caption = "Fly away";
+    // The scanner's and the ship's pictures fill the box; the faction's round logo of the last
+    // stage stands on the box's ground, its black left out.
+    f.Image2->transparent = EncounterStage > 2;
     if (EncounterStage <= 1) {
         const int size = enemy[Ship::SizeClass];
         const std::string word = size >= 1 && size <= 5 ? kSizes[size - 1] : "";

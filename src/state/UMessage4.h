@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "state/pictures.h"
 #include "ui/form.h"
 
 namespace corvanth {
@@ -26,7 +27,8 @@ extern ui::Screen<TMessage4> Message4;
 
 // The long-text boxes (this one, the offer and the story box) are filled alike: headline, picture
 // in a white frame and the lines, the scroll bar off while they go in so the text starts at its
-// top.
+// top. A picture fills its frame, cut a little where its shape differs; a round logo shows whole
+// on the frame's ground, its black left out.
 template <class Box>
 void FillLongTextBox(Box& box, const std::string& headline, const std::string& picture,
                      const std::vector<std::string>& lines) {
@@ -36,6 +38,7 @@ void FillLongTextBox(Box& box, const std::string& headline, const std::string& p
     box.Memo1->scrollBars = ui::ScrollBars::Vertical;
     box.Label2->caption = headline;
     box.Image1->LoadPicture(picture);
+    box.Image1->transparent = box.Image1->proportional = IsFactionLogo(picture);
     box.Shape3->brushColor = ui::colors::White;
 }
 

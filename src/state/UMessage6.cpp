@@ -2,6 +2,7 @@
 #include "state/UMessage6.h"
 
 #include "state/Sound.h"
+#include "state/pictures.h"
 #include "state/tables.h"
 
 namespace corvanth {
@@ -27,6 +28,8 @@ namespace {
 void FillNotice(const std::string& text, const std::string& picture, bool switchable) {
     Message6->Label1->caption = text;
     Message6->Image2->LoadPicture(picture);
+    // A faction's round logo stands on the frame's ground; portraits and ships fill it.
+    Message6->Image2->transparent = IsFactionLogo(picture);
     Message6->CheckBox1->checked = false;
     Message6->CheckBox1->enabled = switchable;
 }

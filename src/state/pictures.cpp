@@ -1,7 +1,9 @@
 // Picture file names by number, and the thousands format of money and points.
 #include "state/pictures.h"
 
+#include <algorithm>
 #include <array>
+#include <cctype>
 
 #include "state/tables.h"
 #include "state/variables.h"
@@ -144,6 +146,20 @@ std::string FormatThousands(int64_t value) {
     } while (rest > 0);
     if (value < 0) *--at = '-';
     return std::string(at, buffer + sizeof(buffer));
+}
+
+bool IsFactionLogo(const std::string& picture) {
+    auto same = [&](const ShortText& name) {
+        const std::string n = name.str();
+        return !picture.empty() && n.size() == picture.size() &&
+               std::equal(n.begin(), n.end(), picture.begin(), [](char a, char b) {
+                   return std::tolower(static_cast<unsigned char>(a)) ==
+                          std::tolower(static_cast<unsigned char>(b));
+               });
+    };
+    const GameState& g = G();
+    return std::any_of(g.FactionPictures.begin(), g.FactionPictures.end(), same) ||
+           std::any_of(g.FactionSmallPictures.begin(), g.FactionSmallPictures.end(), same);
 }
 
 }  // namespace corvanth

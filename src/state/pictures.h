@@ -19,6 +19,11 @@ std::string GetPlanetPictureNameR(int number);
 std::string GetCityPictureName(int number);
 // Out-of-range numbers give "".
 
+// Whether `picture` is a faction's round logo, large or small, as the factions' tables name it
+// (in any letter case, as the folder finds it). The logos stand on black, which a screen that
+// shows one among other pictures leaves out.
+bool IsFactionLogo(const std::string& picture);
+
 // "." between groups of three digits ("1.234.567"); a negative value is "-" and its digits.
 std::string FormatThousands(int64_t value);
 

@@ -113,7 +113,7 @@ std::vector<UniformPiece> ComposeUniform(const UniformWearer& w) {
             shown ? RibbonLeft(inRow, column) : 0, 176 + 16 * row, shown);
     }
 
-    // 5. Medals: in a row below the ribbons, or on the commander's award plaque.
+    // 5. Medals: in a row below the ribbons, or on the commander's medal bar.
     const bool awarded[3] = {known && w.silverStar, known && w.goldStar, known && w.topMedal};
     const char* const medalNames[3] = {"SilverStarMedal", "GoldStarMedal", "HonorMedal"};
     const char* const medalFiles[3] = {"Medal-SilverStar.jpg", "Medal-GoldStar.jpg",

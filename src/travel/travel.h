@@ -183,8 +183,6 @@ extern ui::Screen<TForm2> Form2;
 void RefreshTravelScreen();
 // The turn, money, ship, faction, portrait and the fame and reputation bars.
 void RefreshStatusPanel();
-// A bar from the last award threshold to the next: empty below it, full at the next one.
-void SetAwardBar(ui::ProgressBar& bar, int64_t value, int64_t previous, int64_t next);
 // The selected location's panel, the action buttons, the trade lists and the selection marks.
 void RefreshPlanetPanel();
 

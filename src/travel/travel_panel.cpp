@@ -1,8 +1,8 @@
 // The travel screen's refresh: header, status panel and the planet panel of the selection.
 #include <algorithm>
 
+#include "state/awardbars.h"
 #include "state/pictures.h"
-#include "state/saturate.h"
 #include "state/tables.h"
 #include "travel/UEvents.h"
 #include "travel/travel.h"
@@ -57,27 +57,17 @@ void ShowLocationHeading(int p, bool wholeScreen) {
 
 }  // namespace
 
-void SetAwardBar(ui::ProgressBar& bar, int64_t value, int64_t previous, int64_t next) {
-    bar.SetRange(0, SaturateInt32(next - previous));
-    bar.SetPosition(SaturateInt32(value - previous));
-}
-
 void RefreshStatusPanel() {
     GameState& g = G();
     const GameRecord& captain = Captain();
     const int f = captain[Player::Faction];
-    const GameRecord& faction = FactionRecord(f);
     Form2->Label6->caption = "Game Turn No.: " + std::to_string(g.TurnNumber);
     Form2->Label9->caption = "$C: " + FormatThousands(captain[Player::Money]);
     Form2->Image5->LoadPicture(GetShipPictureName(PlayerShip()[Ship::Class]));
     Form2->Label8->caption = ShipClassName(g.CurrentFleet, g.CurrentShip) + " class";
     Form2->Image6->LoadPicture(ValidFaction(f) ? g.FactionPictures[f].str() : "");
     Form2->Image21->LoadPicture(GetHeroPictureName(g.CurrentPlayer) + "_sm2.jpg");
-    SetAwardBar(*Form2->ProgressBar2, captain[Player::Fame],
-                faction[Faction::PreviousFameThreshold], faction[Faction::NextFameThreshold]);
-    SetAwardBar(*Form2->ProgressBar1, faction[Faction::Reputation],
-                faction[Faction::PreviousReputationThreshold],
-                faction[Faction::NextReputationThreshold]);
+    ShowAwardBars(*Form2->ProgressBar2, *Form2->ProgressBar1);
     Form2->SpeedButton6->enabled = true;
 }
 

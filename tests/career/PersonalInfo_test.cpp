@@ -7,13 +7,17 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <ostream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "career/Promotion.h"
 #include "career/storyteller.h"
+#include "combat/Duelhold_Main.h"
 #include "planet/Scanner.h"
 #include "shell/retire2.h"
+#include "state/awardbars.h"
 #include "state/tables.h"
 #include "state/variables.h"
 #include "support/art.h"
@@ -116,10 +120,73 @@ TEST_F(PersonalInfo, OneUniformDressesTheRetirementTheAwardAndThePersonalScreen)
     ExpectEveryScreenWears({"Image33 Uni-Fed-blank.jpg 0,0"});
 }
 
-TEST_F(PersonalInfo, TheRecordTheBarsBetweenThresholdsAndTheSizeClass) {
+// A bar as a screen shows it.
+struct Shown {
+    int max, position;
+    bool operator==(const Shown&) const = default;
+    friend std::ostream& operator<<(std::ostream& out, const Shown& s) {
+        return out << s.position << " of " << s.max;
+    }
+};
+
+// The travel screen's status, the arena's status and this screen show fame and reputation on
+// bars from the last award threshold to the next; the same values read alike on all three.
+TEST_F(PersonalInfo, TheAwardBarsReadAlikeOnEveryScreen) {
     // Thresholds a damaged save put far apart do not wrap.
     EXPECT_EQ(AwardBarFor(0, INT32_MIN, INT32_MAX).maximum, INT32_MAX);
 
+    GameRecord& fed = Captain(FactionId::Federation, 8);
+    fed[Faction::AwardStep] = 20;  // the ladder climbed: the promotion check only moves the ends
+    // Fame and reputation bars of each screen, as (maximum, position).
+    auto expectEveryScreen = [&](const std::string& when, Shown fame, Shown reputation) {
+        SCOPED_TRACE(when);
+        RefreshStatusPanel();
+        ShowArenaStatus();
+        ShowPersonalInfo();
+        auto read = [](const ui::ProgressBar& bar) { return Shown{bar.Max(), bar.Position()}; };
+        for (const auto& [screen, f, r] :
+             {std::tuple{"travel", Form2->ProgressBar2, Form2->ProgressBar1},
+              std::tuple{"arena", Form61->FameBar, Form61->ReputationBar},
+              std::tuple{"personal", Form28->ProgressBar2, Form28->ProgressBar1}}) {
+            EXPECT_EQ(read(*f), fame) << screen;
+            EXPECT_EQ(read(*r), reputation) << screen;
+        }
+    };
+    auto thresholds = [&](int last, int next) {
+        fed[Faction::PreviousFameThreshold] = fed[Faction::PreviousReputationThreshold] = last;
+        fed[Faction::NextFameThreshold] = fed[Faction::NextReputationThreshold] = next;
+    };
+    int32_t& fame = G().Players[1][Player::Fame];
+    int32_t& reputation = fed[Faction::Reputation];
+
+    // Between 1.000.000 and 1.500.000 the bars are 500.000 long: one short of the next threshold
+    // stands at 499.999, the next threshold itself fills the bar, one more stays full.
+    thresholds(1000000, 1500000);
+    fame = 1499999, reputation = 1500000;
+    expectEveryScreen("either side of 1.500.000", {500000, 499999}, {500000, 500000});
+    fame = 1500001, reputation = 999999;  // below the last threshold: empty
+    expectEveryScreen("past it, and below 1.000.000", {500000, 500000}, {500000, 0});
+
+    // The last step leaves 3.000.000 to 3.000.001: a bar one long, empty until 3.000.001.
+    thresholds(3000000, 3000001);
+    fame = reputation = 3000000;
+    expectEveryScreen("one short of the top", {1, 0}, {1, 0});
+    fame = 3000001;
+    expectEveryScreen("fame at the top", {1, 1}, {1, 0});
+
+    // At the top rank both passed 3.000.001, so the promotion check moved the lower ends up to
+    // it: the bars have no length left, and values past the last threshold show them full.
+    fame = 3000218, reputation = 3000208;
+    CheckPromotion();
+    ASSERT_EQ(fed[Faction::PreviousFameThreshold], 3000001);
+    ASSERT_EQ(fed[Faction::PreviousReputationThreshold], 3000001);
+    expectEveryScreen("top rank", {1, 1}, {1, 1});
+    // A reputation that falls below the threshold empties its bar again.
+    reputation = 3000000;
+    expectEveryScreen("reputation lost at the top", {1, 1}, {1, 0});
+}
+
+TEST_F(PersonalInfo, TheRecordTheBarsBetweenThresholdsAndTheSizeClass) {
     GameRecord& syn = Captain(FactionId::Syndicate, 3);
     GameRecord& me = G().Players[1];
     me[Player::Money] = 1234567;
@@ -144,19 +211,54 @@ TEST_F(PersonalInfo, TheRecordTheBarsBetweenThresholdsAndTheSizeClass) {
     G().Ships[1][1][Ship::SizeClass] = 9;
     ShowPersonalInfo();
     EXPECT_EQ(screen.Label8->caption, "Class: Cruiser");
-    // The Coalition's rank 5 by its own name; after the last step the bars run 1, then full.
-    GameRecord& coal = Captain(FactionId::Coalition, 5);
-    coal[Faction::PreviousFameThreshold] = coal[Faction::PreviousReputationThreshold] = 3000000;
-    coal[Faction::NextFameThreshold] = coal[Faction::NextReputationThreshold] = 3000001;
-    G().Players[1][Player::Fame] = coal[Faction::Reputation] = 3000000;
+    // The Coalition's rank 5 by its own name.
+    Captain(FactionId::Coalition, 5);
     ShowPersonalInfo();
     EXPECT_EQ(screen.Label4->caption, "Rank: Lieutenant-Colonel");
-    EXPECT_EQ(screen.ProgressBar2->Max(), 1);
-    EXPECT_EQ(screen.ProgressBar2->Position(), 0);
-    coal[Faction::PreviousFameThreshold] = coal[Faction::PreviousReputationThreshold] = 3000001;
-    ShowPersonalInfo();
-    EXPECT_EQ(screen.ProgressBar1->Position(), screen.ProgressBar1->Max());
-    EXPECT_GT(screen.ProgressBar1->Max(), 0);
+}
+
+// A commander's award place hangs above his shoulder board, not over it, and is cut to its own
+// shape on the uniform: its box's corners show the cloth. Drawn with the game's art, the board
+// with its fringe (the shoulder insignia's place and the fringe below it) is the same with the
+// place shown or left out, empty of medals as a new commander wears it.
+TEST_F(PersonalInfo, TheCommandersAwardPlaceSitsClearOfHisBoard) {
+    test::LinkGameArt(std::filesystem::current_path());
+    const std::string dir = kScreens + "/uniform/";
+    std::filesystem::create_directories(dir);
+    for (int f = FactionId::Federation; f <= FactionId::Coalition; ++f)
+        for (int rank : {7, 8}) {
+            Captain(f, rank)[Faction::CampaignRibbons] = 0;
+            SCOPED_TRACE(FactionName(f) + " rank " + std::to_string(rank));
+            ShowPersonalInfo();
+            TForm28& screen = *Form28;
+            ASSERT_TRUE(screen.AwardPlace->visible);
+            ui::SoftwareCanvas worn(screen.width, screen.height), bare(screen.width, screen.height);
+            worn.DrawForm(screen);
+            worn.SavePng(dir + "TForm28_" + std::to_string(f) + "_" + std::to_string(rank) +
+                         ".png");
+            screen.AwardPlace->visible = false;
+            bare.DrawForm(screen);
+            screen.AwardPlace->visible = true;
+            const ui::Rect board = screen.ShoulderRankPic->ScreenRect();
+            const int fringe = board.h / 2;  // the commander's fringe hangs half a board below it
+            int covered = 0;
+            for (int y = board.y; y < board.y + board.h + fringe; ++y)
+                for (int x = board.x; x < board.x + board.w; ++x)
+                    covered += worn.PixelAt(x, y) != bare.PixelAt(x, y);
+            EXPECT_EQ(covered, 0);
+            const ui::Rect place = screen.AwardPlace->ScreenRect();
+            for (const auto& [x, y] : {std::pair{place.x + 1, place.y + 1},
+                                       std::pair{place.x + place.w - 2, place.y + 1},
+                                       std::pair{place.x + 1, place.y + place.h - 2},
+                                       std::pair{place.x + place.w - 2, place.y + place.h - 2}})
+                EXPECT_EQ(worn.PixelAt(x, y), bare.PixelAt(x, y)) << x << "," << y;
+            int shown = 0;
+            for (int y = place.y; y < place.y + place.h; ++y)
+                for (int x = place.x; x < place.x + place.w; ++x)
+                    shown += worn.PixelAt(x, y) != bare.PixelAt(x, y);
+            // The bar runs the place's width a fifth of its height or more.
+            EXPECT_GT(shown, place.w * place.h / 5);
+        }
 }
 
 TEST_F(PersonalInfo, OpenedFromTheTravelScreenAndDrawn) {

@@ -1,5 +1,5 @@
 // The awards a uniform wears and the award screen shows: pilot wings, campaign ribbons, medals,
-// the admiral's award plaque and the faction's award backdrop.
+// the commander's medal bar and the faction's award backdrop.
 #include <algorithm>
 #include <cmath>
 
@@ -107,20 +107,36 @@ void PaintMedal(Image& img, const Params& p) {
     });
 }
 
+// The commander's medal bar, sewn across the breast above his shoulder board, on black, which the
+// screens leave out: a strip of the uniform's cloth with its piping, the faction's mark at one
+// end and a pin where each medal hangs (at the points the uniform pins them).
 void PaintAwardPlace(Image& img, const Params& p) {
-    int f = p.Arg(0);
-    Palette pal = FactionPalette(f);
-    float W = img.W(), H = img.H();
-    Fabric(img, Hex(0x1a0a10), p.seed);
-    Box(img, {W / 2, H / 2}, {W / 2 - 4, H / 2 - 4}, pal.deep * 1.3f, 1, 3);
-    Rgb trim = f == 1 ? Silver() : Gold();
+    const int f = p.Arg(0);
+    const Palette pal = FactionPalette(f);
+    const float W = img.W(), H = img.H();
+    const Rgb trim = f == 1 ? Silver() : Gold();
+    const Vec2 mid{W / 2, H * 0.17f}, half{W / 2 - 3, H * 0.12f};
+    auto bar = [&](Vec2 q) { return SdBox(q, mid, half, half.y * 0.8f); };
+    const auto seed = static_cast<uint32_t>(p.seed);
+    const Rgb cloth = UniformCloth(f) * 1.35f;
+    FillSdf(img, 0, 0, W, H, bar, [&](Vec2 q) {
+        const float weave = 0.95f + 0.1f * Fbm2(q.x * 0.2f, q.y * 0.2f, seed, 3);
+        return cloth * (weave * (1.15f - 0.3f * (q.y - mid.y + half.y) / (2 * half.y)));
+    });
     FillSdf(
-        img, 0, 0, W, H,
-        [&](Vec2 q) {
-            return std::fabs(SdBox(q, {W / 2, H / 2}, {W / 2 - 3, H / 2 - 3}, 3)) - 1.6f;
-        },
-        [&](Vec2 q) { return Metal(trim, q.y / H, q.x / W); });
-    DrawSymbol(img, f, {W * 0.1f, H * 0.82f}, H * 0.1f, trim * 0.7f, pal.deep);
+        img, 0, 0, W, H, [&](Vec2 q) { return std::fabs(bar(q) + 0.9f) - 0.9f; },
+        [&](Vec2 q) { return Metal(trim, (q.y - mid.y + half.y) / (2 * half.y), q.x / W); });
+    // Medal centres 24, 58 and 95 of the bar's 120.
+    const float hooks[] = {W * 0.2f, W * 0.483f, W * 0.79f};
+    const float hookY = mid.y + half.y + H * 0.06f, hookR = H * 0.045f;
+    for (float x : hooks) Disc(img, {x, hookY}, hookR, trim);
+    DrawSymbol(img, f, {W * 0.075f, mid.y}, half.y * 0.7f, trim, pal.deep);
+    ShadeRaised(img, Hex(0x000000), 0, 0, W, mid.y + half.y + 1);
+    KeepOffGround(img, [&](Vec2 q) {
+        float d = bar(q);
+        for (float x : hooks) d = std::min(d, SdCircle(q, {x, hookY}, hookR));
+        return d;
+    });
 }
 
 void PaintAwardBackground(Image& img, const Params& p) {

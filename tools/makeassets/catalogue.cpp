@@ -171,13 +171,13 @@ std::vector<Row> MakeRows() {
         // the uniform wears them smaller.
         Pic("insignia", "Uni-" FACTION_UNI "-" RANK_CODES "-shoulder.jpg", 200, 80, PaintInsignia,
             kShoulder, "rank"),
-        Pic("insignia", "Uni-" FACTION_UNI "-" RANK_CODES "-collar.jpg", 36, 22, PaintInsignia,
+        Pic("insignia", "Uni-" FACTION_UNI "-" RANK_CODES "-collar.jpg", 40, 28, PaintInsignia,
             kCollar, "rank"),
         Pic("awards", FACTION_Q "-Pilotwings.jpg", 192, 80, PaintWings),
         Pic("awards", FACTION_Q "-ribbon{1..12}.jpg", 180, 70, PaintRibbon),
         Pic("awards", FACTION_Q "-{Medal-SilverStar,Medal-GoldStar,MedalofHonor}.jpg", 108, 150,
             PaintMedal),
-        Pic("awards", "Uni-" FACTION_Q "-awardplace.jpg", 120, 72, PaintAwardPlace),
+        Pic("awards", "Uni-" FACTION_Q "-awardplace.jpg", 120, 60, PaintAwardPlace),
         Pic("awards", "{Fed,OR,Synd,Coal}AwardBackgr.jpg", 640, 480, PaintAwardBackground),
 
         // Equipment by kind, as the dealers and scanners show it.

@@ -1,6 +1,7 @@
 // Faction pictures: emblems, rank badges, uniforms and their insignia, and what they share.
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "drawing.h"
 
@@ -155,10 +156,19 @@ void PaintUniform(Image& img, const Params& p) {
         float light = 1.25f - 0.55f * (q.x / W * 0.6f + q.y / H * 0.4f);
         return cloth * (weave * light);
     };
-    Polygon(
-        img,
-        {{0, H * 0.1f}, {W * 0.2f, H * 0.07f}, {W * 0.6f, H * 0.1f}, {W, H * 0.2f}, {W, H}, {0, H}},
-        fabric);
+    // The commander's full dress is seen closer: his breast reaches the top of the picture, where
+    // the medal bar is sewn above his shoulder board.
+    const std::vector<Vec2> body =
+        com ? std::vector<Vec2>{{0, H * 0.1f},
+                                {W * 0.2f, H * 0.07f},
+                                {W * 0.5f, H * 0.01f},
+                                {W, 0},
+                                {W, H},
+                                {0, H}}
+            : std::vector<Vec2>{
+                  {0, H * 0.1f}, {W * 0.2f, H * 0.07f}, {W * 0.6f, H * 0.1f}, {W, H * 0.2f}, {W, H},
+                  {0, H}};
+    Polygon(img, body, fabric);
     // Stand-up collar on the left, where the collar insignia goes.
     std::vector<Vec2> collar = {
         {0, H * 0.09f}, {W * 0.19f, H * 0.065f}, {W * 0.21f, H * 0.29f}, {0, H * 0.33f}};
@@ -213,7 +223,7 @@ void PaintUniform(Image& img, const Params& p) {
             [&](Vec2 q) { return Metal(trim, (q.y - b.y + 6) / 12, (q.x - b.x + 6) / 12); });
         Polygon(img, StarPoints(b, 3.5f, 1.5f), trim * 0.6f);
     }
-    if (com) Line(img, {W * 0.995f, H * 0.2f}, {W * 0.995f, H}, 4, trim);
+    if (com) Line(img, {W * 0.995f, 0}, {W * 0.995f, H}, 4, trim);
     Line(img, {W * 0.52f, H * 0.97f}, {W * 0.98f, H * 0.97f}, 1.2f, pal.main, 0.6f);
 }
 
@@ -242,17 +252,20 @@ void RankMark(Image& img, int f, Vec2 c, float hw, float hh, Rgb mark) {
             Polygon(img, {{c.x, c.y - hh}, {c.x + hw, c.y}, {c.x, c.y + hh}, {c.x - hw, c.y}},
                     metal);
             return;
-        default:
+        default: {
+            // The chevron's stroke stays within the mark's height, as the other marks do.
+            const float stroke = std::min(hw * 0.9f, hh * 0.5f);
             FillSdf(
                 img, c.x - hw * 1.5f, c.y - hh * 1.5f, c.x + hw * 1.5f, c.y + hh * 1.5f,
                 [&](Vec2 q) {
                     const Vec2 tip{c.x + hw * 0.5f, c.y};
                     return std::min(
-                        SdSegment(q, {c.x - hw * 0.6f, c.y - hh * 0.85f}, tip, hw * 0.9f),
-                        SdSegment(q, tip, {c.x - hw * 0.6f, c.y + hh * 0.85f}, hw * 0.9f));
+                        SdSegment(q, {c.x - hw * 0.6f, c.y - hh + stroke}, tip, stroke),
+                        SdSegment(q, tip, {c.x - hw * 0.6f, c.y + hh - stroke}, stroke));
                 },
                 metal);
             return;
+        }
     }
 }
 
@@ -270,7 +283,10 @@ void PaintInsignia(Image& img, const Params& p) {
     const Rgb mark = f == 1 ? Silver() : Gold();
     const float W = img.W(), H = img.H();
     const Vec2 mid{W / 2, H / 2};
-    const Vec2 half{W / 2 - H * 0.06f, H * 0.44f};
+    // A little more black round the small collar patch, so the JPEG's ringing about its bright
+    // trim stays in the ground the screens leave out.
+    const float margin = H * (shoulder ? 0.06f : 0.08f);
+    const Vec2 half{W / 2 - margin, H / 2 - margin};
     const float round = shoulder ? half.y * 0.9f : H * 0.14f;
     auto board = [&](Vec2 q) { return SdBox(q, mid, half, round); };
     const auto seed = static_cast<uint32_t>(p.seed);
@@ -290,22 +306,30 @@ void PaintInsignia(Image& img, const Params& p) {
                 return SdBox(q, {W * 0.42f, y}, {W * 0.2f, H * 0.16f}, H * 0.04f);
             },
             [&](Vec2 q) { return Metal(mark, (q.y - y + H * 0.16f) / (H * 0.32f), 0.5f); });
-        Polygon(img, StarPoints({W * 0.78f, y}, H * 0.3f, H * 0.13f),
+        // The star's tips stay within the board's trim, however wide the board.
+        const float starX = std::min(W * 0.78f, W - margin - trim - H * 0.3f * 0.85f);
+        Polygon(img, StarPoints({starX, y}, H * 0.3f, H * 0.13f),
                 [&](Vec2 q) { return Metal(mark, (q.y - y + H * 0.3f) / (H * 0.6f), 0.5f); });
-    } else {
-        // A shoulder board holds its marks in one row; a collar patch three to a row.
+    } else if (shoulder) {
+        // A shoulder board holds its marks in one row: few stand close together in the middle,
+        // six fill the board.
         const int n = code + 1;
-        const int perRow = shoulder || n <= 3 ? n : (n + 1) / 2;
+        const float pitch = std::min(W * 0.66f / n, H * 0.42f);
+        const float hw = std::min(pitch * 0.32f, H * 0.13f);
+        for (int i = 0; i < n; ++i)
+            RankMark(img, f, {mid.x + (i - (n - 1) * 0.5f) * pitch, H / 2}, hw, H * 0.3f, mark);
+    } else {
+        // A collar patch holds up to three to a row, four as two pairs: every mark of one size,
+        // whatever the rank, so five (three over two) and six (three over three) are counted at
+        // the size the uniform wears them.
+        const int n = code + 1;
+        const int perRow = n <= 3 ? n : (n + 1) / 2;
         const int rows = (n + perRow - 1) / perRow;
-        // Few marks stand close together in the middle, six fill the board.
-        const float span = W * (shoulder ? 0.66f : 0.7f);
-        const float pitch = std::min(span / perRow, H * (rows == 1 ? 0.42f : 0.36f));
-        const float hw = std::min(pitch * 0.32f, H * (rows == 1 ? 0.13f : 0.11f));
-        const float hh = rows == 1 ? H * 0.3f : H * 0.12f;
+        const float pitch = W * 0.25f, hw = pitch * 0.36f, hh = H * 0.15f;
         for (int i = 0; i < n; ++i) {
             const int row = i / perRow, inRow = std::min(perRow, n - row * perRow);
             const float x = mid.x + (i % perRow - (inRow - 1) * 0.5f) * pitch;
-            const float y = rows == 1 ? H / 2 : H * (0.3f + 0.4f * row);
+            const float y = rows == 1 ? H / 2 : H * (0.31f + 0.38f * row);
             RankMark(img, f, {x, y}, hw, hh, mark);
         }
     }

@@ -72,28 +72,35 @@ int Holes(const Keyed& k) {
     return holes;
 }
 
-// The bright metal marks on a board, counted as separate patches inside its trim (and clear of
-// a shoulder board's round ends); a speck of a few pixels is no mark.
-int Marks(const Keyed& k, bool shoulder) {
+// One bright metal mark on a board: its pixels and the width and height it spans.
+struct Mark {
+    int pixels = 0, w = 0, h = 0;
+};
+
+// The bright metal marks on a board, as separate patches inside its trim (and clear of a
+// shoulder board's round ends); a speck of a few pixels is no mark.
+std::vector<Mark> Marks(const Keyed& k, bool shoulder) {
     const int x0 = k.w * (shoulder ? 20 : 13) / 100, x1 = k.w - x0;
-    const int y0 = k.h * 20 / 100, y1 = k.h - y0;
+    const int y0 = k.h * 20 / 100, y1 = k.h - y0 + 1;
     const int least = std::max(3, k.w * k.h / 800);
     auto metal = [&](int x, int y) {
         const uint8_t* p = k.At(x, y);
         return 0.3 * p[0] + 0.59 * p[1] + 0.11 * p[2] > 95;
     };
     std::vector<char> seen(static_cast<size_t>(k.w) * k.h, 0);
-    int marks = 0;
+    std::vector<Mark> marks;
     for (int sy = y0; sy < y1; ++sy)
         for (int sx = x0; sx < x1; ++sx) {
             if (seen[static_cast<size_t>(sy) * k.w + sx] || !metal(sx, sy)) continue;
-            int size = 0;
+            int size = 0, left = sx, right = sx, top = sy, bottom = sy;
             std::vector<std::pair<int, int>> todo{{sx, sy}};
             seen[static_cast<size_t>(sy) * k.w + sx] = 1;
             while (!todo.empty()) {
                 auto [x, y] = todo.back();
                 todo.pop_back();
                 ++size;
+                left = std::min(left, x), right = std::max(right, x);
+                top = std::min(top, y), bottom = std::max(bottom, y);
                 for (auto [nx, ny] : {std::pair{x + 1, y}, {x - 1, y}, {x, y + 1}, {x, y - 1}}) {
                     if (nx < x0 || ny < y0 || nx >= x1 || ny >= y1) continue;
                     char& s = seen[static_cast<size_t>(ny) * k.w + nx];
@@ -102,7 +109,7 @@ int Marks(const Keyed& k, bool shoulder) {
                     todo.emplace_back(nx, ny);
                 }
             }
-            marks += size >= least;
+            if (size >= least) marks.push_back({size, right - left + 1, bottom - top + 1});
         }
     return marks;
 }
@@ -111,24 +118,30 @@ bool Named(const Asset& a, const std::string& part) {
     return a.params.name.find(part) != std::string::npos;
 }
 
-// Emblems, shoulder boards, collar patches and ribbons stand on black, which the screens that
-// show them leave out: decoded and keyed as the game does it, their ground is see-through all
-// round and nothing inside the shape is. The award screen shows boards, ribbons, medals and
-// wings at the size they are drawn, so none is blown up soft.
+// Emblems, shoulder boards, collar patches, ribbons and the commander's medal bar stand on black,
+// which the screens that show them leave out: decoded and keyed as the game does it, their ground
+// is see-through all round and nothing inside the shape is. The award screen shows boards, ribbons,
+// medals and wings at the size they are drawn, so none is blown up soft.
 TEST(AssetPictures, EmblemsBoardsAndRibbonsShowWholeOnAGroundTheScreensLeaveOut) {
     const fs::path dir = ScratchDir("corvanth_keyed_");
     fs::create_directories(dir);
     int checked = 0;
     for (const Asset& a : Catalogue()) {
         const bool logo = std::string(a.row->group) == "logos";
-        if (!logo && !Named(a, "-shoulder") && !Named(a, "-collar") && !Named(a, "-ribbon"))
+        const bool medalBar = Named(a, "-awardplace");
+        if (!logo && !medalBar && !Named(a, "-shoulder") && !Named(a, "-collar") &&
+            !Named(a, "-ribbon"))
             continue;
         SCOPED_TRACE(a.params.name);
         const Keyed k = AsShown(a, dir);
         ASSERT_GT(k.w, 0);
         EXPECT_TRUE(k.Clear(0, 0) && k.Clear(k.w - 1, 0) && k.Clear(0, k.h - 1) &&
                     k.Clear(k.w - 1, k.h - 1));
-        EXPECT_FALSE(k.Clear(k.w / 2, k.h / 2));
+        // The medal bar runs across the top of its picture, the medals hang below it.
+        EXPECT_FALSE(k.Clear(k.w / 2, medalBar ? k.h / 6 : k.h / 2));
+        if (medalBar) {
+            EXPECT_TRUE(k.Clear(k.w / 2, k.h * 3 / 4));
+        }
         EXPECT_EQ(Holes(k), 0);
         // A round emblem has no ground left round its disc, be it ever so dark.
         if (logo) {
@@ -142,7 +155,8 @@ TEST(AssetPictures, EmblemsBoardsAndRibbonsShowWholeOnAGroundTheScreensLeaveOut)
         }
         ++checked;
     }
-    EXPECT_EQ(checked, 4 * 14 + 4 * 12 + 4 * 3 + 2);  // insignia, ribbons, logos and the rest
+    // Insignia, ribbons, medal bars, logos and the rest.
+    EXPECT_EQ(checked, 4 * 14 + 4 * 12 + 4 + 4 * 3 + 2);
     const std::map<std::string, std::pair<int, int>> kAwardSizes = {
         {"Synd-ribbon7.jpg", {180, 70}},
         {"Uni-outerrim-Comm-shoulder.jpg", {200, 80}},
@@ -169,16 +183,28 @@ TEST(AssetPictures, NeighbouringRanksDifferByTheMarksOnTheirBoards) {
     for (const Asset& a : all) byName[a.params.name] = &a;
     for (const char* f : faction)
         for (const char* part : {"-shoulder.jpg", "-collar.jpg"}) {
-            std::vector<int> marks;
+            std::vector<int> counts;
+            std::vector<Mark> ranked;  // every mark of ensign to captain
             for (const char* code : codes) {
                 const std::string name = std::string("Uni-") + f + "-" + code + part;
                 ASSERT_TRUE(byName.contains(name)) << name;
-                marks.push_back(Marks(AsShown(*byName[name], dir), part[1] == 's'));
+                const std::vector<Mark> marks = Marks(AsShown(*byName[name], dir), part[1] == 's');
+                counts.push_back(static_cast<int>(marks.size()));
+                if (code != codes[6]) ranked.insert(ranked.end(), marks.begin(), marks.end());
             }
             SCOPED_TRACE(std::string(f) + part);
-            EXPECT_EQ(std::vector<int>(marks.begin(), marks.end() - 1),
+            EXPECT_EQ(std::vector<int>(counts.begin(), counts.end() - 1),
                       (std::vector<int>{1, 2, 3, 4, 5, 6}));
-            EXPECT_NE(marks.back(), 6);
+            EXPECT_NE(counts.back(), 6);
+            if (part[1] == 's' || ranked.empty()) continue;
+            // The collar patch is worn at the size it is drawn: its marks keep one shape and
+            // size from one mark to six (a pixel either way for the JPEG), and each is large
+            // enough to count, 20 pixels or more.
+            for (const Mark& m : ranked) {
+                EXPECT_NEAR(m.w, ranked[0].w, 1);
+                EXPECT_NEAR(m.h, ranked[0].h, 1);
+                EXPECT_GE(m.pixels, 20);
+            }
         }
     fs::remove_all(dir);
 }
