@@ -85,6 +85,38 @@ bool Control(const ui::Component& c) {
     }
 }
 
+// What the player clicks or reads in a box of its own: buttons, lists, memos, bars and the
+// pictures that open a screen. The hand leaves them all to the one it points at.
+bool ForThePlayer(const ui::Component& c) {
+    return !c.Decorative() && c.kind() != ui::Kind::Timer && c.kind() != ui::Kind::MediaPlayer;
+}
+
+// `inner` is `outer` or lies inside it.
+bool Inside(const ui::Component& inner, const ui::Component& outer) {
+    for (const ui::Component* c = &inner; c; c = c->Parent())
+        if (c == &outer) return true;
+    return false;
+}
+
+// Under a box drawn later that fills its ground, as the sensor report under the trade box: what
+// the player cannot see, neither panel nor hand hides.
+bool Buried(const ui::Form& f, const ui::Component& c) {
+    bool after = false;
+    for (const auto& over : f.Components()) {
+        if (over.get() == &c) after = true;
+        const auto* panel = dynamic_cast<const ui::Panel*>(over.get());
+        if (after && panel && !panel->transparent && panel->Showing() && !Inside(c, *panel) &&
+            !TutorialPart(*panel) && panel->ScreenRect().Holds(c.ScreenRect()))
+            return true;
+    }
+    return false;
+}
+
+// What the player sees of a screen's own parts.
+bool InSightOn(const ui::Form& f, const ui::Component& c) {
+    return c.Showing() && !TutorialPart(c) && !Buried(f, c);
+}
+
 struct InSight {
     std::string what;
     ui::Rect rect;
@@ -108,20 +140,19 @@ ui::Rect PointedAt(const ui::Component& target, int row) {
 // What a step's panel and hand leave in sight: every caption the screen shows, the component
 // the hand points at, each component whose text holds a phrase the step's text names, and what
 // the step explains.
-std::vector<InSight> MustStayInSight(const ui::Form& f, int step,
+std::vector<InSight> MustStayInSight(const ui::Form& f, int step, const ui::Component* target,
+                                     const ui::Rect& pointed,
                                      const std::vector<std::string>& explained) {
     const TutorialStepRow& row = *TutorialRow(step);
     std::vector<InSight> out;
     for (const auto& c : f.Components()) {
-        if (!c->Showing() || TutorialPart(*c)) continue;
+        if (!InSightOn(f, *c)) continue;
         const ui::Rect caption = ui::CaptionRect(*c);
         if (caption.w > 0) out.push_back({c->Name() + " \"" + c->ShownText() + "\"", caption});
         if (Control(*c)) out.push_back({"the control " + c->Name(), c->ScreenRect(), true});
     }
-    const ui::Component* target = TutorialTarget(step);
     if (target && !TutorialPart(*target))
-        out.push_back(
-            {"the target " + target->Name(), PointedAt(*target, row.targetRow), false, true});
+        out.push_back({"the target " + target->Name(), pointed, false, true});
     for (const std::string& phrase : QuotedIn(row.textFile)) {
         // On the screen, or on the panel itself ("End tutorial"), beside the memo that says it.
         const ui::Component* named = nullptr;
@@ -152,7 +183,7 @@ std::vector<InSight> MustStayInSight(const ui::Form& f, int step,
 std::vector<InSight> PicturesAndRows(const ui::Form& f) {
     std::vector<InSight> out;
     for (const auto& c : f.Components()) {
-        if (!c->Showing() || TutorialPart(*c)) continue;
+        if (!InSightOn(f, *c)) continue;
         const ui::Rect r = c->ScreenRect();
         if (const auto* image = dynamic_cast<const ui::Image*>(c.get())) {
             // The screen's own background; the system map's ground is the map, where a space
@@ -185,10 +216,30 @@ long Covered(const ui::Rect& a, const ui::Rect& b) {
     return w > 0 && h > 0 ? long(w) * h : 0;
 }
 
+// How much of the pictures and rows a box covers: how many of their pixels, then how many of them
+// it touches. Of two places that hide as much, one picture cut deep hides less than two cut at
+// their inner corners.
+struct Cover {
+    int items = std::numeric_limits<int>::max();
+    long pixels = std::numeric_limits<long>::max();
+    bool operator<(const Cover& o) const {
+        return pixels != o.pixels ? pixels < o.pixels : items < o.items;
+    }
+};
+Cover CoverOf(const ui::Rect& box, const std::vector<ui::Rect>& soft) {
+    Cover c{0, 0};
+    for (const ui::Rect& r : soft)
+        if (const long n = Covered(box, r); n > 0) {
+            ++c.items;
+            c.pixels += n;
+        }
+    return c;
+}
+
 // Where on a screen a box of w x h can stand: clear of every `hard` rectangle, and covering as
 // little of the `soft` ones as it can. The least lies where the box's edges meet theirs.
 struct Room {
-    long least = std::numeric_limits<long>::max();  // pixels of `soft` covered there
+    Cover least;  // of `soft`, there
     ui::Rect at;
 };
 Room RoomFor(const ui::Form& f, int w, int h, const std::vector<ui::Rect>& hard,
@@ -212,9 +263,7 @@ Room RoomFor(const ui::Form& f, int w, int h, const std::vector<ui::Rect>& hard,
             if (std::any_of(hard.begin(), hard.end(),
                             [&](const ui::Rect& r) { return Overlap(box, r); }))
                 continue;
-            long covered = 0;
-            for (const ui::Rect& r : soft) covered += Covered(box, r);
-            if (covered < room.least) room = {covered, box};
+            if (const Cover c = CoverOf(box, soft); c < room.least) room = {c, box};
         }
     }
     return room;
@@ -222,28 +271,77 @@ Room RoomFor(const ui::Form& f, int w, int h, const std::vector<ui::Rect>& hard,
 
 // The steps whose screen leaves no place for the panel clear of every picture and filled row:
 // there it stands where it covers the least of them. The travel screen while its map, planet
-// panel and trade box speak (6 to 11); the planet screen, its picture, the name box and the
+// picture and trade box speak (6 to 11); the planet screen, its picture, the name box and the
 // column of services filling it (13 to 26); the ship dealer: list, picture, the texts the step
 // explains and the four logos (16); the mission screen: the offers, the details the steps
-// explain and the buttons (23, 24); the combat screen while the step explains the radar (30).
+// explain and the buttons (23, 24); the combat screen: the radar, the range buttons, the action
+// box, the missile boxes and the buttons, which leave only the ships' pictures (30 to 35).
 bool Crowded(int step) {
-    for (int s : {6, 7, 8, 9, 10, 11, 13, 15, 16, 17, 21, 23, 24, 26, 30})
+    for (int s : {6, 7, 8, 9, 10, 11, 13, 15, 16, 17, 21, 23, 24, 26, 30, 31, 32, 33, 34, 35})
         if (s == step) return true;
     return false;
 }
 
 }  // namespace
 
+namespace {
+
+// The hand on `target`: its glove whole on its screen, the fingertip inside what it points at,
+// the rest of the glove on no other control, nor on a caption, the panel, a picture or a row.
+void ExpectHandAt(const ui::Form& f, int step, const ui::Component& target, const ui::Rect& pointed,
+                  const std::vector<InSight>& keep, const std::vector<InSight>& seen) {
+    const ui::Component& hand = *f.Find("TutorialHand");
+    const ui::Rect box = GloveBox(hand), screen{0, 0, f.width, f.height};
+    EXPECT_TRUE(box.w > 0 && screen.Holds(box))
+        << "step " << step << ": the hand is cut by the edge of " << f.ClassName() << " ("
+        << f.width << " x " << f.height << "): its glove at " << box.x << ", " << box.y << ", "
+        << box.w << " x " << box.h;
+    const std::vector<Pixel> glove = GlovePixels(hand);
+    const std::vector<Pixel> tip = Fingertip(hand, glove);
+    EXPECT_TRUE(TipInside(tip, pointed))
+        << "step " << step << ": the fingertip at " << (tip.empty() ? -1 : tip.front().x) << ", "
+        << (tip.empty() ? -1 : tip.front().y) << " is not inside " << target.Name() << " ("
+        << pointed.x << ", " << pointed.y << ", " << pointed.w << " x " << pointed.h << ")";
+    auto onIt = [&glove](const ui::Rect& r) { return OnIt(glove, r); };
+    if (const ui::Component* panel = f.Find("TutorialPanel"); panel && panel->Showing()) {
+        EXPECT_FALSE(onIt(panel->ScreenRect())) << "step " << step << ": the hand on the panel";
+    }
+    for (const InSight& k : keep)
+        if (!k.fromPanel && !k.target) {
+            EXPECT_FALSE(onIt(k.rect)) << "step " << step << ": the hand covers " << k.what;
+        }
+    // No control under the glove but the one it points at and what holds it.
+    for (const auto& c : f.Components()) {
+        if (!InSightOn(f, *c) || !ForThePlayer(*c) || Inside(*c, target) || Inside(target, *c))
+            continue;
+        EXPECT_FALSE(onIt(c->ScreenRect()))
+            << "step " << step << ": the hand pointing at " << target.Name()
+            << " lies on the control " << c->Name();
+    }
+    // The target's own pictures and the one it stands on, as a map cell on the map, the hand
+    // lies on as it points; the texts of list rows, the one it points at too, it leaves.
+    const ui::Rect t = target.ScreenRect();
+    for (const InSight& s : seen) {
+        const bool ground = s.picture && (s.rect.Holds(t) || t.Holds(s.rect));
+        if (!ground) {
+            EXPECT_FALSE(onIt(s.rect)) << "step " << step << ": the hand covers " << s.what;
+        }
+    }
+}
+
+}  // namespace
+
 // A step's panel where the table puts it, inside its screen; its headline whole on one line;
-// the hand's fingertip on what the step asks for, with the table's picture. Neither the panel
+// the hand's fingertip inside what the step asks for, with the table's picture. Neither the panel
 // nor the hand covers a caption of the screen, what the step names, a picture or a filled list
-// row; the panel leaves what the step explains in sight too.
+// row; the panel leaves what the step explains in sight too, the hand every other control.
 void ExpectStepPlaced(int step, const std::vector<std::string>& explained, bool withHand) {
     const TutorialStepRow& row = *TutorialRow(step);
     const ui::Form& f = *ui::App().FindForm(row.screen);
     const ui::Component* target = TutorialTarget(step);
     ASSERT_TRUE(target && target->Showing()) << step;
-    const std::vector<InSight> keep = MustStayInSight(f, step, explained);
+    const ui::Rect pointed = PointedAt(*target, row.targetRow);
+    const std::vector<InSight> keep = MustStayInSight(f, step, target, pointed, explained);
     const std::vector<InSight> seen = PicturesAndRows(f);
     const ui::Component* panel = row.panel ? f.Find(row.panel) : nullptr;
     if (panel) {
@@ -254,65 +352,41 @@ void ExpectStepPlaced(int step, const std::vector<std::string>& explained, bool 
         EXPECT_TRUE(p.x >= 0 && p.y >= 0 && p.x + p.w <= f.width && p.y + p.h <= f.height) << step;
         // Every label of the panel shows its text whole.
         for (const auto& c : f.Components()) {
-            if (c->kind() != ui::Kind::Label || !c->Showing()) continue;
-            const ui::Component* p2 = c->Parent();
-            while (p2 && p2 != panel) p2 = p2->Parent();
-            if (!p2) continue;
+            if (c->kind() != ui::Kind::Label || !c->Showing() || !Inside(*c, *panel)) continue;
             const ui::Rect text = ui::CaptionRect(*c), box = c->ScreenRect();
-            EXPECT_TRUE(text.x >= box.x && text.y >= box.y && text.x + text.w <= box.x + box.w &&
-                        text.y + text.h <= box.y + box.h)
-                << "step " << step << ": " << c->Name() << " \"" << c->caption
-                << "\" is cut: " << text.w << " x " << text.h << " pixels in " << box.w << " x "
-                << box.h;
+            EXPECT_TRUE(box.Holds(text)) << "step " << step << ": " << c->Name() << " \""
+                                         << c->caption << "\" is cut: " << text.w << " x " << text.h
+                                         << " pixels in " << box.w << " x " << box.h;
         }
         for (const InSight& k : keep)
             EXPECT_FALSE(Overlap(p, k.rect)) << "step " << step << ": the panel covers " << k.what;
         std::vector<ui::Rect> hard, soft;
         for (const InSight& k : keep) hard.push_back(k.rect);
-        long covered = 0;
-        for (const InSight& s : seen) {
-            soft.push_back(s.rect);
-            covered += Covered(p, s.rect);
-        }
+        for (const InSight& s : seen) soft.push_back(s.rect);
+        const Cover covered = CoverOf(p, soft);
         const Room room = RoomFor(f, p.w, p.h, hard, soft);
+        auto where = [&room] {
+            return std::to_string(room.at.x) + ", " + std::to_string(room.at.y) + " (" +
+                   std::to_string(room.least.items) + " pictures and rows, " +
+                   std::to_string(room.least.pixels) + " pixels)";
+        };
         if (!Crowded(step)) {
             for (const InSight& s : seen)
                 EXPECT_FALSE(Overlap(p, s.rect))
                     << "step " << step << ": the panel covers " << s.what << "; "
-                    << (room.least == 0 ? "free" : "least covering") << " at " << room.at.x << ", "
-                    << room.at.y << " (" << room.least << " of " << covered << " pixels)";
+                    << (room.least.items == 0 ? "free" : "least covering") << " at " << where();
         } else {
-            EXPECT_GT(room.least, 0) << "step " << step << " has room for its panel at "
-                                     << room.at.x << ", " << room.at.y;
-            EXPECT_LE(covered, room.least)
-                << "step " << step << ": its panel covers " << covered << " pixels, at "
-                << room.at.x << ", " << room.at.y << " it would cover " << room.least;
+            EXPECT_GT(room.least.items, 0)
+                << "step " << step << " has room for its panel at " << where();
+            EXPECT_FALSE(room.least < covered)
+                << "step " << step << ": its panel covers " << covered.items
+                << " pictures and rows, " << covered.pixels << " pixels; it would cover less at "
+                << where();
         }
     }
     if (row.hand && withHand) {
-        const ui::Component& hand = *f.Find("TutorialHand");
         EXPECT_EQ(dynamic_cast<const ui::Image*>(f.Find("TutorialHandPicture"))->picture, row.hand);
-        const std::vector<Pixel> glove = GlovePixels(hand);
-        const ui::Rect pointed = PointedAt(*target, row.targetRow);
-        EXPECT_TRUE(TipTouches(Fingertip(hand, glove), pointed))
-            << "step " << step << ": the fingertip is off " << target->Name();
-        auto onIt = [&glove](const ui::Rect& r) { return OnIt(glove, r); };
-        if (panel) {
-            EXPECT_FALSE(onIt(panel->ScreenRect())) << "step " << step << ": the hand on the panel";
-        }
-        for (const InSight& k : keep)
-            if (!k.fromPanel && !k.target) {
-                EXPECT_FALSE(onIt(k.rect)) << "step " << step << ": the hand covers " << k.what;
-            }
-        // The target's own pictures and the one it stands on, as a map cell on the map, the hand
-        // lies on as it points; the texts of list rows, the one it points at too, it leaves.
-        const ui::Rect t = target->ScreenRect();
-        for (const InSight& s : seen) {
-            const bool ground = s.picture && (s.rect.Holds(t) || t.Holds(s.rect));
-            if (!ground) {
-                EXPECT_FALSE(onIt(s.rect)) << "step " << step << ": the hand covers " << s.what;
-            }
-        }
+        ExpectHandAt(f, step, *target, pointed, keep, seen);
     }
     // Nothing of the tutorial stays on a screen the step is not on, not even a strip of a panel
     // around a smaller screen above it.
@@ -324,6 +398,13 @@ void ExpectStepPlaced(int step, const std::vector<std::string>& explained, bool 
             EXPECT_FALSE(other.Find(part) && other.Find(part)->visible)
                 << "step " << step << ": " << cls << "." << part;
     }
+}
+
+void ExpectHandOn(int step, const ui::Component& target) {
+    const ui::Form& f = target.Owner();
+    const ui::Rect pointed = target.ScreenRect();
+    ExpectHandAt(f, step, target, pointed, MustStayInSight(f, step, &target, pointed, {}),
+                 PicturesAndRows(f));
 }
 
 // The step's screen drawn with its hand shown, alone and as the player sees it over the screens
