@@ -10,6 +10,7 @@
 #include <fstream>
 #include <limits>
 
+#include "state/tables.h"
 #include "tutorial/Tutorial.h"
 #include "ui/application.h"
 #include "ui/render.h"
@@ -129,6 +130,17 @@ struct InSight {
 ui::Rect RowRect(const ui::ListBox& list, int row) {
     const ui::Rect r = list.ScreenRect();
     return {r.x, r.y + 2 + (row - list.topIndex) * list.ItemHeight(), r.w, list.ItemHeight()};
+}
+
+// What a step asks the player to use: the component of its row, or for a place on the system map
+// the picture of that place in its cell, as the player sees the planet the step names.
+const ui::Component* AskedFor(int step) {
+    const TutorialStepRow& row = *TutorialRow(step);
+    if (row.targetLocation <= 0) return TutorialTarget(step);
+    const GameRecord& place = LocationRecord(row.targetLocation);
+    const std::string cell = std::string(1, static_cast<char>('A' + place[Planet::MapRow] - 1)) +
+                             std::to_string(place[Planet::MapColumn]);
+    return ui::App().FindForm(row.screen)->Find("Planet" + cell);
 }
 
 // What the hand points at: the component, or in a list the row to pick.
@@ -338,7 +350,7 @@ void ExpectHandAt(const ui::Form& f, int step, const ui::Component& target, cons
 void ExpectStepPlaced(int step, const std::vector<std::string>& explained, bool withHand) {
     const TutorialStepRow& row = *TutorialRow(step);
     const ui::Form& f = *ui::App().FindForm(row.screen);
-    const ui::Component* target = TutorialTarget(step);
+    const ui::Component* target = AskedFor(step);
     ASSERT_TRUE(target && target->Showing()) << step;
     const ui::Rect pointed = PointedAt(*target, row.targetRow);
     const std::vector<InSight> keep = MustStayInSight(f, step, target, pointed, explained);
