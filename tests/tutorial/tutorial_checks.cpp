@@ -222,65 +222,6 @@ std::vector<InSight> PicturesAndRows(const ui::Form& f) {
     return out;
 }
 
-long Covered(const ui::Rect& a, const ui::Rect& b) {
-    const int w = std::min(a.x + a.w, b.x + b.w) - std::max(a.x, b.x);
-    const int h = std::min(a.y + a.h, b.y + b.h) - std::max(a.y, b.y);
-    return w > 0 && h > 0 ? long(w) * h : 0;
-}
-
-// How much of the pictures and rows a box covers: how many of their pixels, then how many of them
-// it touches. Of two places that hide as much, one picture cut deep hides less than two cut at
-// their inner corners.
-struct Cover {
-    int items = std::numeric_limits<int>::max();
-    long pixels = std::numeric_limits<long>::max();
-    bool operator<(const Cover& o) const {
-        return pixels != o.pixels ? pixels < o.pixels : items < o.items;
-    }
-};
-Cover CoverOf(const ui::Rect& box, const std::vector<ui::Rect>& soft) {
-    Cover c{0, 0};
-    for (const ui::Rect& r : soft)
-        if (const long n = Covered(box, r); n > 0) {
-            ++c.items;
-            c.pixels += n;
-        }
-    return c;
-}
-
-// Where on a screen a box of w x h can stand: clear of every `hard` rectangle, and covering as
-// little of the `soft` ones as it can. The least lies where the box's edges meet theirs.
-struct Room {
-    Cover least;  // of `soft`, there
-    ui::Rect at;
-};
-Room RoomFor(const ui::Form& f, int w, int h, const std::vector<ui::Rect>& hard,
-             const std::vector<ui::Rect>& soft) {
-    std::vector<int> xs{0, f.width - w}, ys{0, f.height - h};
-    for (const auto* rects : {&hard, &soft})
-        for (const ui::Rect& r : *rects) {
-            for (int x : {r.x - w, r.x, r.x + r.w - w, r.x + r.w}) xs.push_back(x);
-            for (int y : {r.y - h, r.y, r.y + r.h - h, r.y + r.h}) ys.push_back(y);
-        }
-    for (auto* v : {&xs, &ys}) {
-        std::sort(v->begin(), v->end());
-        v->erase(std::unique(v->begin(), v->end()), v->end());
-    }
-    Room room;
-    for (int y : ys) {
-        if (y < 0 || y > f.height - h) continue;
-        for (int x : xs) {
-            if (x < 0 || x > f.width - w) continue;
-            const ui::Rect box{x, y, w, h};
-            if (std::any_of(hard.begin(), hard.end(),
-                            [&](const ui::Rect& r) { return Overlap(box, r); }))
-                continue;
-            if (const Cover c = CoverOf(box, soft); c < room.least) room = {c, box};
-        }
-    }
-    return room;
-}
-
 // The steps whose screen leaves no place for the panel clear of every picture and filled row:
 // there it stands where it covers the least of them. The travel screen while its map, planet
 // picture and trade box speak (6 to 11); the planet screen, its picture, the name box and the

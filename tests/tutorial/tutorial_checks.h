@@ -1,12 +1,35 @@
 // What every step of the tutorial walk checks on its screen.
 #pragma once
 
+#include <limits>
 #include <string>
 #include <vector>
 
 #include "ui/form.h"
 
 namespace corvanth::test {
+
+// How much of the pictures and rows a box covers: how many of their pixels, then how many of them
+// it touches. Of two places that hide as much, one picture cut deep hides less than two cut at
+// their inner corners.
+struct Cover {
+    int items = std::numeric_limits<int>::max();
+    long pixels = std::numeric_limits<long>::max();
+    bool operator<(const Cover& o) const {
+        return pixels != o.pixels ? pixels < o.pixels : items < o.items;
+    }
+};
+// The pixels two rectangles share.
+long Covered(const ui::Rect& a, const ui::Rect& b);
+Cover CoverOf(const ui::Rect& box, const std::vector<ui::Rect>& soft);
+// Where on a screen a box of w x h can stand: clear of every `hard` rectangle, and covering as
+// little of the `soft` ones as it can. The least lies where the box's edges meet theirs.
+struct Room {
+    Cover least;  // of `soft`, there
+    ui::Rect at;
+};
+Room RoomFor(const ui::Form& f, int w, int h, const std::vector<ui::Rect>& hard,
+             const std::vector<ui::Rect>& soft);
 
 // The twelve screens that carry the tutorial.
 extern const char* const kScreens[12];
