@@ -61,11 +61,16 @@ void MoveTo(ui::Component& c, int left, int top) {
     c.top = top;
 }
 
-// The map cell that shows a location of the fleet's system.
-ui::Component* MapCellOf(int location) {
+// The picture of a location of the fleet's system in its map cell: the planet the step names,
+// not the empty room of the cell beside it.
+ui::Component* MapPictureOf(int location) {
     if (!ValidLocation(location)) return nullptr;
     const GameRecord& p = LocationRecord(location);
-    return GameUpcalls().TravelMapCell(p[Planet::MapRow], p[Planet::MapColumn]);
+    ui::Component* cell = GameUpcalls().TravelMapCell(p[Planet::MapRow], p[Planet::MapColumn]);
+    if (!cell) return nullptr;
+    for (ui::Component* part : cell->Children())
+        if (part->kind() == ui::Kind::Image) return part;
+    return cell;
 }
 
 // A step's fixed panel of the travel screen: its texts are in the layout, it has no hand and
@@ -109,7 +114,7 @@ void SetTutorialFactionButtons(bool enabled) {
 ui::Component* TutorialTarget(int step) {
     const TutorialStepRow* row = TutorialRow(step);
     if (!row) return nullptr;
-    if (row->targetLocation > 0) return MapCellOf(row->targetLocation);
+    if (row->targetLocation > 0) return MapPictureOf(row->targetLocation);
     ui::Form* screen = ui::App().FindForm(row->screen);
     return screen && row->target ? screen->Find(row->target) : nullptr;
 }

@@ -39,17 +39,18 @@ struct TutorialStepRow {
     const char* panel;                     // the panel shown; nullptr: none
     std::optional<TutorialPoint> panelAt;  // none: where the layout puts it
     const char* target;                    // the component the step asks the player to use
-    int targetLocation = 0;  // or, when set, the map cell of this location of the fleet's system
+    int targetLocation = 0;  // or, when set, the picture of this location of the fleet's system
     int targetRow = -1;      // in a list: the row the player is to pick, -1 none
 };
 // The row of a step 1..37, or nullptr.
 const TutorialStepRow* TutorialRow(int step);
 // The component a step points at on its screen, or nullptr when it is not there.
 ui::Component* TutorialTarget(int step);
-// Moves the screen's hand to a component, on the side its picture points from, the fingertip on
-// the component's edge (on a list's row when one is given). Along that edge it takes the spot
-// nearest the middle whose glove covers no caption nor the step's panel, and of those the one
-// that covers least of the pictures and list rows.
+// Moves the screen's hand to a component, on the side its picture points from, the fingertip just
+// inside the component's edge (inside a list's row when one is given), farther in where the edge
+// is crowded. It takes the spot nearest the edge and its middle whose glove lies whole on the
+// screen and covers no caption, no other control nor the step's panel, and of those the one that
+// covers least of the pictures and list rows.
 void PointTutorialHand(ui::Form& screen, const ui::Component& target, int row = -1);
 // A tick of a screen's hand timer while a tutorial runs: the hand shows and hides by turns, and
 // takes its place as it shows, on the screen as it stands then (a screen fills its lists after

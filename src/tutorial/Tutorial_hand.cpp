@@ -46,26 +46,30 @@ std::vector<Dot> Glove(const ui::Component& hand, const ui::Image* picture) {
     return out;
 }
 
-// The glove's farthest pixel the way it points, taken at the middle of the finger's end.
-Dot Fingertip(const std::vector<Dot>& glove, Points way) {
+// The glove's pixels that reach farthest the way it points: where they lie across that way,
+// and the first and last of them along it.
+struct Tip {
+    int across = 0, lo = 0, hi = 0;
+};
+Tip Fingertip(const std::vector<Dot>& glove, Points way) {
     auto reach = [way](const Dot& d) {
         return way == Points::Right ? d.x : way == Points::Left ? -d.x : -d.y;
     };
-    int most = 0, lo = 0, hi = 0;
+    Tip tip;
+    int most = 0;
     bool any = false;
     for (const Dot& d : glove) {
         const int r = reach(d), along = way == Points::Up ? d.x : d.y;
         if (!any || r > most) {
             most = r;
-            lo = hi = along;
+            tip = {way == Points::Right ? most : -most, along, along};
             any = true;
         } else if (r == most) {
-            lo = std::min(lo, along);
-            hi = std::max(hi, along);
+            tip.lo = std::min(tip.lo, along);
+            tip.hi = std::max(tip.hi, along);
         }
     }
-    const int across = way == Points::Up ? -most : way == Points::Left ? -most : most;
-    return way == Points::Up ? Dot{(lo + hi) / 2, across} : Dot{across, (lo + hi) / 2};
+    return tip;
 }
 
 bool Within(const ui::Component* c, const ui::Component& ancestor) {
@@ -79,15 +83,38 @@ bool Overlap(const ui::Rect& a, const ui::Rect& b) {
            a.y < b.y + b.h && b.y < a.y + a.h;
 }
 
+// Under a box of the screen drawn later that fills its ground, as a memo under the trade box: out
+// of sight. The tutorial's own panels do not count: what they cover is what they must not.
+bool Buried(const ui::Form& screen, const ui::Component& c) {
+    const auto& all = screen.Components();
+    auto it = std::find_if(all.begin(), all.end(), [&c](const auto& p) { return p.get() == &c; });
+    for (++it; it < all.end(); ++it) {
+        const ui::Component& over = **it;
+        const auto* panel = dynamic_cast<const ui::Panel*>(&over);
+        if (panel && !panel->transparent && over.Showing() && !Within(&c, over) &&
+            over.Name().rfind("Tutorial", 0) != 0 && over.ScreenRect().Holds(c.ScreenRect()))
+            return true;
+    }
+    return false;
+}
+
 // The picture the whole screen stands on.
 bool Background(const ui::Form& screen, const ui::Image& image) {
     return image.ScreenRect().Holds({0, 0, screen.width, screen.height});
 }
 
 constexpr int kCaptionMargin = 2;
+// How far inside its target the fingertip first lies, in pixels.
+constexpr int kTipIn = 2;
+
+// What the player clicks or reads in a box of its own: buttons, lists, memos, bars and the
+// pictures that open a screen.
+bool ForThePlayer(const ui::Component& c) {
+    return !c.Decorative() && c.kind() != ui::Kind::Timer && c.kind() != ui::Kind::MediaPlayer;
+}
 
 struct KeepClear {
-    std::vector<ui::Rect> never;   // the step's panel and every caption
+    std::vector<ui::Rect> never;   // the step's panel, every caption and every other control
     std::vector<ui::Rect> rather;  // pictures and the texts of list rows: covered only if need be
 };
 
@@ -99,12 +126,17 @@ KeepClear WhatToKeepClear(const ui::Form& screen, const ui::Component& target,
     const ui::Component* panel = screen.Find("TutorialPanel");
     if (panel && panel->Showing()) out.never.push_back(panel->ScreenRect());
     for (const auto& c : screen.Components()) {
-        if (!c->Showing() || Within(c.get(), hand) || (panel && Within(c.get(), *panel))) continue;
+        if (!c->Showing() || Within(c.get(), hand) || (panel && Within(c.get(), *panel)) ||
+            Buried(screen, *c))
+            continue;
         const ui::Rect r = ui::CaptionRect(*c);
         // A caption touched by the hand reads as covered too.
         if (r.w > 0)
             out.never.push_back({r.x - kCaptionMargin, r.y - kCaptionMargin,
                                  r.w + 2 * kCaptionMargin, r.h + 2 * kCaptionMargin});
+        // The hand lies on the control it points at, or on what holds it, and on no other.
+        const bool ours = Within(c.get(), target) || Within(&target, *c);
+        if (!ours && ForThePlayer(*c)) out.never.push_back(c->ScreenRect());
         // The target's own parts it may lie on, but for the other rows of a list it points into.
         if (Within(c.get(), target) && !(c.get() == &target && c->kind() == ui::Kind::ListBox))
             continue;
@@ -172,7 +204,7 @@ void PointTutorialHand(ui::Form& screen, const ui::Component& target, int row) {
     }
     const Points way = Direction(picture ? picture->picture : std::string());
     const std::vector<Dot> glove = Glove(*hand, picture);
-    const Dot tip = Fingertip(glove, way);
+    const Tip tip = Fingertip(glove, way);
     ui::Rect bounds{hand->width, hand->height, 0, 0};
     for (const Dot& d : glove) {
         bounds.w = std::max(bounds.w, d.x + 1);
@@ -182,41 +214,39 @@ void PointTutorialHand(ui::Form& screen, const ui::Component& target, int row) {
     }
     bounds.w -= bounds.x;
     bounds.h -= bounds.y;
-    // The fingertip on the target's near edge, or farther in when the edge is crowded; along
-    // that edge within its ends.
+    // The fingertip inside the target: a little in from its near edge, or farther in when the
+    // edge is crowded, and along that edge within its ends.
     const bool up = way == Points::Up;
     const int depth = up ? t.h : t.w;
     auto across = [&](int in) {
-        return way == Points::Right  ? t.x + in - tip.x
-               : way == Points::Left ? t.x + t.w - 1 - in - tip.x
-                                     : t.y + t.h - 1 - in - tip.y;
+        return way == Points::Right  ? t.x + in - tip.across
+               : way == Points::Left ? t.x + t.w - 1 - in - tip.across
+                                     : t.y + t.h - 1 - in - tip.across;
     };
     const int start = up ? t.x : t.y, length = up ? t.w : t.h;
-    const int margin = std::min(2, (length - 1) / 2);
-    const int from = start + margin - (up ? tip.x : tip.y);
-    const int to = start + length - 1 - margin - (up ? tip.x : tip.y);
+    const int margin = std::min(1, (length - 1 - (tip.hi - tip.lo)) / 2);
+    const int from = start + margin - tip.lo;
+    const int to = std::max(from, start + length - 1 - margin - tip.hi);
     auto at = [&](int in, int along) {
         return up ? Dot{along, across(in)} : Dot{across(in), along};
     };
-    // A hand may reach in from the screen's edge, as long as its fingertip and most of the
-    // glove show.
+    // The glove whole on its screen.
     const auto onScreen = [&](Dot a) {
-        const auto shown = [](int from, int length, int limit) {
-            return std::min(from + length, limit) - std::max(from, 0) >= length * 2 / 3;
-        };
-        return shown(a.x + bounds.x, bounds.w, screen.width) &&
-               shown(a.y + bounds.y, bounds.h, screen.height) &&
-               ui::Rect{0, 0, screen.width, screen.height}.Contains(a.x + tip.x, a.y + tip.y);
+        return ui::Rect{0, 0, screen.width, screen.height}.Holds(
+            {a.x + bounds.x, a.y + bounds.y, bounds.w, bounds.h});
     };
-    // The first spot, from the edge inward and from the middle outward, that covers no caption
-    // nor anything else; failing that the one that covers least, the middle of the edge when
-    // every spot covers a caption.
+    // The first spot nearest the edge's middle, as far in and along as it lies from there, that
+    // covers no caption, other control nor anything else; failing that the one that covers
+    // least, the middle of the edge when every spot covers a caption.
     const KeepClear keep = WhatToKeepClear(screen, target, t, *hand);
-    const int middle = (from + to) / 2;
-    Dot chosen = at(0, middle);
+    const int middle = (from + to) / 2, first = std::min(kTipIn, depth - 1);
+    const int widest = std::max(0, to - middle);
+    Dot chosen = at(first, middle);
     int least = -1;
-    for (int in = 0; in < depth && least != 0; ++in)
-        for (int offset = 0; offset <= std::max(0, to - middle) && least != 0; ++offset)
+    for (int distance = 0; distance <= depth - 1 - first + widest && least != 0; ++distance)
+        for (int in = first; in <= std::min(depth - 1, first + distance) && least != 0; ++in) {
+            const int offset = distance - (in - first);
+            if (offset > widest) continue;
             for (int along : {middle - offset, middle + offset}) {
                 const Dot a = at(in, along);
                 if (along < from || along > to || !onScreen(a) ||
@@ -232,6 +262,7 @@ void PointTutorialHand(ui::Form& screen, const ui::Component& target, int row) {
                 }
                 if (least == 0) break;
             }
+        }
     // With no spot at all, the glove stays on its screen at least.
     hand->left = least >= 0 ? chosen.x
                             : std::clamp(chosen.x, -bounds.x,

@@ -150,6 +150,10 @@ void Application::RunOnce(Form& form) {
     backend().Pump(*this);
 }
 
+bool Application::Below(const Form& form) const {
+    return &form != Top() && std::find(stack_.begin(), stack_.end(), &form) != stack_.end();
+}
+
 void Application::CloseAllAbove(Form& bottom) {
     auto it = std::find(stack_.begin(), stack_.end(), &bottom);
     if (it == stack_.end()) return;

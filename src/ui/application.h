@@ -64,6 +64,8 @@ class Application {
     int ShowModal(Form& form);
     const std::vector<Form*>& ModalStack() const { return stack_; }
     Form* Top() const { return stack_.empty() ? nullptr : stack_.back(); }
+    // Shown with another screen above it.
+    bool Below(const Form& form) const;
     // Closes every screen above `bottom`, guards bypassed.
     void CloseAllAbove(Form& bottom);
 

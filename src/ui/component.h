@@ -89,6 +89,9 @@ class Component {
     int left = 0, top = 0, width = 0, height = 0;
     bool visible = true;
     bool enabled = true;
+    // Drawn only while its screen is on top: a pointer for the screen the player works in, which
+    // must not show around a smaller screen above it.
+    bool topOnly = false;
     std::string caption;
     // A short text shown beside the pointer when it rests on the component ("" for none).
     std::string hint;

@@ -133,6 +133,7 @@ void ReadProperties(Component& c, Reader& r) {
     r.Get("height", c.height);
     r.Get("visible", c.visible);
     r.Get("enabled", c.enabled);
+    r.Get("topOnly", c.topOnly);
     r.Get("caption", c.caption);
     r.Get("hint", c.hint);
     r.GetColor("color", c.color);

@@ -335,6 +335,7 @@ void Painter::DrawArrows(const SDL_Rect& box, bool usable) {
 
 void Painter::DrawComponent(const Component& c, int ox, int oy, const SDL_Rect& parentClip) {
     if (!c.visible || c.kind() == Kind::Timer || c.kind() == Kind::MediaPlayer) return;
+    if (c.topOnly && App().Below(c.Owner())) return;
     SDL_Rect box{ox + c.left, oy + c.top, c.width, c.height};
     SDL_Rect clip = Intersect(parentClip, box);
     if (clip.w <= 0 || clip.h <= 0) return;

@@ -243,10 +243,11 @@ TEST_F(MainMenu, TheTutorialStartsFromTheMenuAndEndsOnlyOnYes) {
                 EXPECT_TRUE(Form1->TutorialPanel->visible);
                 EXPECT_EQ(Form1->TutorialHeadline->caption, "Follow the tutorial hand!");
                 // The hand points at "Start a new game" from its left, at its height: the
-                // picture's edge on the button's.
+                // picture's edge, its fingertip without the picture file, two pixels inside the
+                // button.
                 const ui::Rect hand = Form1->TutorialHandPicture->ScreenRect();
                 const ui::Component& button = *Form1->SpeedButton1;
-                EXPECT_EQ(hand.x + hand.w - 1, button.left);
+                EXPECT_EQ(hand.x + hand.w - 1, button.left + 2);
                 EXPECT_NEAR(hand.y + hand.h / 2, button.top + button.height / 2, 1);
                 EXPECT_EQ(Form1->TutorialHandPicture->picture, "Tutorialr.jpg");
                 EXPECT_EQ(Form1->TutorialMemo->lines.front().rfind("Welcome aboard, captain!", 0),

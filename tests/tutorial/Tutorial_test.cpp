@@ -35,13 +35,12 @@ namespace corvanth {
 namespace {
 
 using test::ExpectDrawn;
+using test::ExpectHandOn;
 using test::ExpectNoTutorialShowing;
 using test::ExpectStepPlaced;
 using test::FileLines;
 using test::kScreens;
-using test::OnIt;
 using test::TimerOn;
-using test::Touches;
 
 class Tutorial : public test::ShellTest {
   protected:
@@ -198,7 +197,8 @@ TEST_F(Tutorial, ANewPlayerWalksAllThirtySevenSteps) {
                 moneyBefore = Captain()[Player::Money];
             })
         .Click("TForm2", "SpeedButton9");
-    CheckStep(11)
+    // The prices just compared stay in sight.
+    CheckStep(11, {"ListBox1"})
         .Do("TForm2",
             [&](ui::Form&) {
                 EXPECT_EQ(G().Cargo[3], 0);
@@ -209,7 +209,8 @@ TEST_F(Tutorial, ANewPlayerWalksAllThirtySevenSteps) {
     CheckStep(13).Click("TForm3", "SpeedButton2");
     CheckStep(14).Click("TForm9", "SpeedButton5");
     CheckStep(15).Click("TForm3", "SpeedButton3");
-    CheckStep(16, {"Label5", "Label6", "Label7", "Label12", "Memo1", "Label3", "Label20"})
+    CheckStep(16,
+              {"ListBox1", "Label5", "Label6", "Label7", "Label12", "Memo1", "Label3", "Label20"})
         .Click("TForm17", "SpeedButton2");
     CheckStep(17).Click("TForm3", "SpeedButton5");
     // The slot list speaks through its rows: the panel may lie on its empty end.
@@ -224,9 +225,7 @@ TEST_F(Tutorial, ANewPlayerWalksAllThirtySevenSteps) {
         ui::ClickRow(f, *Form18->ListBox2, static_cast<int>(brute - rows.begin()));
         // The hand moves on to "Buy"; the panel leaves the missile's data in sight.
         ExpectStepPlaced(19, {"ListBox2", "OfferPanel"}, false);
-        EXPECT_TRUE(Touches(*Form18->TutorialHand, *Form18->SpeedButton3));
-        EXPECT_FALSE(
-            OnIt(test::GlovePixels(*Form18->TutorialHand), Form18->TutorialPanel->ScreenRect()));
+        ExpectHandOn(19, *Form18->SpeedButton3);
     });
     player().Click("TForm18", "SpeedButton3");
     CheckStep(20, {"ListBox2"})
@@ -262,6 +261,27 @@ TEST_F(Tutorial, ANewPlayerWalksAllThirtySevenSteps) {
         .Do("TForm8", [](ui::Form&) { EXPECT_EQ(CaptainMission()[Mission::Status], 0); });
     CheckStep(23, {"Shape2"}).SelectRow("TForm8", "ListBox1", 3);
     CheckStep(24, {"Shape2"}).Click("TForm8", "SpeedButton1");
+    // "Mission accepted." stands over the mission screen, the planet screen with step 26 under
+    // both: its hand, shown by a tick, is drawn only once the planet screen is on top again.
+    player().Wait("TMessage1", 500).Do("TMessage1", [](ui::Form& f) {
+        EXPECT_EQ(f.Find("Label1")->caption, "Mission accepted.");
+        EXPECT_EQ(TutorialStep, 26);
+        ui::Component& hand = *Form3->TutorialHand;
+        const bool was = hand.visible;
+        ui::SoftwareCanvas shown(ui::kCanvasWidth, ui::kCanvasHeight),
+            hidden(ui::kCanvasWidth, ui::kCanvasHeight);
+        hand.visible = true;
+        shown.DrawStack();
+        hand.visible = false;
+        hidden.DrawStack();
+        hand.visible = was;
+        int differ = 0;
+        for (int y = 0; y < ui::kCanvasHeight; ++y)
+            for (int x = 0; x < ui::kCanvasWidth; ++x)
+                differ += shown.PixelAt(x, y) != hidden.PixelAt(x, y);
+        EXPECT_EQ(differ, 0) << "pixels of the planet screen's hand show around the dialog";
+    });
+    player().Click("TMessage1", "SpeedButton3");
     // Step 25 is passed over: the governor's office closes itself behind the mission screen.
     CheckStep(26)
         .Do("TForm3",
@@ -281,25 +301,26 @@ TEST_F(Tutorial, ANewPlayerWalksAllThirtySevenSteps) {
         .Click("TForm20", "SpeedButton1");
     CheckStep(30, {"RadarBack", "RangePanel"}).Click("TForm14", "SpeedButton6");
     // Fire and ECM, each with the entry the lesson asks for, the hand following the choice.
-    auto choose = [this](int entry) {
-        player().SelectRow("TForm14", "ComboBox1", entry - 1).Do("TForm14", [](ui::Form&) {
-            EXPECT_TRUE(Touches(*Form14->TutorialHand, *Form14->SpeedButton4));
-            ExpectStepPlaced(TutorialStep, {}, false);
+    // The radar with both ships' dots stays in sight through the battle.
+    auto choose = [this](int entry, std::vector<std::string> explained) {
+        player().SelectRow("TForm14", "ComboBox1", entry - 1).Do("TForm14", [explained](ui::Form&) {
+            ExpectHandOn(TutorialStep, *Form14->SpeedButton4);
+            ExpectStepPlaced(TutorialStep, explained, false);
         });
         return player().Click("TForm14", "SpeedButton4");
     };
-    CheckStep(31);
-    choose(2);
-    CheckStep(32, {"Shape4"}).Click("TForm14", "SpeedButton5");
-    CheckStep(33, {"Shape4", "ComboBox1"}).Do("TForm14", [](ui::Form&) {
+    CheckStep(31, {"RadarBack"});
+    choose(2, {"RadarBack"});
+    CheckStep(32, {"RadarBack", "Shape4"}).Click("TForm14", "SpeedButton5");
+    CheckStep(33, {"RadarBack", "Shape4", "ComboBox1"}).Do("TForm14", [](ui::Form&) {
         EXPECT_EQ(G().CombatRange, 2);
     });
-    choose(2);
-    CheckStep(34, {"ComboBox1"});
-    choose(1);
+    choose(2, {"RadarBack", "Shape4", "ComboBox1"});
+    CheckStep(34, {"RadarBack", "ComboBox1"});
+    choose(1, {"RadarBack", "ComboBox1"});
     // From here the answering player fights the battle out, and wins it: the enemy destroyed,
     // the ambush reported done.
-    CheckStep(35);
+    CheckStep(35, {"RadarBack"});
     player()
         .Do("TForm46",
             [](ui::Form& f) {

@@ -10,6 +10,7 @@
 #include <fstream>
 #include <limits>
 
+#include "state/tables.h"
 #include "tutorial/Tutorial.h"
 #include "ui/application.h"
 #include "ui/render.h"
@@ -85,6 +86,38 @@ bool Control(const ui::Component& c) {
     }
 }
 
+// What the player clicks or reads in a box of its own: buttons, lists, memos, bars and the
+// pictures that open a screen. The hand leaves them all to the one it points at.
+bool ForThePlayer(const ui::Component& c) {
+    return !c.Decorative() && c.kind() != ui::Kind::Timer && c.kind() != ui::Kind::MediaPlayer;
+}
+
+// `inner` is `outer` or lies inside it.
+bool Inside(const ui::Component& inner, const ui::Component& outer) {
+    for (const ui::Component* c = &inner; c; c = c->Parent())
+        if (c == &outer) return true;
+    return false;
+}
+
+// Under a box drawn later that fills its ground, as the sensor report under the trade box: what
+// the player cannot see, neither panel nor hand hides.
+bool Buried(const ui::Form& f, const ui::Component& c) {
+    bool after = false;
+    for (const auto& over : f.Components()) {
+        if (over.get() == &c) after = true;
+        const auto* panel = dynamic_cast<const ui::Panel*>(over.get());
+        if (after && panel && !panel->transparent && panel->Showing() && !Inside(c, *panel) &&
+            !TutorialPart(*panel) && panel->ScreenRect().Holds(c.ScreenRect()))
+            return true;
+    }
+    return false;
+}
+
+// What the player sees of a screen's own parts.
+bool InSightOn(const ui::Form& f, const ui::Component& c) {
+    return c.Showing() && !TutorialPart(c) && !Buried(f, c);
+}
+
 struct InSight {
     std::string what;
     ui::Rect rect;
@@ -99,6 +132,17 @@ ui::Rect RowRect(const ui::ListBox& list, int row) {
     return {r.x, r.y + 2 + (row - list.topIndex) * list.ItemHeight(), r.w, list.ItemHeight()};
 }
 
+// What a step asks the player to use: the component of its row, or for a place on the system map
+// the picture of that place in its cell, as the player sees the planet the step names.
+const ui::Component* AskedFor(int step) {
+    const TutorialStepRow& row = *TutorialRow(step);
+    if (row.targetLocation <= 0) return TutorialTarget(step);
+    const GameRecord& place = LocationRecord(row.targetLocation);
+    const std::string cell = std::string(1, static_cast<char>('A' + place[Planet::MapRow] - 1)) +
+                             std::to_string(place[Planet::MapColumn]);
+    return ui::App().FindForm(row.screen)->Find("Planet" + cell);
+}
+
 // What the hand points at: the component, or in a list the row to pick.
 ui::Rect PointedAt(const ui::Component& target, int row) {
     const auto* list = dynamic_cast<const ui::ListBox*>(&target);
@@ -108,20 +152,19 @@ ui::Rect PointedAt(const ui::Component& target, int row) {
 // What a step's panel and hand leave in sight: every caption the screen shows, the component
 // the hand points at, each component whose text holds a phrase the step's text names, and what
 // the step explains.
-std::vector<InSight> MustStayInSight(const ui::Form& f, int step,
+std::vector<InSight> MustStayInSight(const ui::Form& f, int step, const ui::Component* target,
+                                     const ui::Rect& pointed,
                                      const std::vector<std::string>& explained) {
     const TutorialStepRow& row = *TutorialRow(step);
     std::vector<InSight> out;
     for (const auto& c : f.Components()) {
-        if (!c->Showing() || TutorialPart(*c)) continue;
+        if (!InSightOn(f, *c)) continue;
         const ui::Rect caption = ui::CaptionRect(*c);
         if (caption.w > 0) out.push_back({c->Name() + " \"" + c->ShownText() + "\"", caption});
         if (Control(*c)) out.push_back({"the control " + c->Name(), c->ScreenRect(), true});
     }
-    const ui::Component* target = TutorialTarget(step);
     if (target && !TutorialPart(*target))
-        out.push_back(
-            {"the target " + target->Name(), PointedAt(*target, row.targetRow), false, true});
+        out.push_back({"the target " + target->Name(), pointed, false, true});
     for (const std::string& phrase : QuotedIn(row.textFile)) {
         // On the screen, or on the panel itself ("End tutorial"), beside the memo that says it.
         const ui::Component* named = nullptr;
@@ -152,7 +195,7 @@ std::vector<InSight> MustStayInSight(const ui::Form& f, int step,
 std::vector<InSight> PicturesAndRows(const ui::Form& f) {
     std::vector<InSight> out;
     for (const auto& c : f.Components()) {
-        if (!c->Showing() || TutorialPart(*c)) continue;
+        if (!InSightOn(f, *c)) continue;
         const ui::Rect r = c->ScreenRect();
         if (const auto* image = dynamic_cast<const ui::Image*>(c.get())) {
             // The screen's own background; the system map's ground is the map, where a space
@@ -179,71 +222,79 @@ std::vector<InSight> PicturesAndRows(const ui::Form& f) {
     return out;
 }
 
-long Covered(const ui::Rect& a, const ui::Rect& b) {
-    const int w = std::min(a.x + a.w, b.x + b.w) - std::max(a.x, b.x);
-    const int h = std::min(a.y + a.h, b.y + b.h) - std::max(a.y, b.y);
-    return w > 0 && h > 0 ? long(w) * h : 0;
-}
-
-// Where on a screen a box of w x h can stand: clear of every `hard` rectangle, and covering as
-// little of the `soft` ones as it can. The least lies where the box's edges meet theirs.
-struct Room {
-    long least = std::numeric_limits<long>::max();  // pixels of `soft` covered there
-    ui::Rect at;
-};
-Room RoomFor(const ui::Form& f, int w, int h, const std::vector<ui::Rect>& hard,
-             const std::vector<ui::Rect>& soft) {
-    std::vector<int> xs{0, f.width - w}, ys{0, f.height - h};
-    for (const auto* rects : {&hard, &soft})
-        for (const ui::Rect& r : *rects) {
-            for (int x : {r.x - w, r.x, r.x + r.w - w, r.x + r.w}) xs.push_back(x);
-            for (int y : {r.y - h, r.y, r.y + r.h - h, r.y + r.h}) ys.push_back(y);
-        }
-    for (auto* v : {&xs, &ys}) {
-        std::sort(v->begin(), v->end());
-        v->erase(std::unique(v->begin(), v->end()), v->end());
-    }
-    Room room;
-    for (int y : ys) {
-        if (y < 0 || y > f.height - h) continue;
-        for (int x : xs) {
-            if (x < 0 || x > f.width - w) continue;
-            const ui::Rect box{x, y, w, h};
-            if (std::any_of(hard.begin(), hard.end(),
-                            [&](const ui::Rect& r) { return Overlap(box, r); }))
-                continue;
-            long covered = 0;
-            for (const ui::Rect& r : soft) covered += Covered(box, r);
-            if (covered < room.least) room = {covered, box};
-        }
-    }
-    return room;
-}
-
 // The steps whose screen leaves no place for the panel clear of every picture and filled row:
 // there it stands where it covers the least of them. The travel screen while its map, planet
-// panel and trade box speak (6 to 11); the planet screen, its picture, the name box and the
+// picture and trade box speak (6 to 11); the planet screen, its picture, the name box and the
 // column of services filling it (13 to 26); the ship dealer: list, picture, the texts the step
 // explains and the four logos (16); the mission screen: the offers, the details the steps
-// explain and the buttons (23, 24); the combat screen while the step explains the radar (30).
+// explain and the buttons (23, 24); the combat screen: the radar, the range buttons, the action
+// box, the missile boxes and the buttons, which leave only the ships' pictures (30 to 35).
 bool Crowded(int step) {
-    for (int s : {6, 7, 8, 9, 10, 11, 13, 15, 16, 17, 21, 23, 24, 26, 30})
+    for (int s : {6, 7, 8, 9, 10, 11, 13, 15, 16, 17, 21, 23, 24, 26, 30, 31, 32, 33, 34, 35})
         if (s == step) return true;
     return false;
 }
 
 }  // namespace
 
+namespace {
+
+// The hand on `target`: its glove whole on its screen, the fingertip inside what it points at,
+// the rest of the glove on no other control, nor on a caption, the panel, a picture or a row.
+void ExpectHandAt(const ui::Form& f, int step, const ui::Component& target, const ui::Rect& pointed,
+                  const std::vector<InSight>& keep, const std::vector<InSight>& seen) {
+    const ui::Component& hand = *f.Find("TutorialHand");
+    const ui::Rect box = GloveBox(hand), screen{0, 0, f.width, f.height};
+    EXPECT_TRUE(box.w > 0 && screen.Holds(box))
+        << "step " << step << ": the hand is cut by the edge of " << f.ClassName() << " ("
+        << f.width << " x " << f.height << "): its glove at " << box.x << ", " << box.y << ", "
+        << box.w << " x " << box.h;
+    const std::vector<Pixel> glove = GlovePixels(hand);
+    const std::vector<Pixel> tip = Fingertip(hand, glove);
+    EXPECT_TRUE(TipInside(tip, pointed))
+        << "step " << step << ": the fingertip at " << (tip.empty() ? -1 : tip.front().x) << ", "
+        << (tip.empty() ? -1 : tip.front().y) << " is not inside " << target.Name() << " ("
+        << pointed.x << ", " << pointed.y << ", " << pointed.w << " x " << pointed.h << ")";
+    auto onIt = [&glove](const ui::Rect& r) { return OnIt(glove, r); };
+    if (const ui::Component* panel = f.Find("TutorialPanel"); panel && panel->Showing()) {
+        EXPECT_FALSE(onIt(panel->ScreenRect())) << "step " << step << ": the hand on the panel";
+    }
+    for (const InSight& k : keep)
+        if (!k.fromPanel && !k.target) {
+            EXPECT_FALSE(onIt(k.rect)) << "step " << step << ": the hand covers " << k.what;
+        }
+    // No control under the glove but the one it points at and what holds it.
+    for (const auto& c : f.Components()) {
+        if (!InSightOn(f, *c) || !ForThePlayer(*c) || Inside(*c, target) || Inside(target, *c))
+            continue;
+        EXPECT_FALSE(onIt(c->ScreenRect()))
+            << "step " << step << ": the hand pointing at " << target.Name()
+            << " lies on the control " << c->Name();
+    }
+    // The target's own pictures and the one it stands on, as a map cell on the map, the hand
+    // lies on as it points; the texts of list rows, the one it points at too, it leaves.
+    const ui::Rect t = target.ScreenRect();
+    for (const InSight& s : seen) {
+        const bool ground = s.picture && (s.rect.Holds(t) || t.Holds(s.rect));
+        if (!ground) {
+            EXPECT_FALSE(onIt(s.rect)) << "step " << step << ": the hand covers " << s.what;
+        }
+    }
+}
+
+}  // namespace
+
 // A step's panel where the table puts it, inside its screen; its headline whole on one line;
-// the hand's fingertip on what the step asks for, with the table's picture. Neither the panel
+// the hand's fingertip inside what the step asks for, with the table's picture. Neither the panel
 // nor the hand covers a caption of the screen, what the step names, a picture or a filled list
-// row; the panel leaves what the step explains in sight too.
+// row; the panel leaves what the step explains in sight too, the hand every other control.
 void ExpectStepPlaced(int step, const std::vector<std::string>& explained, bool withHand) {
     const TutorialStepRow& row = *TutorialRow(step);
     const ui::Form& f = *ui::App().FindForm(row.screen);
-    const ui::Component* target = TutorialTarget(step);
+    const ui::Component* target = AskedFor(step);
     ASSERT_TRUE(target && target->Showing()) << step;
-    const std::vector<InSight> keep = MustStayInSight(f, step, explained);
+    const ui::Rect pointed = PointedAt(*target, row.targetRow);
+    const std::vector<InSight> keep = MustStayInSight(f, step, target, pointed, explained);
     const std::vector<InSight> seen = PicturesAndRows(f);
     const ui::Component* panel = row.panel ? f.Find(row.panel) : nullptr;
     if (panel) {
@@ -254,65 +305,41 @@ void ExpectStepPlaced(int step, const std::vector<std::string>& explained, bool 
         EXPECT_TRUE(p.x >= 0 && p.y >= 0 && p.x + p.w <= f.width && p.y + p.h <= f.height) << step;
         // Every label of the panel shows its text whole.
         for (const auto& c : f.Components()) {
-            if (c->kind() != ui::Kind::Label || !c->Showing()) continue;
-            const ui::Component* p2 = c->Parent();
-            while (p2 && p2 != panel) p2 = p2->Parent();
-            if (!p2) continue;
+            if (c->kind() != ui::Kind::Label || !c->Showing() || !Inside(*c, *panel)) continue;
             const ui::Rect text = ui::CaptionRect(*c), box = c->ScreenRect();
-            EXPECT_TRUE(text.x >= box.x && text.y >= box.y && text.x + text.w <= box.x + box.w &&
-                        text.y + text.h <= box.y + box.h)
-                << "step " << step << ": " << c->Name() << " \"" << c->caption
-                << "\" is cut: " << text.w << " x " << text.h << " pixels in " << box.w << " x "
-                << box.h;
+            EXPECT_TRUE(box.Holds(text)) << "step " << step << ": " << c->Name() << " \""
+                                         << c->caption << "\" is cut: " << text.w << " x " << text.h
+                                         << " pixels in " << box.w << " x " << box.h;
         }
         for (const InSight& k : keep)
             EXPECT_FALSE(Overlap(p, k.rect)) << "step " << step << ": the panel covers " << k.what;
         std::vector<ui::Rect> hard, soft;
         for (const InSight& k : keep) hard.push_back(k.rect);
-        long covered = 0;
-        for (const InSight& s : seen) {
-            soft.push_back(s.rect);
-            covered += Covered(p, s.rect);
-        }
+        for (const InSight& s : seen) soft.push_back(s.rect);
+        const Cover covered = CoverOf(p, soft);
         const Room room = RoomFor(f, p.w, p.h, hard, soft);
+        auto where = [&room] {
+            return std::to_string(room.at.x) + ", " + std::to_string(room.at.y) + " (" +
+                   std::to_string(room.least.items) + " pictures and rows, " +
+                   std::to_string(room.least.pixels) + " pixels)";
+        };
         if (!Crowded(step)) {
             for (const InSight& s : seen)
                 EXPECT_FALSE(Overlap(p, s.rect))
                     << "step " << step << ": the panel covers " << s.what << "; "
-                    << (room.least == 0 ? "free" : "least covering") << " at " << room.at.x << ", "
-                    << room.at.y << " (" << room.least << " of " << covered << " pixels)";
+                    << (room.least.items == 0 ? "free" : "least covering") << " at " << where();
         } else {
-            EXPECT_GT(room.least, 0) << "step " << step << " has room for its panel at "
-                                     << room.at.x << ", " << room.at.y;
-            EXPECT_LE(covered, room.least)
-                << "step " << step << ": its panel covers " << covered << " pixels, at "
-                << room.at.x << ", " << room.at.y << " it would cover " << room.least;
+            EXPECT_GT(room.least.items, 0)
+                << "step " << step << " has room for its panel at " << where();
+            EXPECT_FALSE(room.least < covered)
+                << "step " << step << ": its panel covers " << covered.items
+                << " pictures and rows, " << covered.pixels << " pixels; it would cover less at "
+                << where();
         }
     }
     if (row.hand && withHand) {
-        const ui::Component& hand = *f.Find("TutorialHand");
         EXPECT_EQ(dynamic_cast<const ui::Image*>(f.Find("TutorialHandPicture"))->picture, row.hand);
-        const std::vector<Pixel> glove = GlovePixels(hand);
-        const ui::Rect pointed = PointedAt(*target, row.targetRow);
-        EXPECT_TRUE(TipTouches(Fingertip(hand, glove), pointed))
-            << "step " << step << ": the fingertip is off " << target->Name();
-        auto onIt = [&glove](const ui::Rect& r) { return OnIt(glove, r); };
-        if (panel) {
-            EXPECT_FALSE(onIt(panel->ScreenRect())) << "step " << step << ": the hand on the panel";
-        }
-        for (const InSight& k : keep)
-            if (!k.fromPanel && !k.target) {
-                EXPECT_FALSE(onIt(k.rect)) << "step " << step << ": the hand covers " << k.what;
-            }
-        // The target's own pictures and the one it stands on, as a map cell on the map, the hand
-        // lies on as it points; the texts of list rows, the one it points at too, it leaves.
-        const ui::Rect t = target->ScreenRect();
-        for (const InSight& s : seen) {
-            const bool ground = s.picture && (s.rect.Holds(t) || t.Holds(s.rect));
-            if (!ground) {
-                EXPECT_FALSE(onIt(s.rect)) << "step " << step << ": the hand covers " << s.what;
-            }
-        }
+        ExpectHandAt(f, step, *target, pointed, keep, seen);
     }
     // Nothing of the tutorial stays on a screen the step is not on, not even a strip of a panel
     // around a smaller screen above it.
@@ -324,6 +351,13 @@ void ExpectStepPlaced(int step, const std::vector<std::string>& explained, bool 
             EXPECT_FALSE(other.Find(part) && other.Find(part)->visible)
                 << "step " << step << ": " << cls << "." << part;
     }
+}
+
+void ExpectHandOn(int step, const ui::Component& target) {
+    const ui::Form& f = target.Owner();
+    const ui::Rect pointed = target.ScreenRect();
+    ExpectHandAt(f, step, target, pointed, MustStayInSight(f, step, &target, pointed, {}),
+                 PicturesAndRows(f));
 }
 
 // The step's screen drawn with its hand shown, alone and as the player sees it over the screens

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "tutorial_checks.h"
+#include "ui/picture.h"
 #include "ui/render.h"
 
 namespace corvanth::test {
@@ -26,6 +27,29 @@ std::vector<Pixel> GlovePixels(const ui::Component& hand) {
     return glove;
 }
 
+ui::Rect GloveBox(const ui::Component& hand) {
+    const auto* image = dynamic_cast<const ui::Image*>(hand.Owner().Find("TutorialHandPicture"));
+    if (!image) return hand.ScreenRect();
+    const ui::Rect box = image->ScreenRect();
+    const auto picture = ui::LoadPicture(image->picture);
+    if (!picture || picture->width <= 0 || picture->height <= 0) return box;
+    // The picture stretched over its box, a pixel of the box taking the picture's pixel there.
+    const std::vector<uint8_t> rgba = ui::KeyedRgba(*picture);
+    int left = box.w, top = box.h, right = -1, bottom = -1;
+    for (int y = 0; y < box.h; ++y)
+        for (int x = 0; x < box.w; ++x) {
+            const size_t px = static_cast<size_t>(y * picture->height / box.h) * picture->width +
+                              static_cast<size_t>(x * picture->width / box.w);
+            if (rgba[px * 4 + 3] == 0) continue;
+            left = std::min(left, x);
+            top = std::min(top, y);
+            right = std::max(right, x);
+            bottom = std::max(bottom, y);
+        }
+    if (right < 0) return {box.x, box.y, 0, 0};
+    return {box.x + left, box.y + top, right - left + 1, bottom - top + 1};
+}
+
 std::vector<Pixel> Fingertip(const ui::Component& hand, const std::vector<Pixel>& glove) {
     const auto* picture = dynamic_cast<const ui::Image*>(hand.Owner().Find("TutorialHandPicture"));
     const std::string side = picture ? picture->picture : "";
@@ -41,20 +65,14 @@ std::vector<Pixel> Fingertip(const ui::Component& hand, const std::vector<Pixel>
     return tip;
 }
 
-bool TipTouches(const std::vector<Pixel>& tip, const ui::Rect& r) {
-    const ui::Rect near{r.x - 1, r.y - 1, r.w + 2, r.h + 2};
+bool TipInside(const std::vector<Pixel>& tip, const ui::Rect& r) {
     return !tip.empty() && std::all_of(tip.begin(), tip.end(),
-                                       [&](const Pixel& p) { return near.Contains(p.x, p.y); });
+                                       [&](const Pixel& p) { return r.Contains(p.x, p.y); });
 }
 
 bool OnIt(const std::vector<Pixel>& glove, const ui::Rect& r) {
     return std::any_of(glove.begin(), glove.end(),
                        [&r](const Pixel& g) { return r.Contains(g.x, g.y); });
-}
-
-// The hand's fingertip on the component or beside it, touching it.
-bool Touches(const ui::Component& hand, const ui::Component& c) {
-    return TipTouches(Fingertip(hand, GlovePixels(hand)), c.ScreenRect());
 }
 
 }  // namespace corvanth::test

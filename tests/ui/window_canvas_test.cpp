@@ -25,15 +25,49 @@ class CanvasProbe : public Form {
     Label* caption;
 };
 
+// Forms of the probe's own layouts: the probe, and a smaller screen that comes over it.
+template <class T>
+T* CreateProbe() {
+    const std::string dir = LayoutDir();
+    SetLayoutDir(std::string(CORVANTH_SOURCE_DIR) + "/tests/ui/forms");
+    T* p = App().Create<T>();
+    SetLayoutDir(dir);
+    return p;
+}
+
 CanvasProbe& Probe() {
-    static CanvasProbe* probe = [] {
-        const std::string dir = LayoutDir();
-        SetLayoutDir(std::string(CORVANTH_SOURCE_DIR) + "/tests/ui/forms");
-        CanvasProbe* p = App().Create<CanvasProbe>();
-        SetLayoutDir(dir);
-        return p;
-    }();
+    static CanvasProbe* probe = CreateProbe<CanvasProbe>();
     return *probe;
+}
+
+class CoverProbe : public Form {
+  public:
+    CoverProbe() : Form("TProbeCover") {}
+};
+
+// The window that gets only the changed places, beside one drawn whole each time: the same
+// pixels after each frame.
+void ExpectSameFrames(OffscreenWindow& sent, OffscreenWindow& whole, const char* what) {
+    sent.Frame(false);
+    whole.Frame(true);
+    const std::vector<uint32_t> a = sent.Pixels(), b = whole.Pixels();
+    ASSERT_EQ(a.size(), b.size());
+    int differ = 0, first = -1;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (a[i] != b[i]) {
+            if (first < 0) first = static_cast<int>(i);
+            ++differ;
+        }
+    EXPECT_EQ(differ, 0) << what << ": the first at " << first % sent.Width() << ", "
+                         << first / sent.Width();
+}
+
+// The colour of the window at the middle of the probe's hand, at the window's scale.
+uint32_t AtTheHand(const OffscreenWindow& window, const Form& f) {
+    const int h = window.Height();
+    const int x = (f.OriginX() + 140) * h / kCanvasHeight;
+    const int y = (f.OriginY() + 228) * h / kCanvasHeight;
+    return window.Pixels()[y * window.Width() + x];
 }
 
 class WindowCanvasTest : public corvanth::test::GameTest {};
@@ -68,28 +102,12 @@ TEST_F(WindowCanvasTest, ChangedPlacesLeaveTheWindowAsAWholeFrameWould) {
                 EXPECT_EQ(before[518 * w + x], 0x4a5235u);
                 EXPECT_EQ(before[519 * w + x], 0xcbcc3eu);
             }
-            // The window that gets only the changed places, beside one drawn whole each time.
-            auto frame = [&](const char* what) {
-                sent.Frame(false);
-                whole.Frame(true);
-                const std::vector<uint32_t> a = sent.Pixels(), b = whole.Pixels();
-                ASSERT_EQ(a.size(), b.size());
-                int differ = 0, first = -1;
-                for (size_t i = 0; i < a.size(); ++i)
-                    if (a[i] != b[i]) {
-                        if (first < 0) first = static_cast<int>(i);
-                        ++differ;
-                    }
-                EXPECT_EQ(differ, 0) << what << ": the first at " << first % sent.Width() << ", "
-                                     << first / sent.Width();
-            };
+            auto frame = [&](const char* what) { ExpectSameFrames(sent, whole, what); };
             // The hand comes, moves a pixel, goes; the caption changes beside it.
             probe.hand->visible = true;
             frame("the hand came");
             // The hand's middle shows its own colour on the window.
-            const int x = (f.OriginX() + 140) * h / kCanvasHeight;
-            const int y = (f.OriginY() + 228) * h / kCanvasHeight;
-            EXPECT_EQ(sent.Pixels()[y * sent.Width() + x], 0xc08050u);
+            EXPECT_EQ(AtTheHand(sent, f), 0xc08050u);
             if (w == 1280) {
                 // Across the hand's left edge, canvas column 330 of the pen #f0d0a0 beside 331
                 // of the brush #c08050: window column 413 shows (413 + 1/2) / 1.25 - 1/2 =
@@ -111,7 +129,36 @@ TEST_F(WindowCanvasTest, ChangedPlacesLeaveTheWindowAsAWholeFrameWould) {
             EXPECT_EQ(sent.Pixels(), before);
         }
     });
-    player().Do("TProbeCanvas", [](Form& f) { f.Close(); });
+    // A smaller screen comes over the probe beside the hand, which belongs to the screen on top
+    // only: it shows neither as it comes nor as it moves under the other screen, and shows again
+    // once the probe is on top; every frame sends only the changed places, and they hold.
+    OffscreenWindow sent(kCanvasWidth, kCanvasHeight), whole(kCanvasWidth, kCanvasHeight);
+    ASSERT_TRUE(sent.Open() && whole.Open());
+    sent.Resize(1280, 960);
+    whole.Resize(1280, 960);
+    static CoverProbe* cover = CreateProbe<CoverProbe>();
+    uint32_t ground = 0;
+    player().Do("TProbeCanvas", [&](Form& f) {
+        sent.Frame(true);
+        ground = AtTheHand(sent, f);
+        cover->ShowModal();
+    });
+    player().Do("TProbeCover", [&](Form& top) {
+        ExpectSameFrames(sent, whole, "the screen came");
+        probe.hand->visible = true;
+        ExpectSameFrames(sent, whole, "the hand came under it");
+        EXPECT_EQ(AtTheHand(sent, probe), ground) << "the hand shows under the screen above";
+        probe.hand->left += 1;
+        ExpectSameFrames(sent, whole, "the hand moved under it");
+        probe.hand->left -= 1;
+        top.Close();
+    });
+    player().Do("TProbeCanvas", [&](Form& f) {
+        ExpectSameFrames(sent, whole, "the screen went");
+        EXPECT_EQ(AtTheHand(sent, f), 0xc08050u);
+        probe.hand->visible = false;
+        f.Close();
+    });
     probe.ShowModal();
 }
 
