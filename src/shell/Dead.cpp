@@ -38,8 +38,8 @@ void TForm43::SpeedButton1Click() {
         --captain[Player::LifePoints];
     } else {
         // A final death in battle leaves the battle behind: the combat screen and the approach
-        // that led to it, whose frame would show around every score screen.
-        for (const char* fight : {"TForm14", "TForm15", "TForm20"})
+        // or the raid that led to it, whose frame would show around every score screen.
+        for (const char* fight : {"TForm14", "TForm15", "TForm20", "TForm33"})
             if (ui::Form* screen = ui::App().FindForm(fight)) screen->Hide();
     }
     DeathScreenMayClose = 1;

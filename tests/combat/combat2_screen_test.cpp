@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "combat/AttackPlanet.h"
 #include "combat/EncounterScreen.h"
 #include "combat/EncounterScreen2.h"
 #include "combat/combat2.h"
@@ -267,8 +268,15 @@ TEST_F(CombatScreen, AFinalDeathLeavesTheFightOutOfThePictureAndTheSoundOfTheSco
         const char* screen;
         void (*show)();
     };
-    for (const Approach& approach : {Approach{"TForm15", ShowEncounterScreen},
-                                     Approach{"TForm20", ShowMissionEncounterScreen}}) {
+    // The raid's screen opens its wave's fight at once; the encounters first ask to close in.
+    const auto raid = [] {
+        BeginPlanetRaid();
+        ShowPlanetRaid();
+        Form33->ShowModal();
+    };
+    for (const Approach& approach :
+         {Approach{"TForm15", ShowEncounterScreen}, Approach{"TForm20", ShowMissionEncounterScreen},
+          Approach{"TForm33", raid}}) {
         SCOPED_TRACE(approach.screen);
         ClearGameEnded();
         GiveShip(1, 3);
@@ -302,15 +310,20 @@ TEST_F(CombatScreen, AFinalDeathLeavesTheFightOutOfThePictureAndTheSoundOfTheSco
         };
         // Long range: the line turns back every 77 ticks of 40 ms, 3080 ms.
         constexpr int kSweepMs = 77 * 40 + 120;
+        if (approach.screen == std::string("TForm33"))
+            player().Click("TForm33", "SpeedButton5");  // "Continue the attack"
+        else
+            player()
+                .Click(approach.screen, "SpeedButton1")  // stage 2
+                .Click(approach.screen, "SpeedButton1")  // stage 3
+                .Click(approach.screen, "SpeedButton1")
+                .Click("TMessage1", "SpeedButton3");  // the attack
         player()
-            .Click(approach.screen, "SpeedButton1")  // stage 2
-            .Click(approach.screen, "SpeedButton1")  // stage 3
-            .Click(approach.screen, "SpeedButton1")
-            .Click("TMessage1", "SpeedButton3")  // the attack
             .Wait("TForm14", kSweepMs)
             .Do("TForm14",
                 [&](ui::Form&) {
                     EXPECT_GE(test::CountSound("play:Sonar.wav"), 1);
+                    Fit(0, {});  // the raid's wave came armed: now none of its shots lands
                     Own()[Ship::Strength] = 0;
                 })
             .Click("TForm14", "SpeedButton5")
