@@ -200,7 +200,8 @@ void PointTutorialHand(ui::Form& screen, const ui::Component& target, int row) {
     ui::Rect t = target.ScreenRect();
     if (const auto* list = dynamic_cast<const ui::ListBox*>(&target); list && row >= 0) {
         const int shown = std::clamp(row - list->topIndex, 0, std::max(0, list->VisibleRows() - 1));
-        t = {t.x, t.y + 2 + shown * list->ItemHeight(), t.w, list->ItemHeight()};
+        // The row ends where the list's scroll bar begins.
+        t = {t.x, t.y + 2 + shown * list->ItemHeight(), list->BarRect().x, list->ItemHeight()};
     }
     const Points way = Direction(picture ? picture->picture : std::string());
     const std::vector<Dot> glove = Glove(*hand, picture);

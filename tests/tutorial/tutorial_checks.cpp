@@ -126,10 +126,11 @@ struct InSight {
     bool picture = false;
 };
 
-// The rectangle of a list's row as drawn.
+// The rectangle of a list's row as drawn: left of its scroll bar, when it shows one.
 ui::Rect RowRect(const ui::ListBox& list, int row) {
     const ui::Rect r = list.ScreenRect();
-    return {r.x, r.y + 2 + (row - list.topIndex) * list.ItemHeight(), r.w, list.ItemHeight()};
+    return {r.x, r.y + 2 + (row - list.topIndex) * list.ItemHeight(), list.BarRect().x,
+            list.ItemHeight()};
 }
 
 // What a step asks the player to use: the component of its row, or for a place on the system map
