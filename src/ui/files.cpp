@@ -302,11 +302,17 @@ std::optional<std::string> ReadRegularFile(const std::string& path, size_t limit
 
 namespace {
 
-// The length of the UTF-8 character at `at`, 0 where the bytes are none: overlong forms,
-// surrogates and code points past U+10FFFF are refused as well.
-size_t Utf8CharacterAt(std::string_view text, size_t at) {
+// One step through UTF-8 text at `at`: a whole character, or the bytes of one broken sequence
+// (the longest start of a character they make, or a single byte that starts none). Overlong
+// forms, surrogates and code points past U+10FFFF are broken as well.
+struct Utf8Step {
+    size_t length;
+    bool whole;
+    bool atEnd;  // broken only because the text ends
+};
+Utf8Step Utf8StepAt(std::string_view text, size_t at) {
     const auto c = static_cast<unsigned char>(text[at]);
-    if (c < 0x80) return 1;
+    if (c < 0x80) return {1, true, false};
     // The second byte's range is narrower after some leads.
     unsigned char low = 0x80, high = 0xbf;
     size_t length = 0;
@@ -321,38 +327,40 @@ size_t Utf8CharacterAt(std::string_view text, size_t at) {
         if (c == 0xf0) low = 0x90;
         if (c == 0xf4) high = 0x8f;
     }
-    if (length == 0 || at + length > text.size()) return 0;
+    if (length == 0) return {1, false, false};
     for (size_t k = 1; k < length; ++k) {
+        if (at + k == text.size()) return {k, false, true};
         const auto next = static_cast<unsigned char>(text[at + k]);
-        if (next < (k == 1 ? low : 0x80) || next > (k == 1 ? high : 0xbf)) return 0;
+        if (next < (k == 1 ? low : 0x80) || next > (k == 1 ? high : 0xbf)) return {k, false, false};
     }
-    return length;
+    return {length, true, false};
 }
 
-// The text of a file in UTF-8, without its byte-order mark, when it is valid UTF-8 that needs to
-// be (a byte past 127); nullopt for any other, which is read as the game's own texts are.
-// `cut`: the file went on past what was read, perhaps in the middle of its last character.
-std::optional<std::string_view> AsUtf8(std::string_view text, bool cut) {
-    constexpr std::string_view kMark = "\xef\xbb\xbf";
-    if (cut) {
-        size_t lead = text.size();
-        while (lead > 0 && text.size() - lead < 3 && (text[lead - 1] & 0xc0) == 0x80) --lead;
-        if (lead > 0 && (text[lead - 1] & 0xc0) == 0xc0) {
-            const auto c = static_cast<unsigned char>(text[lead - 1]);
-            const size_t length = c >= 0xf0 ? 4 : c >= 0xe0 ? 3 : 2;
-            if (text.size() - (lead - 1) < length) text.remove_suffix(text.size() - (lead - 1));
-        }
-    }
-    bool high = false;
+// The text of a file in UTF-8, without its byte-order mark, when it reads as UTF-8 that needs to
+// be: more letters past 127 decode (the mark is one) than sequences break. Each broken sequence
+// becomes one replacement mark, which the screens' fonts draw. A Windows-1252 text breaks at
+// nearly every letter past 127 and decodes at almost none: nullopt, and it is read as the game's
+// own texts are. `cut`: the file went on past what was read, perhaps in the middle of its last
+// letter, which is left out then.
+std::optional<std::string> AsUtf8(std::string_view text, bool cut) {
+    constexpr std::string_view kMark = "\xef\xbb\xbf", kReplacement = "\xef\xbf\xbd";
+    std::string out;
+    out.reserve(text.size());
+    size_t letters = 0, broken = 0;
     for (size_t i = 0; i < text.size();) {
-        const size_t length = Utf8CharacterAt(text, i);
-        if (length == 0) return std::nullopt;
-        high = high || length > 1;
-        i += length;
+        const Utf8Step step = Utf8StepAt(text, i);
+        if (step.whole) {
+            letters += step.length > 1;
+            if (i > 0 || text.substr(0, kMark.size()) != kMark)
+                out.append(text.substr(i, step.length));
+        } else if (!(cut && step.atEnd)) {
+            ++broken;
+            out.append(kReplacement);
+        }
+        i += step.length;
     }
-    if (!high) return std::nullopt;
-    if (text.substr(0, kMark.size()) == kMark) text.remove_prefix(kMark.size());
-    return text;
+    if (letters <= broken) return std::nullopt;
+    return out;
 }
 
 }  // namespace
@@ -364,7 +372,7 @@ std::vector<std::string> ReadTextLines(const std::string& name) {
     const auto bytes = ReadRegularFile(*path, kTextFileLimit);
     if (!bytes) return lines;
     const auto utf8 = AsUtf8(*bytes, bytes->size() == kTextFileLimit);
-    const std::string_view text = utf8 ? *utf8 : std::string_view(*bytes);
+    const std::string_view text = utf8 ? std::string_view(*utf8) : std::string_view(*bytes);
     auto add = [&](std::string line) {
         lines.push_back(utf8 ? std::move(line) : Cp1252ToUtf8(line));
     };
