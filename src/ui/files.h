@@ -19,6 +19,11 @@ namespace ui {
 // (a file the player put there), or when a name it holds has gone.
 std::optional<std::string> FindFile(const std::string& name);
 
+// Every name in the folder of `name` that is `name` in some letter case, with its folder: the
+// exact spelling first when it is there, then the others in byte order, so that the same folder
+// gives the same order in every run. Not only regular files.
+std::vector<std::string> FindFileSpellings(const std::string& name);
+
 // The writers' own changes, entered in the table of the folder they are made in, so that a save
 // costs no reading of the folder: made before the change, then told each name the change made
 // or removed. When the table was up to date before the change it still is after it; when it was
