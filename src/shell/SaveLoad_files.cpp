@@ -188,8 +188,23 @@ std::string SlotMarkName(int slot) {
     return "Savegame0" + std::to_string(slot) + ".commit";
 }
 
+namespace {
+
+// The slot's files, a save a kill interrupted finished or undone on them first. They are the
+// files found before: the files a save writes are whole throughout it, or stay as they were.
+SlotFiles RecoveredSlotFiles(int slot, bool* finished = nullptr) {
+    SlotFiles files = FindSlotFiles(slot);
+    const bool done = ui::FinishFilesTogether(SlotPaths(files), SlotMark(slot));
+    if (finished) *finished = done;
+    return files;
+}
+
+}  // namespace
+
 bool RecoverSlot(int slot) {
-    return ui::FinishFilesTogether(SlotPaths(FindSlotFiles(slot)), SlotMark(slot));
+    bool finished = false;
+    RecoveredSlotFiles(slot, &finished);
+    return finished;
 }
 
 bool SaveGame(int slot) {
@@ -226,8 +241,7 @@ bool ReplaceGameFrom(std::string_view ints, std::string_view texts) {
 
 bool ReadSavedGame(int slot) {
     if (slot < 1 || slot > kSaveSlots) return false;
-    RecoverSlot(slot);
-    const SlotFiles files = FindSlotFiles(slot);
+    const SlotFiles files = RecoveredSlotFiles(slot);
     const std::string mark = SlotMark(slot);
     // Kept for every load of the run, as the save keeps its buffers.
     static std::string ints, texts;
@@ -253,8 +267,7 @@ std::string SlotPathToRead(int slot, bool texts) {
 }
 
 bool SlotHoldsGame(int slot) {
-    RecoverSlot(slot);
-    return FindSlotFiles(slot).whole;
+    return RecoveredSlotFiles(slot).whole;
 }
 
 std::string EncodeSlotDescriptions(const GameState& g) {
