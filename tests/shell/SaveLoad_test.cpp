@@ -24,6 +24,7 @@
 #include "state/variables.h"
 #include "travel/travel.h"
 #include "ui/application.h"
+#include "ui/render.h"
 
 namespace corvanth {
 namespace {
@@ -302,6 +303,10 @@ TEST_F(SavedGames, TheScreenAsksTheDiskAtEverySaveAndLoad) {
                           "this slot are lost)?");
                 EXPECT_TRUE(Form37->LoadButton(2)->enabled);
                 EXPECT_FALSE(Form37->LoadButton(5)->enabled);
+                ui::SoftwareCanvas stack(ui::kCanvasWidth, ui::kCanvasHeight);
+                stack.DrawStack();
+                EXPECT_TRUE(
+                    stack.SavePng(std::string(CORVANTH_SCREENS_DIR) + "/TForm37-asked.png"));
             })
         .Click("TMessage3", "SpeedButton2")
         .Do("TForm37",
