@@ -20,7 +20,8 @@ constexpr int kSimulationExchanges = 101;
 constexpr int kSimulations[4] = {0, 5, 10, 15};
 constexpr int kOddsDivisor[4] = {1, 1, 2, 3};
 
-// One blow of x at y: the damage and, when y falls low, the odds read afresh.
+// One blow of x at y: the damage and, when y falls low, the odds read afresh; the watched pair
+// shows them at once, so a bet is asked at the odds on the screen.
 void Strike(int t, int x, int y, bool firstOfPair) {
     GameRecord& def = GladiatorRecord(y);
     if (Random(100) >= TournamentHitChance(x, y)) return;
@@ -29,7 +30,10 @@ void Strike(int t, int x, int y, bool firstOfPair) {
     def[Gladiator::Health] -= damage;
     int r = Random(1000);
     if (def[Gladiator::Health] < 20) r = Random(40);
-    if (r < 20) CalcTournamentOdds(t);
+    if (r < 20) {
+        CalcTournamentOdds(t);
+        ShowOdds(t);
+    }
 }
 
 // One exchange of a pair; the loser's place emptied, 0 while both fight on.

@@ -98,8 +98,11 @@ bool SaveSlotDescriptions() {
     return false;
 }
 
+// Every "Save" and "Load" asks the disk first: a game put in a slot while the screen is open is
+// asked about before it is saved over, and a slot's buttons follow what is there.
 void TForm37::SaveInto(int slot) {
     PlayButtonSound();
+    RefreshSaveLoadButtons();
     const bool used = LoadButton(slot)->enabled;
     Message3Result = 1;
     if (used && !AskYesNo(kAskSave)) return;
@@ -117,6 +120,7 @@ void TForm37::SaveInto(int slot) {
 
 void TForm37::LoadFrom(int slot) {
     PlayButtonSound();
+    RefreshSaveLoadButtons();
     const bool running = GameRunning();
     Message3Result = 1;
     if (running && !AskYesNo(kAskLoad)) return;

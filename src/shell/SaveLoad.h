@@ -61,7 +61,8 @@ struct MoneyLikeTables {
 void FinishRulesRanges(GameState& g, const MoneyLikeTables& file);
 // LoadGame without a word to the player: true when the tables were replaced.
 bool ReadSavedGame(int slot);
-// Whether the slot's integer file is there to be read.
+// Whether the slot holds a game: its two files there whole, of whichever spellings of their
+// names (an empty or cut one is none). The pair found is the one loaded and saved over.
 bool SlotHoldsGame(int slot);
 // Finishes or undoes a save a kill interrupted, so the slot holds one whole game; false when a
 // finished save could not be put in place yet (the slot still reads as the new game).

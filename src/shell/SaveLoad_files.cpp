@@ -1,6 +1,8 @@
 // The saved-game files: the slots written and read whole, checked before a load replaces a thing.
+#include <filesystem>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "shell/SaveLoad.h"
@@ -15,6 +17,7 @@
 namespace corvanth {
 
 using namespace savefile;
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -128,14 +131,55 @@ bool DecodeSave(std::string_view ints, std::string_view texts, GameState& into) 
 
 namespace {
 
-// The slot's two files as they are named on disk, the text file first: a set's first file is
-// the last one a clean-up removes.
-std::vector<std::string> SlotPaths(int slot) {
-    return {PathFor(SlotFileName(slot, true)), PathFor(SlotFileName(slot, false))};
-}
-
 std::string SlotMark(int slot) {
     return PathFor(SlotMarkName(slot));
+}
+
+// Whether the file that holds `path` now has the bytes of a slot's file: a cut or empty one is
+// no game. A longer one is, as the load reads its first bytes.
+bool Whole(const std::string& path, const std::string& mark, uintmax_t bytes) {
+    std::error_code ec;
+    const uintmax_t size = fs::file_size(ui::PathToRead(path, mark), ec);
+    return !ec && size >= bytes;
+}
+
+std::string Stem(const std::string& path) {
+    return path.substr(0, path.size() - 4);  // without ".int" or ".str"
+}
+
+// The slot's two files on the disk, of all the spellings of their names: the integer file the
+// first whole one, the text file the whole one of the same spelling or else the first whole one;
+// without a whole one, the first there or the name itself. The order of the spellings is the same
+// in every run, and a save writes the files chosen, so a save killed halfway is finished or undone
+// on the files it was writing.
+struct SlotFiles {
+    std::string ints, texts;
+    bool whole = false;
+};
+SlotFiles FindSlotFiles(int slot) {
+    const std::string mark = SlotMark(slot);
+    const auto ints = ui::FindFileSpellings(SlotFileName(slot, false));
+    const auto texts = ui::FindFileSpellings(SlotFileName(slot, true));
+    auto pick = [&](const std::vector<std::string>& spellings, bool texts,
+                    const std::string& stem) {
+        const uintmax_t bytes = texts ? kSaveTextBytes : kSaveIntBytes;
+        const std::string* firstWhole = nullptr;
+        for (const std::string& path : spellings) {
+            if (!Whole(path, mark, bytes)) continue;
+            if (Stem(path) == stem) return std::pair(path, true);
+            if (!firstWhole) firstWhole = &path;
+        }
+        if (firstWhole) return std::pair(*firstWhole, true);
+        return std::pair(spellings.empty() ? SlotFileName(slot, texts) : spellings.front(), false);
+    };
+    const auto [intsPath, intsWhole] = pick(ints, false, "");
+    const auto [textsPath, textsWhole] = pick(texts, true, Stem(intsPath));
+    return {intsPath, textsPath, intsWhole && textsWhole};
+}
+
+// The text file first: a set's first file is the last one a clean-up removes.
+std::vector<std::string> SlotPaths(const SlotFiles& files) {
+    return {files.texts, files.ints};
 }
 
 }  // namespace
@@ -144,8 +188,23 @@ std::string SlotMarkName(int slot) {
     return "Savegame0" + std::to_string(slot) + ".commit";
 }
 
+namespace {
+
+// The slot's files, a save a kill interrupted finished or undone on them first. They are the
+// files found before: the files a save writes are whole throughout it, or stay as they were.
+SlotFiles RecoveredSlotFiles(int slot, bool* finished = nullptr) {
+    SlotFiles files = FindSlotFiles(slot);
+    const bool done = ui::FinishFilesTogether(SlotPaths(files), SlotMark(slot));
+    if (finished) *finished = done;
+    return files;
+}
+
+}  // namespace
+
 bool RecoverSlot(int slot) {
-    return ui::FinishFilesTogether(SlotPaths(slot), SlotMark(slot));
+    bool finished = false;
+    RecoveredSlotFiles(slot, &finished);
+    return finished;
 }
 
 bool SaveGame(int slot) {
@@ -155,8 +214,8 @@ bool SaveGame(int slot) {
     static Encoder image;
     image.Rewind();
     WalkSave(G(), image);
-    const auto paths = SlotPaths(slot);
-    return ui::WriteFilesTogether({{paths[0], image.texts}, {paths[1], image.ints}},
+    const SlotFiles files = FindSlotFiles(slot);
+    return ui::WriteFilesTogether({{files.texts, image.texts}, {files.ints, image.ints}},
                                   SlotMark(slot));
 }
 
@@ -182,11 +241,12 @@ bool ReplaceGameFrom(std::string_view ints, std::string_view texts) {
 
 bool ReadSavedGame(int slot) {
     if (slot < 1 || slot > kSaveSlots) return false;
-    RecoverSlot(slot);
+    const SlotFiles files = RecoveredSlotFiles(slot);
+    const std::string mark = SlotMark(slot);
     // Kept for every load of the run, as the save keeps its buffers.
     static std::string ints, texts;
-    return ui::ReadRegularFileInto(SlotPathToRead(slot, false), kSaveIntBytes, ints) &&
-           ui::ReadRegularFileInto(SlotPathToRead(slot, true), kSaveTextBytes, texts) &&
+    return ui::ReadRegularFileInto(ui::PathToRead(files.ints, mark), kSaveIntBytes, ints) &&
+           ui::ReadRegularFileInto(ui::PathToRead(files.texts, mark), kSaveTextBytes, texts) &&
            ReplaceGameFrom(ints, texts);
 }
 
@@ -202,12 +262,12 @@ bool LoadGame(int slot) {
 }
 
 std::string SlotPathToRead(int slot, bool texts) {
-    return ui::PathToRead(PathFor(SlotFileName(slot, texts)), SlotMark(slot));
+    const SlotFiles files = FindSlotFiles(slot);
+    return ui::PathToRead(texts ? files.texts : files.ints, SlotMark(slot));
 }
 
 bool SlotHoldsGame(int slot) {
-    RecoverSlot(slot);
-    return ui::ReadRegularFile(SlotPathToRead(slot, false), 0).has_value();
+    return RecoveredSlotFiles(slot).whole;
 }
 
 std::string EncodeSlotDescriptions(const GameState& g) {

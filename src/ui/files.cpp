@@ -1,4 +1,4 @@
-// Case-blind file lookup over a table of each folder's names, and text-file reading.
+// Case-blind file lookup over a table of each folder's names, and reading a regular file whole.
 #include "ui/files.h"
 
 #include <dirent.h>
@@ -187,83 +187,55 @@ size_t FolderReadsMade() {
     return Kept().reads;
 }
 
-std::optional<std::string> FindFile(const std::string& name) {
-    if (name.empty()) return std::nullopt;
-    fs::path path(name);
+namespace {
+
+// What `path` names, each part in any letter case, whatever it is.
+std::optional<fs::path> FindPath(const fs::path& path) {
     fs::path dir = path.is_absolute() ? path.root_path() : fs::path();
     for (const auto& part : path.relative_path()) {
         auto found = FindIn(dir, part.string());
         if (!found) return std::nullopt;
         dir = *found;
     }
+    return dir;
+}
+
+}  // namespace
+
+std::optional<std::string> FindFile(const std::string& name) {
+    if (name.empty()) return std::nullopt;
+    const auto found = FindPath(name);
+    if (!found) return std::nullopt;
     std::error_code ec;
-    if (fs::is_regular_file(dir, ec)) return dir.string();
+    if (fs::is_regular_file(*found, ec)) return found->string();
     // A pipe or a device could block the game, a folder is no file: said, and passed over.
-    ReportFileProblem(dir.string(), "is not a regular file; the game leaves it alone");
+    ReportFileProblem(found->string(), "is not a regular file; the game leaves it alone");
     return std::nullopt;
 }
 
-namespace {
-// 0x80..0x9f differ from Latin-1; the five unassigned codes become '?'.
-constexpr char16_t kCp1252High[32] = {
-    0x20AC, '?',    0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, '?',    0x017D, '?',    '?',    0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, '?',    0x017E, 0x0178};
-}  // namespace
-
-std::string Cp1252ToUtf8(const std::string& text) {
-    const auto& high = kCp1252High;
-    std::string out;
-    out.reserve(text.size());
-    for (unsigned char c : text) {
-        char32_t cp = c < 0x80 ? c : (c < 0xa0 ? high[c - 0x80] : c);
-        if (cp < 0x80) {
-            out += static_cast<char>(cp);
-        } else if (cp < 0x800) {
-            out += static_cast<char>(0xc0 | (cp >> 6));
-            out += static_cast<char>(0x80 | (cp & 0x3f));
-        } else {
-            out += static_cast<char>(0xe0 | (cp >> 12));
-            out += static_cast<char>(0x80 | ((cp >> 6) & 0x3f));
-            out += static_cast<char>(0x80 | (cp & 0x3f));
-        }
+std::vector<std::string> FindFileSpellings(const std::string& name) {
+    std::vector<std::string> found;
+    const fs::path path(name);
+    if (!path.has_filename()) return found;
+    fs::path dir;
+    if (path.has_parent_path()) {
+        auto parent = FindPath(path.parent_path());
+        if (!parent) return found;
+        dir = std::move(*parent);
     }
-    return out;
-}
-
-std::string Utf8ToCp1252(const std::string& text) {
-    std::string out;
-    out.reserve(text.size());
-    for (size_t i = 0; i < text.size();) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        // Decode one character; a broken sequence is dropped byte by byte.
-        int length = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
-        if (length == 0 || i + length > text.size()) {
-            ++i;
-            continue;
-        }
-        char32_t cp = length == 1 ? c : c & (0x7f >> length);
-        bool valid = true;
-        for (int k = 1; k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + k]);
-            valid = valid && (next & 0xc0) == 0x80;
-            cp = (cp << 6) | (next & 0x3f);
-        }
-        i += valid ? length : 1;
-        if (!valid) continue;
-        if (cp < 0x80 || (cp >= 0xa0 && cp <= 0xff)) {
-            out += static_cast<char>(cp);
-            continue;
-        }
-        // Characters the code page cannot hold are left out.
-        for (int k = 0; k < 32; ++k) {
-            if (kCp1252High[k] != '?' && kCp1252High[k] == cp) {
-                out += static_cast<char>(0x80 + k);
-                break;
-            }
-        }
-    }
-    return out;
+    const std::string leaf = path.filename().string();
+    struct stat st {};
+    if (::lstat((dir / leaf).c_str(), &st) == 0) found.push_back((dir / leaf).string());
+    const Names* names = NamesOf(dir.string(), false);
+    if (!names) return found;
+    const auto it = names->byLower.find(Lower(leaf));
+    if (it == names->byLower.end()) return found;
+    std::vector<std::string> others;
+    for (const std::string& spelling : it->second)
+        if (spelling != leaf) others.push_back(spelling);
+    std::sort(others.begin(), others.end());
+    for (const std::string& other : others) found.push_back((dir / other).string());
+    return found;
 }
 
 bool ReadRegularFileInto(const std::string& path, size_t limit, std::string& bytes) {
@@ -298,89 +270,6 @@ std::optional<std::string> ReadRegularFile(const std::string& path, size_t limit
     std::string bytes;
     if (!ReadRegularFileInto(path, limit, bytes)) return std::nullopt;
     return bytes;
-}
-
-namespace {
-
-// The length of the UTF-8 character at `at`, 0 where the bytes are none: overlong forms,
-// surrogates and code points past U+10FFFF are refused as well.
-size_t Utf8CharacterAt(std::string_view text, size_t at) {
-    const auto c = static_cast<unsigned char>(text[at]);
-    if (c < 0x80) return 1;
-    // The second byte's range is narrower after some leads.
-    unsigned char low = 0x80, high = 0xbf;
-    size_t length = 0;
-    if (c >= 0xc2 && c <= 0xdf) {
-        length = 2;
-    } else if (c >= 0xe0 && c <= 0xef) {
-        length = 3;
-        if (c == 0xe0) low = 0xa0;
-        if (c == 0xed) high = 0x9f;
-    } else if (c >= 0xf0 && c <= 0xf4) {
-        length = 4;
-        if (c == 0xf0) low = 0x90;
-        if (c == 0xf4) high = 0x8f;
-    }
-    if (length == 0 || at + length > text.size()) return 0;
-    for (size_t k = 1; k < length; ++k) {
-        const auto next = static_cast<unsigned char>(text[at + k]);
-        if (next < (k == 1 ? low : 0x80) || next > (k == 1 ? high : 0xbf)) return 0;
-    }
-    return length;
-}
-
-// The text of a file in UTF-8, without its byte-order mark, when it is valid UTF-8 that needs to
-// be (a byte past 127); nullopt for any other, which is read as the game's own texts are.
-// `cut`: the file went on past what was read, perhaps in the middle of its last character.
-std::optional<std::string_view> AsUtf8(std::string_view text, bool cut) {
-    constexpr std::string_view kMark = "\xef\xbb\xbf";
-    if (cut) {
-        size_t lead = text.size();
-        while (lead > 0 && text.size() - lead < 3 && (text[lead - 1] & 0xc0) == 0x80) --lead;
-        if (lead > 0 && (text[lead - 1] & 0xc0) == 0xc0) {
-            const auto c = static_cast<unsigned char>(text[lead - 1]);
-            const size_t length = c >= 0xf0 ? 4 : c >= 0xe0 ? 3 : 2;
-            if (text.size() - (lead - 1) < length) text.remove_suffix(text.size() - (lead - 1));
-        }
-    }
-    bool high = false;
-    for (size_t i = 0; i < text.size();) {
-        const size_t length = Utf8CharacterAt(text, i);
-        if (length == 0) return std::nullopt;
-        high = high || length > 1;
-        i += length;
-    }
-    if (!high) return std::nullopt;
-    if (text.substr(0, kMark.size()) == kMark) text.remove_prefix(kMark.size());
-    return text;
-}
-
-}  // namespace
-
-std::vector<std::string> ReadTextLines(const std::string& name) {
-    std::vector<std::string> lines;
-    auto path = FindFile(name);
-    if (!path) return lines;
-    const auto bytes = ReadRegularFile(*path, kTextFileLimit);
-    if (!bytes) return lines;
-    const auto utf8 = AsUtf8(*bytes, bytes->size() == kTextFileLimit);
-    const std::string_view text = utf8 ? *utf8 : std::string_view(*bytes);
-    auto add = [&](std::string line) {
-        lines.push_back(utf8 ? std::move(line) : Cp1252ToUtf8(line));
-    };
-    std::string line;
-    for (size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c != '\r' && c != '\n') {
-            line += c;
-            continue;
-        }
-        if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-        add(std::move(line));
-        line.clear();
-    }
-    if (!line.empty()) add(std::move(line));
-    return lines;
 }
 
 }  // namespace ui

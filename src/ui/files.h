@@ -19,6 +19,11 @@ namespace ui {
 // (a file the player put there), or when a name it holds has gone.
 std::optional<std::string> FindFile(const std::string& name);
 
+// Every name in the folder of `name` that is `name` in some letter case, with its folder: the
+// exact spelling first when it is there, then the others in byte order, so that the same folder
+// gives the same order in every run. Not only regular files.
+std::vector<std::string> FindFileSpellings(const std::string& name);
+
 // The writers' own changes, entered in the table of the folder they are made in, so that a save
 // costs no reading of the folder: made before the change, then told each name the change made
 // or removed. When the table was up to date before the change it still is after it; when it was
@@ -45,10 +50,11 @@ std::vector<std::string> NamesInFolder(const std::string& dir);
 // How many times a folder's names were read from the disk, for the tests.
 size_t FolderReadsMade();
 
-// The lines of a text file in UTF-8: a file that is valid UTF-8 with a byte past 127 is taken as
-// it is (without its byte-order mark), any other is read as Windows-1252, as the game's own texts
-// are written. CR LF, LF and a lone CR each end a line. A missing file gives no lines; only the
-// first kTextFileLimit bytes are read, more than any screen can show.
+// The lines of a text file in UTF-8: a file with more letters past 127 that decode as UTF-8 (its
+// byte-order mark one of them) than sequences that break is taken as UTF-8, without its mark and
+// each broken sequence shown as one U+FFFD; any other is read as Windows-1252, as the game's own
+// texts are written. CR LF, LF and a lone CR each end a line. A missing file gives no lines; only
+// the first kTextFileLimit bytes are read, more than any screen can show.
 inline constexpr size_t kTextFileLimit = 64 * 1024;
 std::vector<std::string> ReadTextLines(const std::string& name);
 

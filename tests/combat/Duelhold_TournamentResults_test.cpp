@@ -180,6 +180,52 @@ TEST_F(Arena, AWatchedRoundIsFoughtTickByTickAndSettlesTheBet) {
     EXPECT_EQ(g.Tournaments[1][Tournament::Phase], 3);
 }
 
+// The odds on TV are the odds a bet is taken at: a blow that has the odds worked out again
+// shows them on the watched pair's line at once, not only after the next bet.
+TEST_F(Arena, TheWatchedPairShowsTheOddsABetIsTakenAt) {
+    GameState& g = G();
+    auto odds = [&] {
+        return "Odds = " +
+               std::to_string(g.Gladiators[g.TournamentEntrants[1][1]][Gladiator::Odds]) + ":" +
+               std::to_string(g.Gladiators[g.TournamentEntrants[1][2]][Gladiator::Odds]);
+    };
+    player()
+        .Click("TForm61", "SpeedButton9")
+        .Click("TForm63", "SlotA_Watch")
+        .Do("TForm63", [&](ui::Form&) {
+            ASSERT_NE(Form63->OddsLabel->caption, "Odds = 1:4");
+            // Every fighter at skill 10 hits every blow (100 > any Random(100)), and one blow
+            // in 50 has the odds worked out again (Random(1000) < 20), while no fight ends: 20
+            // ticks take at most 20 x (9 + 3) = 240 of a health. The first of fight A at 300,
+            // every other at 1000: a simulated fight's 101 blows of 0..9 take about 450 from
+            // each side, past the first's 300 and never 1000 (909 at most), so the second wins
+            // all 5: d = 5 - 0 gives 1:4.
+            for (int place = 1; place <= 16; ++place) {
+                GameRecord& gl = g.Gladiators[g.TournamentEntrants[1][place]];
+                gl[Gladiator::Health] = place == 1 ? 300 : 1000;
+                gl[Gladiator::Skill] = 10;
+            }
+        });
+    for (int tick = 0; tick < 20; ++tick)
+        player().Wait("TForm63", 600).Do("TForm63", [&, tick](ui::Form&) {
+            EXPECT_EQ(Form63->OddsLabel->caption, odds()) << "tick " << tick;
+        });
+    player()
+        .Do("TForm63", [&](ui::Form&) { EXPECT_EQ(Form63->OddsLabel->caption, "Odds = 1:4"); })
+        .Click("TForm63", "SpeedButton1")
+        .Do("TMessage3",
+            [&](ui::Form&) {
+                EXPECT_EQ(Message3->Label1->caption, "Do you really want to bid on " +
+                                                         GladiatorName(g.TournamentEntrants[1][1]) +
+                                                         " with 1:4 odds to win?");
+            })
+        .Click("TMessage3", "SpeedButton2")
+        .Click("TForm63", "SpeedButton4")
+        .Click("TForm61", "SpeedButton5");
+    RefreshArenaScreen();
+    Form61->ShowModal();
+}
+
 // A bet settled while watching redraws the arena screen; a round left unfinished stays shut
 // until the next turn, since opening it again resets every health and open bet.
 TEST_F(Arena, ARoundLeftUnfinishedOpensAgainOnlyNextTurn) {

@@ -306,8 +306,10 @@ TEST_F(PlanetScreen, SaveLoadAndOptionsCostOneTurnAndShowTheGamesLocation) {
         .Do("TForm2",
             [&](ui::Form&) {
                 EXPECT_EQ(G().TurnNumber, turn + 3);
+                // The sizes of a slot, and no game in them: a captain of nothing.
                 for (const bool texts : {false, true})
-                    std::ofstream(SlotFileName(2, texts), std::ios::binary) << "damaged";
+                    std::ofstream(SlotFileName(2, texts), std::ios::binary)
+                        << std::string(texts ? kSaveTextBytes : kSaveIntBytes, '\0');
                 G().Fleets[1][Fleet::Location] = kPetersburg;
                 G().SelectedPlanet = kPetersburg;
                 RefreshTravelScreen();

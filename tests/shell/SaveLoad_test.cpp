@@ -18,10 +18,13 @@
 #include <thread>
 
 #include "shell_fixture.h"
+#include "state/UMessage1.h"
+#include "state/UMessage3.h"
 #include "state/newgame.h"
 #include "state/variables.h"
 #include "travel/travel.h"
 #include "ui/application.h"
+#include "ui/render.h"
 
 namespace corvanth {
 namespace {
@@ -198,25 +201,42 @@ TEST_F(SavedGames, AFailedLoadSaysSoAndLeavesTheRunningGameAsItWas) {
 }
 
 TEST_F(SavedGames, TheScreenSavesAsksBeforeOverwritingAndLoadsOnlyWhatIsThere) {
-    // No game: every "Save" off, "Load" only where an integer file is, and no question asked.
+    // Slot 2 in two spellings: the exact one empty and cut, the other whole, which is the game.
+    StartGame(20, "Bo");
+    ASSERT_TRUE(SaveGame(2));
+    fs::rename("Savegame02.int", "SAVEGAME02.INT");
+    fs::rename("Savegame02.str", "SAVEGAME02.STR");
+    Put("Savegame02.int", "");
+    Put("Savegame02.str", std::string(1000, 'x'));
     StartGame(30, "Ada");
     ASSERT_TRUE(SaveGame(4));
     ResetGameState();
-    Put("Savegame02.int", "");  // an integer file alone: offered, and fails to load
+    // An integer file alone, empty, and a slot cut short: no game.
+    Put("Savegame01.int", "");
+    Put("Savegame05.int", std::string(kSaveIntBytes, '\0'));
+    Put("Savegame05.str", std::string(kSaveTextBytes - 1, '\0'));
+    // No game: every "Save" off, "Load" only where a whole pair is, and no question asked.
     RefreshSaveLoadForm();
     player()
         .Do("TForm37",
             [](ui::Form&) {
                 for (int slot = 1; slot <= 5; ++slot) {
                     EXPECT_FALSE(Form37->SaveButton(slot)->enabled);
-                    EXPECT_EQ(Form37->LoadButton(slot)->enabled, slot == 2 || slot == 4);
+                    EXPECT_EQ(Form37->LoadButton(slot)->enabled, slot == 2 || slot == 4) << slot;
                 }
                 EXPECT_EQ(Form37->Edit1->Text(), "Before the raid on Pergor");
             })
         .Type("TForm37", "Edit5", "typed, not saved")
         .Click("TForm37", "SpeedButton4")
-        .Click("TMessage1", "SpeedButton3")  // "Sorry, I cannot load this file."
+        .Do("TMessage1",
+            [](ui::Form&) {
+                EXPECT_EQ(Message1->Label1->caption, "Game loaded!");
+                EXPECT_EQ(G().CaptainNames[1], "Bo");
+            })
+        .Click("TMessage1", "SpeedButton3")
+        // A game runs now: loading another asks first.
         .Click("TForm37", "SpeedButton8")
+        .Click("TMessage3", "SpeedButton1")
         .Click("TMessage1", "SpeedButton3")  // "Game loaded!"
         .Do("TForm37",
             [](ui::Form&) {
@@ -240,7 +260,7 @@ TEST_F(SavedGames, TheScreenSavesAsksBeforeOverwritingAndLoadsOnlyWhatIsThere) {
     const std::string slot4 = Bytes("Savegame04.int") + Bytes("Savegame04.str");
     Form37->ShowModal();
     EXPECT_EQ(Bytes("Savegame04.int") + Bytes("Savegame04.str"), slot4);
-    EXPECT_EQ(player().TimesSeen("TMessage3"), 1);
+    EXPECT_EQ(player().TimesSeen("TMessage3"), 2);
     EXPECT_EQ(player().LastSeen("TMessage3")->Text("Label1"),
               "Do you really want to SAVE the game in this slot (any saved games in this slot are "
               "lost)?");
@@ -251,6 +271,69 @@ TEST_F(SavedGames, TheScreenSavesAsksBeforeOverwritingAndLoadsOnlyWhatIsThere) {
     EXPECT_EQ(G().SlotDescriptions[3], "Ada at Sargoth");
     EXPECT_EQ(G().SlotDescriptions[5], "typed, not saved");
     EXPECT_EQ(G().SlotDescriptions[1], "Before the raid on Pergor");
+}
+
+// The screen asks the disk at every "Save" and "Load", not the buttons it showed: a game copied
+// into a slot while the screen is open is asked about before it is saved over, and a slot removed
+// meanwhile fails to load as any missing one does; the buttons follow.
+TEST_F(SavedGames, TheScreenAsksTheDiskAtEverySaveAndLoad) {
+    StartGame(77, "Copied");
+    const SaveImage copied = EncodeSave(G());
+    StartGame(30, "Ada");
+    ASSERT_TRUE(SaveGame(4));
+    ASSERT_TRUE(SaveGame(5));
+    RefreshSaveLoadForm();
+    player()
+        .Do("TForm37",
+            [&](ui::Form&) {
+                EXPECT_FALSE(Form37->LoadButton(2)->enabled);
+                EXPECT_TRUE(Form37->LoadButton(5)->enabled);
+                // Behind the screen: a game copied into slot 2, in the letters of its copier,
+                // and slot 5 taken away.
+                Put("SaveGame02.INT", copied.ints);
+                Put("savegame02.str", copied.texts);
+                fs::remove("Savegame05.int");
+                fs::remove("Savegame05.str");
+            })
+        .Click("TForm37", "SpeedButton3")
+        .Do("TMessage3",
+            [](ui::Form&) {
+                EXPECT_EQ(Message3->Label1->caption,
+                          "Do you really want to SAVE the game in this slot (any saved games in "
+                          "this slot are lost)?");
+                EXPECT_TRUE(Form37->LoadButton(2)->enabled);
+                EXPECT_FALSE(Form37->LoadButton(5)->enabled);
+                ui::SoftwareCanvas stack(ui::kCanvasWidth, ui::kCanvasHeight);
+                stack.DrawStack();
+                EXPECT_TRUE(
+                    stack.SavePng(std::string(CORVANTH_SCREENS_DIR) + "/TForm37-asked.png"));
+            })
+        .Click("TMessage3", "SpeedButton2")
+        .Do("TForm37",
+            [&](ui::Form&) {
+                EXPECT_EQ(Bytes("SaveGame02.INT"), copied.ints);
+                EXPECT_EQ(Bytes("savegame02.str"), copied.texts);
+                fs::remove("Savegame04.str");
+            })
+        .Click("TForm37", "SpeedButton8")  // still on from before
+        .Click("TMessage3", "SpeedButton1")
+        .Do("TMessage1",
+            [](ui::Form&) {
+                EXPECT_EQ(Message1->Label1->caption, "Sorry, I cannot load this file.");
+                EXPECT_EQ(G().CaptainNames[1], "Ada");
+            })
+        .Click("TMessage1", "SpeedButton3")
+        .Do("TForm37", [](ui::Form&) { EXPECT_FALSE(Form37->LoadButton(4)->enabled); })
+        .Click("TForm37", "SpeedButton4")
+        .Click("TMessage3", "SpeedButton1")
+        .Do("TMessage1",
+            [](ui::Form&) {
+                EXPECT_EQ(Message1->Label1->caption, "Game loaded!");
+                EXPECT_EQ(G().CaptainNames[1], "Copied");
+            })
+        .Click("TMessage1", "SpeedButton3")
+        .Click("TForm37", "SpeedButton11");
+    Form37->ShowModal();
 }
 
 // Escape and the window's close button leave as "Back" does: what was typed is kept.

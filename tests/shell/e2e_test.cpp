@@ -233,7 +233,10 @@ TEST_F(EndToEnd, TheGameEndsWhenItsDisplayGoesAway) {
 }
 
 // The shipped game reads no environment variable of its own: its code calls none of the routines
-// that read one. The libraries it loads read theirs (SDL's video and audio choices).
+// that read one. The libraries it loads read theirs (SDL's video and audio choices). SDL's hints
+// come from the environment too, and the game reads one: SDL's own render-driver setting, in the
+// window's choice of renderer, so that a renderer the player named wins over the way around a
+// software rasteriser. Any other read of a hint fails here.
 TEST(ShippedGame, ReadsNoEnvironmentVariableOfItsOwn) {
     if (!HaveTool("nm")) GTEST_SKIP() << "nm is not installed";
     std::vector<std::string> imports;
@@ -242,10 +245,28 @@ TEST(ShippedGame, ReadsNoEnvironmentVariableOfItsOwn) {
         const std::string symbol = line.substr(line.find_last_of(' ') + 1);
         imports.push_back(symbol.substr(0, symbol.find('@')));
     }
-    ASSERT_NE(std::find(imports.begin(), imports.end(), "SDL_CreateWindow"), imports.end())
+    auto imported = [&](const std::string& name) {
+        return std::find(imports.begin(), imports.end(), name) != imports.end();
+    };
+    ASSERT_TRUE(imported("SDL_CreateWindow"))
         << "the list of what the game calls in its libraries is not there";
-    for (const char* reader : {"getenv", "secure_getenv", "SDL_getenv", "environ", "__environ"})
-        EXPECT_EQ(std::find(imports.begin(), imports.end(), reader), imports.end()) << reader;
+    for (const char* reader :
+         {"getenv", "secure_getenv", "SDL_getenv", "environ", "__environ", "SDL_GetHintBoolean"})
+        EXPECT_FALSE(imported(reader)) << reader;
+    // Every read of a hint in the game's code, with what it reads.
+    std::vector<std::string> hintReads;
+    for (const auto& entry : fs::recursive_directory_iterator(kSourceDir / "src")) {
+        if (!entry.is_regular_file()) continue;
+        std::ifstream in(entry.path(), std::ios::binary);
+        const std::string code(std::istreambuf_iterator<char>(in), {});
+        for (size_t at = code.find("SDL_GetHint"); at != std::string::npos;
+             at = code.find("SDL_GetHint", at + 1))
+            hintReads.push_back(fs::relative(entry.path(), kSourceDir).string() + ": " +
+                                code.substr(at, code.find(')', at) + 1 - at));
+    }
+    EXPECT_EQ(hintReads, std::vector<std::string>{
+                             "src/ui/window_canvas.cpp: SDL_GetHint(SDL_HINT_RENDER_DRIVER)"});
+    EXPECT_TRUE(imported("SDL_GetHint")) << "the game's one read of a hint is not in the program";
 }
 
 }  // namespace

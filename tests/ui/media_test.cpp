@@ -65,8 +65,10 @@ TEST(Files, AreFoundWhateverTheLetterCaseAndTextsAreConverted) {
     EXPECT_FALSE(FindFile("no-such-file.txt").has_value());
     EXPECT_TRUE(ReadTextLines("no-such-file.txt").empty());
 
-    // A player's own texts in UTF-8 are taken as they are, with or without the byte-order mark;
-    // what is not valid UTF-8 is read as Windows-1252, each byte a letter, as the game's own.
+    // A player's own texts in UTF-8 are taken as they are, with or without the byte-order mark,
+    // each broken sequence in them shown as one U+FFFD; a text where no more letters past 127
+    // decode (the mark counts as one) than sequences break is read as Windows-1252, each byte a
+    // letter, as the game's own.
     struct Case {
         const char* what;
         std::string bytes;
@@ -83,8 +85,22 @@ TEST(Files, AreFoundWhateverTheLetterCaseAndTextsAreConverted) {
          "\u5b87\u5b99 \U0001F680",
          {"\u5b87\u5b99 \U0001F680"}},
         {"plain ASCII with the mark", "\xef\xbb\xbfShip", {"Ship"}},
+        // UTF-8 with a few broken: 4 letters decode (u umlaut, sharp s, o umlaut, e umlaut) and
+        // the e acute cut after its first byte breaks.
+        {"cut in its last letter",
+         "Gr\u00fc\u00dfe aus K\u00f6ln, Zo\u00eb Quill\xc3",
+         {"Gr\u00fc\u00dfe aus K\u00f6ln, Zo\u00eb Quill\ufffd"}},
+        // Two of a euro sign's three bytes are one sequence, one mark; two followers alone are
+        // two. 3 letters decode (two euros, an a umlaut) against 3 broken: Windows-1252...
+        {"as many broken as whole",
+         "\u20ac ab \xe2\x82 cd \u20ac \u00e4\x80\x80",
+         {"\u00e2\u201a\u00ac ab \u00e2\u201a cd \u00e2\u201a\u00ac \u00c3\u00a4\u20ac\u20ac"}},
+        // ...and one letter more, an o umlaut, makes it UTF-8.
+        {"one whole more than broken",
+         "\u20ac ab \xe2\x82 cd \u20ac \u00e4\x80\x80\u00f6",
+         {"\u20ac ab \ufffd cd \u20ac \u00e4\ufffd\ufffd\u00f6"}},
         // Not UTF-8: a lead byte without its follower, overlong slashes, a surrogate, a code
-        // point past U+10FFFF, a follower alone and a lead at the end.
+        // point past U+10FFFF, a follower alone, and a lead at the end after one letter.
         {"a broken sequence", "\xd0 ok", {"\u00d0 ok"}},
         {"an overlong form", "\xc0\xaf", {"\u00c0\u00af"}},
         {"an overlong form in three bytes", "\xe0\x80\xaf", {"\u00e0\u20ac\u00af"}},
