@@ -265,7 +265,7 @@ TEST(ShippedGame, ReadsNoEnvironmentVariableOfItsOwn) {
                                 code.substr(at, code.find(')', at) + 1 - at));
     }
     EXPECT_EQ(hintReads, std::vector<std::string>{
-                             "src/ui/window_canvas.cpp: SDL_GetHint(SDL_HINT_RENDER_DRIVER)"});
+                             "src/ui/renderer_choice.cpp: SDL_GetHint(SDL_HINT_RENDER_DRIVER)"});
     EXPECT_TRUE(imported("SDL_GetHint")) << "the game's one read of a hint is not in the program";
 }
 
