@@ -104,9 +104,15 @@ BankResult BuyWarBond() {
     int32_t& money = Captain()[Player::Money];
     const int32_t price = CurrentOffers().bondPrice;
     if (price > money) return {false, "You do not have enough money to buy a war bond!"};
+    // The turns keep the holding within the money cap; a bond that would pass it is not sold,
+    // so no price is paid that the holding would not keep.
+    if (int64_t{bank[Faction::WarBonds]} + price > kValueCap)
+        return {false,
+                "The bank cannot sell you this war bond: your war bonds may not be worth "
+                "more than $C " +
+                    FormatThousands(kValueCap) + "!"};
     money -= price;
-    // The holding stops at the cap the turns put on its growth.
-    bank[Faction::WarBonds] = CapValue(int64_t{bank[Faction::WarBonds]} + price);
+    bank[Faction::WarBonds] += price;
     bank[Faction::BondPurchaseTurn] = G().TurnNumber;
     return {true, "You buy the war bonds!"};
 }

@@ -46,8 +46,10 @@ bool LoadGame(int slot);
 bool ReplaceGameFrom(std::string_view ints, std::string_view texts);
 // A loaded game's saved tables are brought into the ranges the rules keep them in, so that no
 // sum the rules make of them runs over: every number within kLoadedNumberLimit as it is loaded,
-// then money, fame, reputation, loans and bonds within the money cap as the file had them, and
-// money, loans, bonds, cargo and crew never below nothing; the free room is what the hold leaves.
+// then money, fame, reputation and net worth as the file had them, loans and bonds within the
+// money cap, mission rewards, money, loans, bonds, cargo and crew never below nothing, ships'
+// action points and move costs within their classes', market prices within their goods' reach;
+// the free room is what the hold leaves.
 inline constexpr int32_t kLoadedNumberLimit = 100000000;
 // The file's own values of the tables that hold money-like numbers.
 struct MoneyLikeTables {
@@ -56,8 +58,9 @@ struct MoneyLikeTables {
     const decltype(GameState::MissionOffers)& offers;
     const decltype(GameState::Missions)& missions;
 };
-// After every number was limited: the money-like ones from `file` within the money cap, and
-// what the rules count never below nothing.
+// After every number was limited: the money-like ones from `file` within what the rules let
+// them reach, what the rules count never below nothing, and what they read each turn within
+// what they make of it.
 void FinishRulesRanges(GameState& g, const MoneyLikeTables& file);
 // LoadGame without a word to the player: true when the tables were replaced.
 bool ReadSavedGame(int slot);

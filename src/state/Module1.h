@@ -1,6 +1,8 @@
 // Catalogue set-up: the loaders that write the fixed catalogues into the game state.
 #pragma once
 
+#include <cstdint>
+
 namespace corvanth {
 
 // Equipment catalogue: writes the record, name and description of every defined id (1..113, in
@@ -41,6 +43,14 @@ void LoadShipType(int shipType);
 // The speed catalogued for ship type 1..27, 0 for any other: what the hull makes without an
 // engine, so the statistics can derive a speed afresh each time.
 int ShipClassSpeed(int shipType);
+// What the class loaders give a ship of type 1..27 to fight with: its action points a turn lie
+// within those of every class but the immobile orbital turrets (10..26), or are the turrets' own
+// (100); its move cost, the action points a turn div the speed, within the lowest and the highest
+// of any class (2..26). Any other type gets the ranges of the mobile classes.
+struct ShipCombatBounds {
+    int32_t fewestActionPoints, mostActionPoints, lowestMoveCost, highestMoveCost;
+};
+ShipCombatBounds ShipClassCombatBounds(int shipType);
 
 // Star systems: InitStarSystems runs the 25 system loaders in order, Sol first. Each loader writes
 // its system's record, name, code and description and every one of its locations (StarSystems,

@@ -1,4 +1,5 @@
 // The 27 ship classes: hull values, standard equipment and the loaders that fill the template.
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -356,6 +357,24 @@ void LoadShipType(int shipType) {
 int ShipClassSpeed(int shipType) {
     if (shipType < 1 || shipType > kShipClassCount) return 0;
     return kShipClassValues[shipType - 1].speed;
+}
+
+ShipCombatBounds ShipClassCombatBounds(int shipType) {
+    static constexpr ShipCombatBounds kMobile = [] {
+        ShipCombatBounds b{INT32_MAX, INT32_MIN, INT32_MAX, INT32_MIN};
+        for (const ShipClassValues& c : kShipClassValues) {
+            b.lowestMoveCost = std::min(b.lowestMoveCost, c.moveCost);
+            b.highestMoveCost = std::max(b.highestMoveCost, c.moveCost);
+            if (c.orbital != 0) continue;
+            b.fewestActionPoints = std::min(b.fewestActionPoints, c.actionPoints);
+            b.mostActionPoints = std::max(b.mostActionPoints, c.actionPoints);
+        }
+        return b;
+    }();
+    if (shipType < 1 || shipType > kShipClassCount) return kMobile;
+    const ShipClassValues& c = kShipClassValues[shipType - 1];
+    if (c.orbital == 0) return kMobile;
+    return {c.actionPoints, c.actionPoints, kMobile.lowestMoveCost, kMobile.highestMoveCost};
 }
 
 }  // namespace corvanth

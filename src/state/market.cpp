@@ -169,6 +169,24 @@ void UpdateMarketPrices() {
     });
 }
 
+MarketReach ReachOfPrices(const std::array<int32_t, 5>& pricesByLevel) {
+    int64_t base = 0, lowest = 0, highest = 1;
+    for (const int32_t level : pricesByLevel) {
+        base = std::max<int64_t>(base, level);
+        const PriceBand* band = nullptr;
+        for (const PriceBand& b : kPriceBands)
+            if (level >= 0 && static_cast<uint32_t>(level) >= b.from &&
+                static_cast<uint32_t>(level) <= b.to)
+                band = &b;
+        if (!band) return {INT32_MAX, INT32_MIN, INT32_MAX, INT32_MAX};  // no band holds it
+        // As the band holds a price: no lower than the floor, no higher than the largest drift.
+        lowest = std::min<int64_t>(lowest, int64_t{level} * band->floorPercent / 100 - level);
+        highest = std::max<int64_t>(highest, int64_t{level} * band->maxDrift / 100);
+    }
+    return {static_cast<int32_t>(base), static_cast<int32_t>(lowest), static_cast<int32_t>(highest),
+            static_cast<int32_t>(base + highest)};
+}
+
 void SetSystemOwnerToPlanets(int system) {
     if (!ValidSystem(system)) return;
     GameState& g = G();

@@ -1,6 +1,7 @@
 // The new-game set-up: a fresh campaign's world in memory, and the cap on the captain's counters.
 #include "state/newgame.h"
 
+#include <algorithm>
 #include <array>
 
 #include "state/Module1.h"
@@ -245,6 +246,13 @@ void InitGameData() {
     g.Tournaments[3][Tournament::Phase] = -Random(100);
     captain[Player::Drunkenness] = 3;
     captain[Player::DrinkingTolerance] = 35;
+}
+
+std::array<int32_t, 5> GoodPricesByLevel(int good) {
+    std::array<int32_t, 5> prices{};
+    if (good >= Good::First && good <= Good::Last)
+        std::copy(kGoods[good - 1].prices.begin(), kGoods[good - 1].prices.end(), prices.begin());
+    return prices;
 }
 
 void ClampPlayerValues() {

@@ -132,10 +132,23 @@ TEST_F(Bank, TheRateBandsAndTheCapOnTheHolding) {
     const std::pair<int, int> kEdges[] = {{-100, -6}, {-9, -6}, {-8, -4}, {-3, -4}, {-2, -2},
                                           {2, -2},    {3, 0},   {5, 0},   {6, 2},   {100, 2}};
     for (auto [sum, rate] : kEdges) EXPECT_EQ(WarEffortRate(sum), rate) << sum;
-    // 899.000.000 and a rank-6 bond of 6.000.000 stop at 900.000.000; the price is paid whole.
+    // 899.000.000 and a rank-6 bond of 6.000.000 would be 905.000.000, past the cap of
+    // 900.000.000 the turns keep the holding in: not sold, nothing paid. 894.000.000 and the bond
+    // reach the cap exactly: sold, the price whole in the holding.
     Syndicate()[Faction::Rank] = 6;
     Syndicate()[Faction::WarBonds] = 899000000;
     Money() = 6000000;
+    const int turn = G().TurnNumber;
+    Syndicate()[Faction::BondPurchaseTurn] = turn - 1;
+    const BankResult refused = BuyWarBond();
+    EXPECT_FALSE(refused.done);
+    EXPECT_EQ(refused.message,
+              "The bank cannot sell you this war bond: your war bonds may not be worth more than "
+              "$C 900.000.000!");
+    EXPECT_EQ(Syndicate()[Faction::WarBonds], 899000000);
+    EXPECT_EQ(Syndicate()[Faction::BondPurchaseTurn], turn - 1);
+    EXPECT_EQ(Money(), 6000000);
+    Syndicate()[Faction::WarBonds] = 894000000;
     EXPECT_TRUE(BuyWarBond().done);
     EXPECT_EQ(Syndicate()[Faction::WarBonds], 900000000);
     EXPECT_EQ(Money(), 0);

@@ -9,6 +9,7 @@
 
 #include "shell/start.h"
 #include "state/newgame.h"
+#include "state/random.h"
 #include "state/variables.h"
 
 namespace corvanth::test {
@@ -76,7 +77,45 @@ std::vector<Field> OpenFields(const SaveImage& image) {
     return open;
 }
 
+// A record's own draw from the seed, the same whatever else is drawn (a 64-bit finalizer).
+uint64_t Draw(uint32_t seed, size_t record) {
+    uint64_t x = (uint64_t{seed} << 32 | record) + 0x9e3779b97f4a7c15ull;
+    x = (x ^ (x >> 30)) * 0xbf58476d1ce4e5b9ull;
+    x = (x ^ (x >> 27)) * 0x94d049bb133111ebull;
+    return x ^ (x >> 31);
+}
+
 }  // namespace
+
+SaveImage HandMadeSave(SlotValues kind, uint32_t seed) {
+    // The running game it starts from is the same whatever was played before.
+    Rng().SetSeed(seed);
+    return ExtremeSave([kind, seed](size_t r) -> int32_t {
+        const uint64_t d = Draw(seed, r);
+        switch (kind) {
+            case SlotValues::Extreme:
+                return d & 1 ? std::numeric_limits<int32_t>::max()
+                             : std::numeric_limits<int32_t>::min();
+            case SlotValues::Random:
+                return static_cast<int32_t>(static_cast<uint32_t>(d));
+            case SlotValues::Small:
+                break;
+        }
+        return static_cast<int32_t>(d % 9) - 4;
+    });
+}
+
+const char* SlotValuesName(SlotValues kind) {
+    switch (kind) {
+        case SlotValues::Extreme:
+            return "extreme";
+        case SlotValues::Random:
+            return "random";
+        case SlotValues::Small:
+            break;
+    }
+    return "small";
+}
 
 SaveImage ExtremeSave(const std::function<int32_t(size_t record)>& value) {
     SaveImage image = RunningGame();

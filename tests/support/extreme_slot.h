@@ -13,4 +13,11 @@ namespace corvanth::test {
 // loader takes any value in (which fields those are is found once, by trying).
 SaveImage ExtremeSave(const std::function<int32_t(size_t record)>& value);
 
+// Hand-made slots of a running game for the long runs: every field the loader takes any value in
+// holds a number drawn for its record from the seed, at one of 32 bits' ends, anywhere within 32
+// bits, or near 0 (-4..4), where counts, costs and divisors trip.
+enum class SlotValues { Extreme, Random, Small };
+SaveImage HandMadeSave(SlotValues kind, uint32_t seed);
+const char* SlotValuesName(SlotValues kind);
+
 }  // namespace corvanth::test

@@ -1,5 +1,5 @@
-// The random player: it acts through the same hit test a mouse uses, on the virtual clock, and
-// checks the game's invariants every few actions and at every game's end.
+// The random player: it acts on whatever screen is on top (random_hand.cpp) and checks the
+// game's invariants every few actions, at every fight, save and load, and at every game's end.
 #include "support/random_player.h"
 
 #include <stdlib.h>
@@ -13,12 +13,15 @@
 #include <random>
 #include <set>
 
+#include "combat/combat2_screen.h"
 #include "shell/SaveLoad.h"
 #include "shell/background.h"
+#include "shell/options.h"
 #include "shell/start.h"
 #include "state/datafiles.h"
 #include "state/random.h"
 #include "state/tables.h"
+#include "state/upcalls.h"
 #include "state/variables.h"
 #include "support/extreme_slot.h"
 #include "travel/travel.h"
@@ -38,103 +41,18 @@ class StopPlaying : public ui::ScriptError {
 constexpr int kCheckEvery = 10;
 // A showing that takes this many actions without the player getting off it holds him captive.
 constexpr int kStuckActions = 20000;
+// A fight this long has no way out for the player: every fight can at least be fled.
+constexpr int kLongestFight = 20000;
 
-// What a random player types: names, amounts, odd letters the files cannot hold.
-std::string RandomText(std::mt19937& rng) {
-    static const std::vector<std::string> kNames = {
-        "Rin Vance", "\xc5\x81ukasz", "Zo\xc3\xab", "", "A", std::string(300, 'x')};
-    switch (rng() % 4) {
-        case 0:
-            return kNames[rng() % kNames.size()];
-        case 1:
-            return std::to_string(static_cast<int64_t>(rng() % 2000001) - 1000000);
-        case 2:
-            return std::to_string(rng() % 10 == 0 ? 999999999ull : rng() % 100000);
-        default: {
-            std::string text;
-            for (unsigned n = rng() % 12; n > 0; --n) text += static_cast<char>(' ' + rng() % 95);
-            return text;
-        }
-    }
+size_t ImageHash(const SaveImage& image) {
+    return std::hash<std::string>()(image.ints) ^ std::hash<std::string>()(image.texts) << 1;
 }
-
-// Components the player can do something with, and where.
-bool Actionable(const ui::Component& c) {
-    if (!c.Usable() || c.Decorative() || c.width <= 0 || c.height <= 0) return false;
-    switch (c.kind()) {
-        case ui::Kind::Timer:
-        case ui::Kind::MediaPlayer:
-        case ui::Kind::ProgressBar:
-            return false;
-        default:
-            return true;
-    }
-}
-
-void ClickAt(ui::Application& app, int x, int y, int clicks) {
-    ui::Form* top = app.Top();
-    app.MouseMove(x, y);
-    app.MouseDown(x, y, 1);
-    if (app.Top() != top) return;
-    app.MouseUp(x, y);
-    if (clicks >= 2 && app.Top() == top) app.MouseDown(x, y, 2);
-}
-
-}  // namespace
-
-void ActRandomly(ui::HeadlessBackend& clock, std::mt19937& rng) {
-    ui::Application& app = ui::App();
-    ui::Form& top = *app.Top();
-    const auto due = app.NextTimerDue();
-    std::vector<ui::Component*> usable;
-    for (const auto& c : top.Components())
-        if (Actionable(*c)) usable.push_back(c.get());
-    const unsigned r = rng() % 100;
-    if (due && (usable.empty() || r < 12)) {
-        // Time passes to the next tick: travel, blinking hands, the arena's fights.
-        clock.Advance(*due > clock.Now() ? *due - clock.Now() : 0);
-        return;
-    }
-    if (usable.empty() || r < 15) {
-        app.CloseRequest();
-        return;
-    }
-    if (r < 18) {
-        const int keys[] = {ui::keys::Escape, ui::keys::Enter, ui::keys::Backspace, 'a', '7'};
-        app.KeyDown(keys[rng() % 5]);
-        return;
-    }
-    ui::Component& c = *usable[rng() % usable.size()];
-    const ui::Rect rect = c.ScreenRect();
-    auto point = [&](const ui::Rect& area) {
-        return std::pair<int, int>{
-            top.OriginX() + area.x + static_cast<int>(rng() % std::max(1, area.w)),
-            top.OriginY() + area.y + static_cast<int>(rng() % std::max(1, area.h))};
-    };
-    if (auto* combo = dynamic_cast<ui::ComboBox*>(&c); combo && combo->Dropped()) {
-        const auto [x, y] = point(combo->DropRect());
-        ClickAt(app, x, y, 1);
-        return;
-    }
-    if (auto* edit = dynamic_cast<ui::Edit*>(&c); edit && !edit->readOnly && rng() % 2) {
-        const auto [x, y] = point(rect);
-        ClickAt(app, x, y, 1);
-        if (app.Top() == &top && top.focused == edit) edit->PlayerSetText(RandomText(rng));
-        return;
-    }
-    const auto [x, y] = point(rect);
-    if (c.kind() == ui::Kind::Memo || (c.kind() == ui::Kind::ListBox && rng() % 4 == 0)) {
-        app.MouseWheel(x, y, rng() % 2 ? 1 : -1);
-        return;
-    }
-    ClickAt(app, x, y, c.OnDblClick && rng() % 2 ? 2 : 1);
-}
-
-namespace {
 
 class RandomBackend : public ui::HeadlessBackend {
   public:
-    RandomBackend(RandomPlay& play, int limit) : play_(play), limit_(limit), rng_(play.seed) {}
+    // With days, the play loads slot 5 first and ends when its game has run that many.
+    RandomBackend(RandomPlay& play, int limit, int days = 0)
+        : play_(play), limit_(limit), days_(days), rng_(play.seed) {}
 
     void StartRun() {
         freshRun_ = true;
@@ -146,12 +64,69 @@ class RandomBackend : public ui::HeadlessBackend {
         if (!top) throw ui::ScriptError("no screen is shown");
         Observe(app, *top);
         if (play_.actions % kCheckEvery == 0) Check(app);
-        if (!play_.faults.empty() || play_.actions >= limit_) throw StopPlaying("done");
+        if (!play_.faults.empty() || play_.actions >= limit_ || HandMadeGameDone())
+            throw StopPlaying("done");
         ++play_.actions;
+        if (days_ > 0 && !backInTheGame_ && LoadTheSlot(*top)) return;
         ActRandomly(*this, rng_);
     }
 
+    // Called by every turn, first of its rules.
+    void DayPassed() {
+        if (slotLoaded_) ++play_.handMadeDays;
+    }
+
   private:
+    // The first steps of each of a hand-made slot's games: the main menu's "Load game", slot 5's
+    // "Load", the word on it and "Back" into the game. False on any other screen.
+    bool LoadTheSlot(ui::Form& top) {
+        const std::string& screen = top.ClassName();
+        const char* button = nullptr;
+        if (screen == "TForm1") {
+            button = "SpeedButton15";
+        } else if (screen == "TForm37") {
+            button = loadTried_ ? "SpeedButton11" : "SpeedButton10";
+            backInTheGame_ = loadTried_;
+            loadTried_ = true;
+        } else if (screen == "TMessage1" && loadTried_) {
+            if (!slotLoaded_) Fault("the hand-made slot does not load");
+            button = "SpeedButton3";
+        }
+        if (!button) return false;
+        ui::ClickMiddle(top, *top.Find(button));
+        return true;
+    }
+
+    // The hand-made slot's games have had their days, and no fight is left open. A game that
+    // ended sends the player to load the slot once more.
+    bool HandMadeGameDone() {
+        if (days_ == 0 || !slotLoaded_) return false;
+        if (playedSlot_ && !inGame_)
+            loadTried_ = slotLoaded_ = backInTheGame_ = playedSlot_ = false;
+        return play_.handMadeDays >= days_ && !fighting_;
+    }
+
+    // A game the rules made, saved, loads again as it was: the load leaves every saved table as
+    // the save wrote it. Tried on a copy of the running game, which then goes on unchanged.
+    void LoadTheSaveAgain() {
+        const auto running = std::make_unique<GameState>(G());
+        const SaveImage saved = EncodeSave(G());
+        const bool loaded = ReplaceGameFrom(saved.ints, saved.texts);
+        const SaveImage again = EncodeSave(G());
+        G() = *running;
+        if (!loaded) {
+            Fault("a save of the game does not load");
+            return;
+        }
+        const auto [at, _] =
+            std::mismatch(saved.ints.begin(), saved.ints.end(), again.ints.begin());
+        if (at != saved.ints.end() || again.texts != saved.texts)
+            Fault("a save of the game loads otherwise, from integer record " +
+                  std::to_string((at - saved.ints.begin()) / 4));
+        ++play_.savesLoadedAgain;
+        madeByTheRules_.insert(ImageHash(saved));
+    }
+
     void Fault(const std::string& what) {
         const ui::Form* top = ui::App().Top();
         play_.faults.push_back("seed " + std::to_string(play_.seed) + ", action " +
@@ -174,10 +149,21 @@ class RandomBackend : public ui::HeadlessBackend {
             // The reserved value passes a load as it is: only the slot of extreme numbers, and
             // the saves made of its game, hold it at 32 bits' end.
             const int32_t reserved = G().ReservedSaveValue;
-            if (top.ClassName() == "TMessage1" && top.Find("Label1")->caption == "Game loaded!" &&
-                (reserved == std::numeric_limits<int32_t>::max() ||
-                 reserved == std::numeric_limits<int32_t>::min()))
+            const bool message = top.ClassName() == "TMessage1";
+            const std::string said = message ? top.Find("Label1")->caption : std::string();
+            if (said == "Game loaded!" && (reserved == std::numeric_limits<int32_t>::max() ||
+                                           reserved == std::numeric_limits<int32_t>::min()))
                 ++play_.extremeLoads;
+            // A game is the rules' own from a new captain on, or loaded from one of their saves.
+            if (top.ClassName() == "TForm4") rulesGame_ = true;
+            if (said == "Game loaded!") {
+                rulesGame_ = madeByTheRules_.count(ImageHash(EncodeSave(G()))) > 0;
+                if (days_ > 0 && !slotLoaded_) {
+                    slotLoaded_ = true;
+                    ++play_.handMadeLoads;
+                }
+            }
+            if (said == "Game saved!" && rulesGame_) LoadTheSaveAgain();
             if (top.ClassName() == "TForm57" || top.ClassName() == "TForm39") scored_ = true;
         } else if (++sameShowing_ > kStuckActions) {
             Fault("no way off this screen in " + std::to_string(kStuckActions) + " actions");
@@ -190,7 +176,19 @@ class RandomBackend : public ui::HeadlessBackend {
             scored_ = false;
             scoreLine_.clear();
             ++play_.games;
+            if (slotLoaded_) playedSlot_ = true;
         }
+        // A fight lasts from its showing of the combat screen to its close, dialogs over it
+        // included.
+        fighting_ = std::find(stack.begin(), stack.end(), Form14) != stack.end();
+        if (fighting_ && Form14->ShowCount() != fightShow_) {
+            fightShow_ = Form14->ShowCount();
+            fightActions_ = 0;
+            ++play_.fights;
+        } else if (fighting_ && ++fightActions_ > kLongestFight) {
+            Fault("a fight not ended in " + std::to_string(kLongestFight) + " actions");
+        }
+        play_.longestFight = std::max(play_.longestFight, fightActions_);
         if (playing && !GameEnded()) cheated_ = G().Players[1][Player::CheatUsed] == 1;
         if (inGame_ && !playing) {
             inGame_ = false;
@@ -239,6 +237,7 @@ class RandomBackend : public ui::HeadlessBackend {
         const GameState& g = G();
         if (g.Players[1][Player::GameRunning] < 1 || GameEnded()) return;
         const GameRecord& captain = g.Players[1];
+        play_.lowestMoney = std::min<int64_t>(play_.lowestMoney, captain[Player::Money]);
         if (captain[Player::Money] < 0)
             Fault("money below nothing: " + std::to_string(captain[Player::Money]));
         int64_t held = 0;
@@ -265,7 +264,13 @@ class RandomBackend : public ui::HeadlessBackend {
 
     RandomPlay& play_;
     const int limit_;
+    const int days_;
     std::mt19937 rng_;
+    bool loadTried_ = false, slotLoaded_ = false, backInTheGame_ = false, playedSlot_ = false;
+    bool rulesGame_ = false;
+    std::set<size_t> madeByTheRules_;  // the saves of games the rules made
+    bool fighting_ = false;
+    int fightShow_ = 0, fightActions_ = 0;
     bool freshRun_ = false;
     const ui::Form* lastTop_ = nullptr;
     int lastShow_ = 0;
@@ -287,11 +292,14 @@ void LinkGameTexts() {
             fs::create_symlink(entry.path(), entry.path().filename(), ec);
 }
 
-RandomPlay PlayRandomly(uint32_t seed, int actions) {
+namespace {
+
+// The play in a folder of its own, the program started again each time the player quits it;
+// `slot`, when given, lies in slot 5 and is loaded first, its game played `days` days.
+RandomPlay Play(uint32_t seed, int actions, const SaveImage* slot, int days) {
     namespace fs = std::filesystem;
     RandomPlay play;
     play.seed = seed;
-    // The game's files of this play lie in a folder of its own.
     const fs::path home = fs::current_path();
     std::string folder = (home / "random-play-XXXXXX").string();
     if (!mkdtemp(folder.data())) {
@@ -300,8 +308,17 @@ RandomPlay PlayRandomly(uint32_t seed, int actions) {
     }
     fs::current_path(folder);
     LinkGameTexts();
-    // Every second seed finds a game of numbers as far out as 32 bits go in slot 5 to load.
-    if (seed % 2 == 0) {
+    if (slot) {
+        std::ofstream(SlotFileName(5, false), std::ios::binary) << slot->ints;
+        std::ofstream(SlotFileName(5, true), std::ios::binary) << slot->texts;
+        // Launched twice before and shut down cleanly: no tutorial starts, no question is asked.
+        std::string settings;
+        for (const int32_t v : {2, 0, 1})
+            for (int i = 0; i < 4; ++i)
+                settings += static_cast<char>(static_cast<uint32_t>(v) >> (8 * i));
+        std::ofstream(kSettingsFile, std::ios::binary) << settings;
+    } else if (seed % 2 == 0) {
+        // Every second seed finds a game of numbers as far out as 32 bits go in slot 5 to load.
         const SaveImage image = ExtremeSave([seed](size_t r) {
             return seed % 4 == 0 || r % 2 ? std::numeric_limits<int32_t>::max()
                                           : std::numeric_limits<int32_t>::min();
@@ -312,9 +329,15 @@ RandomPlay PlayRandomly(uint32_t seed, int actions) {
     ResetGameState();
     TutorialStep = 0;
     ClearGameEnded();
-    auto owned = std::make_unique<RandomBackend>(play, actions);
+    auto owned = std::make_unique<RandomBackend>(play, actions, slot ? days : 0);
     RandomBackend& backend = *owned;
     ui::App().SetBackend(std::move(owned));
+    // Every turn runs the cap on the captain's counters first: there the days are counted.
+    const auto clamp = GameUpcalls().ClampPlayerValues;
+    GameUpcalls().ClampPlayerValues = [&backend, clamp] {
+        backend.DayPassed();
+        clamp();
+    };
     try {
         while (play.actions < actions && play.faults.empty()) {
             backend.StartRun();
@@ -325,6 +348,7 @@ RandomPlay PlayRandomly(uint32_t seed, int actions) {
         play.faults.push_back("seed " + std::to_string(seed) + ", action " +
                               std::to_string(play.actions) + ": " + e.what());
     }
+    GameUpcalls().ClampPlayerValues = clamp;
     ui::App().SetBackend(std::make_unique<ui::HeadlessBackend>());
     ui::UseHeadless().SetScreenDir(CORVANTH_SCREENS_DIR);
     TutorialStep = 0;
@@ -333,6 +357,16 @@ RandomPlay PlayRandomly(uint32_t seed, int actions) {
     fs::current_path(home, ec);
     fs::remove_all(folder, ec);
     return play;
+}
+
+}  // namespace
+
+RandomPlay PlayRandomly(uint32_t seed, int actions) {
+    return Play(seed, actions, nullptr, 0);
+}
+
+RandomPlay PlayHandMadeSlot(uint32_t seed, const SaveImage& slot, int days, int actions) {
+    return Play(seed, actions, &slot, days);
 }
 
 }  // namespace corvanth::test
