@@ -72,8 +72,6 @@ bool SlotHoldsGame(int slot);
 bool RecoverSlot(int slot);
 // The mark a save leaves while its two files are being put in place: "Savegame01.commit".
 std::string SlotMarkName(int slot);
-// The file that holds the slot's integer or text records now.
-std::string SlotPathToRead(int slot, bool texts);
 
 // "Savegamedata.str" into SlotDescriptions[1..5]; a missing or short file gives empty texts.
 void LoadSlotDescriptions();

@@ -261,11 +261,6 @@ bool LoadGame(int slot) {
     return true;
 }
 
-std::string SlotPathToRead(int slot, bool texts) {
-    const SlotFiles files = FindSlotFiles(slot);
-    return ui::PathToRead(texts ? files.texts : files.ints, SlotMark(slot));
-}
-
 bool SlotHoldsGame(int slot) {
     return RecoveredSlotFiles(slot).whole;
 }

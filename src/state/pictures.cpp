@@ -1,9 +1,10 @@
 // Picture file names by number, and the thousands format of money and points.
 #include "state/pictures.h"
 
+#include <strings.h>
+
 #include <algorithm>
 #include <array>
-#include <cctype>
 
 #include "state/tables.h"
 #include "state/variables.h"
@@ -150,12 +151,7 @@ std::string FormatThousands(int64_t value) {
 
 bool IsFactionLogo(const std::string& picture) {
     auto same = [&](const ShortText& name) {
-        const std::string n = name.str();
-        return !picture.empty() && n.size() == picture.size() &&
-               std::equal(n.begin(), n.end(), picture.begin(), [](char a, char b) {
-                   return std::tolower(static_cast<unsigned char>(a)) ==
-                          std::tolower(static_cast<unsigned char>(b));
-               });
+        return !picture.empty() && strcasecmp(name.str().c_str(), picture.c_str()) == 0;
     };
     const GameState& g = G();
     return std::any_of(g.FactionPictures.begin(), g.FactionPictures.end(), same) ||

@@ -47,15 +47,7 @@ Rect ComboBox::ListBarRect() const {
 }
 
 ScrollTrack ComboBox::ListTrack() const {
-    ScrollTrack t;
-    t.max = std::max(0, static_cast<int>(items.size()) - ListRows());
-    t.position = std::clamp(listTop, 0, t.max);
-    t.largeChange = std::max(1, ListRows() - 1);
-    t.page = ListRows();
-    const Rect bar = ListBarRect();
-    t.length = bar.h;
-    t.thickness = bar.w;
-    return t;
+    return ScrollTrack::OfRows(static_cast<int>(items.size()), ListRows(), listTop, ListBarRect());
 }
 
 bool ComboBox::OnListBar(int x, int y) const {

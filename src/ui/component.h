@@ -291,6 +291,9 @@ struct ScrollTrack {
     // The thumb held at `grip`, the pointer `along` pixels from the first end: the position it
     // stands for.
     int Drag(int along, int grip) const;
+    // The vertical bar `bar` beside `total` rows of which `shown` are in sight from `first`: a
+    // page keeps its last row in sight, as the row to go on reading from.
+    static ScrollTrack OfRows(int total, int shown, int first, const Rect& bar);
 };
 
 // A list or a memo whose rows can run past its box: a vertical scroll bar at its right edge, the

@@ -56,18 +56,20 @@ Rect ScrollBox::BarRect() const {
     return BarShown() ? Rect{width - kBarWidth, 0, kBarWidth, height} : Rect{width, 0, 0, height};
 }
 
-ScrollTrack ScrollBox::Track() const {
-    const Rows rows = RowsInSight();
+ScrollTrack ScrollTrack::OfRows(int total, int shown, int first, const Rect& bar) {
     ScrollTrack t;
-    t.max = std::max(0, rows.total - rows.shown);
-    t.position = std::clamp(rows.first, 0, t.max);
-    // A page keeps its last row in sight, as the row to go on reading from.
-    t.largeChange = std::max(1, rows.shown - 1);
-    t.page = rows.shown;
-    const Rect bar = BarRect();
+    t.max = std::max(0, total - shown);
+    t.position = std::clamp(first, 0, t.max);
+    t.largeChange = std::max(1, shown - 1);
+    t.page = shown;
     t.length = bar.h;
     t.thickness = bar.w;
     return t;
+}
+
+ScrollTrack ScrollBox::Track() const {
+    const Rows rows = RowsInSight();
+    return ScrollTrack::OfRows(rows.total, rows.shown, rows.first, BarRect());
 }
 
 void ScrollBox::MouseDown(int x, int y) {
